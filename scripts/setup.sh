@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Tidyra needs, only those that are missing.
+# Usage: scripts/setup.sh [build|test|gui]
+#   build: compilers and libraries for the engine, the terminal front end and the app
+#   test:  build + what the tests need
+#   gui:   build + what running the app under a plain X server needs
+set -euo pipefail
+
+mode=${1:-build}
+packages=(cmake ninja-build g++ pkg-config libicu-dev nlohmann-json3-dev libcli11-dev
+          qt6-base-dev qt6-svg-dev libgl-dev)
+case "$mode" in
+  test) packages+=(libgtest-dev) ;;
+  gui) packages+=(qt6-qpa-plugins) ;;
+  build) ;;
+  *) echo "usage: $0 [build|test|gui]" >&2; exit 2 ;;
+esac
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing missing packages: ${missing[*]}"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || { echo "Run as root or install: ${missing[*]}" >&2; exit 1; }
+  sudo=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update
+"${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

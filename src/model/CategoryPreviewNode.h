@@ -1,0 +1,18 @@
+#pragma once
+
+#include "FileCategory.h"
+#include "SubGroupPreviewNode.h"
+#include "Uuid.h"
+
+#include <string>
+#include <vector>
+
+// One category folder of the preview. When subGroups is not empty, directFiles
+// holds only the files without extension that land in the category folder itself.
+struct CategoryPreviewNode
+{
+    Uuid id;
+    FileCategory category = FileCategory::others;
+    std::vector<SubGroupPreviewNode> subGroups;
+    std::vector<std::string> directFiles;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "FileCategory.h"
+#include "Uuid.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+// One planned move. File locations are absolute paths; names are bytes.
+struct FileMoveOperation
+{
+    Uuid id;
+    std::filesystem::path sourceURL;
+    std::filesystem::path destinationURL;
+    FileCategory category = FileCategory::others;
+    // The sub-folder inside the category folder; absent when the file goes straight
+    // into the category folder. Present but empty for a file without extension in a
+    // category that holds several extensions: it lands in the category folder too.
+    std::optional<std::string> subGroup;
+};

@@ -1,0 +1,97 @@
+#include "PreviewTree.h"
+
+#include "Text.h"
+
+#include <algorithm>
+#include <array>
+#include <unordered_map>
+
+namespace {
+
+std::string presentName(const FileMoveOperation &operation)
+{
+    return operation.sourceURL.filename().string();
+}
+
+// Sorts by the composed form's code points; the keys are computed once per name,
+// and not at all when every name is plain ASCII (already its own key).
+void sortNames(std::vector<std::string> &names)
+{
+    const bool allAscii = std::all_of(names.begin(), names.end(), [](const std::string &name) {
+        return std::all_of(name.begin(), name.end(),
+            [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    });
+    if (allAscii) {
+        std::sort(names.begin(), names.end());
+        return;
+    }
+    std::vector<std::pair<std::string, std::string>> keyed;
+    keyed.reserve(names.size());
+    for (std::string &name : names)
+        keyed.emplace_back(Text::sortKey(name), std::move(name));
+    std::sort(keyed.begin(), keyed.end());
+    for (std::size_t i = 0; i < keyed.size(); ++i)
+        names[i] = std::move(keyed[i].second);
+}
+
+std::vector<std::string> sortedNames(const std::vector<const FileMoveOperation *> &operations)
+{
+    std::vector<std::string> names;
+    names.reserve(operations.size());
+    for (const FileMoveOperation *operation : operations)
+        names.push_back(presentName(*operation));
+    sortNames(names);
+    return names;
+}
+
+} // namespace
+
+CategoryPreviewNode buildCategoryNode(FileCategory category,
+    const std::vector<const FileMoveOperation *> &operations)
+{
+    CategoryPreviewNode node;
+    node.id = Uuid::random();
+    node.category = category;
+    if (operations.empty() || !operations.front()->subGroup) {
+        node.directFiles = sortedNames(operations);
+        return node;
+    }
+
+    // Groups keyed by name; an absent sub-group counts as the empty name.
+    std::unordered_map<std::string, std::vector<const FileMoveOperation *>> groups;
+    for (const FileMoveOperation *operation : operations)
+        groups[operation->subGroup.value_or(std::string())].push_back(operation);
+
+    for (auto &[name, members] : groups) {
+        // Files without extension land directly in the category folder, so they are
+        // shown there rather than under a nameless sub-folder.
+        if (name.empty()) {
+            node.directFiles = sortedNames(members);
+            continue;
+        }
+        node.subGroups.push_back(SubGroupPreviewNode { Uuid::random(), name, sortedNames(members) });
+    }
+    std::sort(node.subGroups.begin(), node.subGroups.end(),
+        [](const SubGroupPreviewNode &a, const SubGroupPreviewNode &b) {
+            return Text::lessThan(a.name, b.name);
+        });
+    return node;
+}
+
+std::vector<CategoryPreviewNode> buildPreviewTree(const OrganizationPlan &plan)
+{
+    std::array<std::vector<const FileMoveOperation *>, allCases.size()> groups;
+    for (const FileMoveOperation &operation : plan.operations)
+        groups[static_cast<std::size_t>(operation.category)].push_back(&operation);
+
+    std::vector<CategoryPreviewNode> nodes;
+    for (FileCategory category : allCases) {
+        const auto &members = groups[static_cast<std::size_t>(category)];
+        if (!members.empty())
+            nodes.push_back(buildCategoryNode(category, members));
+    }
+    std::sort(nodes.begin(), nodes.end(), [](const CategoryPreviewNode &a, const CategoryPreviewNode &b) {
+        return rawValue(a.category) < rawValue(b.category);
+    });
+    return nodes;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "CategoryPreviewNode.h"
+#include "OrganizationPlan.h"
+
+#include <vector>
+
+// The tree of category folders, sub-groups and present file names that applying
+// `plan` would produce, sorted for display. Pure; reads no file system.
+std::vector<CategoryPreviewNode> buildPreviewTree(const OrganizationPlan &plan);
+
+// One category's node, from that category's moves in plan order.
+CategoryPreviewNode buildCategoryNode(FileCategory category,
+    const std::vector<const FileMoveOperation *> &operations);

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "FileDescriptor.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+enum class EntryType : std::uint8_t {
+    regular, // a regular file itself, never a link to one
+    directory,
+    symlink,
+    other, // sockets, fifos, devices
+};
+
+struct DirectoryEntry
+{
+    std::string name; // bytes, as the directory holds it
+    EntryType type = EntryType::other;
+};
+
+// Every disk access of the engine goes through this interface. Each call is one
+// system-level operation that returns 0 or an errno value; what the errors mean to
+// the user is decided above it. Names are single path components (bytes). Folders
+// below the chosen folder are reached by handle, never by following links.
+class FileSystem
+{
+public:
+    virtual ~FileSystem() = default;
+
+    // Every entry of `folder` except "." and "..", in one pass over the directory,
+    // hidden ones included. Types come from the listing; only unknown types are
+    // looked up, without following links. No entry is opened.
+    virtual int listFolder(const std::filesystem::path &folder, std::vector<DirectoryEntry> &entries) = 0;
+
+    // lstat semantics: 0 when any entry (a dangling link included) is at `path`.
+    virtual int entryAt(const std::filesystem::path &path, EntryType &type) = 0;
+
+    // Opens the chosen folder itself (a link naming it is followed: the user chose it).
+    virtual int openFolder(const std::filesystem::path &folder, FileDescriptor &handle) = 0;
+    // Opens the folder `name` inside `parent`; fails (ELOOP or ENOTDIR) on a link or non-folder.
+    virtual int openSubfolder(int parent, const std::string &name, FileDescriptor &handle) = 0;
+    // Creates the folder `name` inside `parent`; EEXIST when any entry has that name.
+    virtual int makeFolder(int parent, const std::string &name) = 0;
+    // lstat semantics for `name` inside `folder`.
+    virtual int entryIn(int folder, const std::string &name, EntryType &type) = 0;
+
+    // renameat2 with RENAME_NOREPLACE: never replaces anything.
+    virtual int renameNoReplace(int fromFolder, const std::string &fromName, int toFolder,
+        const std::string &toName)
+        = 0;
+    // linkat without following links; EEXIST when the new name is taken.
+    virtual int hardLink(int fromFolder, const std::string &fromName, int toFolder,
+        const std::string &toName)
+        = 0;
+    virtual int unlinkFile(int folder, const std::string &name) = 0;
+    // rmdir: fails unless the folder is empty, so nothing inside is ever deleted.
+    virtual int removeFolder(int folder, const std::string &name) = 0;
+};

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "FileSystem.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+// Wraps a real file system and, for tests, fails chosen calls with a chosen errno
+// or runs a hook just before them (to change the disk at exactly that moment).
+class FaultInjectingFileSystem final : public FileSystem
+{
+public:
+    enum class Operation {
+        listFolder,
+        entryAt,
+        openFolder,
+        openSubfolder,
+        makeFolder,
+        entryIn,
+        renameNoReplace,
+        hardLink,
+        unlinkFile,
+        removeFolder,
+    };
+    static constexpr std::size_t operationCount = 10;
+
+    explicit FaultInjectingFileSystem(std::shared_ptr<FileSystem> inner = {});
+
+    // Fails the `nth` call (1-based, counted from now) of `operation` with `error`;
+    // nth 0 fails every call.
+    void failCall(Operation operation, int nth, int error);
+    // Runs `hook` just before the `nth` call (1-based; 0 every call) of `operation`.
+    void beforeCall(Operation operation, int nth, std::function<void()> hook);
+    void reset();
+
+    int callCount(Operation operation) const;
+    int totalCalls() const;
+
+    int listFolder(const std::filesystem::path &folder, std::vector<DirectoryEntry> &entries) override;
+    int entryAt(const std::filesystem::path &path, EntryType &type) override;
+    int openFolder(const std::filesystem::path &folder, FileDescriptor &handle) override;
+    int openSubfolder(int parent, const std::string &name, FileDescriptor &handle) override;
+    int makeFolder(int parent, const std::string &name) override;
+    int entryIn(int folder, const std::string &name, EntryType &type) override;
+    int renameNoReplace(int fromFolder, const std::string &fromName, int toFolder,
+        const std::string &toName) override;
+    int hardLink(int fromFolder, const std::string &fromName, int toFolder,
+        const std::string &toName) override;
+    int unlinkFile(int folder, const std::string &name) override;
+    int removeFolder(int folder, const std::string &name) override;
+
+private:
+    struct Fault
+    {
+        Operation operation;
+        int nth; // call number at which it applies; 0 = every call
+        int error; // 0 for a hook
+        std::function<void()> hook;
+    };
+
+    // Counts the call and returns the errno to fail it with, or 0 to go ahead.
+    int intercept(Operation operation);
+
+    std::shared_ptr<FileSystem> m_inner;
+    std::array<int, operationCount> m_calls {};
+    std::vector<Fault> m_faults;
+};

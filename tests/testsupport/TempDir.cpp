@@ -1,0 +1,91 @@
+#include "TempDir.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+TempDir::TempDir()
+{
+    std::string pattern = (fs::temp_directory_path() / "tidyra-test-XXXXXX").string();
+    if (!::mkdtemp(pattern.data()))
+        throw std::runtime_error("mkdtemp failed");
+    m_path = pattern;
+}
+
+TempDir::~TempDir()
+{
+    std::error_code error;
+    // Tests may leave folders without write or search permission behind.
+    for (auto it = fs::recursive_directory_iterator(m_path, fs::directory_options::skip_permission_denied, error);
+         !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
+        if (it->is_directory(error) && !it->is_symlink(error))
+            ::chmod(it->path().c_str(), 0700);
+    }
+    fs::remove_all(m_path, error);
+}
+
+void writeFile(const fs::path &path, std::string_view content)
+{
+    fs::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out)
+        throw std::runtime_error("cannot write " + path.string());
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+}
+
+std::string readFile(const fs::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    return buffer.str();
+}
+
+TreeSnapshot snapshotTree(const fs::path &root)
+{
+    TreeSnapshot snapshot;
+    for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator(); ++it) {
+        struct stat info {};
+        if (::lstat(it->path().c_str(), &info) != 0)
+            continue;
+        EntrySnapshot entry;
+        entry.mode = info.st_mode & 07777;
+        if (S_ISREG(info.st_mode)) {
+            entry.kind = 'f';
+            entry.content = readFile(it->path());
+        } else if (S_ISDIR(info.st_mode)) {
+            entry.kind = 'd';
+        } else if (S_ISLNK(info.st_mode)) {
+            entry.kind = 'l';
+            entry.content = fs::read_symlink(it->path()).string();
+        } else {
+            entry.kind = 'o';
+        }
+        if (entry.kind != 'd')
+            entry.mtimeNs = static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
+        snapshot[fs::relative(it->path(), root).string()] = entry;
+    }
+    return snapshot;
+}
+
+std::string describeDifference(const TreeSnapshot &expected, const TreeSnapshot &actual)
+{
+    std::ostringstream out;
+    for (const auto &[name, entry] : expected) {
+        const auto found = actual.find(name);
+        if (found == actual.end())
+            out << "missing: " << name << '\n';
+        else if (!(found->second == entry))
+            out << "changed: " << name << '\n';
+    }
+    for (const auto &[name, entry] : actual) {
+        if (!expected.count(name))
+            out << "added: " << name << '\n';
+    }
+    return out.str();
+}
