@@ -1,0 +1,100 @@
+#pragma once
+
+#include "Clock.h"
+#include "FileOrganizerService.h"
+#include "FolderChooser.h"
+#include "OrganizationPlan.h"
+#include "SettingsStore.h"
+#include "UndoService.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <memory>
+#include <optional>
+
+// The one state the user interface draws, and every user action. Each action runs to
+// its end on the calling (UI) thread and reports only by changing properties; engine
+// failures become the status message and never leave an action.
+class FolderOrganizerViewModel : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QUrl selectedFolderURL READ selectedFolderURL NOTIFY selectedFolderURLChanged)
+    Q_PROPERTY(bool isShowingPreview READ isShowingPreview WRITE setIsShowingPreview NOTIFY
+            isShowingPreviewChanged)
+    Q_PROPERTY(
+        std::optional<OrganizationPlan> currentPlan READ currentPlan NOTIFY currentPlanChanged)
+    Q_PROPERTY(QString statusMessage READ statusMessage NOTIFY statusMessageChanged)
+    Q_PROPERTY(bool canUndo READ canUndo NOTIFY canUndoChanged)
+    Q_PROPERTY(bool isOrganizing READ isOrganizing NOTIFY isOrganizingChanged)
+    Q_PROPERTY(QStringList activityLog READ activityLog NOTIFY activityLogChanged)
+
+public:
+    static constexpr int maxLogEntries = 50;
+
+    // An empty `fileSystem` means the real one.
+    FolderOrganizerViewModel(std::unique_ptr<FolderChooser> chooser,
+        std::unique_ptr<SettingsStore> settings, std::unique_ptr<Clock> clock,
+        std::shared_ptr<FileSystem> fileSystem = {}, QObject *parent = nullptr);
+
+    QUrl selectedFolderURL() const { return m_selectedFolderURL; }
+    bool isShowingPreview() const { return m_isShowingPreview; }
+    void setIsShowingPreview(bool showing);
+    const std::optional<OrganizationPlan> &currentPlan() const { return m_currentPlan; }
+    QString statusMessage() const { return m_statusMessage; }
+    bool canUndo() const { return m_canUndo; }
+    bool isOrganizing() const { return m_isOrganizing; }
+    QStringList activityLog() const { return m_activityLog; }
+
+    // Last path component of the selected folder; empty when none is selected.
+    QString selectedFolderName() const;
+    // Full local path of the selected folder; empty when none is selected.
+    QString selectedFolderPath() const;
+
+    FileOrganizerService &organizer() { return m_organizer; }
+    UndoService &undoSvc() { return m_undoSvc; }
+
+public slots:
+    void chooseFolder();
+    void generatePreview();
+    void applyCurrentPlan();
+    void organizeNow();
+    void undoLastOperation();
+
+signals:
+    void selectedFolderURLChanged();
+    void isShowingPreviewChanged();
+    void currentPlanChanged();
+    void statusMessageChanged();
+    void canUndoChanged();
+    void isOrganizingChanged();
+    void activityLogChanged();
+
+private:
+    void applyPlan(const OrganizationPlan &plan);
+    void appendLog(const QString &message);
+
+    void setSelectedFolderURL(const QUrl &url);
+    void setCurrentPlan(std::optional<OrganizationPlan> plan);
+    void setStatusMessage(const QString &message);
+    void setCanUndo(bool canUndo);
+    void setIsOrganizing(bool organizing);
+    void setActivityLog(const QStringList &log);
+
+    std::unique_ptr<FolderChooser> m_chooser;
+    std::unique_ptr<SettingsStore> m_settings;
+    std::unique_ptr<Clock> m_clock;
+
+    QUrl m_selectedFolderURL;
+    bool m_isShowingPreview = false;
+    std::optional<OrganizationPlan> m_currentPlan;
+    QString m_statusMessage;
+    bool m_canUndo = false;
+    bool m_isOrganizing = false;
+    QStringList m_activityLog;
+
+    FileOrganizerService m_organizer;
+    UndoService m_undoSvc;
+};
