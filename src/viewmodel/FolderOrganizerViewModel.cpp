@@ -1,0 +1,248 @@
+#include "FolderOrganizerViewModel.h"
+
+#include "Text.h"
+
+#include <QFile>
+
+#include <exception>
+#include <utility>
+
+namespace {
+
+const QString lastFolderPathKey = QStringLiteral("lastFolderPath");
+
+// The last component of a local path, ignoring trailing slashes ("/" stays "/").
+QString lastPathComponent(const QString &path)
+{
+    qsizetype end = path.size();
+    while (end > 1 && path.at(end - 1) == QLatin1Char('/'))
+        --end;
+    const QString trimmed = path.left(end);
+    if (trimmed == QLatin1String("/"))
+        return trimmed;
+    return trimmed.mid(trimmed.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+std::filesystem::path toFileSystemPath(const QString &path)
+{
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+QString fromFileSystemPath(const std::filesystem::path &path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path.native()));
+}
+
+QString describe(const std::exception &error)
+{
+    return QString::fromUtf8(error.what());
+}
+
+QString fileCount(std::size_t count)
+{
+    return QString::fromStdString(Text::fileCount(count));
+}
+
+} // namespace
+
+FolderOrganizerViewModel::FolderOrganizerViewModel(std::unique_ptr<FolderChooser> chooser,
+    std::unique_ptr<SettingsStore> settings, std::unique_ptr<Clock> clock,
+    std::shared_ptr<FileSystem> fileSystem, QObject *parent)
+    : QObject(parent)
+    , m_chooser(std::move(chooser))
+    , m_settings(std::move(settings))
+    , m_clock(std::move(clock))
+    , m_statusMessage(tr("Select a folder to get started."))
+    , m_organizer(std::move(fileSystem))
+{
+    // The folder is taken as stored, even if it is gone by now: the first scan tells.
+    const QString stored = m_settings->stringValue(lastFolderPathKey);
+    if (stored.isEmpty())
+        return;
+    m_selectedFolderURL = QUrl::fromLocalFile(stored);
+    m_statusMessage = tr("Ready — %1").arg(lastPathComponent(stored));
+}
+
+void FolderOrganizerViewModel::setIsShowingPreview(bool showing)
+{
+    if (m_isShowingPreview == showing)
+        return;
+    m_isShowingPreview = showing;
+    emit isShowingPreviewChanged();
+}
+
+QString FolderOrganizerViewModel::selectedFolderName() const
+{
+    return lastPathComponent(selectedFolderPath());
+}
+
+QString FolderOrganizerViewModel::selectedFolderPath() const
+{
+    return m_selectedFolderURL.isEmpty() ? QString() : m_selectedFolderURL.toLocalFile();
+}
+
+void FolderOrganizerViewModel::chooseFolder()
+{
+    const std::optional<QString> chosen = m_chooser->chooseFolder();
+    if (!chosen || chosen->isEmpty())
+        return;
+
+    const QUrl url = QUrl::fromLocalFile(*chosen);
+    const QString path = url.toLocalFile();
+    setSelectedFolderURL(url);
+    m_settings->setStringValue(lastFolderPathKey, path);
+    setStatusMessage(tr("Ready — %1").arg(lastPathComponent(path)));
+    setCanUndo(false);
+    m_undoSvc.clear();
+    setActivityLog({});
+}
+
+void FolderOrganizerViewModel::generatePreview()
+{
+    if (m_selectedFolderURL.isEmpty())
+        return;
+
+    OrganizationPlan plan;
+    try {
+        plan = m_organizer.buildPlan(toFileSystemPath(selectedFolderPath()));
+    } catch (const std::exception &error) {
+        setStatusMessage(tr("Error: %1").arg(describe(error)));
+        return;
+    }
+
+    const bool hasMoves = !plan.operations.empty();
+    setCurrentPlan(std::move(plan));
+    if (hasMoves)
+        setIsShowingPreview(true);
+    else
+        setStatusMessage(tr("Nothing to organize — folder is already tidy."));
+}
+
+void FolderOrganizerViewModel::applyCurrentPlan()
+{
+    if (!m_currentPlan)
+        return;
+    setIsShowingPreview(false);
+    // A copy: the plan applied must not change under the call, whatever it emits.
+    const OrganizationPlan plan = *m_currentPlan;
+    applyPlan(plan);
+}
+
+void FolderOrganizerViewModel::organizeNow()
+{
+    if (m_selectedFolderURL.isEmpty())
+        return;
+
+    OrganizationPlan plan;
+    try {
+        plan = m_organizer.buildPlan(toFileSystemPath(selectedFolderPath()));
+    } catch (const std::exception &error) {
+        setStatusMessage(tr("Error: %1").arg(describe(error)));
+        return;
+    }
+
+    if (plan.operations.empty()) {
+        setStatusMessage(tr("Nothing to organize — folder is already tidy."));
+        return;
+    }
+    setCurrentPlan(plan);
+    applyPlan(plan);
+}
+
+void FolderOrganizerViewModel::undoLastOperation()
+{
+    const std::vector<FileMoveOperation> taken = m_undoSvc.take();
+    if (taken.empty())
+        return;
+
+    try {
+        m_organizer.undoOperations(taken);
+    } catch (const std::exception &error) {
+        // The record stays taken: the files already moved back cannot be undone twice.
+        setStatusMessage(tr("Undo failed: %1").arg(describe(error)));
+        return;
+    }
+
+    setCanUndo(false);
+    const QString message = tr("Undo complete — %1 restored.").arg(fileCount(taken.size()));
+    setStatusMessage(message);
+    appendLog(message);
+}
+
+void FolderOrganizerViewModel::applyPlan(const OrganizationPlan &plan)
+{
+    setIsOrganizing(true);
+    std::vector<FileMoveOperation> done;
+    try {
+        done = m_organizer.executePlan(plan);
+    } catch (const std::exception &error) {
+        // The earlier undo record stays, so the previous run can still be undone.
+        setStatusMessage(tr("Error: %1").arg(describe(error)));
+        setIsOrganizing(false);
+        return;
+    }
+
+    const std::size_t count = done.size();
+    m_undoSvc.record(std::move(done));
+    setCanUndo(true);
+    setStatusMessage(tr("%1 organized.").arg(fileCount(count)));
+    appendLog(tr("Organized %1 in %2")
+                  .arg(fileCount(count), lastPathComponent(fromFileSystemPath(plan.folderURL))));
+    setIsOrganizing(false);
+}
+
+void FolderOrganizerViewModel::appendLog(const QString &message)
+{
+    QStringList log = m_activityLog;
+    log.prepend(QLatin1Char('[') + m_clock->shortTimeOfDay() + QLatin1String("] ") + message);
+    if (log.size() > maxLogEntries)
+        log.resize(maxLogEntries);
+    setActivityLog(log);
+}
+
+void FolderOrganizerViewModel::setSelectedFolderURL(const QUrl &url)
+{
+    if (m_selectedFolderURL == url)
+        return;
+    m_selectedFolderURL = url;
+    emit selectedFolderURLChanged();
+}
+
+void FolderOrganizerViewModel::setCurrentPlan(std::optional<OrganizationPlan> plan)
+{
+    // Plans have no meaningful equality (fresh move identities), so every store counts.
+    m_currentPlan = std::move(plan);
+    emit currentPlanChanged();
+}
+
+void FolderOrganizerViewModel::setStatusMessage(const QString &message)
+{
+    if (m_statusMessage == message)
+        return;
+    m_statusMessage = message;
+    emit statusMessageChanged();
+}
+
+void FolderOrganizerViewModel::setCanUndo(bool canUndo)
+{
+    if (m_canUndo == canUndo)
+        return;
+    m_canUndo = canUndo;
+    emit canUndoChanged();
+}
+
+void FolderOrganizerViewModel::setIsOrganizing(bool organizing)
+{
+    if (m_isOrganizing == organizing)
+        return;
+    m_isOrganizing = organizing;
+    emit isOrganizingChanged();
+}
+
+void FolderOrganizerViewModel::setActivityLog(const QStringList &log)
+{
+    if (m_activityLog == log)
+        return;
+    m_activityLog = log;
+    emit activityLogChanged();
+}
