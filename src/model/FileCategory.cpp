@@ -6,8 +6,8 @@ namespace {
 
 using namespace std::string_view_literals;
 
-constexpr std::array videoExtensions { "mp4"sv, "mov"sv, "avi"sv, "mkv"sv, "wmv"sv, "flv"sv, "webm"sv,
-    "m4v"sv, "3gp"sv, "ts"sv, "m2ts"sv, "vob"sv, "rm"sv, "rmvb"sv };
+constexpr std::array videoExtensions { "mp4"sv, "mov"sv, "avi"sv, "mkv"sv, "wmv"sv, "flv"sv,
+    "webm"sv, "m4v"sv, "3gp"sv, "ts"sv, "m2ts"sv, "vob"sv, "rm"sv, "rmvb"sv };
 constexpr std::array imageExtensions { "jpg"sv, "jpeg"sv, "png"sv, "gif"sv, "bmp"sv, "tiff"sv,
     "tif"sv, "webp"sv, "heic"sv, "heif"sv, "raw"sv, "cr2"sv, "nef"sv, "arw"sv, "svg"sv, "ico"sv };
 constexpr std::array documentExtensions { "pdf"sv, "doc"sv, "docx"sv, "xls"sv, "xlsx"sv, "ppt"sv,
@@ -29,7 +29,8 @@ constexpr std::array fontExtensions { "ttf"sv, "otf"sv, "woff"sv, "woff2"sv, "eo
 constexpr std::array modelExtensions { "obj"sv, "fbx"sv, "blend"sv, "stl"sv, "glb"sv, "gltf"sv,
     "dae"sv, "3ds"sv };
 
-struct CategoryInfo {
+struct CategoryInfo
+{
     std::string_view rawValue;
     std::string_view iconName;
     NamedColor color;

@@ -40,10 +40,17 @@ enum class NamedColor : std::uint8_t {
 };
 
 inline constexpr std::array<FileCategory, 11> allCases {
-    FileCategory::videos,       FileCategory::images,  FileCategory::documents,
-    FileCategory::audio,        FileCategory::code,    FileCategory::archives,
-    FileCategory::installers,   FileCategory::design,  FileCategory::fonts,
-    FileCategory::threeDModels, FileCategory::others,
+    FileCategory::videos,
+    FileCategory::images,
+    FileCategory::documents,
+    FileCategory::audio,
+    FileCategory::code,
+    FileCategory::archives,
+    FileCategory::installers,
+    FileCategory::design,
+    FileCategory::fonts,
+    FileCategory::threeDModels,
+    FileCategory::others,
 };
 
 // Display text and folder name, e.g. "3D Models".

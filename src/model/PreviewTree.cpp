@@ -18,8 +18,8 @@ std::string presentName(const FileMoveOperation &operation)
 void sortNames(std::vector<std::string> &names)
 {
     const bool allAscii = std::all_of(names.begin(), names.end(), [](const std::string &name) {
-        return std::all_of(name.begin(), name.end(),
-            [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        return std::all_of(
+            name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     });
     if (allAscii) {
         std::sort(names.begin(), names.end());
@@ -46,8 +46,8 @@ std::vector<std::string> sortedNames(const std::vector<const FileMoveOperation *
 
 } // namespace
 
-CategoryPreviewNode buildCategoryNode(FileCategory category,
-    const std::vector<const FileMoveOperation *> &operations)
+CategoryPreviewNode buildCategoryNode(
+    FileCategory category, const std::vector<const FileMoveOperation *> &operations)
 {
     CategoryPreviewNode node;
     node.id = Uuid::random();
@@ -69,7 +69,8 @@ CategoryPreviewNode buildCategoryNode(FileCategory category,
             node.directFiles = sortedNames(members);
             continue;
         }
-        node.subGroups.push_back(SubGroupPreviewNode { Uuid::random(), name, sortedNames(members) });
+        node.subGroups.push_back(
+            SubGroupPreviewNode { Uuid::random(), name, sortedNames(members) });
     }
     std::sort(node.subGroups.begin(), node.subGroups.end(),
         [](const SubGroupPreviewNode &a, const SubGroupPreviewNode &b) {
@@ -90,8 +91,9 @@ std::vector<CategoryPreviewNode> buildPreviewTree(const OrganizationPlan &plan)
         if (!members.empty())
             nodes.push_back(buildCategoryNode(category, members));
     }
-    std::sort(nodes.begin(), nodes.end(), [](const CategoryPreviewNode &a, const CategoryPreviewNode &b) {
-        return rawValue(a.category) < rawValue(b.category);
-    });
+    std::sort(
+        nodes.begin(), nodes.end(), [](const CategoryPreviewNode &a, const CategoryPreviewNode &b) {
+            return rawValue(a.category) < rawValue(b.category);
+        });
     return nodes;
 }

@@ -10,5 +10,5 @@
 std::vector<CategoryPreviewNode> buildPreviewTree(const OrganizationPlan &plan);
 
 // One category's node, from that category's moves in plan order.
-CategoryPreviewNode buildCategoryNode(FileCategory category,
-    const std::vector<const FileMoveOperation *> &operations);
+CategoryPreviewNode buildCategoryNode(
+    FileCategory category, const std::vector<const FileMoveOperation *> &operations);

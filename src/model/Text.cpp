@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include <unicode/normalizer2.h>
 #include <unicode/locid.h>
+#include <unicode/normalizer2.h>
 #include <unicode/unistr.h>
 #include <unicode/utf8.h>
 
@@ -12,8 +12,8 @@ namespace {
 
 bool isAscii(std::string_view bytes)
 {
-    return std::all_of(bytes.begin(), bytes.end(),
-        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return std::all_of(
+        bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 std::string asciiMapped(std::string_view bytes, bool upper)
@@ -111,8 +111,8 @@ std::string displayText(std::string_view bytes)
         if (codePoint < 0)
             result += "\xEF\xBF\xBD";
         else
-            result.append(bytes.substr(static_cast<std::size_t>(start),
-                static_cast<std::size_t>(offset - start)));
+            result.append(bytes.substr(
+                static_cast<std::size_t>(start), static_cast<std::size_t>(offset - start)));
     }
     return result;
 }

@@ -29,7 +29,8 @@ Uuid Uuid::random()
     std::memcpy(uuid.m_bytes.data(), &high, 8);
     std::memcpy(uuid.m_bytes.data() + 8, &low, 8);
     uuid.m_bytes[6] = static_cast<std::uint8_t>((uuid.m_bytes[6] & 0x0F) | 0x40); // version 4
-    uuid.m_bytes[8] = static_cast<std::uint8_t>((uuid.m_bytes[8] & 0x3F) | 0x80); // RFC 4122 variant
+    uuid.m_bytes[8]
+        = static_cast<std::uint8_t>((uuid.m_bytes[8] & 0x3F) | 0x80); // RFC 4122 variant
     return uuid;
 }
 

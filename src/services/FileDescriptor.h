@@ -7,8 +7,12 @@ class FileDescriptor
 {
 public:
     FileDescriptor() = default;
-    explicit FileDescriptor(int fd) : m_fd(fd) { }
-    FileDescriptor(FileDescriptor &&other) noexcept : m_fd(std::exchange(other.m_fd, -1)) { }
+    explicit FileDescriptor(int fd)
+        : m_fd(fd)
+    { }
+    FileDescriptor(FileDescriptor &&other) noexcept
+        : m_fd(std::exchange(other.m_fd, -1))
+    { }
     FileDescriptor &operator=(FileDescriptor &&other) noexcept
     {
         if (this != &other)

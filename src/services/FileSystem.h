@@ -32,7 +32,9 @@ public:
     // Every entry of `folder` except "." and "..", in one pass over the directory,
     // hidden ones included. Types come from the listing; only unknown types are
     // looked up, without following links. No entry is opened.
-    virtual int listFolder(const std::filesystem::path &folder, std::vector<DirectoryEntry> &entries) = 0;
+    virtual int listFolder(
+        const std::filesystem::path &folder, std::vector<DirectoryEntry> &entries)
+        = 0;
 
     // lstat semantics: 0 when any entry (a dangling link included) is at `path`.
     virtual int entryAt(const std::filesystem::path &path, EntryType &type) = 0;
@@ -47,12 +49,12 @@ public:
     virtual int entryIn(int folder, const std::string &name, EntryType &type) = 0;
 
     // renameat2 with RENAME_NOREPLACE: never replaces anything.
-    virtual int renameNoReplace(int fromFolder, const std::string &fromName, int toFolder,
-        const std::string &toName)
+    virtual int renameNoReplace(
+        int fromFolder, const std::string &fromName, int toFolder, const std::string &toName)
         = 0;
     // linkat without following links; EEXIST when the new name is taken.
-    virtual int hardLink(int fromFolder, const std::string &fromName, int toFolder,
-        const std::string &toName)
+    virtual int hardLink(
+        int fromFolder, const std::string &fromName, int toFolder, const std::string &toName)
         = 0;
     virtual int unlinkFile(int folder, const std::string &name) = 0;
     // rmdir: fails unless the folder is empty, so nothing inside is ever deleted.

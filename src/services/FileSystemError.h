@@ -11,8 +11,7 @@ public:
     FileSystemError(int code, const std::string &description)
         : std::runtime_error(description)
         , m_code(code)
-    {
-    }
+    { }
 
     int code() const { return m_code; }
     std::string description() const { return what(); }

@@ -6,7 +6,8 @@
 class PosixFileSystem final : public FileSystem
 {
 public:
-    int listFolder(const std::filesystem::path &folder, std::vector<DirectoryEntry> &entries) override;
+    int listFolder(
+        const std::filesystem::path &folder, std::vector<DirectoryEntry> &entries) override;
     int entryAt(const std::filesystem::path &path, EntryType &type) override;
     int openFolder(const std::filesystem::path &folder, FileDescriptor &handle) override;
     int openSubfolder(int parent, const std::string &name, FileDescriptor &handle) override;

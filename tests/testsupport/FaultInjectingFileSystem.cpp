@@ -8,8 +8,7 @@ using Op = FaultInjectingFileSystem::Operation;
 
 FaultInjectingFileSystem::FaultInjectingFileSystem(std::shared_ptr<FileSystem> inner)
     : m_inner(inner ? std::move(inner) : std::make_shared<PosixFileSystem>())
-{
-}
+{ }
 
 void FaultInjectingFileSystem::failCall(Operation operation, int nth, int error)
 {
@@ -54,8 +53,8 @@ int FaultInjectingFileSystem::intercept(Operation operation)
     return error;
 }
 
-int FaultInjectingFileSystem::listFolder(const std::filesystem::path &folder,
-    std::vector<DirectoryEntry> &entries)
+int FaultInjectingFileSystem::listFolder(
+    const std::filesystem::path &folder, std::vector<DirectoryEntry> &entries)
 {
     if (int error = intercept(Op::listFolder))
         return error;
@@ -69,14 +68,16 @@ int FaultInjectingFileSystem::entryAt(const std::filesystem::path &path, EntryTy
     return m_inner->entryAt(path, type);
 }
 
-int FaultInjectingFileSystem::openFolder(const std::filesystem::path &folder, FileDescriptor &handle)
+int FaultInjectingFileSystem::openFolder(
+    const std::filesystem::path &folder, FileDescriptor &handle)
 {
     if (int error = intercept(Op::openFolder))
         return error;
     return m_inner->openFolder(folder, handle);
 }
 
-int FaultInjectingFileSystem::openSubfolder(int parent, const std::string &name, FileDescriptor &handle)
+int FaultInjectingFileSystem::openSubfolder(
+    int parent, const std::string &name, FileDescriptor &handle)
 {
     if (int error = intercept(Op::openSubfolder))
         return error;
@@ -97,16 +98,16 @@ int FaultInjectingFileSystem::entryIn(int folder, const std::string &name, Entry
     return m_inner->entryIn(folder, name, type);
 }
 
-int FaultInjectingFileSystem::renameNoReplace(int fromFolder, const std::string &fromName,
-    int toFolder, const std::string &toName)
+int FaultInjectingFileSystem::renameNoReplace(
+    int fromFolder, const std::string &fromName, int toFolder, const std::string &toName)
 {
     if (int error = intercept(Op::renameNoReplace))
         return error;
     return m_inner->renameNoReplace(fromFolder, fromName, toFolder, toName);
 }
 
-int FaultInjectingFileSystem::hardLink(int fromFolder, const std::string &fromName, int toFolder,
-    const std::string &toName)
+int FaultInjectingFileSystem::hardLink(
+    int fromFolder, const std::string &fromName, int toFolder, const std::string &toName)
 {
     if (int error = intercept(Op::hardLink))
         return error;

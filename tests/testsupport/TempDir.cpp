@@ -21,7 +21,8 @@ TempDir::~TempDir()
 {
     std::error_code error;
     // Tests may leave folders without write or search permission behind.
-    for (auto it = fs::recursive_directory_iterator(m_path, fs::directory_options::skip_permission_denied, error);
+    for (auto it = fs::recursive_directory_iterator(
+             m_path, fs::directory_options::skip_permission_denied, error);
          !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
         if (it->is_directory(error) && !it->is_symlink(error))
             ::chmod(it->path().c_str(), 0700);
@@ -49,8 +50,11 @@ std::string readFile(const fs::path &path)
 TreeSnapshot snapshotTree(const fs::path &root)
 {
     TreeSnapshot snapshot;
-    for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator(); ++it) {
-        struct stat info {};
+    for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator();
+         ++it) {
+        struct stat info
+        {
+        };
         if (::lstat(it->path().c_str(), &info) != 0)
             continue;
         EntrySnapshot entry;
@@ -67,7 +71,8 @@ TreeSnapshot snapshotTree(const fs::path &root)
             entry.kind = 'o';
         }
         if (entry.kind != 'd')
-            entry.mtimeNs = static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
+            entry.mtimeNs
+                = static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
         snapshot[fs::relative(it->path(), root).string()] = entry;
     }
     return snapshot;

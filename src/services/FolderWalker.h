@@ -1,0 +1,35 @@
+#pragma once
+
+#include "FileDescriptor.h"
+
+#include <cstddef>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class FileSystem;
+
+// Reaches folders below an open root one component at a time, never following a
+// symbolic link, and keeps the handles it opened so that each folder is opened
+// once however many files go there.
+class FolderWalker
+{
+public:
+    struct Result
+    {
+        int fd = -1; // valid while the walker lives and until the next open()
+        int error = 0; // errno of the step that failed
+        bool creationFailed = false; // the failing step was creating a missing folder
+        std::size_t failedDepth = 0; // index of the component that failed
+    };
+
+    FolderWalker(FileSystem &fileSystem, int root);
+
+    // Opens root/parts[0]/parts[1]/...; with `create`, missing folders are made.
+    Result open(const std::vector<std::string> &parts, bool create);
+
+private:
+    FileSystem &m_fileSystem;
+    int m_root;
+    std::unordered_map<std::string, FileDescriptor> m_handles;
+};

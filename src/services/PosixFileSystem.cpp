@@ -1,0 +1,158 @@
+#include "PosixFileSystem.h"
+
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <linux/fs.h> // RENAME_NOREPLACE
+
+namespace {
+
+EntryType typeOfMode(mode_t mode)
+{
+    if (S_ISREG(mode))
+        return EntryType::regular;
+    if (S_ISDIR(mode))
+        return EntryType::directory;
+    if (S_ISLNK(mode))
+        return EntryType::symlink;
+    return EntryType::other;
+}
+
+int lastError()
+{
+    return errno != 0 ? errno : EIO;
+}
+
+} // namespace
+
+int PosixFileSystem::listFolder(
+    const std::filesystem::path &folder, std::vector<DirectoryEntry> &entries)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return lastError();
+    DIR *dir = ::fdopendir(fd);
+    if (!dir) {
+        const int error = lastError();
+        ::close(fd);
+        return error;
+    }
+    int error = 0;
+    for (;;) {
+        errno = 0;
+        const dirent *entry = ::readdir(dir);
+        if (!entry) {
+            error = errno;
+            break;
+        }
+        const char *name = entry->d_name;
+        if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
+            continue;
+        DirectoryEntry item { name, EntryType::other };
+        switch (entry->d_type) {
+        case DT_REG:
+            item.type = EntryType::regular;
+            break;
+        case DT_DIR:
+            item.type = EntryType::directory;
+            break;
+        case DT_LNK:
+            item.type = EntryType::symlink;
+            break;
+        case DT_UNKNOWN: {
+            // Some file systems give no type in the listing; ask without following links.
+            struct stat info
+            {
+            };
+            if (::fstatat(fd, name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
+                error = lastError();
+                break;
+            }
+            item.type = typeOfMode(info.st_mode);
+            break;
+        }
+        default:
+            break;
+        }
+        if (error != 0)
+            break;
+        entries.push_back(std::move(item));
+    }
+    ::closedir(dir);
+    return error;
+}
+
+int PosixFileSystem::entryAt(const std::filesystem::path &path, EntryType &type)
+{
+    struct stat info
+    {
+    };
+    if (::lstat(path.c_str(), &info) != 0)
+        return lastError();
+    type = typeOfMode(info.st_mode);
+    return 0;
+}
+
+int PosixFileSystem::openFolder(const std::filesystem::path &folder, FileDescriptor &handle)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return lastError();
+    handle.reset(fd);
+    return 0;
+}
+
+int PosixFileSystem::openSubfolder(int parent, const std::string &name, FileDescriptor &handle)
+{
+    const int fd = ::openat(parent, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return lastError();
+    handle.reset(fd);
+    return 0;
+}
+
+int PosixFileSystem::makeFolder(int parent, const std::string &name)
+{
+    return ::mkdirat(parent, name.c_str(), 0777) == 0 ? 0 : lastError();
+}
+
+int PosixFileSystem::entryIn(int folder, const std::string &name, EntryType &type)
+{
+    struct stat info
+    {
+    };
+    if (::fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return lastError();
+    type = typeOfMode(info.st_mode);
+    return 0;
+}
+
+int PosixFileSystem::renameNoReplace(
+    int fromFolder, const std::string &fromName, int toFolder, const std::string &toName)
+{
+    // Called through syscall() so that it also builds where the C library lacks the wrapper.
+    const long result = ::syscall(
+        SYS_renameat2, fromFolder, fromName.c_str(), toFolder, toName.c_str(), RENAME_NOREPLACE);
+    return result == 0 ? 0 : lastError();
+}
+
+int PosixFileSystem::hardLink(
+    int fromFolder, const std::string &fromName, int toFolder, const std::string &toName)
+{
+    return ::linkat(fromFolder, fromName.c_str(), toFolder, toName.c_str(), 0) == 0 ? 0
+                                                                                    : lastError();
+}
+
+int PosixFileSystem::unlinkFile(int folder, const std::string &name)
+{
+    return ::unlinkat(folder, name.c_str(), 0) == 0 ? 0 : lastError();
+}
+
+int PosixFileSystem::removeFolder(int folder, const std::string &name)
+{
+    return ::unlinkat(folder, name.c_str(), AT_REMOVEDIR) == 0 ? 0 : lastError();
+}
