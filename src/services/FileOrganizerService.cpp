@@ -33,10 +33,11 @@ fs::path joined(const fs::path &folder, const std::string &name)
     return name.empty() ? folder : folder / name;
 }
 
-// The folder without a trailing separator, so that paths built from it compare equal.
+// The folder as an absolute path without a trailing separator, so that paths built
+// from it, relative or not, compare equal component by component.
 fs::path normalFolder(const fs::path &folder)
 {
-    fs::path normal = folder.lexically_normal();
+    fs::path normal = fs::absolute(folder).lexically_normal();
     if (!normal.has_filename() && normal.has_parent_path() && normal != normal.root_path())
         normal = normal.parent_path();
     return normal;
@@ -51,7 +52,7 @@ bool isPlainName(const std::string &name)
 std::optional<std::vector<std::string>> componentsBelow(
     const fs::path &folder, const fs::path &path)
 {
-    const fs::path normal = path.lexically_normal();
+    const fs::path normal = fs::absolute(path).lexically_normal();
     auto folderIt = folder.begin();
     auto pathIt = normal.begin();
     for (; folderIt != folder.end(); ++folderIt, ++pathIt) {
@@ -65,7 +66,7 @@ std::optional<std::vector<std::string>> componentsBelow(
             return std::nullopt;
         parts.push_back(std::move(part));
     }
-    if (parts.empty() || path != normal)
+    if (parts.empty())
         return std::nullopt;
     return parts;
 }
