@@ -1,0 +1,19 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+// Whole-file replacement that never leaves a half-written file behind: readers
+// see either the old content or the new one, also after a crash or power loss.
+namespace AtomicFile {
+
+// Writes `content` to a temporary file in the same folder, flushes it to disk and
+// renames it over `file`, then flushes the folder. The new file is private to the
+// user (mode 0600). Throws std::system_error naming the file on failure; the old
+// file is then untouched.
+void write(const std::filesystem::path &file, std::string_view content);
+
+// Removes `file` durably; a file that is not there is no error.
+void remove(const std::filesystem::path &file);
+
+} // namespace AtomicFile

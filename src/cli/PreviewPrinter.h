@@ -1,0 +1,27 @@
+#pragma once
+
+#include "OrganizationPlan.h"
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+// How `tidyra-cli preview` shows a plan.
+namespace PreviewPrinter {
+
+// The summary line ("3 files will be moved"), then the folder tree the plan forms:
+// category folders as "Images/", their sub-folders indented by two blanks, file
+// names (present names) by two more. Files that land in a category folder that
+// also holds sub-folders come right under the category line.
+void writeText(std::ostream &out, const OrganizationPlan &plan);
+
+// {"folder": PATH, "operations": [{"source", "destination", "category", "subGroup"}]}
+// in plan order; paths and sub-groups as PathCodec writes them, subGroup null when
+// the file goes straight into its category folder.
+void writeJson(std::ostream &out, const OrganizationPlan &plan);
+
+// A file name fit for one terminal line: invalid UTF-8 and control characters
+// (a newline in a name would forge a line) become U+FFFD.
+std::string displayName(std::string_view name);
+
+} // namespace PreviewPrinter
