@@ -233,3 +233,19 @@ TEST_F(SymlinkAndNameTest, RelativeFolderPathWorks)
     EXPECT_EQ(readFile(m_dir / "here/a.jpg"), "A");
     EXPECT_FALSE(entryExists(m_dir / "here/Images"));
 }
+
+TEST_F(SymlinkAndNameTest, SubGroupNameBeyondTheLimitSkipsOnlyItsFiles)
+{
+    // U+0149 upper-cases to two code points, so the folder name outgrows the file name.
+    std::string extension;
+    for (int i = 0; i < 126; ++i)
+        extension += "\xc5\x89";
+    const std::string name = "a." + extension;
+    writeFile(m_dir / name, "odd");
+    writeFile(m_dir / "b.qqq", "B");
+    const auto executed = m_service.executePlan(m_service.buildPlan(m_dir.path()));
+    ASSERT_EQ(executed.size(), 1u);
+    EXPECT_EQ(m_skips.names(), std::vector<std::string> { name });
+    EXPECT_EQ(readFile(m_dir / name), "odd");
+    EXPECT_EQ(readFile(m_dir / "Others/QQQ/b.qqq"), "B");
+}
