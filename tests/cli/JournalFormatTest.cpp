@@ -129,13 +129,4 @@ TEST(JournalFormatTest, RefusesMovesReachingOutsideTheFolder)
     }
 }
 
-TEST(JournalFormatTest, OneUnsafeMoveRefusesTheWholeJournal)
-{
-    const Json operations = Json::array({
-        move("/home/ana/Downloads/a.jpg", "/home/ana/Downloads/Images/a.jpg"),
-        move("/home/ana/Downloads/b.jpg", "/home/ana/.ssh/b.jpg"),
-    });
-    EXPECT_THROW(JournalFormat::fromJson(journal(operations)), std::invalid_argument);
-}
-
 } // namespace

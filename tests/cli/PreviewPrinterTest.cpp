@@ -1,15 +1,10 @@
 #include "PreviewPrinter.h"
 
-#include "PathCodec.h"
-
 #include <sstream>
 
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 namespace {
-
-using Json = nlohmann::ordered_json;
 
 const std::filesystem::path folder = "/home/ana/Downloads";
 
@@ -79,33 +74,6 @@ TEST(PreviewPrinterTest, NamesCannotBreakOrForgeLines)
         "a\xEF\xBF\xBDImages/\xEF\xBF\xBD"
         "b\xEF\xBF\xBD[2J.txt");
     EXPECT_EQ(PreviewPrinter::displayName("日本語 ok.txt"), "日本語 ok.txt");
-}
-
-TEST(PreviewPrinterTest, JsonKeepsPlanOrderRawCategoriesAndExactBytes)
-{
-    const OrganizationPlan plan { "/data/d\xFFir",
-        {
-            move("m.obj", FileCategory::threeDModels, "3D Models/OBJ/m.obj", "OBJ"),
-            move("README", FileCategory::others, "Others/README", ""),
-            move("a.jpg", FileCategory::images, "Images/a.jpg"),
-        } };
-    std::ostringstream out;
-    PreviewPrinter::writeJson(out, plan);
-    const Json document = Json::parse(out.str());
-
-    EXPECT_EQ(PathCodec::decode(document.at("folder")).native(), plan.folderURL.native());
-    const Json &operations = document.at("operations");
-    ASSERT_EQ(operations.size(), 3u);
-    for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(PathCodec::decode(operations[i].at("source")), plan.operations[i].sourceURL);
-        EXPECT_EQ(
-            PathCodec::decode(operations[i].at("destination")), plan.operations[i].destinationURL);
-    }
-    EXPECT_EQ(operations[0].at("category"), "3D Models");
-    EXPECT_EQ(operations[0].at("subGroup"), "OBJ");
-    // Present but empty is not the same as absent.
-    EXPECT_EQ(operations[1].at("subGroup"), "");
-    EXPECT_TRUE(operations[2].at("subGroup").is_null());
 }
 
 } // namespace
