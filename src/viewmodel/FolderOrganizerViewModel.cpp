@@ -97,20 +97,25 @@ void FolderOrganizerViewModel::chooseFolder()
     setActivityLog({});
 }
 
+std::optional<OrganizationPlan> FolderOrganizerViewModel::scanSelectedFolder()
+{
+    try {
+        return m_organizer.buildPlan(toFileSystemPath(selectedFolderPath()));
+    } catch (const std::exception &error) {
+        setStatusMessage(tr("Error: %1").arg(describe(error)));
+        return std::nullopt;
+    }
+}
+
 void FolderOrganizerViewModel::generatePreview()
 {
     if (m_selectedFolderURL.isEmpty())
         return;
-
-    OrganizationPlan plan;
-    try {
-        plan = m_organizer.buildPlan(toFileSystemPath(selectedFolderPath()));
-    } catch (const std::exception &error) {
-        setStatusMessage(tr("Error: %1").arg(describe(error)));
+    std::optional<OrganizationPlan> plan = scanSelectedFolder();
+    if (!plan)
         return;
-    }
 
-    const bool hasMoves = !plan.operations.empty();
+    const bool hasMoves = !plan->operations.empty();
     setCurrentPlan(std::move(plan));
     if (hasMoves)
         setIsShowingPreview(true);
@@ -132,21 +137,16 @@ void FolderOrganizerViewModel::organizeNow()
 {
     if (m_selectedFolderURL.isEmpty())
         return;
-
-    OrganizationPlan plan;
-    try {
-        plan = m_organizer.buildPlan(toFileSystemPath(selectedFolderPath()));
-    } catch (const std::exception &error) {
-        setStatusMessage(tr("Error: %1").arg(describe(error)));
+    const std::optional<OrganizationPlan> plan = scanSelectedFolder();
+    if (!plan)
         return;
-    }
 
-    if (plan.operations.empty()) {
+    if (plan->operations.empty()) {
         setStatusMessage(tr("Nothing to organize — folder is already tidy."));
         return;
     }
     setCurrentPlan(plan);
-    applyPlan(plan);
+    applyPlan(*plan);
 }
 
 void FolderOrganizerViewModel::undoLastOperation()

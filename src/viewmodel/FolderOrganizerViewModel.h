@@ -73,6 +73,8 @@ signals:
     void activityLogChanged();
 
 private:
+    // The selected folder's plan, or nothing after showing the scan's error.
+    std::optional<OrganizationPlan> scanSelectedFolder();
     void applyPlan(const OrganizationPlan &plan);
     void appendLog(const QString &message);
 
