@@ -1,0 +1,97 @@
+#include "ActionArea.h"
+
+#include "BusySpinner.h"
+#include "ButtonStyles.h"
+#include "FolderOrganizerViewModel.h"
+#include "StyledLabel.h"
+#include "SymbolView.h"
+#include "Symbols.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton *makeCommandButton(
+    const QString &text, const QString &symbol, bool prominent, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    if (prominent)
+        makeProminent(button);
+    const QColor tint = prominent ? button->palette().color(QPalette::ButtonText) : QColor();
+    button->setIcon(Symbols::icon(symbol, tint));
+    // The three commands share the row's width equally.
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    return button;
+}
+
+} // namespace
+
+ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
+    : QWidget(parent)
+    , m_viewModel(viewModel)
+    , m_previewButton(makeCommandButton(tr("Preview"), QStringLiteral("eye"), false, this))
+    , m_organizeButton(
+          makeCommandButton(tr("Organize Now"), QStringLiteral("sparkles"), true, this))
+    , m_undoButton(
+          makeCommandButton(tr("Undo"), QStringLiteral("arrow.uturn.backward"), false, this))
+    , m_spinner(new BusySpinner(this))
+    , m_infoSymbol(new SymbolView(
+          QStringLiteral("info.circle"), TextStyle::caption, ForegroundStyle::tertiary, this))
+    , m_status(new StyledLabel({}, TextStyle::caption, false, ForegroundStyle::secondary, this))
+{
+    m_previewButton->setObjectName(QStringLiteral("previewButton"));
+    m_organizeButton->setObjectName(QStringLiteral("organizeButton"));
+    m_undoButton->setObjectName(QStringLiteral("undoButton"));
+    m_status->setObjectName(QStringLiteral("statusLabel"));
+
+    auto *commands = new QHBoxLayout;
+    commands->setSpacing(10);
+    commands->addWidget(m_previewButton, 1);
+    commands->addWidget(m_organizeButton, 1);
+    commands->addWidget(m_undoButton, 1);
+
+    auto *statusLine = new QHBoxLayout;
+    statusLine->setSpacing(6);
+    statusLine->addWidget(m_spinner, 0, Qt::AlignVCenter);
+    statusLine->addWidget(m_infoSymbol, 0, Qt::AlignVCenter);
+    statusLine->addWidget(m_status, 1);
+
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(20, 14, 20, 14);
+    column->setSpacing(12);
+    column->addLayout(commands);
+    column->addLayout(statusLine);
+
+    using VM = FolderOrganizerViewModel;
+    connect(m_previewButton, &QPushButton::clicked, m_viewModel, &VM::generatePreview);
+    connect(m_organizeButton, &QPushButton::clicked, m_viewModel, &VM::organizeNow);
+    connect(m_undoButton, &QPushButton::clicked, m_viewModel, &VM::undoLastOperation);
+
+    connect(m_viewModel, &VM::selectedFolderURLChanged, this, &ActionArea::refreshButtons);
+    connect(m_viewModel, &VM::canUndoChanged, this, &ActionArea::refreshButtons);
+    connect(m_viewModel, &VM::isOrganizingChanged, this, &ActionArea::refreshButtons);
+    connect(m_viewModel, &VM::isOrganizingChanged, this, &ActionArea::refreshStatus);
+    connect(m_viewModel, &VM::statusMessageChanged, this, &ActionArea::refreshStatus);
+    refreshButtons();
+    refreshStatus();
+}
+
+void ActionArea::refreshButtons()
+{
+    const bool hasFolder = !m_viewModel->selectedFolderURL().isEmpty();
+    const bool idle = !m_viewModel->isOrganizing();
+    m_previewButton->setEnabled(hasFolder && idle);
+    m_organizeButton->setEnabled(hasFolder && idle);
+    m_undoButton->setEnabled(m_viewModel->canUndo() && idle);
+}
+
+void ActionArea::refreshStatus()
+{
+    const bool organizing = m_viewModel->isOrganizing();
+    m_spinner->setVisible(organizing);
+    m_infoSymbol->setVisible(!organizing);
+    m_status->setText(m_viewModel->statusMessage());
+    m_status->setToolTip(m_viewModel->statusMessage());
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+
+class BusySpinner;
+class FolderOrganizerViewModel;
+class QPushButton;
+class StyledLabel;
+class SymbolView;
+
+// The main window's commands (preview, organize, undo) and the status line under them.
+class ActionArea : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent = nullptr);
+
+    QPushButton *previewButton() const { return m_previewButton; }
+    QPushButton *organizeButton() const { return m_organizeButton; }
+    QPushButton *undoButton() const { return m_undoButton; }
+    BusySpinner *spinner() const { return m_spinner; }
+    SymbolView *infoSymbol() const { return m_infoSymbol; }
+    StyledLabel *statusLabel() const { return m_status; }
+
+private:
+    void refreshButtons();
+    void refreshStatus();
+
+    FolderOrganizerViewModel *m_viewModel;
+    QPushButton *m_previewButton;
+    QPushButton *m_organizeButton;
+    QPushButton *m_undoButton;
+    BusySpinner *m_spinner;
+    SymbolView *m_infoSymbol;
+    StyledLabel *m_status;
+};

@@ -1,0 +1,96 @@
+#include "ActivitySection.h"
+
+#include "ActivityRowDelegate.h"
+#include "Divider.h"
+#include "FolderOrganizerViewModel.h"
+#include "PlainListView.h"
+#include "StyledLabel.h"
+#include "SymbolView.h"
+
+#include <QPainter>
+#include <QStackedWidget>
+#include <QStringListModel>
+#include <QVBoxLayout>
+
+namespace {
+
+QWidget *makeEmptyState(QWidget *parent)
+{
+    auto *page = new QWidget(parent);
+    page->setObjectName(QStringLiteral("activityEmptyState"));
+    auto *symbol = new SymbolView(QStringLiteral("clock.arrow.circlepath"), TextStyle::title2,
+        ForegroundStyle::quaternary, page);
+    auto *text = new StyledLabel(ActivitySection::tr("No activity yet"), TextStyle::caption, false,
+        ForegroundStyle::quaternary, page);
+    text->setObjectName(QStringLiteral("activityEmptyText"));
+    text->setAlignment(Qt::AlignCenter);
+
+    auto *column = new QVBoxLayout(page);
+    column->setSpacing(6);
+    column->addStretch(1);
+    column->addWidget(symbol, 0, Qt::AlignHCenter);
+    column->addWidget(text, 0, Qt::AlignHCenter);
+    column->addStretch(1);
+    return page;
+}
+
+} // namespace
+
+ActivitySection::ActivitySection(FolderOrganizerViewModel *viewModel, QWidget *parent)
+    : QWidget(parent)
+    , m_viewModel(viewModel)
+    , m_model(new QStringListModel(this))
+    , m_logView(new PlainListView(this))
+    , m_emptyState(makeEmptyState(this))
+    , m_pages(new QStackedWidget(this))
+{
+    auto *heading = new StyledLabel(
+        tr("Activity"), TextStyle::caption, true, ForegroundStyle::tertiary, this);
+    heading->setContentsMargins(20, 12, 20, 8);
+
+    m_logView->setObjectName(QStringLiteral("activityLog"));
+    m_logView->setAccessibleName(tr("Activity"));
+    m_logView->setModel(m_model);
+    m_logView->setItemDelegate(new ActivityRowDelegate(m_logView));
+    // Rows wrap, so their heights are measured again whenever the width changes.
+    m_logView->setResizeMode(QListView::Adjust);
+    m_logView->setVerticalPadding(10, 10);
+
+    m_pages->addWidget(m_logView);
+    m_pages->addWidget(m_emptyState);
+
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(heading);
+    column->addWidget(new Divider(Qt::Horizontal, this));
+    column->addWidget(m_pages, 1);
+
+    connect(m_viewModel, &FolderOrganizerViewModel::activityLogChanged, this,
+        &ActivitySection::refresh);
+    refresh();
+}
+
+bool ActivitySection::isShowingLog() const
+{
+    return m_pages->currentWidget() == m_logView;
+}
+
+void ActivitySection::refresh()
+{
+    const QStringList log = m_viewModel->activityLog();
+    m_model->setStringList(log);
+    m_pages->setCurrentWidget(log.isEmpty() ? m_emptyState : m_logView);
+}
+
+void ActivitySection::paintEvent(QPaintEvent *)
+{
+    // The recessed tone behind scrolling content: the window colour, a touch towards the text.
+    const QColor window = palette().color(QPalette::Window);
+    const QColor text = palette().color(QPalette::WindowText);
+    const qreal mix = 0.045;
+    const QColor background = QColor::fromRgbF(window.redF() + (text.redF() - window.redF()) * mix,
+        window.greenF() + (text.greenF() - window.greenF()) * mix,
+        window.blueF() + (text.blueF() - window.blueF()) * mix);
+    QPainter(this).fillRect(rect(), background);
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+class QPushButton;
+
+// The filled accent-coloured look of a window's main command.
+void makeProminent(QPushButton *button);

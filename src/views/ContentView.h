@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class ActionArea;
+class ActivitySection;
+class FolderHeader;
+class FolderOrganizerViewModel;
+class PreviewView;
+
+// The main window's content: the selected folder, the commands with the status line,
+// and the activity log. It presents the preview dialog while the view model asks for it.
+class ContentView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ContentView(FolderOrganizerViewModel *viewModel, QWidget *parent = nullptr);
+    ~ContentView() override;
+
+    FolderOrganizerViewModel *viewModel() const { return m_viewModel; }
+    FolderHeader *header() const { return m_header; }
+    ActionArea *actionArea() const { return m_actionArea; }
+    ActivitySection *activitySection() const { return m_activity; }
+    // The preview dialog while it is up, else null.
+    PreviewView *previewView() const;
+
+private:
+    void syncPreview();
+
+    FolderOrganizerViewModel *m_viewModel;
+    FolderHeader *m_header;
+    ActionArea *m_actionArea;
+    ActivitySection *m_activity;
+    QPointer<PreviewView> m_preview;
+};

@@ -1,0 +1,30 @@
+#include "FolderBadge.h"
+
+#include "Symbols.h"
+#include "TextStyle.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+FolderBadge::FolderBadge(QWidget *parent)
+    : QWidget(parent)
+{
+    setFixedSize(46, 46);
+    setFont(textStyleFont(TextStyle::title2));
+}
+
+void FolderBadge::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor accent = palette().color(QPalette::Highlight);
+    QColor tile = accent;
+    tile.setAlphaF(0.15);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(tile);
+    painter.drawRoundedRect(QRectF(rect()), 10, 10);
+
+    const int side = fontMetrics().height();
+    const QRect glyph((width() - side) / 2, (height() - side) / 2, side, side);
+    Symbols::icon(QStringLiteral("folder.fill"), accent).paint(&painter, glyph);
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QWidget>
+
+// The folder symbol on a soft accent-coloured tile that leads the main window's header.
+class FolderBadge : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FolderBadge(QWidget *parent = nullptr);
+
+    QSize sizeHint() const override { return { 46, 46 }; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};

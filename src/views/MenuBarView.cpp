@@ -1,0 +1,70 @@
+#include "MenuBarView.h"
+
+#include "FolderOrganizerViewModel.h"
+#include "Symbols.h"
+#include "TextStyle.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenu>
+
+MenuBarView::MenuBarView(FolderOrganizerViewModel *viewModel, QObject *parent)
+    : QObject(parent)
+    , m_viewModel(viewModel)
+    , m_menu(std::make_unique<QMenu>())
+{
+    // An information line, not a command: disabled so it can be neither hovered nor chosen.
+    m_folderAction = m_menu->addAction(QString());
+    m_folderAction->setFont(textStyleFont(TextStyle::caption));
+    m_folderAction->setEnabled(false);
+    m_menu->addSeparator();
+    m_organizeAction
+        = m_menu->addAction(Symbols::icon(QStringLiteral("sparkles")), tr("Organize Now"));
+    m_menu->addSeparator();
+    m_openAction = m_menu->addAction(tr("Open Tidyra"));
+    m_quitAction = m_menu->addAction(tr("Quit"));
+
+    connect(m_organizeAction, &QAction::triggered, this, [this] {
+        m_viewModel->organizeNow();
+        showMainWindow();
+    });
+    connect(m_openAction, &QAction::triggered, this, &MenuBarView::showMainWindow);
+    connect(m_quitAction, &QAction::triggered, qApp, &QApplication::quit, Qt::QueuedConnection);
+    connect(m_viewModel, &FolderOrganizerViewModel::selectedFolderURLChanged, this,
+        &MenuBarView::refresh);
+    refresh();
+}
+
+MenuBarView::~MenuBarView() = default;
+
+void MenuBarView::refresh()
+{
+    const bool hasFolder = !m_viewModel->selectedFolderURL().isEmpty();
+    if (hasFolder) {
+        QString name = m_viewModel->selectedFolderName();
+        // Shown verbatim: an ampersand in a folder name is not a mnemonic.
+        name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        m_folderAction->setText(name);
+        m_folderAction->setIcon(Symbols::icon(QStringLiteral("folder.fill")));
+    } else {
+        m_folderAction->setText(tr("No folder selected"));
+        m_folderAction->setIcon(QIcon());
+    }
+    m_organizeAction->setEnabled(hasFolder);
+}
+
+void MenuBarView::showMainWindow()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *widget : windows) {
+        auto *window = qobject_cast<QMainWindow *>(widget);
+        if (!window)
+            continue;
+        window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        window->show();
+        window->raise();
+        window->activateWindow();
+        return;
+    }
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class FolderOrganizerViewModel;
+class QAction;
+class QMenu;
+
+// The tray icon's menu: the selected folder, "Organize Now", "Open Tidyra" and "Quit".
+// It follows the view model's selected folder at once.
+class MenuBarView : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit MenuBarView(FolderOrganizerViewModel *viewModel, QObject *parent = nullptr);
+    ~MenuBarView() override;
+
+    FolderOrganizerViewModel *viewModel() const { return m_viewModel; }
+    QMenu *menu() const { return m_menu.get(); }
+    QAction *folderAction() const { return m_folderAction; }
+    QAction *organizeAction() const { return m_organizeAction; }
+    QAction *openAction() const { return m_openAction; }
+    QAction *quitAction() const { return m_quitAction; }
+
+    // Brings the existing main window to the front, restoring it when minimized or
+    // hidden in the tray. Creates no window.
+    static void showMainWindow();
+
+private:
+    void refresh();
+
+    FolderOrganizerViewModel *m_viewModel;
+    std::unique_ptr<QMenu> m_menu;
+    QAction *m_folderAction;
+    QAction *m_organizeAction;
+    QAction *m_openAction;
+    QAction *m_quitAction;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "FileCategory.h"
+
+#include <QColor>
+
+// The standard named colours, as the category icons are tinted.
+QColor namedColor(NamedColor color);
+QColor categoryColor(FileCategory category);

@@ -1,0 +1,158 @@
+#include "PreviewView.h"
+
+#include "AfterTreeModel.h"
+#include "BeforeListModel.h"
+#include "BeforeRowDelegate.h"
+#include "ButtonStyles.h"
+#include "Divider.h"
+#include "FolderOrganizerViewModel.h"
+#include "PlainListView.h"
+#include "PreviewLineDelegate.h"
+#include "StyledLabel.h"
+#include "Symbols.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QShortcut>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+PreviewView::PreviewView(
+    const OrganizationPlan &plan, FolderOrganizerViewModel *viewModel, QWidget *parent)
+    : QDialog(parent)
+    , m_plan(std::make_shared<const OrganizationPlan>(plan))
+    , m_viewModel(viewModel)
+{
+    setWindowTitle(tr("Organization Preview"));
+    setWindowModality(Qt::WindowModal);
+    setMinimumSize(620, 420);
+    resize(700, 520);
+
+    m_beforeList = new PlainListView(this);
+    m_beforeList->setObjectName(QStringLiteral("beforeList"));
+    m_beforeList->setAccessibleName(QStringLiteral("Before"));
+    m_beforeList->setModel(new BeforeListModel(m_plan, m_beforeList));
+    m_beforeList->setItemDelegate(new BeforeRowDelegate(m_beforeList));
+
+    m_afterList = new PlainListView(this);
+    m_afterList->setObjectName(QStringLiteral("afterList"));
+    m_afterList->setAccessibleName(QStringLiteral("After"));
+    m_afterList->setModel(new AfterTreeModel(*m_plan, m_afterList));
+    m_afterList->setItemDelegate(new PreviewLineDelegate(m_afterList));
+
+    // Every row is the same height, so a plan of any size lays out at once.
+    for (PlainListView *list : { m_beforeList, m_afterList }) {
+        list->setUniformItemSizes(true);
+        list->setVerticalPadding(8, 8);
+    }
+
+    auto *body = new QHBoxLayout;
+    body->setSpacing(0);
+    body->addWidget(makeColumn(QStringLiteral("Before"), m_beforeList), 1);
+    body->addWidget(new Divider(Qt::Vertical, this));
+    body->addWidget(makeColumn(QStringLiteral("After"), m_afterList), 1);
+
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(makeHeader());
+    column->addWidget(new Divider(Qt::Horizontal, this));
+    column->addLayout(body, 1);
+    column->addWidget(new Divider(Qt::Horizontal, this));
+    column->addWidget(makeFooter());
+
+    // Escape is the dialog's own; these are the commands' keyboard shortcuts.
+    auto *cancelShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Escape), this);
+    connect(cancelShortcut, &QShortcut::activated, this, &QDialog::reject);
+    for (const auto key : { Qt::Key_Return, Qt::Key_Enter }) {
+        auto *applyShortcut = new QShortcut(QKeySequence(Qt::CTRL | key), this);
+        connect(applyShortcut, &QShortcut::activated, m_applyButton, &QPushButton::click);
+    }
+    setTabOrder(m_closeButton, m_beforeList);
+    setTabOrder(m_beforeList, m_afterList);
+    setTabOrder(m_afterList, m_cancelButton);
+    setTabOrder(m_cancelButton, m_applyButton);
+    m_applyButton->setFocus();
+}
+
+QString PreviewView::summaryText(std::size_t fileCount)
+{
+    const auto count = qulonglong(fileCount);
+    return fileCount == 1 ? tr("%1 file will be moved").arg(count)
+                          : tr("%1 files will be moved").arg(count);
+}
+
+QWidget *PreviewView::makeHeader()
+{
+    auto *header = new QWidget(this);
+    m_title = new StyledLabel(
+        tr("Organization Preview"), TextStyle::headline, true, ForegroundStyle::primary, header);
+    m_title->setObjectName(QStringLiteral("previewTitle"));
+    m_summary = new StyledLabel(summaryText(m_plan->operations.size()), TextStyle::caption, false,
+        ForegroundStyle::secondary, header);
+    m_summary->setObjectName(QStringLiteral("previewSummary"));
+
+    m_closeButton = new QToolButton(header);
+    m_closeButton->setObjectName(QStringLiteral("closeButton"));
+    m_closeButton->setAutoRaise(true);
+    m_closeButton->setAccessibleName(tr("Close"));
+    m_closeButton->setToolTip(tr("Close"));
+    const int side = QFontMetrics(textStyleFont(TextStyle::title2)).height();
+    m_closeButton->setIconSize(QSize(side, side));
+    m_closeButton->setIcon(Symbols::icon(QStringLiteral("xmark.circle.fill"),
+        foregroundColor(palette(), ForegroundStyle::secondary)));
+    connect(m_closeButton, &QToolButton::clicked, this, &QDialog::reject);
+
+    auto *text = new QVBoxLayout;
+    text->setSpacing(2);
+    text->addWidget(m_title);
+    text->addWidget(m_summary);
+
+    auto *row = new QHBoxLayout(header);
+    row->addLayout(text, 1);
+    row->addWidget(m_closeButton, 0, Qt::AlignVCenter);
+    return header;
+}
+
+QWidget *PreviewView::makeFooter()
+{
+    auto *footer = new QWidget(this);
+    m_cancelButton = new QPushButton(tr("Cancel"), footer);
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    m_cancelButton->setToolTip(
+        QKeySequence(Qt::CTRL | Qt::Key_Escape).toString(QKeySequence::NativeText));
+    m_applyButton = new QPushButton(tr("Apply"), footer);
+    m_applyButton->setObjectName(QStringLiteral("applyButton"));
+    m_applyButton->setToolTip(
+        QKeySequence(Qt::CTRL | Qt::Key_Return).toString(QKeySequence::NativeText));
+    m_applyButton->setDefault(true);
+    makeProminent(m_applyButton);
+
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    // Only the view model closes the dialog after applying: it lowers the preview first.
+    connect(m_applyButton, &QPushButton::clicked, m_viewModel,
+        &FolderOrganizerViewModel::applyCurrentPlan);
+
+    auto *row = new QHBoxLayout(footer);
+    row->addWidget(m_cancelButton);
+    row->addStretch(1);
+    row->addWidget(m_applyButton);
+    return footer;
+}
+
+QWidget *PreviewView::makeColumn(const QString &heading, PlainListView *list)
+{
+    auto *column = new QWidget(this);
+    auto *title
+        = new StyledLabel(heading, TextStyle::caption, true, ForegroundStyle::secondary, column);
+    title->setContentsMargins(12, 8, 12, 8);
+    list->setParent(column);
+
+    auto *layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(title);
+    layout->addWidget(new Divider(Qt::Horizontal, column));
+    layout->addWidget(list, 1);
+    return column;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "OrganizationPlan.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class FolderOrganizerViewModel;
+class PlainListView;
+class QPushButton;
+class QToolButton;
+class StyledLabel;
+
+// The plan shown before any file is touched: the files as they are ("Before") beside
+// the folders they will form ("After"). "Apply" hands the plan to the view model;
+// "Cancel", the close button, Escape and Ctrl+Escape only close the dialog.
+class PreviewView : public QDialog
+{
+    Q_OBJECT
+
+public:
+    PreviewView(const OrganizationPlan &plan, FolderOrganizerViewModel *viewModel,
+        QWidget *parent = nullptr);
+
+    // "1 file will be moved", "12 files will be moved".
+    static QString summaryText(std::size_t fileCount);
+
+    FolderOrganizerViewModel *viewModel() const { return m_viewModel; }
+    StyledLabel *titleLabel() const { return m_title; }
+    StyledLabel *summaryLabel() const { return m_summary; }
+    QToolButton *closeButton() const { return m_closeButton; }
+    PlainListView *beforeList() const { return m_beforeList; }
+    PlainListView *afterList() const { return m_afterList; }
+    QPushButton *cancelButton() const { return m_cancelButton; }
+    QPushButton *applyButton() const { return m_applyButton; }
+
+private:
+    QWidget *makeHeader();
+    QWidget *makeFooter();
+    QWidget *makeColumn(const QString &heading, PlainListView *list);
+
+    std::shared_ptr<const OrganizationPlan> m_plan;
+    FolderOrganizerViewModel *m_viewModel;
+    StyledLabel *m_title = nullptr;
+    StyledLabel *m_summary = nullptr;
+    QToolButton *m_closeButton = nullptr;
+    PlainListView *m_beforeList = nullptr;
+    PlainListView *m_afterList = nullptr;
+    QPushButton *m_cancelButton = nullptr;
+    QPushButton *m_applyButton = nullptr;
+};

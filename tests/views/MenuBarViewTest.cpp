@@ -1,0 +1,153 @@
+#include "MenuBarView.h"
+#include "ActionArea.h"
+#include "ContentView.h"
+#include "FolderHeader.h"
+#include "ViewTestSupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+QStringList entryTexts(const QMenu *menu)
+{
+    QStringList texts;
+    for (const QAction *action : menu->actions())
+        texts << (action->isSeparator() ? QStringLiteral("---") : action->iconText());
+    return texts;
+}
+
+// The main window as the app has it: a main window holding the content view, hidden
+// (in the tray) until the menu asks for it.
+struct HiddenMainWindow
+{
+    explicit HiddenMainWindow(FolderOrganizerViewModel *viewModel)
+    {
+        content = new ContentView(viewModel, &window);
+        window.setCentralWidget(content);
+    }
+    QMainWindow window;
+    ContentView *content;
+};
+
+} // namespace
+
+class MenuBarViewTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void withoutFolderOnlyOrganizeIsOff();
+    void followsTheFolderChosenInTheWindow();
+    void organizeNowOrganizesAndShowsTheWindow();
+    void organizeNowOnATidyFolderStillShowsTheWindow();
+    void openTidyraShowsTheWindowAndCreatesNone();
+    void folderNameIsShownVerbatim();
+};
+
+void MenuBarViewTest::withoutFolderOnlyOrganizeIsOff()
+{
+    ViewModelFixture fixture;
+    auto viewModel = fixture.makeViewModel();
+    MenuBarView menuBar(viewModel.get());
+
+    QCOMPARE(entryTexts(menuBar.menu()),
+        (QStringList { QStringLiteral("No folder selected"), QStringLiteral("---"),
+            QStringLiteral("Organize Now"), QStringLiteral("---"), QStringLiteral("Open Tidyra"),
+            QStringLiteral("Quit") }));
+    QVERIFY(!menuBar.folderAction()->isEnabled());
+    QVERIFY(!menuBar.organizeAction()->isEnabled());
+    QVERIFY(!menuBar.organizeAction()->icon().isNull());
+    QVERIFY(menuBar.openAction()->isEnabled());
+    QVERIFY(menuBar.quitAction()->isEnabled());
+}
+
+void MenuBarViewTest::followsTheFolderChosenInTheWindow()
+{
+    ViewModelFixture fixture;
+    auto viewModel = fixture.makeViewModel();
+    MenuBarView menuBar(viewModel.get());
+    ContentView view(viewModel.get());
+    fixture.answers->push_back(fixture.inboxPath());
+
+    QTest::mouseClick(view.header()->folderButton(), Qt::LeftButton);
+
+    QCOMPARE(menuBar.folderAction()->iconText(), QStringLiteral("Inbox"));
+    QVERIFY(!menuBar.folderAction()->icon().isNull());
+    // Information, not a command.
+    QVERIFY(!menuBar.folderAction()->isEnabled());
+    QVERIFY(menuBar.organizeAction()->isEnabled());
+}
+
+void MenuBarViewTest::organizeNowOrganizesAndShowsTheWindow()
+{
+    ViewModelFixture fixture;
+    fixture.restoredFolder = fixture.inboxPath();
+    fixture.write("clip.mov");
+    fixture.write("tune.mp3");
+    auto viewModel = fixture.makeViewModel();
+    HiddenMainWindow main(viewModel.get());
+    MenuBarView menuBar(viewModel.get());
+    QVERIFY(!main.window.isVisible());
+
+    menuBar.organizeAction()->trigger();
+
+    QVERIFY(std::filesystem::exists(fixture.inbox / "Videos" / "clip.mov"));
+    QVERIFY(std::filesystem::exists(fixture.inbox / "Audio" / "tune.mp3"));
+    QVERIFY(main.window.isVisible());
+    QCOMPARE(viewModel->statusMessage(), QStringLiteral("2 files organized."));
+    QVERIFY(main.content->actionArea()->undoButton()->isEnabled());
+    QVERIFY(!viewModel->isShowingPreview());
+}
+
+void MenuBarViewTest::organizeNowOnATidyFolderStillShowsTheWindow()
+{
+    ViewModelFixture fixture;
+    fixture.restoredFolder = fixture.inboxPath();
+    auto viewModel = fixture.makeViewModel();
+    HiddenMainWindow main(viewModel.get());
+    MenuBarView menuBar(viewModel.get());
+
+    menuBar.organizeAction()->trigger();
+
+    QVERIFY(main.window.isVisible());
+    QCOMPARE(viewModel->statusMessage(),
+        QStringLiteral("Nothing to organize — folder is already tidy."));
+}
+
+void MenuBarViewTest::openTidyraShowsTheWindowAndCreatesNone()
+{
+    ViewModelFixture fixture;
+    auto viewModel = fixture.makeViewModel();
+    MenuBarView menuBar(viewModel.get());
+    const auto windowCount = QApplication::topLevelWidgets().size();
+    menuBar.openAction()->trigger();
+    QCOMPARE(QApplication::topLevelWidgets().size(), windowCount);
+
+    HiddenMainWindow main(viewModel.get());
+    main.window.showMinimized();
+    menuBar.openAction()->trigger();
+    QVERIFY(main.window.isVisible());
+    QVERIFY(!(main.window.windowState() & Qt::WindowMinimized));
+    QCOMPARE(QApplication::topLevelWidgets().size(), windowCount + 1);
+}
+
+void MenuBarViewTest::folderNameIsShownVerbatim()
+{
+    ViewModelFixture fixture;
+    const auto folder = fixture.temp / "Tom & Jerry <b>";
+    std::filesystem::create_directories(folder);
+    fixture.restoredFolder = QString::fromStdString(folder.string());
+    auto viewModel = fixture.makeViewModel();
+    MenuBarView menuBar(viewModel.get());
+
+    // An ampersand is not taken for a keyboard mnemonic.
+    QCOMPARE(menuBar.folderAction()->iconText(), QStringLiteral("Tom & Jerry <b>"));
+}
+
+QTEST_MAIN(MenuBarViewTest)
+#include "MenuBarViewTest.moc"

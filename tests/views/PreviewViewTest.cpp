@@ -1,0 +1,263 @@
+#include "PreviewView.h"
+#include "ActionArea.h"
+#include "ContentView.h"
+#include "PlainListView.h"
+#include "StyledLabel.h"
+#include "ViewTestSupport.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <functional>
+
+namespace {
+
+// The window with a plan of six files up in the preview dialog: images of two kinds
+// (sub-folders), one document (directly in its folder), and in Others two kinds plus a
+// file without extension, which lands in "Others" itself.
+struct OpenPreview
+{
+    OpenPreview()
+    {
+        fixture.restoredFolder = fixture.inboxPath();
+        for (const char *name :
+            { "a.jpg", "b.png", "report.pdf", "data.xyz", "tool.abc", "README" })
+            fixture.write(name);
+        viewModel = fixture.makeViewModel();
+        view = std::make_unique<ContentView>(viewModel.get());
+        view->show();
+        QTest::mouseClick(view->actionArea()->previewButton(), Qt::LeftButton);
+        before = snapshotTree(fixture.inbox);
+    }
+
+    PreviewView *preview() const { return view->previewView(); }
+
+    ViewModelFixture fixture;
+    std::unique_ptr<FolderOrganizerViewModel> viewModel;
+    std::unique_ptr<ContentView> view;
+    TreeSnapshot before;
+};
+
+bool activate(QWidget *window)
+{
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+} // namespace
+
+class PreviewViewTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void previewRaisesTheDialogOverTheWindow();
+    void summaryCountsFiles();
+    void beforeListsEveryMoveInPlanOrder();
+    void afterDrawsTheFolderTree();
+    void dismissingLeavesFilesAndStatusAlone_data();
+    void dismissingLeavesFilesAndStatusAlone();
+    void applyingMovesTheFilesAndCloses_data();
+    void applyingMovesTheFilesAndCloses();
+    void previewAgainAfterCancelShowsAFreshPlan();
+    void tidyFolderRaisesNoDialog();
+    void largePlanUsesNoWidgetPerRow();
+    void iconOnlyCloseButtonIsNamed();
+};
+
+void PreviewViewTest::previewRaisesTheDialogOverTheWindow()
+{
+    OpenPreview open;
+    PreviewView *preview = open.preview();
+    QVERIFY(preview);
+    QVERIFY(preview->isVisible());
+    QVERIFY(open.viewModel->isShowingPreview());
+    QCOMPARE(preview->windowModality(), Qt::WindowModal);
+    QCOMPARE(preview->parentWidget(), open.view->window());
+    QCOMPARE(preview->viewModel(), open.viewModel.get());
+    QCOMPARE(preview->minimumSize(), QSize(620, 420));
+    QCOMPARE(preview->titleLabel()->text(), QStringLiteral("Organization Preview"));
+    QCOMPARE(preview->cancelButton()->text(), QStringLiteral("Cancel"));
+    QCOMPARE(preview->applyButton()->text(), QStringLiteral("Apply"));
+    QVERIFY(preview->applyButton()->isDefault());
+}
+
+void PreviewViewTest::summaryCountsFiles()
+{
+    OpenPreview open;
+    QCOMPARE(open.preview()->summaryLabel()->text(), QStringLiteral("6 files will be moved"));
+    QCOMPARE(PreviewView::summaryText(1), QStringLiteral("1 file will be moved"));
+    QCOMPARE(PreviewView::summaryText(0), QStringLiteral("0 files will be moved"));
+    QCOMPARE(PreviewView::summaryText(1000), QStringLiteral("1000 files will be moved"));
+    QCOMPARE(PreviewView::summaryText(100000), QStringLiteral("100000 files will be moved"));
+}
+
+void PreviewViewTest::beforeListsEveryMoveInPlanOrder()
+{
+    OpenPreview open;
+    QStringList planned;
+    for (const FileMoveOperation &operation : open.viewModel->currentPlan()->operations)
+        planned << QString::fromStdString(operation.sourceURL.filename().string());
+    QCOMPARE(planned.size(), 6);
+    QCOMPARE(rowTexts(open.preview()->beforeList()->model()), planned);
+}
+
+void PreviewViewTest::afterDrawsTheFolderTree()
+{
+    OpenPreview open;
+    const QStringList expected {
+        QStringLiteral("Documents/"),
+        QStringLiteral("  report.pdf"),
+        QStringLiteral("Images/"),
+        QStringLiteral("  JPG/"),
+        QStringLiteral("    a.jpg"),
+        QStringLiteral("  PNG/"),
+        QStringLiteral("    b.png"),
+        QStringLiteral("Others/"),
+        // Where it lands: in "Others" itself, ahead of the sub-folders.
+        QStringLiteral("  README"),
+        QStringLiteral("  ABC/"),
+        QStringLiteral("    tool.abc"),
+        QStringLiteral("  XYZ/"),
+        QStringLiteral("    data.xyz"),
+    };
+    QCOMPARE(indentedLines(open.preview()->afterList()->model()), expected);
+}
+
+void PreviewViewTest::dismissingLeavesFilesAndStatusAlone_data()
+{
+    QTest::addColumn<std::function<void(PreviewView *)>>("dismiss");
+    QTest::newRow("Cancel") << std::function<void(PreviewView *)>(
+        [](PreviewView *preview) { QTest::mouseClick(preview->cancelButton(), Qt::LeftButton); });
+    QTest::newRow("close button") << std::function<void(PreviewView *)>(
+        [](PreviewView *preview) { QTest::mouseClick(preview->closeButton(), Qt::LeftButton); });
+    QTest::newRow("Escape") << std::function<void(PreviewView *)>([](PreviewView *preview) {
+        QVERIFY(activate(preview));
+        QTest::keyClick(preview, Qt::Key_Escape);
+    });
+    QTest::newRow("Ctrl+Escape") << std::function<void(PreviewView *)>([](PreviewView *preview) {
+        QVERIFY(activate(preview));
+        QTest::keyClick(preview, Qt::Key_Escape, Qt::ControlModifier);
+    });
+}
+
+void PreviewViewTest::dismissingLeavesFilesAndStatusAlone()
+{
+    QFETCH(std::function<void(PreviewView *)>, dismiss);
+    OpenPreview open;
+    const QString status = open.viewModel->statusMessage();
+    QVERIFY(open.preview());
+
+    dismiss(open.preview());
+
+    QVERIFY(!open.preview());
+    QVERIFY(!open.viewModel->isShowingPreview());
+    QCOMPARE(open.viewModel->statusMessage(), status);
+    QVERIFY(open.viewModel->currentPlan().has_value());
+    QVERIFY(!open.viewModel->canUndo());
+    QCOMPARE(describeDifference(open.before, snapshotTree(open.fixture.inbox)), std::string());
+}
+
+void PreviewViewTest::applyingMovesTheFilesAndCloses_data()
+{
+    QTest::addColumn<bool>("byKeyboard");
+    QTest::newRow("Apply") << false;
+    QTest::newRow("Ctrl+Return") << true;
+}
+
+void PreviewViewTest::applyingMovesTheFilesAndCloses()
+{
+    QFETCH(bool, byKeyboard);
+    OpenPreview open;
+    QPointer<PreviewView> preview = open.preview();
+    if (byKeyboard) {
+        QVERIFY(activate(preview));
+        // From a list, so the shortcut and not the default button does the work.
+        open.preview()->afterList()->setFocus();
+        QTest::keyClick(preview, Qt::Key_Return, Qt::ControlModifier);
+    } else {
+        QTest::mouseClick(preview->applyButton(), Qt::LeftButton);
+    }
+
+    QVERIFY(!open.preview());
+    QVERIFY(!open.viewModel->isShowingPreview());
+    QCOMPARE(open.viewModel->statusMessage(), QStringLiteral("6 files organized."));
+    QVERIFY(open.viewModel->canUndo());
+    const std::filesystem::path inbox = open.fixture.inbox;
+    QVERIFY(std::filesystem::exists(inbox / "Images" / "JPG" / "a.jpg"));
+    QVERIFY(std::filesystem::exists(inbox / "Documents" / "report.pdf"));
+    QVERIFY(std::filesystem::exists(inbox / "Others" / "README"));
+    QVERIFY(!std::filesystem::exists(inbox / "a.jpg"));
+    // The dialog is gone for good, not merely hidden.
+    QTRY_VERIFY(preview.isNull());
+}
+
+void PreviewViewTest::previewAgainAfterCancelShowsAFreshPlan()
+{
+    OpenPreview open;
+    QTest::mouseClick(open.preview()->cancelButton(), Qt::LeftButton);
+    open.fixture.write("extra.mp3");
+
+    QTest::mouseClick(open.view->actionArea()->previewButton(), Qt::LeftButton);
+
+    QVERIFY(open.preview());
+    QCOMPARE(open.preview()->summaryLabel()->text(), QStringLiteral("7 files will be moved"));
+    QVERIFY(indentedLines(open.preview()->afterList()->model()).contains(QStringLiteral("Audio/")));
+}
+
+void PreviewViewTest::tidyFolderRaisesNoDialog()
+{
+    ViewModelFixture fixture;
+    fixture.restoredFolder = fixture.inboxPath();
+    auto viewModel = fixture.makeViewModel();
+    ContentView view(viewModel.get());
+
+    QTest::mouseClick(view.actionArea()->previewButton(), Qt::LeftButton);
+
+    QVERIFY(!view.previewView());
+    QCOMPARE(viewModel->statusMessage(),
+        QStringLiteral("Nothing to organize — folder is already tidy."));
+}
+
+void PreviewViewTest::largePlanUsesNoWidgetPerRow()
+{
+    OrganizationPlan plan;
+    plan.folderURL = "/nowhere";
+    for (int i = 0; i < 5000; ++i) {
+        FileMoveOperation operation;
+        operation.sourceURL = "/nowhere/file" + std::to_string(i) + ".txt";
+        operation.destinationURL = "/nowhere/Documents/file" + std::to_string(i) + ".txt";
+        operation.category = FileCategory::documents;
+        plan.operations.push_back(operation);
+    }
+    ViewModelFixture fixture;
+    auto viewModel = fixture.makeViewModel();
+    PreviewView preview(plan, viewModel.get());
+    preview.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&preview));
+
+    QCOMPARE(preview.beforeList()->model()->rowCount(), 5000);
+    QCOMPARE(preview.afterList()->model()->rowCount(), 5001);
+    QVERIFY(preview.beforeList()->uniformItemSizes());
+    QVERIFY(preview.afterList()->uniformItemSizes());
+    QVERIFY(preview.findChildren<QWidget *>().size() < 100);
+    QCOMPARE(preview.summaryLabel()->text(), QStringLiteral("5000 files will be moved"));
+}
+
+void PreviewViewTest::iconOnlyCloseButtonIsNamed()
+{
+    OpenPreview open;
+    QToolButton *close = open.preview()->closeButton();
+    QVERIFY(close->text().isEmpty() || close->toolButtonStyle() == Qt::ToolButtonIconOnly);
+    QVERIFY(!close->icon().isNull());
+    QCOMPARE(close->accessibleName(), QStringLiteral("Close"));
+    QCOMPARE(close->toolTip(), QStringLiteral("Close"));
+    QVERIFY(close->focusPolicy() & Qt::TabFocus);
+    QVERIFY(open.preview()->beforeList()->focusPolicy() & Qt::TabFocus);
+    QVERIFY(open.preview()->afterList()->focusPolicy() & Qt::TabFocus);
+}
+
+QTEST_MAIN(PreviewViewTest)
+#include "PreviewViewTest.moc"
