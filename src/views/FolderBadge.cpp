@@ -24,7 +24,7 @@ void FolderBadge::paintEvent(QPaintEvent *)
     painter.setBrush(tile);
     painter.drawRoundedRect(QRectF(rect()), 10, 10);
 
-    const int side = fontMetrics().height();
+    const int side = qRound(fontMetrics().height() * 1.3);
     const QRect glyph((width() - side) / 2, (height() - side) / 2, side, side);
     Symbols::icon(QStringLiteral("folder.fill"), accent).paint(&painter, glyph);
 }
