@@ -11,7 +11,7 @@ packages=(cmake ninja-build g++ pkg-config libicu-dev nlohmann-json3-dev libcli1
           qt6-base-dev qt6-svg-dev libgl-dev)
 case "$mode" in
   test) packages+=(libgtest-dev) ;;
-  gui) packages+=(qt6-qpa-plugins) ;;
+  gui) packages+=(qt6-qpa-plugins libqt6svg6) ;;
   build) ;;
   *) echo "usage: $0 [build|test|gui]" >&2; exit 2 ;;
 esac
