@@ -8,6 +8,7 @@
 #include "PosixFileSystem.h"
 #include "Text.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -27,10 +28,17 @@ void printSkipped(const std::string &name, const std::string &description)
     std::fflush(stdout);
 }
 
-// Joining an empty name adds no level (a plain `/` would add a trailing separator).
-fs::path joined(const fs::path &folder, const std::string &name)
+// `folder` / `name` for a plain name, as text: what path::operator/ gives, without
+// splitting the folder into components again.
+std::string joinedText(std::string_view folder, std::string_view name)
 {
-    return name.empty() ? folder : folder / name;
+    std::string text;
+    text.reserve(folder.size() + 1 + name.size());
+    text += folder;
+    if (!text.empty() && text.back() != '/')
+        text += '/';
+    text += name;
+    return text;
 }
 
 // The folder as an absolute path without a trailing separator, so that paths built
@@ -48,10 +56,41 @@ bool isPlainName(const std::string &name)
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
 }
 
+// The plain names after `folder` when `path` is the folder's own text followed by
+// nothing but plain names, as the paths of a plan usually are; nothing otherwise.
+// Such a path is already absolute and normal, so this agrees with the full check
+// below while sparing its path arithmetic, which dominated large runs.
+std::optional<std::vector<std::string>> plainComponentsBelow(
+    const fs::path &folder, const fs::path &path)
+{
+    const std::string &root = folder.native();
+    const std::string &text = path.native();
+    if (!text.starts_with(root) || text.size() <= root.size())
+        return std::nullopt;
+    std::size_t start = root.size();
+    if (root.back() != '/') {
+        if (text[start] != '/')
+            return std::nullopt;
+        ++start;
+    }
+    std::vector<std::string> parts;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find('/', start), text.size());
+        std::string part = text.substr(start, end - start);
+        if (!isPlainName(part))
+            return std::nullopt;
+        parts.push_back(std::move(part));
+        start = end + 1;
+    }
+    return parts;
+}
+
 // The components of `path` below `folder`, or nothing when it does not lie inside.
 std::optional<std::vector<std::string>> componentsBelow(
     const fs::path &folder, const fs::path &path)
 {
+    if (auto parts = plainComponentsBelow(folder, path))
+        return parts;
     const fs::path normal = fs::absolute(path).lexically_normal();
     auto folderIt = folder.begin();
     auto pathIt = normal.begin();
@@ -81,6 +120,99 @@ std::string joinedParts(const std::vector<std::string> &parts, std::size_t count
     }
     return text;
 }
+
+// The name after the last separator, as path::filename() gives it, without building
+// a path for it.
+std::string lastName(const fs::path &path)
+{
+    const std::string &text = path.native();
+    const auto slash = text.rfind('/');
+    if (slash == std::string::npos || slash + 1 == text.size())
+        return path.filename().native();
+    return text.substr(slash + 1);
+}
+
+// Where the moves of a plan start and end, worked out once per parent folder: a plan's
+// moves share a handful of parents, and path arithmetic per move dominated large runs.
+// For a path whose last name is plain, the answer depends only on the text before it.
+class MovePlaces
+{
+public:
+    static constexpr std::size_t none = static_cast<std::size_t>(-1);
+
+    explicit MovePlaces(fs::path folder)
+        : m_folder(std::move(folder))
+    { }
+
+    // Whether `path` is an entry directly in the folder.
+    bool isDirectlyInFolder(const fs::path &path)
+    {
+        const std::string_view parent = plainParent(path);
+        if (parent.data() && m_hasSourceParent && parent == m_sourceParent)
+            return m_sourceParentIsFolder;
+        const auto parts = componentsBelow(m_folder, path);
+        const bool direct = parts && parts->size() == 1;
+        if (parent.data()) {
+            m_hasSourceParent = true;
+            m_sourceParent.assign(parent);
+            m_sourceParentIsFolder = direct;
+        }
+        return direct;
+    }
+
+    // The index of the folder, at least one level below the chosen one, that holds
+    // `path`; `none` when the path does not lie that deep inside.
+    std::size_t destinationFolder(const fs::path &path)
+    {
+        const std::string_view parent = plainParent(path);
+        if (parent.data()) {
+            if (m_lastParent && parent == m_lastParent->first)
+                return m_lastParent->second;
+            if (const auto found = m_byParent.find(std::string(parent));
+                found != m_byParent.end()) {
+                m_lastParent = &*found;
+                return found->second;
+            }
+        }
+        std::size_t index = none;
+        if (auto parts = componentsBelow(m_folder, path); parts && parts->size() >= 2) {
+            parts->pop_back();
+            const auto [found, inserted]
+                = m_byParts.try_emplace(joinedParts(*parts, parts->size()), m_folders.size());
+            if (inserted)
+                m_folders.push_back(std::move(*parts));
+            index = found->second;
+        }
+        if (parent.data())
+            m_lastParent = &*m_byParent.emplace(std::string(parent), index).first;
+        return index;
+    }
+
+    const std::vector<std::vector<std::string>> &folders() const { return m_folders; }
+
+private:
+    // The text before the last name when that name is plain; a null view otherwise.
+    static std::string_view plainParent(const fs::path &path)
+    {
+        const std::string_view text = path.native();
+        const auto slash = text.rfind('/');
+        if (slash == std::string_view::npos || slash == 0)
+            return {};
+        const std::string_view name = text.substr(slash + 1);
+        if (name.empty() || name == "." || name == "..")
+            return {};
+        return text.substr(0, slash);
+    }
+
+    fs::path m_folder;
+    std::vector<std::vector<std::string>> m_folders;
+    std::unordered_map<std::string, std::size_t> m_byParts;
+    std::unordered_map<std::string, std::size_t> m_byParent;
+    const std::pair<const std::string, std::size_t> *m_lastParent = nullptr;
+    bool m_hasSourceParent = false;
+    std::string m_sourceParent;
+    bool m_sourceParentIsFolder = false;
+};
 
 struct PlannedFile
 {
@@ -117,6 +249,9 @@ OrganizationPlan FileOrganizerService::buildPlan(const fs::path &folderURL) cons
             { std::move(entry.name), std::move(upper) });
     }
 
+    // The listing is no longer needed; a plan of 100,000 moves should not carry it too.
+    std::vector<DirectoryEntry>().swap(entries);
+
     OrganizationPlan plan;
     plan.folderURL = folderURL;
     std::size_t total = 0;
@@ -124,15 +259,15 @@ OrganizationPlan FileOrganizerService::buildPlan(const fs::path &folderURL) cons
         total += files.size();
     plan.operations.reserve(total);
 
-    // Whether a destination folder is missing, asked once per folder: nothing inside a
-    // missing folder can be taken, which spares one check per file on a first run.
-    std::unordered_map<std::string, bool> folderMissing;
+    // Paths are built as text and made into a path once: every path operation splits
+    // the whole path into components again, which dominated planning large folders.
+    const std::string &folderText = folderURL.native();
 
     for (FileCategory category : allCases) {
         const auto &files = groups[static_cast<std::size_t>(category)];
         if (files.empty())
             continue;
-        const fs::path categoryFolder = folderURL / std::string(rawValue(category));
+        const std::string categoryFolder = joinedText(folderText, rawValue(category));
 
         std::unordered_set<std::string_view> distinct;
         for (const PlannedFile &file : files) {
@@ -142,24 +277,42 @@ OrganizationPlan FileOrganizerService::buildPlan(const fs::path &folderURL) cons
         }
         const bool hasSubGroups = distinct.size() > 1;
 
+        // Each destination folder by sub-group, with whether it is missing, asked once
+        // per folder: nothing inside a missing folder can be taken, which spares one
+        // check per file on a first run.
+        struct DestinationFolder
+        {
+            std::string path;
+            bool isMissing = false;
+        };
+        std::unordered_map<std::string_view, DestinationFolder> destinationFolders;
+
         for (const PlannedFile &file : files) {
-            const fs::path destinationFolder
-                = hasSubGroups ? joined(categoryFolder, file.upperExtension) : categoryFolder;
-            auto [known, inserted] = folderMissing.try_emplace(destinationFolder.native(), false);
+            const std::string_view group
+                = hasSubGroups ? std::string_view(file.upperExtension) : std::string_view();
+            auto [known, inserted] = destinationFolders.try_emplace(group);
+            DestinationFolder &destination = known->second;
             if (inserted) {
+                // Joining an empty sub-group adds no level.
+                destination.path
+                    = group.empty() ? categoryFolder : joinedText(categoryFolder, group);
                 EntryType type;
-                known->second = m_fileSystem->entryAt(destinationFolder, type) == ENOENT;
+                destination.isMissing = m_fileSystem->entryAt(destination.path, type) == ENOENT;
             }
-            const fs::path candidate = destinationFolder / file.name;
+            fs::path candidate(joinedText(destination.path, file.name));
             FileMoveOperation operation;
             operation.id = Uuid::random();
-            operation.sourceURL = folderURL / file.name;
-            operation.destinationURL = known->second ? candidate : uniqueDestination(candidate);
+            operation.sourceURL = fs::path(joinedText(folderText, file.name));
+            operation.destinationURL
+                = destination.isMissing ? std::move(candidate) : uniqueDestination(candidate);
             operation.category = category;
             if (hasSubGroups)
                 operation.subGroup = file.upperExtension;
             plan.operations.push_back(std::move(operation));
         }
+        destinationFolders.clear();
+        distinct.clear();
+        std::vector<PlannedFile>().swap(groups[static_cast<std::size_t>(category)]);
     }
     return plan;
 }
@@ -189,44 +342,32 @@ std::vector<FileMoveOperation> FileOrganizerService::executePlan(const Organizat
 
     // Each destination folder once, in order of first use; a move that does not
     // stay inside the folder gets no target at all.
-    struct Target
-    {
-        std::vector<std::string> parts;
-        std::string blocked; // why moves into it cannot happen, empty when they can
-    };
-    std::vector<Target> targets;
-    std::unordered_map<std::string, std::size_t> targetIndex;
-    constexpr std::size_t noTarget = static_cast<std::size_t>(-1);
+    MovePlaces places(folder);
+    constexpr std::size_t noTarget = MovePlaces::none;
     std::vector<std::size_t> operationTarget;
     operationTarget.reserve(plan.operations.size());
     for (const FileMoveOperation &operation : plan.operations) {
-        auto parts = componentsBelow(folder, operation.destinationURL);
-        const auto source = componentsBelow(folder, operation.sourceURL);
-        if (!parts || parts->size() < 2 || !source || source->size() != 1) {
-            operationTarget.push_back(noTarget);
-            continue;
-        }
-        parts->pop_back();
-        const std::string key = joinedParts(*parts, parts->size());
-        auto [found, inserted] = targetIndex.try_emplace(key, targets.size());
-        if (inserted)
-            targets.push_back({ std::move(*parts), {} });
-        operationTarget.push_back(found->second);
+        operationTarget.push_back(places.isDirectlyInFolder(operation.sourceURL)
+                ? places.destinationFolder(operation.destinationURL)
+                : noTarget);
     }
+    const auto &targets = places.folders();
+    // Why moves into a target cannot happen, empty when they can.
+    std::vector<std::string> blocked(targets.size());
 
     FolderWalker walker(*m_fileSystem, root.get());
-    for (Target &target : targets) {
-        const FolderWalker::Result opened = walker.open(target.parts, true);
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        const FolderWalker::Result opened = walker.open(targets[i], true);
         if (opened.creationFailed) {
             throw FileSystemError(opened.error,
-                Descriptions::cannotCreateFolder(joinedParts(target.parts, opened.failedDepth + 1),
-                    plan.folderURL, opened.error));
+                Descriptions::cannotCreateFolder(
+                    joinedParts(targets[i], opened.failedDepth + 1), plan.folderURL, opened.error));
         }
         // Something that is not a folder of ours stands in the way: it is left alone
         // and the moves into it are reported as skipped.
         if (opened.error != 0)
-            target.blocked = Descriptions::blockedFolder(
-                joinedParts(target.parts, opened.failedDepth + 1), opened.error);
+            blocked[i] = Descriptions::blockedFolder(
+                joinedParts(targets[i], opened.failedDepth + 1), opened.error);
     }
 
     std::vector<FileMoveOperation> executed;
@@ -237,32 +378,38 @@ std::vector<FileMoveOperation> FileOrganizerService::executePlan(const Organizat
     executed.reserve(plan.operations.size());
 
     FileMover mover(*m_fileSystem);
+    // The folder last opened stays valid until the walker opens another one.
+    std::size_t openTarget = noTarget;
+    FolderWalker::Result opened;
     for (std::size_t i = 0; i < plan.operations.size(); ++i) {
         const FileMoveOperation &operation = plan.operations[i];
-        const std::string name = operation.sourceURL.filename().native();
-        if (operationTarget[i] == noTarget) {
+        const std::string name = lastName(operation.sourceURL);
+        const std::size_t target = operationTarget[i];
+        if (target == noTarget) {
             m_skipReporter(
                 name, Descriptions::outsideFolder(operation.destinationURL, plan.folderURL));
             continue;
         }
-        const Target &target = targets[operationTarget[i]];
-        if (!target.blocked.empty()) {
-            m_skipReporter(name, target.blocked);
+        if (!blocked[target].empty()) {
+            m_skipReporter(name, blocked[target]);
             continue;
         }
-        const FolderWalker::Result opened = walker.open(target.parts, false);
+        if (target != openTarget) {
+            opened = walker.open(targets[target], false);
+            openTarget = opened.error == 0 ? target : noTarget;
+        }
         if (opened.error != 0) {
             m_skipReporter(name,
                 Descriptions::blockedFolder(
-                    joinedParts(target.parts, opened.failedDepth + 1), opened.error));
+                    joinedParts(targets[target], opened.failedDepth + 1), opened.error));
             continue;
         }
-        const std::string destinationName = operation.destinationURL.filename().native();
+        const std::string destinationName = lastName(operation.destinationURL);
         const int error = mover.move(root.get(), name, opened.fd, destinationName);
         if (error != 0) {
             m_skipReporter(name,
-                Descriptions::moveFailed(
-                    name, destinationName, joinedParts(target.parts, target.parts.size()), error));
+                Descriptions::moveFailed(name, destinationName,
+                    joinedParts(targets[target], targets[target].size()), error));
             continue;
         }
         executed.push_back(operation);
@@ -302,38 +449,42 @@ void FileOrganizerService::undoOperations(const std::vector<FileMoveOperation> &
 
     FolderWalker walker(*m_fileSystem, root.get());
     FileMover mover(*m_fileSystem);
+    MovePlaces places(folder);
     const std::string folderName = folder.filename().native();
+    std::size_t openTarget = MovePlaces::none;
+    FolderWalker::Result opened;
     for (auto it = operations.rbegin(); it != operations.rend(); ++it) {
-        const auto source = componentsBelow(folder, it->sourceURL);
-        auto parts = componentsBelow(folder, it->destinationURL);
-        if (!source || source->size() != 1)
+        if (!places.isDirectlyInFolder(it->sourceURL))
             throw FileSystemError(EINVAL, Descriptions::outsideFolder(it->sourceURL, folderURL));
-        if (!parts || parts->size() < 2)
+        const std::size_t target = places.destinationFolder(it->destinationURL);
+        if (target == MovePlaces::none)
             throw FileSystemError(
                 EINVAL, Descriptions::outsideFolder(it->destinationURL, folderURL));
-        const std::string name = parts->back();
-        parts->pop_back();
+        const auto &parts = places.folders()[target];
+        const std::string name = lastName(it->destinationURL);
+        const std::string sourceName = lastName(it->sourceURL);
 
-        const FolderWalker::Result opened = walker.open(*parts, false);
+        if (target != openTarget) {
+            opened = walker.open(parts, false);
+            openTarget = opened.error == 0 ? target : MovePlaces::none;
+        }
         // A folder that is gone, replaced, or now a link holds nothing of ours to move back.
         if (opened.error == ENOENT || opened.error == ENOTDIR || opened.error == ELOOP)
             continue;
         if (opened.error != 0)
             throw FileSystemError(opened.error,
                 Descriptions::blockedFolder(
-                    joinedParts(*parts, opened.failedDepth + 1), opened.error));
+                    joinedParts(parts, opened.failedDepth + 1), opened.error));
 
-        EntryType type;
-        const int lookupError = m_fileSystem->entryIn(opened.fd, name, type);
-        if (lookupError == ENOENT)
+        // The move itself tells whether the file is still there: ENOENT means it was
+        // moved away, renamed or deleted since, and it is passed over. No separate
+        // look-up, which would only cost a call and leave a gap before the move.
+        const int error = mover.move(opened.fd, name, root.get(), sourceName);
+        if (error == ENOENT)
             continue;
-        if (lookupError != 0)
-            throw FileSystemError(lookupError,
-                Descriptions::moveFailed(name, source->front(), folderName, lookupError));
-
-        if (const int error = mover.move(opened.fd, name, root.get(), source->front()))
+        if (error != 0)
             throw FileSystemError(error == FileMover::noSafeMove ? EPERM : error,
-                Descriptions::moveFailed(name, source->front(), folderName, error));
+                Descriptions::moveFailed(name, sourceName, folderName, error));
     }
     removeEmptySubfolders(folderURL);
 }
