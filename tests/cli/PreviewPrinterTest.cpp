@@ -58,13 +58,7 @@ TEST(PreviewPrinterTest, DrawsCategoriesSubGroupsAndFilesSorted)
         "  notes.\n"
         "  QQQ/\n"
         "    x.qqq\n");
-}
-
-TEST(PreviewPrinterTest, SummaryFollowsThePluralRule)
-{
     EXPECT_EQ(text({ folder, {} }), "0 files will be moved\n");
-    EXPECT_EQ(text({ folder, { move("a.mp3", FileCategory::audio, "Audio/a.mp3") } }),
-        "1 file will be moved\nAudio/\n  a.mp3\n");
 }
 
 TEST(PreviewPrinterTest, NamesCannotBreakOrForgeLines)
