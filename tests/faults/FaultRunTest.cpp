@@ -7,7 +7,6 @@
 #include "FileSystemError.h"
 #include "Fixtures.h"
 #include "Invariants.h"
-#include "Snapshot.h"
 
 #include <gtest/gtest.h>
 
@@ -92,8 +91,8 @@ std::string runCase(const Fixture &fixture, const Case &run)
 {
     Scene scene;
     fixture.build(scene);
-    const TreeSnapshot before = snapshotFolder(scene.folder());
-    const TreeSnapshot outsideBefore = snapshotFolder(scene.outside());
+    const TreeSnapshot before = snapshotTree(scene.folder());
+    const TreeSnapshot outsideBefore = snapshotTree(scene.outside());
 
     auto fileSystem = fileSystemFor(run.mover);
     FileOrganizerService service(fileSystem);
@@ -117,7 +116,7 @@ std::string runCase(const Fixture &fixture, const Case &run)
     }
 
     if (run.phase == Phase::organize) {
-        const TreeSnapshot after = snapshotFolder(scene.folder());
+        const TreeSnapshot after = snapshotTree(scene.folder());
         problems += Invariants::eachFileOnce(before, after);
         if (planned)
             problems += Invariants::executedIsExact(plan, executed, before);
@@ -136,10 +135,10 @@ std::string runCase(const Fixture &fixture, const Case &run)
         } catch (const FileSystemError &) {
             // An undo may stop at a failed move back; what it did must still be sound.
         }
-        problems += Invariants::eachFileOnce(before, snapshotFolder(scene.folder()));
+        problems += Invariants::eachFileOnce(before, snapshotTree(scene.folder()));
         problems += Invariants::eachMoveDoneOrUndone(executed, before);
     }
-    problems += describeDifference(outsideBefore, snapshotFolder(scene.outside()));
+    problems += describeDifference(outsideBefore, snapshotTree(scene.outside()));
 
     // An undo with nothing in the way brings back every recorded file still in place.
     FileOrganizerService clean;
@@ -150,8 +149,8 @@ std::string runCase(const Fixture &fixture, const Case &run)
         problems += std::string("undo afterwards failed: ") + error.what() + '\n';
     }
     problems += Invariants::allUndone(executed, before);
-    problems += Invariants::sameTreeUpToEmptyFolders(before, snapshotFolder(scene.folder()));
-    problems += describeDifference(outsideBefore, snapshotFolder(scene.outside()));
+    problems += Invariants::sameTreeUpToEmptyFolders(before, snapshotTree(scene.folder()));
+    problems += describeDifference(outsideBefore, snapshotTree(scene.outside()));
     return problems;
 }
 
@@ -221,17 +220,17 @@ TEST(FaultRunBaseline, cleanOrganizeAndUndoRestoreEveryFixture)
         SCOPED_TRACE(fixture.name);
         Scene scene;
         fixture.build(scene);
-        const TreeSnapshot before = snapshotFolder(scene.folder());
+        const TreeSnapshot before = snapshotTree(scene.folder());
         FileOrganizerService service;
         service.setSkipReporter([](const std::string &, const std::string &) {});
         const OrganizationPlan plan = service.buildPlan(scene.folder());
         const auto executed = service.executePlan(plan);
         EXPECT_FALSE(executed.empty());
         EXPECT_EQ(Invariants::executedIsExact(plan, executed, before), "");
-        EXPECT_EQ(Invariants::eachFileOnce(before, snapshotFolder(scene.folder())), "");
+        EXPECT_EQ(Invariants::eachFileOnce(before, snapshotTree(scene.folder())), "");
         service.undoOperations(executed);
         EXPECT_EQ(Invariants::allUndone(executed, before), "");
-        EXPECT_EQ(Invariants::sameTreeUpToEmptyFolders(before, snapshotFolder(scene.folder())), "");
+        EXPECT_EQ(Invariants::sameTreeUpToEmptyFolders(before, snapshotTree(scene.folder())), "");
     }
 }
 

@@ -5,7 +5,6 @@
 #include "FileOrganizerService.h"
 #include "Fixtures.h"
 #include "Invariants.h"
-#include "Snapshot.h"
 
 #include <gtest/gtest.h>
 
@@ -36,8 +35,8 @@ TEST(PlanPathsTest, everySpellingOfTheFolderOrganizesAndUndoesTheSame)
             SCOPED_TRACE(fixture.name + ", folder spelled " + spelling);
             Scene scene;
             fixture.build(scene);
-            const TreeSnapshot before = snapshotFolder(scene.folder());
-            const TreeSnapshot outsideBefore = snapshotFolder(scene.outside());
+            const TreeSnapshot before = snapshotTree(scene.folder());
+            const TreeSnapshot outsideBefore = snapshotTree(scene.outside());
             WorkingDirectory inside(scene.folder().parent_path());
             fs::path folder = scene.folder();
             if (spelling == "trailing")
@@ -55,12 +54,12 @@ TEST(PlanPathsTest, everySpellingOfTheFolderOrganizesAndUndoesTheSame)
             const auto executed = service.executePlan(plan);
             EXPECT_FALSE(executed.empty());
             EXPECT_EQ(Invariants::executedIsExact(plan, executed, before), "");
-            EXPECT_EQ(Invariants::eachFileOnce(before, snapshotFolder(scene.folder())), "");
+            EXPECT_EQ(Invariants::eachFileOnce(before, snapshotTree(scene.folder())), "");
             service.undoOperations(executed);
             EXPECT_EQ(Invariants::allUndone(executed, before), "");
             EXPECT_EQ(
-                Invariants::sameTreeUpToEmptyFolders(before, snapshotFolder(scene.folder())), "");
-            EXPECT_EQ(describeDifference(outsideBefore, snapshotFolder(scene.outside())), "");
+                Invariants::sameTreeUpToEmptyFolders(before, snapshotTree(scene.folder())), "");
+            EXPECT_EQ(describeDifference(outsideBefore, snapshotTree(scene.outside())), "");
         }
     }
 }

@@ -9,7 +9,6 @@
 #include "Interferer.h"
 #include "Invariants.h"
 #include "RandomFolder.h"
-#include "Snapshot.h"
 
 #include <gtest/gtest.h>
 
@@ -82,23 +81,23 @@ TEST(PropertyTest, organizeThenUndoGivesBackTheSameTree)
         std::mt19937_64 random(seed);
         Scene scene;
         buildRandomFolder(scene, random);
-        const TreeSnapshot before = snapshotFolder(scene.folder());
-        const TreeSnapshot outsideBefore = snapshotFolder(scene.outside());
+        const TreeSnapshot before = snapshotTree(scene.folder());
+        const TreeSnapshot outsideBefore = snapshotTree(scene.outside());
 
         FileOrganizerService service;
         quiet(service);
         const OrganizationPlan plan = service.buildPlan(scene.folder());
         const auto executed = service.executePlan(plan);
         std::string problems = Invariants::executedIsExact(plan, executed, before)
-            + Invariants::eachFileOnce(before, snapshotFolder(scene.folder()))
-            + describeDifference(outsideBefore, snapshotFolder(scene.outside()));
+            + Invariants::eachFileOnce(before, snapshotTree(scene.folder()))
+            + describeDifference(outsideBefore, snapshotTree(scene.outside()));
         if (!problems.empty()) {
             ADD_FAILURE() << "step: after organizing\n" << problems;
             return false;
         }
         service.undoOperations(executed);
-        problems = Invariants::sameTreeUpToEmptyFolders(before, snapshotFolder(scene.folder()))
-            + describeDifference(outsideBefore, snapshotFolder(scene.outside()));
+        problems = Invariants::sameTreeUpToEmptyFolders(before, snapshotTree(scene.folder()))
+            + describeDifference(outsideBefore, snapshotTree(scene.outside()));
         if (!problems.empty()) {
             ADD_FAILURE() << "step: after undo\n" << problems;
             return false;
@@ -131,18 +130,18 @@ TEST(PropertyTest, noFileIsLostDuplicatedOrMovedOutUnderInterference)
         buildRandomFolder(scene, random);
         scene.outsideFolder("swap-target");
         scene.outsideFile("swap-target/there-before.txt");
-        const TreeSnapshot outsideBefore = snapshotFolder(scene.outside());
+        const TreeSnapshot outsideBefore = snapshotTree(scene.outside());
 
         Interferer interferer(scene, random, scene.outside() / "swap-target");
-        interferer.expect(Invariants::fileContents(snapshotFolder(scene.folder())));
+        interferer.expect(Invariants::fileContents(snapshotTree(scene.folder())));
         auto fileSystem = std::make_shared<FaultInjectingFileSystem>();
         FileOrganizerService service(fileSystem);
         quiet(service);
 
         const auto check = [&](const std::string &step) {
             const std::string problems
-                = Invariants::contentsAre(interferer.expected(), snapshotFolder(scene.folder()))
-                + describeDifference(outsideBefore, snapshotFolder(scene.outside()));
+                = Invariants::contentsAre(interferer.expected(), snapshotTree(scene.folder()))
+                + describeDifference(outsideBefore, snapshotTree(scene.outside()));
             if (problems.empty())
                 return true;
             ADD_FAILURE() << "step: " << step << "\n"

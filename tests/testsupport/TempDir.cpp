@@ -73,7 +73,8 @@ TreeSnapshot snapshotTree(const fs::path &root)
         if (entry.kind != 'd')
             entry.mtimeNs
                 = static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
-        snapshot[fs::relative(it->path(), root).string()] = entry;
+        // Lexically: a link is its own entry, never the place it points to.
+        snapshot[it->path().lexically_relative(root).native()] = entry;
     }
     return snapshot;
 }
