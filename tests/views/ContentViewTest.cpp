@@ -14,48 +14,31 @@
 
 namespace {
 
-// What the main window shows, read the way a user would see it.
-struct WindowState
+// The main window as a user reads it, one part of its state table after the other:
+// "header | buttons | status line | activity"; a disabled button reads "(off)".
+QString shown(const ContentView &view)
 {
-    QString title;
-    QString subtitle;
-    QString folderButton;
-    bool folderButtonEnabled = false;
-    bool previewEnabled = false;
-    bool organizeEnabled = false;
-    bool undoEnabled = false;
-    bool spinnerShown = false;
-    bool infoShown = false;
-    QString status;
-    bool logShown = false;
-    QStringList logRows;
-};
-
-WindowState read(const ContentView &view)
-{
-    WindowState state;
     const FolderHeader *header = view.header();
     const ActionArea *actions = view.actionArea();
-    state.title = header->titleLabel()->text();
-    state.subtitle = header->subtitleLabel()->text();
-    state.folderButton = header->folderButton()->text();
-    state.folderButtonEnabled = header->folderButton()->isEnabled();
-    state.previewEnabled = actions->previewButton()->isEnabled();
-    state.organizeEnabled = actions->organizeButton()->isEnabled();
-    state.undoEnabled = actions->undoButton()->isEnabled();
-    state.spinnerShown = actions->spinner()->isVisibleTo(&view);
-    state.infoShown = actions->infoSymbol()->isVisibleTo(&view);
-    state.status = actions->statusLabel()->text();
-    state.logShown = view.activitySection()->isShowingLog();
-    state.logRows = rowTexts(view.activitySection()->logView()->model());
-    return state;
+    QStringList buttons;
+    for (const QPushButton *button : { header->folderButton(), actions->previewButton(),
+             actions->organizeButton(), actions->undoButton() })
+        buttons << button->text() + (button->isEnabled() ? QString() : QStringLiteral(" (off)"));
+    const QString indicator = QString(actions->spinner()->isVisibleTo(&view) ? "spinner" : "")
+        + QString(actions->infoSymbol()->isVisibleTo(&view) ? "info" : "");
+    const ActivitySection *activity = view.activitySection();
+    const auto *emptyText = view.findChild<StyledLabel *>(QStringLiteral("activityEmptyText"));
+    QString log = rowTexts(activity->logView()->model()).join(QStringLiteral(" / "));
+    if (!activity->isShowingLog())
+        log = activity->emptyState()->isVisibleTo(&view) ? emptyText->text() : QStringLiteral("?");
+    return QStringList { header->titleLabel()->text() + ", " + header->subtitleLabel()->text(),
+        buttons.join(QStringLiteral(", ")), indicator + ": " + actions->statusLabel()->text(), log }
+        .join(QStringLiteral(" | "));
 }
 
-void click(QPushButton *button)
-{
-    QVERIFY(button->isEnabled());
-    QTest::mouseClick(button, Qt::LeftButton);
-}
+const QString noFolder = QStringLiteral(
+    "No Folder Selected, Choose a folder to organize | Select Folder, Preview (off), Organize Now "
+    "(off), Undo (off) | info: Select a folder to get started. | No activity yet");
 
 } // namespace
 
@@ -64,118 +47,37 @@ class ContentViewTest : public QObject
     Q_OBJECT
 
 private slots:
-    void firstLaunchShowsNoFolder();
-    void choosingAFolderShowsItsNameAndPath();
-    void cancellingTheChooserChangesNothing();
-    void restoredFolderIsShownLikeAChosenOne();
+    void firstLaunchThenChoosingAFolder();
+    void aRunFollowsTheStateTable();
     void restoredFolderThatIsGoneLeadsToAnError();
-    void whileOrganizingTheCommandsAreDisabledAndTheSpinnerTurns();
-    void applyingThenUndoingUpdatesButtonsStatusAndLog();
-    void choosingAgainEmptiesTheLog();
     void longFolderNameDoesNotWidenTheWindow();
-    void everyControlTakesKeyboardFocus();
 };
 
-void ContentViewTest::firstLaunchShowsNoFolder()
+void ContentViewTest::firstLaunchThenChoosingAFolder()
 {
     ViewModelFixture fixture;
     auto viewModel = fixture.makeViewModel();
     ContentView view(viewModel.get());
-
-    const WindowState state = read(view);
-    QCOMPARE(state.title, QStringLiteral("No Folder Selected"));
-    QCOMPARE(state.subtitle, QStringLiteral("Choose a folder to organize"));
-    QCOMPARE(state.folderButton, QStringLiteral("Select Folder"));
-    QVERIFY(state.folderButtonEnabled);
-    QVERIFY(!state.previewEnabled);
-    QVERIFY(!state.organizeEnabled);
-    QVERIFY(!state.undoEnabled);
-    QVERIFY(state.infoShown);
-    QVERIFY(!state.spinnerShown);
-    QCOMPARE(state.status, QStringLiteral("Select a folder to get started."));
-    QVERIFY(!state.logShown);
-    QVERIFY(view.activitySection()->emptyState()->isVisibleTo(&view));
-    auto *emptyText = view.findChild<StyledLabel *>(QStringLiteral("activityEmptyText"));
-    QVERIFY(emptyText);
-    QCOMPARE(emptyText->text(), QStringLiteral("No activity yet"));
+    QCOMPARE(shown(view), noFolder);
     QCOMPARE(view.minimumSize(), QSize(460, 360));
-}
+    for (QWidget *control : QList<QWidget *> { view.header()->folderButton(),
+             view.actionArea()->previewButton(), view.actionArea()->organizeButton(),
+             view.actionArea()->undoButton(), view.activitySection()->logView() })
+        QVERIFY2(control->focusPolicy() & Qt::TabFocus, qPrintable(control->objectName()));
 
-void ContentViewTest::choosingAFolderShowsItsNameAndPath()
-{
-    ViewModelFixture fixture;
-    auto viewModel = fixture.makeViewModel();
-    ContentView view(viewModel.get());
-    fixture.answers->push_back(fixture.inboxPath());
-
-    click(view.header()->folderButton());
-
-    const WindowState state = read(view);
-    QCOMPARE(state.title, QStringLiteral("Inbox"));
-    QCOMPARE(state.subtitle, fixture.inboxPath());
-    QCOMPARE(state.folderButton, QStringLiteral("Change"));
-    QVERIFY(state.previewEnabled);
-    QVERIFY(state.organizeEnabled);
-    QVERIFY(!state.undoEnabled);
-    QVERIFY(state.infoShown);
-    QCOMPARE(state.status, QStringLiteral("Ready — Inbox"));
-    QVERIFY(!state.logShown);
-}
-
-void ContentViewTest::cancellingTheChooserChangesNothing()
-{
-    ViewModelFixture fixture(QString {});
-    auto viewModel = fixture.makeViewModel();
-    ContentView view(viewModel.get());
     fixture.answers->push_back(std::nullopt);
+    QTest::mouseClick(view.header()->folderButton(), Qt::LeftButton);
+    QCOMPARE(shown(view), noFolder);
 
-    click(view.header()->folderButton());
-
-    const WindowState state = read(view);
-    QCOMPARE(state.title, QStringLiteral("No Folder Selected"));
-    QCOMPARE(state.folderButton, QStringLiteral("Select Folder"));
-    QVERIFY(!state.previewEnabled);
-    QCOMPARE(state.status, QStringLiteral("Select a folder to get started."));
+    fixture.answers->push_back(fixture.inboxPath());
+    QTest::mouseClick(view.header()->folderButton(), Qt::LeftButton);
+    QCOMPARE(shown(view),
+        QStringLiteral("Inbox, %1 | Change, Preview, Organize Now, Undo (off) | info: Ready — "
+                       "Inbox | No activity yet")
+            .arg(fixture.inboxPath()));
 }
 
-void ContentViewTest::restoredFolderIsShownLikeAChosenOne()
-{
-    ViewModelFixture fixture(QString {});
-    fixture.restoredFolder = fixture.inboxPath();
-    auto viewModel = fixture.makeViewModel();
-    ContentView view(viewModel.get());
-
-    const WindowState state = read(view);
-    QCOMPARE(state.title, QStringLiteral("Inbox"));
-    QCOMPARE(state.subtitle, fixture.inboxPath());
-    QCOMPARE(state.folderButton, QStringLiteral("Change"));
-    QVERIFY(state.previewEnabled);
-    QVERIFY(state.organizeEnabled);
-    QVERIFY(!state.undoEnabled);
-    QCOMPARE(state.status, QStringLiteral("Ready — Inbox"));
-    QVERIFY(!state.logShown);
-}
-
-void ContentViewTest::restoredFolderThatIsGoneLeadsToAnError()
-{
-    ViewModelFixture fixture;
-    const QString gone = QString::fromStdString((fixture.temp / "Gone").string());
-    fixture.restoredFolder = gone;
-    auto viewModel = fixture.makeViewModel();
-    ContentView view(viewModel.get());
-    QCOMPARE(read(view).title, QStringLiteral("Gone"));
-    QCOMPARE(read(view).subtitle, gone);
-
-    click(view.actionArea()->previewButton());
-
-    const WindowState state = read(view);
-    QVERIFY2(state.status.startsWith(QStringLiteral("Error: ")), qPrintable(state.status));
-    QVERIFY(!view.previewView());
-    QVERIFY(state.previewEnabled);
-    QVERIFY(!state.undoEnabled);
-}
-
-void ContentViewTest::whileOrganizingTheCommandsAreDisabledAndTheSpinnerTurns()
+void ContentViewTest::aRunFollowsTheStateTable()
 {
     auto fileSystem = std::make_shared<FaultInjectingFileSystem>();
     ViewModelFixture fixture(std::nullopt, fileSystem);
@@ -183,81 +85,60 @@ void ContentViewTest::whileOrganizingTheCommandsAreDisabledAndTheSpinnerTurns()
     fixture.write("photo.jpg");
     auto viewModel = fixture.makeViewModel();
     ContentView view(viewModel.get());
+    const QString header = QStringLiteral("Inbox, ") + fixture.inboxPath();
+    const QString ready = header
+        + QStringLiteral(" | Change, Preview, Organize Now, Undo (off) | info: Ready — Inbox | No "
+                         "activity yet");
+    QCOMPARE(shown(view), ready);
 
-    // The moment the first file is moved, the window must already show the busy state.
-    std::optional<WindowState> during;
+    QTest::mouseClick(view.actionArea()->organizeButton(), Qt::LeftButton);
+    const QString organized = QStringLiteral("[10:30] Organized 1 file in Inbox");
+    QCOMPARE(shown(view),
+        header + " | Change, Preview, Organize Now, Undo | info: 1 file organized. | " + organized);
+
+    // While files move all three commands are off, Undo too, and the spinner turns.
+    QStringList during;
     fileSystem->beforeCall(
-        FaultInjectingFileSystem::Operation::renameNoReplace, 1, [&] { during = read(view); });
-    click(view.actionArea()->organizeButton());
-
-    QVERIFY(during.has_value());
-    QVERIFY(!during->previewEnabled);
-    QVERIFY(!during->organizeEnabled);
-    QVERIFY(!during->undoEnabled);
-    QVERIFY(during->folderButtonEnabled);
-    QVERIFY(during->spinnerShown);
-    QVERIFY(!during->infoShown);
-    QCOMPARE(during->title, QStringLiteral("Inbox"));
-
-    const WindowState after = read(view);
-    QVERIFY(!after.spinnerShown);
-    QVERIFY(after.infoShown);
-    QVERIFY(after.previewEnabled);
-    QVERIFY(after.undoEnabled);
-}
-
-void ContentViewTest::applyingThenUndoingUpdatesButtonsStatusAndLog()
-{
-    ViewModelFixture fixture;
-    fixture.restoredFolder = fixture.inboxPath();
-    fixture.write("photo.jpg");
+        FaultInjectingFileSystem::Operation::renameNoReplace, 0, [&] { during << shown(view); });
     fixture.write("letter.pdf");
-    const TreeSnapshot before = snapshotTree(fixture.inbox);
-    auto viewModel = fixture.makeViewModel();
-    ContentView view(viewModel.get());
+    QTest::mouseClick(view.actionArea()->organizeButton(), Qt::LeftButton);
+    QCOMPARE(during.value(0),
+        header
+            + " | Change, Preview (off), Organize Now (off), Undo (off) | spinner: 1 file "
+              "organized. | "
+            + organized);
+    QCOMPARE(shown(view),
+        header + " | Change, Preview, Organize Now, Undo | info: 1 file organized. | " + organized
+            + " / " + organized);
 
-    click(view.actionArea()->organizeButton());
+    QTest::mouseClick(view.actionArea()->undoButton(), Qt::LeftButton);
+    QVERIFY(std::filesystem::exists(fixture.inbox / "letter.pdf"));
+    QCOMPARE(shown(view),
+        header
+            + " | Change, Preview, Organize Now, Undo (off) | info: Undo complete — 1 file "
+              "restored. | [10:30] Undo complete — 1 file restored. / "
+            + organized + " / " + organized);
 
-    WindowState state = read(view);
-    QVERIFY(std::filesystem::exists(fixture.inbox / "Images" / "photo.jpg"));
-    QVERIFY(state.undoEnabled);
-    QVERIFY(state.previewEnabled);
-    QVERIFY(state.infoShown);
-    QCOMPARE(state.status, QStringLiteral("2 files organized."));
-    QVERIFY(state.logShown);
-    QCOMPARE(state.logRows, QStringList { QStringLiteral("[10:30] Organized 2 files in Inbox") });
-    QCOMPARE(state.title, QStringLiteral("Inbox"));
-
-    click(view.actionArea()->undoButton());
-
-    state = read(view);
-    QCOMPARE(describeDifference(before, snapshotTree(fixture.inbox)), std::string());
-    QVERIFY(!state.undoEnabled);
-    QVERIFY(state.organizeEnabled);
-    QCOMPARE(state.status, QStringLiteral("Undo complete — 2 files restored."));
-    QCOMPARE(state.logRows,
-        (QStringList { QStringLiteral("[10:30] Undo complete — 2 files restored."),
-            QStringLiteral("[10:30] Organized 2 files in Inbox") }));
+    // Choosing the folder again empties the log.
+    fixture.answers->push_back(fixture.inboxPath());
+    QTest::mouseClick(view.header()->folderButton(), Qt::LeftButton);
+    QCOMPARE(shown(view), ready);
 }
 
-void ContentViewTest::choosingAgainEmptiesTheLog()
+void ContentViewTest::restoredFolderThatIsGoneLeadsToAnError()
 {
     ViewModelFixture fixture;
-    fixture.restoredFolder = fixture.inboxPath();
-    fixture.write("song.mp3");
+    fixture.restoredFolder = QString::fromStdString((fixture.temp / "Gone").string());
     auto viewModel = fixture.makeViewModel();
     ContentView view(viewModel.get());
-    click(view.actionArea()->organizeButton());
-    QVERIFY(read(view).logShown);
+    QCOMPARE(view.header()->titleLabel()->text(), QStringLiteral("Gone"));
 
-    fixture.answers->push_back(fixture.inboxPath());
-    click(view.header()->folderButton());
+    QTest::mouseClick(view.actionArea()->previewButton(), Qt::LeftButton);
 
-    const WindowState state = read(view);
-    QVERIFY(!state.logShown);
-    QVERIFY(state.logRows.isEmpty());
-    QVERIFY(!state.undoEnabled);
-    QCOMPARE(state.status, QStringLiteral("Ready — Inbox"));
+    const QString status = view.actionArea()->statusLabel()->text();
+    QVERIFY2(status.startsWith(QStringLiteral("Error: ")), qPrintable(status));
+    QVERIFY(!view.previewView());
+    QVERIFY(view.actionArea()->previewButton()->isEnabled());
 }
 
 void ContentViewTest::longFolderNameDoesNotWidenTheWindow()
@@ -278,18 +159,6 @@ void ContentViewTest::longFolderNameDoesNotWidenTheWindow()
     QVERIFY(title->width() < title->fontMetrics().horizontalAdvance(title->text()));
     // Still one line: the label is no taller than one line of its font.
     QVERIFY(title->height() < 2 * title->fontMetrics().height());
-}
-
-void ContentViewTest::everyControlTakesKeyboardFocus()
-{
-    ViewModelFixture fixture;
-    auto viewModel = fixture.makeViewModel();
-    ContentView view(viewModel.get());
-    const QList<QWidget *> controls { view.header()->folderButton(),
-        view.actionArea()->previewButton(), view.actionArea()->organizeButton(),
-        view.actionArea()->undoButton(), view.activitySection()->logView() };
-    for (QWidget *control : controls)
-        QVERIFY2(control->focusPolicy() & Qt::TabFocus, qPrintable(control->objectName()));
 }
 
 QTEST_MAIN(ContentViewTest)

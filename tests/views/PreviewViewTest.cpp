@@ -10,8 +10,6 @@
 #include <QTest>
 #include <QToolButton>
 
-#include <functional>
-
 namespace {
 
 // The window with a plan of six files up in the preview dialog: images of two kinds
@@ -54,47 +52,42 @@ class PreviewViewTest : public QObject
 
 private slots:
     void previewRaisesTheDialogOverTheWindow();
-    void summaryCountsFiles();
-    void beforeListsEveryMoveInPlanOrder();
-    void afterDrawsTheFolderTree();
+    void beforeAndAfterShowThePlan();
     void dismissingLeavesFilesAndStatusAlone_data();
     void dismissingLeavesFilesAndStatusAlone();
     void applyingMovesTheFilesAndCloses_data();
     void applyingMovesTheFilesAndCloses();
-    void previewAgainAfterCancelShowsAFreshPlan();
     void tidyFolderRaisesNoDialog();
     void largePlanUsesNoWidgetPerRow();
-    void iconOnlyCloseButtonIsNamed();
 };
 
 void PreviewViewTest::previewRaisesTheDialogOverTheWindow()
 {
     OpenPreview open;
     PreviewView *preview = open.preview();
-    QVERIFY(preview);
-    QVERIFY(preview->isVisible());
+    QVERIFY(preview && preview->isVisible());
     QVERIFY(open.viewModel->isShowingPreview());
     QCOMPARE(preview->windowModality(), Qt::WindowModal);
     QCOMPARE(preview->parentWidget(), open.view->window());
     QCOMPARE(preview->viewModel(), open.viewModel.get());
     QCOMPARE(preview->minimumSize(), QSize(620, 420));
     QCOMPARE(preview->titleLabel()->text(), QStringLiteral("Organization Preview"));
+    QCOMPARE(preview->summaryLabel()->text(), QStringLiteral("6 files will be moved"));
+    QCOMPARE(PreviewView::summaryText(1), QStringLiteral("1 file will be moved"));
     QCOMPARE(preview->cancelButton()->text(), QStringLiteral("Cancel"));
     QCOMPARE(preview->applyButton()->text(), QStringLiteral("Apply"));
     QVERIFY(preview->applyButton()->isDefault());
+
+    // The icon-only close button is named for screen readers and reachable by keyboard.
+    QToolButton *close = preview->closeButton();
+    QVERIFY(!close->icon().isNull());
+    QCOMPARE(close->accessibleName(), QStringLiteral("Close"));
+    QCOMPARE(close->toolTip(), QStringLiteral("Close"));
+    for (QWidget *control : QList<QWidget *> { close, preview->beforeList(), preview->afterList() })
+        QVERIFY(control->focusPolicy() & Qt::TabFocus);
 }
 
-void PreviewViewTest::summaryCountsFiles()
-{
-    OpenPreview open;
-    QCOMPARE(open.preview()->summaryLabel()->text(), QStringLiteral("6 files will be moved"));
-    QCOMPARE(PreviewView::summaryText(1), QStringLiteral("1 file will be moved"));
-    QCOMPARE(PreviewView::summaryText(0), QStringLiteral("0 files will be moved"));
-    QCOMPARE(PreviewView::summaryText(1000), QStringLiteral("1000 files will be moved"));
-    QCOMPARE(PreviewView::summaryText(100000), QStringLiteral("100000 files will be moved"));
-}
-
-void PreviewViewTest::beforeListsEveryMoveInPlanOrder()
+void PreviewViewTest::beforeAndAfterShowThePlan()
 {
     OpenPreview open;
     QStringList planned;
@@ -102,11 +95,7 @@ void PreviewViewTest::beforeListsEveryMoveInPlanOrder()
         planned << QString::fromStdString(operation.sourceURL.filename().string());
     QCOMPARE(planned.size(), 6);
     QCOMPARE(rowTexts(open.preview()->beforeList()->model()), planned);
-}
 
-void PreviewViewTest::afterDrawsTheFolderTree()
-{
-    OpenPreview open;
     const QStringList expected {
         QStringLiteral("Documents/"),
         QStringLiteral("  report.pdf"),
@@ -128,36 +117,44 @@ void PreviewViewTest::afterDrawsTheFolderTree()
 
 void PreviewViewTest::dismissingLeavesFilesAndStatusAlone_data()
 {
-    QTest::addColumn<std::function<void(PreviewView *)>>("dismiss");
-    QTest::newRow("Cancel") << std::function<void(PreviewView *)>(
-        [](PreviewView *preview) { QTest::mouseClick(preview->cancelButton(), Qt::LeftButton); });
-    QTest::newRow("close button") << std::function<void(PreviewView *)>(
-        [](PreviewView *preview) { QTest::mouseClick(preview->closeButton(), Qt::LeftButton); });
-    QTest::newRow("Escape") << std::function<void(PreviewView *)>([](PreviewView *preview) {
-        QVERIFY(activate(preview));
-        QTest::keyClick(preview, Qt::Key_Escape);
-    });
-    QTest::newRow("Ctrl+Escape") << std::function<void(PreviewView *)>([](PreviewView *preview) {
-        QVERIFY(activate(preview));
-        QTest::keyClick(preview, Qt::Key_Escape, Qt::ControlModifier);
-    });
+    // A button to click, or else Escape with these modifiers.
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Cancel") << QStringLiteral("cancel") << 0;
+    QTest::newRow("close button") << QStringLiteral("close") << 0;
+    QTest::newRow("Escape") << QString() << int(Qt::NoModifier);
+    QTest::newRow("Ctrl+Escape") << QString() << int(Qt::ControlModifier);
 }
 
 void PreviewViewTest::dismissingLeavesFilesAndStatusAlone()
 {
-    QFETCH(std::function<void(PreviewView *)>, dismiss);
+    QFETCH(QString, button);
+    QFETCH(int, modifiers);
     OpenPreview open;
     const QString status = open.viewModel->statusMessage();
-    QVERIFY(open.preview());
+    PreviewView *preview = open.preview();
+    QVERIFY(preview);
 
-    dismiss(open.preview());
+    if (button == QStringLiteral("cancel"))
+        QTest::mouseClick(preview->cancelButton(), Qt::LeftButton);
+    else if (button == QStringLiteral("close"))
+        QTest::mouseClick(preview->closeButton(), Qt::LeftButton);
+    else {
+        QVERIFY(activate(preview));
+        QTest::keyClick(preview, Qt::Key_Escape, Qt::KeyboardModifiers(modifiers));
+    }
 
     QVERIFY(!open.preview());
     QVERIFY(!open.viewModel->isShowingPreview());
     QCOMPARE(open.viewModel->statusMessage(), status);
-    QVERIFY(open.viewModel->currentPlan().has_value());
     QVERIFY(!open.viewModel->canUndo());
     QCOMPARE(describeDifference(open.before, snapshotTree(open.fixture.inbox)), std::string());
+
+    // Preview again: a fresh plan, not the one dismissed.
+    open.fixture.write("extra.mp3");
+    QTest::mouseClick(open.view->actionArea()->previewButton(), Qt::LeftButton);
+    QVERIFY(open.preview());
+    QCOMPARE(open.preview()->summaryLabel()->text(), QStringLiteral("7 files will be moved"));
 }
 
 void PreviewViewTest::applyingMovesTheFilesAndCloses_data()
@@ -192,19 +189,6 @@ void PreviewViewTest::applyingMovesTheFilesAndCloses()
     QVERIFY(!std::filesystem::exists(inbox / "a.jpg"));
     // The dialog is gone for good, not merely hidden.
     QTRY_VERIFY(preview.isNull());
-}
-
-void PreviewViewTest::previewAgainAfterCancelShowsAFreshPlan()
-{
-    OpenPreview open;
-    QTest::mouseClick(open.preview()->cancelButton(), Qt::LeftButton);
-    open.fixture.write("extra.mp3");
-
-    QTest::mouseClick(open.view->actionArea()->previewButton(), Qt::LeftButton);
-
-    QVERIFY(open.preview());
-    QCOMPARE(open.preview()->summaryLabel()->text(), QStringLiteral("7 files will be moved"));
-    QVERIFY(indentedLines(open.preview()->afterList()->model()).contains(QStringLiteral("Audio/")));
 }
 
 void PreviewViewTest::tidyFolderRaisesNoDialog()
@@ -244,19 +228,6 @@ void PreviewViewTest::largePlanUsesNoWidgetPerRow()
     QVERIFY(preview.afterList()->uniformItemSizes());
     QVERIFY(preview.findChildren<QWidget *>().size() < 100);
     QCOMPARE(preview.summaryLabel()->text(), QStringLiteral("5000 files will be moved"));
-}
-
-void PreviewViewTest::iconOnlyCloseButtonIsNamed()
-{
-    OpenPreview open;
-    QToolButton *close = open.preview()->closeButton();
-    QVERIFY(close->text().isEmpty() || close->toolButtonStyle() == Qt::ToolButtonIconOnly);
-    QVERIFY(!close->icon().isNull());
-    QCOMPARE(close->accessibleName(), QStringLiteral("Close"));
-    QCOMPARE(close->toolTip(), QStringLiteral("Close"));
-    QVERIFY(close->focusPolicy() & Qt::TabFocus);
-    QVERIFY(open.preview()->beforeList()->focusPolicy() & Qt::TabFocus);
-    QVERIFY(open.preview()->afterList()->focusPolicy() & Qt::TabFocus);
 }
 
 QTEST_MAIN(PreviewViewTest)
