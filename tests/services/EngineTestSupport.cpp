@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <stdexcept>
-#include <sys/stat.h>
 
 void SkipLog::attachTo(FileOrganizerService &service)
 {
@@ -19,22 +18,40 @@ std::vector<std::string> SkipLog::names() const
     return result;
 }
 
+EngineTest::EngineTest()
+    : m_fileSystem(std::make_shared<FaultInjectingFileSystem>())
+    , m_service(m_fileSystem)
+{
+    m_skips.attachTo(m_service);
+}
+
+void writeFiles(const std::filesystem::path &folder, std::initializer_list<std::string> names)
+{
+    for (const std::string &name : names)
+        writeFile(folder / name, name);
+}
+
+FileSystemError errorFrom(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const FileSystemError &error) {
+        return error;
+    }
+    ADD_FAILURE() << "no FileSystemError thrown";
+    return FileSystemError(0, {});
+}
+
 bool entryExists(const std::filesystem::path &path)
 {
-    struct stat info
-    {
-    };
-    return ::lstat(path.c_str(), &info) == 0;
+    std::error_code error;
+    return std::filesystem::exists(std::filesystem::symlink_status(path, error));
 }
 
 unsigned linkCount(const std::filesystem::path &path)
 {
-    struct stat info
-    {
-    };
-    if (::lstat(path.c_str(), &info) != 0)
-        return 0;
-    return static_cast<unsigned>(info.st_nlink);
+    std::error_code error;
+    return static_cast<unsigned>(std::filesystem::hard_link_count(path, error));
 }
 
 bool isEmptyFolder(const std::filesystem::path &path)
@@ -44,26 +61,20 @@ bool isEmptyFolder(const std::filesystem::path &path)
         && std::filesystem::is_empty(path, error);
 }
 
-const FileMoveOperation *moveOf(const OrganizationPlan &plan, const std::string &name)
+const FileMoveOperation &requireMove(const OrganizationPlan &plan, const std::string &name)
 {
     for (const FileMoveOperation &operation : plan.operations) {
         if (operation.sourceURL.filename().string() == name)
-            return &operation;
+            return operation;
     }
-    return nullptr;
+    throw std::runtime_error("no move planned for " + name);
 }
 
-const FileMoveOperation &requireMove(const OrganizationPlan &plan, const std::string &name)
+Target targetOf(const OrganizationPlan &plan, const std::string &name)
 {
-    const FileMoveOperation *operation = moveOf(plan, name);
-    if (!operation)
-        throw std::runtime_error("no move planned for " + name);
-    return *operation;
-}
-
-std::string relativePath(const std::filesystem::path &folder, const std::filesystem::path &path)
-{
-    return path.lexically_relative(folder).string();
+    const FileMoveOperation &operation = requireMove(plan, name);
+    return { operation.destinationURL.lexically_relative(plan.folderURL).string(),
+        operation.subGroup };
 }
 
 std::vector<std::string> idsOf(const std::vector<FileMoveOperation> &operations)

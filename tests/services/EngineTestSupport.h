@@ -1,18 +1,31 @@
 #pragma once
 
+#include "FaultInjectingFileSystem.h"
 #include "FileOrganizerService.h"
+#include "FileSystemError.h"
 #include "OrganizationPlan.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
+
+using Op = FaultInjectingFileSystem::Operation;
+using Names = std::vector<std::string>;
 
 // Collects the skipped moves a service reports instead of printing them.
 class SkipLog
 {
 public:
     void attachTo(FileOrganizerService &service);
+    void clear() { m_entries.clear(); }
 
     const std::vector<std::pair<std::string, std::string>> &entries() const { return m_entries; }
     std::vector<std::string> names() const;
@@ -21,17 +34,39 @@ private:
     std::vector<std::pair<std::string, std::string>> m_entries;
 };
 
+// A folder to organize, one outside it, and a service on a file system that passes
+// every call through until a test tells it to fail one.
+class EngineTest : public testing::Test
+{
+protected:
+    EngineTest();
+
+    OrganizationPlan plan() const { return m_service.buildPlan(m_dir.path()); }
+    std::vector<FileMoveOperation> organize() { return m_service.executePlan(plan()); }
+
+    TempDir m_dir;
+    TempDir m_outside;
+    std::shared_ptr<FaultInjectingFileSystem> m_fileSystem;
+    FileOrganizerService m_service;
+    SkipLog m_skips;
+};
+
+// Writes each named file into `folder` with its own name as content.
+void writeFiles(const std::filesystem::path &folder, std::initializer_list<std::string> names);
+
+// The error `action` throws; a test failure when it throws none.
+FileSystemError errorFrom(const std::function<void()> &action);
+
 // lstat: true for any entry, a dangling link included.
 bool entryExists(const std::filesystem::path &path);
 unsigned linkCount(const std::filesystem::path &path);
 bool isEmptyFolder(const std::filesystem::path &path);
 
-// The plan's move of the file named `name` (bytes), or null.
-const FileMoveOperation *moveOf(const OrganizationPlan &plan, const std::string &name);
+// The plan's move of the file named `name` (bytes); throws when there is none.
 const FileMoveOperation &requireMove(const OrganizationPlan &plan, const std::string &name);
-
-// `path` relative to `folder`, as bytes.
-std::string relativePath(const std::filesystem::path &folder, const std::filesystem::path &path);
+// Destination (relative to the plan's folder, as bytes) and sub-group of that move.
+using Target = std::pair<std::string, std::optional<std::string>>;
+Target targetOf(const OrganizationPlan &plan, const std::string &name);
 
 std::vector<std::string> idsOf(const std::vector<FileMoveOperation> &operations);
 

@@ -1,7 +1,4 @@
 #include "EngineTestSupport.h"
-#include "FaultInjectingFileSystem.h"
-#include "FileSystemError.h"
-#include "TempDir.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -10,143 +7,112 @@
 
 namespace fs = std::filesystem;
 using testing::HasSubstr;
-using Op = FaultInjectingFileSystem::Operation;
 
 namespace {
 
-// One photo.jpg planned into Images/, run through a file system that can be told to fail.
-class MoveFallbackTest : public testing::Test
+// One photo.jpg planned into Images/, run through a file system told to fail.
+class MoveFallbackTest : public EngineTest
 {
 protected:
-    MoveFallbackTest()
-        : m_fileSystem(std::make_shared<FaultInjectingFileSystem>())
-        , m_service(m_fileSystem)
-    {
-        m_skips.attachTo(m_service);
-        writeFile(m_dir / "photo.jpg", "P");
-        m_plan = m_service.buildPlan(m_dir.path());
-    }
+    MoveFallbackTest() { writeFile(source(), "P"); }
 
     fs::path source() const { return m_dir / "photo.jpg"; }
     fs::path destination() const { return m_dir / "Images/photo.jpg"; }
 
-    void expectFileStayedAtSource()
+    struct Fault
     {
-        EXPECT_EQ(readFile(source()), "P");
-        EXPECT_EQ(linkCount(source()), 1u);
-        EXPECT_FALSE(entryExists(destination()));
+        Op operation;
+        int error;
+    };
+    void failNext(const std::vector<Fault> &faults)
+    {
+        m_fileSystem->reset();
+        m_skips.clear();
+        for (const Fault &fault : faults)
+            m_fileSystem->failCall(fault.operation, 1, fault.error);
     }
-
-    TempDir m_dir;
-    std::shared_ptr<FaultInjectingFileSystem> m_fileSystem;
-    FileOrganizerService m_service;
-    SkipLog m_skips;
-    OrganizationPlan m_plan;
-};
-
-class RenameFlagRejectedTest : public MoveFallbackTest, public testing::WithParamInterface<int>
-{
 };
 
 } // namespace
 
-TEST_P(RenameFlagRejectedTest, MovesByLinkAndUnlinkInstead)
+TEST_F(MoveFallbackTest, RenameWithoutTheNoReplaceFlagMovesByLinkAndUnlinkBothWays)
 {
-    m_fileSystem->failCall(Op::renameNoReplace, 0, GetParam());
-    const auto executed = m_service.executePlan(m_plan);
-    EXPECT_EQ(idsOf(executed), idsOf(m_plan.operations));
-    EXPECT_TRUE(m_skips.entries().empty());
-    EXPECT_GE(m_fileSystem->callCount(Op::hardLink), 1);
-    EXPECT_FALSE(entryExists(source()));
-    EXPECT_EQ(readFile(destination()), "P");
-    EXPECT_EQ(linkCount(destination()), 1u);
+    for (int error : { EINVAL, ENOSYS, EOPNOTSUPP }) {
+        SCOPED_TRACE(error);
+        failNext({ { Op::renameNoReplace, error } });
+        const auto executed = organize();
+        EXPECT_EQ(executed.size(), 1u);
+        EXPECT_TRUE(m_skips.entries().empty());
+        EXPECT_EQ(m_fileSystem->callCount(Op::hardLink), 1);
+        EXPECT_FALSE(entryExists(source()));
+        EXPECT_EQ(readFile(destination()), "P");
+        EXPECT_EQ(linkCount(destination()), 1u);
 
-    // Undo takes the same way back.
-    m_service.undoOperations(executed);
-    EXPECT_EQ(readFile(source()), "P");
-    EXPECT_EQ(linkCount(source()), 1u);
-    EXPECT_FALSE(entryExists(m_dir / "Images"));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Errors, RenameFlagRejectedTest, testing::Values(EINVAL, ENOSYS, EOPNOTSUPP));
-
-TEST_F(MoveFallbackTest, RefusedHardLinkGivesAClearFailureAndTheFileStays)
-{
-    m_fileSystem->failCall(Op::renameNoReplace, 1, EINVAL);
-    m_fileSystem->failCall(Op::hardLink, 1, EPERM);
-    EXPECT_TRUE(m_service.executePlan(m_plan).empty());
-    ASSERT_EQ(m_skips.names(), std::vector<std::string> { "photo.jpg" });
-    EXPECT_THAT(m_skips.entries()[0].second, HasSubstr("photo.jpg"));
-    expectFileStayedAtSource();
-}
-
-TEST_F(MoveFallbackTest, AnotherDeviceGivesAClearFailureAndTheFileStays)
-{
-    m_fileSystem->failCall(Op::renameNoReplace, 1, EXDEV);
-    EXPECT_TRUE(m_service.executePlan(m_plan).empty());
-    ASSERT_EQ(m_skips.names(), std::vector<std::string> { "photo.jpg" });
-    EXPECT_THAT(m_skips.entries()[0].second, HasSubstr("another device"));
-    expectFileStayedAtSource();
-}
-
-TEST_F(MoveFallbackTest, FailedUnlinkAfterTheLinkRemovesTheNewLinkAgain)
-{
-    m_fileSystem->failCall(Op::renameNoReplace, 1, EINVAL);
-    m_fileSystem->failCall(Op::unlinkFile, 1, EIO);
-    EXPECT_TRUE(m_service.executePlan(m_plan).empty());
-    EXPECT_EQ(m_skips.names(), std::vector<std::string> { "photo.jpg" });
-    expectFileStayedAtSource();
-}
-
-TEST_F(MoveFallbackTest, DestinationTakenDuringTheLinkFallbackIsNotReplaced)
-{
-    m_fileSystem->failCall(Op::renameNoReplace, 1, EINVAL);
-    m_fileSystem->beforeCall(Op::hardLink, 1, [&] { writeFile(destination(), "other"); });
-    EXPECT_TRUE(m_service.executePlan(m_plan).empty());
-    ASSERT_EQ(m_skips.names(), std::vector<std::string> { "photo.jpg" });
-    EXPECT_THAT(m_skips.entries()[0].second, HasSubstr("already exists"));
-    EXPECT_EQ(readFile(source()), "P");
-    EXPECT_EQ(readFile(destination()), "other");
-}
-
-TEST_F(MoveFallbackTest, DestinationTakenJustBeforeTheRenameIsNotReplaced)
-{
-    m_fileSystem->beforeCall(Op::renameNoReplace, 1, [&] { writeFile(destination(), "other"); });
-    EXPECT_TRUE(m_service.executePlan(m_plan).empty());
-    ASSERT_EQ(m_skips.entries().size(), 1u);
-    EXPECT_THAT(m_skips.entries()[0].second, HasSubstr("\"photo.jpg\""));
-    EXPECT_THAT(m_skips.entries()[0].second, HasSubstr("already exists"));
-    EXPECT_THAT(m_skips.entries()[0].second, HasSubstr("\"Images\""));
-    EXPECT_EQ(readFile(source()), "P");
-    EXPECT_EQ(readFile(destination()), "other");
-}
-
-TEST_F(MoveFallbackTest, UndoAcrossDevicesFailsAndLeavesTheFileOrganized)
-{
-    const auto executed = m_service.executePlan(m_plan);
-    ASSERT_EQ(executed.size(), 1u);
-    m_fileSystem->failCall(Op::renameNoReplace, 1, EXDEV);
-    try {
+        failNext({ { Op::renameNoReplace, error } });
         m_service.undoOperations(executed);
-        FAIL() << "undo across devices did not fail";
-    } catch (const FileSystemError &error) {
-        EXPECT_EQ(error.code(), EXDEV);
-        EXPECT_THAT(error.description(), HasSubstr("photo.jpg"));
-        EXPECT_THAT(error.description(), HasSubstr("another device"));
+        EXPECT_EQ(m_fileSystem->callCount(Op::hardLink), 1);
+        EXPECT_EQ(readFile(source()), "P");
+        EXPECT_EQ(linkCount(source()), 1u);
+        EXPECT_FALSE(entryExists(m_dir / "Images"));
     }
-    EXPECT_EQ(readFile(destination()), "P");
-    EXPECT_FALSE(entryExists(source()));
 }
 
-TEST_F(MoveFallbackTest, UndoWithRefusedHardLinkFailsAndLeavesTheFileOrganized)
+TEST_F(MoveFallbackTest, MoveThatCannotBeDoneSafelyFailsAndTheFileStaysOnceWhereItWas)
 {
-    const auto executed = m_service.executePlan(m_plan);
-    ASSERT_EQ(executed.size(), 1u);
-    m_fileSystem->failCall(Op::renameNoReplace, 1, EOPNOTSUPP);
-    m_fileSystem->failCall(Op::hardLink, 1, EPERM);
-    EXPECT_THROW(m_service.undoOperations(executed), FileSystemError);
-    EXPECT_EQ(readFile(destination()), "P");
-    EXPECT_EQ(linkCount(destination()), 1u);
-    EXPECT_FALSE(entryExists(source()));
+    struct Case
+    {
+        std::vector<Fault> faults;
+        const char *description;
+        int undoCode;
+    };
+    const Case cases[] {
+        { { { Op::renameNoReplace, EINVAL }, { Op::hardLink, EPERM } },
+            "supports neither renaming without replacing nor hard links", EPERM },
+        { { { Op::renameNoReplace, EXDEV } }, "on another device, and Tidyra never copies", EXDEV },
+        // The link was made, so it has to be taken away again.
+        { { { Op::renameNoReplace, EINVAL }, { Op::unlinkFile, EIO } }, "photo.jpg", EIO },
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.description);
+        failNext(c.faults);
+        EXPECT_TRUE(organize().empty());
+        ASSERT_EQ(m_skips.names(), Names { "photo.jpg" });
+        EXPECT_THAT(m_skips.entries()[0].second, HasSubstr(c.description));
+        EXPECT_EQ(readFile(source()), "P");
+        EXPECT_EQ(linkCount(source()), 1u);
+        EXPECT_FALSE(entryExists(destination()));
+
+        // The same on the way back: an error, and the file stays organized.
+        failNext({});
+        const auto executed = organize();
+        failNext(c.faults);
+        const FileSystemError error = errorFrom([&] { m_service.undoOperations(executed); });
+        EXPECT_EQ(error.code(), c.undoCode);
+        EXPECT_THAT(error.description(), HasSubstr(c.description));
+        EXPECT_EQ(readFile(destination()), "P");
+        EXPECT_EQ(linkCount(destination()), 1u);
+        EXPECT_FALSE(entryExists(source()));
+        failNext({});
+        m_service.undoOperations(executed);
+    }
+}
+
+TEST_F(MoveFallbackTest, DestinationTakenJustBeforeTheMoveIsNeverReplaced)
+{
+    for (bool linkFallback : { false, true }) {
+        SCOPED_TRACE(linkFallback);
+        const OrganizationPlan plan = this->plan();
+        failNext({});
+        if (linkFallback)
+            m_fileSystem->failCall(Op::renameNoReplace, 1, EINVAL);
+        m_fileSystem->beforeCall(linkFallback ? Op::hardLink : Op::renameNoReplace, 1,
+            [&] { writeFile(destination(), "other"); });
+        EXPECT_TRUE(m_service.executePlan(plan).empty());
+        ASSERT_EQ(m_skips.entries().size(), 1u);
+        EXPECT_THAT(
+            m_skips.entries()[0].second, HasSubstr("\"photo.jpg\" already exists in \"Images\""));
+        EXPECT_EQ(readFile(source()), "P");
+        EXPECT_EQ(readFile(destination()), "other");
+        fs::remove(destination());
+    }
 }

@@ -1,7 +1,4 @@
 #include "EngineTestSupport.h"
-#include "FaultInjectingFileSystem.h"
-#include "FileSystemError.h"
-#include "TempDir.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -11,197 +8,81 @@
 
 namespace fs = std::filesystem;
 using testing::HasSubstr;
-using Op = FaultInjectingFileSystem::Operation;
 
-namespace {
-
-class PlanExecutionTest : public testing::Test
-{
-protected:
-    PlanExecutionTest() { m_skips.attachTo(m_service); }
-
-    TempDir m_dir;
-    FileOrganizerService m_service;
-    SkipLog m_skips;
-};
-
-} // namespace
+using PlanExecutionTest = EngineTest;
 
 TEST_F(PlanExecutionTest, AllMovesSucceedAndComeBackInPlanOrderWithTheirIds)
 {
-    writeFile(m_dir / "a.jpg", "A");
-    writeFile(m_dir / "b.png", "B");
-    writeFile(m_dir / "c.pdf", "C");
-    writeFile(m_dir / "README", "R");
-    writeFile(m_dir / "x.qqq", "X");
-    const OrganizationPlan plan = m_service.buildPlan(m_dir.path());
-
+    writeFiles(m_dir.path(), { "a.jpg", "b.png", "c.pdf", "README", "x.qqq" });
+    const OrganizationPlan plan = this->plan();
     const auto executed = m_service.executePlan(plan);
     EXPECT_EQ(idsOf(executed), idsOf(plan.operations));
     EXPECT_TRUE(m_skips.entries().empty());
-    EXPECT_EQ(readFile(m_dir / "Images/JPG/a.jpg"), "A");
-    EXPECT_EQ(readFile(m_dir / "Images/PNG/b.png"), "B");
-    EXPECT_EQ(readFile(m_dir / "Documents/c.pdf"), "C");
-    EXPECT_EQ(readFile(m_dir / "Others/README"), "R");
-    EXPECT_EQ(readFile(m_dir / "Others/QQQ/x.qqq"), "X");
-    EXPECT_EQ(
-        namesIn(m_dir.path()), (std::vector<std::string> { "Documents", "Images", "Others" }));
-    for (const FileMoveOperation &operation : executed)
-        EXPECT_FALSE(entryExists(operation.sourceURL)) << operation.sourceURL;
+    for (const char *path : { "Images/JPG/a.jpg", "Images/PNG/b.png", "Documents/c.pdf",
+             "Others/README", "Others/QQQ/x.qqq" })
+        EXPECT_EQ(readFile(m_dir / path), fs::path(path).filename().string());
+    EXPECT_EQ(namesIn(m_dir.path()), (Names { "Documents", "Images", "Others" }));
 }
 
-TEST_F(PlanExecutionTest, EmptyPlanCreatesNothingButStillCleansUp)
+TEST_F(PlanExecutionTest, VanishedSourceIsSkippedWithTheDefaultLineAndTheRestGoesAhead)
 {
-    fs::create_directory(m_dir / "Images");
-    fs::create_directory(m_dir / "Empty Stuff");
-    const OrganizationPlan plan = m_service.buildPlan(m_dir.path());
-    ASSERT_TRUE(plan.operations.empty());
-    EXPECT_TRUE(m_service.executePlan(plan).empty());
-    EXPECT_EQ(namesIn(m_dir.path()), std::vector<std::string> { "Empty Stuff" });
-}
-
-TEST_F(PlanExecutionTest, VanishedSourceIsSkippedAndTheRestGoesAhead)
-{
-    writeFile(m_dir / "a.jpg", "A");
-    writeFile(m_dir / "photo.jpg");
-    writeFile(m_dir / "c.pdf", "C");
-    const OrganizationPlan plan = m_service.buildPlan(m_dir.path());
+    writeFiles(m_dir.path(), { "a.jpg", "photo.jpg", "c.pdf" });
+    const OrganizationPlan plan = this->plan();
     fs::remove(m_dir / "photo.jpg");
 
     const auto executed = m_service.executePlan(plan);
     EXPECT_EQ(executed.size(), 2u);
-    for (const FileMoveOperation &operation : executed)
-        EXPECT_NE(operation.id, requireMove(plan, "photo.jpg").id);
-    ASSERT_EQ(m_skips.names(), std::vector<std::string> { "photo.jpg" });
-    EXPECT_THAT(m_skips.entries()[0].second, HasSubstr("\"photo.jpg\""));
-    EXPECT_EQ(readFile(m_dir / "Images/a.jpg"), "A");
-    EXPECT_EQ(readFile(m_dir / "Documents/c.pdf"), "C");
-}
-
-TEST_F(PlanExecutionTest, DefaultReporterPrintsOneSkippedLine)
-{
-    writeFile(m_dir / "photo.jpg");
-    const OrganizationPlan plan = m_service.buildPlan(m_dir.path());
-    fs::remove(m_dir / "photo.jpg");
-    m_service.executePlan(plan);
-    ASSERT_EQ(m_skips.entries().size(), 1u);
+    ASSERT_EQ(m_skips.names(), Names { "photo.jpg" });
     const std::string description = m_skips.entries()[0].second;
+    EXPECT_EQ(description, "\"photo.jpg\" is no longer there");
+    EXPECT_EQ(readFile(m_dir / "Images/a.jpg"), "a.jpg");
+    EXPECT_EQ(readFile(m_dir / "Documents/c.pdf"), "c.pdf");
 
     FileOrganizerService service; // default reporter
     testing::internal::CaptureStdout();
-    service.executePlan(plan);
-    const std::string printed = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(printed, "[Tidyra] Skipped photo.jpg: " + description + "\n");
+    service.executePlan({ plan.folderURL, { requireMove(plan, "photo.jpg") } });
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+        "[Tidyra] Skipped photo.jpg: " + description + "\n");
 }
 
-TEST_F(PlanExecutionTest, CategoryWithoutSubGroupsWhoseMovesAllFailIsRemovedAgain)
+TEST_F(PlanExecutionTest, EmptiedCategoriesGoUnlessTheyHaveSubGroupsAndUserFoldersStay)
 {
-    writeFile(m_dir / "a.jpg");
-    writeFile(m_dir / "b.jpg");
-    writeFile(m_dir / "c.pdf", "C");
-    const OrganizationPlan plan = m_service.buildPlan(m_dir.path());
-    fs::remove(m_dir / "a.jpg");
-    fs::remove(m_dir / "b.jpg");
+    writeFiles(m_dir.path(), { "a.jpg", "b.jpg", "c.pdf", "d.mp3", "e.wav" });
+    fs::create_directory(m_dir / "Empty Stuff");
+    const OrganizationPlan plan = this->plan();
+    for (const char *name : { "a.jpg", "b.jpg", "d.mp3", "e.wav" })
+        fs::remove(m_dir / name);
 
-    const auto executed = m_service.executePlan(plan);
-    EXPECT_EQ(executed.size(), 1u);
-    EXPECT_EQ(m_skips.entries().size(), 2u);
-    EXPECT_FALSE(entryExists(m_dir / "Images"));
-    EXPECT_EQ(readFile(m_dir / "Documents/c.pdf"), "C");
+    EXPECT_EQ(m_service.executePlan(plan).size(), 1u);
+    EXPECT_EQ(m_skips.entries().size(), 4u);
+    EXPECT_EQ(namesIn(m_dir.path()), (Names { "Audio", "Documents", "Empty Stuff" }));
+    EXPECT_TRUE(isEmptyFolder(m_dir / "Audio/MP3"));
+    EXPECT_TRUE(isEmptyFolder(m_dir / "Audio/WAV"));
+
+    // An empty plan creates nothing but still cleans up.
+    fs::create_directory(m_dir / "Videos");
+    EXPECT_TRUE(m_service.executePlan({ m_dir.path(), {} }).empty());
+    EXPECT_EQ(namesIn(m_dir.path()), (Names { "Audio", "Documents", "Empty Stuff" }));
 }
 
-TEST_F(PlanExecutionTest, CategoryWithSubGroupsWhoseMovesAllFailKeepsItsEmptySubGroups)
+TEST_F(PlanExecutionTest, FolderCreationFailureThrowsBeforeAnyMove)
 {
-    writeFile(m_dir / "a.jpg");
-    writeFile(m_dir / "b.png");
-    const OrganizationPlan plan = m_service.buildPlan(m_dir.path());
-    fs::remove(m_dir / "a.jpg");
-    fs::remove(m_dir / "b.png");
-
-    EXPECT_TRUE(m_service.executePlan(plan).empty());
-    EXPECT_EQ(m_skips.entries().size(), 2u);
-    EXPECT_TRUE(isEmptyFolder(m_dir / "Images/JPG"));
-    EXPECT_TRUE(isEmptyFolder(m_dir / "Images/PNG"));
-}
-
-TEST_F(PlanExecutionTest, EntryAppearingInPlaceOfACategoryFolderBlocksOnlyItsMoves)
-{
-    writeFile(m_dir / "photo.jpg", "P");
-    writeFile(m_dir / "c.pdf", "C");
-    const OrganizationPlan plan = m_service.buildPlan(m_dir.path());
-    writeFile(m_dir / "Images", "a plain file");
-
-    const auto executed = m_service.executePlan(plan);
-    ASSERT_EQ(executed.size(), 1u);
-    EXPECT_EQ(executed[0].id, requireMove(plan, "c.pdf").id);
-    EXPECT_EQ(m_skips.names(), std::vector<std::string> { "photo.jpg" });
-    EXPECT_EQ(readFile(m_dir / "photo.jpg"), "P");
-    EXPECT_EQ(readFile(m_dir / "Images"), "a plain file");
-}
-
-TEST_F(PlanExecutionTest, FolderCreationFailureStopsBeforeAnyMove)
-{
-    writeFile(m_dir / "a.jpg", "A");
-    writeFile(m_dir / "c.pdf", "C");
-    auto fileSystem = std::make_shared<FaultInjectingFileSystem>();
-    FileOrganizerService service(fileSystem);
-    const OrganizationPlan plan = service.buildPlan(m_dir.path());
-    const TreeSnapshot before = snapshotTree(m_dir.path());
-
-    fileSystem->failCall(Op::makeFolder, 1, EACCES);
-    try {
-        service.executePlan(plan);
-        FAIL() << "no error when a folder cannot be created";
-    } catch (const FileSystemError &error) {
+    writeFiles(m_dir.path(), { "a.jpg", "c.pdf" });
+    const OrganizationPlan plan = this->plan();
+    for (int failingCall : { 1, 2 }) {
+        SCOPED_TRACE(failingCall);
+        m_fileSystem->reset();
+        m_fileSystem->failCall(Op::makeFolder, failingCall, EACCES);
+        const FileSystemError error = errorFrom([&] { m_service.executePlan(plan); });
         EXPECT_EQ(error.code(), EACCES);
         EXPECT_THAT(error.description(), HasSubstr(std::strerror(EACCES)));
-        EXPECT_TRUE(error.description().find("Images") != std::string::npos
-            || error.description().find("Documents") != std::string::npos)
-            << error.description();
+        EXPECT_THAT(error.description(), testing::ContainsRegex("\"(Images|Documents)\""));
+        EXPECT_EQ(m_fileSystem->callCount(Op::renameNoReplace), 0);
+        EXPECT_EQ(m_fileSystem->callCount(Op::hardLink), 0);
+        // No clean-up after the failure: a folder made before it stays, empty.
+        EXPECT_EQ(readFile(m_dir / "a.jpg"), "a.jpg");
+        EXPECT_EQ(readFile(m_dir / "c.pdf"), "c.pdf");
+        EXPECT_EQ(
+            isEmptyFolder(m_dir / "Images") + isEmptyFolder(m_dir / "Documents"), failingCall - 1);
     }
-    EXPECT_EQ(fileSystem->callCount(Op::renameNoReplace), 0);
-    EXPECT_EQ(fileSystem->callCount(Op::hardLink), 0);
-    EXPECT_EQ(describeDifference(before, snapshotTree(m_dir.path())), "");
-}
-
-TEST_F(PlanExecutionTest, FolderCreatedBeforeACreationFailureStaysAndNothingMoves)
-{
-    writeFile(m_dir / "a.jpg", "A");
-    writeFile(m_dir / "c.pdf", "C");
-    auto fileSystem = std::make_shared<FaultInjectingFileSystem>();
-    FileOrganizerService service(fileSystem);
-    const OrganizationPlan plan = service.buildPlan(m_dir.path());
-
-    fileSystem->failCall(Op::makeFolder, 2, EROFS);
-    EXPECT_THROW(service.executePlan(plan), FileSystemError);
-    EXPECT_EQ(readFile(m_dir / "a.jpg"), "A");
-    EXPECT_EQ(readFile(m_dir / "c.pdf"), "C");
-    // No clean-up after the failure: the first folder is still there, empty.
-    EXPECT_EQ(isEmptyFolder(m_dir / "Images") + isEmptyFolder(m_dir / "Documents"), 1);
-}
-
-TEST_F(PlanExecutionTest, ExistingCategoryFoldersAreReusedAndTheirContentKept)
-{
-    writeFile(m_dir / "Images/old.jpg", "old");
-    writeFile(m_dir / "Images/.thumbnails/x", "t");
-    writeFile(m_dir / "new.jpg", "new");
-    const auto executed = m_service.executePlan(m_service.buildPlan(m_dir.path()));
-    EXPECT_EQ(executed.size(), 1u);
-    EXPECT_EQ(readFile(m_dir / "Images/old.jpg"), "old");
-    EXPECT_EQ(readFile(m_dir / "Images/new.jpg"), "new");
-    EXPECT_EQ(readFile(m_dir / "Images/.thumbnails/x"), "t");
-}
-
-TEST_F(PlanExecutionTest, MovesKeepContentModeAndModificationTime)
-{
-    writeFile(m_dir / "a.sh", "#!/bin/sh\n");
-    fs::permissions(m_dir / "a.sh", fs::perms(0751));
-    const auto stamp = fs::file_time_type::clock::now() - std::chrono::hours(24 * 400);
-    fs::last_write_time(m_dir / "a.sh", stamp);
-    const TreeSnapshot before = snapshotTree(m_dir.path());
-
-    m_service.executePlan(m_service.buildPlan(m_dir.path()));
-    const TreeSnapshot after = snapshotTree(m_dir.path());
-    ASSERT_EQ(after.count("Code/a.sh"), 1u);
-    EXPECT_EQ(after.at("Code/a.sh"), before.at("a.sh"));
 }

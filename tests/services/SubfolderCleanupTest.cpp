@@ -1,100 +1,65 @@
 #include "EngineTestSupport.h"
-#include "FaultInjectingFileSystem.h"
-#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
-using Op = FaultInjectingFileSystem::Operation;
-using Names = std::vector<std::string>;
 
-TEST(SubfolderCleanupTest, RemovesOnlyEmptyFoldersNamedAfterACategory)
+using SubfolderCleanupTest = EngineTest;
+
+TEST_F(SubfolderCleanupTest, RemovesOnlyEmptyFoldersNamedExactlyAfterACategory)
 {
-    TempDir dir;
     for (FileCategory category : allCases)
-        fs::create_directory(dir / std::string(rawValue(category)));
-    fs::create_directory(dir / "Empty Stuff");
-    fs::create_directory(dir / "3d models"); // not exactly a category name
-    fs::create_directory(dir / "images");
-    fs::create_directory(dir / "threeDModels");
-    fs::create_directory(dir / ".Images"); // hidden
-    fs::create_directory(dir / ".cache");
+        fs::create_directory(m_dir / std::string(rawValue(category)));
+    // A user's own empty folders, some named almost like a category.
+    for (const char *name : { "Empty Stuff", "3d models", "images", ".Images" })
+        fs::create_directory(m_dir / name);
+    writeFile(m_dir / "Documents/.hidden", "h");
+    fs::create_directories(m_dir / "Videos/MP4"); // holds only an empty folder
+    fs::create_symlink("nowhere", m_dir / "Fonts/link");
+    fs::remove(m_dir / "Code");
+    writeFile(m_dir / "Code", "a plain file named like a category");
+    fs::remove(m_dir / "Design");
+    fs::create_directory_symlink(m_dir / "Empty Stuff", m_dir / "Design");
+    fs::remove(m_dir / "Archives");
+    ASSERT_EQ(::mkfifo((m_dir / "Archives").c_str(), 0600), 0);
 
-    FileOrganizerService().removeEmptySubfolders(dir.path());
-    EXPECT_EQ(namesIn(dir.path()),
-        (Names { ".Images", ".cache", "3d models", "Empty Stuff", "images", "threeDModels" }));
+    m_service.removeEmptySubfolders(m_dir.path());
+    EXPECT_EQ(namesIn(m_dir.path()),
+        (Names { ".Images", "3d models", "Archives", "Code", "Design", "Documents", "Empty Stuff",
+            "Fonts", "Videos", "images" }));
+    EXPECT_EQ(readFile(m_dir / "Documents/.hidden"), "h");
+    EXPECT_TRUE(isEmptyFolder(m_dir / "Videos/MP4"));
+    EXPECT_TRUE(fs::is_symlink(m_dir / "Design"));
+    EXPECT_TRUE(isEmptyFolder(m_dir / "Empty Stuff"));
 }
 
-TEST(SubfolderCleanupTest, KeepsFoldersWithAnythingInsideAndLooksOneLevelDeep)
+TEST_F(SubfolderCleanupTest, NeverFails)
 {
-    TempDir dir;
-    writeFile(dir / "Documents/.hidden", "h");
-    fs::create_directories(dir / "Videos/MP4"); // holds only an empty folder
-    writeFile(dir / "Audio/song.mp3", "s");
-    fs::create_directory(dir / "Fonts");
-    fs::create_symlink("nowhere", dir / "Fonts/link");
-    writeFile(dir / "Code", "a plain file named like a category");
-    fs::create_directory(dir / "elsewhere");
-    fs::create_directory_symlink(dir / "elsewhere", dir / "Design"); // a link, not a folder
-    ASSERT_EQ(::mkfifo((dir / "Archives").c_str(), 0600), 0);
+    EXPECT_NO_THROW(m_service.removeEmptySubfolders(m_dir / "missing"));
+    writeFile(m_dir / "file");
+    EXPECT_NO_THROW(m_service.removeEmptySubfolders(m_dir / "file"));
 
-    FileOrganizerService().removeEmptySubfolders(dir.path());
-    EXPECT_EQ(readFile(dir / "Documents/.hidden"), "h");
-    EXPECT_TRUE(isEmptyFolder(dir / "Videos/MP4"));
-    EXPECT_EQ(readFile(dir / "Audio/song.mp3"), "s");
-    EXPECT_TRUE(entryExists(dir / "Fonts/link"));
-    EXPECT_EQ(readFile(dir / "Code"), "a plain file named like a category");
-    EXPECT_TRUE(fs::is_symlink(dir / "Design"));
-    EXPECT_TRUE(isEmptyFolder(dir / "elsewhere"));
-    EXPECT_TRUE(entryExists(dir / "Archives"));
+    fs::create_directory(m_dir / "Images");
+    for (Op operation : { Op::listFolder, Op::removeFolder }) {
+        m_fileSystem->reset();
+        m_fileSystem->failCall(operation, 0, EACCES);
+        EXPECT_NO_THROW(m_service.removeEmptySubfolders(m_dir.path()));
+        EXPECT_TRUE(isEmptyFolder(m_dir / "Images"));
+    }
 }
 
-TEST(SubfolderCleanupTest, NeverFails)
+TEST_F(SubfolderCleanupTest, FileCreatedInAnEmptiedCategoryFolderBeforeItsRemovalSurvives)
 {
-    TempDir dir;
-    FileOrganizerService service;
-    EXPECT_NO_THROW(service.removeEmptySubfolders(dir / "missing"));
-    writeFile(dir / "file");
-    EXPECT_NO_THROW(service.removeEmptySubfolders(dir / "file"));
-
-    fs::create_directory(dir / "Images");
-    auto fileSystem = std::make_shared<FaultInjectingFileSystem>();
-    fileSystem->failCall(Op::listFolder, 0, EACCES);
-    EXPECT_NO_THROW(FileOrganizerService(fileSystem).removeEmptySubfolders(dir.path()));
-    EXPECT_TRUE(isEmptyFolder(dir / "Images"));
-
-    fileSystem->reset();
-    fileSystem->failCall(Op::removeFolder, 0, EBUSY);
-    EXPECT_NO_THROW(FileOrganizerService(fileSystem).removeEmptySubfolders(dir.path()));
-    EXPECT_TRUE(isEmptyFolder(dir / "Images"));
-}
-
-TEST(SubfolderCleanupTest, FileCreatedBetweenCheckAndRemovalSurvives)
-{
-    TempDir dir;
-    fs::create_directory(dir / "Images");
-    auto fileSystem = std::make_shared<FaultInjectingFileSystem>();
-    fileSystem->beforeCall(
-        Op::removeFolder, 1, [&] { writeFile(dir / "Images/late.jpg", "late"); });
-    FileOrganizerService(fileSystem).removeEmptySubfolders(dir.path());
-    EXPECT_EQ(fileSystem->callCount(Op::removeFolder), 1);
-    EXPECT_EQ(readFile(dir / "Images/late.jpg"), "late");
-}
-
-TEST(SubfolderCleanupTest, FileCreatedInAnEmptiedCategoryFolderDuringExecutionSurvives)
-{
-    TempDir dir;
-    writeFile(dir / "photo.jpg");
-    auto fileSystem = std::make_shared<FaultInjectingFileSystem>();
-    FileOrganizerService service(fileSystem);
-    service.setSkipReporter([](const std::string &, const std::string &) {});
-    const OrganizationPlan plan = service.buildPlan(dir.path());
-    fs::remove(dir / "photo.jpg"); // so the Images folder is empty after the run
-
-    fileSystem->beforeCall(
-        Op::removeFolder, 1, [&] { writeFile(dir / "Images/late.jpg", "late"); });
-    EXPECT_TRUE(service.executePlan(plan).empty());
-    EXPECT_EQ(readFile(dir / "Images/late.jpg"), "late");
+    writeFile(m_dir / "a.jpg", "A");
+    const auto executed = organize();
+    // Between the clean-up's look at the folder and its removal.
+    m_fileSystem->reset();
+    m_fileSystem->beforeCall(
+        Op::removeFolder, 1, [&] { writeFile(m_dir / "Images/late.jpg", "late"); });
+    m_service.undoOperations(executed);
+    EXPECT_EQ(m_fileSystem->callCount(Op::removeFolder), 1);
+    EXPECT_EQ(readFile(m_dir / "a.jpg"), "A");
+    EXPECT_EQ(readFile(m_dir / "Images/late.jpg"), "late");
 }
