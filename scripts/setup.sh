@@ -10,8 +10,9 @@ mode=${1:-build}
 packages=(cmake ninja-build g++ pkg-config libicu-dev nlohmann-json3-dev libcli11-dev
           qt6-base-dev qt6-svg-dev libgl-dev)
 case "$mode" in
-  test) packages+=(libgtest-dev) ;;
-  gui) packages+=(qt6-qpa-plugins libqt6svg6) ;;
+  # A font, so that offscreen widget tests and screenshots measure real text.
+  test) packages+=(libgtest-dev fonts-dejavu-core) ;;
+  gui) packages+=(qt6-qpa-plugins libqt6svg6 fonts-dejavu-core) ;;
   build) ;;
   *) echo "usage: $0 [build|test|gui]" >&2; exit 2 ;;
 esac
