@@ -8,7 +8,6 @@
 #include "PosixFileSystem.h"
 #include "Text.h"
 
-#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -56,41 +55,10 @@ bool isPlainName(const std::string &name)
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
 }
 
-// The plain names after `folder` when `path` is the folder's own text followed by
-// nothing but plain names, as the paths of a plan usually are; nothing otherwise.
-// Such a path is already absolute and normal, so this agrees with the full check
-// below while sparing its path arithmetic, which dominated large runs.
-std::optional<std::vector<std::string>> plainComponentsBelow(
-    const fs::path &folder, const fs::path &path)
-{
-    const std::string &root = folder.native();
-    const std::string &text = path.native();
-    if (!text.starts_with(root) || text.size() <= root.size())
-        return std::nullopt;
-    std::size_t start = root.size();
-    if (root.back() != '/') {
-        if (text[start] != '/')
-            return std::nullopt;
-        ++start;
-    }
-    std::vector<std::string> parts;
-    while (start <= text.size()) {
-        const std::size_t end = std::min(text.find('/', start), text.size());
-        std::string part = text.substr(start, end - start);
-        if (!isPlainName(part))
-            return std::nullopt;
-        parts.push_back(std::move(part));
-        start = end + 1;
-    }
-    return parts;
-}
-
 // The components of `path` below `folder`, or nothing when it does not lie inside.
 std::optional<std::vector<std::string>> componentsBelow(
     const fs::path &folder, const fs::path &path)
 {
-    if (auto parts = plainComponentsBelow(folder, path))
-        return parts;
     const fs::path normal = fs::absolute(path).lexically_normal();
     auto folderIt = folder.begin();
     auto pathIt = normal.begin();
