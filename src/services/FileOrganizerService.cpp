@@ -5,6 +5,8 @@
 #include "FileName.h"
 #include "FileSystemError.h"
 #include "FolderWalker.h"
+#include "MovePlaces.h"
+#include "PathText.h"
 #include "PosixFileSystem.h"
 #include "Text.h"
 
@@ -16,6 +18,7 @@
 #include <unordered_set>
 
 namespace fs = std::filesystem;
+using namespace PathText;
 
 namespace {
 
@@ -26,161 +29,6 @@ void printSkipped(const std::string &name, const std::string &description)
     std::fwrite(line.data(), 1, line.size(), stdout);
     std::fflush(stdout);
 }
-
-// `folder` / `name` for a plain name, as text: what path::operator/ gives, without
-// splitting the folder into components again.
-std::string joinedText(std::string_view folder, std::string_view name)
-{
-    std::string text;
-    text.reserve(folder.size() + 1 + name.size());
-    text += folder;
-    if (!text.empty() && text.back() != '/')
-        text += '/';
-    text += name;
-    return text;
-}
-
-// The folder as an absolute path without a trailing separator, so that paths built
-// from it, relative or not, compare equal component by component.
-fs::path normalFolder(const fs::path &folder)
-{
-    fs::path normal = fs::absolute(folder).lexically_normal();
-    if (!normal.has_filename() && normal.has_parent_path() && normal != normal.root_path())
-        normal = normal.parent_path();
-    return normal;
-}
-
-bool isPlainName(const std::string &name)
-{
-    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
-}
-
-// The components of `path` below `folder`, or nothing when it does not lie inside.
-std::optional<std::vector<std::string>> componentsBelow(
-    const fs::path &folder, const fs::path &path)
-{
-    const fs::path normal = fs::absolute(path).lexically_normal();
-    auto folderIt = folder.begin();
-    auto pathIt = normal.begin();
-    for (; folderIt != folder.end(); ++folderIt, ++pathIt) {
-        if (pathIt == normal.end() || *pathIt != *folderIt)
-            return std::nullopt;
-    }
-    std::vector<std::string> parts;
-    for (; pathIt != normal.end(); ++pathIt) {
-        std::string part = pathIt->native();
-        if (!isPlainName(part))
-            return std::nullopt;
-        parts.push_back(std::move(part));
-    }
-    if (parts.empty())
-        return std::nullopt;
-    return parts;
-}
-
-std::string joinedParts(const std::vector<std::string> &parts, std::size_t count)
-{
-    std::string text;
-    for (std::size_t i = 0; i < count && i < parts.size(); ++i) {
-        if (i > 0)
-            text += '/';
-        text += parts[i];
-    }
-    return text;
-}
-
-// The name after the last separator, as path::filename() gives it, without building
-// a path for it.
-std::string lastName(const fs::path &path)
-{
-    const std::string &text = path.native();
-    const auto slash = text.rfind('/');
-    if (slash == std::string::npos || slash + 1 == text.size())
-        return path.filename().native();
-    return text.substr(slash + 1);
-}
-
-// Where the moves of a plan start and end, worked out once per parent folder: a plan's
-// moves share a handful of parents, and path arithmetic per move dominated large runs.
-// For a path whose last name is plain, the answer depends only on the text before it.
-class MovePlaces
-{
-public:
-    static constexpr std::size_t none = static_cast<std::size_t>(-1);
-
-    explicit MovePlaces(fs::path folder)
-        : m_folder(std::move(folder))
-    { }
-
-    // Whether `path` is an entry directly in the folder.
-    bool isDirectlyInFolder(const fs::path &path)
-    {
-        const std::string_view parent = plainParent(path);
-        if (parent.data() && m_hasSourceParent && parent == m_sourceParent)
-            return m_sourceParentIsFolder;
-        const auto parts = componentsBelow(m_folder, path);
-        const bool direct = parts && parts->size() == 1;
-        if (parent.data()) {
-            m_hasSourceParent = true;
-            m_sourceParent.assign(parent);
-            m_sourceParentIsFolder = direct;
-        }
-        return direct;
-    }
-
-    // The index of the folder, at least one level below the chosen one, that holds
-    // `path`; `none` when the path does not lie that deep inside.
-    std::size_t destinationFolder(const fs::path &path)
-    {
-        const std::string_view parent = plainParent(path);
-        if (parent.data()) {
-            if (m_lastParent && parent == m_lastParent->first)
-                return m_lastParent->second;
-            if (const auto found = m_byParent.find(std::string(parent));
-                found != m_byParent.end()) {
-                m_lastParent = &*found;
-                return found->second;
-            }
-        }
-        std::size_t index = none;
-        if (auto parts = componentsBelow(m_folder, path); parts && parts->size() >= 2) {
-            parts->pop_back();
-            const auto [found, inserted]
-                = m_byParts.try_emplace(joinedParts(*parts, parts->size()), m_folders.size());
-            if (inserted)
-                m_folders.push_back(std::move(*parts));
-            index = found->second;
-        }
-        if (parent.data())
-            m_lastParent = &*m_byParent.emplace(std::string(parent), index).first;
-        return index;
-    }
-
-    const std::vector<std::vector<std::string>> &folders() const { return m_folders; }
-
-private:
-    // The text before the last name when that name is plain; a null view otherwise.
-    static std::string_view plainParent(const fs::path &path)
-    {
-        const std::string_view text = path.native();
-        const auto slash = text.rfind('/');
-        if (slash == std::string_view::npos || slash == 0)
-            return {};
-        const std::string_view name = text.substr(slash + 1);
-        if (name.empty() || name == "." || name == "..")
-            return {};
-        return text.substr(0, slash);
-    }
-
-    fs::path m_folder;
-    std::vector<std::vector<std::string>> m_folders;
-    std::unordered_map<std::string, std::size_t> m_byParts;
-    std::unordered_map<std::string, std::size_t> m_byParent;
-    const std::pair<const std::string, std::size_t> *m_lastParent = nullptr;
-    bool m_hasSourceParent = false;
-    std::string m_sourceParent;
-    bool m_sourceParentIsFolder = false;
-};
 
 struct PlannedFile
 {
