@@ -10,6 +10,7 @@
 #include "PreviewLineDelegate.h"
 #include "StyledLabel.h"
 #include "Symbols.h"
+#include "Text.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -77,9 +78,7 @@ PreviewView::PreviewView(
 
 QString PreviewView::summaryText(std::size_t fileCount)
 {
-    const auto count = qulonglong(fileCount);
-    return fileCount == 1 ? tr("%1 file will be moved").arg(count)
-                          : tr("%1 files will be moved").arg(count);
+    return tr("%1 will be moved").arg(QString::fromStdString(Text::fileCount(fileCount)));
 }
 
 QWidget *PreviewView::makeHeader()
