@@ -212,26 +212,4 @@ std::vector<FaultRunParam> allParams()
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, FaultRunTest, testing::ValuesIn(allParams()), paramName);
 
-// A clean run of each fixture, checked by the same promises, so that a broken check
-// shows here first and plainly.
-TEST(FaultRunBaseline, cleanOrganizeAndUndoRestoreEveryFixture)
-{
-    for (const Fixture &fixture : fixtures()) {
-        SCOPED_TRACE(fixture.name);
-        Scene scene;
-        fixture.build(scene);
-        const TreeSnapshot before = snapshotTree(scene.folder());
-        FileOrganizerService service;
-        service.setSkipReporter([](const std::string &, const std::string &) {});
-        const OrganizationPlan plan = service.buildPlan(scene.folder());
-        const auto executed = service.executePlan(plan);
-        EXPECT_FALSE(executed.empty());
-        EXPECT_EQ(Invariants::executedIsExact(plan, executed, before), "");
-        EXPECT_EQ(Invariants::eachFileOnce(before, snapshotTree(scene.folder())), "");
-        service.undoOperations(executed);
-        EXPECT_EQ(Invariants::allUndone(executed, before), "");
-        EXPECT_EQ(Invariants::sameTreeUpToEmptyFolders(before, snapshotTree(scene.folder())), "");
-    }
-}
-
 } // namespace

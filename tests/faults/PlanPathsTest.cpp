@@ -31,7 +31,9 @@ private:
 TEST(PlanPathsTest, everySpellingOfTheFolderOrganizesAndUndoesTheSame)
 {
     for (const Fixture &fixture : fixtures()) {
-        for (const std::string spelling : { "trailing", "dot", "relative", "dotdot" }) {
+        // "as given" is the clean run every fault run is measured against: a broken
+        // check shows there first and plainly.
+        for (const std::string spelling : { "as given", "trailing", "dot", "relative", "dotdot" }) {
             SCOPED_TRACE(fixture.name + ", folder spelled " + spelling);
             Scene scene;
             fixture.build(scene);
@@ -45,7 +47,7 @@ TEST(PlanPathsTest, everySpellingOfTheFolderOrganizesAndUndoesTheSame)
                 folder = folder / ".";
             else if (spelling == "relative")
                 folder = "folder";
-            else
+            else if (spelling == "dotdot")
                 folder = scene.folder() / ".." / "folder";
 
             FileOrganizerService service;
