@@ -11,8 +11,6 @@ class BeforeRowDelegate : public QStyledItemDelegate
 
 public:
     static constexpr int horizontalPadding = 12;
-    static constexpr int iconColumn = 14;
-    static constexpr int spacing = 6;
     static constexpr int rowSpacing = 3;
 
     explicit BeforeRowDelegate(QObject *parent = nullptr);

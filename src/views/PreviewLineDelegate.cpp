@@ -1,10 +1,10 @@
 #include "PreviewLineDelegate.h"
 
-#include "CategoryIcons.h"
 #include "FileCategory.h"
 #include "ForegroundStyle.h"
 #include "PreviewLine.h"
 #include "PreviewRoles.h"
+#include "RowPainting.h"
 #include "Symbols.h"
 #include "TextStyle.h"
 
@@ -14,8 +14,6 @@
 #include <algorithm>
 
 namespace {
-constexpr int categoryIconColumn = 14;
-constexpr int categorySpacing = 6;
 constexpr int entrySpacing = 4;
 } // namespace
 
@@ -38,37 +36,22 @@ void PreviewLineDelegate::paint(
     QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     const QRect line = option.rect.adjusted(horizontalPadding, 0, -horizontalPadding, -rowSpacing);
+    const auto kind = PreviewLine::Kind(index.data(PreviewRoles::kind).toInt());
     painter->save();
-    if (PreviewLine::Kind(index.data(PreviewRoles::kind).toInt()) == PreviewLine::Kind::category)
-        paintCategory(painter, option, line, index);
-    else
-        paintEntry(painter, option, line, index);
+    if (kind == PreviewLine::Kind::category) {
+        drawCategoryLine(painter, line, FileCategory(index.data(PreviewRoles::category).toInt()),
+            m_categoryIconSize, m_categoryFont,
+            foregroundColor(option.palette, ForegroundStyle::primary),
+            index.data(Qt::DisplayRole).toString());
+    } else {
+        paintEntry(painter, option, line, index, kind == PreviewLine::Kind::subGroup);
+    }
     painter->restore();
 }
 
-void PreviewLineDelegate::paintCategory(QPainter *painter, const QStyleOptionViewItem &option,
-    const QRect &line, const QModelIndex &index) const
-{
-    const auto category = FileCategory(index.data(PreviewRoles::category).toInt());
-    const QPixmap icon
-        = categoryIconPixmap(category, m_categoryIconSize, painter->device()->devicePixelRatioF());
-    painter->drawPixmap(QRect(line.left() + (categoryIconColumn - m_categoryIconSize) / 2,
-                            line.top() + (line.height() - m_categoryIconSize) / 2,
-                            m_categoryIconSize, m_categoryIconSize),
-        icon);
-    const QRect textRect = line.adjusted(categoryIconColumn + categorySpacing, 0, 0, 0);
-    painter->setFont(m_categoryFont);
-    painter->setPen(foregroundColor(option.palette, ForegroundStyle::primary));
-    painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-        QFontMetrics(m_categoryFont)
-            .elidedText(index.data(Qt::DisplayRole).toString(), Qt::ElideRight, textRect.width()));
-}
-
 void PreviewLineDelegate::paintEntry(QPainter *painter, const QStyleOptionViewItem &option,
-    const QRect &line, const QModelIndex &index) const
+    const QRect &line, const QModelIndex &index, bool isSubGroup) const
 {
-    const bool isSubGroup
-        = PreviewLine::Kind(index.data(PreviewRoles::kind).toInt()) == PreviewLine::Kind::subGroup;
     const int indent = index.data(PreviewRoles::indent).toInt();
     const ForegroundStyle style
         = isSubGroup ? ForegroundStyle::secondary : ForegroundStyle::tertiary;
@@ -81,13 +64,9 @@ void PreviewLineDelegate::paintEntry(QPainter *painter, const QStyleOptionViewIt
         .paint(painter, iconRect);
     x += m_entryIconSize + entrySpacing;
 
-    const QFont &font = isSubGroup ? m_subGroupFont : m_fileFont;
     const QRect textRect(x, line.top(), std::max(0, line.right() - x + 1), line.height());
-    painter->setFont(font);
-    painter->setPen(color);
-    painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-        QFontMetrics(font).elidedText(
-            index.data(Qt::DisplayRole).toString(), Qt::ElideRight, textRect.width()));
+    drawElidedLine(painter, textRect, isSubGroup ? m_subGroupFont : m_fileFont, color,
+        index.data(Qt::DisplayRole).toString());
 }
 
 QSize PreviewLineDelegate::sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const

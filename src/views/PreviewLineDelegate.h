@@ -21,10 +21,8 @@ public:
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
 private:
-    void paintCategory(QPainter *painter, const QStyleOptionViewItem &option, const QRect &line,
-        const QModelIndex &index) const;
     void paintEntry(QPainter *painter, const QStyleOptionViewItem &option, const QRect &line,
-        const QModelIndex &index) const;
+        const QModelIndex &index, bool isSubGroup) const;
 
     QFont m_categoryFont;
     QFont m_subGroupFont;
