@@ -3,17 +3,16 @@
 // FOLDER should hold a few loose files; it is organized, put back, and previewed.
 
 #include "AppDelegate.h"
-#include "Clock.h"
 #include "ContentView.h"
+#include "FixedClock.h"
 #include "FolderChooser.h"
 #include "FolderOrganizerViewModel.h"
+#include "MemorySettingsStore.h"
 #include "PreviewView.h"
-#include "SettingsStore.h"
 #include "TidyraApp.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QHash>
 #include <QMainWindow>
 #include <QTextStream>
 
@@ -25,29 +24,6 @@ class NoFolderChooser final : public FolderChooser
 {
 public:
     std::optional<QString> chooseFolder() override { return std::nullopt; }
-};
-
-class SampleSettings final : public SettingsStore
-{
-public:
-    explicit SampleSettings(const QString &folder)
-    {
-        m_values.insert(QStringLiteral("lastFolderPath"), folder);
-    }
-    QString stringValue(const QString &key) const override { return m_values.value(key); }
-    void setStringValue(const QString &key, const QString &value) override
-    {
-        m_values.insert(key, value);
-    }
-
-private:
-    QHash<QString, QString> m_values;
-};
-
-class SampleClock final : public Clock
-{
-public:
-    QString shortTimeOfDay() const override { return QStringLiteral("9:41"); }
 };
 
 bool save(QWidget *widget, const QString &path)
@@ -73,8 +49,9 @@ int main(int argc, char *argv[])
     const QDir output(QString::fromLocal8Bit(argv[2]));
     AppDelegate::applicationDidFinishLaunching();
 
-    TidyraApp tidyra(std::make_unique<NoFolderChooser>(), std::make_unique<SampleSettings>(folder),
-        std::make_unique<SampleClock>());
+    TidyraApp tidyra(std::make_unique<NoFolderChooser>(),
+        std::make_unique<MemorySettingsStore>(folder),
+        std::make_unique<FixedClock>(QStringLiteral("9:41")));
     FolderOrganizerViewModel *viewModel = tidyra.viewModel();
     tidyra.mainWindow()->resize(520, 480);
     tidyra.mainWindow()->show();

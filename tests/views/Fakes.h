@@ -1,10 +1,9 @@
 #pragma once
 
-#include "Clock.h"
+#include "FixedClock.h"
 #include "FolderChooser.h"
-#include "SettingsStore.h"
+#include "MemorySettingsStore.h"
 
-#include <QHash>
 #include <QString>
 
 #include <deque>
@@ -34,26 +33,5 @@ private:
     std::shared_ptr<std::deque<std::optional<QString>>> m_answers;
 };
 
-class MemorySettingsStore final : public SettingsStore
-{
-public:
-    explicit MemorySettingsStore(const QString &lastFolderPath = {})
-    {
-        if (!lastFolderPath.isNull())
-            m_values.insert(QStringLiteral("lastFolderPath"), lastFolderPath);
-    }
-    QString stringValue(const QString &key) const override { return m_values.value(key); }
-    void setStringValue(const QString &key, const QString &value) override
-    {
-        m_values.insert(key, value);
-    }
-
-private:
-    QHash<QString, QString> m_values;
-};
-
-class FixedClock final : public Clock
-{
-public:
-    QString shortTimeOfDay() const override { return QStringLiteral("10:30"); }
-};
+// The time the view tests' activity lines are stamped with.
+inline const QString testTimeOfDay = QStringLiteral("10:30");

@@ -30,7 +30,7 @@ void TidyraAppTest::oneViewModelForWindowSheetAndMenu()
     fixture.write("a.jpg");
     fixture.write("b.txt");
     TidyraApp app(std::make_unique<QueuedFolderChooser>(fixture.answers),
-        std::make_unique<MemorySettingsStore>(), std::make_unique<FixedClock>());
+        std::make_unique<MemorySettingsStore>(), std::make_unique<FixedClock>(testTimeOfDay));
     app.start();
 
     QCOMPARE(app.findChildren<FolderOrganizerViewModel *>().size(), 1);
@@ -73,7 +73,7 @@ void TidyraAppTest::withoutTrayTheWindowIsTheApplication()
     QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
     ViewModelFixture fixture;
     TidyraApp app(std::make_unique<QueuedFolderChooser>(fixture.answers),
-        std::make_unique<MemorySettingsStore>(), std::make_unique<FixedClock>());
+        std::make_unique<MemorySettingsStore>(), std::make_unique<FixedClock>(testTimeOfDay));
     app.start();
 
     QVERIFY(!app.trayIcon());

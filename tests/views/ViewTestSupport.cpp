@@ -29,7 +29,7 @@ std::unique_ptr<FolderOrganizerViewModel> ViewModelFixture::makeViewModel() cons
     auto settings = std::make_unique<MemorySettingsStore>(restoredFolder.value_or(QString()));
     auto viewModel
         = std::make_unique<FolderOrganizerViewModel>(std::make_unique<QueuedFolderChooser>(answers),
-            std::move(settings), std::make_unique<FixedClock>(), fileSystem);
+            std::move(settings), std::make_unique<FixedClock>(testTimeOfDay), fileSystem);
     // Skipped moves would only clutter the test output.
     viewModel->organizer().setSkipReporter([](const std::string &, const std::string &) {});
     return viewModel;
