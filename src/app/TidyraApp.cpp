@@ -44,7 +44,6 @@ void TidyraApp::buildScenes()
     m_window->setObjectName(QStringLiteral("mainWindow"));
     m_contentView = new ContentView(m_viewModel, m_window.get());
     m_window->setCentralWidget(m_contentView);
-    m_window->setMinimumSize(460, 360);
     m_window->resize(520, 540);
 
     m_menuBarView = new MenuBarView(m_viewModel, this);
