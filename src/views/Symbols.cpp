@@ -44,6 +44,14 @@ const QHash<QString, QString> &themeNames()
     return names;
 }
 
+// The resource path of the bundled glyph; empty when none is bundled.
+QString bundledPath(const QString &symbolName)
+{
+    registerBundledGlyphs();
+    const QString path = QStringLiteral(":/symbols/%1.svg").arg(symbolName);
+    return QFile::exists(path) ? path : QString();
+}
+
 } // namespace
 
 namespace Symbols {
@@ -56,25 +64,13 @@ QIcon icon(const QString &symbolName, const QColor &tint)
     if (found == shapes.constEnd()) {
         const QString bundled = bundledPath(symbolName);
         QIcon fallback = bundled.isEmpty() ? QIcon() : QIcon(bundled);
-        const QString theme = themeName(symbolName);
+        const QString theme = themeNames().value(symbolName);
         QIcon shape = theme.isEmpty() ? fallback : QIcon::fromTheme(theme, fallback);
         found = shapes.insert(symbolName, shape);
     }
     if (found->isNull())
         return {};
     return QIcon(new TintedIconEngine(*found, tint));
-}
-
-QString themeName(const QString &symbolName)
-{
-    return themeNames().value(symbolName);
-}
-
-QString bundledPath(const QString &symbolName)
-{
-    registerBundledGlyphs();
-    const QString path = QStringLiteral(":/symbols/%1.svg").arg(symbolName);
-    return QFile::exists(path) ? path : QString();
 }
 
 } // namespace Symbols

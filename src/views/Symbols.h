@@ -11,9 +11,5 @@ namespace Symbols {
 
 // The icon drawn in `tint`; an invalid tint follows the palette's text colour.
 QIcon icon(const QString &symbolName, const QColor &tint = {});
-// The freedesktop icon-theme name for a symbol; empty when there is no fitting one.
-QString themeName(const QString &symbolName);
-// The resource path of the bundled glyph; empty when none is bundled.
-QString bundledPath(const QString &symbolName);
 
 } // namespace Symbols
