@@ -31,13 +31,11 @@ PreviewView::PreviewView(
 
     m_beforeList = new PlainListView(this);
     m_beforeList->setObjectName(QStringLiteral("beforeList"));
-    m_beforeList->setAccessibleName(QStringLiteral("Before"));
     m_beforeList->setModel(new BeforeListModel(m_plan, m_beforeList));
     m_beforeList->setItemDelegate(new BeforeRowDelegate(m_beforeList));
 
     m_afterList = new PlainListView(this);
     m_afterList->setObjectName(QStringLiteral("afterList"));
-    m_afterList->setAccessibleName(QStringLiteral("After"));
     m_afterList->setModel(new AfterTreeModel(*m_plan, m_afterList));
     m_afterList->setItemDelegate(new PreviewLineDelegate(m_afterList));
 
@@ -146,6 +144,8 @@ QWidget *PreviewView::makeColumn(const QString &heading, PlainListView *list)
         = new StyledLabel(heading, TextStyle::caption, true, ForegroundStyle::secondary, column);
     title->setContentsMargins(12, 8, 12, 8);
     list->setParent(column);
+    // The list is read out under its column's heading.
+    list->setAccessibleName(heading);
 
     auto *layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
