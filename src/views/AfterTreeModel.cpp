@@ -47,9 +47,7 @@ QString AfterTreeModel::text(const PreviewLine &line) const
     const CategoryPreviewNode &node = m_tree[line.node];
     switch (line.kind) {
     case PreviewLine::Kind::category:
-        return QString::fromUtf8(
-                   rawValue(node.category).data(), qsizetype(rawValue(node.category).size()))
-            + QLatin1Char('/');
+        return QString::fromUtf8(rawValue(node.category)) + QLatin1Char('/');
     case PreviewLine::Kind::subGroup:
         return QString::fromStdString(Text::displayText(node.subGroups[line.subGroup].name))
             + QLatin1Char('/');
