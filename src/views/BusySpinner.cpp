@@ -10,7 +10,7 @@ constexpr int spokeCount = 8;
 BusySpinner::BusySpinner(QWidget *parent)
     : QWidget(parent)
 {
-    setFixedSize(14, 14);
+    setFixedSize(sizeHint());
     setAccessibleName(tr("Working"));
 }
 

@@ -9,7 +9,7 @@
 FolderBadge::FolderBadge(QWidget *parent)
     : QWidget(parent)
 {
-    setFixedSize(46, 46);
+    setFixedSize(sizeHint());
     setFont(textStyleFont(TextStyle::title2));
 }
 
