@@ -20,17 +20,8 @@ void StyledLabel::setForegroundStyle(ForegroundStyle foreground)
     update();
 }
 
-void StyledLabel::setLines(Lines lines)
-{
-    m_lines = lines;
-    setWordWrap(lines == Lines::wrapping);
-    updateGeometry();
-}
-
 QSize StyledLabel::minimumSizeHint() const
 {
-    if (m_lines == Lines::wrapping)
-        return QLabel::minimumSizeHint();
     // Room for an ellipsis only: the text gives way before the window does.
     const QMargins margins = contentsMargins();
     return { fontMetrics().horizontalAdvance(QStringLiteral("…")) + margins.left()
@@ -45,10 +36,6 @@ void StyledLabel::paintEvent(QPaintEvent *)
     painter.setPen(foregroundColor(palette(), m_foreground, foregroundRole(), group));
     painter.setFont(font());
     const QRect area = contentsRect();
-    if (m_lines == Lines::wrapping) {
-        painter.drawText(area, int(alignment()) | Qt::TextWordWrap, text());
-        return;
-    }
     const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
     painter.drawText(area, int(alignment()) | Qt::TextSingleLine, shown);
 }

@@ -6,24 +6,18 @@
 #include <QLabel>
 
 // A plain-text label in one of the named text and foreground styles. Names of files
-// and folders are shown verbatim (never as rich text). A single-line label cuts a text
-// that does not fit with an ellipsis instead of widening its window.
+// and folders are shown verbatim (never as rich text). It keeps to one line and cuts a
+// text that does not fit with an ellipsis instead of widening its window.
 class StyledLabel : public QLabel
 {
     Q_OBJECT
 
 public:
-    enum class Lines {
-        single,
-        wrapping,
-    };
-
     StyledLabel(const QString &text, TextStyle style, bool bold, ForegroundStyle foreground,
         QWidget *parent = nullptr);
 
     void setForegroundStyle(ForegroundStyle foreground);
     ForegroundStyle foregroundStyle() const { return m_foreground; }
-    void setLines(Lines lines);
 
     QSize minimumSizeHint() const override;
 
@@ -32,5 +26,4 @@ protected:
 
 private:
     ForegroundStyle m_foreground;
-    Lines m_lines = Lines::single;
 };
