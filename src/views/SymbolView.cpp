@@ -14,12 +14,6 @@ SymbolView::SymbolView(
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-void SymbolView::setColor(const QColor &color)
-{
-    m_color = color;
-    update();
-}
-
 QSize SymbolView::sizeHint() const
 {
     // A symbol is about as tall as the capitals and descenders of its text style.
@@ -30,8 +24,7 @@ QSize SymbolView::sizeHint() const
 void SymbolView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QColor color = m_color.isValid() ? m_color : foregroundColor(palette(), m_foreground);
     const int side = std::min(width(), height());
     const QRect square((width() - side) / 2, (height() - side) / 2, side, side);
-    Symbols::icon(m_symbolName, color).paint(&painter, square);
+    Symbols::icon(m_symbolName, foregroundColor(palette(), m_foreground)).paint(&painter, square);
 }

@@ -3,11 +3,10 @@
 #include "ForegroundStyle.h"
 #include "TextStyle.h"
 
-#include <QColor>
 #include <QWidget>
 
 // A symbol standing in a line of text: sized by a text style, drawn in a foreground
-// style of the palette or in a fixed colour.
+// style of the palette.
 class SymbolView : public QWidget
 {
     Q_OBJECT
@@ -17,7 +16,6 @@ public:
         QWidget *parent = nullptr);
 
     QString symbolName() const { return m_symbolName; }
-    void setColor(const QColor &color);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -28,5 +26,4 @@ protected:
 private:
     QString m_symbolName;
     ForegroundStyle m_foreground;
-    QColor m_color;
 };
