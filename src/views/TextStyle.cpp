@@ -30,11 +30,7 @@ qreal scaleFor(TextStyle style)
 
 QFont textStyleFont(TextStyle style, bool bold)
 {
-    return textStyleFont(style, bold, QApplication::font());
-}
-
-QFont textStyleFont(TextStyle style, bool bold, const QFont &base)
-{
+    const QFont base = QApplication::font();
     QFont font = base;
     const qreal scale = scaleFor(style);
     if (base.pointSizeF() > 0)

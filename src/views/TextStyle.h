@@ -14,4 +14,3 @@ enum class TextStyle {
 };
 
 QFont textStyleFont(TextStyle style, bool bold = false);
-QFont textStyleFont(TextStyle style, bool bold, const QFont &base);
