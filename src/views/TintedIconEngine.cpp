@@ -76,11 +76,11 @@ QString TintedIconEngine::key() const
 
 QColor TintedIconEngine::colorFor(QIcon::Mode mode) const
 {
-    const QPalette palette = QApplication::palette();
+    // The palette is looked up only for an untinted icon: this runs on every paint.
     QColor color = m_tint;
     if (!color.isValid()) {
-        color = mode == QIcon::Selected ? palette.color(QPalette::HighlightedText)
-                                        : palette.color(QPalette::WindowText);
+        color = QApplication::palette().color(
+            mode == QIcon::Selected ? QPalette::HighlightedText : QPalette::WindowText);
     }
     if (mode == QIcon::Disabled)
         color.setAlphaF(color.alphaF() * 0.4);
