@@ -2,13 +2,13 @@
 // took until the dialog was drawn and the peak memory of the process.
 //   tidyra-sheet-bench [FILE_COUNT]     (default 100000)
 
-#include "Clock.h"
 #include "FileCategory.h"
 #include "FileName.h"
+#include "FixedClock.h"
 #include "FolderChooser.h"
 #include "FolderOrganizerViewModel.h"
+#include "MemorySettingsStore.h"
 #include "PreviewView.h"
-#include "SettingsStore.h"
 #include "Text.h"
 
 #include <QApplication>
@@ -30,19 +30,6 @@ class NoFolderChooser final : public FolderChooser
 {
 public:
     std::optional<QString> chooseFolder() override { return std::nullopt; }
-};
-
-class NoSettings final : public SettingsStore
-{
-public:
-    QString stringValue(const QString &) const override { return {}; }
-    void setStringValue(const QString &, const QString &) override { }
-};
-
-class NoClock final : public Clock
-{
-public:
-    QString shortTimeOfDay() const override { return {}; }
 };
 
 // A Downloads-like mix: several kinds per category, so the tree has sub-folders.
@@ -93,7 +80,7 @@ int main(int argc, char *argv[])
     const std::size_t fileCount = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 100000;
 
     FolderOrganizerViewModel viewModel(std::make_unique<NoFolderChooser>(),
-        std::make_unique<NoSettings>(), std::make_unique<NoClock>());
+        std::make_unique<MemorySettingsStore>(), std::make_unique<FixedClock>(QString()));
     QElapsedTimer timer;
     timer.start();
     const OrganizationPlan plan = makePlan(fileCount);

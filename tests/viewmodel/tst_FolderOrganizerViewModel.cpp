@@ -1,5 +1,7 @@
 #include "FaultInjectingFileSystem.h"
+#include "FixedClock.h"
 #include "FolderOrganizerViewModel.h"
+#include "MemorySettingsStore.h"
 #include "QSettingsStore.h"
 #include "TempDir.h"
 
@@ -35,22 +37,6 @@ struct QueuedFolderChooser final : FolderChooser
         return answers.isEmpty() ? std::nullopt : answers.takeFirst();
     }
     QList<std::optional<QString>> answers;
-};
-
-struct MemorySettingsStore final : SettingsStore
-{
-    QString stringValue(const QString &key) const override { return values.value(key); }
-    void setStringValue(const QString &key, const QString &value) override
-    {
-        values.insert(key, value);
-    }
-    QHash<QString, QString> values;
-};
-
-struct FixedClock final : Clock
-{
-    QString shortTimeOfDay() const override { return time; }
-    QString time = QStringLiteral("10:42");
 };
 
 // Spies on every change signal of the view model and tells what fired since the last
@@ -117,7 +103,7 @@ struct Harness
     explicit Harness(const QString &storedFolder = QString())
     {
         if (!storedFolder.isNull())
-            settings->values.insert(QStringLiteral("lastFolderPath"), storedFolder);
+            settings->setStringValue(QStringLiteral("lastFolderPath"), storedFolder);
         vm = std::make_unique<FolderOrganizerViewModel>(std::unique_ptr<FolderChooser>(chooser),
             std::unique_ptr<SettingsStore>(settings), std::unique_ptr<Clock>(clock), fileSystem);
     }
@@ -134,7 +120,7 @@ struct Harness
     // Owned by the view model once it is made.
     QueuedFolderChooser *chooser = new QueuedFolderChooser;
     MemorySettingsStore *settings = new MemorySettingsStore;
-    FixedClock *clock = new FixedClock;
+    FixedClock *clock = new FixedClock(QStringLiteral("10:42"));
     std::shared_ptr<FaultInjectingFileSystem> fileSystem
         = std::make_shared<FaultInjectingFileSystem>();
     std::unique_ptr<FolderOrganizerViewModel> vm;
@@ -233,7 +219,7 @@ void FolderOrganizerViewModelTest::typicalCourseFromChoiceToUndo()
         QVERIFY(fs::exists(move.destinationURL) && !fs::exists(move.sourceURL));
     QCOMPARE(h.vm->currentPlan()->operations.front().id, plan.operations.front().id);
 
-    h.clock->time = QStringLiteral("10:43");
+    h.clock->setTimeOfDay(QStringLiteral("10:43"));
     h.vm->undoLastOperation();
     QCOMPARE(h.vm->statusMessage(), QStringLiteral("Undo complete — 3 files restored."));
     QVERIFY(!h.vm->canUndo());
@@ -454,7 +440,7 @@ void FolderOrganizerViewModelTest::logKeepsNewestFiftyEntries()
 
     // Organize and undo in turn; each run adds one entry, stamped with its number.
     for (int entry = 1; entry <= 51; ++entry) {
-        h.clock->time = QString::number(entry);
+        h.clock->setTimeOfDay(QString::number(entry));
         (h.vm.get()
                 ->*(entry % 2 ? &FolderOrganizerViewModel::organizeNow
                               : &FolderOrganizerViewModel::undoLastOperation))();

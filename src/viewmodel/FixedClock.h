@@ -13,6 +13,7 @@ public:
         : m_timeOfDay(timeOfDay)
     { }
     QString shortTimeOfDay() const override { return m_timeOfDay; }
+    void setTimeOfDay(const QString &timeOfDay) { m_timeOfDay = timeOfDay; }
 
 private:
     QString m_timeOfDay;
