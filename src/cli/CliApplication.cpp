@@ -1,9 +1,15 @@
 #include "CliApplication.h"
 
 #include "CliCommands.h"
-#include "UndoJournal.h"
+#include "UndoService.h"
 
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
 #include <exception>
+#include <optional>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -19,11 +25,41 @@ constexpr const char *pathEncodingHelp
 
 std::string footer()
 {
-    return std::string("The undo journal is kept in $XDG_STATE_HOME/tidyra/ (by default "
-                       "~/.local/state/tidyra/); one organize run can be undone.\n")
+    return std::string("Every run is recorded, ahead of its moves, in $XDG_STATE_HOME/tidyra/ (by "
+                       "default ~/.local/state/tidyra/), shared with the Tidyra app: the last run "
+                       "of each folder can be undone, also after a crash.\n")
         + pathEncodingHelp
-        + "\n\nExit status: 0 done; 1 error; 2 usage error; 3 organized, but some files were "
-          "skipped.";
+        + "\n\nExit status: 0 done; 1 error or interrupted; 2 usage error; 3 done, but some files "
+          "were skipped (organize) or not restored (undo).";
+}
+
+std::atomic<bool> stopRequested { false };
+
+void requestStop(int)
+{
+    stopRequested.store(true);
+}
+
+// Ctrl-C and SIGTERM end a run after the current move, with its record complete;
+// a closed pipe makes writes fail (and the exit status say so) instead of killing
+// the run half-way.
+void installSignalHandlers()
+{
+    struct sigaction action
+    {
+    };
+    action.sa_handler = requestStop;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+}
+
+// Whether everything written to standard output reached it.
+bool outputReached()
+{
+    std::cout.flush();
+    return std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout);
 }
 
 // A usage error shows the usage of the command it was made in.
@@ -61,7 +97,10 @@ int run(int argc, char **argv)
     CLI::App *organize
         = app.add_subcommand("organize", "Sort the folder's files into category folders");
     organize->add_option("FOLDER", folder, "The folder to organize")->required()->type_name("");
-    CLI::App *undo = app.add_subcommand("undo", "Move the files of the last organize run back");
+    CLI::App *undo = app.add_subcommand("undo",
+        "Move the files of the last run back (the last run of FOLDER, when one is given)");
+    std::string undoFolder;
+    undo->add_option("FOLDER", undoFolder, "The folder whose last run to undo")->type_name("");
 
     try {
         app.parse(argc, argv);
@@ -70,24 +109,33 @@ int run(int argc, char **argv)
         return code == 0 ? 0 : static_cast<int>(ExitStatus::usage);
     }
 
+    installSignalHandlers();
+    ExitStatus status = ExitStatus::success;
     try {
-        ExitStatus status = ExitStatus::success;
         if (preview->parsed()) {
             status = CliCommands::preview(folder, asJson, std::cout);
         } else {
-            const UndoJournal journal(UndoJournal::defaultFile());
+            const UndoService journal;
             if (organize->parsed())
-                status = CliCommands::organize(folder, journal, std::cout, std::cerr);
+                status = CliCommands::organize(
+                    folder, journal, &stopRequested, std::cout, std::cerr);
             else if (undo->parsed())
-                status = CliCommands::undo(journal, std::cout, std::cerr);
+                status = CliCommands::undo(undoFolder.empty() ? std::nullopt
+                                                              : std::optional(std::filesystem::path(undoFolder)),
+                    journal, &stopRequested, std::cout, std::cerr);
         }
-        std::cout.flush();
-        return static_cast<int>(status);
     } catch (const std::exception &error) {
         std::cout.flush();
-        std::cerr << "Error: " << error.what() << '\n';
+        std::cerr << (undo->parsed() ? "Undo failed: " : "Error: ") << error.what() << '\n';
+        status = ExitStatus::failure;
+    }
+    if (!outputReached()) {
+        const int error = errno;
+        std::cerr << "Error: cannot write the output: " << std::strerror(error ? error : EIO)
+                  << '\n';
         return static_cast<int>(ExitStatus::failure);
     }
+    return static_cast<int>(status);
 }
 
 } // namespace CliApplication

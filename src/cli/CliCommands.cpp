@@ -1,10 +1,11 @@
 #include "CliCommands.h"
 
+#include "Descriptions.h"
 #include "FileOrganizerService.h"
-#include "FileSystemError.h"
 #include "PreviewPrinter.h"
+#include "ProgressLine.h"
 #include "Text.h"
-#include "UndoJournal.h"
+#include "UndoService.h"
 
 #include <ostream>
 #include <system_error>
@@ -22,6 +23,11 @@ std::filesystem::path chosenFolder(const std::filesystem::path &folder)
     return error ? folder : resolved;
 }
 
+std::string inQuotes(const std::filesystem::path &path)
+{
+    return Descriptions::inQuotes(path.native());
+}
+
 } // namespace
 
 ExitStatus preview(const std::filesystem::path &folder, bool asJson, std::ostream &out)
@@ -35,10 +41,9 @@ ExitStatus preview(const std::filesystem::path &folder, bool asJson, std::ostrea
     return ExitStatus::success;
 }
 
-ExitStatus organize(const std::filesystem::path &folder, const UndoJournal &journal,
-    std::ostream &out, std::ostream &err)
+ExitStatus organize(const std::filesystem::path &folder, const UndoService &undo,
+    const std::atomic<bool> *stop, std::ostream &out, std::ostream &err)
 {
-    journal.prepare();
     const FileOrganizerService service;
     const OrganizationPlan plan = service.buildPlan(chosenFolder(folder));
     if (plan.operations.empty()) {
@@ -46,43 +51,61 @@ ExitStatus organize(const std::filesystem::path &folder, const UndoJournal &jour
         return ExitStatus::success;
     }
 
-    std::vector<FileMoveOperation> executed = service.executePlan(plan);
-    const std::size_t executedCount = executed.size();
-    out << Text::fileCount(executedCount) << " organized.\n";
+    ProgressLine progress("Organizing");
+    RunControl control;
+    control.cancel = stop;
+    control.progress = [&](std::size_t done, std::size_t total) { progress.show(done, total); };
+    const RunReport report = undo.organize(service, plan, control);
+    progress.clear();
+
+    out << Text::fileCount(report.moved) << " organized.\n";
     out.flush();
-    try {
-        journal.save(UndoRecord { plan.folderURL, std::move(executed) });
-    } catch (const std::exception &error) {
-        // The previous run's journal must not survive as if it described this one.
-        std::error_code ignored;
-        std::filesystem::remove(journal.file(), ignored);
-        err << "Error: cannot save the undo journal, so this run cannot be undone: " << error.what()
-            << '\n';
+    if (report.cancelled) {
+        err << "Interrupted: " << Text::fileCount(report.moved)
+            << " organized before the stop; \"tidyra-cli undo\" moves them back.\n";
         return ExitStatus::failure;
     }
-    return executedCount < plan.operations.size() ? ExitStatus::skipped : ExitStatus::success;
+    if (!report.stoppedBy.empty()) {
+        err << "Error: " << report.stoppedBy << "; the run stopped after "
+            << Text::fileCount(report.moved) << ", which \"tidyra-cli undo\" moves back.\n";
+        return ExitStatus::failure;
+    }
+    return report.skipped > 0 ? ExitStatus::skipped : ExitStatus::success;
 }
 
-ExitStatus undo(const UndoJournal &journal, std::ostream &out, std::ostream &err)
+ExitStatus undo(const std::optional<std::filesystem::path> &folder, const UndoService &undo,
+    const std::atomic<bool> *stop, std::ostream &out, std::ostream &err)
 {
-    const std::optional<UndoRecord> record = journal.load();
-    if (!record || record->operations.empty()) {
+    const FileOrganizerService service;
+    ProgressLine progress("Undoing");
+    RunControl control;
+    control.cancel = stop;
+    control.progress = [&](std::size_t done, std::size_t total) { progress.show(done, total); };
+    const std::optional<std::filesystem::path> chosen
+        = folder ? std::optional(chosenFolder(*folder)) : std::nullopt;
+    const UndoReport report = undo.undoLast(service, chosen, control);
+    progress.clear();
+
+    if (report.nothingToUndo) {
         out << "Nothing to undo.\n";
         return ExitStatus::success;
     }
-    // Emptied before anything moves: an undo that stops half-way is not repeated
-    // over files that have moved on since.
-    journal.discard();
-
-    const FileOrganizerService service;
-    try {
-        service.undoOperations(record->operations);
-    } catch (const FileSystemError &error) {
-        out.flush();
-        err << "Undo failed: " << error.description() << '\n';
+    for (const auto &[name, description] : report.notRestored)
+        out << "[Tidyra] Not restored " << Text::displayText(name) << ": " << description << '\n';
+    if (report.cancelled) {
+        out << Text::fileCount(report.restored) << " restored in " << inQuotes(report.folder)
+            << ".\n";
+        err << "Interrupted: \"tidyra-cli undo\" again moves back the rest.\n";
         return ExitStatus::failure;
     }
-    out << "Undo complete — " << Text::fileCount(record->operations.size()) << " restored.\n";
+    if (!report.notRestored.empty()) {
+        out << "Undo incomplete — " << Text::fileCount(report.restored) << " restored in "
+            << inQuotes(report.folder) << ", " << Text::fileCount(report.notRestored.size())
+            << " not restored.\n";
+        return ExitStatus::skipped;
+    }
+    out << "Undo complete — " << Text::fileCount(report.restored) << " restored in "
+        << inQuotes(report.folder) << ".\n";
     return ExitStatus::success;
 }
 

@@ -2,20 +2,24 @@
 
 #include "ExitStatus.h"
 
+#include <atomic>
 #include <filesystem>
 #include <iosfwd>
+#include <optional>
 
-class UndoJournal;
+class UndoService;
 
 // The three commands of tidyra-cli. Each writes what the user should read to `out`
 // (the engine's own "[Tidyra] Skipped" lines go to standard output as well) and
 // failures of its own making to `err`; engine and journal errors it does not handle
-// are thrown for the caller to report.
+// are thrown for the caller to report. `stop`, when set, ends a run after the
+// current move; what moved is recorded for undo all the same.
 namespace CliCommands {
 
 ExitStatus preview(const std::filesystem::path &folder, bool asJson, std::ostream &out);
-ExitStatus organize(const std::filesystem::path &folder, const UndoJournal &journal,
-    std::ostream &out, std::ostream &err);
-ExitStatus undo(const UndoJournal &journal, std::ostream &out, std::ostream &err);
+ExitStatus organize(const std::filesystem::path &folder, const UndoService &undo,
+    const std::atomic<bool> *stop, std::ostream &out, std::ostream &err);
+ExitStatus undo(const std::optional<std::filesystem::path> &folder, const UndoService &undo,
+    const std::atomic<bool> *stop, std::ostream &out, std::ostream &err);
 
 } // namespace CliCommands

@@ -54,10 +54,11 @@ std::string moveFailed(
     case ENAMETOOLONG:
         return "cannot move " + inQuotes(name) + ": the name " + inQuotes(toName)
             + " is longer than the file system allows";
-    case FileMover::noSafeMove:
-        return "cannot move " + inQuotes(name) + " to " + inQuotes(toFolder)
-            + ": the file system supports neither renaming without replacing nor hard links";
+    case FileMover::changedMeanwhile:
+        return inQuotes(name) + " was replaced by another item meanwhile and was left as it is";
     default:
+        if (toFolder.empty())
+            return "cannot move " + inQuotes(name) + ": " + reason(error);
         return "cannot move " + inQuotes(name) + " to " + inQuotes(toFolder) + ": " + reason(error);
     }
 }

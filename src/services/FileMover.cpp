@@ -1,31 +1,121 @@
 #include "FileMover.h"
 
-#include "FileSystem.h"
-
 #include <cerrno>
+#include <cstdio>
 
-int FileMover::move(
-    int fromFolder, const std::string &fromName, int toFolder, const std::string &toName)
+namespace {
+
+bool rejectsNoReplace(int error)
+{
+    return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP;
+}
+
+bool hasNoHardLinks(int error)
+{
+    return error == EPERM || error == EOPNOTSUPP || error == EMLINK || error == ENOSYS;
+}
+
+} // namespace
+
+std::string FileMover::asideName(const FileIdentity &identity)
+{
+    char name[64];
+    std::snprintf(name, sizeof name, ".tidyra-moving-%llx",
+        static_cast<unsigned long long>(identity.inode));
+    return name;
+}
+
+int FileMover::move(int fromFolder, const std::string &fromName, int toFolder,
+    const std::string &toName, const FileIdentity &expected)
 {
     const int renameError = m_fileSystem.renameNoReplace(fromFolder, fromName, toFolder, toName);
-    if (renameError == 0)
-        return 0;
-    // Only a file system that rejects the no-replace flag (NFS, some FUSE) gets the
-    // link-then-unlink route; every other error is final.
-    if (renameError != EINVAL && renameError != ENOSYS && renameError != EOPNOTSUPP)
+    if (!rejectsNoReplace(renameError))
         return renameError;
+    return moveByLink(fromFolder, fromName, toFolder, toName, expected);
+}
 
+bool FileMover::isFile(int folder, const std::string &name, const FileIdentity &expected)
+{
+    EntryInfo info;
+    return m_fileSystem.statIn(folder, name, info) == 0 && info.type == EntryType::regular
+        && info.identity == expected;
+}
+
+void FileMover::removeExtraName(int folder, const std::string &name, const FileIdentity &expected)
+{
+    EntryInfo info;
+    if (m_fileSystem.statIn(folder, name, info) == 0 && info.identity == expected
+        && info.linkCount >= 2)
+        m_fileSystem.unlinkFile(folder, name);
+}
+
+int FileMover::moveByLink(int fromFolder, const std::string &fromName, int toFolder,
+    const std::string &toName, const FileIdentity &expected)
+{
     const int linkError = m_fileSystem.hardLink(fromFolder, fromName, toFolder, toName);
-    if (linkError != 0) {
-        if (linkError == EPERM || linkError == EOPNOTSUPP || linkError == EMLINK)
-            return noSafeMove;
+    if (hasNoHardLinks(linkError))
+        return moveByReservation(fromFolder, fromName, toFolder, toName, expected);
+    if (linkError != 0)
         return linkError;
+
+    EntryInfo linked;
+    if (m_fileSystem.statIn(toFolder, toName, linked) != 0 || linked.identity != expected) {
+        // The old name held another file by the time it was linked: take the new name
+        // away again while that file still has its old one, and leave it be.
+        if (linked.identity != FileIdentity {} && linked.linkCount >= 2)
+            m_fileSystem.unlinkFile(toFolder, toName);
+        return changedMeanwhile;
     }
-    const int unlinkError = m_fileSystem.unlinkFile(fromFolder, fromName);
-    if (unlinkError != 0) {
-        // Take the new name away again so the file stays exactly once, where it was.
-        m_fileSystem.unlinkFile(toFolder, toName);
-        return unlinkError;
+
+    // The old name is not removed directly: another program may have saved a new
+    // file over it since the link. Renamed aside, it can be checked without a gap.
+    const std::string aside = asideName(expected);
+    const int asideError = m_fileSystem.renameReplacing(fromFolder, fromName, fromFolder, aside);
+    if (asideError == ENOENT)
+        return 0; // the old name is gone already; the file has its new one
+    if (asideError != 0) {
+        removeExtraName(toFolder, toName, expected);
+        return asideError;
+    }
+    if (isFile(fromFolder, aside, expected)) {
+        // Our file under a private name; its new name holds it. Should removing fail,
+        // undo finds the private name and settles it.
+        m_fileSystem.unlinkFile(fromFolder, aside);
+        return 0;
+    }
+    // Someone else's file went aside: it goes back under its name, never over another.
+    if (m_fileSystem.hardLink(fromFolder, aside, fromFolder, fromName) == 0)
+        m_fileSystem.unlinkFile(fromFolder, aside);
+    else
+        m_fileSystem.renameNoReplace(fromFolder, aside, fromFolder, fromName);
+    return 0;
+}
+
+int FileMover::moveByReservation(int fromFolder, const std::string &fromName, int toFolder,
+    const std::string &toName, const FileIdentity &expected)
+{
+    if (const int error = m_fileSystem.createExclusive(toFolder, toName))
+        return error;
+    EntryInfo reservation;
+    const bool reserved = m_fileSystem.statIn(toFolder, toName, reservation) == 0
+        && reservation.type == EntryType::regular && reservation.size == 0;
+    const auto removeReservation = [&] {
+        EntryInfo now;
+        if (reserved && m_fileSystem.statIn(toFolder, toName, now) == 0
+            && now.identity == reservation.identity && now.size == 0)
+            m_fileSystem.unlinkFile(toFolder, toName);
+    };
+    if (!reserved) {
+        removeReservation();
+        return EEXIST;
+    }
+    if (!isFile(fromFolder, fromName, expected)) {
+        removeReservation();
+        return changedMeanwhile;
+    }
+    if (const int error = m_fileSystem.renameReplacing(fromFolder, fromName, toFolder, toName)) {
+        removeReservation();
+        return error;
     }
     return 0;
 }

@@ -1,23 +1,49 @@
 #pragma once
 
+#include "FileSystem.h"
+
 #include <string>
 
-class FileSystem;
-
-// Moves one entry between two open folders without ever replacing anything.
-// Returns 0 or the errno that made it fail; on failure nothing has changed.
+// Moves one file between two open folders without ever replacing anything, and
+// without ever removing a name that may no longer be the file it was asked to move.
+// Returns 0 or the errno that made it fail; on failure the file is where it was.
+//
+// Where the file system rejects no-replace renames (NFS, CIFS, some FUSE), the file
+// is hard-linked to its new name and its old name is first renamed aside to a
+// private name, then checked, and only then removed; a file that another program
+// saved over the old name meanwhile is put back there. Where hard links are not
+// possible either (exFAT through FUSE), the new name is reserved as an empty file
+// made exclusively, and the file is renamed over that reservation only while it is
+// still the empty file made. That leaves one window: a program that writes into the
+// reservation between the check and the rename loses what it wrote there.
 class FileMover
 {
 public:
-    // Raised when the file system allows neither a no-replace rename nor a hard link.
-    static constexpr int noSafeMove = -1;
+    // Raised when the source is no longer the file that was planned (another
+    // program replaced it), so it was not moved.
+    static constexpr int changedMeanwhile = -2;
 
     explicit FileMover(FileSystem &fileSystem)
         : m_fileSystem(fileSystem)
     { }
 
-    int move(int fromFolder, const std::string &fromName, int toFolder, const std::string &toName);
+    // Moves `fromName`, which must be the file `expected`, to `toName`.
+    int move(int fromFolder, const std::string &fromName, int toFolder, const std::string &toName,
+        const FileIdentity &expected);
+
+    // The private name the fallback gives a file's old name while checking it; a run
+    // killed at that moment leaves it, and undo looks for it there.
+    static std::string asideName(const FileIdentity &identity);
 
 private:
+    int moveByLink(int fromFolder, const std::string &fromName, int toFolder,
+        const std::string &toName, const FileIdentity &expected);
+    int moveByReservation(int fromFolder, const std::string &fromName, int toFolder,
+        const std::string &toName, const FileIdentity &expected);
+    bool isFile(int folder, const std::string &name, const FileIdentity &expected);
+    // Removes `name` only while it is one more name of `expected`, so the file keeps
+    // another.
+    void removeExtraName(int folder, const std::string &name, const FileIdentity &expected);
+
     FileSystem &m_fileSystem;
 };

@@ -8,6 +8,8 @@
 #include "MovePlaces.h"
 #include "PathText.h"
 #include "PosixFileSystem.h"
+#include "RunJournal.h"
+#include "RunRecord.h"
 #include "Text.h"
 
 #include <array>
@@ -29,6 +31,10 @@ void printSkipped(const std::string &name, const std::string &description)
     std::fwrite(line.data(), 1, line.size(), stdout);
     std::fflush(stdout);
 }
+
+// Moves announced in the journal with one sync; a crash leaves at most this many
+// to settle by looking, and a disk pays one flush for each.
+constexpr std::size_t journalBatchSize = 4096;
 
 struct PlannedFile
 {
@@ -149,12 +155,35 @@ fs::path FileOrganizerService::uniqueDestination(const fs::path &candidate) cons
     }
 }
 
+FileOrganizerService::OpenFolder FileOrganizerService::openFolder(const fs::path &folderURL) const
+{
+    OpenFolder opened;
+    if (const int error = m_fileSystem->openFolder(folderURL, opened.handle))
+        throw FileSystemError(error, Descriptions::cannotOpenFolder(folderURL, error));
+    EntryInfo info;
+    if (const int error = m_fileSystem->statFolder(opened.handle.get(), info))
+        throw FileSystemError(error, Descriptions::cannotOpenFolder(folderURL, error));
+    opened.identity = info.identity;
+    return opened;
+}
+
 std::vector<FileMoveOperation> FileOrganizerService::executePlan(const OrganizationPlan &plan) const
 {
+    const OpenFolder root = openFolder(plan.folderURL);
+    std::vector<FileMoveOperation> executed;
+    executeMoves(plan, root.handle.get(), nullptr, {}, &executed);
+    return executed;
+}
+
+RunReport FileOrganizerService::executeMoves(const OrganizationPlan &plan, int root,
+    RunJournal *journal, const RunControl &control, std::vector<FileMoveOperation> *executed) const
+{
     const fs::path folder = normalFolder(plan.folderURL);
-    FileDescriptor root;
-    if (const int error = m_fileSystem->openFolder(plan.folderURL, root))
-        throw FileSystemError(error, Descriptions::cannotOpenFolder(plan.folderURL, error));
+    RunReport report;
+    const auto skip = [&](const std::string &name, const std::string &description) {
+        ++report.skipped;
+        m_skipReporter(name, description);
+    };
 
     // Each destination folder once, in order of first use; a move that does not
     // stay inside the folder gets no target at all.
@@ -171,10 +200,11 @@ std::vector<FileMoveOperation> FileOrganizerService::executePlan(const Organizat
     // Why moves into a target cannot happen, empty when they can.
     std::vector<std::string> blocked(targets.size());
 
-    FolderWalker walker(*m_fileSystem, root.get());
+    FolderWalker walker(*m_fileSystem, root);
     for (std::size_t i = 0; i < targets.size(); ++i) {
         const FolderWalker::Result opened = walker.open(targets[i], true);
         if (opened.creationFailed) {
+            removeMadeFolders(root, walker.created());
             throw FileSystemError(opened.error,
                 Descriptions::cannotCreateFolder(
                     joinedParts(targets[i], opened.failedDepth + 1), plan.folderURL, opened.error));
@@ -185,122 +215,249 @@ std::vector<FileMoveOperation> FileOrganizerService::executePlan(const Organizat
             blocked[i] = Descriptions::blockedFolder(
                 joinedParts(targets[i], opened.failedDepth + 1), opened.error);
     }
-
-    std::vector<FileMoveOperation> executed;
-    if (plan.operations.empty()) {
-        removeEmptySubfolders(plan.folderURL);
-        return executed;
+    if (journal) {
+        for (const FolderWalker::Created &made : walker.created())
+            journal->folderMade({ made.parts, made.identity.inode });
     }
-    executed.reserve(plan.operations.size());
 
     FileMover mover(*m_fileSystem);
     // The folder last opened stays valid until the walker opens another one.
     std::size_t openTarget = noTarget;
     FolderWalker::Result opened;
-    for (std::size_t i = 0; i < plan.operations.size(); ++i) {
-        const FileMoveOperation &operation = plan.operations[i];
-        const std::string name = lastName(operation.sourceURL);
-        const std::size_t target = operationTarget[i];
-        if (target == noTarget) {
-            m_skipReporter(
-                name, Descriptions::outsideFolder(operation.destinationURL, plan.folderURL));
-            continue;
+    struct Ready
+    {
+        std::size_t index;
+        FileIdentity identity;
+    };
+    std::vector<Ready> batch;
+    const std::size_t total = plan.operations.size();
+    std::size_t next = 0;
+    while (next < total && !report.cancelled && report.stoppedBy.empty()) {
+        // Each batch is checked and announced first: a file is moved only once the
+        // journal holds, on disk, which file goes where. One sync a batch keeps that
+        // cheap; a crash leaves at most one batch to settle by looking.
+        batch.clear();
+        for (; next < total && batch.size() < journalBatchSize; ++next) {
+            const FileMoveOperation &operation = plan.operations[next];
+            const std::string name = lastName(operation.sourceURL);
+            const std::size_t target = operationTarget[next];
+            if (target == noTarget) {
+                skip(name, Descriptions::outsideFolder(operation.destinationURL, plan.folderURL));
+                continue;
+            }
+            if (!blocked[target].empty()) {
+                skip(name, blocked[target]);
+                continue;
+            }
+            // Only what is still a regular file is moved: a folder or link put in its
+            // place after planning stays.
+            EntryInfo info;
+            if (const int error = m_fileSystem->statIn(root, name, info)) {
+                skip(name, Descriptions::moveFailed(name, name, {}, error));
+                continue;
+            }
+            if (info.type != EntryType::regular) {
+                skip(name, Descriptions::moveFailed(name, name, {}, FileMover::changedMeanwhile));
+                continue;
+            }
+            if (journal)
+                journal->intend(next, name, targets[target], lastName(operation.destinationURL),
+                    info.identity.inode);
+            batch.push_back({ next, info.identity });
         }
-        if (!blocked[target].empty()) {
-            m_skipReporter(name, blocked[target]);
-            continue;
+        if (journal && !batch.empty()) {
+            try {
+                journal->sync();
+            } catch (const std::exception &error) {
+                report.stoppedBy = error.what();
+                break;
+            }
         }
-        if (target != openTarget) {
-            opened = walker.open(targets[target], false);
-            openTarget = opened.error == 0 ? target : noTarget;
-        }
-        if (opened.error != 0) {
-            m_skipReporter(name,
-                Descriptions::blockedFolder(
-                    joinedParts(targets[target], opened.failedDepth + 1), opened.error));
-            continue;
-        }
-        const std::string destinationName = lastName(operation.destinationURL);
-        const int error = mover.move(root.get(), name, opened.fd, destinationName);
-        if (error != 0) {
-            m_skipReporter(name,
-                Descriptions::moveFailed(name, destinationName,
-                    joinedParts(targets[target], targets[target].size()), error));
-            continue;
-        }
-        executed.push_back(operation);
-    }
 
-    removeEmptySubfolders(plan.folderURL);
-    return executed;
+        for (const Ready &ready : batch) {
+            if (control.isCancelled()) {
+                report.cancelled = true;
+                break;
+            }
+            const FileMoveOperation &operation = plan.operations[ready.index];
+            const std::string name = lastName(operation.sourceURL);
+            const std::size_t target = operationTarget[ready.index];
+            if (target != openTarget) {
+                opened = walker.open(targets[target], false);
+                openTarget = opened.error == 0 ? target : noTarget;
+            }
+            if (opened.error != 0) {
+                skip(name,
+                    Descriptions::blockedFolder(
+                        joinedParts(targets[target], opened.failedDepth + 1), opened.error));
+                continue;
+            }
+            const std::string destinationName = lastName(operation.destinationURL);
+            const int error = mover.move(root, name, opened.fd, destinationName, ready.identity);
+            if (error != 0) {
+                skip(name,
+                    Descriptions::moveFailed(name, destinationName,
+                        joinedParts(targets[target], targets[target].size()), error));
+                continue;
+            }
+            ++report.moved;
+            if (journal)
+                journal->mark(JournalLines::Mark::moved, ready.index);
+            if (executed)
+                executed->push_back(operation);
+        }
+        if (control.progress)
+            control.progress(next, total);
+    }
+    if (journal) {
+        try {
+            journal->sync();
+        } catch (const std::exception &) {
+            // The intents are on disk already; undo settles the rest by looking.
+        }
+    }
+    removeMadeFolders(root, walker.created());
+    return report;
 }
 
-void FileOrganizerService::removeEmptySubfolders(const fs::path &folderURL) const
+void FileOrganizerService::removeMadeFolders(
+    int root, const std::vector<FolderWalker::Created> &made) const
 {
-    FileDescriptor root;
-    if (m_fileSystem->openFolder(folderURL, root) != 0)
-        return;
-    std::vector<DirectoryEntry> entries;
-    if (m_fileSystem->listFolder(folderURL, entries) != 0)
-        return;
-    for (const DirectoryEntry &entry : entries) {
-        // Only the category folders Tidyra makes; a user's own empty folders stay.
-        // rmdir removes nothing but an empty folder, so a file that arrives meanwhile
+    // Inner folders first, so that a category folder emptied of its sub-groups goes too.
+    for (auto it = made.rbegin(); it != made.rend(); ++it) {
+        FileDescriptor parent;
+        int parentFd = root;
+        bool reachable = true;
+        for (std::size_t depth = 0; depth + 1 < it->parts.size(); ++depth) {
+            FileDescriptor inner;
+            if (m_fileSystem->openSubfolder(parentFd, it->parts[depth], inner) != 0) {
+                reachable = false;
+                break;
+            }
+            parent = std::move(inner);
+            parentFd = parent.get();
+        }
+        EntryInfo info;
+        if (!reachable || m_fileSystem->statIn(parentFd, it->parts.back(), info) != 0
+            || info.type != EntryType::directory || info.identity != it->identity)
+            continue;
+        // rmdir removes nothing but an empty folder, so a file that arrived meanwhile
         // keeps its folder.
-        if (entry.type != EntryType::directory || !categoryFromRawValue(entry.name))
-            continue;
-        m_fileSystem->removeFolder(root.get(), entry.name);
+        m_fileSystem->removeFolder(parentFd, it->parts.back());
     }
 }
 
-void FileOrganizerService::undoOperations(const std::vector<FileMoveOperation> &operations) const
+UndoReport FileOrganizerService::undoMoves(
+    int root, RunRecord &record, RunJournal &journal, const RunControl &control) const
 {
-    if (operations.empty())
-        return;
-    const fs::path folderURL = operations.front().sourceURL.parent_path();
-    const fs::path folder = normalFolder(folderURL);
-    FileDescriptor root;
-    if (const int error = m_fileSystem->openFolder(folderURL, root))
-        throw FileSystemError(error, Descriptions::cannotOpenFolder(folderURL, error));
-
-    FolderWalker walker(*m_fileSystem, root.get());
+    using State = RunRecord::State;
+    UndoReport report;
+    const std::uint64_t device = record.header.folderIdentity.device;
+    const std::string folderName = lastName(fs::path(record.header.folder));
+    FolderWalker walker(*m_fileSystem, root);
     FileMover mover(*m_fileSystem);
-    MovePlaces places(folder);
-    const std::string folderName = folder.filename().native();
-    std::size_t openTarget = MovePlaces::none;
-    FolderWalker::Result opened;
-    for (auto it = operations.rbegin(); it != operations.rend(); ++it) {
-        if (!places.isDirectlyInFolder(it->sourceURL))
-            throw FileSystemError(EINVAL, Descriptions::outsideFolder(it->sourceURL, folderURL));
-        const std::size_t target = places.destinationFolder(it->destinationURL);
-        if (target == MovePlaces::none)
-            throw FileSystemError(
-                EINVAL, Descriptions::outsideFolder(it->destinationURL, folderURL));
-        const auto &parts = places.folders()[target];
-        const std::string name = lastName(it->destinationURL);
-        const std::string sourceName = lastName(it->sourceURL);
+    const auto settle = [&](std::size_t k, State state) {
+        record.states[k] = state;
+        journal.mark(state == State::back ? JournalLines::Mark::back : JournalLines::Mark::givenUp, k);
+    };
 
-        if (target != openTarget) {
-            opened = walker.open(parts, false);
-            openTarget = opened.error == 0 ? target : MovePlaces::none;
+    const std::size_t total = record.intents.size();
+    std::size_t handled = 0;
+    for (std::size_t k = total; k-- > 0;) {
+        const State state = record.states[k];
+        if (state == State::back || state == State::givenUp)
+            continue;
+        if (control.isCancelled()) {
+            report.cancelled = true;
+            break;
         }
-        // A folder that is gone, replaced, or now a link holds nothing of ours to move back.
-        if (opened.error == ENOENT || opened.error == ENOTDIR || opened.error == ELOOP)
-            continue;
-        if (opened.error != 0)
-            throw FileSystemError(opened.error,
-                Descriptions::blockedFolder(
-                    joinedParts(parts, opened.failedDepth + 1), opened.error));
+        if (control.progress && ++handled % 1024 == 0)
+            control.progress(total - k, total);
+        const JournalLines::Intent &intent = record.intents[k];
+        const FileIdentity expected { device, intent.inode };
+        const std::vector<std::string> folderParts(intent.to.begin(), intent.to.end() - 1);
+        const std::string &toName = intent.to.back();
+        const std::string folderText = joinedParts(folderParts, folderParts.size());
+        const bool knownMoved = state == State::moved;
 
-        // The move itself tells whether the file is still there: ENOENT means it was
-        // moved away, renamed or deleted since, and it is passed over. No separate
-        // look-up, which would only cost a call and leave a gap before the move.
-        const int error = mover.move(opened.fd, name, root.get(), sourceName);
-        if (error == ENOENT)
+        const FolderWalker::Result opened = walker.open(folderParts, false);
+        EntryInfo there;
+        const int thereError
+            = opened.error == 0 ? m_fileSystem->statIn(opened.fd, toName, there) : opened.error;
+        if (thereError == 0 && there.identity == expected) {
+            const int error = mover.move(opened.fd, toName, root, intent.from, expected);
+            EntryInfo source;
+            if (error == 0) {
+                ++report.restored;
+                settle(k, State::back);
+            } else if (error == EEXIST && m_fileSystem->statIn(root, intent.from, source) == 0
+                && source.identity == expected) {
+                // A run killed inside a link-then-unlink move left the file under both
+                // names: dropping the new one puts it back.
+                m_fileSystem->unlinkFile(opened.fd, toName);
+                ++report.restored;
+                settle(k, State::back);
+            } else {
+                report.notRestored.emplace_back(
+                    toName, Descriptions::moveFailed(toName, intent.from, folderName, error));
+            }
             continue;
-        if (error != 0)
-            throw FileSystemError(error == FileMover::noSafeMove ? EPERM : error,
-                Descriptions::moveFailed(name, sourceName, folderName, error));
+        }
+
+        EntryInfo source;
+        if (m_fileSystem->statIn(root, intent.from, source) == 0 && source.identity == expected) {
+            // Already at its old place: never moved, or moved back by an undo that
+            // stopped before it could say so.
+            if (knownMoved)
+                ++report.restored;
+            settle(k, State::back);
+            continue;
+        }
+        // A move killed between its two steps may have left the file under its
+        // private name.
+        const std::string aside = FileMover::asideName(expected);
+        EntryInfo asideInfo;
+        if (m_fileSystem->statIn(root, aside, asideInfo) == 0 && asideInfo.identity == expected) {
+            const int error = mover.move(root, aside, root, intent.from, expected);
+            if (error == 0) {
+                ++report.restored;
+                settle(k, State::back);
+            } else {
+                report.notRestored.emplace_back(
+                    intent.from, Descriptions::moveFailed(intent.from, intent.from, folderName, error));
+            }
+            continue;
+        }
+
+        if (!knownMoved && thereError != 0) {
+            // Announced, never moved, and no longer where it was: nothing of this run.
+            settle(k, State::givenUp);
+            continue;
+        }
+        if (thereError == 0) {
+            report.notRestored.emplace_back(toName,
+                Descriptions::inQuotes(toName) + " in " + Descriptions::inQuotes(folderText)
+                    + " is another item now; it was left as it is");
+            settle(k, State::givenUp);
+        } else if (thereError == ENOENT || thereError == ENOTDIR || thereError == ELOOP) {
+            report.notRestored.emplace_back(toName,
+                Descriptions::inQuotes(toName) + " is no longer in " + Descriptions::inQuotes(folderText));
+            settle(k, State::givenUp);
+        } else {
+            // Something in the way that may pass (permissions, too many open files):
+            // it stays pending for a later undo.
+            report.notRestored.emplace_back(toName,
+                opened.error != 0 ? Descriptions::blockedFolder(
+                                        joinedParts(folderParts, opened.failedDepth + 1), opened.error)
+                                  : Descriptions::moveFailed(toName, intent.from, folderName, thereError));
+        }
     }
-    removeEmptySubfolders(folderURL);
+    journal.flush();
+
+    std::vector<FolderWalker::Created> made;
+    made.reserve(record.made.size());
+    for (const JournalLines::Made &folder : record.made)
+        made.push_back({ folder.parts, { device, folder.inode } });
+    removeMadeFolders(root, made);
+    return report;
 }

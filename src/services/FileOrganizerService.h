@@ -2,13 +2,18 @@
 
 #include "FileMoveOperation.h"
 #include "FileSystem.h"
+#include "FolderWalker.h"
 #include "OrganizationPlan.h"
+#include "RunReports.h"
 
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
+
+class RunJournal;
+struct RunRecord;
 
 // Scans a folder into a plan, carries plans out and reverses them. Keeps no state
 // between calls. Failures are thrown as FileSystemError; a single move that fails
@@ -28,25 +33,44 @@ public:
     // `candidate` when nothing is there, else the first free "name (n).ext".
     std::filesystem::path uniqueDestination(const std::filesystem::path &candidate) const;
 
-    // Creates the destination folders, moves each file (never replacing anything),
-    // cleans up empty category folders and returns the moves that happened, in plan
-    // order. Throws only when a destination folder cannot be created (nothing moved).
-    std::vector<FileMoveOperation> executePlan(const OrganizationPlan &plan) const;
-    // Removes the empty immediate sub-folders of `folderURL` that are named after a
-    // category; never fails and never deletes anything but an empty folder.
-    void removeEmptySubfolders(const std::filesystem::path &folderURL) const;
+    // The chosen folder opened once, with its identity; every later step works
+    // through this handle, so a folder swapped for a link meanwhile is never followed.
+    struct OpenFolder
+    {
+        FileDescriptor handle;
+        FileIdentity identity;
+    };
+    OpenFolder openFolder(const std::filesystem::path &folderURL) const;
 
-    // Moves files back, newest first; a file no longer at its destination is passed
-    // over. Throws on the first move back that fails; later ones are not tried.
-    void undoOperations(const std::vector<FileMoveOperation> &operations) const;
+    // Creates the destination folders, moves each file (never replacing anything),
+    // removes again the folders it made that stayed empty, and returns the moves that
+    // happened, in plan order. Throws only when a destination folder cannot be
+    // created (nothing moved). Keeps no record for undo: see UndoService.
+    std::vector<FileMoveOperation> executePlan(const OrganizationPlan &plan) const;
+
+    // The run itself, inside `root` (the plan's folder, opened). With a journal, each
+    // batch of moves is announced there, durably, before any of them is made, and
+    // each move is marked as it happens. A journal that cannot be written stops the
+    // run (RunReport::stoppedBy). Moves that happened are appended to `executed`.
+    RunReport executeMoves(const OrganizationPlan &plan, int root, RunJournal *journal,
+        const RunControl &control, std::vector<FileMoveOperation> *executed) const;
+
+    // Moves a recorded run's files back inside `root`, newest first: only a file still
+    // where the run put it and still the same file (device and inode). Each outcome is
+    // marked in `journal`; what could not be moved back stays pending there. Removes
+    // the folders the run made once they are empty.
+    UndoReport undoMoves(int root, RunRecord &record, RunJournal &journal,
+        const RunControl &control) const;
 
     // Where skipped moves go; by default the line "[Tidyra] Skipped NAME: DESCRIPTION"
     // on standard output.
     void setSkipReporter(SkipReporter reporter);
 
-    FileSystem &fileSystem() const { return *m_fileSystem; }
-
 private:
+    // Removes, deepest first, the folders in `made` that are empty and still the
+    // folders that were made; a folder that was there before is never touched.
+    void removeMadeFolders(int root, const std::vector<FolderWalker::Created> &made) const;
+
     std::shared_ptr<FileSystem> m_fileSystem;
     SkipReporter m_skipReporter;
 };

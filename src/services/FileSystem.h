@@ -14,6 +14,24 @@ enum class EntryType : std::uint8_t {
     other, // sockets, fifos, devices
 };
 
+// Which file an entry is, independent of its name: what undo trusts.
+struct FileIdentity
+{
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+
+    friend bool operator==(const FileIdentity &, const FileIdentity &) = default;
+};
+
+// What lstat tells about one entry.
+struct EntryInfo
+{
+    EntryType type = EntryType::other;
+    FileIdentity identity;
+    std::uint64_t size = 0;
+    std::uint64_t linkCount = 0;
+};
+
 struct DirectoryEntry
 {
     std::string name; // bytes, as the directory holds it
@@ -48,6 +66,11 @@ public:
     // lstat semantics for `name` inside `folder`.
     virtual int entryIn(int folder, const std::string &name, EntryType &type) = 0;
 
+    // fstatat without following links: type, identity and size of `name` in `folder`.
+    virtual int statIn(int folder, const std::string &name, EntryInfo &info) = 0;
+    // fstat of an open folder.
+    virtual int statFolder(int folder, EntryInfo &info) = 0;
+
     // renameat2 with RENAME_NOREPLACE: never replaces anything.
     virtual int renameNoReplace(
         int fromFolder, const std::string &fromName, int toFolder, const std::string &toName)
@@ -56,6 +79,12 @@ public:
     virtual int hardLink(
         int fromFolder, const std::string &fromName, int toFolder, const std::string &toName)
         = 0;
+    // Plain renameat, which replaces `toName`: only for names the engine itself owns.
+    virtual int renameReplacing(
+        int fromFolder, const std::string &fromName, int toFolder, const std::string &toName)
+        = 0;
+    // Creates the empty file `name` exclusively (O_CREAT | O_EXCL); EEXIST when taken.
+    virtual int createExclusive(int folder, const std::string &name) = 0;
     virtual int unlinkFile(int folder, const std::string &name) = 0;
     // rmdir: fails unless the folder is empty, so nothing inside is ever deleted.
     virtual int removeFolder(int folder, const std::string &name) = 0;

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "FileDescriptor.h"
+#include "FileSystem.h"
 
 #include <cstddef>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
-class FileSystem;
 
 // Reaches folders below an open root one component at a time, never following a
 // symbolic link, and keeps the handles it opened so that each folder is opened
@@ -23,13 +23,23 @@ public:
         std::size_t failedDepth = 0; // index of the component that failed
     };
 
+    // A folder that open() made, with the identity it had then.
+    struct Created
+    {
+        std::vector<std::string> parts;
+        FileIdentity identity;
+    };
+
     FolderWalker(FileSystem &fileSystem, int root);
 
     // Opens root/parts[0]/parts[1]/...; with `create`, missing folders are made.
     Result open(const std::vector<std::string> &parts, bool create);
+    // Every folder made by open(), parents before the folders inside them.
+    const std::vector<Created> &created() const { return m_created; }
 
 private:
     FileSystem &m_fileSystem;
     int m_root;
     std::unordered_map<std::string, FileDescriptor> m_handles;
+    std::vector<Created> m_created;
 };

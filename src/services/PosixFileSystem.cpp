@@ -22,6 +22,15 @@ EntryType typeOfMode(mode_t mode)
     return EntryType::other;
 }
 
+void fillInfo(const struct stat &status, EntryInfo &info)
+{
+    info.type = typeOfMode(status.st_mode);
+    info.identity = { static_cast<std::uint64_t>(status.st_dev),
+        static_cast<std::uint64_t>(status.st_ino) };
+    info.size = static_cast<std::uint64_t>(status.st_size);
+    info.linkCount = static_cast<std::uint64_t>(status.st_nlink);
+}
+
 int lastError()
 {
     return errno != 0 ? errno : EIO;
@@ -131,6 +140,28 @@ int PosixFileSystem::entryIn(int folder, const std::string &name, EntryType &typ
     return 0;
 }
 
+int PosixFileSystem::statIn(int folder, const std::string &name, EntryInfo &info)
+{
+    struct stat status
+    {
+    };
+    if (::fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0)
+        return lastError();
+    fillInfo(status, info);
+    return 0;
+}
+
+int PosixFileSystem::statFolder(int folder, EntryInfo &info)
+{
+    struct stat status
+    {
+    };
+    if (::fstat(folder, &status) != 0)
+        return lastError();
+    fillInfo(status, info);
+    return 0;
+}
+
 int PosixFileSystem::renameNoReplace(
     int fromFolder, const std::string &fromName, int toFolder, const std::string &toName)
 {
@@ -145,6 +176,23 @@ int PosixFileSystem::hardLink(
 {
     return ::linkat(fromFolder, fromName.c_str(), toFolder, toName.c_str(), 0) == 0 ? 0
                                                                                     : lastError();
+}
+
+int PosixFileSystem::renameReplacing(
+    int fromFolder, const std::string &fromName, int toFolder, const std::string &toName)
+{
+    return ::renameat(fromFolder, fromName.c_str(), toFolder, toName.c_str()) == 0 ? 0
+                                                                                   : lastError();
+}
+
+int PosixFileSystem::createExclusive(int folder, const std::string &name)
+{
+    const int fd = ::openat(
+        folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return lastError();
+    ::close(fd);
+    return 0;
 }
 
 int PosixFileSystem::unlinkFile(int folder, const std::string &name)

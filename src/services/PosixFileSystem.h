@@ -13,10 +13,15 @@ public:
     int openSubfolder(int parent, const std::string &name, FileDescriptor &handle) override;
     int makeFolder(int parent, const std::string &name) override;
     int entryIn(int folder, const std::string &name, EntryType &type) override;
+    int statIn(int folder, const std::string &name, EntryInfo &info) override;
+    int statFolder(int folder, EntryInfo &info) override;
     int renameNoReplace(int fromFolder, const std::string &fromName, int toFolder,
         const std::string &toName) override;
     int hardLink(int fromFolder, const std::string &fromName, int toFolder,
         const std::string &toName) override;
+    int renameReplacing(int fromFolder, const std::string &fromName, int toFolder,
+        const std::string &toName) override;
+    int createExclusive(int folder, const std::string &name) override;
     int unlinkFile(int folder, const std::string &name) override;
     int removeFolder(int folder, const std::string &name) override;
 };

@@ -1,18 +1,181 @@
 #include "UndoService.h"
 
-#include <utility>
+#include "Descriptions.h"
+#include "FileOrganizerService.h"
+#include "FileSystemError.h"
+#include "JournalError.h"
+#include "PathText.h"
+#include "RunJournal.h"
+#include "RunRecord.h"
 
-void UndoService::record(std::vector<FileMoveOperation> operations)
+#include <chrono>
+#include <ctime>
+
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string utcNow()
 {
-    m_lastOperations = std::move(operations);
+    const std::time_t now = std::time(nullptr);
+    std::tm parts {};
+    ::gmtime_r(&now, &parts);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &parts);
+    return text;
 }
 
-std::vector<FileMoveOperation> UndoService::take()
+bool fileExists(const fs::path &file)
 {
-    return std::exchange(m_lastOperations, {});
+    return ::access(file.c_str(), F_OK) == 0;
 }
 
-void UndoService::clear()
+} // namespace
+
+UndoService::UndoService(fs::path stateFolder)
+    : m_stateFolder(std::move(stateFolder))
+{ }
+
+const JournalStore &UndoService::store() const
 {
-    m_lastOperations.clear();
+    if (!m_store)
+        m_store.emplace(m_stateFolder.empty() ? JournalStore::defaultFolder() : m_stateFolder);
+    return *m_store;
+}
+
+RunReport UndoService::organize(const FileOrganizerService &organizer, const OrganizationPlan &plan,
+    const RunControl &control, std::vector<FileMoveOperation> *executed) const
+{
+    const JournalStore &journals = store();
+    journals.prepare();
+    const FileOrganizerService::OpenFolder root = organizer.openFolder(plan.folderURL);
+    const FileDescriptor lock = journals.lock(root.identity, m_lockWait);
+
+    const fs::path file = journals.newRunFile(root.identity);
+    const std::string previous = journals.lastRun();
+    RunJournal journal = RunJournal::create(
+        file, { plan.folderURL.native(), root.identity, utcNow(), previous });
+    try {
+        journals.setLastRun(file.filename().native());
+    } catch (...) {
+        journals.remove(file);
+        throw;
+    }
+
+    RunReport report;
+    try {
+        report = organizer.executeMoves(plan, root.handle.get(), &journal, control, executed);
+    } catch (...) {
+        // Thrown before the first move: this run never happened.
+        journals.remove(file);
+        journals.setLastRun(previous);
+        throw;
+    }
+    if (report.moved == 0) {
+        // Nothing moved: the last run that did stays the one to undo.
+        journals.remove(file);
+        journals.setLastRun(previous);
+    } else {
+        for (const fs::path &older : journals.runsOf(root.identity)) {
+            if (older != file)
+                journals.remove(older);
+        }
+    }
+    return report;
+}
+
+UndoReport UndoService::undoRun(const FileOrganizerService &organizer, RunRecord &record, int root,
+    const RunControl &control) const
+{
+    RunJournal journal = RunJournal::reopen(record.file);
+    UndoReport report = organizer.undoMoves(root, record, journal, control);
+    journal.sync();
+    if (record.pendingCount() == 0) {
+        // Done: this run and any older one of the folder are history.
+        for (const fs::path &run : store().runsOf(record.header.folderIdentity))
+            store().remove(run);
+    }
+    return report;
+}
+
+UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
+    const std::optional<fs::path> &folder, const RunControl &control) const
+{
+    const JournalStore &journals = store();
+    journals.prepare();
+    UndoReport nothing;
+    nothing.nothingToUndo = true;
+
+    if (folder) {
+        const FileOrganizerService::OpenFolder root = organizer.openFolder(*folder);
+        const FileDescriptor lock = journals.lock(root.identity, m_lockWait);
+        // Newest first; a run that turns out to have moved nothing gives way to the
+        // one before it.
+        for (const fs::path &file : journals.runsOf(root.identity)) {
+            RunRecord record = RunRecord::read(file);
+            if (record.header.folderIdentity != root.identity)
+                continue;
+            UndoReport report = undoRun(organizer, record, root.handle.get(), control);
+            report.folder = *folder;
+            if (report.restored > 0 || !report.notRestored.empty() || report.cancelled
+                || record.pendingCount() > 0)
+                return report;
+        }
+        nothing.folder = *folder;
+        return nothing;
+    }
+
+    std::string name = journals.lastRun();
+    if (name.empty() && fileExists(journals.oldJournal()))
+        throw JournalError("the undo journal "
+            + Descriptions::inQuotes(journals.oldJournal().native())
+            + " was written by an earlier Tidyra release, which this one cannot read; it was "
+              "left untouched");
+    while (!name.empty()) {
+        const fs::path file = journals.runFile(name);
+        if (!fileExists(file))
+            break;
+        RunRecord record = RunRecord::read(file);
+        const fs::path recorded(record.header.folder);
+        FileOrganizerService::OpenFolder root;
+        try {
+            root = organizer.openFolder(recorded);
+        } catch (const FileSystemError &error) {
+            throw FileSystemError(error.code(),
+                error.description()
+                    + "; if the folder was moved or renamed, undo it by its new path: tidyra-cli "
+                      "undo FOLDER");
+        }
+        if (root.identity != record.header.folderIdentity)
+            throw FileSystemError(ENOENT,
+                Descriptions::inQuotes(recorded.native())
+                    + " is no longer the folder that was organized; if that folder was moved or "
+                      "renamed, undo it by its new path: tidyra-cli undo FOLDER");
+        const FileDescriptor lock = journals.lock(root.identity, m_lockWait);
+        // Read again under the lock: another undo may have settled it meanwhile.
+        if (!fileExists(file))
+            break;
+        record = RunRecord::read(file);
+        UndoReport report = undoRun(organizer, record, root.handle.get(), control);
+        report.folder = recorded;
+        if (report.restored > 0 || !report.notRestored.empty() || report.cancelled
+            || record.pendingCount() > 0)
+            return report;
+        // This run moved nothing after all: the one before it is the last run.
+        name = record.header.previous;
+        journals.setLastRun(name);
+    }
+    return nothing;
+}
+
+bool UndoService::canUndo(const FileOrganizerService &organizer, const fs::path &folder) const
+{
+    try {
+        const FileOrganizerService::OpenFolder root = organizer.openFolder(folder);
+        return !store().runsOf(root.identity).empty();
+    } catch (const std::exception &) {
+        return false;
+    }
 }

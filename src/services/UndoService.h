@@ -1,20 +1,51 @@
 #pragma once
 
-#include "FileMoveOperation.h"
+#include "JournalStore.h"
+#include "OrganizationPlan.h"
+#include "RunReports.h"
 
+#include <chrono>
+#include <filesystem>
+#include <optional>
 #include <vector>
 
-// Holds the executed moves of the last organizing run: one level of undo.
+class FileOrganizerService;
+struct RunRecord;
+
+// Every organizing run recorded on disk, ahead of its moves, so that it can be
+// undone after a crash or a restart, from the app or from tidyra-cli. One run at a
+// time per folder; each folder keeps its last run that moved anything.
 class UndoService
 {
 public:
-    const std::vector<FileMoveOperation> &lastOperations() const { return m_lastOperations; }
+    // An empty `stateFolder` means JournalStore::defaultFolder().
+    explicit UndoService(std::filesystem::path stateFolder = {});
 
-    void record(std::vector<FileMoveOperation> operations);
-    // Hands out the recorded moves and leaves the record empty.
-    std::vector<FileMoveOperation> take();
-    void clear();
+    // Carries `plan` out with its run recorded. Throws (nothing moved) when the
+    // folder cannot be opened, is busy with another run, or the journal cannot be
+    // written; a journal that fails later stops the run (RunReport::stoppedBy). A
+    // run that moves nothing leaves the folder's last run undoable.
+    RunReport organize(const FileOrganizerService &organizer, const OrganizationPlan &plan,
+        const RunControl &control = {}, std::vector<FileMoveOperation> *executed = nullptr) const;
+
+    // Undoes the last run of `folder`, or the last run of all when none is given.
+    // What cannot be moved back stays recorded for a later undo. Throws when the
+    // journal cannot be read or its folder is gone; the journal then stays as it is.
+    UndoReport undoLast(const FileOrganizerService &organizer,
+        const std::optional<std::filesystem::path> &folder, const RunControl &control = {}) const;
+
+    // Whether `folder` has a recorded run to undo. Cheap: nothing is read.
+    bool canUndo(const FileOrganizerService &organizer, const std::filesystem::path &folder) const;
+
+    // How long to wait for another run on the same folder.
+    void setLockWait(std::chrono::milliseconds wait) { m_lockWait = wait; }
 
 private:
-    std::vector<FileMoveOperation> m_lastOperations;
+    const JournalStore &store() const;
+    UndoReport undoRun(const FileOrganizerService &organizer, RunRecord &record, int root,
+        const RunControl &control) const;
+
+    std::filesystem::path m_stateFolder;
+    mutable std::optional<JournalStore> m_store;
+    std::chrono::milliseconds m_lockWait { 3000 };
 };

@@ -61,6 +61,7 @@ FolderOrganizerViewModel::FolderOrganizerViewModel(std::unique_ptr<FolderChooser
         return;
     m_selectedFolderURL = QUrl::fromLocalFile(stored);
     m_statusMessage = tr("Ready — %1").arg(lastPathComponent(stored));
+    m_canUndo = m_undoService.canUndo(m_organizer, toFileSystemPath(stored));
 }
 
 void FolderOrganizerViewModel::setIsShowingPreview(bool showing)
@@ -92,8 +93,8 @@ void FolderOrganizerViewModel::chooseFolder()
     setSelectedFolderURL(url);
     m_settings->setStringValue(lastFolderPathKey, path);
     setStatusMessage(tr("Ready — %1").arg(lastPathComponent(path)));
-    setCanUndo(false);
-    m_undoSvc.clear();
+    // The folder's own last run, wherever it was made, is what Undo offers.
+    refreshCanUndo();
     setActivityLog({});
 }
 
@@ -151,43 +152,57 @@ void FolderOrganizerViewModel::organizeNow()
 
 void FolderOrganizerViewModel::undoLastOperation()
 {
-    const std::vector<FileMoveOperation> taken = m_undoSvc.take();
-    if (taken.empty())
+    if (m_selectedFolderURL.isEmpty())
         return;
-
+    UndoReport report;
     try {
-        m_organizer.undoOperations(taken);
+        report = m_undoService.undoLast(m_organizer, toFileSystemPath(selectedFolderPath()));
     } catch (const std::exception &error) {
-        // The record stays taken: the files already moved back cannot be undone twice.
+        // The journal keeps what was not moved back, for a later try.
         setStatusMessage(tr("Undo failed: %1").arg(describe(error)));
+        refreshCanUndo();
         return;
     }
+    refreshCanUndo();
+    if (report.nothingToUndo)
+        return;
 
-    setCanUndo(false);
-    const QString message = tr("Undo complete — %1 restored.").arg(fileCount(taken.size()));
+    const QString message = report.notRestored.empty()
+        ? tr("Undo complete — %1 restored.").arg(fileCount(report.restored))
+        : tr("Undo incomplete — %1 restored, %2 could not be restored.")
+              .arg(fileCount(report.restored), fileCount(report.notRestored.size()));
     setStatusMessage(message);
     appendLog(message);
+}
+
+void FolderOrganizerViewModel::refreshCanUndo()
+{
+    setCanUndo(!m_selectedFolderURL.isEmpty()
+        && m_undoService.canUndo(m_organizer, toFileSystemPath(selectedFolderPath())));
 }
 
 void FolderOrganizerViewModel::applyPlan(const OrganizationPlan &plan)
 {
     setIsOrganizing(true);
-    std::vector<FileMoveOperation> done;
+    RunReport report;
     try {
-        done = m_organizer.executePlan(plan);
+        report = m_undoService.organize(m_organizer, plan);
     } catch (const std::exception &error) {
-        // The earlier undo record stays, so the previous run can still be undone.
+        // Nothing moved; the earlier run stays the one to undo.
         setStatusMessage(tr("Error: %1").arg(describe(error)));
         setIsOrganizing(false);
         return;
     }
 
-    const std::size_t count = done.size();
-    m_undoSvc.record(std::move(done));
-    setCanUndo(true);
-    setStatusMessage(tr("%1 organized.").arg(fileCount(count)));
+    refreshCanUndo();
+    if (!report.stoppedBy.empty()) {
+        setStatusMessage(tr("Error: %1").arg(QString::fromStdString(report.stoppedBy)));
+    } else {
+        setStatusMessage(tr("%1 organized.").arg(fileCount(report.moved)));
+    }
     appendLog(tr("Organized %1 in %2")
-                  .arg(fileCount(count), lastPathComponent(fromFileSystemPath(plan.folderURL))));
+                  .arg(fileCount(report.moved),
+                      lastPathComponent(fromFileSystemPath(plan.folderURL))));
     setIsOrganizing(false);
 }
 

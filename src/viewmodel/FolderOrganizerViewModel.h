@@ -17,7 +17,9 @@
 
 // The one state the user interface draws, and every user action. Each action runs to
 // its end on the calling (UI) thread and reports only by changing properties; engine
-// failures become the status message and never leave an action.
+// failures become the status message and never leave an action. Runs are recorded in
+// the journal shared with tidyra-cli ($XDG_STATE_HOME/tidyra), so Undo survives a
+// restart and can take back a run made from the terminal.
 class FolderOrganizerViewModel : public QObject
 {
     Q_OBJECT
@@ -53,8 +55,6 @@ public:
     // Full local path of the selected folder; empty when none is selected.
     QString selectedFolderPath() const;
 
-    FileOrganizerService &organizer() { return m_organizer; }
-    UndoService &undoSvc() { return m_undoSvc; }
 
 public slots:
     void chooseFolder();
@@ -75,6 +75,8 @@ signals:
 private:
     // The selected folder's plan, or nothing after showing the scan's error.
     std::optional<OrganizationPlan> scanSelectedFolder();
+    // Whether the selected folder has a recorded run to undo, from any front end.
+    void refreshCanUndo();
     void applyPlan(const OrganizationPlan &plan);
     void appendLog(const QString &message);
 
@@ -98,5 +100,5 @@ private:
     QStringList m_activityLog;
 
     FileOrganizerService m_organizer;
-    UndoService m_undoSvc;
+    UndoService m_undoService;
 };

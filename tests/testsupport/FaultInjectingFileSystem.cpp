@@ -127,3 +127,32 @@ int FaultInjectingFileSystem::removeFolder(int folder, const std::string &name)
         return error;
     return m_inner->removeFolder(folder, name);
 }
+
+int FaultInjectingFileSystem::statIn(int folder, const std::string &name, EntryInfo &info)
+{
+    if (int error = intercept(Op::statIn))
+        return error;
+    return m_inner->statIn(folder, name, info);
+}
+
+int FaultInjectingFileSystem::statFolder(int folder, EntryInfo &info)
+{
+    if (int error = intercept(Op::statFolder))
+        return error;
+    return m_inner->statFolder(folder, info);
+}
+
+int FaultInjectingFileSystem::renameReplacing(
+    int fromFolder, const std::string &fromName, int toFolder, const std::string &toName)
+{
+    if (int error = intercept(Op::renameReplacing))
+        return error;
+    return m_inner->renameReplacing(fromFolder, fromName, toFolder, toName);
+}
+
+int FaultInjectingFileSystem::createExclusive(int folder, const std::string &name)
+{
+    if (int error = intercept(Op::createExclusive))
+        return error;
+    return m_inner->createExclusive(folder, name);
+}

@@ -23,8 +23,12 @@ public:
         hardLink,
         unlinkFile,
         removeFolder,
+        statIn,
+        statFolder,
+        renameReplacing,
+        createExclusive,
     };
-    static constexpr std::size_t operationCount = 10;
+    static constexpr std::size_t operationCount = 14;
 
     explicit FaultInjectingFileSystem(std::shared_ptr<FileSystem> inner = {});
 
@@ -45,6 +49,11 @@ public:
     int openSubfolder(int parent, const std::string &name, FileDescriptor &handle) override;
     int makeFolder(int parent, const std::string &name) override;
     int entryIn(int folder, const std::string &name, EntryType &type) override;
+    int statIn(int folder, const std::string &name, EntryInfo &info) override;
+    int statFolder(int folder, EntryInfo &info) override;
+    int renameReplacing(int fromFolder, const std::string &fromName, int toFolder,
+        const std::string &toName) override;
+    int createExclusive(int folder, const std::string &name) override;
     int renameNoReplace(int fromFolder, const std::string &fromName, int toFolder,
         const std::string &toName) override;
     int hardLink(int fromFolder, const std::string &fromName, int toFolder,

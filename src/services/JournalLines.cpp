@@ -1,0 +1,224 @@
+#include "JournalLines.h"
+
+#include "Base64.h"
+#include "FileCategory.h"
+#include "PathText.h"
+#include "Text.h"
+
+#include <charconv>
+
+#include <nlohmann/json.hpp>
+
+namespace JournalLines {
+namespace {
+
+using Json = nlohmann::json;
+
+void appendNumber(std::string &out, std::uint64_t value)
+{
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out.append(digits, end);
+}
+
+void appendQuoted(std::string &out, std::string_view text)
+{
+    static constexpr char hex[] = "0123456789abcdef";
+    out += '"';
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            out += "\\u00";
+            out += hex[byte >> 4];
+            out += hex[byte & 15];
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+// A name or relative path, lossless: JSON strings can hold only valid UTF-8.
+void appendBytes(std::string &out, std::string_view bytes)
+{
+    if (Text::isValidUtf8(bytes)) {
+        appendQuoted(out, bytes);
+        return;
+    }
+    out += "{\"base64\":\"";
+    out += Base64::encode(bytes);
+    out += "\"}";
+}
+
+std::string joined(const std::vector<std::string> &parts)
+{
+    return PathText::joinedParts(parts, parts.size());
+}
+
+std::optional<std::string> bytesOf(const Json &value)
+{
+    if (value.is_string())
+        return value.get<std::string>();
+    if (value.is_object() && value.size() == 1 && value.contains("base64")
+        && value["base64"].is_string())
+        return Base64::decode(value["base64"].get<std::string>());
+    return std::nullopt;
+}
+
+std::optional<std::uint64_t> numberOf(const Json &object, const char *key)
+{
+    const auto found = object.find(key);
+    if (found == object.end() || !found->is_number_unsigned())
+        return std::nullopt;
+    return found->get<std::uint64_t>();
+}
+
+// Splits "A/B/C" into plain names: no empty part, no "." or "..", no NUL.
+std::optional<std::vector<std::string>> plainParts(const std::string &text)
+{
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t slash = text.find('/', start);
+        std::string part = text.substr(start, slash == std::string::npos ? slash : slash - start);
+        if (!PathText::isPlainName(part) || part.find('\0') != std::string::npos)
+            return std::nullopt;
+        parts.push_back(std::move(part));
+        if (slash == std::string::npos)
+            return parts;
+        start = slash + 1;
+    }
+}
+
+// Inside a category folder Tidyra makes, at most one sub-group deep.
+bool isCategoryFolder(const std::vector<std::string> &parts)
+{
+    return !parts.empty() && parts.size() <= 2 && categoryFromRawValue(parts.front()).has_value();
+}
+
+std::optional<Json> parsed(std::string_view line)
+{
+    Json value = Json::parse(line.begin(), line.end(), nullptr, false);
+    if (value.is_discarded() || !value.is_object())
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+void appendHeader(std::string &out, const Header &header)
+{
+    out += "{\"tidyra\":\"run\",\"version\":";
+    appendNumber(out, currentVersion);
+    out += ",\"folder\":";
+    appendBytes(out, header.folder);
+    out += ",\"device\":";
+    appendNumber(out, header.folderIdentity.device);
+    out += ",\"inode\":";
+    appendNumber(out, header.folderIdentity.inode);
+    out += ",\"started\":";
+    appendQuoted(out, header.started);
+    out += ",\"previous\":";
+    appendQuoted(out, header.previous);
+    out += "}\n";
+}
+
+void appendMade(std::string &out, const Made &made)
+{
+    out += "{\"made\":";
+    appendBytes(out, joined(made.parts));
+    out += ",\"inode\":";
+    appendNumber(out, made.inode);
+    out += "}\n";
+}
+
+void appendIntent(std::string &out, std::uint64_t index, std::string_view from,
+    const std::vector<std::string> &toFolder, std::string_view toName, std::uint64_t inode)
+{
+    out += "{\"i\":";
+    appendNumber(out, index);
+    out += ",\"from\":";
+    appendBytes(out, from);
+    out += ",\"to\":";
+    std::string to = joined(toFolder);
+    to += '/';
+    to += toName;
+    appendBytes(out, to);
+    out += ",\"inode\":";
+    appendNumber(out, inode);
+    out += "}\n";
+}
+
+void appendMark(std::string &out, Mark mark, std::uint64_t index)
+{
+    out += mark == Mark::moved ? "{\"d\":" : mark == Mark::back ? "{\"b\":" : "{\"x\":";
+    appendNumber(out, index);
+    out += "}\n";
+}
+
+std::optional<Header> parseHeader(std::string_view line)
+{
+    const std::optional<Json> value = parsed(line);
+    if (!value || value->value("tidyra", "") != "run")
+        return std::nullopt;
+    const auto version = numberOf(*value, "version");
+    const auto device = numberOf(*value, "device");
+    const auto inode = numberOf(*value, "inode");
+    const auto folder = value->contains("folder") ? bytesOf((*value)["folder"]) : std::nullopt;
+    if (!version || *version != currentVersion || !device || !inode || !folder
+        || folder->empty() || folder->front() != '/' || folder->find('\0') != std::string::npos)
+        return std::nullopt;
+    Header header;
+    header.folder = *folder;
+    header.folderIdentity = { *device, *inode };
+    header.started = value->value("started", "");
+    header.previous = value->value("previous", "");
+    // The previous run is named by a file name in the same folder, never a path.
+    if (header.previous.find('/') != std::string::npos)
+        header.previous.clear();
+    return header;
+}
+
+Parsed parseLine(std::string_view line)
+{
+    Parsed result;
+    const std::optional<Json> value = parsed(line);
+    if (!value)
+        return result;
+    static constexpr std::pair<const char *, Mark> marks[]
+        = { { "d", Mark::moved }, { "b", Mark::back }, { "x", Mark::givenUp } };
+    for (const auto &[key, mark] : marks) {
+        if (const auto index = numberOf(*value, key)) {
+            result.marked = Marked { mark, *index };
+            return result;
+        }
+    }
+    if (value->contains("made")) {
+        const auto text = bytesOf((*value)["made"]);
+        const auto inode = numberOf(*value, "inode");
+        auto parts = text ? plainParts(*text) : std::nullopt;
+        if (parts && inode && isCategoryFolder(*parts))
+            result.made = Made { std::move(*parts), *inode };
+        return result;
+    }
+    const auto index = numberOf(*value, "i");
+    const auto inode = numberOf(*value, "inode");
+    const auto from = value->contains("from") ? bytesOf((*value)["from"]) : std::nullopt;
+    const auto to = value->contains("to") ? bytesOf((*value)["to"]) : std::nullopt;
+    if (!index || !inode || !from || !to)
+        return result;
+    auto toParts = plainParts(*to);
+    if (!PathText::isPlainName(*from) || from->find('\0') != std::string::npos || !toParts
+        || toParts->size() < 2)
+        return result;
+    std::vector<std::string> folder(toParts->begin(), toParts->end() - 1);
+    if (!isCategoryFolder(folder))
+        return result;
+    result.intent = Intent { *index, std::move(*from), std::move(*toParts), *inode };
+    return result;
+}
+
+} // namespace JournalLines

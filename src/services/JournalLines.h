@@ -1,0 +1,75 @@
+#pragma once
+
+#include "FileSystem.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The run journal's lines: one JSON object a line, so that a reader can stop at the
+// last complete line after a crash. Names are bytes: a valid UTF-8 name is a JSON
+// string, any other the object {"base64": "..."}. Writing is done by hand (a run of
+// 100,000 files writes 200,000 lines); reading goes through the JSON library and
+// trusts nothing, since undo moves files by what a line says.
+//
+//   {"tidyra":"run","version":1,"folder":P,"device":D,"inode":I,"started":T,"previous":F}
+//   {"made":"Images/JPG","inode":I}        a folder the run created
+//   {"i":N,"from":NAME,"to":"Images/JPG/NAME","inode":I}   the intent to make move N
+//   {"d":N}  move N happened      {"b":N}  undo moved it back
+//   {"x":N}  undo can never move it back (gone, or replaced by another file)
+namespace JournalLines {
+
+inline constexpr int currentVersion = 1;
+
+struct Header
+{
+    std::string folder; // bytes
+    FileIdentity folderIdentity;
+    std::string started; // ISO 8601, UTC
+    std::string previous; // the run file that was the last run before this one, or empty
+};
+
+struct Made
+{
+    std::vector<std::string> parts; // below the organized folder
+    std::uint64_t inode = 0;
+};
+
+struct Intent
+{
+    std::uint64_t index = 0;
+    std::string from; // a name directly in the folder
+    std::vector<std::string> to; // CATEGORY[/SUB]/NAME below the folder
+    std::uint64_t inode = 0;
+};
+
+enum class Mark : std::uint8_t { moved, back, givenUp };
+
+struct Marked
+{
+    Mark mark;
+    std::uint64_t index = 0;
+};
+
+void appendHeader(std::string &out, const Header &header);
+void appendMade(std::string &out, const Made &made);
+void appendIntent(std::string &out, std::uint64_t index, std::string_view from,
+    const std::vector<std::string> &toFolder, std::string_view toName, std::uint64_t inode);
+void appendMark(std::string &out, Mark mark, std::uint64_t index);
+
+// nullopt when the line is not a valid header.
+std::optional<Header> parseHeader(std::string_view line);
+
+// One line after the header; a line that is torn, damaged or names anything outside
+// the organized folder gives monostate-like nullopt in every member.
+struct Parsed
+{
+    std::optional<Made> made;
+    std::optional<Intent> intent;
+    std::optional<Marked> marked;
+};
+Parsed parseLine(std::string_view line);
+
+} // namespace JournalLines

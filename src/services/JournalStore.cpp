@@ -1,0 +1,179 @@
+#include "JournalStore.h"
+
+#include "AtomicFile.h"
+#include "Descriptions.h"
+#include "JournalError.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+[[noreturn]] void fail(const std::string &what, const fs::path &path, int error)
+{
+    throw JournalError("cannot " + what + " " + Descriptions::inQuotes(path.native()) + ": "
+        + Descriptions::reason(error));
+}
+
+fs::path absoluteFromEnvironment(const char *name)
+{
+    const char *value = std::getenv(name);
+    if (!value || value[0] != '/')
+        return {};
+    return value;
+}
+
+// Like mkdir -p, but each folder made is private to the user: journals name the
+// user's files.
+void makeFolders(const fs::path &folder)
+{
+    struct stat info
+    {
+    };
+    if (::stat(folder.c_str(), &info) == 0) {
+        if (!S_ISDIR(info.st_mode))
+            fail("create folder", folder, ENOTDIR);
+        return;
+    }
+    if (folder.has_relative_path() && folder.parent_path() != folder)
+        makeFolders(folder.parent_path());
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+        fail("create folder", folder, errno);
+}
+
+} // namespace
+
+JournalStore::JournalStore(fs::path folder)
+    : m_folder(std::move(folder))
+{ }
+
+fs::path JournalStore::defaultFolder()
+{
+    fs::path stateHome = absoluteFromEnvironment("XDG_STATE_HOME");
+    if (stateHome.empty()) {
+        const fs::path home = absoluteFromEnvironment("HOME");
+        if (home.empty())
+            throw JournalError(
+                "cannot find a place for the undo journal: neither XDG_STATE_HOME nor HOME is set");
+        stateHome = home / ".local" / "state";
+    }
+    return stateHome / "tidyra";
+}
+
+void JournalStore::prepare() const
+{
+    makeFolders(runsFolder());
+    makeFolders(m_folder / "locks");
+    // Folders can exist and still refuse new files (read-only, full, not ours).
+    const fs::path probe = runsFolder() / ".probe";
+    const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0)
+        fail("write in", runsFolder(), errno);
+    ::close(fd);
+    ::unlink(probe.c_str());
+}
+
+std::string JournalStore::key(const FileIdentity &folder)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%llx-%llx", static_cast<unsigned long long>(folder.device),
+        static_cast<unsigned long long>(folder.inode));
+    return text;
+}
+
+fs::path JournalStore::runsFolder() const
+{
+    return m_folder / "runs";
+}
+
+FileDescriptor JournalStore::lock(const FileIdentity &folder, std::chrono::milliseconds wait) const
+{
+    const fs::path file = m_folder / "locks" / (key(folder) + ".lock");
+    FileDescriptor handle(::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+    if (!handle.isValid())
+        fail("open", file, errno);
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    while (::flock(handle.get(), LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EINTR)
+            continue;
+        if (errno != EWOULDBLOCK)
+            fail("lock", file, errno);
+        if (std::chrono::steady_clock::now() >= deadline)
+            throw FolderBusyError("another Tidyra run is at work on this folder; try again when "
+                                  "it has finished");
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return handle;
+}
+
+fs::path JournalStore::newRunFile(const FileIdentity &folder) const
+{
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    char stamp[32];
+    std::snprintf(stamp, sizeof stamp, "%016llx",
+        static_cast<unsigned long long>(
+            std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+    return runsFolder() / (key(folder) + "." + stamp + ".jsonl");
+}
+
+std::vector<fs::path> JournalStore::runsOf(const FileIdentity &folder) const
+{
+    const std::string prefix = key(folder) + ".";
+    std::vector<fs::path> runs;
+    std::error_code error;
+    for (const fs::directory_entry &entry : fs::directory_iterator(runsFolder(), error)) {
+        const std::string name = entry.path().filename().native();
+        if (name.starts_with(prefix) && name.ends_with(".jsonl"))
+            runs.push_back(entry.path());
+    }
+    std::sort(runs.begin(), runs.end(), std::greater<>());
+    return runs;
+}
+
+fs::path JournalStore::runFile(const std::string &name) const
+{
+    return runsFolder() / name;
+}
+
+std::string JournalStore::lastRun() const
+{
+    std::ifstream in(m_folder / "last-run");
+    std::string name;
+    std::getline(in, name);
+    // Only a plain name in the runs folder is ever followed.
+    if (name.find('/') != std::string::npos || name == "." || name == "..")
+        return {};
+    return name;
+}
+
+void JournalStore::setLastRun(const std::string &name) const
+{
+    try {
+        AtomicFile::write(m_folder / "last-run", name + "\n");
+    } catch (const std::exception &error) {
+        throw JournalError(error.what());
+    }
+}
+
+void JournalStore::remove(const fs::path &run) const
+{
+    if (::unlink(run.c_str()) != 0 && errno != ENOENT)
+        fail("remove", run, errno);
+}
+
+fs::path JournalStore::oldJournal() const
+{
+    return m_folder / "undo-journal.json";
+}

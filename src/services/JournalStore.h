@@ -1,0 +1,57 @@
+#pragma once
+
+#include "FileDescriptor.h"
+#include "FileSystem.h"
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// The folder where runs are recorded for undo, shared by the app and tidyra-cli:
+//   runs/DEVICE-INODE.STARTED.jsonl   one file a run, named after the organized
+//                                     folder's identity, so a renamed folder keeps it
+//   locks/DEVICE-INODE.lock           held (flock) by the run or undo at work there
+//   last-run                          the name of the run file started last
+class JournalStore
+{
+public:
+    explicit JournalStore(std::filesystem::path folder);
+
+    // $XDG_STATE_HOME/tidyra, or ~/.local/state/tidyra when that is unset or not
+    // absolute. Throws JournalError when neither gives a place.
+    static std::filesystem::path defaultFolder();
+
+    const std::filesystem::path &folder() const { return m_folder; }
+
+    // Creates the folders (private to the user) and proves that files can be made
+    // there; throws JournalError otherwise.
+    void prepare() const;
+
+    // Holds the folder with this identity for one run or undo. Waits up to `wait`
+    // for another holder, then throws FolderBusyError. The kernel drops the lock
+    // of a process that dies, so a killed run never blocks.
+    FileDescriptor lock(const FileIdentity &folder, std::chrono::milliseconds wait) const;
+
+    // A new run file's path for the folder; later runs sort after earlier ones.
+    std::filesystem::path newRunFile(const FileIdentity &folder) const;
+    // The folder's run files, newest first.
+    std::vector<std::filesystem::path> runsOf(const FileIdentity &folder) const;
+    std::filesystem::path runFile(const std::string &name) const;
+
+    // The name of the run file started last, or empty.
+    std::string lastRun() const;
+    void setLastRun(const std::string &name) const;
+
+    // Removes a run file; one that is gone already is no error.
+    void remove(const std::filesystem::path &run) const;
+
+    // Where releases before the run journal kept their single undo record.
+    std::filesystem::path oldJournal() const;
+
+private:
+    std::filesystem::path runsFolder() const;
+    static std::string key(const FileIdentity &folder);
+
+    std::filesystem::path m_folder;
+};

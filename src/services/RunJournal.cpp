@@ -1,0 +1,121 @@
+#include "RunJournal.h"
+
+#include "Descriptions.h"
+#include "JournalError.h"
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::size_t flushThreshold = 1 << 20;
+
+int writeAll(int fd, std::string_view content)
+{
+    while (!content.empty()) {
+        const ssize_t written = ::write(fd, content.data(), content.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        content.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
+
+// A new name is durable only once its folder is.
+int syncFolderOf(const std::filesystem::path &file)
+{
+    const FileDescriptor folder(
+        ::open(file.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folder.isValid())
+        return errno;
+    return ::fsync(folder.get()) == 0 ? 0 : errno;
+}
+
+} // namespace
+
+RunJournal::RunJournal(std::filesystem::path file, FileDescriptor handle)
+    : m_file(std::move(file))
+    , m_handle(std::move(handle))
+{ }
+
+RunJournal::~RunJournal()
+{
+    // Whatever is still buffered is worth writing; a crash would only lose it.
+    if (m_handle.isValid() && !m_buffer.empty())
+        writeAll(m_handle.get(), m_buffer);
+}
+
+void RunJournal::fail(const char *what, int error) const
+{
+    throw JournalError(std::string("cannot ") + what + " the undo journal "
+        + Descriptions::inQuotes(m_file.native()) + ": " + Descriptions::reason(error));
+}
+
+RunJournal RunJournal::create(const std::filesystem::path &file, const JournalLines::Header &header)
+{
+    FileDescriptor handle(
+        ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, 0600));
+    RunJournal journal(file, std::move(handle));
+    if (!journal.m_handle.isValid())
+        journal.fail("create", errno);
+    JournalLines::appendHeader(journal.m_buffer, header);
+    journal.sync();
+    if (const int error = syncFolderOf(file))
+        journal.fail("write", error);
+    return journal;
+}
+
+RunJournal RunJournal::reopen(const std::filesystem::path &file)
+{
+    FileDescriptor handle(::open(file.c_str(), O_RDWR | O_APPEND | O_CLOEXEC));
+    RunJournal journal(file, std::move(handle));
+    if (!journal.m_handle.isValid())
+        journal.fail("open", errno);
+    const off_t size = ::lseek(journal.m_handle.get(), 0, SEEK_END);
+    char last = '\n';
+    if (size > 0 && ::pread(journal.m_handle.get(), &last, 1, size - 1) == 1 && last != '\n')
+        journal.m_buffer += '\n';
+    return journal;
+}
+
+void RunJournal::folderMade(const JournalLines::Made &made)
+{
+    JournalLines::appendMade(m_buffer, made);
+}
+
+void RunJournal::intend(std::uint64_t index, std::string_view from,
+    const std::vector<std::string> &toFolder, std::string_view toName, std::uint64_t inode)
+{
+    JournalLines::appendIntent(m_buffer, index, from, toFolder, toName, inode);
+    if (m_buffer.size() >= flushThreshold)
+        flush();
+}
+
+void RunJournal::mark(JournalLines::Mark mark, std::uint64_t index)
+{
+    JournalLines::appendMark(m_buffer, mark, index);
+    if (m_buffer.size() >= flushThreshold)
+        flush();
+}
+
+void RunJournal::flush()
+{
+    if (m_buffer.empty())
+        return;
+    const int error = writeAll(m_handle.get(), m_buffer);
+    m_buffer.clear();
+    if (error != 0)
+        fail("write", error);
+}
+
+void RunJournal::sync()
+{
+    flush();
+    if (::fdatasync(m_handle.get()) != 0)
+        fail("write", errno);
+}

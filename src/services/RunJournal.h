@@ -1,0 +1,44 @@
+#pragma once
+
+#include "FileDescriptor.h"
+#include "JournalLines.h"
+
+#include <filesystem>
+#include <string>
+
+// Appends to one run's journal file. Lines are buffered and written in batches;
+// sync() makes everything written so far durable before the caller moves anything
+// the lines announce. Failures throw JournalError.
+class RunJournal
+{
+public:
+    // Creates `file` (it must not exist) with the header, and makes the file and
+    // its folder durable, so that the run exists on disk before its first move.
+    static RunJournal create(const std::filesystem::path &file, const JournalLines::Header &header);
+    // Opens an existing journal to append undo's marks. A line torn by a crash is
+    // ended first, so that the next line starts clean.
+    static RunJournal reopen(const std::filesystem::path &file);
+
+    RunJournal(RunJournal &&) noexcept = default;
+    RunJournal &operator=(RunJournal &&) noexcept = default;
+    ~RunJournal();
+
+    void folderMade(const JournalLines::Made &made);
+    void intend(std::uint64_t index, std::string_view from,
+        const std::vector<std::string> &toFolder, std::string_view toName, std::uint64_t inode);
+    void mark(JournalLines::Mark mark, std::uint64_t index);
+
+    // Writes what is buffered, without waiting for the disk.
+    void flush();
+    // Writes what is buffered and waits until it is on the disk.
+    void sync();
+    const std::filesystem::path &file() const { return m_file; }
+
+private:
+    RunJournal(std::filesystem::path file, FileDescriptor handle);
+    [[noreturn]] void fail(const char *what, int error) const;
+
+    std::filesystem::path m_file;
+    FileDescriptor m_handle;
+    std::string m_buffer;
+};

@@ -1,0 +1,61 @@
+#include "RunRecord.h"
+
+#include "Descriptions.h"
+#include "JournalError.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+RunRecord RunRecord::read(const std::filesystem::path &file)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        throw JournalError("cannot read the undo journal " + Descriptions::inQuotes(file.native())
+            + ": " + Descriptions::reason(errno ? errno : EIO));
+    RunRecord record;
+    record.file = file;
+    std::string line;
+    std::optional<JournalLines::Header> header;
+    if (std::getline(in, line))
+        header = JournalLines::parseHeader(line);
+    if (!header)
+        throw JournalError("the undo journal " + Descriptions::inQuotes(file.native())
+            + " is not a journal of this Tidyra release and was left untouched");
+    record.header = std::move(*header);
+
+    while (std::getline(in, line)) {
+        JournalLines::Parsed parsed = JournalLines::parseLine(line);
+        if (parsed.intent) {
+            // Intents come in order; anything else is not a line this program wrote.
+            if (parsed.intent->index != record.intents.size())
+                continue;
+            record.intents.push_back(std::move(*parsed.intent));
+            record.states.push_back(State::unknown);
+        } else if (parsed.made) {
+            record.made.push_back(std::move(*parsed.made));
+        } else if (parsed.marked && parsed.marked->index < record.states.size()) {
+            State &state = record.states[parsed.marked->index];
+            switch (parsed.marked->mark) {
+            case JournalLines::Mark::moved:
+                if (state == State::unknown)
+                    state = State::moved;
+                break;
+            case JournalLines::Mark::back:
+                state = State::back;
+                break;
+            case JournalLines::Mark::givenUp:
+                state = State::givenUp;
+                break;
+            }
+        }
+    }
+    return record;
+}
+
+std::size_t RunRecord::pendingCount() const
+{
+    return static_cast<std::size_t>(std::count_if(states.begin(), states.end(),
+        [](State state) { return state == State::unknown || state == State::moved; }));
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "JournalLines.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+// One run as its journal tells it: what it meant to move, what it made, and what
+// has happened to each move since.
+struct RunRecord
+{
+    enum class State : std::uint8_t {
+        unknown, // intended; whether it moved is settled by looking
+        moved,
+        back,
+        givenUp,
+    };
+
+    std::filesystem::path file;
+    JournalLines::Header header;
+    std::vector<JournalLines::Made> made;
+    std::vector<JournalLines::Intent> intents; // intents[k].index == k
+    std::vector<State> states;
+
+    // Reads a journal. Lines torn by a crash or damaged are passed over; a file that
+    // is not a run journal at all throws JournalError.
+    static RunRecord read(const std::filesystem::path &file);
+
+    // Moves that may still be away from their old place.
+    std::size_t pendingCount() const;
+};
