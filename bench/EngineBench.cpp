@@ -4,6 +4,7 @@
 
 #include "Baseline.h"
 #include "FileOrganizerService.h"
+#include "UndoService.h"
 #include "FileSet.h"
 #include "Machine.h"
 #include "PreviewTree.h"
@@ -69,13 +70,19 @@ Steps runEngine(const fs::path &folder, std::size_t count)
     const OrganizationPlan plan = service.buildPlan(folder);
     steps.plan = millisecondsSince(start);
     require(plan.operations.size() == count, "the engine planned a move for every file");
+    // The run journal lives beside the folder, on the same file system, and its
+    // writes and syncs are part of what is measured.
+    const fs::path state = folder.parent_path() / (folder.filename().native() + "-state");
+    const UndoService undo(state);
     start = Clock::now();
-    const auto executed = service.executePlan(plan);
+    const RunReport report = undo.organize(service, plan);
     steps.organize = millisecondsSince(start);
-    require(executed.size() == count, "the engine moved every file");
+    require(report.moved == count, "the engine moved every file");
     start = Clock::now();
-    service.undoOperations(executed);
+    const UndoReport undone = undo.undoLast(service, folder);
     steps.undo = millisecondsSince(start);
+    require(undone.restored == count, "the engine restored every file");
+    fs::remove_all(state);
     require(fs::exists(folder / FileSet::name(0)), "the engine moved the files back");
     return steps;
 }

@@ -358,7 +358,8 @@ UndoReport FileOrganizerService::undoMoves(
     FileMover mover(*m_fileSystem);
     const auto settle = [&](std::size_t k, State state) {
         record.states[k] = state;
-        journal.mark(state == State::back ? JournalLines::Mark::back : JournalLines::Mark::givenUp, k);
+        journal.mark(state == State::back ? JournalLines::Mark::back : JournalLines::Mark::givenUp,
+            record.intents[k].index);
     };
 
     const std::size_t total = record.intents.size();

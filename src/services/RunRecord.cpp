@@ -28,15 +28,18 @@ RunRecord RunRecord::read(const std::filesystem::path &file)
     while (std::getline(in, line)) {
         JournalLines::Parsed parsed = JournalLines::parseLine(line);
         if (parsed.intent) {
-            // Intents come in order; anything else is not a line this program wrote.
-            if (parsed.intent->index != record.intents.size())
+            // Intents come in rising order; anything else is not a line this program wrote.
+            if (!record.intents.empty() && parsed.intent->index <= record.intents.back().index)
                 continue;
             record.intents.push_back(std::move(*parsed.intent));
             record.states.push_back(State::unknown);
         } else if (parsed.made) {
             record.made.push_back(std::move(*parsed.made));
-        } else if (parsed.marked && parsed.marked->index < record.states.size()) {
-            State &state = record.states[parsed.marked->index];
+        } else if (parsed.marked) {
+            const std::size_t position = record.positionOf(parsed.marked->index);
+            if (position == record.intents.size())
+                continue;
+            State &state = record.states[position];
             switch (parsed.marked->mark) {
             case JournalLines::Mark::moved:
                 if (state == State::unknown)
@@ -58,4 +61,13 @@ std::size_t RunRecord::pendingCount() const
 {
     return static_cast<std::size_t>(std::count_if(states.begin(), states.end(),
         [](State state) { return state == State::unknown || state == State::moved; }));
+}
+
+std::size_t RunRecord::positionOf(std::uint64_t index) const
+{
+    const auto found = std::lower_bound(intents.begin(), intents.end(), index,
+        [](const JournalLines::Intent &intent, std::uint64_t value) { return intent.index < value; });
+    return found != intents.end() && found->index == index
+        ? static_cast<std::size_t>(found - intents.begin())
+        : intents.size();
 }

@@ -20,7 +20,8 @@ struct RunRecord
     std::filesystem::path file;
     JournalLines::Header header;
     std::vector<JournalLines::Made> made;
-    std::vector<JournalLines::Intent> intents; // intents[k].index == k
+    std::vector<JournalLines::Intent> intents; // by rising index
+
     std::vector<State> states;
 
     // Reads a journal. Lines torn by a crash or damaged are passed over; a file that
@@ -29,4 +30,6 @@ struct RunRecord
 
     // Moves that may still be away from their old place.
     std::size_t pendingCount() const;
+    // Where the intent with this index is in `intents`; intents.size() when nowhere.
+    std::size_t positionOf(std::uint64_t index) const;
 };

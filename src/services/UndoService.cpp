@@ -3,8 +3,9 @@
 #include "Descriptions.h"
 #include "FileOrganizerService.h"
 #include "FileSystemError.h"
-#include "JournalError.h"
 #include "PathText.h"
+#include "JournalError.h"
+
 #include "RunJournal.h"
 #include "RunRecord.h"
 
@@ -56,7 +57,7 @@ RunReport UndoService::organize(const FileOrganizerService &organizer, const Org
     const fs::path file = journals.newRunFile(root.identity);
     const std::string previous = journals.lastRun();
     RunJournal journal = RunJournal::create(
-        file, { plan.folderURL.native(), root.identity, utcNow(), previous });
+        file, { PathText::normalFolder(plan.folderURL).native(), root.identity, utcNow(), previous });
     try {
         journals.setLastRun(file.filename().native());
     } catch (...) {
@@ -104,12 +105,16 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
     const std::optional<fs::path> &folder, const RunControl &control) const
 {
     const JournalStore &journals = store();
-    journals.prepare();
     UndoReport nothing;
     nothing.nothingToUndo = true;
 
     if (folder) {
         const FileOrganizerService::OpenFolder root = organizer.openFolder(*folder);
+        if (journals.runsOf(root.identity).empty()) {
+            nothing.folder = *folder;
+            return nothing;
+        }
+        journals.prepare();
         const FileDescriptor lock = journals.lock(root.identity, m_lockWait);
         // Newest first; a run that turns out to have moved nothing gives way to the
         // one before it.
@@ -153,6 +158,7 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
                 Descriptions::inQuotes(recorded.native())
                     + " is no longer the folder that was organized; if that folder was moved or "
                       "renamed, undo it by its new path: tidyra-cli undo FOLDER");
+        journals.prepare();
         const FileDescriptor lock = journals.lock(root.identity, m_lockWait);
         // Read again under the lock: another undo may have settled it meanwhile.
         if (!fileExists(file))

@@ -40,17 +40,6 @@ bool contains(const std::string &text, const std::string &part)
     return text.find(part) != std::string::npos;
 }
 
-// Folders that undo leaves behind by design: category folders that held sub-group
-// folders stay, with those sub-group folders, once empty.
-TreeSnapshot withoutLeftoverCategoryFolders(TreeSnapshot snapshot, const TreeSnapshot &before)
-{
-    std::erase_if(snapshot, [&](const auto &entry) {
-        const std::string top = entry.first.substr(0, entry.first.find('/'));
-        return entry.second.kind == 'd' && categoryFolders.count(top) && !before.count(entry.first);
-    });
-    return snapshot;
-}
-
 class CliEndToEndTest : public ::testing::Test
 {
 protected:
@@ -79,7 +68,19 @@ protected:
             arguments, workingFolder);
     }
 
-    fs::path journalFile() const { return m_state / "tidyra" / "undo-journal.json"; }
+    fs::path runsFolder() const { return m_state / "tidyra" / "runs"; }
+    // The one run file there; empty when there is none.
+    fs::path runFile() const
+    {
+        std::error_code error;
+        for (const auto &entry : fs::directory_iterator(runsFolder(), error))
+            return entry.path();
+        return {};
+    }
+    std::string restoredIn() const
+    {
+        return " restored in \"" + fs::canonical(m_folder.path()).string() + "\".\n";
+    }
 
     // A folder with something of every kind organize must get right, each file with
     // its own mode and nanosecond times so that undo must keep them.
@@ -171,73 +172,56 @@ TEST_F(CliEndToEndTest, OrganizeThenUndoGivesBackTheOriginalTree)
     EXPECT_EQ(readFile(m_folder / "Others" / "README"), "no extension");
     EXPECT_EQ(readFile(m_folder / "Others" / "QQQ" / "x.qqq"), "unknown extension");
     EXPECT_EQ(readFile(m_folder / "Documents" / "TXT" / invalidUtf8Name), "latin-1 name");
-    EXPECT_EQ(readFile(m_folder / "3D Models" / "model.stl"), "3d");
     struct stat info
     {
     };
-    ASSERT_EQ(::stat(journalFile().parent_path().c_str(), &info), 0);
+    ASSERT_EQ(::stat((m_state / "tidyra").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 077, 0u);
-    ASSERT_EQ(::stat(journalFile().c_str(), &info), 0);
+    ASSERT_EQ(::stat(runFile().c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
 
     // A tidy folder is no new run: the journal still describes the first one.
-    const std::string journal = readFile(journalFile());
+    const std::string journal = readFile(runFile());
     const CliResult again = run({ "organize", m_folder.path().string() });
-    EXPECT_EQ(again.exitCode, 0);
     EXPECT_EQ(again.out, "Nothing to organize — folder is already tidy.\n");
-    EXPECT_EQ(readFile(journalFile()), journal);
+    EXPECT_EQ(readFile(runFile()), journal);
 
     const CliResult undone = run({ "undo" }, m_state.path());
     EXPECT_EQ(undone.exitCode, 0) << undone.err;
-    EXPECT_EQ(undone.out, "Undo complete — 8 files restored.\n");
-    const TreeSnapshot after = snapshotTree(m_folder.path());
-    EXPECT_EQ(describeDifference(before, withoutLeftoverCategoryFolders(after, before)), "");
-    EXPECT_FALSE(fs::exists(m_folder / "3D Models"));
-
+    EXPECT_EQ(undone.out, "Undo complete — 8 files" + restoredIn());
+    // Every folder the run made is gone again, sub-groups included.
+    EXPECT_EQ(describeDifference(before, snapshotTree(m_folder.path())), "");
     EXPECT_EQ(run({ "undo" }).out, "Nothing to undo.\n");
-    EXPECT_EQ(snapshotTree(m_folder.path()), after);
 }
 
-TEST_F(CliEndToEndTest, SkippedMovesExitWithThreeAndEachRunReplacesTheJournal)
+TEST_F(CliEndToEndTest, SkipsExitWithThreeAndARunThatMovesNothingKeepsTheLastOne)
 {
     // An "Images" link leading out of the folder must not be followed.
     const TempDir outside;
     fs::create_directory_symlink(outside.path(), m_folder / "Images");
     writeFile(m_folder / "a.jpg", "a");
-    writeFile(m_folder / "b.jpg", "b");
     writeFile(m_folder / "c.pdf", "c");
 
     const CliResult organized = run({ "organize", m_folder.path().string() });
     EXPECT_EQ(organized.exitCode, 3) << organized.err;
     EXPECT_TRUE(contains(organized.out, "[Tidyra] Skipped a.jpg: ")) << organized.out;
-    EXPECT_TRUE(contains(organized.out, "[Tidyra] Skipped b.jpg: ")) << organized.out;
     EXPECT_TRUE(organized.out.ends_with("\n1 file organized.\n")) << organized.out;
     EXPECT_TRUE(fs::is_empty(outside.path()));
-    EXPECT_EQ(readFile(m_folder / "a.jpg"), "a");
 
-    // A run that moved nothing still replaces the journal: undo must not reach back.
-    // The replacement is whole, never a rewrite in place that a reader could catch
-    // half-written: a second name for the old file keeps the old content.
-    const std::string oldJournal = readFile(journalFile());
-    ASSERT_EQ(::link(journalFile().c_str(), (m_capture / "old").c_str()), 0);
     const CliResult again = run({ "organize", m_folder.path().string() });
     EXPECT_EQ(again.exitCode, 3);
     EXPECT_TRUE(again.out.ends_with("\n0 files organized.\n")) << again.out;
-    EXPECT_EQ(readFile(m_capture / "old"), oldJournal);
-    EXPECT_EQ(run({ "undo" }).out, "Nothing to undo.\n");
-    EXPECT_EQ(readFile(m_folder / "Documents" / "c.pdf"), "c");
-    EXPECT_EQ(std::distance(fs::directory_iterator(journalFile().parent_path()), {}), 1);
+    const CliResult undone = run({ "undo", m_folder.path().string() });
+    EXPECT_EQ(undone.out, "Undo complete — 1 file" + restoredIn());
+    EXPECT_EQ(readFile(m_folder / "c.pdf"), "c");
 }
 
-TEST_F(CliEndToEndTest, UndoWithoutJournalAndAfterAFailedUndoHasNothingToDo)
+TEST_F(CliEndToEndTest, WhatUndoCannotRestoreIsNamedAndKeptForLater)
 {
     const CliResult none = run({ "undo" });
     EXPECT_EQ(none.exitCode, 0);
     EXPECT_EQ(none.out, "Nothing to undo.\n");
     EXPECT_EQ(none.err, "");
-    EXPECT_FALSE(fs::exists(m_state / "tidyra"));
-    writeFile(journalFile(), " \n");
-    EXPECT_EQ(run({ "undo" }).out, "Nothing to undo.\n");
 
     writeFile(m_folder / "a.jpg", "a");
     writeFile(m_folder / "b.mp3", "b");
@@ -245,54 +229,69 @@ TEST_F(CliEndToEndTest, UndoWithoutJournalAndAfterAFailedUndoHasNothingToDo)
     writeFile(m_folder / "a.jpg", "new file in the way");
 
     const CliResult failed = run({ "undo" });
-    EXPECT_EQ(failed.exitCode, 1);
-    EXPECT_TRUE(failed.err.starts_with("Undo failed: ")) << failed.err;
-    EXPECT_TRUE(contains(failed.err, "a.jpg")) << failed.err;
+    EXPECT_EQ(failed.exitCode, 3);
+    EXPECT_TRUE(contains(failed.out, "[Tidyra] Not restored a.jpg: an item named \"a.jpg\" already exists"))
+        << failed.out;
+    EXPECT_TRUE(failed.out.ends_with(", 1 file not restored.\n")) << failed.out;
     EXPECT_EQ(readFile(m_folder / "a.jpg"), "new file in the way");
-    EXPECT_EQ(readFile(m_folder / "Images" / "a.jpg"), "a");
-    // Emptied before anything moved, so it is not tried again.
-    EXPECT_EQ(run({ "undo" }).out, "Nothing to undo.\n");
+    EXPECT_EQ(readFile(m_folder / "b.mp3"), "b");
+
+    fs::remove(m_folder / "a.jpg");
+    EXPECT_EQ(run({ "undo" }).out, "Undo complete — 1 file" + restoredIn());
+    EXPECT_EQ(readFile(m_folder / "a.jpg"), "a");
 }
 
 TEST_F(CliEndToEndTest, AJournalThatCannotBeTrustedMovesNothing)
 {
     writeFile(m_folder / "a.jpg", "a");
-    writeFile(m_folder / "b.mp3", "b");
+    fs::create_directory(m_folder / "Sub");
+    writeFile(m_folder / "Sub/inner.jpg", "inner");
     organize(m_folder.path());
     const TreeSnapshot organized = snapshotTree(m_folder.path());
-    const std::string folder = fs::canonical(m_folder.path()).string();
     const TempDir elsewhere;
     writeFile(elsewhere / "victim.txt", "v");
-    const std::string head = R"({"version": 1, "folder": ")" + folder + R"(", "operations": [)";
-
-    const std::string journals[] = {
-        "not json at all",
-        // A valid move followed by one that would pull a file in from elsewhere.
-        head + R"({"source": ")" + folder + R"(/a.jpg", "destination": ")" + folder
-            + R"(/Images/a.jpg"}, {"source": ")" + folder + R"(/x.txt", "destination": ")" + folder
-            + "/Others/../../" + elsewhere.path().filename().string() + R"(/victim.txt"}]})",
-        head + R"({"source": ")" + (elsewhere / "victim.txt").string() + R"(", "destination": ")"
-            + folder + R"(/Audio/b.mp3"}]})",
+    const std::string header = readFile(runFile()).substr(0, readFile(runFile()).find('\n') + 1);
+    const auto inode = [](const fs::path &path) {
+        struct stat info
+        {
+        };
+        ::lstat(path.c_str(), &info);
+        return std::to_string(info.st_ino);
     };
-    for (const std::string &journal : journals) {
-        writeFile(journalFile(), journal);
+    // Forged moves: out of the folder, from a sub-folder, into no category folder.
+    const std::string forged = header + R"({"i":0,"from":"../x","to":"Images/a.jpg","inode":1})" + "\n"
+        + R"({"i":0,"from":"inner.jpg","to":"Others/../../)" + elsewhere.path().filename().string()
+        + R"(/victim.txt","inode":)" + inode(elsewhere / "victim.txt") + "}\n"
+        + R"({"i":0,"from":"Sub/inner.jpg","to":"Images/a.jpg","inode":)" + inode(m_folder / "Images/a.jpg") + "}\n"
+        + R"({"i":0,"from":"b.jpg","to":"Sub/inner.jpg","inode":)" + inode(m_folder / "Sub/inner.jpg") + "}\n";
+    for (const std::string &journal : { std::string("not json at all"), forged }) {
+        writeFile(runFile(), journal);
         const CliResult result = run({ "undo" });
-        EXPECT_EQ(result.exitCode, 1) << journal;
-        EXPECT_TRUE(result.err.starts_with("Error: ")) << result.err;
-        EXPECT_TRUE(contains(result.err, journalFile().string())) << result.err;
-        EXPECT_FALSE(contains(result.err, "[json.exception")) << result.err;
-        EXPECT_EQ(result.out, "");
+        if (journal == forged) {
+            EXPECT_EQ(result.out, "Nothing to undo.\n");
+        } else {
+            EXPECT_EQ(result.exitCode, 1);
+            EXPECT_TRUE(contains(result.err, runFile().string())) << result.err;
+        }
         EXPECT_EQ(describeDifference(organized, snapshotTree(m_folder.path())), "") << journal;
         EXPECT_EQ(readFile(elsewhere / "victim.txt"), "v");
-        EXPECT_EQ(readFile(journalFile()), journal);
     }
+    EXPECT_EQ(run({ "undo", m_folder.path().string() }).out, "Nothing to undo.\n");
+
+    // A journal from the release before the run journal is refused, and kept.
+    fs::remove_all(m_state / "tidyra");
+    writeFile(m_state / "tidyra/undo-journal.json", "{\"version\": 1}");
+    const CliResult old = run({ "undo" });
+    EXPECT_EQ(old.exitCode, 1);
+    EXPECT_TRUE(contains(old.err, "earlier Tidyra release")) << old.err;
+    EXPECT_TRUE(fs::exists(m_state / "tidyra/undo-journal.json"));
 }
 
 TEST_F(CliEndToEndTest, CommandLineMistakesExitWithTwoAndShowUsage)
 {
     for (const std::vector<std::string> &arguments : std::vector<std::vector<std::string>> { {},
              { "tidy" }, { "organize" }, { "organize", "a", "b" },
-             { "preview", "--jsno", m_folder.path().string() }, { "undo", "now" } }) {
+             { "preview", "--jsno", m_folder.path().string() }, { "undo", "a", "b" } }) {
         const CliResult result = run(arguments);
         EXPECT_EQ(result.exitCode, 2) << testing::PrintToString(arguments);
         EXPECT_TRUE(contains(result.err, "Usage: tidyra-cli")) << result.err;
@@ -319,7 +318,12 @@ TEST_F(CliEndToEndTest, ErrorsExitWithOneAndMoveNothing)
             EXPECT_EQ(result.out, "");
         }
     }
-    EXPECT_FALSE(fs::exists(journalFile()));
+    EXPECT_TRUE(runFile().empty());
+
+    // Output that cannot be written is a failure, never a success.
+    const std::string command = quoted(TIDYRA_CLI_PATH) + " preview --json " + quoted(m_folder.path()) + " >/dev/full 2>/dev/null";
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
 
     // No place for the journal is found out before anything moves.
     fs::remove_all(m_state / "tidyra");
@@ -338,8 +342,8 @@ TEST_F(CliEndToEndTest, TheJournalFollowsTheXdgStateRules)
     const std::vector<std::string> relative { "HOME=" + m_state.path().string(),
         "XDG_STATE_HOME=state" };
     EXPECT_EQ(runWith(relative, { "organize", m_folder.path().string() }).exitCode, 0);
-    EXPECT_TRUE(fs::exists(m_state / ".local/state/tidyra/undo-journal.json"));
-    EXPECT_EQ(runWith({ relative[0] }, { "undo" }).out, "Undo complete — 1 file restored.\n");
+    EXPECT_FALSE(fs::is_empty(m_state / ".local/state/tidyra/runs"));
+    EXPECT_EQ(runWith({ relative[0] }, { "undo" }).out, "Undo complete — 1 file" + restoredIn());
 
     const CliResult homeless
         = runWith({ "XDG_STATE_HOME=state" }, { "organize", m_folder.path().string() });

@@ -155,50 +155,76 @@ int runToEnd(const std::vector<std::string> &arguments, const fs::path &stateHom
     return process.wait();
 }
 
-TEST(CrashTest, killedOrganizeLeavesEveryFileOnceInItsOldOrNewPlace)
+std::chrono::steady_clock::duration timeOf(const std::vector<std::string> &arguments,
+    const fs::path &stateHome)
 {
-    // How long a whole run takes here, so that the kills fall inside it.
-    std::chrono::steady_clock::duration fullRun;
+    CliProcess process(arguments, stateHome);
+    EXPECT_TRUE(process.started());
+    process.wait();
+    return process.duration();
+}
+
+void killAfter(const std::vector<std::string> &arguments, const fs::path &stateHome,
+    std::chrono::steady_clock::duration delay)
+{
+    CliProcess process(arguments, stateHome);
+    ASSERT_TRUE(process.started());
+    std::this_thread::sleep_for(delay);
+    process.kill();
+    process.wait();
+}
+
+// After a kill at any moment, of organize or of undo, undo brings every file back to
+// its old name, and never touches an older run of another folder.
+TEST(CrashTest, undoAfterAKilledOrganizeOrUndoRestoresEveryFile)
+{
+    std::chrono::steady_clock::duration organizeTime;
+    std::chrono::steady_clock::duration undoTime;
     {
         TempDir base;
         fillFolder(base / "folder");
-        CliProcess process({ "organize", (base / "folder").string() }, base / "state");
-        ASSERT_TRUE(process.started());
-        process.wait();
-        fullRun = process.duration();
+        organizeTime = timeOf({ "organize", (base / "folder").string() }, base / "state");
         ASSERT_EQ(checkFolder(base / "folder"), "");
-        ASSERT_FALSE(fs::exists(base / "folder" / fileName(0))) << "the run moved nothing";
+        ASSERT_TRUE(topLevelFiles(base / "folder").empty()) << "the run moved nothing";
+        undoTime = timeOf({ "undo" }, base / "state");
+        ASSERT_EQ(topLevelFiles(base / "folder").size(), std::size_t(fileCount));
     }
 
-    for (const double fraction : { 0.0, 0.2, 0.5, 0.6, 0.7, 0.8, 0.9, 0.97 }) {
-        const auto delay
-            = std::chrono::duration_cast<std::chrono::microseconds>(fullRun * fraction);
-        SCOPED_TRACE("killed after " + std::to_string(delay.count()) + " us");
-        TempDir base;
-        const fs::path folder = base / "folder";
-        fillFolder(folder);
+    for (const bool killUndo : { false, true }) {
+        for (const double fraction : { 0.0, 0.3, 0.6, 0.9 }) {
+            const auto delay = std::chrono::duration_cast<std::chrono::microseconds>(
+                (killUndo ? undoTime : organizeTime) * fraction);
+            SCOPED_TRACE(std::string(killUndo ? "undo" : "organize") + " killed after "
+                + std::to_string(delay.count()) + " us");
+            TempDir base;
+            const fs::path state = base / "state";
+            // An older run of another folder, which no undo here may touch.
+            const fs::path older = base / "older";
+            fs::create_directories(older);
+            writeFile(older / "old.jpg", "old");
+            runToEnd({ "organize", older.string() }, state);
+            const fs::path folder = base / "folder";
+            fillFolder(folder);
 
-        CliProcess process({ "organize", folder.string() }, base / "state");
-        ASSERT_TRUE(process.started());
-        std::this_thread::sleep_for(delay);
-        process.kill();
-        process.wait();
-        EXPECT_EQ(checkFolder(folder), "");
-        std::printf("killed after %lld us: %zu of %d files not moved yet\n",
-            static_cast<long long>(delay.count()), topLevelFiles(folder).size(), fileCount);
+            if (killUndo) {
+                runToEnd({ "organize", folder.string() }, state);
+                killAfter({ "undo" }, state, delay);
+            } else {
+                killAfter({ "organize", folder.string() }, state, delay);
+            }
+            EXPECT_EQ(checkFolder(folder), "");
+            const bool movedSome = topLevelFiles(folder).size() < std::size_t(fileCount);
 
-        // Whatever the journal holds after the kill, undoing it must keep every file,
-        // and organizing again finishes the job.
-        runToEnd({ "undo" }, base / "state");
-        EXPECT_EQ(checkFolder(folder), "") << "after undo";
-        const std::set<std::string> leftInPlace = topLevelFiles(folder);
-        runToEnd({ "organize", folder.string() }, base / "state");
-        EXPECT_EQ(checkFolder(folder), "") << "after organizing again";
-        EXPECT_TRUE(topLevelFiles(folder).empty()) << "after organizing again";
-        runToEnd({ "undo" }, base / "state");
-        EXPECT_EQ(checkFolder(folder), "") << "after the last undo";
-        EXPECT_TRUE(topLevelFiles(folder) == leftInPlace)
-            << "the last undo restores what the last organize moved";
+            runToEnd({ "undo" }, state);
+            EXPECT_EQ(checkFolder(folder), "") << "after undo";
+            EXPECT_EQ(topLevelFiles(folder).size(), std::size_t(fileCount)) << "after undo";
+            EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()),
+                fileCount)
+                << "the folders the run made are gone";
+            if (movedSome || killUndo) {
+                EXPECT_EQ(readFile(older / "Images/old.jpg"), "old") << "the older run was undone";
+            }
+        }
     }
 }
 

@@ -7,6 +7,8 @@
 #include "FileSystemError.h"
 #include "Fixtures.h"
 #include "Invariants.h"
+#include "JournalError.h"
+#include "UndoService.h"
 
 #include <gtest/gtest.h>
 
@@ -20,14 +22,16 @@ namespace {
 
 using Op = FaultInjectingFileSystem::Operation;
 
-constexpr std::array allOperations
-    = { Op::listFolder, Op::entryAt, Op::openFolder, Op::openSubfolder, Op::makeFolder, Op::entryIn,
-          Op::renameNoReplace, Op::hardLink, Op::unlinkFile, Op::removeFolder };
+constexpr std::array allOperations = { Op::listFolder, Op::entryAt, Op::openFolder,
+    Op::openSubfolder, Op::makeFolder, Op::entryIn, Op::renameNoReplace, Op::hardLink,
+    Op::unlinkFile, Op::removeFolder, Op::statIn, Op::statFolder, Op::renameReplacing,
+    Op::createExclusive };
 
 const char *operationName(Op operation)
 {
     static constexpr std::array names = { "listFolder", "entryAt", "openFolder", "openSubfolder",
-        "makeFolder", "entryIn", "renameNoReplace", "hardLink", "unlinkFile", "removeFolder" };
+        "makeFolder", "entryIn", "renameNoReplace", "hardLink", "unlinkFile", "removeFolder",
+        "statIn", "statFolder", "renameReplacing", "createExclusive" };
     return names[static_cast<std::size_t>(operation)];
 }
 
@@ -75,10 +79,11 @@ std::array<int, FaultInjectingFileSystem::operationCount> cleanCounts(
     auto fileSystem = fileSystemFor(mover);
     FileOrganizerService service(fileSystem);
     service.setSkipReporter([](const std::string &, const std::string &) {});
-    const auto executed = service.executePlan(service.buildPlan(scene.folder()));
+    const UndoService undo(scene.state());
+    undo.organize(service, service.buildPlan(scene.folder()));
     if (phase == Phase::undo) {
         fileSystem->reset();
-        service.undoOperations(executed);
+        undo.undoLast(service, scene.folder());
     }
     std::array<int, FaultInjectingFileSystem::operationCount> counts {};
     for (Op operation : allOperations)
@@ -99,6 +104,7 @@ std::string runCase(const Fixture &fixture, const Case &run)
     std::size_t skipped = 0;
     service.setSkipReporter([&](const std::string &, const std::string &) { ++skipped; });
 
+    const UndoService undo(scene.state());
     std::string problems;
     OrganizationPlan plan;
     std::vector<FileMoveOperation> executed;
@@ -109,9 +115,9 @@ std::string runCase(const Fixture &fixture, const Case &run)
     try {
         plan = service.buildPlan(scene.folder());
         planned = true;
-        executed = service.executePlan(plan);
+        undo.organize(service, plan, {}, &executed);
         organized = true;
-    } catch (const FileSystemError &) {
+    } catch (const std::runtime_error &) {
         // Refusing the whole run is allowed; the checks below say whether it left a mess.
     }
 
@@ -131,21 +137,24 @@ std::string runCase(const Fixture &fixture, const Case &run)
             fileSystem->failCall(Op::renameNoReplace, 0, EINVAL);
         fileSystem->failCall(run.operation, run.nth, run.error);
         try {
-            service.undoOperations(executed);
-        } catch (const FileSystemError &) {
-            // An undo may stop at a failed move back; what it did must still be sound.
+            undo.undoLast(service, scene.folder());
+        } catch (const std::runtime_error &) {
+            // An undo may stop on a failure; what it did must still be sound.
         }
         problems += Invariants::eachFileOnce(before, snapshotTree(scene.folder()));
         problems += Invariants::eachMoveDoneOrUndone(executed, before);
     }
     problems += describeDifference(outsideBefore, snapshotTree(scene.outside()));
 
-    // An undo with nothing in the way brings back every recorded file still in place.
+    // An undo with nothing in the way finishes the job: every recorded file is back.
     FileOrganizerService clean;
     clean.setSkipReporter([](const std::string &, const std::string &) {});
     try {
-        clean.undoOperations(executed);
-    } catch (const FileSystemError &error) {
+        const UndoReport report = undo.undoLast(clean, scene.folder());
+        if (!report.notRestored.empty())
+            problems += "undo afterwards left " + std::to_string(report.notRestored.size())
+                + " files: " + report.notRestored.front().second + '\n';
+    } catch (const std::runtime_error &error) {
         problems += std::string("undo afterwards failed: ") + error.what() + '\n';
     }
     problems += Invariants::allUndone(executed, before);

@@ -5,6 +5,7 @@
 
 #include "FaultInjectingFileSystem.h"
 #include "FileOrganizerService.h"
+#include "UndoService.h"
 #include "FileSystemError.h"
 #include "Interferer.h"
 #include "Invariants.h"
@@ -86,8 +87,10 @@ TEST(PropertyTest, organizeThenUndoGivesBackTheSameTree)
 
         FileOrganizerService service;
         quiet(service);
+        const UndoService undo(scene.state());
         const OrganizationPlan plan = service.buildPlan(scene.folder());
-        const auto executed = service.executePlan(plan);
+        std::vector<FileMoveOperation> executed;
+        undo.organize(service, plan, {}, &executed);
         std::string problems = Invariants::executedIsExact(plan, executed, before)
             + Invariants::eachFileOnce(before, snapshotTree(scene.folder()))
             + describeDifference(outsideBefore, snapshotTree(scene.outside()));
@@ -95,7 +98,7 @@ TEST(PropertyTest, organizeThenUndoGivesBackTheSameTree)
             ADD_FAILURE() << "step: after organizing\n" << problems;
             return false;
         }
-        service.undoOperations(executed);
+        undo.undoLast(service, scene.folder());
         problems = Invariants::sameTreeUpToEmptyFolders(before, snapshotTree(scene.folder()))
             + describeDifference(outsideBefore, snapshotTree(scene.outside()));
         if (!problems.empty()) {
@@ -137,6 +140,7 @@ TEST(PropertyTest, noFileIsLostDuplicatedOrMovedOutUnderInterference)
         auto fileSystem = std::make_shared<FaultInjectingFileSystem>();
         FileOrganizerService service(fileSystem);
         quiet(service);
+        const UndoService undo(scene.state());
 
         const auto check = [&](const std::string &step) {
             const std::string problems
@@ -156,8 +160,8 @@ TEST(PropertyTest, noFileIsLostDuplicatedOrMovedOutUnderInterference)
             const OrganizationPlan plan = service.buildPlan(scene.folder());
             if (chance(random, 0.5))
                 interferer.act("between planning and organizing");
-            executed = service.executePlan(plan);
-        } catch (const FileSystemError &) {
+            undo.organize(service, plan, {}, &executed);
+        } catch (const std::runtime_error &) {
             // The folder may be gone from under the scan; only the promises matter here.
         }
         if (!check("after organizing"))
@@ -168,8 +172,8 @@ TEST(PropertyTest, noFileIsLostDuplicatedOrMovedOutUnderInterference)
         fileSystem->reset();
         addHooks(*fileSystem, interferer, random, "undo");
         try {
-            service.undoOperations(executed);
-        } catch (const FileSystemError &) {
+            undo.undoLast(service, scene.folder());
+        } catch (const std::runtime_error &) {
             // A file in the way stops the undo; that is allowed, losing one is not.
         }
         return check("after undo");

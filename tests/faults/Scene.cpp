@@ -10,6 +10,7 @@ namespace fs = std::filesystem;
 Scene::Scene()
     : m_folder(m_base / "folder")
     , m_outside(m_base / "outside")
+    , m_state(m_base / "state")
 {
     fs::create_directory(m_folder);
     fs::create_directory(m_outside);

@@ -15,6 +15,8 @@ public:
 
     const std::filesystem::path &folder() const { return m_folder; }
     const std::filesystem::path &outside() const { return m_outside; }
+    // Where runs are recorded for undo.
+    const std::filesystem::path &state() const { return m_state; }
 
     // `relative` is below the folder; parent folders are made as needed.
     void file(const std::string &relative, unsigned mode = 0644);
@@ -32,5 +34,6 @@ private:
     TempDir m_base;
     std::filesystem::path m_folder;
     std::filesystem::path m_outside;
+    std::filesystem::path m_state;
     long m_counter = 0;
 };

@@ -5,6 +5,7 @@
 #include "FileSystemError.h"
 #include "OrganizationPlan.h"
 #include "TempDir.h"
+#include "UndoService.h"
 
 #include <gtest/gtest.h>
 
@@ -43,9 +44,17 @@ protected:
 
     OrganizationPlan plan() const { return m_service.buildPlan(m_dir.path()); }
     std::vector<FileMoveOperation> organize() { return m_service.executePlan(plan()); }
+    // A run recorded in the journal, as the app and the CLI make it.
+    RunReport organizeRecorded()
+    {
+        return m_undo.organize(m_service, plan());
+    }
+    UndoReport undo() { return m_undo.undoLast(m_service, m_dir.path()); }
 
     TempDir m_dir;
     TempDir m_outside;
+    TempDir m_state;
+    UndoService m_undo { m_state.path() };
     std::shared_ptr<FaultInjectingFileSystem> m_fileSystem;
     FileOrganizerService m_service;
     SkipLog m_skips;

@@ -10,8 +10,12 @@ using testing::HasSubstr;
 
 namespace {
 
-// One photo.jpg planned into Images/, run through a file system told to fail.
-class MoveFallbackTest : public EngineTest
+// How a file system without no-replace renames moves: by hard links (NFS, CIFS) or,
+// with no hard links either (exFAT through FUSE), by an exclusive reservation.
+enum class Route { link, reservation };
+
+// One photo.jpg planned into Images/, on a file system that rejects RENAME_NOREPLACE.
+class MoveFallbackTest : public EngineTest, public testing::WithParamInterface<Route>
 {
 protected:
     MoveFallbackTest() { writeFile(source(), "P"); }
@@ -19,100 +23,107 @@ protected:
     fs::path source() const { return m_dir / "photo.jpg"; }
     fs::path destination() const { return m_dir / "Images/photo.jpg"; }
 
-    struct Fault
-    {
-        Op operation;
-        int error;
-    };
-    void failNext(const std::vector<Fault> &faults)
+    void useRoute()
     {
         m_fileSystem->reset();
         m_skips.clear();
-        for (const Fault &fault : faults)
-            m_fileSystem->failCall(fault.operation, 1, fault.error);
+        m_fileSystem->failCall(Op::renameNoReplace, 0, EINVAL);
+        if (GetParam() == Route::reservation)
+            m_fileSystem->failCall(Op::hardLink, 0, EPERM);
+    }
+    // An editor saving over `path`: a new file renamed over the old name.
+    static void saveOver(const fs::path &path, const std::string &content)
+    {
+        writeFile(path.string() + ".new", content);
+        fs::rename(path.string() + ".new", path);
     }
 };
 
 } // namespace
 
-TEST_F(MoveFallbackTest, RenameWithoutTheNoReplaceFlagMovesByLinkAndUnlinkBothWays)
+TEST_P(MoveFallbackTest, MovesBothWaysAndLeavesNoTrace)
 {
-    for (int error : { EINVAL, ENOSYS, EOPNOTSUPP }) {
-        SCOPED_TRACE(error);
-        failNext({ { Op::renameNoReplace, error } });
-        const auto executed = organize();
-        EXPECT_EQ(executed.size(), 1u);
-        EXPECT_TRUE(m_skips.entries().empty());
-        EXPECT_EQ(m_fileSystem->callCount(Op::hardLink), 1);
-        EXPECT_FALSE(entryExists(source()));
-        EXPECT_EQ(readFile(destination()), "P");
-        EXPECT_EQ(linkCount(destination()), 1u);
+    useRoute();
+    ASSERT_EQ(organizeRecorded().moved, 1u);
+    EXPECT_TRUE(m_skips.entries().empty());
+    EXPECT_EQ(namesIn(m_dir.path()), Names { "Images" });
+    EXPECT_EQ(readFile(destination()), "P");
+    EXPECT_EQ(linkCount(destination()), 1u);
 
-        failNext({ { Op::renameNoReplace, error } });
-        m_service.undoOperations(executed);
-        EXPECT_EQ(m_fileSystem->callCount(Op::hardLink), 1);
-        EXPECT_EQ(readFile(source()), "P");
-        EXPECT_EQ(linkCount(source()), 1u);
-        EXPECT_FALSE(entryExists(m_dir / "Images"));
+    useRoute();
+    EXPECT_EQ(undo().restored, 1u);
+    EXPECT_EQ(namesIn(m_dir.path()), Names { "photo.jpg" });
+    EXPECT_EQ(linkCount(source()), 1u);
+}
+
+// Another program saves a new version over a name between any two calls of a move,
+// on the way there and back: neither version is ever lost, and nothing of ours stays.
+TEST_P(MoveFallbackTest, ANewVersionSavedDuringTheMoveIsNeverRemoved)
+{
+    for (const bool back : { false, true }) {
+        for (const Op operation :
+            { Op::statIn, Op::hardLink, Op::renameReplacing, Op::unlinkFile, Op::createExclusive }) {
+            for (int nth = 1; nth <= 4; ++nth) {
+                SCOPED_TRACE(std::string(back ? "undo" : "organize") + ", before call "
+                    + std::to_string(nth) + " of operation "
+                    + std::to_string(static_cast<int>(operation)));
+                fs::remove_all(m_dir.path());
+                fs::remove_all(m_state.path());
+                fs::create_directories(m_dir.path());
+                writeFile(source(), "P");
+                if (back) {
+                    m_fileSystem->reset();
+                    ASSERT_EQ(organizeRecorded().moved, 1u);
+                }
+                useRoute();
+                const fs::path saved = back ? destination() : source();
+                bool fired = false;
+                m_fileSystem->beforeCall(operation, nth, [&] {
+                    fired = true;
+                    saveOver(saved, "new");
+                });
+                try {
+                    back ? (void)undo() : (void)organizeRecorded();
+                } catch (const std::runtime_error &) {
+                }
+                if (!fired)
+                    continue;
+                std::multiset<std::string> contents;
+                for (const auto &entry : fs::recursive_directory_iterator(m_dir.path())) {
+                    if (entry.is_regular_file())
+                        contents.insert(readFile(entry.path()));
+                    EXPECT_THAT(entry.path().filename().string(), testing::Not(HasSubstr(".tidyra")));
+                }
+                // The old version was replaced by the save itself; the new one stays.
+                EXPECT_EQ(contents.count("new"), 1u);
+                EXPECT_LE(contents.count("P"), 1u);
+            }
+        }
     }
 }
 
-TEST_F(MoveFallbackTest, MoveThatCannotBeDoneSafelyFailsAndTheFileStaysOnceWhereItWas)
-{
-    struct Case
-    {
-        std::vector<Fault> faults;
-        const char *description;
-        int undoCode;
-    };
-    const Case cases[] {
-        { { { Op::renameNoReplace, EINVAL }, { Op::hardLink, EPERM } },
-            "supports neither renaming without replacing nor hard links", EPERM },
-        { { { Op::renameNoReplace, EXDEV } }, "on another device, and Tidyra never copies", EXDEV },
-        // The link was made, so it has to be taken away again.
-        { { { Op::renameNoReplace, EINVAL }, { Op::unlinkFile, EIO } }, "photo.jpg", EIO },
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.description);
-        failNext(c.faults);
-        EXPECT_TRUE(organize().empty());
-        ASSERT_EQ(m_skips.names(), Names { "photo.jpg" });
-        EXPECT_THAT(m_skips.entries()[0].second, HasSubstr(c.description));
-        EXPECT_EQ(readFile(source()), "P");
-        EXPECT_EQ(linkCount(source()), 1u);
-        EXPECT_FALSE(entryExists(destination()));
+INSTANTIATE_TEST_SUITE_P(Routes, MoveFallbackTest, testing::Values(Route::link, Route::reservation),
+    [](const auto &info) { return info.param == Route::link ? "Link" : "Reservation"; });
 
-        // The same on the way back: an error, and the file stays organized.
-        failNext({});
-        const auto executed = organize();
-        failNext(c.faults);
-        const FileSystemError error = errorFrom([&] { m_service.undoOperations(executed); });
-        EXPECT_EQ(error.code(), c.undoCode);
-        EXPECT_THAT(error.description(), HasSubstr(c.description));
-        EXPECT_EQ(readFile(destination()), "P");
-        EXPECT_EQ(linkCount(destination()), 1u);
-        EXPECT_FALSE(entryExists(source()));
-        failNext({});
-        m_service.undoOperations(executed);
-    }
-}
-
-TEST_F(MoveFallbackTest, DestinationTakenJustBeforeTheMoveIsNeverReplaced)
+TEST_F(EngineTest, MovesThatCannotBeDoneSafelyFailAndTheFileStays)
 {
-    for (bool linkFallback : { false, true }) {
-        SCOPED_TRACE(linkFallback);
-        const OrganizationPlan plan = this->plan();
-        failNext({});
-        if (linkFallback)
-            m_fileSystem->failCall(Op::renameNoReplace, 1, EINVAL);
-        m_fileSystem->beforeCall(linkFallback ? Op::hardLink : Op::renameNoReplace, 1,
-            [&] { writeFile(destination(), "other"); });
-        EXPECT_TRUE(m_service.executePlan(plan).empty());
-        ASSERT_EQ(m_skips.entries().size(), 1u);
-        EXPECT_THAT(
-            m_skips.entries()[0].second, HasSubstr("\"photo.jpg\" already exists in \"Images\""));
-        EXPECT_EQ(readFile(source()), "P");
-        EXPECT_EQ(readFile(destination()), "other");
-        fs::remove(destination());
-    }
+    writeFile(m_dir / "photo.jpg", "P");
+    // Another device: Tidyra never copies.
+    m_fileSystem->failCall(Op::renameNoReplace, 1, EXDEV);
+    EXPECT_EQ(organizeRecorded().moved, 0u);
+    ASSERT_EQ(m_skips.entries().size(), 1u);
+    EXPECT_THAT(m_skips.entries()[0].second, HasSubstr("on another device, and Tidyra never copies"));
+    EXPECT_EQ(namesIn(m_dir.path()), Names { "photo.jpg" });
+
+    // A name taken between the reservation's check and the move is not replaced.
+    m_skips.clear();
+    m_fileSystem->reset();
+    m_fileSystem->failCall(Op::renameNoReplace, 0, EINVAL);
+    m_fileSystem->failCall(Op::hardLink, 0, EPERM);
+    m_fileSystem->beforeCall(
+        Op::createExclusive, 1, [&] { writeFile(m_dir / "Images/photo.jpg", "other"); });
+    EXPECT_EQ(organizeRecorded().moved, 0u);
+    EXPECT_THAT(m_skips.entries().at(0).second, HasSubstr("already exists in \"Images\""));
+    EXPECT_EQ(readFile(m_dir / "photo.jpg"), "P");
+    EXPECT_EQ(readFile(m_dir / "Images/photo.jpg"), "other");
 }

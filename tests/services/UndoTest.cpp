@@ -1,11 +1,12 @@
 #include "EngineTestSupport.h"
-#include "UndoService.h"
+#include "JournalError.h"
+#include "JournalStore.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <fcntl.h>
+#include <fstream>
+
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -13,129 +14,136 @@ using testing::HasSubstr;
 
 namespace {
 
-using UndoTest = EngineTest;
-
-void setTimes(const fs::path &path, long long seconds, long nanoseconds)
+class UndoTest : public EngineTest
 {
-    const timespec times[2] { { seconds, nanoseconds }, { seconds, nanoseconds } };
-    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << path;
-}
+protected:
+    fs::path runFile() const
+    {
+        const auto runs = JournalStore(m_state.path()).runsOf(m_service.openFolder(m_dir.path()).identity);
+        return runs.empty() ? fs::path() : runs.front();
+    }
+};
 
 } // namespace
 
-TEST_F(UndoTest, OrganizeThenUndoGivesBackTheExactTree)
+TEST_F(UndoTest, PutsEveryFileBackNewestFirstAndRemovesOnlyTheFoldersItMade)
 {
-    writeFile(m_dir / "caf\xe9.jpg", "jpeg bytes");
-    writeFile(m_dir / "\xff\xfe", "no extension, not UTF-8");
-    writeFiles(m_dir.path(),
-        { "shot.PNG", "notes.", "run.sh", "report.pdf", ".hidden.jpg", "Projects/inner.jpg" });
-    fs::create_directory(m_dir / "Empty Stuff");
-    fs::create_symlink("report.pdf", m_dir / "link.pdf");
-    ::chmod((m_dir / "run.sh").c_str(), 0755);
-    ::chmod((m_dir / "report.pdf").c_str(), 0444);
-    ::chmod((m_dir / "caf\xe9.jpg").c_str(), 0600);
-    setTimes(m_dir / "caf\xe9.jpg", 1000000000, 123456789);
-    setTimes(m_dir / "\xff\xfe", 1200000000, 1);
-    setTimes(m_dir / "report.pdf", 946684800, 0);
+    writeFiles(m_dir.path(), { "a.jpg", "b.png", "c.mp3", "\xff\xfe" });
+    fs::create_directory(m_dir / "Audio"); // the user's own, empty
     const TreeSnapshot before = snapshotTree(m_dir.path());
+    ASSERT_EQ(organizeRecorded().moved, 4u);
+    EXPECT_EQ(readFile(m_dir / "Images/JPG/a.jpg"), "a.jpg");
 
-    const auto executed = organize();
-    EXPECT_EQ(executed.size(), 6u);
-    EXPECT_TRUE(m_skips.entries().empty());
-    EXPECT_EQ(readFile(m_dir / "Images/JPG/caf\xe9.jpg"), "jpeg bytes");
-    EXPECT_EQ(readFile(m_dir / "Others/\xff\xfe"), "no extension, not UTF-8");
-
-    m_service.undoOperations(executed);
-    // The category folder with sub-groups stays with its (now empty) sub-groups;
-    // everything else is exactly as before.
-    EXPECT_TRUE(isEmptyFolder(m_dir / "Images/JPG"));
-    EXPECT_TRUE(isEmptyFolder(m_dir / "Images/PNG"));
-    TreeSnapshot after = snapshotTree(m_dir.path());
-    for (const char *leftover : { "Images", "Images/JPG", "Images/PNG" })
-        EXPECT_EQ(after.erase(leftover), 1u) << leftover;
-    EXPECT_EQ(describeDifference(before, after), "");
+    std::vector<std::string> order;
+    m_fileSystem->beforeCall(Op::renameNoReplace, 0, [&] { order.push_back(namesIn(m_dir.path()).back()); });
+    const UndoReport report = undo();
+    EXPECT_EQ(report.restored, 4u);
+    EXPECT_TRUE(report.notRestored.empty());
+    EXPECT_EQ(describeDifference(before, snapshotTree(m_dir.path())), "");
+    EXPECT_TRUE(undo().nothingToUndo);
 }
 
-TEST_F(UndoTest, MovesGoBackNewestFirst)
+TEST_F(UndoTest, CountsOnlyWhatCameBackAndNamesTheRest)
+{
+    writeFiles(m_dir.path(), { "a.jpg", "b.pdf", "c.mp3", "d.txt" });
+    ASSERT_EQ(organizeRecorded().moved, 4u);
+    fs::remove(m_dir / "Documents/PDF/b.pdf"); // deleted by the user
+    fs::remove(m_dir / "Audio/c.mp3");
+    writeFile(m_dir / "Audio/c.mp3", "another file"); // replaced by another
+    writeFile(m_dir / "d.txt", "new"); // the old name is taken
+
+    UndoReport report = undo();
+    EXPECT_EQ(report.restored, 1u);
+    ASSERT_EQ(report.notRestored.size(), 3u);
+    std::map<std::string, std::string> why(report.notRestored.begin(), report.notRestored.end());
+    EXPECT_THAT(why["b.pdf"], HasSubstr("is no longer in \"Documents/PDF\""));
+    EXPECT_THAT(why["c.mp3"], HasSubstr("is another item now"));
+    EXPECT_THAT(why["d.txt"], HasSubstr("\"d.txt\" already exists"));
+    EXPECT_EQ(readFile(m_dir / "Audio/c.mp3"), "another file");
+
+    // Only the file that was in the way stays pending; once it is gone, undo finishes.
+    fs::remove(m_dir / "d.txt");
+    report = undo();
+    EXPECT_EQ(report.restored, 1u);
+    EXPECT_TRUE(report.notRestored.empty());
+    EXPECT_EQ(readFile(m_dir / "d.txt"), "d.txt");
+    EXPECT_TRUE(undo().nothingToUndo);
+}
+
+TEST_F(UndoTest, AFailedUndoKeepsTheRecordAndCanBeRepeated)
 {
     writeFiles(m_dir.path(), { "a.jpg", "b.png", "c.pdf" });
-    const auto executed = organize();
-    ASSERT_EQ(executed.size(), 3u);
+    ASSERT_EQ(organizeRecorded().moved, 3u);
+    // Out of file handles on the second move back, and a category folder that
+    // cannot be opened: nothing is forgotten.
+    m_fileSystem->failCall(Op::renameNoReplace, 2, EMFILE);
+    m_fileSystem->failCall(Op::openSubfolder, 1, EACCES);
+    const UndoReport failed = undo();
+    EXPECT_EQ(failed.notRestored.size(), 2u);
+    EXPECT_EQ(failed.restored, 1u);
 
-    // Before each move back, note which files are already home.
-    std::vector<std::vector<bool>> homeBefore;
-    m_fileSystem->beforeCall(Op::renameNoReplace, 0, [&] {
-        std::vector<bool> home;
-        for (const FileMoveOperation &operation : executed)
-            home.push_back(entryExists(operation.sourceURL));
-        homeBefore.push_back(home);
-    });
-    m_service.undoOperations(executed);
-    EXPECT_EQ(homeBefore,
-        (std::vector<std::vector<bool>> {
-            { false, false, false }, { false, false, true }, { false, true, true } }));
+    m_fileSystem->reset();
+    const UndoReport repeated = undo();
+    EXPECT_EQ(repeated.restored, 2u);
+    EXPECT_EQ(namesIn(m_dir.path()), (Names { "a.jpg", "b.png", "c.pdf" }));
 }
 
-TEST_F(UndoTest, FileGoneFromItsDestinationIsPassedOverButADanglingLinkMovesBack)
+TEST_F(UndoTest, ARunThatMovesNothingLeavesTheLastRunUndoable)
 {
-    writeFiles(m_dir.path(), { "a.jpg", "b.pdf", "c.mp3" });
-    const auto executed = organize();
-    fs::remove(m_dir / "Documents/b.pdf");
-    fs::remove(m_dir / "Images/a.jpg");
-    fs::create_symlink("nowhere", m_dir / "Images/a.jpg");
-    EXPECT_NO_THROW(m_service.undoOperations(executed));
-    EXPECT_TRUE(fs::is_symlink(m_dir / "a.jpg"));
-    EXPECT_EQ(readFile(m_dir / "c.mp3"), "c.mp3");
-    EXPECT_EQ(namesIn(m_dir.path()), (Names { "a.jpg", "c.mp3" }));
+    writeFiles(m_dir.path(), { "a.jpg" });
+    ASSERT_EQ(organizeRecorded().moved, 1u);
+    writeFiles(m_dir.path(), { "b.jpg" });
+    m_fileSystem->failCall(Op::renameNoReplace, 0, EACCES);
+    EXPECT_EQ(organizeRecorded().moved, 0u);
+    m_fileSystem->reset();
+
+    EXPECT_TRUE(m_undo.canUndo(m_service, m_dir.path()));
+    EXPECT_EQ(undo().restored, 1u);
+    EXPECT_EQ(readFile(m_dir / "a.jpg"), "a.jpg");
 }
 
-TEST_F(UndoTest, OccupiedSourceStopsTheUndoWithAnError)
+TEST_F(UndoTest, ATornLastLineIsPassedOverAndIntentsAreSettledByLooking)
 {
-    writeFiles(m_dir.path(), { "a.jpg", "b.pdf", "c.mp3" });
-    UndoService undo;
-    undo.record(organize());
-    ASSERT_EQ(undo.lastOperations().size(), 3u);
-    const FileMoveOperation oldest = undo.lastOperations()[0];
-    const FileMoveOperation middle = undo.lastOperations()[1];
-    const FileMoveOperation newest = undo.lastOperations()[2];
-    writeFile(middle.sourceURL, "someone else's");
-
-    const FileSystemError error = errorFrom([&] { m_service.undoOperations(undo.take()); });
-    EXPECT_EQ(error.code(), EEXIST);
-    EXPECT_THAT(error.description(),
-        HasSubstr("\"" + middle.sourceURL.filename().string() + "\" already exists"));
-    EXPECT_TRUE(entryExists(newest.sourceURL));
-    EXPECT_EQ(readFile(middle.sourceURL), "someone else's");
-    EXPECT_TRUE(entryExists(middle.destinationURL));
-    EXPECT_TRUE(entryExists(oldest.destinationURL)); // never tried
-    // No clean-up ran: the emptied category folder of the newest move is still there.
-    EXPECT_TRUE(isEmptyFolder(newest.destinationURL.parent_path()));
-
-    // The record was taken before anything moved: a second undo does nothing.
-    const TreeSnapshot afterFailure = snapshotTree(m_dir.path());
-    m_service.undoOperations(undo.take());
-    EXPECT_EQ(describeDifference(afterFailure, snapshotTree(m_dir.path())), "");
+    writeFiles(m_dir.path(), { "a.jpg", "b.png" });
+    ASSERT_EQ(organizeRecorded().moved, 2u);
+    // As after a crash: no "done" marks, and half a line at the end.
+    const fs::path file = runFile();
+    std::string text = readFile(file);
+    std::string kept;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);)
+        if (line.find("{\"d\":") != 0)
+            kept += line + '\n';
+    writeFile(file, kept + "{\"i\":2,\"from\":\"c.j");
+    EXPECT_EQ(undo().restored, 2u) << "each file is found by its inode where the run put it";
+    EXPECT_EQ(namesIn(m_dir.path()), (Names { "a.jpg", "b.png" }));
 }
 
-TEST_F(UndoTest, EmptyListDoesNothingNotEvenCleanUp)
+TEST_F(UndoTest, TheJournalGuardsItsPlaceAndItsFolder)
 {
-    fs::create_directory(m_dir / "Images");
-    m_service.undoOperations({});
-    EXPECT_TRUE(isEmptyFolder(m_dir / "Images"));
-}
+    writeFiles(m_dir.path(), { "a.jpg" });
+    // A journal place that cannot be written is found before anything moves.
+    fs::create_directories(m_state.path());
+    writeFile(m_state / "runs", "a file where the folder should be");
+    EXPECT_THROW(organizeRecorded(), JournalError);
+    EXPECT_EQ(namesIn(m_dir.path()), Names { "a.jpg" });
+    fs::remove(m_state / "runs");
 
-TEST(UndoServiceTest, HoldsTheLatestRunAndHandsItOutOnce)
-{
-    const FileMoveOperation a { Uuid::random(), "/f/a.jpg", "/f/Images/a.jpg", FileCategory::images,
-        {} };
-    const FileMoveOperation b { Uuid::random(), "/f/b.pdf", "/f/Documents/b.pdf",
-        FileCategory::documents, {} };
-    UndoService undo;
-    undo.record({ a, b });
-    undo.record({ b }); // replaces, does not append
-    EXPECT_EQ(idsOf(undo.take()), idsOf({ b }));
-    EXPECT_TRUE(undo.take().empty());
-    undo.record({ a });
-    undo.clear();
-    EXPECT_TRUE(undo.lastOperations().empty());
+    // A second run on the same folder waits, then says so, and moves nothing.
+    const JournalStore store(m_state.path());
+    store.prepare();
+    const FileDescriptor held = store.lock(m_service.openFolder(m_dir.path()).identity, {});
+    m_undo.setLockWait(std::chrono::milliseconds(100));
+    EXPECT_THROW(organizeRecorded(), FolderBusyError);
+    EXPECT_EQ(namesIn(m_dir.path()), Names { "a.jpg" });
+
+    // A journal from the release before is refused by name, and left alone.
+    writeFile(store.oldJournal(), "{\"version\": 1}");
+    try {
+        m_undo.undoLast(m_service, std::nullopt);
+        ADD_FAILURE() << "no error";
+    } catch (const JournalError &error) {
+        EXPECT_THAT(error.what(), HasSubstr("earlier Tidyra release"));
+    }
+    EXPECT_TRUE(fs::exists(store.oldJournal()));
 }

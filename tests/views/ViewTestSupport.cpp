@@ -12,6 +12,8 @@ ViewModelFixture::ViewModelFixture(
     , fileSystem(std::move(wrappedFileSystem))
 {
     std::filesystem::create_directories(inbox);
+    // Runs are recorded beside the inbox, never in the user's own journal.
+    qputenv("XDG_STATE_HOME", QByteArray::fromStdString((temp / "state").string()));
 }
 
 QString ViewModelFixture::inboxPath() const
@@ -30,8 +32,6 @@ std::unique_ptr<FolderOrganizerViewModel> ViewModelFixture::makeViewModel() cons
     auto viewModel
         = std::make_unique<FolderOrganizerViewModel>(std::make_unique<QueuedFolderChooser>(answers),
             std::move(settings), std::make_unique<FixedClock>(testTimeOfDay), fileSystem);
-    // Skipped moves would only clutter the test output.
-    viewModel->organizer().setSkipReporter([](const std::string &, const std::string &) {});
     return viewModel;
 }
 
