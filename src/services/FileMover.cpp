@@ -17,6 +17,14 @@ bool hasNoHardLinks(int error)
 
 } // namespace
 
+int FileMover::look(int folder, const std::string &name, EntryInfo &info)
+{
+    // The fallback decides from what it sees whether a name may go: one failed look
+    // is asked again rather than leave a file under two names.
+    const int error = m_fileSystem.statIn(folder, name, info);
+    return error == 0 ? 0 : m_fileSystem.statIn(folder, name, info);
+}
+
 std::string FileMover::asideName(const FileIdentity &identity)
 {
     char name[64];
@@ -28,23 +36,25 @@ std::string FileMover::asideName(const FileIdentity &identity)
 int FileMover::move(int fromFolder, const std::string &fromName, int toFolder,
     const std::string &toName, const FileIdentity &expected)
 {
+    m_usedFallback = false;
     const int renameError = m_fileSystem.renameNoReplace(fromFolder, fromName, toFolder, toName);
     if (!rejectsNoReplace(renameError))
         return renameError;
+    m_usedFallback = true;
     return moveByLink(fromFolder, fromName, toFolder, toName, expected);
 }
 
 bool FileMover::isFile(int folder, const std::string &name, const FileIdentity &expected)
 {
     EntryInfo info;
-    return m_fileSystem.statIn(folder, name, info) == 0 && info.type == EntryType::regular
+    return look(folder, name, info) == 0 && info.type == EntryType::regular
         && info.identity == expected;
 }
 
 void FileMover::removeExtraName(int folder, const std::string &name, const FileIdentity &expected)
 {
     EntryInfo info;
-    if (m_fileSystem.statIn(folder, name, info) == 0 && info.identity == expected
+    if (look(folder, name, info) == 0 && info.identity == expected
         && info.linkCount >= 2)
         m_fileSystem.unlinkFile(folder, name);
 }
@@ -59,7 +69,7 @@ int FileMover::moveByLink(int fromFolder, const std::string &fromName, int toFol
         return linkError;
 
     EntryInfo linked;
-    if (m_fileSystem.statIn(toFolder, toName, linked) != 0 || linked.identity != expected) {
+    if (look(toFolder, toName, linked) != 0 || linked.identity != expected) {
         // The old name held another file by the time it was linked: take the new name
         // away again while that file still has its old one, and leave it be.
         if (linked.identity != FileIdentity {} && linked.linkCount >= 2)
@@ -71,16 +81,17 @@ int FileMover::moveByLink(int fromFolder, const std::string &fromName, int toFol
     // file over it since the link. Renamed aside, it can be checked without a gap.
     const std::string aside = asideName(expected);
     const int asideError = m_fileSystem.renameReplacing(fromFolder, fromName, fromFolder, aside);
-    if (asideError == ENOENT)
+    if (asideError == ENOENT && !isFile(fromFolder, fromName, expected))
         return 0; // the old name is gone already; the file has its new one
     if (asideError != 0) {
         removeExtraName(toFolder, toName, expected);
         return asideError;
     }
     if (isFile(fromFolder, aside, expected)) {
-        // Our file under a private name; its new name holds it. Should removing fail,
-        // undo finds the private name and settles it.
-        m_fileSystem.unlinkFile(fromFolder, aside);
+        // Our file under a private name; its new name holds it. Should removing fail
+        // twice, undo finds the private name and settles it.
+        if (m_fileSystem.unlinkFile(fromFolder, aside) != 0)
+            m_fileSystem.unlinkFile(fromFolder, aside);
         return 0;
     }
     // Someone else's file went aside: it goes back under its name, never over another.
@@ -97,11 +108,11 @@ int FileMover::moveByReservation(int fromFolder, const std::string &fromName, in
     if (const int error = m_fileSystem.createExclusive(toFolder, toName))
         return error;
     EntryInfo reservation;
-    const bool reserved = m_fileSystem.statIn(toFolder, toName, reservation) == 0
+    const bool reserved = look(toFolder, toName, reservation) == 0
         && reservation.type == EntryType::regular && reservation.size == 0;
     const auto removeReservation = [&] {
         EntryInfo now;
-        if (reserved && m_fileSystem.statIn(toFolder, toName, now) == 0
+        if (reserved && look(toFolder, toName, now) == 0
             && now.identity == reservation.identity && now.size == 0)
             m_fileSystem.unlinkFile(toFolder, toName);
     };

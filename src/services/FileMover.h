@@ -35,15 +35,22 @@ public:
     // killed at that moment leaves it, and undo looks for it there.
     static std::string asideName(const FileIdentity &identity);
 
+    // Whether the last move went the fallback way, which may leave the old name
+    // aside when a run is killed in the middle of it.
+    bool usedFallback() const { return m_usedFallback; }
+
+    // Removes `name` only while it is one more name of `expected`, so the file keeps
+    // another.
+    void removeExtraName(int folder, const std::string &name, const FileIdentity &expected);
+
 private:
     int moveByLink(int fromFolder, const std::string &fromName, int toFolder,
         const std::string &toName, const FileIdentity &expected);
     int moveByReservation(int fromFolder, const std::string &fromName, int toFolder,
         const std::string &toName, const FileIdentity &expected);
+    int look(int folder, const std::string &name, EntryInfo &info);
     bool isFile(int folder, const std::string &name, const FileIdentity &expected);
-    // Removes `name` only while it is one more name of `expected`, so the file keeps
-    // another.
-    void removeExtraName(int folder, const std::string &name, const FileIdentity &expected);
 
     FileSystem &m_fileSystem;
+    bool m_usedFallback = false;
 };

@@ -302,7 +302,9 @@ RunReport FileOrganizerService::executeMoves(const OrganizationPlan &plan, int r
             }
             ++report.moved;
             if (journal)
-                journal->mark(JournalLines::Mark::moved, ready.index);
+                journal->mark(mover.usedFallback() ? JournalLines::Mark::movedByFallback
+                                                   : JournalLines::Mark::moved,
+                    ready.index);
             if (executed)
                 executed->push_back(operation);
         }
@@ -347,6 +349,40 @@ void FileOrganizerService::removeMadeFolders(
     }
 }
 
+// Where a recorded move's file is now, as one fresh look tells: at the run's
+// destination, back at its old name, or aside under the fallback's private name.
+struct FileOrganizerService::Whereabouts
+{
+    int folderError = 0; // opening the destination folder
+    int destinationError = 0; // looking at the destination, when the folder opened
+    std::size_t failedDepth = 0;
+    bool atDestination = false;
+    bool atSource = false;
+    bool aside = false;
+};
+
+FileOrganizerService::Whereabouts FileOrganizerService::locate(FolderWalker &walker, int root,
+    const JournalLines::Intent &intent, const FileIdentity &expected) const
+{
+    Whereabouts where;
+    const std::vector<std::string> folderParts(intent.to.begin(), intent.to.end() - 1);
+    const FolderWalker::Result opened = walker.open(folderParts, false);
+    where.folderError = opened.error;
+    where.failedDepth = opened.failedDepth;
+    EntryInfo info;
+    if (opened.error == 0) {
+        where.destinationError = m_fileSystem->statIn(opened.fd, intent.to.back(), info);
+        where.atDestination = where.destinationError == 0 && info.identity == expected;
+    }
+    if (!where.atDestination) {
+        where.atSource = m_fileSystem->statIn(root, intent.from, info) == 0 && info.identity == expected;
+        where.aside = !where.atSource
+            && m_fileSystem->statIn(root, FileMover::asideName(expected), info) == 0
+            && info.identity == expected;
+    }
+    return where;
+}
+
 UndoReport FileOrganizerService::undoMoves(
     int root, RunRecord &record, RunJournal &journal, const RunControl &control) const
 {
@@ -376,81 +412,83 @@ UndoReport FileOrganizerService::undoMoves(
             control.progress(total - k, total);
         const JournalLines::Intent &intent = record.intents[k];
         const FileIdentity expected { device, intent.inode };
-        const std::vector<std::string> folderParts(intent.to.begin(), intent.to.end() - 1);
         const std::string &toName = intent.to.back();
-        const std::string folderText = joinedParts(folderParts, folderParts.size());
-        const bool knownMoved = state == State::moved;
+        const std::string folderText = joinedParts(intent.to, intent.to.size() - 1);
+        const bool knownMoved = state != State::unknown;
+        // A move that went the fallback way, or that a kill interrupted, may have
+        // left its old name aside: once the file is back, that name goes.
+        const bool mayBeAside = state != State::moved;
 
-        const FolderWalker::Result opened = walker.open(folderParts, false);
-        EntryInfo there;
-        const int thereError
-            = opened.error == 0 ? m_fileSystem->statIn(opened.fd, toName, there) : opened.error;
-        if (thereError == 0 && there.identity == expected) {
-            const int error = mover.move(opened.fd, toName, root, intent.from, expected);
+        Whereabouts where = locate(walker, root, intent, expected);
+        if (!where.atDestination && !where.atSource && !where.aside) {
+            // Nothing is given up on one look: a second, fresh one must agree.
+            FolderWalker fresh(*m_fileSystem, root);
+            where = locate(fresh, root, intent, expected);
+        }
+
+        if (where.atDestination) {
+            const FolderWalker::Result opened
+                = walker.open({ intent.to.begin(), intent.to.end() - 1 }, false);
+            int error = opened.error != 0
+                ? opened.error
+                : mover.move(opened.fd, toName, root, intent.from, expected);
             EntryInfo source;
-            if (error == 0) {
-                ++report.restored;
-                settle(k, State::back);
-            } else if (error == EEXIST && m_fileSystem->statIn(root, intent.from, source) == 0
+            if (error == EEXIST && m_fileSystem->statIn(root, intent.from, source) == 0
                 && source.identity == expected) {
                 // A run killed inside a link-then-unlink move left the file under both
                 // names: dropping the new one puts it back.
-                m_fileSystem->unlinkFile(opened.fd, toName);
-                ++report.restored;
-                settle(k, State::back);
-            } else {
+                mover.removeExtraName(opened.fd, toName, expected);
+                error = 0;
+            }
+            if (error != 0) {
                 report.notRestored.emplace_back(
                     toName, Descriptions::moveFailed(toName, intent.from, folderName, error));
+                continue;
             }
-            continue;
-        }
-
-        EntryInfo source;
-        if (m_fileSystem->statIn(root, intent.from, source) == 0 && source.identity == expected) {
+            if (mayBeAside)
+                mover.removeExtraName(root, FileMover::asideName(expected), expected);
+            ++report.restored;
+            settle(k, State::back);
+        } else if (where.atSource) {
             // Already at its old place: never moved, or moved back by an undo that
             // stopped before it could say so.
+            if (mayBeAside)
+                mover.removeExtraName(root, FileMover::asideName(expected), expected);
             if (knownMoved)
                 ++report.restored;
             settle(k, State::back);
-            continue;
-        }
-        // A move killed between its two steps may have left the file under its
-        // private name.
-        const std::string aside = FileMover::asideName(expected);
-        EntryInfo asideInfo;
-        if (m_fileSystem->statIn(root, aside, asideInfo) == 0 && asideInfo.identity == expected) {
+        } else if (where.aside) {
+            const std::string aside = FileMover::asideName(expected);
             const int error = mover.move(root, aside, root, intent.from, expected);
-            if (error == 0) {
-                ++report.restored;
-                settle(k, State::back);
-            } else {
+            if (error != 0) {
                 report.notRestored.emplace_back(
                     intent.from, Descriptions::moveFailed(intent.from, intent.from, folderName, error));
+                continue;
             }
-            continue;
-        }
-
-        if (!knownMoved && thereError != 0) {
+            ++report.restored;
+            settle(k, State::back);
+        } else if (!knownMoved && (where.folderError != 0 || where.destinationError != 0)) {
             // Announced, never moved, and no longer where it was: nothing of this run.
             settle(k, State::givenUp);
-            continue;
-        }
-        if (thereError == 0) {
+        } else if (where.folderError == 0 && where.destinationError == 0) {
             report.notRestored.emplace_back(toName,
                 Descriptions::inQuotes(toName) + " in " + Descriptions::inQuotes(folderText)
                     + " is another item now; it was left as it is");
             settle(k, State::givenUp);
-        } else if (thereError == ENOENT || thereError == ENOTDIR || thereError == ELOOP) {
+        } else if (where.folderError == ENOENT || where.folderError == ENOTDIR
+            || where.folderError == ELOOP || where.destinationError == ENOENT) {
             report.notRestored.emplace_back(toName,
-                Descriptions::inQuotes(toName) + " is no longer in " + Descriptions::inQuotes(folderText));
+                Descriptions::inQuotes(toName) + " is no longer in "
+                    + Descriptions::inQuotes(folderText));
             settle(k, State::givenUp);
         } else {
             // Something in the way that may pass (permissions, too many open files):
             // it stays pending for a later undo.
             report.notRestored.emplace_back(toName,
-                opened.error != 0 ? Descriptions::blockedFolder(
-                                        joinedParts(folderParts, opened.failedDepth + 1), opened.error)
-                                  : Descriptions::moveFailed(toName, intent.from, folderName, thereError));
+                where.folderError != 0
+                    ? Descriptions::blockedFolder(
+                          joinedParts(intent.to, where.failedDepth + 1), where.folderError)
+                    : Descriptions::moveFailed(toName, intent.from, folderName, where.destinationError));
         }
     }
     journal.flush();

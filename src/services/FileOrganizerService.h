@@ -3,6 +3,7 @@
 #include "FileMoveOperation.h"
 #include "FileSystem.h"
 #include "FolderWalker.h"
+#include "JournalLines.h"
 #include "OrganizationPlan.h"
 #include "RunReports.h"
 
@@ -67,6 +68,10 @@ public:
     void setSkipReporter(SkipReporter reporter);
 
 private:
+    struct Whereabouts;
+    Whereabouts locate(FolderWalker &walker, int root, const JournalLines::Intent &intent,
+        const FileIdentity &expected) const;
+
     // Removes, deepest first, the folders in `made` that are empty and still the
     // folders that were made; a folder that was there before is never touched.
     void removeMadeFolders(int root, const std::vector<FolderWalker::Created> &made) const;

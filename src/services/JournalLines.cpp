@@ -154,7 +154,8 @@ void appendIntent(std::string &out, std::uint64_t index, std::string_view from,
 
 void appendMark(std::string &out, Mark mark, std::uint64_t index)
 {
-    out += mark == Mark::moved ? "{\"d\":" : mark == Mark::back ? "{\"b\":" : "{\"x\":";
+    static constexpr const char *keys[] = { "{\"d\":", "{\"f\":", "{\"b\":", "{\"x\":" };
+    out += keys[static_cast<std::size_t>(mark)];
     appendNumber(out, index);
     out += "}\n";
 }
@@ -189,7 +190,8 @@ Parsed parseLine(std::string_view line)
     if (!value)
         return result;
     static constexpr std::pair<const char *, Mark> marks[]
-        = { { "d", Mark::moved }, { "b", Mark::back }, { "x", Mark::givenUp } };
+        = { { "d", Mark::moved }, { "f", Mark::movedByFallback }, { "b", Mark::back },
+              { "x", Mark::givenUp } };
     for (const auto &[key, mark] : marks) {
         if (const auto index = numberOf(*value, key)) {
             result.marked = Marked { mark, *index };

@@ -17,7 +17,8 @@
 //   {"tidyra":"run","version":1,"folder":P,"device":D,"inode":I,"started":T,"previous":F}
 //   {"made":"Images/JPG","inode":I}        a folder the run created
 //   {"i":N,"from":NAME,"to":"Images/JPG/NAME","inode":I}   the intent to make move N
-//   {"d":N}  move N happened      {"b":N}  undo moved it back
+//   {"d":N}  move N happened      {"f":N}  it happened without no-replace renames
+//   {"b":N}  undo moved it back
 //   {"x":N}  undo can never move it back (gone, or replaced by another file)
 namespace JournalLines {
 
@@ -45,7 +46,7 @@ struct Intent
     std::uint64_t inode = 0;
 };
 
-enum class Mark : std::uint8_t { moved, back, givenUp };
+enum class Mark : std::uint8_t { moved, movedByFallback, back, givenUp };
 
 struct Marked
 {

@@ -45,6 +45,10 @@ RunRecord RunRecord::read(const std::filesystem::path &file)
                 if (state == State::unknown)
                     state = State::moved;
                 break;
+            case JournalLines::Mark::movedByFallback:
+                if (state == State::unknown)
+                    state = State::movedByFallback;
+                break;
             case JournalLines::Mark::back:
                 state = State::back;
                 break;
@@ -60,7 +64,7 @@ RunRecord RunRecord::read(const std::filesystem::path &file)
 std::size_t RunRecord::pendingCount() const
 {
     return static_cast<std::size_t>(std::count_if(states.begin(), states.end(),
-        [](State state) { return state == State::unknown || state == State::moved; }));
+        [](State state) { return state != State::back && state != State::givenUp; }));
 }
 
 std::size_t RunRecord::positionOf(std::uint64_t index) const

@@ -13,6 +13,7 @@ struct RunRecord
     enum class State : std::uint8_t {
         unknown, // intended; whether it moved is settled by looking
         moved,
+        movedByFallback, // may have left its old name aside (see FileMover)
         back,
         givenUp,
     };

@@ -78,6 +78,7 @@ TEST_F(UndoTest, AFailedUndoKeepsTheRecordAndCanBeRepeated)
     // cannot be opened: nothing is forgotten.
     m_fileSystem->failCall(Op::renameNoReplace, 2, EMFILE);
     m_fileSystem->failCall(Op::openSubfolder, 1, EACCES);
+    m_fileSystem->failCall(Op::openSubfolder, 2, EACCES); // a second look is taken
     const UndoReport failed = undo();
     EXPECT_EQ(failed.notRestored.size(), 2u);
     EXPECT_EQ(failed.restored, 1u);
