@@ -1,6 +1,7 @@
 #include "CliApplication.h"
 
 #include "CliCommands.h"
+#include "Text.h"
 #include "UndoJournal.h"
 
 #include <exception>
@@ -31,7 +32,7 @@ std::string usageFailure(const CLI::App *app, const CLI::Error &error)
 {
     const std::vector<CLI::App *> used = app->get_subcommands();
     const std::string usage = used.empty() ? app->help() : used.back()->help(app->get_name());
-    return std::string("Error: ") + error.what() + "\n\n" + usage;
+    return "Error: " + Text::displayText(error.what()) + "\n\n" + usage;
 }
 
 } // namespace
@@ -85,7 +86,9 @@ int run(int argc, char **argv)
         return static_cast<int>(status);
     } catch (const std::exception &error) {
         std::cout.flush();
-        std::cerr << "Error: " << error.what() << '\n';
+        // Messages may name files or echo a journal's contents: shown escaped, they
+        // cannot forge lines or reach the terminal as control sequences.
+        std::cerr << "Error: " << Text::displayText(error.what()) << '\n';
         return static_cast<int>(ExitStatus::failure);
     }
 }
