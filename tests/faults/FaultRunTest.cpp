@@ -21,13 +21,13 @@ namespace {
 using Op = FaultInjectingFileSystem::Operation;
 
 constexpr std::array allOperations
-    = { Op::listFolder, Op::entryAt, Op::openFolder, Op::openSubfolder, Op::makeFolder, Op::entryIn,
+    = { Op::openFolder, Op::listFolder, Op::openSubfolder, Op::makeFolder, Op::entryIn, Op::sizeIn,
           Op::renameNoReplace, Op::hardLink, Op::unlinkFile, Op::removeFolder };
 
 const char *operationName(Op operation)
 {
-    static constexpr std::array names = { "listFolder", "entryAt", "openFolder", "openSubfolder",
-        "makeFolder", "entryIn", "renameNoReplace", "hardLink", "unlinkFile", "removeFolder" };
+    static constexpr std::array names = { "openFolder", "listFolder", "openSubfolder", "makeFolder",
+        "entryIn", "sizeIn", "renameNoReplace", "hardLink", "unlinkFile", "removeFolder" };
     return names[static_cast<std::size_t>(operation)];
 }
 

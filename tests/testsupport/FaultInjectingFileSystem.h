@@ -13,12 +13,12 @@ class FaultInjectingFileSystem final : public FileSystem
 {
 public:
     enum class Operation {
-        listFolder,
-        entryAt,
         openFolder,
+        listFolder,
         openSubfolder,
         makeFolder,
         entryIn,
+        sizeIn,
         renameNoReplace,
         hardLink,
         unlinkFile,
@@ -38,13 +38,12 @@ public:
     int callCount(Operation operation) const;
     int totalCalls() const;
 
-    int listFolder(
-        const std::filesystem::path &folder, std::vector<DirectoryEntry> &entries) override;
-    int entryAt(const std::filesystem::path &path, EntryType &type) override;
     int openFolder(const std::filesystem::path &folder, FileDescriptor &handle) override;
+    int listFolder(int folder, std::vector<DirectoryEntry> &entries) override;
     int openSubfolder(int parent, const std::string &name, FileDescriptor &handle) override;
     int makeFolder(int parent, const std::string &name) override;
     int entryIn(int folder, const std::string &name, EntryType &type) override;
+    int sizeIn(int folder, const std::string &name, std::uint64_t &size) override;
     int renameNoReplace(int fromFolder, const std::string &fromName, int toFolder,
         const std::string &toName) override;
     int hardLink(int fromFolder, const std::string &fromName, int toFolder,
