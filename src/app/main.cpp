@@ -1,4 +1,5 @@
 #include "AppDelegate.h"
+#include "OpenFileLimit.h"
 #include "TidyraApp.h"
 
 #include <QApplication>
@@ -6,6 +7,9 @@
 
 int main(int argc, char *argv[])
 {
+    // A run keeps handles on many destination folders at once; Qt polls with poll(),
+    // not select(), so descriptors above 1024 are safe.
+    OpenFileLimit::raiseToHardLimit();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tidyra"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tidyra"));

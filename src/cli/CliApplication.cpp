@@ -2,6 +2,7 @@
 
 #include "CliCommands.h"
 #include "UndoService.h"
+#include "Text.h"
 
 #include <atomic>
 #include <cerrno>
@@ -67,7 +68,7 @@ std::string usageFailure(const CLI::App *app, const CLI::Error &error)
 {
     const std::vector<CLI::App *> used = app->get_subcommands();
     const std::string usage = used.empty() ? app->help() : used.back()->help(app->get_name());
-    return std::string("Error: ") + error.what() + "\n\n" + usage;
+    return "Error: " + Text::displayText(error.what()) + "\n\n" + usage;
 }
 
 } // namespace
@@ -126,7 +127,7 @@ int run(int argc, char **argv)
         }
     } catch (const std::exception &error) {
         std::cout.flush();
-        std::cerr << (undo->parsed() ? "Undo failed: " : "Error: ") << error.what() << '\n';
+        std::cerr << (undo->parsed() ? "Undo failed: " : "Error: ") << Text::displayText(error.what()) << '\n';
         status = ExitStatus::failure;
     }
     if (!outputReached()) {

@@ -5,36 +5,23 @@
 #include "Text.h"
 
 #include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
 namespace PreviewPrinter {
 namespace {
 
-constexpr std::string_view replacement = "\xEF\xBF\xBD";
-
+// Names are shown escaped: a newline in one would otherwise forge a line.
 void writeNames(std::ostream &out, const std::vector<std::string> &names, std::string_view indent)
 {
     for (const std::string &name : names)
-        out << indent << displayName(name) << '\n';
+        out << indent << Text::displayText(name) << '\n';
 }
 
 } // namespace
-
-std::string displayName(std::string_view name)
-{
-    const std::string text = Text::displayText(name);
-    std::string shown;
-    shown.reserve(text.size());
-    for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F)
-            shown += replacement;
-        else
-            shown += c;
-    }
-    return shown;
-}
 
 void writeText(std::ostream &out, const OrganizationPlan &plan)
 {
@@ -43,7 +30,7 @@ void writeText(std::ostream &out, const OrganizationPlan &plan)
         out << rawValue(node.category) << "/\n";
         writeNames(out, node.directFiles, "  ");
         for (const SubGroupPreviewNode &group : node.subGroups) {
-            out << "  " << displayName(group.name) << "/\n";
+            out << "  " << Text::displayText(group.name) << "/\n";
             writeNames(out, group.files, "    ");
         }
     }

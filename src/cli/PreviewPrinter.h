@@ -3,8 +3,6 @@
 #include "OrganizationPlan.h"
 
 #include <iosfwd>
-#include <string>
-#include <string_view>
 
 // How `tidyra-cli preview` shows a plan.
 namespace PreviewPrinter {
@@ -19,9 +17,5 @@ void writeText(std::ostream &out, const OrganizationPlan &plan);
 // in plan order; paths and sub-groups as PathCodec writes them, subGroup null when
 // the file goes straight into its category folder.
 void writeJson(std::ostream &out, const OrganizationPlan &plan);
-
-// A file name fit for one terminal line: invalid UTF-8 and control characters
-// (a newline in a name would forge a line) become U+FFFD.
-std::string displayName(std::string_view name);
 
 } // namespace PreviewPrinter

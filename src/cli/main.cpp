@@ -1,6 +1,9 @@
 #include "CliApplication.h"
+#include "OpenFileLimit.h"
 
 int main(int argc, char **argv)
 {
+    // A run keeps handles on many destination folders at once.
+    OpenFileLimit::raiseToHardLimit();
     return CliApplication::run(argc, argv);
 }

@@ -44,6 +44,52 @@ std::string caseMapped(std::string_view bytes, bool upper)
     return result;
 }
 
+// What a terminal or a text widget would act on rather than show: C0 controls, DEL,
+// C1 controls (U+009B is a CSI to some terminals), and the line and paragraph
+// separators that break lines in widgets.
+bool isControl(UChar32 codePoint)
+{
+    return codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F) || codePoint == 0x2028
+        || codePoint == 0x2029;
+}
+
+// Bytes that may start such a character: C0, DEL, and the lead bytes of U+0080..U+009F
+// (0xC2) and of U+2028/U+2029 (0xE2).
+bool needsEscaping(std::string_view bytes)
+{
+    return std::any_of(bytes.begin(), bytes.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F || byte == 0xC2 || byte == 0xE2;
+    });
+}
+
+void appendEscaped(std::string &out, UChar32 codePoint)
+{
+    static constexpr char hex[] = "0123456789ABCDEF";
+    switch (codePoint) {
+    case '\n':
+        out += "\\n";
+        return;
+    case '\r':
+        out += "\\r";
+        return;
+    case '\t':
+        out += "\\t";
+        return;
+    default:
+        break;
+    }
+    if (codePoint <= 0x7F) {
+        out += "\\x";
+        out += hex[(codePoint >> 4) & 0xF];
+        out += hex[codePoint & 0xF];
+        return;
+    }
+    out += "\\u";
+    for (int shift = 12; shift >= 0; shift -= 4)
+        out += hex[(codePoint >> shift) & 0xF];
+}
+
 } // namespace
 
 bool isValidUtf8(std::string_view bytes)
@@ -97,7 +143,7 @@ bool lessThan(std::string_view a, std::string_view b)
 
 std::string displayText(std::string_view bytes)
 {
-    if (isAscii(bytes) || isValidUtf8(bytes))
+    if (!needsEscaping(bytes) && (isAscii(bytes) || isValidUtf8(bytes)))
         return std::string(bytes);
     std::string result;
     result.reserve(bytes.size() + 8);
@@ -110,6 +156,8 @@ std::string displayText(std::string_view bytes)
         U8_NEXT(data, offset, length, codePoint);
         if (codePoint < 0)
             result += "\xEF\xBF\xBD";
+        else if (isControl(codePoint))
+            appendEscaped(result, codePoint);
         else
             result.append(bytes.substr(
                 static_cast<std::size_t>(start), static_cast<std::size_t>(offset - start)));

@@ -20,7 +20,11 @@ std::string toUpperCase(std::string_view bytes);
 std::string sortKey(std::string_view bytes);
 bool lessThan(std::string_view a, std::string_view b);
 
-// Text fit for showing: invalid sequences become U+FFFD.
+// A name (or a text holding names) fit for showing on one line, in a terminal as in
+// a window: invalid sequences become U+FFFD, and control characters (C0, DEL, C1) and
+// the Unicode line and paragraph separators are written as escapes ("\n", "\x1B",
+// "\u009B"), so a name can neither start a line of its own nor send an escape
+// sequence. The result holds no control character, so showing it again changes nothing.
 std::string displayText(std::string_view bytes);
 
 // "1 file", "0 files", "1000 files": plain decimal, "s" unless exactly one.

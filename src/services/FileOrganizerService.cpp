@@ -1,6 +1,7 @@
 #include "FileOrganizerService.h"
 
 #include "Descriptions.h"
+#include "DownloadsInProgress.h"
 #include "FileMover.h"
 #include "FileName.h"
 #include "FileSystemError.h"
@@ -26,8 +27,8 @@ namespace {
 
 void printSkipped(const std::string &name, const std::string &description)
 {
-    const std::string line
-        = "[Tidyra] Skipped " + Text::displayText(name) + ": " + description + '\n';
+    const std::string line = "[Tidyra] Skipped " + Text::displayText(name) + ": "
+        + Text::displayText(description) + '\n';
     std::fwrite(line.data(), 1, line.size(), stdout);
     std::fflush(stdout);
 }
@@ -56,14 +57,27 @@ void FileOrganizerService::setSkipReporter(SkipReporter reporter)
 
 OrganizationPlan FileOrganizerService::buildPlan(const fs::path &folderURL) const
 {
+    // Everything below goes through this handle, so the folder's depth does not matter.
+    FileDescriptor root;
     std::vector<DirectoryEntry> entries;
-    if (const int error = m_fileSystem->listFolder(folderURL, entries))
+    int error = m_fileSystem->openFolder(folderURL, root);
+    if (error == 0)
+        error = m_fileSystem->listFolder(root.get(), entries);
+    if (error != 0)
         throw FileSystemError(error, Descriptions::cannotOpenFolder(folderURL, error));
 
+    const DownloadsInProgress downloads(entries);
     std::array<std::vector<PlannedFile>, allCases.size()> groups;
     for (DirectoryEntry &entry : entries) {
-        if (entry.name.empty() || entry.name.front() == '.' || entry.type != EntryType::regular)
+        if (entry.name.empty() || entry.name.front() == '.' || entry.type != EntryType::regular
+            || downloads.isInProgress(entry.name))
             continue;
+        if (downloads.hasPartialFile(entry.name)) {
+            // The browser's empty placeholder; one whose size cannot be read stays too.
+            EntryInfo info;
+            if (m_fileSystem->statIn(root.get(), entry.name, info) != 0 || info.size == 0)
+                continue;
+        }
         const std::string_view extension = FileName::extension(entry.name);
         const FileCategory category = categoryForExtension(extension);
         std::string upper = Text::toUpperCase(extension);
@@ -84,12 +98,14 @@ OrganizationPlan FileOrganizerService::buildPlan(const fs::path &folderURL) cons
     // Paths are built as text and made into a path once: every path operation splits
     // the whole path into components again, which dominated planning large folders.
     const std::string &folderText = folderURL.native();
+    FolderWalker walker(*m_fileSystem, root.get());
 
     for (FileCategory category : allCases) {
         const auto &files = groups[static_cast<std::size_t>(category)];
         if (files.empty())
             continue;
-        const std::string categoryFolder = joinedText(folderText, rawValue(category));
+        const std::string_view categoryName = rawValue(category);
+        const std::string categoryFolder = joinedText(folderText, categoryName);
 
         std::unordered_set<std::string_view> distinct;
         for (const PlannedFile &file : files) {
@@ -99,15 +115,20 @@ OrganizationPlan FileOrganizerService::buildPlan(const fs::path &folderURL) cons
         }
         const bool hasSubGroups = distinct.size() > 1;
 
-        // Each destination folder by sub-group, with whether it is missing, asked once
-        // per folder: nothing inside a missing folder can be taken, which spares one
-        // check per file on a first run.
+        // Each destination folder by sub-group, with whether names in it must be
+        // checked, found out once per folder: nothing inside a missing folder can be
+        // taken, which spares one check per file on a first run, and a folder that
+        // cannot be reached makes the move itself fail and say why.
         struct DestinationFolder
         {
             std::string path;
-            bool isMissing = false;
+            std::vector<std::string> parts;
+            bool isChecked = false;
         };
         std::unordered_map<std::string_view, DestinationFolder> destinationFolders;
+        // The folder whose handle the walker gave last; it stays valid until the next open.
+        const DestinationFolder *lastOpened = nullptr;
+        FolderWalker::Result opened;
 
         for (const PlannedFile &file : files) {
             const std::string_view group
@@ -118,15 +139,29 @@ OrganizationPlan FileOrganizerService::buildPlan(const fs::path &folderURL) cons
                 // Joining an empty sub-group adds no level.
                 destination.path
                     = group.empty() ? categoryFolder : joinedText(categoryFolder, group);
-                EntryType type;
-                destination.isMissing = m_fileSystem->entryAt(destination.path, type) == ENOENT;
+                destination.parts.emplace_back(categoryName);
+                if (!group.empty())
+                    destination.parts.emplace_back(group);
+                opened = walker.open(destination.parts, false);
+                lastOpened = &destination;
+                destination.isChecked = opened.error == 0;
             }
-            fs::path candidate(joinedText(destination.path, file.name));
+            std::string freed;
+            const std::string *name = &file.name;
+            if (destination.isChecked) {
+                if (lastOpened != &destination) {
+                    opened = walker.open(destination.parts, false);
+                    lastOpened = &destination;
+                }
+                if (opened.error == 0) {
+                    freed = freeName(opened.fd, file.name);
+                    name = &freed;
+                }
+            }
             FileMoveOperation operation;
             operation.id = Uuid::random();
             operation.sourceURL = fs::path(joinedText(folderText, file.name));
-            operation.destinationURL
-                = destination.isMissing ? std::move(candidate) : uniqueDestination(candidate);
+            operation.destinationURL = fs::path(joinedText(destination.path, *name));
             operation.category = category;
             if (hasSubGroups)
                 operation.subGroup = file.upperExtension;
@@ -141,16 +176,26 @@ OrganizationPlan FileOrganizerService::buildPlan(const fs::path &folderURL) cons
 
 fs::path FileOrganizerService::uniqueDestination(const fs::path &candidate) const
 {
+    // A folder that cannot be opened holds nothing to clash with: either it is
+    // missing, or the move itself will fail and say why.
+    FileDescriptor folder;
+    if (m_fileSystem->openFolder(candidate.parent_path(), folder) != 0)
+        return candidate;
+    const std::string name = candidate.filename().native();
+    std::string free = freeName(folder.get(), name);
+    return free == name ? candidate : candidate.parent_path() / free;
+}
+
+std::string FileOrganizerService::freeName(int folder, const std::string &name) const
+{
     EntryType type;
     // Any failure but "exists" means this name can be handed out: either it is free,
     // or the move itself will fail and say why (a name too long, a folder unreadable).
-    if (m_fileSystem->entryAt(candidate, type) != 0)
-        return candidate;
-    const fs::path folder = candidate.parent_path();
-    const std::string name = candidate.filename().native();
+    if (m_fileSystem->entryIn(folder, name, type) != 0)
+        return name;
     for (std::uint64_t number = 1;; ++number) {
-        fs::path numbered = folder / FileName::numbered(name, number);
-        if (m_fileSystem->entryAt(numbered, type) != 0)
+        std::string numbered = FileName::numbered(name, number);
+        if (m_fileSystem->entryIn(folder, numbered, type) != 0)
             return numbered;
     }
 }

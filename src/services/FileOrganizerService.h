@@ -29,7 +29,8 @@ public:
     // Uses the real file system when none is given.
     explicit FileOrganizerService(std::shared_ptr<FileSystem> fileSystem = {});
 
-    // One move per regular, non-hidden file directly in `folderURL`. Touches nothing.
+    // One move per regular, non-hidden file directly in `folderURL`, downloads still in
+    // progress left out. Touches nothing.
     OrganizationPlan buildPlan(const std::filesystem::path &folderURL) const;
     // `candidate` when nothing is there, else the first free "name (n).ext".
     std::filesystem::path uniqueDestination(const std::filesystem::path &candidate) const;
@@ -68,6 +69,9 @@ public:
     void setSkipReporter(SkipReporter reporter);
 
 private:
+    // `name` when nothing in the open `folder` has it, else the first free "name (n).ext".
+    std::string freeName(int folder, const std::string &name) const;
+
     struct Whereabouts;
     Whereabouts locate(FolderWalker &walker, int root, const JournalLines::Intent &intent,
         const FileIdentity &expected) const;

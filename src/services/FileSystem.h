@@ -47,23 +47,19 @@ class FileSystem
 public:
     virtual ~FileSystem() = default;
 
-    // Every entry of `folder` except "." and "..", in one pass over the directory,
-    // hidden ones included. Types come from the listing; only unknown types are
-    // looked up, without following links. No entry is opened.
-    virtual int listFolder(
-        const std::filesystem::path &folder, std::vector<DirectoryEntry> &entries)
-        = 0;
-
-    // lstat semantics: 0 when any entry (a dangling link included) is at `path`.
-    virtual int entryAt(const std::filesystem::path &path, EntryType &type) = 0;
-
-    // Opens the chosen folder itself (a link naming it is followed: the user chose it).
+    // Opens the chosen folder itself (a link naming it is followed: the user chose it),
+    // however long its path.
     virtual int openFolder(const std::filesystem::path &folder, FileDescriptor &handle) = 0;
+    // Every entry of the open `folder` except "." and "..", in one pass over the
+    // directory, hidden ones included. Types come from the listing; only unknown types
+    // are looked up, without following links. No entry is opened.
+    virtual int listFolder(int folder, std::vector<DirectoryEntry> &entries) = 0;
     // Opens the folder `name` inside `parent`; fails (ELOOP or ENOTDIR) on a link or non-folder.
     virtual int openSubfolder(int parent, const std::string &name, FileDescriptor &handle) = 0;
     // Creates the folder `name` inside `parent`; EEXIST when any entry has that name.
     virtual int makeFolder(int parent, const std::string &name) = 0;
-    // lstat semantics for `name` inside `folder`.
+    // lstat semantics for `name` inside `folder`: 0 when any entry, a dangling link
+    // included, has that name.
     virtual int entryIn(int folder, const std::string &name, EntryType &type) = 0;
 
     // fstatat without following links: type, identity and size of `name` in `folder`.

@@ -1,25 +1,47 @@
 #include "FolderWalker.h"
 
 #include "FileSystem.h"
+#include "OpenFileLimit.h"
 
+#include <algorithm>
 #include <cerrno>
 
 namespace {
 
-// Plenty for the category and sub-group folders of a run, well below the usual
-// limit of 1024 open files.
-constexpr std::size_t maximumOpenHandles = 256;
+// A quarter of the limit on open files, so that the rest of the process (the
+// application's own handles, the listing, the journal) keeps plenty: 256 at the
+// usual limit of 1024, 64 under "ulimit -n 256".
+std::size_t capacityFor(std::size_t openFileLimit)
+{
+    return std::clamp<std::size_t>(openFileLimit / 4, 4, 4096);
+}
 
 } // namespace
 
 FolderWalker::FolderWalker(FileSystem &fileSystem, int root)
     : m_fileSystem(fileSystem)
     , m_root(root)
+    , m_capacity(capacityFor(OpenFileLimit::current()))
 { }
+
+int FolderWalker::openStep(
+    int parent, const std::string &name, const std::string &key, FileDescriptor &handle)
+{
+    const int error = m_fileSystem.openSubfolder(parent, name, handle);
+    if ((error != EMFILE && error != ENFILE) || m_handles.empty())
+        return error;
+    // Keeps only the folders above this one: `parent` is among them.
+    std::erase_if(m_handles, [&key](const auto &entry) {
+        const std::string &held = entry.first;
+        return !(key.size() > held.size() && key.compare(0, held.size(), held) == 0
+            && key[held.size()] == '/');
+    });
+    return m_fileSystem.openSubfolder(parent, name, handle);
+}
 
 FolderWalker::Result FolderWalker::open(const std::vector<std::string> &parts, bool create)
 {
-    if (m_handles.size() + parts.size() > maximumOpenHandles)
+    if (m_handles.size() + parts.size() > m_capacity)
         m_handles.clear();
 
     Result result;
@@ -35,7 +57,7 @@ FolderWalker::Result FolderWalker::open(const std::vector<std::string> &parts, b
             continue;
         }
         FileDescriptor handle;
-        int error = m_fileSystem.openSubfolder(parent, parts[depth], handle);
+        int error = openStep(parent, parts[depth], key, handle);
         if (error == ENOENT && create) {
             const int makeError = m_fileSystem.makeFolder(parent, parts[depth]);
             // EEXIST: something appeared meanwhile; opening it below tells what it is.
@@ -45,7 +67,7 @@ FolderWalker::Result FolderWalker::open(const std::vector<std::string> &parts, b
                 result.failedDepth = depth;
                 return result;
             }
-            error = m_fileSystem.openSubfolder(parent, parts[depth], handle);
+            error = openStep(parent, parts[depth], key, handle);
             // Only a folder this run made may be removed again by it.
             EntryInfo made;
             if (makeError == 0 && error == 0 && m_fileSystem.statFolder(handle.get(), made) == 0)

@@ -11,7 +11,8 @@
 
 // Reaches folders below an open root one component at a time, never following a
 // symbolic link, and keeps the handles it opened so that each folder is opened
-// once however many files go there.
+// once however many files go there. It keeps no more handles than the limit on open
+// files leaves room for, and gives them all up rather than fail for want of one.
 class FolderWalker
 {
 public:
@@ -38,8 +39,14 @@ public:
     const std::vector<Created> &created() const { return m_created; }
 
 private:
+    // openSubfolder, retried once without the kept handles (but those of the folders
+    // above, named by `key`) when the process has run out of handles.
+    int openStep(
+        int parent, const std::string &name, const std::string &key, FileDescriptor &handle);
+
     FileSystem &m_fileSystem;
     int m_root;
+    std::size_t m_capacity;
     std::unordered_map<std::string, FileDescriptor> m_handles;
     std::vector<Created> m_created;
 };

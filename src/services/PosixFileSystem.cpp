@@ -1,6 +1,7 @@
 #include "PosixFileSystem.h"
 
 #include <cerrno>
+#include <climits>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -38,10 +39,10 @@ int lastError()
 
 } // namespace
 
-int PosixFileSystem::listFolder(
-    const std::filesystem::path &folder, std::vector<DirectoryEntry> &entries)
+int PosixFileSystem::listFolder(int folder, std::vector<DirectoryEntry> &entries)
 {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // A handle of its own: reading a directory moves the position of its handle.
+    const int fd = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return lastError();
     DIR *dir = ::fdopendir(fd);
@@ -95,23 +96,42 @@ int PosixFileSystem::listFolder(
     return error;
 }
 
-int PosixFileSystem::entryAt(const std::filesystem::path &path, EntryType &type)
-{
-    struct stat info
-    {
-    };
-    if (::lstat(path.c_str(), &info) != 0)
-        return lastError();
-    type = typeOfMode(info.st_mode);
-    return 0;
-}
-
 int PosixFileSystem::openFolder(const std::filesystem::path &folder, FileDescriptor &handle)
 {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return lastError();
-    handle.reset(fd);
+    constexpr int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+    const std::string &text = folder.native();
+    if (const int fd = ::open(text.c_str(), flags); fd >= 0 || errno != ENAMETOOLONG) {
+        if (fd < 0)
+            return lastError();
+        handle.reset(fd);
+        return 0;
+    }
+    // Too long for one call: opened piece by piece, each piece shorter than PATH_MAX
+    // and relative to the folder before it. Links on the way are followed as a
+    // single open would follow them.
+    FileDescriptor current;
+    int base = AT_FDCWD;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.size();
+        if (end - start >= PATH_MAX) {
+            end = text.rfind('/', start + PATH_MAX - 1);
+            if (end == std::string::npos || end <= start)
+                return ENAMETOOLONG;
+        }
+        const std::string piece = text.substr(start, end - start);
+        const int fd = ::openat(base, piece.c_str(), flags);
+        if (fd < 0)
+            return lastError();
+        current.reset(fd);
+        base = fd;
+        start = end;
+        while (start < text.size() && text[start] == '/')
+            ++start;
+    }
+    if (!current.isValid())
+        return ENOENT;
+    handle = std::move(current);
     return 0;
 }
 

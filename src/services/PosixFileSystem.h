@@ -6,10 +6,8 @@
 class PosixFileSystem final : public FileSystem
 {
 public:
-    int listFolder(
-        const std::filesystem::path &folder, std::vector<DirectoryEntry> &entries) override;
-    int entryAt(const std::filesystem::path &path, EntryType &type) override;
     int openFolder(const std::filesystem::path &folder, FileDescriptor &handle) override;
+    int listFolder(int folder, std::vector<DirectoryEntry> &entries) override;
     int openSubfolder(int parent, const std::string &name, FileDescriptor &handle) override;
     int makeFolder(int parent, const std::string &name) override;
     int entryIn(int folder, const std::string &name, EntryType &type) override;

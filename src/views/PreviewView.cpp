@@ -13,6 +13,7 @@
 #include "Text.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QShortcut>
 #include <QToolButton>
@@ -71,7 +72,23 @@ PreviewView::PreviewView(
     setTabOrder(m_beforeList, m_afterList);
     setTabOrder(m_afterList, m_cancelButton);
     setTabOrder(m_cancelButton, m_applyButton);
-    m_applyButton->setFocus();
+    // The focus starts on the list of files, never on "Apply".
+    m_beforeList->setFocus();
+}
+
+bool PreviewView::eventFilter(QObject *watched, QEvent *event)
+{
+    // Applying moves the files, so it takes the deliberate Ctrl+Return or a click:
+    // a plain Return, Enter or Space on the focused button does nothing.
+    if (watched == m_applyButton
+        && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool activates = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter
+            || key->key() == Qt::Key_Space || key->key() == Qt::Key_Select;
+        if (activates && !(key->modifiers() & Qt::ControlModifier))
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 QString PreviewView::summaryText(std::size_t fileCount)
@@ -122,7 +139,10 @@ QWidget *PreviewView::makeFooter()
     m_applyButton->setObjectName(QStringLiteral("applyButton"));
     m_applyButton->setToolTip(
         QKeySequence(Qt::CTRL | Qt::Key_Return).toString(QKeySequence::NativeText));
-    m_applyButton->setDefault(true);
+    // No default button: a plain Return must not apply the plan.
+    m_cancelButton->setAutoDefault(false);
+    m_applyButton->setAutoDefault(false);
+    m_applyButton->installEventFilter(this);
     makeProminent(m_applyButton);
 
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);

@@ -14,7 +14,8 @@ class StyledLabel;
 
 // The plan shown before any file is touched: the files as they are ("Before") beside
 // the folders they will form ("After"). "Apply" hands the plan to the view model;
-// "Cancel", the close button, Escape and Ctrl+Escape only close the dialog.
+// "Cancel", the close button, Escape and Ctrl+Escape only close the dialog. Only a
+// click or Ctrl+Return applies: there is no default button.
 class PreviewView : public QDialog
 {
     Q_OBJECT
@@ -34,6 +35,9 @@ public:
     PlainListView *afterList() const { return m_afterList; }
     QPushButton *cancelButton() const { return m_cancelButton; }
     QPushButton *applyButton() const { return m_applyButton; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QWidget *makeHeader();

@@ -1,6 +1,8 @@
+#include "DeepFolder.h"
 #include "PathCodec.h"
 #include "TempDir.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <set>
 
@@ -49,7 +51,7 @@ protected:
         const std::vector<std::string> &arguments, const fs::path &workingFolder = {})
     {
         std::string command = "cd " + quoted(workingFolder.empty() ? m_state.path() : workingFolder)
-            + " && env -i PATH=/usr/bin:/bin LC_ALL=C.UTF-8";
+            + " && " + m_shellSetup + "env -i PATH=/usr/bin:/bin LC_ALL=C.UTF-8";
         for (const std::string &word : environment)
             command += " " + quoted(word);
         command += " " + quoted(TIDYRA_CLI_PATH);
@@ -120,6 +122,7 @@ protected:
     TempDir m_capture;
     TempDir m_state;
     TempDir m_folder;
+    std::string m_shellSetup; // shell commands run before the program, each ending in "&& "
 };
 
 TEST_F(CliEndToEndTest, PreviewAsTextAndJsonTouchesNothing)
@@ -350,6 +353,73 @@ TEST_F(CliEndToEndTest, TheJournalFollowsTheXdgStateRules)
     EXPECT_EQ(homeless.exitCode, 1);
     EXPECT_TRUE(homeless.err.starts_with("Error: ")) << homeless.err;
     EXPECT_EQ(readFile(m_folder / "song.mp3"), "la");
+}
+
+TEST_F(CliEndToEndTest, NamesNeverReachTheTerminalRaw)
+{
+    // A link in place of "Images" makes every image move fail and be reported.
+    const TempDir outside;
+    fs::create_directory_symlink(outside.path(), m_folder / "Images");
+    const std::string forged = "a\n[Tidyra] Skipped fake.jpg";
+    const std::string escape = "b\x1b]0;owned\x07.jpg";
+    writeFile(m_folder / forged, "a");
+    writeFile(m_folder / escape, "b");
+
+    const CliResult preview = run({ "preview", m_folder.path().string() });
+    EXPECT_TRUE(contains(preview.out, "  a\\n[Tidyra] Skipped fake.jpg\n")) << preview.out;
+    const CliResult organized = run({ "organize", m_folder.path().string() });
+    EXPECT_EQ(organized.exitCode, 3) << organized.err;
+    EXPECT_EQ(organized.out.find("\n[Tidyra] Skipped fake"), std::string::npos) << organized.out;
+    EXPECT_TRUE(contains(organized.out, "[Tidyra] Skipped a\\n[Tidyra] Skipped fake.jpg: "))
+        << organized.out;
+    EXPECT_TRUE(contains(organized.out, "[Tidyra] Skipped b\\x1B]0;owned\\x07.jpg: "))
+        << organized.out;
+
+    const CliResult failed = run({ "preview", (m_folder / "gone\n\x1b[2Jx").string() });
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_TRUE(contains(failed.err, "gone\\n\\x1B[2Jx")) << failed.err;
+    for (const std::string &printed : { preview.out, organized.out, failed.err })
+        EXPECT_EQ(printed.find_first_of("\x1b\x07"), std::string::npos) << printed;
+    EXPECT_EQ(std::count(failed.err.begin(), failed.err.end(), '\n'), 1) << failed.err;
+    EXPECT_EQ(readFile(m_folder / forged), "a");
+}
+
+TEST_F(CliEndToEndTest, ManySubGroupsUnderALowLimitOfOpenFilesSkipNothing)
+{
+    // Both limits low, as "ulimit -n" sets them: raising the soft one cannot help.
+    constexpr int files = 600;
+    for (int i = 0; i < files; ++i)
+        writeFile(m_folder / ("f" + std::to_string(i) + ".x" + std::to_string(i)), "x");
+    m_shellSetup = "ulimit -n 256 && ";
+
+    const CliResult organized = run({ "organize", m_folder.path().string() });
+    EXPECT_EQ(organized.exitCode, 0) << organized.out.substr(0, 500) << organized.err;
+    EXPECT_EQ(organized.out, "600 files organized.\n");
+    EXPECT_EQ(readFile(m_folder / "Others/X599/f599.x599"), "x");
+    const CliResult undone = run({ "undo" });
+    EXPECT_EQ(undone.exitCode, 0) << undone.err;
+    EXPECT_EQ(readFile(m_folder / "f599.x599"), "x");
+}
+
+TEST_F(CliEndToEndTest, AFolderDeeperThanPathMaxIsOrganizedAndUndone)
+{
+    const DeepFolder deep(m_folder.path());
+    ASSERT_EQ(::mkdirat(deep.handle(), "Images", 0755), 0);
+    deep.write("Images/a.jpg", "older");
+    deep.write("a.jpg", "new");
+    deep.write("b.pdf", "pdf");
+
+    const CliResult previewed = run({ "preview", deep.path().string() });
+    EXPECT_EQ(previewed.exitCode, 0) << previewed.err;
+    EXPECT_TRUE(previewed.out.starts_with("2 files will be moved\n")) << previewed.out;
+    organize(deep.path());
+    EXPECT_EQ(deep.read("Images/a (1).jpg"), "new");
+    EXPECT_EQ(deep.read("Documents/b.pdf"), "pdf");
+    const CliResult undone = run({ "undo" });
+    EXPECT_EQ(undone.exitCode, 0) << undone.err;
+    EXPECT_TRUE(undone.out.starts_with("Undo complete — 2 files restored in ")) << undone.out;
+    EXPECT_EQ(deep.read("a.jpg"), "new");
+    EXPECT_EQ(deep.read("Images/a.jpg"), "older");
 }
 
 } // namespace

@@ -63,11 +63,14 @@ TEST(PreviewPrinterTest, DrawsCategoriesSubGroupsAndFilesSorted)
 
 TEST(PreviewPrinterTest, NamesCannotBreakOrForgeLines)
 {
-    EXPECT_EQ(PreviewPrinter::displayName("caf\xE9.txt"), "caf\xEF\xBF\xBD.txt");
-    EXPECT_EQ(PreviewPrinter::displayName("a\nImages/\tb\x1B[2J.txt"),
-        "a\xEF\xBF\xBDImages/\xEF\xBF\xBD"
-        "b\xEF\xBF\xBD[2J.txt");
-    EXPECT_EQ(PreviewPrinter::displayName("日本語 ok.txt"), "日本語 ok.txt");
+    const OrganizationPlan plan { folder,
+        { move("a\nImages\tb\x1B[2J.txt", FileCategory::documents, "Documents/x.txt"),
+            move("caf\xE9.txt", FileCategory::documents, "Documents/y.txt") } };
+    EXPECT_EQ(text(plan),
+        "2 files will be moved\n"
+        "Documents/\n"
+        "  a\\nImages\\tb\\x1B[2J.txt\n"
+        "  caf\xEF\xBF\xBD.txt\n");
 }
 
 } // namespace

@@ -22,16 +22,15 @@ namespace {
 
 using Op = FaultInjectingFileSystem::Operation;
 
-constexpr std::array allOperations = { Op::listFolder, Op::entryAt, Op::openFolder,
-    Op::openSubfolder, Op::makeFolder, Op::entryIn, Op::renameNoReplace, Op::hardLink,
-    Op::unlinkFile, Op::removeFolder, Op::statIn, Op::statFolder, Op::renameReplacing,
-    Op::createExclusive };
+constexpr std::array allOperations = { Op::openFolder, Op::listFolder, Op::openSubfolder,
+    Op::makeFolder, Op::entryIn, Op::renameNoReplace, Op::hardLink, Op::unlinkFile,
+    Op::removeFolder, Op::statIn, Op::statFolder, Op::renameReplacing, Op::createExclusive };
 
 const char *operationName(Op operation)
 {
-    static constexpr std::array names = { "listFolder", "entryAt", "openFolder", "openSubfolder",
-        "makeFolder", "entryIn", "renameNoReplace", "hardLink", "unlinkFile", "removeFolder",
-        "statIn", "statFolder", "renameReplacing", "createExclusive" };
+    static constexpr std::array names = { "openFolder", "listFolder", "openSubfolder", "makeFolder",
+        "entryIn", "renameNoReplace", "hardLink", "unlinkFile", "removeFolder", "statIn",
+        "statFolder", "renameReplacing", "createExclusive" };
     return names[static_cast<std::size_t>(operation)];
 }
 

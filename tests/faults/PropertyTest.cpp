@@ -109,8 +109,8 @@ TEST(PropertyTest, organizeThenUndoGivesBackTheSameTree)
     });
 }
 
-constexpr std::array hookedOperations = { Op::listFolder, Op::entryAt, Op::openFolder,
-    Op::openSubfolder, Op::makeFolder, Op::entryIn, Op::renameNoReplace, Op::removeFolder };
+constexpr std::array hookedOperations = { Op::openFolder, Op::listFolder, Op::openSubfolder,
+    Op::makeFolder, Op::entryIn, Op::renameNoReplace, Op::removeFolder };
 
 void addHooks(FaultInjectingFileSystem &fileSystem, Interferer &interferer, std::mt19937_64 &random,
     const std::string &phase)

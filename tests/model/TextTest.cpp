@@ -56,6 +56,21 @@ TEST(TextTest, DisplayTextReplacesOnlyInvalidSequences)
     EXPECT_EQ(shown.find('\xff'), std::string::npos);
 }
 
+TEST(TextTest, DisplayTextEscapesWhatWouldBreakOrForgeALine)
+{
+    // A newline must not start a "[Tidyra] ..." line of its own, nor an escape
+    // sequence reach the terminal; C1 controls and Unicode line breaks count too.
+    EXPECT_EQ(Text::displayText("a\n[Tidyra] Skipped b"), "a\\n[Tidyra] Skipped b");
+    EXPECT_EQ(Text::displayText("x\x1b[2J\r\t\x7f\x01.jpg"), "x\\x1B[2J\\r\\t\\x7F\\x01.jpg");
+    EXPECT_EQ(Text::displayText("c1\xc2\x9b"
+                                "1m\xe2\x80\xa8."),
+        "c1\\u009B1m\\u2028.");
+    EXPECT_EQ(Text::displayText("caf\xe9\n"), "caf\xef\xbf\xbd\\n");
+    // Shown once or twice, a name reads the same; everything else passes unchanged.
+    EXPECT_EQ(Text::displayText(Text::displayText("a\nb\\n")), "a\\nb\\n");
+    EXPECT_EQ(Text::displayText("日本語 ok\\.txt"), "日本語 ok\\.txt");
+}
+
 TEST(TextTest, OrderIsCaseSensitiveCodePointOrderOfTheComposedForm)
 {
     EXPECT_TRUE(Text::lessThan("Zebra.txt", "apple.txt"));

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
@@ -135,7 +136,7 @@ TEST_F(PlanBuildingTest, FolderThatCannotBeListedIsAnErrorNamingFolderAndReason)
     writeFile(m_dir / "plain.txt");
     const std::pair<fs::path, int> cases[] { { m_dir / "x/y", ENOENT },
         { m_dir / "plain.txt", ENOTDIR }, { m_dir.path(), EACCES } };
-    m_fileSystem->failCall(Op::listFolder, 3, EACCES); // injected: the tests run as root
+    m_fileSystem->failCall(Op::listFolder, 1, EACCES); // injected: the tests run as root
     for (const auto &[folder, code] : cases) {
         const FileSystemError error = errorFrom([&] { m_service.buildPlan(folder); });
         EXPECT_EQ(error.code(), code);
@@ -144,4 +145,31 @@ TEST_F(PlanBuildingTest, FolderThatCannotBeListedIsAnErrorNamingFolderAndReason)
     }
     // The fault was a single call: the next scan works.
     EXPECT_EQ(plan().operations.size(), 1u);
+}
+
+TEST_F(PlanBuildingTest, DownloadsInProgressAreNeverPlanned)
+{
+    const Names inProgress { "movie.mp4.part", "setup.exe.crdownload", "a.zip.partial",
+        "b.pdf.download", "c.iso.opdownload", "d.mkv.!qB", "e.mp3.PART", "f.tar.Crdownload",
+        "big.iso", "big.iso.aria2", "song.mp3.part", "tool.deb.part" };
+    for (const std::string &name : inProgress)
+        writeFile(m_dir / name, name);
+    // The browser's empty placeholder at the final name, beside its partial file.
+    writeFile(m_dir / "song.mp3");
+    // Not placeholders: a file with content, and an empty file without a partial one.
+    writeFile(m_dir / "tool.deb", "an older download");
+    writeFile(m_dir / "empty.txt");
+    writeFiles(m_dir.path(), { "partial.txt", "x.part.txt", "aria2", "part" });
+
+    Names planned;
+    for (const FileMoveOperation &operation : plan().operations)
+        planned.push_back(operation.sourceURL.filename().string());
+    std::sort(planned.begin(), planned.end());
+    EXPECT_EQ(
+        planned, (Names { "aria2", "empty.txt", "part", "partial.txt", "tool.deb", "x.part.txt" }));
+
+    EXPECT_EQ(organize().size(), 6u);
+    for (const std::string &name : inProgress)
+        EXPECT_EQ(readFile(m_dir / name), name);
+    EXPECT_TRUE(fs::is_regular_file(m_dir / "song.mp3"));
 }

@@ -144,3 +144,31 @@ TEST_F(SymlinkAndNameTest, NamesBeyondTheLengthLimitAreSkippedAndStay)
     EXPECT_EQ(readFile(m_dir / odd), odd);
     EXPECT_EQ(readFile(m_dir / "Others/QQQ/b.qqq"), "b.qqq");
 }
+
+TEST_F(SymlinkAndNameTest, SkipLinesAndDescriptionsShowControlCharactersEscaped)
+{
+    const std::string forged = "a\n[Tidyra] Skipped fake.jpg";
+    const std::string escape = "b\x1b[2J.jpg";
+    writeFiles(m_dir.path(), { forged, escape });
+    FileOrganizerService service; // the default reporter, which prints
+    const OrganizationPlan plan = service.buildPlan(m_dir.path());
+    writeFile(m_dir / "Images", "a plain file in the way");
+
+    testing::internal::CaptureStdout();
+    const auto executed = service.executePlan(plan);
+    const std::string printed = testing::internal::GetCapturedStdout();
+    EXPECT_TRUE(executed.empty());
+    EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 2) << printed;
+    EXPECT_THAT(printed, HasSubstr("[Tidyra] Skipped a\\n[Tidyra] Skipped fake.jpg: "));
+    EXPECT_THAT(printed, HasSubstr("[Tidyra] Skipped b\\x1B[2J.jpg: "));
+    EXPECT_EQ(printed.find('\x1b'), std::string::npos);
+    // The moves themselves stay byte-exact.
+    fs::remove(m_dir / "Images");
+    EXPECT_EQ(service.executePlan(plan).size(), 2u);
+    EXPECT_EQ(readFile(m_dir / "Images" / forged), forged);
+
+    const std::string description
+        = errorFrom([&] { service.buildPlan(m_dir / "gone\n\x1b]0;title\x07"); }).description();
+    EXPECT_THAT(description, HasSubstr("gone\\n\\x1B]0;title\\x07\": "));
+    EXPECT_EQ(description.find_first_of("\n\x1b\x07"), std::string::npos);
+}

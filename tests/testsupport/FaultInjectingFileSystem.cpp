@@ -53,27 +53,19 @@ int FaultInjectingFileSystem::intercept(Operation operation)
     return error;
 }
 
-int FaultInjectingFileSystem::listFolder(
-    const std::filesystem::path &folder, std::vector<DirectoryEntry> &entries)
-{
-    if (int error = intercept(Op::listFolder))
-        return error;
-    return m_inner->listFolder(folder, entries);
-}
-
-int FaultInjectingFileSystem::entryAt(const std::filesystem::path &path, EntryType &type)
-{
-    if (int error = intercept(Op::entryAt))
-        return error;
-    return m_inner->entryAt(path, type);
-}
-
 int FaultInjectingFileSystem::openFolder(
     const std::filesystem::path &folder, FileDescriptor &handle)
 {
     if (int error = intercept(Op::openFolder))
         return error;
     return m_inner->openFolder(folder, handle);
+}
+
+int FaultInjectingFileSystem::listFolder(int folder, std::vector<DirectoryEntry> &entries)
+{
+    if (int error = intercept(Op::listFolder))
+        return error;
+    return m_inner->listFolder(folder, entries);
 }
 
 int FaultInjectingFileSystem::openSubfolder(

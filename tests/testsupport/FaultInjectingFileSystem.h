@@ -13,9 +13,8 @@ class FaultInjectingFileSystem final : public FileSystem
 {
 public:
     enum class Operation {
-        listFolder,
-        entryAt,
         openFolder,
+        listFolder,
         openSubfolder,
         makeFolder,
         entryIn,
@@ -28,7 +27,7 @@ public:
         renameReplacing,
         createExclusive,
     };
-    static constexpr std::size_t operationCount = 14;
+    static constexpr std::size_t operationCount = 13;
 
     explicit FaultInjectingFileSystem(std::shared_ptr<FileSystem> inner = {});
 
@@ -42,10 +41,8 @@ public:
     int callCount(Operation operation) const;
     int totalCalls() const;
 
-    int listFolder(
-        const std::filesystem::path &folder, std::vector<DirectoryEntry> &entries) override;
-    int entryAt(const std::filesystem::path &path, EntryType &type) override;
     int openFolder(const std::filesystem::path &folder, FileDescriptor &handle) override;
+    int listFolder(int folder, std::vector<DirectoryEntry> &entries) override;
     int openSubfolder(int parent, const std::string &name, FileDescriptor &handle) override;
     int makeFolder(int parent, const std::string &name) override;
     int entryIn(int folder, const std::string &name, EntryType &type) override;

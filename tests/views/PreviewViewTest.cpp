@@ -57,6 +57,7 @@ private slots:
     void dismissingLeavesFilesAndStatusAlone();
     void applyingMovesTheFilesAndCloses_data();
     void applyingMovesTheFilesAndCloses();
+    void plainReturnAndSpaceNeverApply();
     void tidyFolderRaisesNoDialog();
     void largePlanUsesNoWidgetPerRow();
 };
@@ -76,7 +77,9 @@ void PreviewViewTest::previewRaisesTheDialogOverTheWindow()
     QCOMPARE(PreviewView::summaryText(1), QStringLiteral("1 file will be moved"));
     QCOMPARE(preview->cancelButton()->text(), QStringLiteral("Cancel"));
     QCOMPARE(preview->applyButton()->text(), QStringLiteral("Apply"));
-    QVERIFY(preview->applyButton()->isDefault());
+    // Neither button is the dialog's default: only Ctrl+Return applies.
+    for (QPushButton *button : { preview->applyButton(), preview->cancelButton() })
+        QVERIFY(!button->isDefault() && !button->autoDefault());
 
     // The icon-only close button is named for screen readers and reachable by keyboard.
     QToolButton *close = preview->closeButton();
@@ -189,6 +192,29 @@ void PreviewViewTest::applyingMovesTheFilesAndCloses()
     QVERIFY(!std::filesystem::exists(inbox / "a.jpg"));
     // The dialog is gone for good, not merely hidden.
     QTRY_VERIFY(preview.isNull());
+}
+
+void PreviewViewTest::plainReturnAndSpaceNeverApply()
+{
+    OpenPreview open;
+    QPointer<PreviewView> preview = open.preview();
+    QVERIFY(activate(preview));
+    // Where the focus starts, then on "Apply" itself and on a list.
+    for (QWidget *focused :
+        QList<QWidget *> { preview->focusWidget(), preview->applyButton(), preview->afterList() }) {
+        focused->setFocus();
+        for (const auto key : { Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Select })
+            QTest::keyClick(focused, key);
+        QVERIFY2(open.preview() == preview, qPrintable(focused->objectName()));
+        QVERIFY(preview->isVisible());
+    }
+    QCOMPARE(describeDifference(open.before, snapshotTree(open.fixture.inbox)), std::string());
+
+    // Ctrl+Return still applies, also from the focused button.
+    preview->applyButton()->setFocus();
+    QTest::keyClick(preview->applyButton(), Qt::Key_Return, Qt::ControlModifier);
+    QVERIFY(!open.preview());
+    QCOMPARE(open.viewModel->statusMessage(), QStringLiteral("6 files organized."));
 }
 
 void PreviewViewTest::tidyFolderRaisesNoDialog()
