@@ -26,7 +26,8 @@ MenuBarView::MenuBarView(FolderOrganizerViewModel *viewModel, QObject *parent)
     m_startAtLoginAction = m_menu->addAction(tr("Start at login"));
     m_startAtLoginAction->setCheckable(true);
     m_quitAction = m_menu->addAction(tr("Quit"));
-    m_quitAction->setShortcut(QKeySequence::Quit);
+    // Spelled out: not every platform theme binds QKeySequence::Quit (Windows has none).
+    m_quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     connect(m_organizeAction, &QAction::triggered, this, [this] {
         emit organizeTriggered();
