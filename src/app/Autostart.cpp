@@ -35,9 +35,9 @@ QString execArgument(const QString &argument)
 
 Autostart::Autostart(const QString &folder)
     : m_folder(folder.isEmpty()
-              ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                  + QStringLiteral("/autostart")
-              : folder)
+            ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                + QStringLiteral("/autostart")
+            : folder)
 { }
 
 QString Autostart::filePath() const

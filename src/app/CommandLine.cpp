@@ -40,17 +40,17 @@ std::optional<CommandLine> CommandLine::parse(int argc, char **argv, int &exitSt
                        "(Images, Documents, ... Others), with a preview first and an undo after.\n"
                        "Only one Tidyra runs per session: a second start brings its window "
                        "forward, and hands it FOLDER to select."));
-    const QCommandLineOption help(
-        { QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version(
-        { QStringLiteral("v"), QStringLiteral("version") }, QStringLiteral("Show the version and exit."));
+    const QCommandLineOption help({ QStringLiteral("h"), QStringLiteral("help") },
+        QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version({ QStringLiteral("v"), QStringLiteral("version") },
+        QStringLiteral("Show the version and exit."));
     const QCommandLineOption hidden(QStringLiteral("hidden"),
         QStringLiteral("Start in the system tray without showing the window (as at login)."));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(hidden);
-    parser.addPositionalArgument(
-        QStringLiteral("FOLDER"), QStringLiteral("The folder to select."), QStringLiteral("[FOLDER]"));
+    parser.addPositionalArgument(QStringLiteral("FOLDER"), QStringLiteral("The folder to select."),
+        QStringLiteral("[FOLDER]"));
 
     exitStatus = 0;
     if (!parser.parse(arguments)) {

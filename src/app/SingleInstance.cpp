@@ -27,8 +27,7 @@ bool peerIsSameUser(const QLocalSocket *socket)
 #ifdef SO_PEERCRED
     ucred credentials {};
     socklen_t size = sizeof credentials;
-    if (::getsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &credentials,
-            &size)
+    if (::getsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &credentials, &size)
         != 0)
         return false;
     return credentials.uid == ::getuid();
@@ -87,9 +86,8 @@ bool SingleInstance::handOver(const QString &folder)
     socket.connectToServer(m_socketPath);
     if (!socket.waitForConnected(connectTimeoutMs))
         return false;
-    const QByteArray request = folder.isEmpty()
-        ? raiseRequest
-        : openRequest + QFile::encodeName(folder).toBase64();
+    const QByteArray request
+        = folder.isEmpty() ? raiseRequest : openRequest + QFile::encodeName(folder).toBase64();
     socket.write(request + '\n');
     if (!socket.waitForBytesWritten(replyTimeoutMs))
         return false;

@@ -36,13 +36,12 @@ TidyraApp::TidyraApp(QObject *parent)
 {
     auto dialog = std::make_unique<FileDialogFolderChooser>();
     FileDialogFolderChooser *dialogChooser = dialog.get();
-    buildScenes(std::move(dialog), std::make_unique<QSettingsStore>(),
-        std::make_unique<SystemClock>());
+    buildScenes(
+        std::move(dialog), std::make_unique<QSettingsStore>(), std::make_unique<SystemClock>());
     // The view model exists before the window it asks over.
     dialogChooser->setParentWidget(m_window.get());
-    dialogChooser->setCurrentFolder([viewModel = m_viewModel] {
-        return viewModel->selectedFolderPath();
-    });
+    dialogChooser->setCurrentFolder(
+        [viewModel = m_viewModel] { return viewModel->selectedFolderPath(); });
 }
 
 TidyraApp::TidyraApp(std::unique_ptr<FolderChooser> chooser,
@@ -225,8 +224,8 @@ void TidyraApp::restoreGeometry()
     const QByteArray geometry = settings.value(geometryKey).toByteArray();
     if (!geometry.isEmpty())
         m_window->restoreGeometry(geometry);
-    connect(qApp, &QCoreApplication::aboutToQuit, this, &TidyraApp::saveGeometry,
-        Qt::UniqueConnection);
+    connect(
+        qApp, &QCoreApplication::aboutToQuit, this, &TidyraApp::saveGeometry, Qt::UniqueConnection);
 }
 
 void TidyraApp::saveGeometry()

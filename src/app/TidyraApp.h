@@ -59,8 +59,8 @@ signals:
     void notified(const QString &title, const QString &message);
 
 private:
-    void buildScenes(std::unique_ptr<FolderChooser> chooser, std::unique_ptr<SettingsStore> settings,
-        std::unique_ptr<Clock> clock);
+    void buildScenes(std::unique_ptr<FolderChooser> chooser,
+        std::unique_ptr<SettingsStore> settings, std::unique_ptr<Clock> clock);
     void addWindowShortcuts();
     bool watchForTray();
     void showTrayMenu();

@@ -10,8 +10,7 @@ namespace {
 const QString resourceFolder = QStringLiteral(":/i18n");
 
 // Installs a translator owned by the application when `load` finds its file.
-template<typename Load>
-bool installTranslator(Load load)
+template <typename Load> bool installTranslator(Load load)
 {
     auto *translator = new QTranslator(QCoreApplication::instance());
     if (load(*translator) && QCoreApplication::installTranslator(translator))
@@ -42,7 +41,8 @@ bool install(const QLocale &locale)
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     });
     return installTranslator([&locale](QTranslator &translator) {
-        return translator.load(locale, QStringLiteral("tidyra"), QStringLiteral("_"), resourceFolder);
+        return translator.load(
+            locale, QStringLiteral("tidyra"), QStringLiteral("_"), resourceFolder);
     });
 }
 

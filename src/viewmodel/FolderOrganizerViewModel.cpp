@@ -71,13 +71,13 @@ QString organizedStatus(int count, int skipped)
 
 QString organizedLogLine(int count, int skipped, const QString &folderName)
 {
-    const QString line
-        = FolderOrganizerViewModel::tr("Organized %n file(s) in %1", nullptr, count).arg(folderName);
+    const QString line = FolderOrganizerViewModel::tr("Organized %n file(s) in %1", nullptr, count)
+                             .arg(folderName);
     if (skipped == 0)
         return line;
     //: A log line, then how many files of that run were skipped
-    return FolderOrganizerViewModel::tr("%1, %2")
-        .arg(line, FolderOrganizerViewModel::tr("%n skipped", nullptr, skipped));
+    return FolderOrganizerViewModel::tr("%1, %2").arg(
+        line, FolderOrganizerViewModel::tr("%n skipped", nullptr, skipped));
 }
 
 } // namespace
@@ -230,8 +230,8 @@ void FolderOrganizerViewModel::applyPlan(const OrganizationPlan &plan)
     setCanUndo(true);
     setLastSkipped(std::exchange(m_runSkipped, {}));
     setStatusMessage(organizedStatus(count, skipped));
-    appendLog(organizedLogLine(
-        count, skipped, lastPathComponent(fromFileSystemPath(plan.folderURL))));
+    appendLog(
+        organizedLogLine(count, skipped, lastPathComponent(fromFileSystemPath(plan.folderURL))));
     setIsOrganizing(false);
     emit planApplied(count, skipped);
 }

@@ -16,7 +16,8 @@ namespace {
 QPushButton *makeCommandButton(
     const QString &text, const QString &symbol, bool prominent, QWidget *parent)
 {
-    QPushButton *button = prominent ? new ProminentButton(text, parent) : new QPushButton(text, parent);
+    QPushButton *button
+        = prominent ? new ProminentButton(text, parent) : new QPushButton(text, parent);
     const QColor tint = prominent ? button->palette().color(QPalette::ButtonText) : QColor();
     button->setIcon(Symbols::icon(symbol, tint));
     // The three commands share the row's width equally.

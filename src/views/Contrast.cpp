@@ -35,8 +35,9 @@ QColor backgroundFor(const QColor &background, const QColor &text, double minimu
     for (int step = 0; step <= 100 && ratio(candidate, text) < minimum; ++step) {
         const double lightness
             = std::clamp(hsl.lightnessF() + (darken ? -0.01 : 0.01) * step, 0.0, 1.0);
-        candidate = QColor::fromHslF(hsl.hslHueF(), hsl.hslSaturationF(), lightness,
-            background.alphaF()).toRgb();
+        candidate
+            = QColor::fromHslF(hsl.hslHueF(), hsl.hslSaturationF(), lightness, background.alphaF())
+                  .toRgb();
     }
     return candidate;
 }

@@ -43,14 +43,16 @@ void GermanTranslationTest::windowSpeaksGermanWithGermanPlurals()
     QTest::mouseClick(view.actionArea()->organizeButton(), Qt::LeftButton);
     QCOMPARE(viewModel->statusMessage(), QStringLiteral("1 Datei geordnet."));
     viewModel->undoLastOperation();
-    QCOMPARE(viewModel->statusMessage(), QStringLiteral("Rückgängig gemacht — 1 Datei zurückgelegt."));
+    QCOMPARE(
+        viewModel->statusMessage(), QStringLiteral("Rückgängig gemacht — 1 Datei zurückgelegt."));
     QCOMPARE(PreviewView::summaryText(3), QStringLiteral("3 Dateien werden verschoben"));
 
     // Qt's own texts (the file dialog's buttons) come from its German translation,
     // where the system has it.
-    if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath)
-            + QStringLiteral("/qtbase_de.qm")))
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    if (QFile::exists(
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm")))
+        QCOMPARE(
+            QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
 }
 
 QTEST_MAIN(GermanTranslationTest)

@@ -49,9 +49,8 @@ void SingleInstanceTest::secondClaimHandsOverAndMalformedRequestsAreIgnored()
 
     // The second launch blocks until the first answers, so it runs beside the event loop.
     const auto claimFromAnotherLaunch = [&socketPath](const QString &path) {
-        return std::async(std::launch::async, [socketPath, path] {
-            return SingleInstance(socketPath).claim(path);
-        });
+        return std::async(std::launch::async,
+            [socketPath, path] { return SingleInstance(socketPath).claim(path); });
     };
     auto second = claimFromAnotherLaunch(folder.path());
     QTRY_COMPARE(requests.size(), 1);
@@ -63,10 +62,11 @@ void SingleInstanceTest::secondClaimHandsOverAndMalformedRequestsAreIgnored()
     QCOMPARE(requests.takeFirst().first().toString(), QString());
 
     // Garbage, a relative or missing folder, bad base64, an endless line: all ignored.
-    const QByteArray missing = QFile::encodeName(folder.filePath(QStringLiteral("gone"))).toBase64();
-    for (const QByteArray &bytes : { QByteArray("hello\n"), QByteArray("open dG1w\n"),
-             "open " + missing + '\n', QByteArray("open !!!\n"), QByteArray("raise"),
-             QByteArray(70 * 1024, 'x') })
+    const QByteArray missing
+        = QFile::encodeName(folder.filePath(QStringLiteral("gone"))).toBase64();
+    for (const QByteArray &bytes :
+        { QByteArray("hello\n"), QByteArray("open dG1w\n"), "open " + missing + '\n',
+            QByteArray("open !!!\n"), QByteArray("raise"), QByteArray(70 * 1024, 'x') })
         sendRaw(socketPath, bytes);
     QTest::qWait(200);
     QCOMPARE(requests.size(), 0);
@@ -91,7 +91,8 @@ void SingleInstanceTest::twoLaunchesMakeOneInstance()
         environment.insert(QString::fromLatin1(name), path);
     }
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    const QString socketPath = home.filePath(QStringLiteral("XDG_RUNTIME_DIR/io.github.tidyra.Tidyra.socket"));
+    const QString socketPath
+        = home.filePath(QStringLiteral("XDG_RUNTIME_DIR/io.github.tidyra.Tidyra.socket"));
 
     QProcess first;
     first.setProcessEnvironment(environment);
@@ -107,9 +108,11 @@ void SingleInstanceTest::twoLaunchesMakeOneInstance()
     QCOMPARE(second.exitCode(), 0);
 
     // The running one selected the folder, and remembered it as a choice.
-    const QString settingsFile = home.filePath(QStringLiteral("XDG_CONFIG_HOME/Tidyra/Tidyra.conf"));
-    QTRY_COMPARE_WITH_TIMEOUT(
-        QSettings(settingsFile, QSettings::IniFormat).value(QStringLiteral("lastFolderPath")).toString(),
+    const QString settingsFile
+        = home.filePath(QStringLiteral("XDG_CONFIG_HOME/Tidyra/Tidyra.conf"));
+    QTRY_COMPARE_WITH_TIMEOUT(QSettings(settingsFile, QSettings::IniFormat)
+                                  .value(QStringLiteral("lastFolderPath"))
+                                  .toString(),
         folder.path(), 10000);
     QCOMPARE(first.state(), QProcess::Running);
 

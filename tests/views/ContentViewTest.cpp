@@ -37,7 +37,8 @@ QString shown(const ContentView &view)
 }
 
 const QString noFolder = QStringLiteral(
-    "No Folder Selected, Choose a folder to organize | &Select Folder, &Preview (off), &Organize Now "
+    "No Folder Selected, Choose a folder to organize | &Select Folder, &Preview (off), &Organize "
+    "Now "
     "(off), &Undo (off) | info: Select a folder to get started. | No activity yet");
 
 } // namespace
@@ -87,14 +88,16 @@ void ContentViewTest::aRunFollowsTheStateTable()
     ContentView view(viewModel.get());
     const QString header = QStringLiteral("Inbox, ") + fixture.inboxPath();
     const QString ready = header
-        + QStringLiteral(" | &Change, &Preview, &Organize Now, &Undo (off) | info: Ready — Inbox | No "
-                         "activity yet");
+        + QStringLiteral(
+            " | &Change, &Preview, &Organize Now, &Undo (off) | info: Ready — Inbox | No "
+            "activity yet");
     QCOMPARE(shown(view), ready);
 
     QTest::mouseClick(view.actionArea()->organizeButton(), Qt::LeftButton);
     const QString organized = QStringLiteral("[10:30] Organized 1 file in Inbox");
     QCOMPARE(shown(view),
-        header + " | &Change, &Preview, &Organize Now, &Undo | info: 1 file organized. | " + organized);
+        header + " | &Change, &Preview, &Organize Now, &Undo | info: 1 file organized. | "
+            + organized);
 
     // While files move all three commands are off, Undo too, and the spinner turns.
     QStringList during;
@@ -108,8 +111,8 @@ void ContentViewTest::aRunFollowsTheStateTable()
               "organized. | "
             + organized);
     QCOMPARE(shown(view),
-        header + " | &Change, &Preview, &Organize Now, &Undo | info: 1 file organized. | " + organized
-            + " / " + organized);
+        header + " | &Change, &Preview, &Organize Now, &Undo | info: 1 file organized. | "
+            + organized + " / " + organized);
 
     QTest::mouseClick(view.actionArea()->undoButton(), Qt::LeftButton);
     QVERIFY(std::filesystem::exists(fixture.inbox / "letter.pdf"));

@@ -1,7 +1,7 @@
 #include "PreviewView.h"
 #include "ActionArea.h"
-#include "ContentView.h"
 #include "AfterTreeModel.h"
+#include "ContentView.h"
 #include "PlainListView.h"
 #include "PlainTreeView.h"
 #include "StyledLabel.h"
@@ -85,8 +85,7 @@ void PreviewViewTest::previewRaisesTheDialogOverTheWindow()
     QVERIFY(!close->icon().isNull());
     QCOMPARE(close->accessibleName(), QStringLiteral("Close"));
     QCOMPARE(close->toolTip(), QStringLiteral("Close"));
-    for (QWidget *control :
-        QList<QWidget *> { close, preview->beforeList(), preview->afterList() })
+    for (QWidget *control : QList<QWidget *> { close, preview->beforeList(), preview->afterList() })
         QVERIFY(control->focusPolicy() & Qt::TabFocus);
 }
 

@@ -1,11 +1,11 @@
 #include "TidyraApp.h"
 #include "ActionArea.h"
 #include "AppDelegate.h"
+#include "Autostart.h"
 #include "ContentView.h"
 #include "FolderHeader.h"
 #include "MenuBarView.h"
 #include "PreviewView.h"
-#include "Autostart.h"
 #include "ViewTestSupport.h"
 
 #include <QAction>
@@ -182,11 +182,13 @@ void TidyraAppTest::startAtLoginWritesTheAutostartEntry()
     QVERIFY(!startAtLogin->isChecked());
 
     startAtLogin->trigger();
-    const QString entryPath = config.path() + QStringLiteral("/autostart/io.github.tidyra.Tidyra.desktop");
+    const QString entryPath
+        = config.path() + QStringLiteral("/autostart/io.github.tidyra.Tidyra.desktop");
     QFile entry(entryPath);
     QVERIFY(entry.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(entry.readAll());
-    QVERIFY2(text.startsWith(QStringLiteral("[Desktop Entry]\nType=Application\n")), qPrintable(text));
+    QVERIFY2(
+        text.startsWith(QStringLiteral("[Desktop Entry]\nType=Application\n")), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("\nExec=") + QCoreApplication::applicationFilePath()
                  + QStringLiteral(" --hidden\n")),
         qPrintable(text));
@@ -197,8 +199,8 @@ void TidyraAppTest::startAtLoginWritesTheAutostartEntry()
     QVERIFY(!QFile::exists(entryPath));
 
     // A path with blanks and quotes is quoted as desktop entries want.
-    QVERIFY(Autostart::entryText(QStringLiteral("/opt/My Apps/ti\"dy")).contains(
-        QStringLiteral("Exec=\"/opt/My Apps/ti\\\\\"dy\" --hidden\n")));
+    QVERIFY(Autostart::entryText(QStringLiteral("/opt/My Apps/ti\"dy"))
+                .contains(QStringLiteral("Exec=\"/opt/My Apps/ti\\\\\"dy\" --hidden\n")));
 
     // Where the folder cannot be made, the mark goes off again and the user is told.
     QDir(config.path()).rmdir(QStringLiteral("autostart"));

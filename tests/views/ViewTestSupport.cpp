@@ -53,8 +53,9 @@ void appendIndentedLines(
         // The drawn indentation must be the tree's depth, or eyes and ears disagree.
         const int indent = index.data(PreviewRoles::indent).toInt();
         const QString text = index.data(Qt::DisplayRole).toString();
-        lines << (indent == depth ? QString(2 * indent, QLatin1Char(' ')) + text
-                                  : QStringLiteral("depth %1, indent %2: %3").arg(depth).arg(indent).arg(text));
+        lines << (indent == depth
+                ? QString(2 * indent, QLatin1Char(' ')) + text
+                : QStringLiteral("depth %1, indent %2: %3").arg(depth).arg(indent).arg(text));
         if (index.parent() != parent || index.row() != row)
             lines << QStringLiteral("bad parent or row: ") + text;
         appendIndentedLines(model, index, depth + 1, lines);
