@@ -1,20 +1,26 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Tidyra needs, only those that are missing.
-# Usage: scripts/setup.sh [build|test|gui]
-#   build: compilers and libraries for the engine, the terminal front end and the app
-#   test:  build + what the tests need
-#   gui:   build + what running the app under a plain X server needs
+# Usage: scripts/setup.sh [build|test|gui|package]
+#   build:   compilers, libraries and the translation tools for the engine, the terminal
+#            front end and the app
+#   test:    build + what the tests need (the desktop-entry and AppStream validators too)
+#   gui:     build + what running the app needs (X11 and Wayland plugins, Qt's own
+#            translations)
+#   package: build + what `cpack -G DEB` needs
 set -euo pipefail
 
 mode=${1:-build}
 packages=(cmake ninja-build g++ pkg-config libicu-dev nlohmann-json3-dev libcli11-dev
-          qt6-base-dev qt6-svg-dev libgl-dev)
+          qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev)
 case "$mode" in
   # A font, so that offscreen widget tests and screenshots measure real text.
-  test) packages+=(libgtest-dev fonts-dejavu-core) ;;
-  gui) packages+=(qt6-qpa-plugins libqt6svg6 fonts-dejavu-core) ;;
+  test) packages+=(libgtest-dev fonts-dejavu-core appstream desktop-file-utils
+                   qt6-translations-l10n) ;;
+  gui) packages+=(qt6-qpa-plugins qt6-wayland libqt6svg6 qt6-translations-l10n
+                  fonts-dejavu-core) ;;
+  package) packages+=(dpkg-dev file) ;;
   build) ;;
-  *) echo "usage: $0 [build|test|gui]" >&2; exit 2 ;;
+  *) echo "usage: $0 [build|test|gui|package]" >&2; exit 2 ;;
 esac
 
 missing=()

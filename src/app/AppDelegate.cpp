@@ -23,5 +23,6 @@ void AppDelegate::applicationDidFinishLaunching()
 QIcon AppDelegate::applicationIcon()
 {
     registerAppResources();
-    return QIcon::fromTheme(QStringLiteral("tidyra"), QIcon(QStringLiteral(":/app/tidyra.svg")));
+    return QIcon::fromTheme(
+        QStringLiteral("io.github.tidyra.Tidyra"), QIcon(QStringLiteral(":/app/tidyra.svg")));
 }

@@ -8,6 +8,6 @@ class AppDelegate
 {
 public:
     static void applicationDidFinishLaunching();
-    // The installed theme icon "tidyra", else the copy built into the program.
+    // The installed theme icon "io.github.tidyra.Tidyra", else the copy built into the program.
     static QIcon applicationIcon();
 };

@@ -1,6 +1,8 @@
 // Renders the main window and the preview dialog of a sample folder to PNG files:
-//   tidyra-screenshots FOLDER OUTPUT_DIR
+//   tidyra-screenshots FOLDER OUTPUT_DIR [de|dark]
 // FOLDER should hold a few loose files; it is organized, put back, and previewed.
+// "de" renders only the main window, in German, as main-window-de.png; "dark" only the
+// main window with a dark palette, as main-window-dark.png.
 
 #include "AppDelegate.h"
 #include "ContentView.h"
@@ -10,10 +12,14 @@
 #include "MemorySettingsStore.h"
 #include "PreviewView.h"
 #include "TidyraApp.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QMainWindow>
+#include <QPalette>
+#include <QStyle>
 #include <QTextStream>
 
 #include <cstdio>
@@ -34,6 +40,35 @@ bool save(QWidget *widget, const QString &path)
     return saved;
 }
 
+// A dark palette as dark desktop themes have it, with a light accent on dark grey.
+QPalette darkPalette()
+{
+    QPalette palette;
+    const QColor window(0x2b, 0x2b, 0x2e);
+    const QColor base(0x1f, 0x1f, 0x22);
+    const QColor text(0xe8, 0xe8, 0xea);
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::AlternateBase, window);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3e));
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::Highlight, QColor(0x4a, 0x9e, 0xff));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::ToolTipBase, base);
+    palette.setColor(QPalette::ToolTipText, text);
+    palette.setColor(QPalette::Light, QColor(0x4a, 0x4a, 0x4e));
+    palette.setColor(QPalette::Midlight, QColor(0x40, 0x40, 0x44));
+    palette.setColor(QPalette::Mid, QColor(0x30, 0x30, 0x33));
+    palette.setColor(QPalette::Dark, QColor(0x18, 0x18, 0x1a));
+    palette.setColor(QPalette::Shadow, Qt::black);
+    for (const auto role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText })
+        palette.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x86));
+    palette.setColor(QPalette::Disabled, QPalette::Button, QColor(0x33, 0x33, 0x36));
+    return palette;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -41,12 +76,17 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tidyra"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tidyra"));
-    if (argc != 3) {
-        std::fputs("usage: tidyra-screenshots FOLDER OUTPUT_DIR\n", stderr);
+    const QString variant = argc == 4 ? QString::fromLocal8Bit(argv[3]) : QString();
+    if ((argc != 3 && argc != 4) || (argc == 4 && variant != u"de" && variant != u"dark")) {
+        std::fputs("usage: tidyra-screenshots FOLDER OUTPUT_DIR [de|dark]\n", stderr);
         return 2;
     }
     const QString folder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     const QDir output(QString::fromLocal8Bit(argv[2]));
+    if (variant == u"de")
+        Translations::install(QLocale(QLocale::German, QLocale::Germany));
+    if (variant == u"dark")
+        QApplication::setPalette(darkPalette());
     AppDelegate::applicationDidFinishLaunching();
 
     TidyraApp tidyra(std::make_unique<NoFolderChooser>(),
@@ -60,8 +100,13 @@ int main(int argc, char *argv[])
     viewModel->organizeNow();
     viewModel->undoLastOperation();
     viewModel->organizeNow();
-    bool ok = save(tidyra.mainWindow(), output.filePath(QStringLiteral("main-window.png")));
+    const QString mainWindowFile = variant.isEmpty()
+        ? QStringLiteral("main-window.png")
+        : QStringLiteral("main-window-%1.png").arg(variant);
+    bool ok = save(tidyra.mainWindow(), output.filePath(mainWindowFile));
     viewModel->undoLastOperation();
+    if (!variant.isEmpty())
+        return ok ? 0 : 1;
 
     viewModel->generatePreview();
     PreviewView *preview = tidyra.contentView()->previewView();

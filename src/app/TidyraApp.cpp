@@ -3,57 +3,137 @@
 #include "ContentView.h"
 #include "FileDialogFolderChooser.h"
 #include "FolderOrganizerViewModel.h"
+#include "HandedFolderChooser.h"
 #include "MenuBarView.h"
 #include "QSettingsStore.h"
 #include "Symbols.h"
 #include "SystemClock.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCursor>
 #include <QMainWindow>
 #include <QMenu>
+#include <QSettings>
 #include <QSystemTrayIcon>
+
+#include <utility>
+
+namespace {
+
+const QString geometryKey = QStringLiteral("windowGeometry");
+// How often a missing tray is looked for, and how long a hidden start waits for one.
+constexpr int trayWatchIntervalMs = 2000;
+constexpr int hiddenStartPatienceMs = 15000;
+constexpr int notificationMs = 8000;
+
+} // namespace
 
 TidyraApp::TidyraApp(QObject *parent)
     : QObject(parent)
+    , m_remembersGeometry(true)
 {
-    auto chooser = std::make_unique<FileDialogFolderChooser>();
-    FileDialogFolderChooser *dialogChooser = chooser.get();
-    m_viewModel = new FolderOrganizerViewModel(std::move(chooser),
-        std::make_unique<QSettingsStore>(), std::make_unique<SystemClock>(), {}, this);
-    buildScenes();
+    auto dialog = std::make_unique<FileDialogFolderChooser>();
+    FileDialogFolderChooser *dialogChooser = dialog.get();
+    buildScenes(
+        std::move(dialog), std::make_unique<QSettingsStore>(), std::make_unique<SystemClock>());
     // The view model exists before the window it asks over.
     dialogChooser->setParentWidget(m_window.get());
+    dialogChooser->setCurrentFolder(
+        [viewModel = m_viewModel] { return viewModel->selectedFolderPath(); });
 }
 
 TidyraApp::TidyraApp(std::unique_ptr<FolderChooser> chooser,
     std::unique_ptr<SettingsStore> settings, std::unique_ptr<Clock> clock, QObject *parent)
     : QObject(parent)
-    , m_viewModel(new FolderOrganizerViewModel(
-          std::move(chooser), std::move(settings), std::move(clock), {}, this))
 {
-    buildScenes();
+    buildScenes(std::move(chooser), std::move(settings), std::move(clock));
 }
 
 // The window goes first: its views still hold the view model, which is a child of this.
 TidyraApp::~TidyraApp() = default;
 
-void TidyraApp::buildScenes()
+void TidyraApp::buildScenes(std::unique_ptr<FolderChooser> chooser,
+    std::unique_ptr<SettingsStore> settings, std::unique_ptr<Clock> clock)
 {
+    auto handed = std::make_unique<HandedFolderChooser>(std::move(chooser));
+    m_chooser = handed.get();
+    m_viewModel = new FolderOrganizerViewModel(
+        std::move(handed), std::move(settings), std::move(clock), {}, this);
+
     m_window = std::make_unique<QMainWindow>();
     m_window->setObjectName(QStringLiteral("mainWindow"));
+    m_window->setAccessibleName(tr("Tidyra"));
+    m_window->setAccessibleDescription(tr("Sorts the files of a folder into category folders"));
     m_contentView = new ContentView(m_viewModel, m_window.get());
     m_window->setCentralWidget(m_contentView);
     m_window->resize(520, 540);
+    m_window->installEventFilter(this);
 
     m_menuBarView = new MenuBarView(m_viewModel, this);
+    addWindowShortcuts();
+
+    QAction *startAtLogin = m_menuBarView->startAtLoginAction();
+    startAtLogin->setChecked(m_autostart.isEnabled());
+    connect(startAtLogin, &QAction::toggled, this, &TidyraApp::setStartAtLogin);
+
+    // A tray run tells its outcome: the counts once the plan ran, else the status
+    // (nothing to organize, an error) once the run is over.
+    connect(m_menuBarView, &MenuBarView::organizeTriggered, this, [this] { m_trayRun = true; });
+    connect(m_viewModel, &FolderOrganizerViewModel::planApplied, this,
+        [this](int organized, int skipped) {
+            if (!std::exchange(m_trayRun, false))
+                return;
+            notify(runNotificationText(organized, skipped, m_viewModel->selectedFolderName()),
+                skipped > 0);
+        });
+    connect(m_menuBarView->organizeAction(), &QAction::triggered, this, &TidyraApp::settleTrayRun);
+    connect(m_viewModel, &FolderOrganizerViewModel::isOrganizingChanged, this,
+        &TidyraApp::settleTrayRun, Qt::QueuedConnection);
+
+    m_trayWatch.setInterval(trayWatchIntervalMs);
+    connect(&m_trayWatch, &QTimer::timeout, this, [this] {
+        if (watchForTray())
+            m_trayWatch.stop();
+    });
 }
 
-void TidyraApp::start()
+void TidyraApp::addWindowShortcuts()
 {
-    m_window->show();
+    auto *choose = new QAction(tr("Choose Folder…"), m_window.get());
+    choose->setShortcut(QKeySequence::Open);
+    connect(choose, &QAction::triggered, m_viewModel, &FolderOrganizerViewModel::chooseFolder);
+    m_window->addAction(choose);
+    // The tray menu's own "Quit", so Ctrl+Q in the window does what the menu does.
+    m_window->addAction(m_menuBarView->quitAction());
+}
+
+void TidyraApp::start(bool hidden)
+{
+    restoreGeometry();
+    const bool hasTray = watchForTray();
+    if (!hidden)
+        m_window->show();
+    if (hasTray)
+        return;
+    // The window is the application, and closing it quits, until a tray turns up. At
+    // login the panel may come a little after Tidyra; without one, the window shows.
+    m_trayWatch.start();
+    if (hidden) {
+        QTimer::singleShot(hiddenStartPatienceMs, this, [this] {
+            if (!m_tray)
+                m_window->show();
+        });
+    }
+}
+
+bool TidyraApp::watchForTray()
+{
+    if (m_tray)
+        return true;
     if (!QSystemTrayIcon::isSystemTrayAvailable())
-        return; // the window is the application, and closing it quits
+        return false;
 
     m_tray = new QSystemTrayIcon(this);
     m_tray->setIcon(Symbols::icon(
@@ -65,8 +145,10 @@ void TidyraApp::start()
             if (reason == QSystemTrayIcon::Trigger)
                 showTrayMenu();
         });
+    connect(m_tray, &QSystemTrayIcon::messageClicked, this, [] { MenuBarView::showMainWindow(); });
     m_tray->show();
     QApplication::setQuitOnLastWindowClosed(false);
+    return true;
 }
 
 void TidyraApp::showTrayMenu()
@@ -74,4 +156,82 @@ void TidyraApp::showTrayMenu()
     // Many trays open the context menu only on a right click; a left click drops it too.
     const QRect iconArea = m_tray->geometry();
     m_menuBarView->menu()->popup(iconArea.isValid() ? iconArea.bottomLeft() : QCursor::pos());
+}
+
+bool TidyraApp::activate(const QString &folder)
+{
+    MenuBarView::showMainWindow();
+    if (folder.isEmpty())
+        return true;
+    // A dialog (the folder chooser, the preview) or a run has the user's attention.
+    if (m_viewModel->isShowingPreview() || m_viewModel->isOrganizing() || m_chooser->isAsking())
+        return false;
+    if (!m_chooser->hand(folder))
+        return false;
+    m_viewModel->chooseFolder();
+    return true;
+}
+
+QString TidyraApp::runNotificationText(int organized, int skipped, const QString &folderName)
+{
+    if (skipped == 0)
+        return tr("%n file(s) organized in %1.", nullptr, organized).arg(folderName);
+    return tr("%n file(s) organized in %1, %2.", nullptr, organized)
+        .arg(folderName, tr("%n skipped", nullptr, skipped));
+}
+
+void TidyraApp::notify(const QString &message, bool isWarning)
+{
+    const QString title = QStringLiteral("Tidyra");
+    if (m_tray) {
+        m_tray->showMessage(title, message,
+            isWarning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information, notificationMs);
+    }
+    emit notified(title, message);
+}
+
+void TidyraApp::settleTrayRun()
+{
+    // Still running (on a worker), or already told through planApplied.
+    if (!m_trayRun || m_viewModel->isOrganizing())
+        return;
+    m_trayRun = false;
+    notify(m_viewModel->statusMessage());
+}
+
+void TidyraApp::setStartAtLogin(bool enabled)
+{
+    const QString failure = m_autostart.setEnabled(enabled);
+    if (failure.isEmpty())
+        return;
+    const QSignalBlocker blocker(m_menuBarView->startAtLoginAction());
+    m_menuBarView->startAtLoginAction()->setChecked(m_autostart.isEnabled());
+    notify(failure, true);
+}
+
+bool TidyraApp::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_window.get() && event->type() == QEvent::Close)
+        saveGeometry();
+    return QObject::eventFilter(watched, event);
+}
+
+void TidyraApp::restoreGeometry()
+{
+    if (!m_remembersGeometry)
+        return;
+    const QSettings settings(QStringLiteral("Tidyra"), QStringLiteral("Tidyra"));
+    const QByteArray geometry = settings.value(geometryKey).toByteArray();
+    if (!geometry.isEmpty())
+        m_window->restoreGeometry(geometry);
+    connect(
+        qApp, &QCoreApplication::aboutToQuit, this, &TidyraApp::saveGeometry, Qt::UniqueConnection);
+}
+
+void TidyraApp::saveGeometry()
+{
+    if (!m_remembersGeometry || !m_window->isVisible())
+        return;
+    QSettings settings(QStringLiteral("Tidyra"), QStringLiteral("Tidyra"));
+    settings.setValue(geometryKey, m_window->saveGeometry());
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "Autostart.h"
+
 #include <QObject>
+#include <QTimer>
 
 #include <memory>
 
@@ -8,6 +11,7 @@ class Clock;
 class ContentView;
 class FolderChooser;
 class FolderOrganizerViewModel;
+class HandedFolderChooser;
 class MenuBarView;
 class QMainWindow;
 class QSystemTrayIcon;
@@ -15,21 +19,32 @@ class SettingsStore;
 
 // The application: one view model, shared by the main window and the tray icon's menu.
 // With a system tray, closing the window leaves Tidyra in the tray; without one, the
-// window is the whole application and closing it quits.
+// window is the whole application and closing it quits. A tray that appears later (a
+// panel that starts after Tidyra at login) is taken up when it comes.
 class TidyraApp : public QObject
 {
     Q_OBJECT
 
 public:
-    // With the desktop's folder dialog, the user's settings file and the system clock.
+    // With the desktop's folder dialog, the user's settings file and the system clock;
+    // remembers the window's place and size.
     explicit TidyraApp(QObject *parent = nullptr);
-    // With the given ports (tests, screenshots).
+    // With the given ports (tests, screenshots); the window's geometry is not stored.
     TidyraApp(std::unique_ptr<FolderChooser> chooser, std::unique_ptr<SettingsStore> settings,
         std::unique_ptr<Clock> clock, QObject *parent = nullptr);
     ~TidyraApp() override;
 
-    // Shows the main window and, where there is a tray, the tray icon.
-    void start();
+    // Shows the main window, unless `hidden` and a tray turns up to hold Tidyra instead,
+    // and the tray icon where there is a tray.
+    void start(bool hidden = false);
+
+    // Brings the window forward and, given a folder, selects it as if the user had chosen
+    // it (nothing runs). The folder is passed over while the user is busy with a dialog
+    // or a run. False when it was passed over.
+    bool activate(const QString &folder = {});
+
+    // "N files organized in FOLDER." with ", M skipped" when files were skipped.
+    static QString runNotificationText(int organized, int skipped, const QString &folderName);
 
     FolderOrganizerViewModel *viewModel() const { return m_viewModel; }
     QMainWindow *mainWindow() const { return m_window.get(); }
@@ -37,14 +52,34 @@ public:
     MenuBarView *menuBarView() const { return m_menuBarView; }
     // Null where the desktop has no system tray.
     QSystemTrayIcon *trayIcon() const { return m_tray; }
+    Autostart &autostart() { return m_autostart; }
+
+signals:
+    // A desktop notification went out (through the tray, where there is one).
+    void notified(const QString &title, const QString &message);
 
 private:
-    void buildScenes();
+    void buildScenes(std::unique_ptr<FolderChooser> chooser,
+        std::unique_ptr<SettingsStore> settings, std::unique_ptr<Clock> clock);
+    void addWindowShortcuts();
+    bool watchForTray();
     void showTrayMenu();
+    void notify(const QString &message, bool isWarning = false);
+    void settleTrayRun();
+    void setStartAtLogin(bool enabled);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void restoreGeometry();
+    void saveGeometry();
 
-    FolderOrganizerViewModel *m_viewModel;
+    FolderOrganizerViewModel *m_viewModel = nullptr;
+    HandedFolderChooser *m_chooser = nullptr;
     std::unique_ptr<QMainWindow> m_window;
     ContentView *m_contentView = nullptr;
     MenuBarView *m_menuBarView = nullptr;
     QSystemTrayIcon *m_tray = nullptr;
+    QTimer m_trayWatch;
+    Autostart m_autostart;
+    bool m_remembersGeometry = false;
+    // An "Organize Now" from the tray is under way; its outcome becomes a notification.
+    bool m_trayRun = false;
 };

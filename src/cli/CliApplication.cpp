@@ -103,6 +103,16 @@ int run(int argc, char **argv)
     std::string undoFolder;
     undo->add_option("FOLDER", undoFolder, "The folder whose last run to undo")->type_name("");
 
+    // A first word that is not an option and names no command is a mistyped command,
+    // which CLI11 would only report as a missing one.
+    const auto isCommand = [&](const std::string &word) {
+        return preview->check_name(word) || organize->check_name(word) || undo->check_name(word);
+    };
+    if (argc > 1 && argv[1][0] != '-' && !isCommand(argv[1])) {
+        std::cerr << "Error: unknown command \"" << argv[1] << "\"\n\n" << app.help();
+        return static_cast<int>(ExitStatus::usage);
+    }
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError &error) {

@@ -1,11 +1,22 @@
 #include "FolderOrganizerViewModel.h"
 
 #include "Text.h"
+#include "Translations.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
+#include <cstdio>
 #include <exception>
 #include <utility>
+
+// Counts are written with %n, so even English needs its plural forms ("1 file", "2
+// files"); they are in place before anything is translated.
+static void installPluralForms()
+{
+    Translations::installPluralForms();
+}
+Q_COREAPP_STARTUP_FUNCTION(installPluralForms)
 
 namespace {
 
@@ -38,9 +49,35 @@ QString describe(const std::exception &error)
     return QString::fromUtf8(error.what());
 }
 
-QString fileCount(std::size_t count)
+// A file name fit for one line: invalid UTF-8 and control characters (a newline in a
+// name would forge a line) become U+FFFD.
+QString displayName(const std::string &name)
 {
-    return QString::fromStdString(Text::fileCount(count));
+    QString text = QString::fromStdString(Text::displayText(name));
+    for (QChar &c : text) {
+        if (c.category() == QChar::Other_Control)
+            c = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
+QString organizedStatus(int count, int skipped)
+{
+    if (skipped == 0)
+        return FolderOrganizerViewModel::tr("%n file(s) organized.", nullptr, count);
+    return FolderOrganizerViewModel::tr("%n file(s) organized, %1.", nullptr, count)
+        .arg(FolderOrganizerViewModel::tr("%n skipped", nullptr, skipped));
+}
+
+QString organizedLogLine(int count, int skipped, const QString &folderName)
+{
+    const QString line = FolderOrganizerViewModel::tr("Organized %n file(s) in %1", nullptr, count)
+                             .arg(folderName);
+    if (skipped == 0)
+        return line;
+    //: A log line, then how many files of that run were skipped
+    return FolderOrganizerViewModel::tr("%1, %2").arg(
+        line, FolderOrganizerViewModel::tr("%n skipped", nullptr, skipped));
 }
 
 } // namespace
@@ -55,6 +92,9 @@ FolderOrganizerViewModel::FolderOrganizerViewModel(std::unique_ptr<FolderChooser
     , m_statusMessage(tr("Select a folder to get started."))
     , m_organizer(std::move(fileSystem))
 {
+    m_organizer.setSkipReporter([this](const std::string &name, const std::string &description) {
+        reportSkipped(name, description);
+    });
     // The folder is taken as stored, even if it is gone by now: the first scan tells.
     const QString stored = m_settings->stringValue(lastFolderPathKey);
     if (stored.isEmpty())
@@ -96,6 +136,7 @@ void FolderOrganizerViewModel::chooseFolder()
     // The folder's own last run, wherever it was made, is what Undo offers.
     refreshCanUndo();
     setActivityLog({});
+    setLastSkipped({});
 }
 
 std::optional<OrganizationPlan> FolderOrganizerViewModel::scanSelectedFolder()
@@ -167,10 +208,11 @@ void FolderOrganizerViewModel::undoLastOperation()
     if (report.nothingToUndo)
         return;
 
+    const int restored = int(report.restored);
     const QString message = report.notRestored.empty()
-        ? tr("Undo complete — %1 restored.").arg(fileCount(report.restored))
-        : tr("Undo incomplete — %1 restored, %2 could not be restored.")
-              .arg(fileCount(report.restored), fileCount(report.notRestored.size()));
+        ? tr("Undo complete — %n file(s) restored.", nullptr, restored)
+        : tr("Undo incomplete — %n file(s) restored, %1 could not be restored.", nullptr, restored)
+              .arg(tr("%n file(s)", nullptr, int(report.notRestored.size())));
     setStatusMessage(message);
     appendLog(message);
 }
@@ -185,6 +227,7 @@ void FolderOrganizerViewModel::applyPlan(const OrganizationPlan &plan)
 {
     setIsOrganizing(true);
     RunReport report;
+    m_runSkipped.clear();
     try {
         report = m_undoService.organize(m_organizer, plan);
     } catch (const std::exception &error) {
@@ -195,15 +238,17 @@ void FolderOrganizerViewModel::applyPlan(const OrganizationPlan &plan)
     }
 
     refreshCanUndo();
-    if (!report.stoppedBy.empty()) {
+    const int count = int(report.moved);
+    const int skipped = int(m_runSkipped.size());
+    setLastSkipped(std::exchange(m_runSkipped, {}));
+    if (!report.stoppedBy.empty())
         setStatusMessage(tr("Error: %1").arg(QString::fromStdString(report.stoppedBy)));
-    } else {
-        setStatusMessage(tr("%1 organized.").arg(fileCount(report.moved)));
-    }
-    appendLog(tr("Organized %1 in %2")
-                  .arg(fileCount(report.moved),
-                      lastPathComponent(fromFileSystemPath(plan.folderURL))));
+    else
+        setStatusMessage(organizedStatus(count, skipped));
+    appendLog(
+        organizedLogLine(count, skipped, lastPathComponent(fromFileSystemPath(plan.folderURL))));
     setIsOrganizing(false);
+    emit planApplied(count, skipped);
 }
 
 void FolderOrganizerViewModel::appendLog(const QString &message)
@@ -213,6 +258,18 @@ void FolderOrganizerViewModel::appendLog(const QString &message)
     if (log.size() > maxLogEntries)
         log.resize(maxLogEntries);
     setActivityLog(log);
+}
+
+void FolderOrganizerViewModel::reportSkipped(
+    const std::string &name, const std::string &description)
+{
+    // The description names the file too, so it is made fit for one line as well.
+    const QString entry = displayName(name) + QLatin1String(": ") + displayName(description);
+    m_runSkipped.append(entry);
+    // The console line stays for those who start Tidyra from a terminal.
+    const QByteArray line = "[Tidyra] Skipped " + entry.toUtf8() + '\n';
+    std::fwrite(line.constData(), 1, std::size_t(line.size()), stdout);
+    std::fflush(stdout);
 }
 
 void FolderOrganizerViewModel::setSelectedFolderURL(const QUrl &url)
@@ -260,4 +317,12 @@ void FolderOrganizerViewModel::setActivityLog(const QStringList &log)
         return;
     m_activityLog = log;
     emit activityLogChanged();
+}
+
+void FolderOrganizerViewModel::setLastSkipped(const QStringList &skipped)
+{
+    if (m_lastSkipped == skipped)
+        return;
+    m_lastSkipped = skipped;
+    emit lastSkippedChanged();
 }

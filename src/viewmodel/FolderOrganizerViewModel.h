@@ -32,6 +32,7 @@ class FolderOrganizerViewModel : public QObject
     Q_PROPERTY(bool canUndo READ canUndo NOTIFY canUndoChanged)
     Q_PROPERTY(bool isOrganizing READ isOrganizing NOTIFY isOrganizingChanged)
     Q_PROPERTY(QStringList activityLog READ activityLog NOTIFY activityLogChanged)
+    Q_PROPERTY(QStringList lastSkipped READ lastSkipped NOTIFY lastSkippedChanged)
 
 public:
     static constexpr int maxLogEntries = 50;
@@ -49,6 +50,8 @@ public:
     bool canUndo() const { return m_canUndo; }
     bool isOrganizing() const { return m_isOrganizing; }
     QStringList activityLog() const { return m_activityLog; }
+    // The moves the last execution skipped, as "NAME: REASON"; emptied by a folder choice.
+    QStringList lastSkipped() const { return m_lastSkipped; }
 
     // Last path component of the selected folder; empty when none is selected.
     QString selectedFolderName() const;
@@ -71,6 +74,9 @@ signals:
     void canUndoChanged();
     void isOrganizingChanged();
     void activityLogChanged();
+    void lastSkippedChanged();
+    // After every execution that ran to its end, with what it moved and what it skipped.
+    void planApplied(int organizedCount, int skippedCount);
 
 private:
     // The selected folder's plan, or nothing after showing the scan's error.
@@ -86,6 +92,9 @@ private:
     void setCanUndo(bool canUndo);
     void setIsOrganizing(bool organizing);
     void setActivityLog(const QStringList &log);
+    void setLastSkipped(const QStringList &skipped);
+    // Collects one skipped move of the running execution and prints its console line.
+    void reportSkipped(const std::string &name, const std::string &description);
 
     std::unique_ptr<FolderChooser> m_chooser;
     std::unique_ptr<SettingsStore> m_settings;
@@ -98,6 +107,9 @@ private:
     bool m_canUndo = false;
     bool m_isOrganizing = false;
     QStringList m_activityLog;
+    QStringList m_lastSkipped;
+    // Filled by the engine while an execution runs, taken when it returns.
+    QStringList m_runSkipped;
 
     FileOrganizerService m_organizer;
     UndoService m_undoService;

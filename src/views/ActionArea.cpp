@@ -1,8 +1,8 @@
 #include "ActionArea.h"
 
 #include "BusySpinner.h"
-#include "ButtonStyles.h"
 #include "FolderOrganizerViewModel.h"
+#include "ProminentButton.h"
 #include "StyledLabel.h"
 #include "SymbolView.h"
 #include "Symbols.h"
@@ -16,9 +16,8 @@ namespace {
 QPushButton *makeCommandButton(
     const QString &text, const QString &symbol, bool prominent, QWidget *parent)
 {
-    auto *button = new QPushButton(text, parent);
-    if (prominent)
-        makeProminent(button);
+    QPushButton *button
+        = prominent ? new ProminentButton(text, parent) : new QPushButton(text, parent);
     const QColor tint = prominent ? button->palette().color(QPalette::ButtonText) : QColor();
     button->setIcon(Symbols::icon(symbol, tint));
     // The three commands share the row's width equally.
@@ -31,11 +30,11 @@ QPushButton *makeCommandButton(
 ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     : QWidget(parent)
     , m_viewModel(viewModel)
-    , m_previewButton(makeCommandButton(tr("Preview"), QStringLiteral("eye"), false, this))
+    , m_previewButton(makeCommandButton(tr("&Preview"), QStringLiteral("eye"), false, this))
     , m_organizeButton(
-          makeCommandButton(tr("Organize Now"), QStringLiteral("sparkles"), true, this))
+          makeCommandButton(tr("&Organize Now"), QStringLiteral("sparkles"), true, this))
     , m_undoButton(
-          makeCommandButton(tr("Undo"), QStringLiteral("arrow.uturn.backward"), false, this))
+          makeCommandButton(tr("&Undo"), QStringLiteral("arrow.uturn.backward"), false, this))
     , m_spinner(new BusySpinner(this))
     , m_infoSymbol(new SymbolView(
           QStringLiteral("info.circle"), TextStyle::caption, ForegroundStyle::tertiary, this))
@@ -74,6 +73,7 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     connect(m_viewModel, &VM::isOrganizingChanged, this, &ActionArea::refreshButtons);
     connect(m_viewModel, &VM::isOrganizingChanged, this, &ActionArea::refreshStatus);
     connect(m_viewModel, &VM::statusMessageChanged, this, &ActionArea::refreshStatus);
+    connect(m_viewModel, &VM::lastSkippedChanged, this, &ActionArea::refreshStatus);
     refreshButtons();
     refreshStatus();
 }
@@ -93,5 +93,12 @@ void ActionArea::refreshStatus()
     m_spinner->setVisible(organizing);
     m_infoSymbol->setVisible(!organizing);
     m_status->setText(m_viewModel->statusMessage());
-    m_status->setToolTip(m_viewModel->statusMessage());
+    // The line tells how many files were skipped; which ones and why is told here.
+    QString details = m_viewModel->statusMessage();
+    const QStringList skipped = m_viewModel->lastSkipped();
+    if (!skipped.isEmpty())
+        details += QLatin1String("\n\n") + tr("Skipped in the last run:") + QLatin1Char('\n')
+            + skipped.join(QLatin1Char('\n'));
+    m_status->setToolTip(details);
+    m_status->setAccessibleDescription(details);
 }

@@ -6,7 +6,7 @@
 #include "Text.h"
 
 AfterTreeModel::AfterTreeModel(const OrganizationPlan &plan, QObject *parent)
-    : QAbstractListModel(parent)
+    : QAbstractItemModel(parent)
     , m_tree(buildPreviewTree(plan))
 {
     std::size_t count = 0;
@@ -15,18 +15,70 @@ AfterTreeModel::AfterTreeModel(const OrganizationPlan &plan, QObject *parent)
     m_lines.reserve(count);
     for (std::size_t node = 0; node < m_tree.size(); ++node)
         CategoryTreeRow::appendLines(m_tree[node], std::uint32_t(node), m_lines);
+
+    // A line's parent is the nearest line above it that is one level shallower.
+    const auto root = std::uint32_t(m_lines.size());
+    m_parent.resize(m_lines.size());
+    m_row.resize(m_lines.size());
+    std::vector<std::uint32_t> childCount(m_lines.size() + 1, 0);
+    std::uint32_t ancestors[3] = { root, root, root };
+    for (std::uint32_t line = 0; line < m_lines.size(); ++line) {
+        const int indent = m_lines[line].indent;
+        const std::uint32_t parentSlot = ancestors[indent];
+        m_parent[line] = parentSlot;
+        m_row[line] = childCount[parentSlot]++;
+        if (indent < 2)
+            ancestors[indent + 1] = line;
+    }
+    m_childStart.resize(m_lines.size() + 2, 0);
+    for (std::size_t slot = 0; slot <= m_lines.size(); ++slot)
+        m_childStart[slot + 1] = m_childStart[slot] + childCount[slot];
+    m_children.resize(m_lines.size());
+    for (std::uint32_t line = 0; line < m_lines.size(); ++line)
+        m_children[m_childStart[m_parent[line]] + m_row[line]] = line;
+}
+
+std::uint32_t AfterTreeModel::slotOf(const QModelIndex &index) const
+{
+    return index.isValid() ? std::uint32_t(index.internalId()) : std::uint32_t(m_lines.size());
+}
+
+QModelIndex AfterTreeModel::index(int row, int column, const QModelIndex &parent) const
+{
+    if (column != 0 || row < 0 || row >= rowCount(parent))
+        return {};
+    const std::uint32_t line = m_children[m_childStart[slotOf(parent)] + std::uint32_t(row)];
+    return createIndex(row, 0, quintptr(line));
+}
+
+QModelIndex AfterTreeModel::parent(const QModelIndex &child) const
+{
+    if (!child.isValid())
+        return {};
+    const std::uint32_t parentSlot = m_parent[child.internalId()];
+    if (parentSlot == m_lines.size())
+        return {};
+    return createIndex(int(m_row[parentSlot]), 0, quintptr(parentSlot));
 }
 
 int AfterTreeModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_lines.size());
+    if (parent.column() > 0)
+        return 0;
+    const std::uint32_t slot = slotOf(parent);
+    return int(m_childStart[slot + 1] - m_childStart[slot]);
+}
+
+int AfterTreeModel::columnCount(const QModelIndex &) const
+{
+    return 1;
 }
 
 QVariant AfterTreeModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= rowCount())
+    if (!index.isValid())
         return {};
-    const PreviewLine &line = m_lines[std::size_t(index.row())];
+    const PreviewLine &line = m_lines[index.internalId()];
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:

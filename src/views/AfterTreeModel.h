@@ -4,24 +4,41 @@
 #include "OrganizationPlan.h"
 #include "PreviewLine.h"
 
-#include <QAbstractListModel>
+#include <QAbstractItemModel>
 
+#include <cstdint>
 #include <vector>
 
-// The "After" column: the preview tree of a plan, flattened into lines, fully expanded.
-class AfterTreeModel : public QAbstractListModel
+// The "After" column: the preview tree of a plan as a real tree (categories, their
+// sub-folders and files), so a screen reader hears its levels. Each index carries the
+// number of its line, in the top-to-bottom order the column shows them.
+class AfterTreeModel : public QAbstractItemModel
 {
     Q_OBJECT
 
 public:
     explicit AfterTreeModel(const OrganizationPlan &plan, QObject *parent = nullptr);
 
+    QModelIndex index(int row, int column, const QModelIndex &parent = {}) const override;
+    QModelIndex parent(const QModelIndex &child) const override;
     int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
+
+    // All lines, top to bottom, as the column shows them fully expanded.
+    std::size_t lineCount() const { return m_lines.size(); }
 
 private:
     QString text(const PreviewLine &line) const;
+    // The line an index stands for; the root's slot for an invalid index.
+    std::uint32_t slotOf(const QModelIndex &index) const;
 
     std::vector<CategoryPreviewNode> m_tree;
     std::vector<PreviewLine> m_lines;
+    // Children of every line, and of the root in the last slot, packed: the children of
+    // slot s are m_children[m_childStart[s] .. m_childStart[s + 1]).
+    std::vector<std::uint32_t> m_childStart;
+    std::vector<std::uint32_t> m_children;
+    std::vector<std::uint32_t> m_parent; // the root's slot for a category line
+    std::vector<std::uint32_t> m_row; // position among its parent's children
 };

@@ -17,6 +17,7 @@ ContentView::ContentView(FolderOrganizerViewModel *viewModel, QWidget *parent)
     , m_activity(new ActivitySection(viewModel, this))
 {
     setMinimumSize(460, 360);
+    setAccessibleName(tr("Folder organizer"));
 
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);

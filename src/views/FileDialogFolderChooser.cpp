@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 FileDialogFolderChooser::FileDialogFolderChooser(QWidget *parent)
     : m_parent(parent)
@@ -12,10 +14,26 @@ void FileDialogFolderChooser::setParentWidget(QWidget *parent)
     m_parent = parent;
 }
 
+void FileDialogFolderChooser::setCurrentFolder(std::function<QString()> currentFolder)
+{
+    m_currentFolder = std::move(currentFolder);
+}
+
+QString FileDialogFolderChooser::startFolder() const
+{
+    const QStringList candidates { m_currentFolder ? m_currentFolder() : QString(),
+        QStandardPaths::writableLocation(QStandardPaths::DownloadLocation) };
+    for (const QString &candidate : candidates) {
+        if (!candidate.isEmpty() && QFileInfo(candidate).isDir())
+            return candidate;
+    }
+    return QDir::homePath();
+}
+
 std::optional<QString> FileDialogFolderChooser::chooseFolder()
 {
     const QString message = tr("Choose a folder to organize");
-    QFileDialog dialog(m_parent, message, QDir::homePath());
+    QFileDialog dialog(m_parent, message, startFolder());
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setLabelText(QFileDialog::LookIn, message);

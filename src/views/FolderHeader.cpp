@@ -1,8 +1,8 @@
 #include "FolderHeader.h"
 
-#include "ButtonStyles.h"
 #include "FolderBadge.h"
 #include "FolderOrganizerViewModel.h"
+#include "ProminentButton.h"
 #include "StyledLabel.h"
 
 #include <QHBoxLayout>
@@ -14,12 +14,11 @@ FolderHeader::FolderHeader(FolderOrganizerViewModel *viewModel, QWidget *parent)
     , m_viewModel(viewModel)
     , m_title(new StyledLabel({}, TextStyle::title3, true, ForegroundStyle::primary, this))
     , m_subtitle(new StyledLabel({}, TextStyle::caption, false, ForegroundStyle::secondary, this))
-    , m_folderButton(new QPushButton(this))
+    , m_folderButton(new ProminentButton({}, this))
 {
     m_title->setObjectName(QStringLiteral("folderTitle"));
     m_subtitle->setObjectName(QStringLiteral("folderSubtitle"));
     m_folderButton->setObjectName(QStringLiteral("folderButton"));
-    makeProminent(m_folderButton);
 
     auto *text = new QVBoxLayout;
     text->setSpacing(3);
@@ -48,13 +47,13 @@ void FolderHeader::refresh()
         m_title->setForegroundStyle(ForegroundStyle::primary);
         m_subtitle->setText(m_viewModel->selectedFolderPath());
         m_subtitle->setForegroundStyle(ForegroundStyle::secondary);
-        m_folderButton->setText(tr("Change"));
+        m_folderButton->setText(tr("&Change"));
     } else {
         m_title->setText(tr("No Folder Selected"));
         m_title->setForegroundStyle(ForegroundStyle::secondary);
         m_subtitle->setText(tr("Choose a folder to organize"));
         m_subtitle->setForegroundStyle(ForegroundStyle::tertiary);
-        m_folderButton->setText(tr("Select Folder"));
+        m_folderButton->setText(tr("&Select Folder"));
     }
     // A long path shows in full when hovered, since the line itself is cut.
     m_subtitle->setToolTip(hasFolder ? m_viewModel->selectedFolderPath() : QString());

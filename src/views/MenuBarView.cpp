@@ -23,9 +23,14 @@ MenuBarView::MenuBarView(FolderOrganizerViewModel *viewModel, QObject *parent)
         = m_menu->addAction(Symbols::icon(QStringLiteral("sparkles")), tr("Organize Now"));
     m_menu->addSeparator();
     m_openAction = m_menu->addAction(tr("Open Tidyra"));
+    m_startAtLoginAction = m_menu->addAction(tr("Start at login"));
+    m_startAtLoginAction->setCheckable(true);
     m_quitAction = m_menu->addAction(tr("Quit"));
+    // Spelled out: not every platform theme binds QKeySequence::Quit (Windows has none).
+    m_quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     connect(m_organizeAction, &QAction::triggered, this, [this] {
+        emit organizeTriggered();
         m_viewModel->organizeNow();
         showMainWindow();
     });

@@ -8,8 +8,9 @@ class FolderOrganizerViewModel;
 class QAction;
 class QMenu;
 
-// The tray icon's menu: the selected folder, "Organize Now", "Open Tidyra" and "Quit".
-// It follows the view model's selected folder at once.
+// The tray icon's menu: the selected folder, "Organize Now", "Open Tidyra", "Start at
+// login" and "Quit". It follows the view model's selected folder at once. What "Start at
+// login" does is up to the application, which listens to the action.
 class MenuBarView : public QObject
 {
     Q_OBJECT
@@ -23,11 +24,17 @@ public:
     QAction *folderAction() const { return m_folderAction; }
     QAction *organizeAction() const { return m_organizeAction; }
     QAction *openAction() const { return m_openAction; }
+    // Checkable; its check mark is set by the application.
+    QAction *startAtLoginAction() const { return m_startAtLoginAction; }
     QAction *quitAction() const { return m_quitAction; }
 
     // Brings the existing main window to the front, restoring it when minimized or
     // hidden in the tray. Creates no window.
     static void showMainWindow();
+
+signals:
+    // "Organize Now" was chosen; sent before the view model is asked to organize.
+    void organizeTriggered();
 
 private:
     void refresh();
@@ -37,5 +44,6 @@ private:
     QAction *m_folderAction;
     QAction *m_organizeAction;
     QAction *m_openAction;
+    QAction *m_startAtLoginAction;
     QAction *m_quitAction;
 };

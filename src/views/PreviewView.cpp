@@ -3,14 +3,14 @@
 #include "AfterTreeModel.h"
 #include "BeforeListModel.h"
 #include "BeforeRowDelegate.h"
-#include "ButtonStyles.h"
 #include "Divider.h"
 #include "FolderOrganizerViewModel.h"
 #include "PlainListView.h"
+#include "PlainTreeView.h"
 #include "PreviewLineDelegate.h"
+#include "ProminentButton.h"
 #include "StyledLabel.h"
 #include "Symbols.h"
-#include "Text.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -35,22 +35,21 @@ PreviewView::PreviewView(
     m_beforeList->setModel(new BeforeListModel(m_plan, m_beforeList));
     m_beforeList->setItemDelegate(new BeforeRowDelegate(m_beforeList));
 
-    m_afterList = new PlainListView(this);
+    m_afterList = new PlainTreeView(this);
     m_afterList->setObjectName(QStringLiteral("afterList"));
-    m_afterList->setModel(new AfterTreeModel(*m_plan, m_afterList));
     m_afterList->setItemDelegate(new PreviewLineDelegate(m_afterList));
+    m_afterList->setModel(new AfterTreeModel(*m_plan, m_afterList));
 
     // Every row is the same height, so a plan of any size lays out at once.
-    for (PlainListView *list : { m_beforeList, m_afterList }) {
-        list->setUniformItemSizes(true);
-        list->setVerticalPadding(8, 8);
-    }
+    m_beforeList->setUniformItemSizes(true);
+    m_beforeList->setVerticalPadding(8, 8);
+    m_afterList->setVerticalPadding(8, 8);
 
     auto *body = new QHBoxLayout;
     body->setSpacing(0);
-    body->addWidget(makeColumn(QStringLiteral("Before"), m_beforeList), 1);
+    body->addWidget(makeColumn(tr("Before"), m_beforeList), 1);
     body->addWidget(new Divider(Qt::Vertical, this));
-    body->addWidget(makeColumn(QStringLiteral("After"), m_afterList), 1);
+    body->addWidget(makeColumn(tr("After"), m_afterList), 1);
 
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -93,7 +92,7 @@ bool PreviewView::eventFilter(QObject *watched, QEvent *event)
 
 QString PreviewView::summaryText(std::size_t fileCount)
 {
-    return tr("%1 will be moved").arg(QString::fromStdString(Text::fileCount(fileCount)));
+    return tr("%n file(s) will be moved", nullptr, int(fileCount));
 }
 
 QWidget *PreviewView::makeHeader()
@@ -135,7 +134,7 @@ QWidget *PreviewView::makeFooter()
     m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
     m_cancelButton->setToolTip(
         QKeySequence(Qt::CTRL | Qt::Key_Escape).toString(QKeySequence::NativeText));
-    m_applyButton = new QPushButton(tr("Apply"), footer);
+    m_applyButton = new ProminentButton(tr("Apply"), footer);
     m_applyButton->setObjectName(QStringLiteral("applyButton"));
     m_applyButton->setToolTip(
         QKeySequence(Qt::CTRL | Qt::Key_Return).toString(QKeySequence::NativeText));
@@ -143,7 +142,6 @@ QWidget *PreviewView::makeFooter()
     m_cancelButton->setAutoDefault(false);
     m_applyButton->setAutoDefault(false);
     m_applyButton->installEventFilter(this);
-    makeProminent(m_applyButton);
 
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     // Only the view model closes the dialog after applying: it lowers the preview first.
@@ -157,7 +155,7 @@ QWidget *PreviewView::makeFooter()
     return footer;
 }
 
-QWidget *PreviewView::makeColumn(const QString &heading, PlainListView *list)
+QWidget *PreviewView::makeColumn(const QString &heading, QAbstractItemView *list)
 {
     auto *column = new QWidget(this);
     auto *title

@@ -8,6 +8,8 @@
 
 class FolderOrganizerViewModel;
 class PlainListView;
+class PlainTreeView;
+class QAbstractItemView;
 class QPushButton;
 class QToolButton;
 class StyledLabel;
@@ -32,7 +34,7 @@ public:
     StyledLabel *summaryLabel() const { return m_summary; }
     QToolButton *closeButton() const { return m_closeButton; }
     PlainListView *beforeList() const { return m_beforeList; }
-    PlainListView *afterList() const { return m_afterList; }
+    PlainTreeView *afterList() const { return m_afterList; }
     QPushButton *cancelButton() const { return m_cancelButton; }
     QPushButton *applyButton() const { return m_applyButton; }
 
@@ -42,7 +44,7 @@ protected:
 private:
     QWidget *makeHeader();
     QWidget *makeFooter();
-    QWidget *makeColumn(const QString &heading, PlainListView *list);
+    QWidget *makeColumn(const QString &heading, QAbstractItemView *list);
 
     std::shared_ptr<const OrganizationPlan> m_plan;
     FolderOrganizerViewModel *m_viewModel;
@@ -50,7 +52,7 @@ private:
     StyledLabel *m_summary = nullptr;
     QToolButton *m_closeButton = nullptr;
     PlainListView *m_beforeList = nullptr;
-    PlainListView *m_afterList = nullptr;
+    PlainTreeView *m_afterList = nullptr;
     QPushButton *m_cancelButton = nullptr;
     QPushButton *m_applyButton = nullptr;
 };

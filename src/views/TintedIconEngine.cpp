@@ -76,13 +76,15 @@ QString TintedIconEngine::key() const
 
 QColor TintedIconEngine::colorFor(QIcon::Mode mode) const
 {
+    // Disabled, every icon takes the palette's disabled text colour, as the label beside
+    // it does: a tint chosen for the enabled look (white on the accent) would vanish.
+    if (mode == QIcon::Disabled)
+        return QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText);
     // The palette is looked up only for an untinted icon: this runs on every paint.
     QColor color = m_tint;
     if (!color.isValid()) {
         color = QApplication::palette().color(
             mode == QIcon::Selected ? QPalette::HighlightedText : QPalette::WindowText);
     }
-    if (mode == QIcon::Disabled)
-        color.setAlphaF(color.alphaF() * 0.4);
     return color;
 }

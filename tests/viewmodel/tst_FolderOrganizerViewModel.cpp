@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QMetaProperty>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
@@ -456,25 +457,42 @@ void FolderOrganizerViewModelTest::undoSurvivesARestartAndIsSharedWithTheTermina
 void FolderOrganizerViewModelTest::skippedMovesReachStandardOutput()
 {
     TempDir dir;
-    const fs::path folder = makeFolder(dir, { "a.txt", "b.txt" });
+    // A newline in a name must not forge a console line.
+    const fs::path folder = makeFolder(dir, { "a.txt", "b.txt", "c\nd.txt" });
     Harness h;
     h.choose(folder);
     h.fileSystem->failCall(Op::renameNoReplace, 0, EACCES);
+    QSignalSpy applied(h.vm.get(), &FolderOrganizerViewModel::planApplied);
 
     const QByteArray output = stdoutOf([&] { h.vm->organizeNow(); });
 
-    for (const char *name : { "a.txt", "b.txt" }) {
+    for (const char *name : { "a.txt", "b.txt",
+             "c\xEF\xBF\xBD"
+             "d.txt" }) {
         const QByteArray prefix = QByteArray("[Tidyra] Skipped ") + name + ": ";
         const auto at = output.indexOf(prefix);
         QVERIFY2(at >= 0, output.constData());
         const QByteArray line = output.mid(at, output.indexOf('\n', at) - at);
         QVERIFY2(line.contains(std::strerror(EACCES)), line.constData());
     }
+    QVERIFY(!output.contains("c\nd.txt"));
 
-    // Every move skipped still counts as a run, with nothing to undo.
-    QCOMPARE(h.vm->statusMessage(), QStringLiteral("0 files organized."));
+    // Every move skipped still counts as a run, with nothing to undo; the window and
+    // the app hear how many were skipped, and which and why.
+    QCOMPARE(h.vm->statusMessage(), QStringLiteral("0 files organized, 3 skipped."));
+    QCOMPARE(h.vm->activityLog().first(),
+        QStringLiteral("[10:42] Organized 0 files in Mes Téléchargements, 3 skipped"));
+    QCOMPARE(applied.size(), 1);
+    QCOMPARE(applied.first(), (QList<QVariant> { 0, 3 }));
+    const QStringList skipped = h.vm->lastSkipped();
+    QCOMPARE(skipped.size(), 3);
+    const QStringList forA = skipped.filter(QRegularExpression(QStringLiteral("^a\\.txt: ")));
+    QCOMPARE(forA.size(), 1);
+    QVERIFY2(forA.first().contains(reason(EACCES)), qPrintable(forA.first()));
     QVERIFY(!h.vm->canUndo());
     QVERIFY(fs::exists(folder / "a.txt"));
+    h.choose(folder);
+    QVERIFY(h.vm->lastSkipped().isEmpty());
 }
 
 void FolderOrganizerViewModelTest::logKeepsNewestFiftyEntries()

@@ -37,8 +37,9 @@ QString shown(const ContentView &view)
 }
 
 const QString noFolder = QStringLiteral(
-    "No Folder Selected, Choose a folder to organize | Select Folder, Preview (off), Organize Now "
-    "(off), Undo (off) | info: Select a folder to get started. | No activity yet");
+    "No Folder Selected, Choose a folder to organize | &Select Folder, &Preview (off), &Organize "
+    "Now "
+    "(off), &Undo (off) | info: Select a folder to get started. | No activity yet");
 
 } // namespace
 
@@ -72,7 +73,7 @@ void ContentViewTest::firstLaunchThenChoosingAFolder()
     fixture.answers->push_back(fixture.inboxPath());
     QTest::mouseClick(view.header()->folderButton(), Qt::LeftButton);
     QCOMPARE(shown(view),
-        QStringLiteral("Inbox, %1 | Change, Preview, Organize Now, Undo (off) | info: Ready — "
+        QStringLiteral("Inbox, %1 | &Change, &Preview, &Organize Now, &Undo (off) | info: Ready — "
                        "Inbox | No activity yet")
             .arg(fixture.inboxPath()));
 }
@@ -87,14 +88,16 @@ void ContentViewTest::aRunFollowsTheStateTable()
     ContentView view(viewModel.get());
     const QString header = QStringLiteral("Inbox, ") + fixture.inboxPath();
     const QString ready = header
-        + QStringLiteral(" | Change, Preview, Organize Now, Undo (off) | info: Ready — Inbox | No "
-                         "activity yet");
+        + QStringLiteral(
+            " | &Change, &Preview, &Organize Now, &Undo (off) | info: Ready — Inbox | No "
+            "activity yet");
     QCOMPARE(shown(view), ready);
 
     QTest::mouseClick(view.actionArea()->organizeButton(), Qt::LeftButton);
     const QString organized = QStringLiteral("[10:30] Organized 1 file in Inbox");
     QCOMPARE(shown(view),
-        header + " | Change, Preview, Organize Now, Undo | info: 1 file organized. | " + organized);
+        header + " | &Change, &Preview, &Organize Now, &Undo | info: 1 file organized. | "
+            + organized);
 
     // While files move all three commands are off, Undo too, and the spinner turns.
     QStringList during;
@@ -104,18 +107,18 @@ void ContentViewTest::aRunFollowsTheStateTable()
     QTest::mouseClick(view.actionArea()->organizeButton(), Qt::LeftButton);
     QCOMPARE(during.value(0),
         header
-            + " | Change, Preview (off), Organize Now (off), Undo (off) | spinner: 1 file "
+            + " | &Change, &Preview (off), &Organize Now (off), &Undo (off) | spinner: 1 file "
               "organized. | "
             + organized);
     QCOMPARE(shown(view),
-        header + " | Change, Preview, Organize Now, Undo | info: 1 file organized. | " + organized
-            + " / " + organized);
+        header + " | &Change, &Preview, &Organize Now, &Undo | info: 1 file organized. | "
+            + organized + " / " + organized);
 
     QTest::mouseClick(view.actionArea()->undoButton(), Qt::LeftButton);
     QVERIFY(std::filesystem::exists(fixture.inbox / "letter.pdf"));
     QCOMPARE(shown(view),
         header
-            + " | Change, Preview, Organize Now, Undo (off) | info: Undo complete — 1 file "
+            + " | &Change, &Preview, &Organize Now, &Undo (off) | info: Undo complete — 1 file "
               "restored. | [10:30] Undo complete — 1 file restored. / "
             + organized + " / " + organized);
 

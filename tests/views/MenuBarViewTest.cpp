@@ -56,7 +56,7 @@ void MenuBarViewTest::organizeNowFollowsTheFolderChosenInTheWindow()
     QCOMPARE(entryTexts(menuBar.menu()),
         (QStringList { QStringLiteral("No folder selected"), QStringLiteral("---"),
             QStringLiteral("Organize Now"), QStringLiteral("---"), QStringLiteral("Open Tidyra"),
-            QStringLiteral("Quit") }));
+            QStringLiteral("Start at login"), QStringLiteral("Quit") }));
     QVERIFY(!menuBar.organizeAction()->isEnabled());
     QVERIFY(menuBar.openAction()->isEnabled() && menuBar.quitAction()->isEnabled());
 

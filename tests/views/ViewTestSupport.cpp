@@ -43,13 +43,30 @@ QStringList rowTexts(const QAbstractItemModel *model)
     return texts;
 }
 
+namespace {
+
+void appendIndentedLines(
+    const QAbstractItemModel *model, const QModelIndex &parent, int depth, QStringList &lines)
+{
+    for (int row = 0; row < model->rowCount(parent); ++row) {
+        const QModelIndex index = model->index(row, 0, parent);
+        // The drawn indentation must be the tree's depth, or eyes and ears disagree.
+        const int indent = index.data(PreviewRoles::indent).toInt();
+        const QString text = index.data(Qt::DisplayRole).toString();
+        lines << (indent == depth
+                ? QString(2 * indent, QLatin1Char(' ')) + text
+                : QStringLiteral("depth %1, indent %2: %3").arg(depth).arg(indent).arg(text));
+        if (index.parent() != parent || index.row() != row)
+            lines << QStringLiteral("bad parent or row: ") + text;
+        appendIndentedLines(model, index, depth + 1, lines);
+    }
+}
+
+} // namespace
+
 QStringList indentedLines(const QAbstractItemModel *model)
 {
     QStringList lines;
-    for (int row = 0; row < model->rowCount(); ++row) {
-        const QModelIndex index = model->index(row, 0);
-        const int indent = index.data(PreviewRoles::indent).toInt();
-        lines << QString(2 * indent, QLatin1Char(' ')) + index.data(Qt::DisplayRole).toString();
-    }
+    appendIndentedLines(model, {}, 0, lines);
     return lines;
 }

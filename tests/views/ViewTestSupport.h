@@ -34,5 +34,6 @@ struct ViewModelFixture
 
 // The display texts of all rows of a list model, top to bottom.
 QStringList rowTexts(const QAbstractItemModel *model);
-// The "After" lines with their indentation written out as blanks ("  JPG/").
+// The "After" tree, depth first, each line indented by two blanks per level ("  JPG/");
+// a line whose drawn indentation differs from its depth in the tree says so.
 QStringList indentedLines(const QAbstractItemModel *model);

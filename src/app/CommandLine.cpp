@@ -1,0 +1,88 @@
+#include "CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace {
+
+void print(FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+} // namespace
+
+std::optional<CommandLine> CommandLine::parse(int argc, char **argv, int &exitStatus)
+{
+    // The help text names the program from the application's arguments, so it needs an
+    // application object. A plain one opens no display; it is made only when the
+    // program is about to end, so that main can make the real one.
+    std::optional<QCoreApplication> console;
+    const auto helpText = [&](const QCommandLineParser &parser) {
+        if (!QCoreApplication::instance())
+            console.emplace(argc, argv);
+        return parser.helpText();
+    };
+
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Tidyra sorts the files lying directly in a folder into category folders "
+                       "(Images, Documents, ... Others), with a preview first and an undo after.\n"
+                       "Only one Tidyra runs per session: a second start brings its window "
+                       "forward, and hands it FOLDER to select."));
+    const QCommandLineOption help({ QStringLiteral("h"), QStringLiteral("help") },
+        QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version({ QStringLiteral("v"), QStringLiteral("version") },
+        QStringLiteral("Show the version and exit."));
+    const QCommandLineOption hidden(QStringLiteral("hidden"),
+        QStringLiteral("Start in the system tray without showing the window (as at login)."));
+    parser.addOption(help);
+    parser.addOption(version);
+    parser.addOption(hidden);
+    parser.addPositionalArgument(QStringLiteral("FOLDER"), QStringLiteral("The folder to select."),
+        QStringLiteral("[FOLDER]"));
+
+    exitStatus = 0;
+    if (!parser.parse(arguments)) {
+        print(stderr, QStringLiteral("tidyra: %1\n\n%2").arg(parser.errorText(), helpText(parser)));
+        exitStatus = 2;
+        return std::nullopt;
+    }
+    if (parser.isSet(help)) {
+        print(stdout, helpText(parser));
+        return std::nullopt;
+    }
+    if (parser.isSet(version)) {
+        print(stdout, QStringLiteral("tidyra %1\n").arg(QCoreApplication::applicationVersion()));
+        return std::nullopt;
+    }
+
+    CommandLine options;
+    options.hidden = parser.isSet(hidden);
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > 1) {
+        print(stderr, QStringLiteral("tidyra: one folder at most\n\n%1").arg(helpText(parser)));
+        exitStatus = 2;
+        return std::nullopt;
+    }
+    if (!positional.isEmpty()) {
+        const QFileInfo folder(positional.first());
+        if (!folder.isDir()) {
+            print(stderr, QStringLiteral("tidyra: not a folder: %1\n").arg(positional.first()));
+            exitStatus = 2;
+            return std::nullopt;
+        }
+        options.folder = folder.absoluteFilePath();
+    }
+    return options;
+}

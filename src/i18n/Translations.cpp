@@ -1,0 +1,49 @@
+#include "Translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace Translations {
+namespace {
+
+const QString resourceFolder = QStringLiteral(":/i18n");
+
+// Installs a translator owned by the application when `load` finds its file.
+template <typename Load> bool installTranslator(Load load)
+{
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (load(*translator) && QCoreApplication::installTranslator(translator))
+        return true;
+    delete translator;
+    return false;
+}
+
+} // namespace
+
+void installPluralForms()
+{
+    static bool installed = false;
+    if (installed || !QCoreApplication::instance())
+        return;
+    installed = installTranslator([](QTranslator &translator) {
+        return translator.load(QStringLiteral("tidyra_en"), resourceFolder);
+    });
+}
+
+bool install(const QLocale &locale)
+{
+    installPluralForms();
+    if (locale.language() == QLocale::English || locale.language() == QLocale::C)
+        return true;
+    installTranslator([&locale](QTranslator &translator) {
+        return translator.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    });
+    return installTranslator([&locale](QTranslator &translator) {
+        return translator.load(
+            locale, QStringLiteral("tidyra"), QStringLiteral("_"), resourceFolder);
+    });
+}
+
+} // namespace Translations

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QTreeView>
+
+// A tree that looks like PlainListView: no frame, no header, no branch lines, no
+// selection, always fully expanded; the delegate draws each row's own indentation.
+// Being a tree, it tells assistive technology the level of every row.
+class PlainTreeView : public QTreeView
+{
+    Q_OBJECT
+
+public:
+    explicit PlainTreeView(QWidget *parent = nullptr);
+
+    void setModel(QAbstractItemModel *model) override;
+    // Space above the first and below the last row.
+    void setVerticalPadding(int top, int bottom);
+};

@@ -1,0 +1,136 @@
+#include "SingleInstance.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <future>
+
+// The program under test, passed by CTest.
+static QString tidyraProgram;
+
+class SingleInstanceTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void secondClaimHandsOverAndMalformedRequestsAreIgnored();
+    void twoLaunchesMakeOneInstance();
+};
+
+namespace {
+
+// Writes raw bytes to the instance, as a stranger on the socket would.
+void sendRaw(const QString &socketPath, const QByteArray &bytes)
+{
+    QLocalSocket socket;
+    socket.connectToServer(socketPath);
+    QVERIFY(socket.waitForConnected(1000));
+    socket.write(bytes);
+    QVERIFY(socket.waitForBytesWritten(1000));
+    socket.disconnectFromServer();
+}
+
+} // namespace
+
+void SingleInstanceTest::secondClaimHandsOverAndMalformedRequestsAreIgnored()
+{
+    QTemporaryDir runtime;
+    QTemporaryDir folder;
+    const QString socketPath = runtime.filePath(QStringLiteral("tidyra.socket"));
+    SingleInstance first(socketPath);
+    QCOMPARE(first.claim(), SingleInstance::Role::primary);
+    QSignalSpy requests(&first, &SingleInstance::activationRequested);
+
+    // The second launch blocks until the first answers, so it runs beside the event loop.
+    const auto claimFromAnotherLaunch = [&socketPath](const QString &path) {
+        return std::async(std::launch::async,
+            [socketPath, path] { return SingleInstance(socketPath).claim(path); });
+    };
+    auto second = claimFromAnotherLaunch(folder.path());
+    QTRY_COMPARE(requests.size(), 1);
+    QCOMPARE(second.get(), SingleInstance::Role::handedOver);
+    QCOMPARE(requests.takeFirst().first().toString(), folder.path());
+    auto plain = claimFromAnotherLaunch({});
+    QTRY_COMPARE(requests.size(), 1);
+    QCOMPARE(plain.get(), SingleInstance::Role::handedOver);
+    QCOMPARE(requests.takeFirst().first().toString(), QString());
+
+    // Garbage, a relative or missing folder, bad base64, an endless line: all ignored.
+    const QByteArray missing
+        = QFile::encodeName(folder.filePath(QStringLiteral("gone"))).toBase64();
+    for (const QByteArray &bytes :
+        { QByteArray("hello\n"), QByteArray("open dG1w\n"), "open " + missing + '\n',
+            QByteArray("open !!!\n"), QByteArray("raise"), QByteArray(70 * 1024, 'x') })
+        sendRaw(socketPath, bytes);
+    QTest::qWait(200);
+    QCOMPARE(requests.size(), 0);
+    // Still listening after all that.
+    auto again = claimFromAnotherLaunch({});
+    QTRY_COMPARE(requests.size(), 1);
+    QCOMPARE(again.get(), SingleInstance::Role::handedOver);
+
+    // Only the owner can reach the socket.
+    QCOMPARE(QFileInfo(socketPath).permissions() & (QFile::ReadOther | QFile::WriteOther), 0);
+}
+
+void SingleInstanceTest::twoLaunchesMakeOneInstance()
+{
+    QTemporaryDir home;
+    QTemporaryDir folder;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : { "XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "XDG_STATE_HOME" }) {
+        const QString path = home.filePath(QString::fromLatin1(name));
+        QVERIFY(QDir().mkpath(path));
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        environment.insert(QString::fromLatin1(name), path);
+    }
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    const QString socketPath
+        = home.filePath(QStringLiteral("XDG_RUNTIME_DIR/io.github.tidyra.Tidyra.socket"));
+
+    QProcess first;
+    first.setProcessEnvironment(environment);
+    first.start(tidyraProgram, {});
+    QVERIFY(first.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(socketPath), 10000);
+
+    QProcess second;
+    second.setProcessEnvironment(environment);
+    second.start(tidyraProgram, { folder.path() });
+    QVERIFY(second.waitForFinished(10000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+
+    // The running one selected the folder, and remembered it as a choice.
+    const QString settingsFile
+        = home.filePath(QStringLiteral("XDG_CONFIG_HOME/Tidyra/Tidyra.conf"));
+    QTRY_COMPARE_WITH_TIMEOUT(QSettings(settingsFile, QSettings::IniFormat)
+                                  .value(QStringLiteral("lastFolderPath"))
+                                  .toString(),
+        folder.path(), 10000);
+    QCOMPARE(first.state(), QProcess::Running);
+
+    first.terminate();
+    QVERIFY(first.waitForFinished(10000));
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    QStringList arguments = application.arguments();
+    const qsizetype at = arguments.indexOf(QStringLiteral("--tidyra"));
+    if (at > 0 && at + 1 < arguments.size()) {
+        tidyraProgram = arguments.at(at + 1);
+        arguments.remove(at, 2);
+    }
+    SingleInstanceTest test;
+    return QTest::qExec(&test, arguments);
+}
+
+#include "SingleInstanceTest.moc"

@@ -1,0 +1,249 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>ActionArea</name>
+    <message>
+        <source>&amp;Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Organize Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skipped in the last run:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ActivitySection</name>
+    <message>
+        <source>No activity yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Autostart</name>
+    <message>
+        <source>Cannot remove &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BusySpinner</name>
+    <message>
+        <source>Working</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContentView</name>
+    <message>
+        <source>Folder organizer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogFolderChooser</name>
+    <message>
+        <source>Choose a folder to organize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FolderHeader</name>
+    <message>
+        <source>&amp;Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Folder Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a folder to organize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Select Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FolderOrganizerViewModel</name>
+    <message numerus="yes">
+        <source>%n file(s) organized.</source>
+        <translation>
+            <numerusform>%n file organized.</numerusform>
+            <numerusform>%n files organized.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) organized, %1.</source>
+        <translation>
+            <numerusform>%n file organized, %1.</numerusform>
+            <numerusform>%n files organized, %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>%n skipped</numerusform>
+            <numerusform>%n skipped</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Organized %n file(s) in %1</source>
+        <translation>
+            <numerusform>Organized %n file in %1</numerusform>
+            <numerusform>Organized %n files in %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A log line, then how many files of that run were skipped</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a folder to get started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready — %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to organize — folder is already tidy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo complete — %n file(s) restored.</source>
+        <translation>
+            <numerusform>Undo complete — %n file restored.</numerusform>
+            <numerusform>Undo complete — %n files restored.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarView</name>
+    <message>
+        <source>Organize Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Tidyra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No folder selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PreviewView</name>
+    <message>
+        <source>Organization Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) will be moved</source>
+        <translation>
+            <numerusform>%n file will be moved</numerusform>
+            <numerusform>%n files will be moved</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TidyraApp</name>
+    <message>
+        <source>Tidyra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorts the files of a folder into category folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Folder…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) organized in %1.</source>
+        <translation>
+            <numerusform>%n file organized in %1.</numerusform>
+            <numerusform>%n files organized in %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) organized in %1, %2.</source>
+        <translation>
+            <numerusform>%n file organized in %1, %2.</numerusform>
+            <numerusform>%n files organized in %1, %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>%n skipped</numerusform>
+            <numerusform>%n skipped</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
