@@ -146,6 +146,20 @@
         <translation>Rückgängig machen fehlgeschlagen: %1</translation>
     </message>
     <message numerus="yes">
+        <source>Undo incomplete — %n file(s) restored, %1 could not be restored.</source>
+        <translation>
+            <numerusform>Nicht ganz rückgängig gemacht — %n Datei zurückgelegt, %1 nicht.</numerusform>
+            <numerusform>Nicht ganz rückgängig gemacht — %n Dateien zurückgelegt, %1 nicht.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>Undo complete — %n file(s) restored.</source>
         <translation>
             <numerusform>Rückgängig gemacht — %n Datei zurückgelegt.</numerusform>

@@ -146,6 +146,20 @@
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
+        <source>Undo incomplete — %n file(s) restored, %1 could not be restored.</source>
+        <translation>
+            <numerusform>Undo incomplete — %n file restored, %1 could not be restored.</numerusform>
+            <numerusform>Undo incomplete — %n files restored, %1 could not be restored.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>Undo complete — %n file(s) restored.</source>
         <translation>
             <numerusform>Undo complete — %n file restored.</numerusform>

@@ -51,14 +51,10 @@ QString describe(const std::exception &error)
 
 // A file name fit for one line: invalid UTF-8 and control characters (a newline in a
 // name would forge a line) become U+FFFD.
+// Control characters escaped, as on the console and in the preview.
 QString displayName(const std::string &name)
 {
-    QString text = QString::fromStdString(Text::displayText(name));
-    for (QChar &c : text) {
-        if (c.category() == QChar::Other_Control)
-            c = QChar::ReplacementCharacter;
-    }
-    return text;
+    return QString::fromStdString(Text::displayText(name));
 }
 
 QString organizedStatus(int count, int skipped)
