@@ -57,6 +57,41 @@ void FileOrganizerService::setSkipReporter(SkipReporter reporter)
 
 OrganizationPlan FileOrganizerService::buildPlan(const fs::path &folderURL) const
 {
+    return toPlan(planMoves(folderURL));
+}
+
+OrganizationPlan FileOrganizerService::toPlan(const MoveList &list)
+{
+    OrganizationPlan plan;
+    plan.folderURL = list.folder;
+    plan.operations.reserve(list.moves.size());
+    // Paths are built as text and made into a path once: every path operation splits
+    // the whole path into components again, which dominated planning large folders.
+    const std::string &folderText = list.folder.native();
+    std::vector<std::string> targetFolders;
+    targetFolders.reserve(list.targets.size());
+    for (const MoveList::Target &target : list.targets) {
+        std::string path = folderText;
+        for (const std::string &part : target.parts)
+            path = joinedText(path, part);
+        targetFolders.push_back(std::move(path));
+    }
+    for (const MoveList::Move &move : list.moves) {
+        const MoveList::Target &target = list.targets[move.target];
+        FileMoveOperation operation;
+        operation.id = Uuid::random();
+        operation.sourceURL = fs::path(joinedText(folderText, move.source));
+        operation.destinationURL
+            = fs::path(joinedText(targetFolders[move.target], move.destinationName()));
+        operation.category = target.category;
+        operation.subGroup = target.subGroup;
+        plan.operations.push_back(std::move(operation));
+    }
+    return plan;
+}
+
+MoveList FileOrganizerService::planMoves(const fs::path &folderURL) const
+{
     // Everything below goes through this handle, so the folder's depth does not matter.
     FileDescriptor root;
     std::vector<DirectoryEntry> entries;
@@ -88,24 +123,19 @@ OrganizationPlan FileOrganizerService::buildPlan(const fs::path &folderURL) cons
     // The listing is no longer needed; a plan of 100,000 moves should not carry it too.
     std::vector<DirectoryEntry>().swap(entries);
 
-    OrganizationPlan plan;
-    plan.folderURL = folderURL;
+    MoveList list;
+    list.folder = folderURL;
     std::size_t total = 0;
     for (const auto &files : groups)
         total += files.size();
-    plan.operations.reserve(total);
-
-    // Paths are built as text and made into a path once: every path operation splits
-    // the whole path into components again, which dominated planning large folders.
-    const std::string &folderText = folderURL.native();
+    list.moves.reserve(total);
     FolderWalker walker(*m_fileSystem, root.get());
 
     for (FileCategory category : allCases) {
-        const auto &files = groups[static_cast<std::size_t>(category)];
+        auto &files = groups[static_cast<std::size_t>(category)];
         if (files.empty())
             continue;
-        const std::string_view categoryName = rawValue(category);
-        const std::string categoryFolder = joinedText(folderText, categoryName);
+        const std::string categoryName(rawValue(category));
 
         std::unordered_set<std::string_view> distinct;
         for (const PlannedFile &file : files) {
@@ -121,57 +151,53 @@ OrganizationPlan FileOrganizerService::buildPlan(const fs::path &folderURL) cons
         // cannot be reached makes the move itself fail and say why.
         struct DestinationFolder
         {
-            std::string path;
-            std::vector<std::string> parts;
+            std::uint32_t target = 0;
             bool isChecked = false;
         };
-        std::unordered_map<std::string_view, DestinationFolder> destinationFolders;
+        std::unordered_map<std::string, DestinationFolder> destinationFolders;
         // The folder whose handle the walker gave last; it stays valid until the next open.
-        const DestinationFolder *lastOpened = nullptr;
+        std::uint32_t lastOpened = static_cast<std::uint32_t>(-1);
         FolderWalker::Result opened;
 
-        for (const PlannedFile &file : files) {
-            const std::string_view group
-                = hasSubGroups ? std::string_view(file.upperExtension) : std::string_view();
+        for (PlannedFile &file : files) {
+            const std::string &group = hasSubGroups ? file.upperExtension : std::string();
             auto [known, inserted] = destinationFolders.try_emplace(group);
             DestinationFolder &destination = known->second;
             if (inserted) {
-                // Joining an empty sub-group adds no level.
-                destination.path
-                    = group.empty() ? categoryFolder : joinedText(categoryFolder, group);
-                destination.parts.emplace_back(categoryName);
+                MoveList::Target target;
+                target.category = category;
+                if (hasSubGroups)
+                    target.subGroup = group;
+                // An empty sub-group adds no folder level.
+                target.parts.push_back(categoryName);
                 if (!group.empty())
-                    destination.parts.emplace_back(group);
-                opened = walker.open(destination.parts, false);
-                lastOpened = &destination;
+                    target.parts.push_back(group);
+                destination.target = static_cast<std::uint32_t>(list.targets.size());
+                list.targets.push_back(std::move(target));
+                opened = walker.open(list.targets.back().parts, false);
+                lastOpened = destination.target;
                 destination.isChecked = opened.error == 0;
             }
-            std::string freed;
-            const std::string *name = &file.name;
+            MoveList::Move move;
             if (destination.isChecked) {
-                if (lastOpened != &destination) {
-                    opened = walker.open(destination.parts, false);
-                    lastOpened = &destination;
+                if (lastOpened != destination.target) {
+                    opened = walker.open(list.targets[destination.target].parts, false);
+                    lastOpened = destination.target;
                 }
                 if (opened.error == 0) {
-                    freed = freeName(opened.fd, file.name);
-                    name = &freed;
+                    std::string freed = freeName(opened.fd, file.name);
+                    if (freed != file.name)
+                        move.destination = std::move(freed);
                 }
             }
-            FileMoveOperation operation;
-            operation.id = Uuid::random();
-            operation.sourceURL = fs::path(joinedText(folderText, file.name));
-            operation.destinationURL = fs::path(joinedText(destination.path, *name));
-            operation.category = category;
-            if (hasSubGroups)
-                operation.subGroup = file.upperExtension;
-            plan.operations.push_back(std::move(operation));
+            move.source = std::move(file.name);
+            move.target = destination.target;
+            move.index = static_cast<std::uint32_t>(list.moves.size());
+            list.moves.push_back(std::move(move));
         }
-        destinationFolders.clear();
-        distinct.clear();
-        std::vector<PlannedFile>().swap(groups[static_cast<std::size_t>(category)]);
+        std::vector<PlannedFile>().swap(files);
     }
-    return plan;
+    return list;
 }
 
 fs::path FileOrganizerService::uniqueDestination(const fs::path &candidate) const
@@ -223,42 +249,74 @@ std::vector<FileMoveOperation> FileOrganizerService::executePlan(const Organizat
 RunReport FileOrganizerService::executeMoves(const OrganizationPlan &plan, int root,
     RunJournal *journal, const RunControl &control, std::vector<FileMoveOperation> *executed) const
 {
-    const fs::path folder = normalFolder(plan.folderURL);
+    // Into the engine's own form; a move that does not stay inside the folder gets no
+    // target at all and is reported as skipped.
+    MoveList list;
+    list.folder = plan.folderURL;
+    list.moves.reserve(plan.operations.size());
+    MovePlaces places(normalFolder(plan.folderURL));
+    std::vector<std::string> rejected;
+    for (std::size_t i = 0; i < plan.operations.size(); ++i) {
+        const FileMoveOperation &operation = plan.operations[i];
+        const std::size_t target = places.isDirectlyInFolder(operation.sourceURL)
+            ? places.destinationFolder(operation.destinationURL)
+            : MovePlaces::none;
+        if (target == MovePlaces::none) {
+            rejected.push_back(lastName(operation.sourceURL));
+            m_skipReporter(rejected.back(),
+                Descriptions::outsideFolder(operation.destinationURL, plan.folderURL));
+            continue;
+        }
+        if (target == list.targets.size())
+            list.targets.push_back({ operation.category, operation.subGroup, places.folders()[target] });
+        MoveList::Move move;
+        move.source = lastName(operation.sourceURL);
+        std::string destination = lastName(operation.destinationURL);
+        if (destination != move.source)
+            move.destination = std::move(destination);
+        move.target = static_cast<std::uint32_t>(target);
+        move.index = static_cast<std::uint32_t>(i);
+        list.moves.push_back(std::move(move));
+    }
+
+    std::vector<std::uint32_t> moved;
+    RunReport report = executeMoves(list, root, journal, control, executed ? &moved : nullptr);
+    report.skipped += rejected.size();
+    if (executed) {
+        executed->reserve(executed->size() + moved.size());
+        for (const std::uint32_t index : moved)
+            executed->push_back(plan.operations[index]);
+    }
+    return report;
+}
+
+RunReport FileOrganizerService::executeMoves(const MoveList &list, int root, RunJournal *journal,
+    const RunControl &control, std::vector<std::uint32_t> *moved) const
+{
     RunReport report;
     const auto skip = [&](const std::string &name, const std::string &description) {
         ++report.skipped;
         m_skipReporter(name, description);
     };
 
-    // Each destination folder once, in order of first use; a move that does not
-    // stay inside the folder gets no target at all.
-    MovePlaces places(folder);
-    constexpr std::size_t noTarget = MovePlaces::none;
-    std::vector<std::size_t> operationTarget;
-    operationTarget.reserve(plan.operations.size());
-    for (const FileMoveOperation &operation : plan.operations) {
-        operationTarget.push_back(places.isDirectlyInFolder(operation.sourceURL)
-                ? places.destinationFolder(operation.destinationURL)
-                : noTarget);
-    }
-    const auto &targets = places.folders();
     // Why moves into a target cannot happen, empty when they can.
+    const auto &targets = list.targets;
     std::vector<std::string> blocked(targets.size());
-
     FolderWalker walker(*m_fileSystem, root);
     for (std::size_t i = 0; i < targets.size(); ++i) {
-        const FolderWalker::Result opened = walker.open(targets[i], true);
+        const FolderWalker::Result opened = walker.open(targets[i].parts, true);
         if (opened.creationFailed) {
             removeMadeFolders(root, walker.created());
             throw FileSystemError(opened.error,
                 Descriptions::cannotCreateFolder(
-                    joinedParts(targets[i], opened.failedDepth + 1), plan.folderURL, opened.error));
+                    joinedParts(targets[i].parts, opened.failedDepth + 1), list.folder,
+                    opened.error));
         }
         // Something that is not a folder of ours stands in the way: it is left alone
         // and the moves into it are reported as skipped.
         if (opened.error != 0)
             blocked[i] = Descriptions::blockedFolder(
-                joinedParts(targets[i], opened.failedDepth + 1), opened.error);
+                joinedParts(targets[i].parts, opened.failedDepth + 1), opened.error);
     }
     if (journal) {
         for (const FolderWalker::Created &made : walker.created())
@@ -267,15 +325,16 @@ RunReport FileOrganizerService::executeMoves(const OrganizationPlan &plan, int r
 
     FileMover mover(*m_fileSystem);
     // The folder last opened stays valid until the walker opens another one.
+    constexpr std::size_t noTarget = static_cast<std::size_t>(-1);
     std::size_t openTarget = noTarget;
     FolderWalker::Result opened;
     struct Ready
     {
-        std::size_t index;
+        const MoveList::Move *move;
         FileIdentity identity;
     };
     std::vector<Ready> batch;
-    const std::size_t total = plan.operations.size();
+    const std::size_t total = list.moves.size();
     std::size_t next = 0;
     while (next < total && !report.cancelled && report.stoppedBy.empty()) {
         // Each batch is checked and announced first: a file is moved only once the
@@ -283,32 +342,28 @@ RunReport FileOrganizerService::executeMoves(const OrganizationPlan &plan, int r
         // cheap; a crash leaves at most one batch to settle by looking.
         batch.clear();
         for (; next < total && batch.size() < journalBatchSize; ++next) {
-            const FileMoveOperation &operation = plan.operations[next];
-            const std::string name = lastName(operation.sourceURL);
-            const std::size_t target = operationTarget[next];
-            if (target == noTarget) {
-                skip(name, Descriptions::outsideFolder(operation.destinationURL, plan.folderURL));
-                continue;
-            }
-            if (!blocked[target].empty()) {
-                skip(name, blocked[target]);
+            const MoveList::Move &move = list.moves[next];
+            if (!blocked[move.target].empty()) {
+                skip(move.source, blocked[move.target]);
                 continue;
             }
             // Only what is still a regular file is moved: a folder or link put in its
             // place after planning stays.
             EntryInfo info;
-            if (const int error = m_fileSystem->statIn(root, name, info)) {
-                skip(name, Descriptions::moveFailed(name, name, {}, error));
+            if (const int error = m_fileSystem->statIn(root, move.source, info)) {
+                skip(move.source, Descriptions::moveFailed(move.source, move.source, {}, error));
                 continue;
             }
             if (info.type != EntryType::regular) {
-                skip(name, Descriptions::moveFailed(name, name, {}, FileMover::changedMeanwhile));
+                skip(move.source,
+                    Descriptions::moveFailed(
+                        move.source, move.source, {}, FileMover::changedMeanwhile));
                 continue;
             }
             if (journal)
-                journal->intend(next, name, targets[target], lastName(operation.destinationURL),
-                    info.identity.inode);
-            batch.push_back({ next, info.identity });
+                journal->intend(move.index, move.source, targets[move.target].parts,
+                    move.destinationName(), info.identity.inode);
+            batch.push_back({ &move, info.identity });
         }
         if (journal && !batch.empty()) {
             try {
@@ -324,34 +379,33 @@ RunReport FileOrganizerService::executeMoves(const OrganizationPlan &plan, int r
                 report.cancelled = true;
                 break;
             }
-            const FileMoveOperation &operation = plan.operations[ready.index];
-            const std::string name = lastName(operation.sourceURL);
-            const std::size_t target = operationTarget[ready.index];
-            if (target != openTarget) {
-                opened = walker.open(targets[target], false);
-                openTarget = opened.error == 0 ? target : noTarget;
+            const MoveList::Move &move = *ready.move;
+            const auto &parts = targets[move.target].parts;
+            if (move.target != openTarget) {
+                opened = walker.open(parts, false);
+                openTarget = opened.error == 0 ? move.target : noTarget;
             }
             if (opened.error != 0) {
-                skip(name,
+                skip(move.source,
                     Descriptions::blockedFolder(
-                        joinedParts(targets[target], opened.failedDepth + 1), opened.error));
+                        joinedParts(parts, opened.failedDepth + 1), opened.error));
                 continue;
             }
-            const std::string destinationName = lastName(operation.destinationURL);
-            const int error = mover.move(root, name, opened.fd, destinationName, ready.identity);
+            const std::string &destinationName = move.destinationName();
+            const int error = mover.move(root, move.source, opened.fd, destinationName, ready.identity);
             if (error != 0) {
-                skip(name,
-                    Descriptions::moveFailed(name, destinationName,
-                        joinedParts(targets[target], targets[target].size()), error));
+                skip(move.source,
+                    Descriptions::moveFailed(
+                        move.source, destinationName, joinedParts(parts, parts.size()), error));
                 continue;
             }
             ++report.moved;
             if (journal)
                 journal->mark(mover.usedFallback() ? JournalLines::Mark::movedByFallback
                                                    : JournalLines::Mark::moved,
-                    ready.index);
-            if (executed)
-                executed->push_back(operation);
+                    move.index);
+            if (moved)
+                moved->push_back(move.index);
         }
         if (control.progress)
             control.progress(next, total);

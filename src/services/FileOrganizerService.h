@@ -4,6 +4,7 @@
 #include "FileSystem.h"
 #include "FolderWalker.h"
 #include "JournalLines.h"
+#include "MoveList.h"
 #include "OrganizationPlan.h"
 #include "RunReports.h"
 
@@ -32,6 +33,9 @@ public:
     // One move per regular, non-hidden file directly in `folderURL`, downloads still in
     // progress left out. Touches nothing.
     OrganizationPlan buildPlan(const std::filesystem::path &folderURL) const;
+    // The same plan in the engine's compact form, for runs too large to hold as paths.
+    MoveList planMoves(const std::filesystem::path &folderURL) const;
+    static OrganizationPlan toPlan(const MoveList &list);
     // `candidate` when nothing is there, else the first free "name (n).ext".
     std::filesystem::path uniqueDestination(const std::filesystem::path &candidate) const;
 
@@ -56,6 +60,10 @@ public:
     // run (RunReport::stoppedBy). Moves that happened are appended to `executed`.
     RunReport executeMoves(const OrganizationPlan &plan, int root, RunJournal *journal,
         const RunControl &control, std::vector<FileMoveOperation> *executed) const;
+    // The same for a compact plan; the plan indexes of the moves that happened are
+    // appended to `moved`.
+    RunReport executeMoves(const MoveList &list, int root, RunJournal *journal,
+        const RunControl &control, std::vector<std::uint32_t> *moved) const;
 
     // Moves a recorded run's files back inside `root`, newest first: only a file still
     // where the run put it and still the same file (device and inode). Each outcome is

@@ -46,18 +46,19 @@ const JournalStore &UndoService::store() const
     return *m_store;
 }
 
-RunReport UndoService::organize(const FileOrganizerService &organizer, const OrganizationPlan &plan,
-    const RunControl &control, std::vector<FileMoveOperation> *executed) const
+template<typename Execute>
+RunReport UndoService::recorded(
+    const FileOrganizerService &organizer, const fs::path &folder, Execute execute) const
 {
     const JournalStore &journals = store();
     journals.prepare();
-    const FileOrganizerService::OpenFolder root = organizer.openFolder(plan.folderURL);
+    const FileOrganizerService::OpenFolder root = organizer.openFolder(folder);
     const FileDescriptor lock = journals.lock(root.identity, m_lockWait);
 
     const fs::path file = journals.newRunFile(root.identity);
     const std::string previous = journals.lastRun();
     RunJournal journal = RunJournal::create(
-        file, { PathText::normalFolder(plan.folderURL).native(), root.identity, utcNow(), previous });
+        file, { PathText::normalFolder(folder).native(), root.identity, utcNow(), previous });
     try {
         journals.setLastRun(file.filename().native());
     } catch (...) {
@@ -67,8 +68,8 @@ RunReport UndoService::organize(const FileOrganizerService &organizer, const Org
 
     RunReport report;
     try {
-        report = organizer.executeMoves(plan, root.handle.get(), &journal, control, executed);
-    } catch (...) {
+        report = execute(root.handle.get(), journal);
+    } catch (const FileSystemError &) {
         // Thrown before the first move: this run never happened.
         journals.remove(file);
         journals.setLastRun(previous);
@@ -85,6 +86,22 @@ RunReport UndoService::organize(const FileOrganizerService &organizer, const Org
         }
     }
     return report;
+}
+
+RunReport UndoService::organize(const FileOrganizerService &organizer, const OrganizationPlan &plan,
+    const RunControl &control, std::vector<FileMoveOperation> *executed) const
+{
+    return recorded(organizer, plan.folderURL, [&](int root, RunJournal &journal) {
+        return organizer.executeMoves(plan, root, &journal, control, executed);
+    });
+}
+
+RunReport UndoService::organize(
+    const FileOrganizerService &organizer, const MoveList &list, const RunControl &control) const
+{
+    return recorded(organizer, list.folder, [&](int root, RunJournal &journal) {
+        return organizer.executeMoves(list, root, &journal, control, nullptr);
+    });
 }
 
 UndoReport UndoService::undoRun(const FileOrganizerService &organizer, RunRecord &record, int root,

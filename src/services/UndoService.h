@@ -1,6 +1,7 @@
 #pragma once
 
 #include "JournalStore.h"
+#include "MoveList.h"
 #include "OrganizationPlan.h"
 #include "RunReports.h"
 
@@ -27,6 +28,8 @@ public:
     // run that moves nothing leaves the folder's last run undoable.
     RunReport organize(const FileOrganizerService &organizer, const OrganizationPlan &plan,
         const RunControl &control = {}, std::vector<FileMoveOperation> *executed = nullptr) const;
+    RunReport organize(const FileOrganizerService &organizer, const MoveList &list,
+        const RunControl &control = {}) const;
 
     // Undoes the last run of `folder`, or the last run of all when none is given.
     // What cannot be moved back stays recorded for a later undo. Throws when the
@@ -42,6 +45,10 @@ public:
 
 private:
     const JournalStore &store() const;
+    // The run around `execute`, which moves inside the open folder it is given.
+    template<typename Execute>
+    RunReport recorded(const FileOrganizerService &organizer, const std::filesystem::path &folder,
+        Execute execute) const;
     UndoReport undoRun(const FileOrganizerService &organizer, RunRecord &record, int root,
         const RunControl &control) const;
 
