@@ -1,9 +1,10 @@
 #include "PreviewPrinter.h"
 
 #include "PathCodec.h"
-#include "PreviewTree.h"
 #include "Text.h"
 
+#include <algorithm>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -23,37 +24,72 @@ void writeNames(std::ostream &out, const std::vector<std::string> &names, std::s
 
 } // namespace
 
-void writeText(std::ostream &out, const OrganizationPlan &plan)
+void writeText(std::ostream &out, const MoveList &list)
 {
-    out << Text::fileCount(plan.operations.size()) << " will be moved\n";
-    for (const CategoryPreviewNode &node : buildPreviewTree(plan)) {
-        out << rawValue(node.category) << "/\n";
-        writeNames(out, node.directFiles, "  ");
-        for (const SubGroupPreviewNode &group : node.subGroups) {
-            out << "  " << Text::displayText(group.name) << "/\n";
-            writeNames(out, group.files, "    ");
+    out << Text::fileCount(list.moves.size()) << " will be moved\n";
+    std::vector<std::vector<std::string>> names(list.targets.size());
+    for (const MoveList::Move &move : list.moves)
+        names[move.target].push_back(move.source);
+
+    // Category folders by name; in each, its files without a sub-group first, then
+    // its sub-groups in text order.
+    std::vector<std::uint32_t> order(list.targets.size());
+    for (std::uint32_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        const MoveList::Target &x = list.targets[a];
+        const MoveList::Target &y = list.targets[b];
+        if (x.category != y.category)
+            return rawValue(x.category) < rawValue(y.category);
+        const std::string &xGroup = x.subGroup.value_or(std::string());
+        const std::string &yGroup = y.subGroup.value_or(std::string());
+        return Text::lessThan(xGroup, yGroup);
+    });
+    std::optional<FileCategory> shown;
+    for (const std::uint32_t index : order) {
+        const MoveList::Target &target = list.targets[index];
+        if (shown != target.category) {
+            out << rawValue(target.category) << "/\n";
+            shown = target.category;
         }
+        Text::sortTexts(names[index]);
+        if (target.subGroup && !target.subGroup->empty()) {
+            out << "  " << Text::displayText(*target.subGroup) << "/\n";
+            writeNames(out, names[index], "    ");
+        } else {
+            writeNames(out, names[index], "  ");
+        }
+        std::vector<std::string>().swap(names[index]);
     }
 }
 
-void writeJson(std::ostream &out, const OrganizationPlan &plan)
+void writeJson(std::ostream &out, const MoveList &list)
 {
-    nlohmann::ordered_json operations = nlohmann::ordered_json::array();
-    for (const FileMoveOperation &operation : plan.operations) {
-        operations.push_back({
-            { "source", PathCodec::encode(operation.sourceURL) },
-            { "destination", PathCodec::encode(operation.destinationURL) },
-            { "category", std::string(rawValue(operation.category)) },
-            { "subGroup",
-                operation.subGroup ? PathCodec::encode(*operation.subGroup)
-                                   : nlohmann::ordered_json(nullptr) },
-        });
+    // Written one move at a time, so that a large plan needs no second copy in memory.
+    using Json = nlohmann::ordered_json;
+    out << "{\n  \"folder\": " << PathCodec::encode(list.folder).dump() << ",\n  \"operations\": [";
+    std::vector<std::string> folders;
+    for (const MoveList::Target &target : list.targets) {
+        std::string path = list.folder.native();
+        for (const std::string &part : target.parts)
+            path = (std::filesystem::path(path) / part).native();
+        folders.push_back(std::move(path));
     }
-    const nlohmann::ordered_json document {
-        { "folder", PathCodec::encode(plan.folderURL) },
-        { "operations", std::move(operations) },
-    };
-    out << document.dump(2) << '\n';
+    const std::string &folder = list.folder.native();
+    const std::string separator = folder.empty() || folder.back() == '/' ? "" : "/";
+    bool first = true;
+    for (const MoveList::Move &move : list.moves) {
+        const MoveList::Target &target = list.targets[move.target];
+        const Json operation {
+            { "source", PathCodec::encode(folder + separator + move.source) },
+            { "destination", PathCodec::encode(folders[move.target] + "/" + move.destinationName()) },
+            { "category", std::string(rawValue(target.category)) },
+            { "subGroup", target.subGroup ? PathCodec::encode(*target.subGroup) : Json(nullptr) },
+        };
+        out << (first ? "\n    " : ",\n    ") << operation.dump();
+        first = false;
+    }
+    out << (first ? "]\n}\n" : "\n  ]\n}\n");
 }
 
 } // namespace PreviewPrinter

@@ -13,34 +13,13 @@ std::string presentName(const FileMoveOperation &operation)
     return operation.sourceURL.filename().string();
 }
 
-// Sorts by the composed form's code points; the keys are computed once per name,
-// and not at all when every name is plain ASCII (already its own key).
-void sortNames(std::vector<std::string> &names)
-{
-    const bool allAscii = std::all_of(names.begin(), names.end(), [](const std::string &name) {
-        return std::all_of(
-            name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    });
-    if (allAscii) {
-        std::sort(names.begin(), names.end());
-        return;
-    }
-    std::vector<std::pair<std::string, std::string>> keyed;
-    keyed.reserve(names.size());
-    for (std::string &name : names)
-        keyed.emplace_back(Text::sortKey(name), std::move(name));
-    std::sort(keyed.begin(), keyed.end());
-    for (std::size_t i = 0; i < keyed.size(); ++i)
-        names[i] = std::move(keyed[i].second);
-}
-
 std::vector<std::string> sortedNames(const std::vector<const FileMoveOperation *> &operations)
 {
     std::vector<std::string> names;
     names.reserve(operations.size());
     for (const FileMoveOperation *operation : operations)
         names.push_back(presentName(*operation));
-    sortNames(names);
+    Text::sortTexts(names);
     return names;
 }
 

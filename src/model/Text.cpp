@@ -141,6 +141,23 @@ bool lessThan(std::string_view a, std::string_view b)
     return sortKey(a) < sortKey(b);
 }
 
+void sortTexts(std::vector<std::string> &texts)
+{
+    const bool allAscii = std::all_of(
+        texts.begin(), texts.end(), [](const std::string &text) { return isAscii(text); });
+    if (allAscii) {
+        std::sort(texts.begin(), texts.end());
+        return;
+    }
+    std::vector<std::pair<std::string, std::string>> keyed;
+    keyed.reserve(texts.size());
+    for (std::string &text : texts)
+        keyed.emplace_back(sortKey(text), std::move(text));
+    std::sort(keyed.begin(), keyed.end());
+    for (std::size_t i = 0; i < keyed.size(); ++i)
+        texts[i] = std::move(keyed[i].second);
+}
+
 std::string displayText(std::string_view bytes)
 {
     if (!needsEscaping(bytes) && (isAscii(bytes) || isValidUtf8(bytes)))

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Text handling shared by the engine and its front ends. Strings are UTF-8 where
 // they are valid; file names are bytes and may not be.
@@ -19,6 +20,9 @@ std::string toUpperCase(std::string_view bytes);
 // byte, which for UTF-8 is code-point order. Invalid UTF-8 sorts by its raw bytes.
 std::string sortKey(std::string_view bytes);
 bool lessThan(std::string_view a, std::string_view b);
+// Sorts in that order; the keys are worked out once per text, and not at all when
+// every text is plain ASCII (already its own key).
+void sortTexts(std::vector<std::string> &texts);
 
 // A name (or a text holding names) fit for showing on one line, in a terminal as in
 // a window: invalid sequences become U+FFFD, and control characters (C0, DEL, C1) and

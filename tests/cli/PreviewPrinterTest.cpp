@@ -6,20 +6,38 @@
 
 namespace {
 
-const std::filesystem::path folder = "/home/ana/Downloads";
-
-FileMoveOperation move(const std::string &name, FileCategory category,
-    const std::string &destination, std::optional<std::string> subGroup = std::nullopt)
+struct Planned
 {
-    FileMoveOperation operation;
-    operation.sourceURL = folder / name;
-    operation.destinationURL = folder / destination;
-    operation.category = category;
-    operation.subGroup = std::move(subGroup);
-    return operation;
+    std::string name;
+    FileCategory category;
+    std::optional<std::string> subGroup;
+    std::string destination = {};
+};
+
+// The plan of `moves` in /home/ana/Downloads, one target per category and sub-group.
+MoveList planOf(const std::vector<Planned> &moves)
+{
+    MoveList list;
+    list.folder = "/home/ana/Downloads";
+    for (const Planned &planned : moves) {
+        std::uint32_t target = 0;
+        while (target < list.targets.size()
+            && (list.targets[target].category != planned.category
+                || list.targets[target].subGroup != planned.subGroup))
+            ++target;
+        if (target == list.targets.size()) {
+            std::vector<std::string> parts { std::string(rawValue(planned.category)) };
+            if (planned.subGroup && !planned.subGroup->empty())
+                parts.push_back(*planned.subGroup);
+            list.targets.push_back({ planned.category, planned.subGroup, parts });
+        }
+        list.moves.push_back({ planned.name, planned.destination, target,
+            static_cast<std::uint32_t>(list.moves.size()) });
+    }
+    return list;
 }
 
-std::string text(const OrganizationPlan &plan)
+std::string text(const MoveList &plan)
 {
     std::ostringstream out;
     PreviewPrinter::writeText(out, plan);
@@ -28,17 +46,16 @@ std::string text(const OrganizationPlan &plan)
 
 TEST(PreviewPrinterTest, DrawsCategoriesSubGroupsAndFilesSorted)
 {
-    const OrganizationPlan plan { folder,
-        {
-            move("b.png", FileCategory::images, "Images/PNG/b.png", "PNG"),
-            move("x.qqq", FileCategory::others, "Others/QQQ/x.qqq", "QQQ"),
-            move("README", FileCategory::others, "Others/README", ""),
-            move("a.jpg", FileCategory::images, "Images/JPG/a.jpg", "JPG"),
-            move("Zebra.pdf", FileCategory::documents, "Documents/Zebra.pdf"),
-            move("apple.pdf", FileCategory::documents, "Documents/apple (1).pdf"),
-            move("notes.", FileCategory::others, "Others/notes.", ""),
-            move("cube.stl", FileCategory::threeDModels, "3D Models/cube.stl"),
-        } };
+    const MoveList plan = planOf({
+        { "b.png", FileCategory::images, "PNG" },
+        { "x.qqq", FileCategory::others, "QQQ" },
+        { "README", FileCategory::others, "" },
+        { "a.jpg", FileCategory::images, "JPG" },
+        { "Zebra.pdf", FileCategory::documents, std::nullopt },
+        { "apple.pdf", FileCategory::documents, std::nullopt, "apple (1).pdf" },
+        { "notes.", FileCategory::others, "" },
+        { "cube.stl", FileCategory::threeDModels, std::nullopt },
+    });
     // Files without extension sit directly in "Others/", above its sub-folders;
     // the renamed "apple (1).pdf" is shown under its present name.
     EXPECT_EQ(text(plan),
@@ -58,14 +75,13 @@ TEST(PreviewPrinterTest, DrawsCategoriesSubGroupsAndFilesSorted)
         "  notes.\n"
         "  QQQ/\n"
         "    x.qqq\n");
-    EXPECT_EQ(text({ folder, {} }), "0 files will be moved\n");
+    EXPECT_EQ(text(planOf({})), "0 files will be moved\n");
 }
 
 TEST(PreviewPrinterTest, NamesCannotBreakOrForgeLines)
 {
-    const OrganizationPlan plan { folder,
-        { move("a\nImages\tb\x1B[2J.txt", FileCategory::documents, "Documents/x.txt"),
-            move("caf\xE9.txt", FileCategory::documents, "Documents/y.txt") } };
+    const MoveList plan = planOf({ { "a\nImages\tb\x1B[2J.txt", FileCategory::documents, std::nullopt },
+        { "caf\xE9.txt", FileCategory::documents, std::nullopt } });
     EXPECT_EQ(text(plan),
         "2 files will be moved\n"
         "Documents/\n"
