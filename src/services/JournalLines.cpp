@@ -14,6 +14,14 @@ namespace {
 
 using Json = nlohmann::json;
 
+// A literal's length is known when it is compiled; append(const char *) would
+// count it again at every call, and journals write hundreds of thousands of lines.
+template<std::size_t size>
+void appendLiteral(std::string &out, const char (&text)[size])
+{
+    out.append(text, size - 1);
+}
+
 void appendNumber(std::string &out, std::uint64_t value)
 {
     char digits[24];
@@ -21,36 +29,62 @@ void appendNumber(std::string &out, std::uint64_t value)
     out.append(digits, end);
 }
 
-void appendQuoted(std::string &out, std::string_view text)
+bool needsEscape(char c)
+{
+    return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
+}
+
+bool isPlainAscii(std::string_view text)
+{
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80 || needsEscape(c))
+            return false;
+    }
+    return true;
+}
+
+void appendEscaped(std::string &out, std::string_view text)
 {
     static constexpr char hex[] = "0123456789abcdef";
-    out += '"';
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\') {
             out += '\\';
             out += c;
         } else if (byte < 0x20) {
-            out += "\\u00";
+            appendLiteral(out, "\\u00");
             out += hex[byte >> 4];
             out += hex[byte & 15];
         } else {
             out += c;
         }
     }
+}
+
+void appendQuoted(std::string &out, std::string_view text)
+{
+    out += '"';
+    appendEscaped(out, text);
     out += '"';
 }
 
 // A name or relative path, lossless: JSON strings can hold only valid UTF-8.
 void appendBytes(std::string &out, std::string_view bytes)
 {
+    // Most names are plain ASCII and go in as they are.
+    if (isPlainAscii(bytes)) {
+        out += '"';
+        out.append(bytes);
+        out += '"';
+        return;
+    }
     if (Text::isValidUtf8(bytes)) {
         appendQuoted(out, bytes);
         return;
     }
-    out += "{\"base64\":\"";
+    appendLiteral(out, "{\"base64\":\"");
     out += Base64::encode(bytes);
-    out += "\"}";
+    appendLiteral(out, "\"}");
 }
 
 std::string joined(const std::vector<std::string> &parts)
@@ -111,45 +145,58 @@ std::optional<Json> parsed(std::string_view line)
 
 void appendHeader(std::string &out, const Header &header)
 {
-    out += "{\"tidyra\":\"run\",\"version\":";
+    appendLiteral(out, "{\"tidyra\":\"run\",\"version\":");
     appendNumber(out, currentVersion);
-    out += ",\"folder\":";
+    appendLiteral(out, ",\"folder\":");
     appendBytes(out, header.folder);
-    out += ",\"device\":";
+    appendLiteral(out, ",\"device\":");
     appendNumber(out, header.folderIdentity.device);
-    out += ",\"inode\":";
+    appendLiteral(out, ",\"inode\":");
     appendNumber(out, header.folderIdentity.inode);
-    out += ",\"started\":";
+    appendLiteral(out, ",\"started\":");
     appendQuoted(out, header.started);
-    out += ",\"previous\":";
+    appendLiteral(out, ",\"previous\":");
     appendQuoted(out, header.previous);
-    out += "}\n";
+    appendLiteral(out, "}\n");
 }
 
 void appendMade(std::string &out, const Made &made)
 {
-    out += "{\"made\":";
+    appendLiteral(out, "{\"made\":");
     appendBytes(out, joined(made.parts));
-    out += ",\"inode\":";
+    appendLiteral(out, ",\"inode\":");
     appendNumber(out, made.inode);
-    out += "}\n";
+    appendLiteral(out, "}\n");
 }
 
 void appendIntent(std::string &out, std::uint64_t index, std::string_view from,
     const std::vector<std::string> &toFolder, std::string_view toName, std::uint64_t inode)
 {
-    out += "{\"i\":";
+    appendLiteral(out, "{\"i\":");
     appendNumber(out, index);
-    out += ",\"from\":";
+    appendLiteral(out, ",\"from\":");
     appendBytes(out, from);
-    out += ",\"to\":";
-    std::string to = joined(toFolder);
-    to += '/';
-    to += toName;
-    appendBytes(out, to);
-    out += ",\"inode\":";
+    appendLiteral(out, ",\"to\":");
+    bool plain = isPlainAscii(toName);
+    for (const std::string &part : toFolder)
+        plain = plain && isPlainAscii(part);
+    if (plain) {
+        out += '"';
+        for (const std::string &part : toFolder) {
+            out += part;
+            out += '/';
+        }
+        out.append(toName);
+        out += '"';
+    } else {
+        std::string to = joined(toFolder);
+        to += '/';
+        to += toName;
+        appendBytes(out, to);
+    }
+    appendLiteral(out, ",\"inode\":");
     appendNumber(out, inode);
-    out += "}\n";
+    appendLiteral(out, "}\n");
 }
 
 void appendMark(std::string &out, Mark mark, std::uint64_t index)
@@ -157,7 +204,7 @@ void appendMark(std::string &out, Mark mark, std::uint64_t index)
     static constexpr const char *keys[] = { "{\"d\":", "{\"f\":", "{\"b\":", "{\"x\":" };
     out += keys[static_cast<std::size_t>(mark)];
     appendNumber(out, index);
-    out += "}\n";
+    appendLiteral(out, "}\n");
 }
 
 std::optional<Header> parseHeader(std::string_view line)
