@@ -130,7 +130,7 @@ public:
     }
 
     bool started() const { return m_error == 0; }
-    void kill() { ::kill(m_pid, SIGKILL); }
+    void kill(int signal = SIGKILL) { ::kill(m_pid, signal); }
     // Waits for the end; returns the wait status.
     int wait()
     {
@@ -225,6 +225,33 @@ TEST(CrashTest, undoAfterAKilledOrganizeOrUndoRestoresEveryFile)
                 EXPECT_EQ(readFile(older / "Images/old.jpg"), "old") << "the older run was undone";
             }
         }
+    }
+}
+
+// Ctrl-C or SIGTERM stops a run after the current move, says so, and leaves a
+// record that undo completes.
+TEST(CrashTest, anInterruptedOrganizeStopsCleanlyAndIsUndone)
+{
+    for (const int signal : { SIGINT, SIGTERM }) {
+        SCOPED_TRACE(signal);
+        TempDir base;
+        const fs::path folder = base / "folder";
+        fillFolder(folder);
+        CliProcess process({ "organize", folder.string() }, base / "state");
+        ASSERT_TRUE(process.started());
+        // Once some files have moved.
+        const auto deadline = std::chrono::steady_clock::now() + 20s;
+        while (topLevelFiles(folder).size() == std::size_t(fileCount)
+            && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(1ms);
+        process.kill(signal);
+        const int status = process.wait();
+        if (topLevelFiles(folder).empty())
+            continue; // it finished first
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+        EXPECT_EQ(checkFolder(folder), "");
+        runToEnd({ "undo" }, base / "state");
+        EXPECT_EQ(topLevelFiles(folder).size(), std::size_t(fileCount));
     }
 }
 
