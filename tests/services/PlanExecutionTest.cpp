@@ -82,3 +82,31 @@ TEST_F(PlanExecutionTest, FolderCreationFailureThrowsBeforeAnyMove)
         EXPECT_EQ(namesIn(m_dir.path()), (Names { "a.jpg", "c.pdf" }));
     }
 }
+
+// What is put in a planned file's place is not ours to move; and clean-up works only
+// through the folder opened at the start, so a folder swapped for a link meanwhile
+// leads it nowhere.
+TEST_F(PlanExecutionTest, EntriesSwappedInAfterPlanningStayAndCleanUpNeverLeavesTheFolder)
+{
+    writeFiles(m_dir.path(), { "a.jpg", "b.pdf", "c.mp3" });
+    const OrganizationPlan plan = this->plan();
+    fs::remove(m_dir / "a.jpg");
+    fs::create_directory(m_dir / "a.jpg");
+    fs::remove(m_dir / "b.pdf");
+    fs::create_symlink(m_outside / "elsewhere.pdf", m_dir / "b.pdf");
+    fs::create_directory(m_outside / "Audio");
+    const fs::path moved = m_dir.path().string() + "-moved";
+    m_fileSystem->beforeCall(Op::removeFolder, 1, [&] {
+        fs::rename(m_dir.path(), moved);
+        fs::create_directory_symlink(m_outside.path(), m_dir.path());
+    });
+
+    EXPECT_EQ(m_service.executePlan(plan).size(), 1u);
+    EXPECT_EQ(m_skips.names(), (Names { "a.jpg", "b.pdf" }));
+    EXPECT_THAT(m_skips.entries()[0].second, HasSubstr("was replaced by another item"));
+    EXPECT_TRUE(fs::is_directory(moved / "a.jpg"));
+    EXPECT_TRUE(fs::is_symlink(moved / "b.pdf"));
+    EXPECT_TRUE(isEmptyFolder(m_outside / "Audio"));
+    fs::remove(m_dir.path());
+    fs::rename(moved, m_dir.path());
+}
