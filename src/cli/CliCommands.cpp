@@ -1,6 +1,6 @@
 #include "CliCommands.h"
 
-#include "Descriptions.h"
+#include "ErrorDescriptions.h"
 #include "FileOrganizerService.h"
 #include "PreviewPrinter.h"
 #include "ProgressLine.h"
@@ -25,7 +25,7 @@ std::filesystem::path chosenFolder(const std::filesystem::path &folder)
 
 std::string inQuotes(const std::filesystem::path &path)
 {
-    return Descriptions::inQuotes(path.native());
+    return ErrorDescriptions::inQuotes(path.native());
 }
 
 } // namespace

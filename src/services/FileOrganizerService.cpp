@@ -1,12 +1,12 @@
 #include "FileOrganizerService.h"
 
-#include "Descriptions.h"
+#include "ErrorDescriptions.h"
 #include "DownloadsInProgress.h"
 #include "FileMover.h"
 #include "FileName.h"
 #include "FileSystemError.h"
 #include "FolderWalker.h"
-#include "MovePlaces.h"
+#include "PlanPathResolver.h"
 #include "PathText.h"
 #include "PosixFileSystem.h"
 #include "RunJournal.h"
@@ -99,7 +99,7 @@ MoveList FileOrganizerService::planMoves(const fs::path &folderURL) const
     if (error == 0)
         error = m_fileSystem->listFolder(root.get(), entries);
     if (error != 0)
-        throw FileSystemError(error, Descriptions::cannotOpenFolder(folderURL, error));
+        throw FileSystemError(error, ErrorDescriptions::cannotOpenFolder(folderURL, error));
 
     const DownloadsInProgress downloads(entries);
     std::array<std::vector<PlannedFile>, allCases.size()> groups;
@@ -230,10 +230,10 @@ FileOrganizerService::OpenFolder FileOrganizerService::openFolder(const fs::path
 {
     OpenFolder opened;
     if (const int error = m_fileSystem->openFolder(folderURL, opened.handle))
-        throw FileSystemError(error, Descriptions::cannotOpenFolder(folderURL, error));
+        throw FileSystemError(error, ErrorDescriptions::cannotOpenFolder(folderURL, error));
     EntryInfo info;
     if (const int error = m_fileSystem->statFolder(opened.handle.get(), info))
-        throw FileSystemError(error, Descriptions::cannotOpenFolder(folderURL, error));
+        throw FileSystemError(error, ErrorDescriptions::cannotOpenFolder(folderURL, error));
     opened.identity = info.identity;
     return opened;
 }
@@ -254,17 +254,17 @@ RunReport FileOrganizerService::executeMoves(const OrganizationPlan &plan, int r
     MoveList list;
     list.folder = plan.folderURL;
     list.moves.reserve(plan.operations.size());
-    MovePlaces places(normalFolder(plan.folderURL));
+    PlanPathResolver places(normalFolder(plan.folderURL));
     std::vector<std::string> rejected;
     for (std::size_t i = 0; i < plan.operations.size(); ++i) {
         const FileMoveOperation &operation = plan.operations[i];
         const std::size_t target = places.isDirectlyInFolder(operation.sourceURL)
             ? places.destinationFolder(operation.destinationURL)
-            : MovePlaces::none;
-        if (target == MovePlaces::none) {
+            : PlanPathResolver::none;
+        if (target == PlanPathResolver::none) {
             rejected.push_back(lastName(operation.sourceURL));
             m_skipReporter(rejected.back(),
-                Descriptions::outsideFolder(operation.destinationURL, plan.folderURL));
+                ErrorDescriptions::outsideFolder(operation.destinationURL, plan.folderURL));
             continue;
         }
         if (target == list.targets.size())
@@ -308,14 +308,14 @@ RunReport FileOrganizerService::executeMoves(const MoveList &list, int root, Run
         if (opened.creationFailed) {
             removeMadeFolders(root, walker.created());
             throw FileSystemError(opened.error,
-                Descriptions::cannotCreateFolder(
+                ErrorDescriptions::cannotCreateFolder(
                     joinedParts(targets[i].parts, opened.failedDepth + 1), list.folder,
                     opened.error));
         }
         // Something that is not a folder of ours stands in the way: it is left alone
         // and the moves into it are reported as skipped.
         if (opened.error != 0)
-            blocked[i] = Descriptions::blockedFolder(
+            blocked[i] = ErrorDescriptions::blockedFolder(
                 joinedParts(targets[i].parts, opened.failedDepth + 1), opened.error);
     }
     if (journal) {
@@ -324,10 +324,6 @@ RunReport FileOrganizerService::executeMoves(const MoveList &list, int root, Run
     }
 
     FileMover mover(*m_fileSystem);
-    // The folder last opened stays valid until the walker opens another one.
-    constexpr std::size_t noTarget = static_cast<std::size_t>(-1);
-    std::size_t openTarget = noTarget;
-    FolderWalker::Result opened;
     struct Ready
     {
         const MoveList::Move *move;
@@ -351,12 +347,12 @@ RunReport FileOrganizerService::executeMoves(const MoveList &list, int root, Run
             // place after planning stays.
             EntryInfo info;
             if (const int error = m_fileSystem->statIn(root, move.source, info)) {
-                skip(move.source, Descriptions::moveFailed(move.source, move.source, {}, error));
+                skip(move.source, ErrorDescriptions::moveFailed(move.source, move.source, {}, error));
                 continue;
             }
             if (info.type != EntryType::regular) {
                 skip(move.source,
-                    Descriptions::moveFailed(
+                    ErrorDescriptions::moveFailed(
                         move.source, move.source, {}, FileMover::changedMeanwhile));
                 continue;
             }
@@ -380,23 +376,11 @@ RunReport FileOrganizerService::executeMoves(const MoveList &list, int root, Run
                 break;
             }
             const MoveList::Move &move = *ready.move;
-            const auto &parts = targets[move.target].parts;
-            if (move.target != openTarget) {
-                opened = walker.open(parts, false);
-                openTarget = opened.error == 0 ? move.target : noTarget;
-            }
-            if (opened.error != 0) {
-                skip(move.source,
-                    Descriptions::blockedFolder(
-                        joinedParts(parts, opened.failedDepth + 1), opened.error));
-                continue;
-            }
-            const std::string &destinationName = move.destinationName();
-            const int error = mover.move(root, move.source, opened.fd, destinationName, ready.identity);
-            if (error != 0) {
-                skip(move.source,
-                    Descriptions::moveFailed(
-                        move.source, destinationName, joinedParts(parts, parts.size()), error));
+            std::string why;
+            if (moveAcross(walker, mover, root, targets[move.target].parts, move.source,
+                    move.destinationName(), true, ready.identity, {}, why)
+                != 0) {
+                skip(move.source, why);
                 continue;
             }
             ++report.moved;
@@ -419,6 +403,25 @@ RunReport FileOrganizerService::executeMoves(const MoveList &list, int root, Run
     }
     removeMadeFolders(root, walker.created());
     return report;
+}
+
+int FileOrganizerService::moveAcross(FolderWalker &walker, FileMover &mover, int root,
+    const std::vector<std::string> &parts, const std::string &rootName, const std::string &innerName,
+    bool inward, const FileIdentity &identity, const std::string &rootFolderName,
+    std::string &why) const
+{
+    const FolderWalker::Result opened = walker.open(parts, false);
+    if (opened.error != 0) {
+        why = ErrorDescriptions::blockedFolder(joinedParts(parts, opened.failedDepth + 1), opened.error);
+        return opened.error;
+    }
+    const int error = inward ? mover.move(root, rootName, opened.fd, innerName, identity)
+                             : mover.move(opened.fd, innerName, root, rootName, identity);
+    if (error != 0)
+        why = inward ? ErrorDescriptions::moveFailed(
+                           rootName, innerName, joinedParts(parts, parts.size()), error)
+                     : ErrorDescriptions::moveFailed(innerName, rootName, rootFolderName, error);
+    return error;
 }
 
 void FileOrganizerService::removeMadeFolders(
@@ -526,22 +529,20 @@ UndoReport FileOrganizerService::undoMoves(
         }
 
         if (where.atDestination) {
-            const FolderWalker::Result opened
-                = walker.open({ intent.to.begin(), intent.to.end() - 1 }, false);
-            int error = opened.error != 0
-                ? opened.error
-                : mover.move(opened.fd, toName, root, intent.from, expected);
+            const std::vector<std::string> folderParts(intent.to.begin(), intent.to.end() - 1);
+            std::string why;
+            int error = moveAcross(
+                walker, mover, root, folderParts, intent.from, toName, false, expected, folderName, why);
             EntryInfo source;
             if (error == EEXIST && m_fileSystem->statIn(root, intent.from, source) == 0
                 && source.identity == expected) {
                 // A run killed inside a link-then-unlink move left the file under both
                 // names: dropping the new one puts it back.
-                mover.removeExtraName(opened.fd, toName, expected);
+                mover.removeExtraName(walker.open(folderParts, false).fd, toName, expected);
                 error = 0;
             }
             if (error != 0) {
-                report.notRestored.emplace_back(
-                    toName, Descriptions::moveFailed(toName, intent.from, folderName, error));
+                report.notRestored.emplace_back(toName, why);
                 continue;
             }
             if (mayBeAside)
@@ -561,7 +562,7 @@ UndoReport FileOrganizerService::undoMoves(
             const int error = mover.move(root, aside, root, intent.from, expected);
             if (error != 0) {
                 report.notRestored.emplace_back(
-                    intent.from, Descriptions::moveFailed(intent.from, intent.from, folderName, error));
+                    intent.from, ErrorDescriptions::moveFailed(intent.from, intent.from, folderName, error));
                 continue;
             }
             ++report.restored;
@@ -571,23 +572,23 @@ UndoReport FileOrganizerService::undoMoves(
             settle(k, State::givenUp);
         } else if (where.folderError == 0 && where.destinationError == 0) {
             report.notRestored.emplace_back(toName,
-                Descriptions::inQuotes(toName) + " in " + Descriptions::inQuotes(folderText)
+                ErrorDescriptions::inQuotes(toName) + " in " + ErrorDescriptions::inQuotes(folderText)
                     + " is another item now; it was left as it is");
             settle(k, State::givenUp);
         } else if (where.folderError == ENOENT || where.folderError == ENOTDIR
             || where.folderError == ELOOP || where.destinationError == ENOENT) {
             report.notRestored.emplace_back(toName,
-                Descriptions::inQuotes(toName) + " is no longer in "
-                    + Descriptions::inQuotes(folderText));
+                ErrorDescriptions::inQuotes(toName) + " is no longer in "
+                    + ErrorDescriptions::inQuotes(folderText));
             settle(k, State::givenUp);
         } else {
             // Something in the way that may pass (permissions, too many open files):
             // it stays pending for a later undo.
             report.notRestored.emplace_back(toName,
                 where.folderError != 0
-                    ? Descriptions::blockedFolder(
+                    ? ErrorDescriptions::blockedFolder(
                           joinedParts(intent.to, where.failedDepth + 1), where.folderError)
-                    : Descriptions::moveFailed(toName, intent.from, folderName, where.destinationError));
+                    : ErrorDescriptions::moveFailed(toName, intent.from, folderName, where.destinationError));
         }
     }
     journal.flush();

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+class FileMover;
 class RunJournal;
 struct RunRecord;
 
@@ -79,6 +80,14 @@ public:
 private:
     // `name` when nothing in the open `folder` has it, else the first free "name (n).ext".
     std::string freeName(int folder, const std::string &name) const;
+
+    // The one move step of runs and undos: between the chosen folder (`root`) and the
+    // folder `parts` below it, inward or back out. Returns 0 or the errno, with `why`
+    // naming the item and the reason.
+    int moveAcross(FolderWalker &walker, FileMover &mover, int root,
+        const std::vector<std::string> &parts, const std::string &rootName,
+        const std::string &innerName, bool inward, const FileIdentity &identity,
+        const std::string &rootFolderName, std::string &why) const;
 
     struct Whereabouts;
     Whereabouts locate(FolderWalker &walker, int root, const JournalLines::Intent &intent,

@@ -31,6 +31,7 @@ int FolderWalker::openStep(
     if ((error != EMFILE && error != ENFILE) || m_handles.empty())
         return error;
     // Keeps only the folders above this one: `parent` is among them.
+    m_last.reset();
     std::erase_if(m_handles, [&key](const auto &entry) {
         const std::string &held = entry.first;
         return !(key.size() > held.size() && key.compare(0, held.size(), held) == 0
@@ -41,6 +42,10 @@ int FolderWalker::openStep(
 
 FolderWalker::Result FolderWalker::open(const std::vector<std::string> &parts, bool create)
 {
+    // Runs open the same folder for many files in a row.
+    if (!create && m_last && m_last->parts == parts)
+        return m_last->result;
+    m_last.reset();
     if (m_handles.size() + parts.size() > m_capacity)
         m_handles.clear();
 
@@ -89,5 +94,6 @@ FolderWalker::Result FolderWalker::open(const std::vector<std::string> &parts, b
         m_handles.emplace(key, std::move(handle));
     }
     result.fd = parent;
+    m_last = Last { parts, result };
     return result;
 }

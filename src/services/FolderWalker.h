@@ -4,6 +4,7 @@
 #include "FileSystem.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -48,5 +49,11 @@ private:
     int m_root;
     std::size_t m_capacity;
     std::unordered_map<std::string, FileDescriptor> m_handles;
+    struct Last
+    {
+        std::vector<std::string> parts;
+        Result result;
+    };
+    std::optional<Last> m_last; // the folder opened last, while its handle is held
     std::vector<Created> m_created;
 };

@@ -1,7 +1,7 @@
 #include "JournalStore.h"
 
 #include "AtomicFile.h"
-#include "Descriptions.h"
+#include "ErrorDescriptions.h"
 #include "JournalError.h"
 
 #include <algorithm>
@@ -23,8 +23,8 @@ namespace {
 
 [[noreturn]] void fail(const std::string &what, const fs::path &path, int error)
 {
-    throw JournalError("cannot " + what + " " + Descriptions::inQuotes(path.native()) + ": "
-        + Descriptions::reason(error));
+    throw JournalError("cannot " + what + " " + ErrorDescriptions::inQuotes(path.native()) + ": "
+        + ErrorDescriptions::reason(error));
 }
 
 fs::path absoluteFromEnvironment(const char *name)

@@ -1,6 +1,6 @@
 #include "RunJournal.h"
 
-#include "Descriptions.h"
+#include "ErrorDescriptions.h"
 #include "JournalError.h"
 
 #include <cerrno>
@@ -53,7 +53,7 @@ RunJournal::~RunJournal()
 void RunJournal::fail(const char *what, int error) const
 {
     throw JournalError(std::string("cannot ") + what + " the undo journal "
-        + Descriptions::inQuotes(m_file.native()) + ": " + Descriptions::reason(error));
+        + ErrorDescriptions::inQuotes(m_file.native()) + ": " + ErrorDescriptions::reason(error));
 }
 
 RunJournal RunJournal::create(const std::filesystem::path &file, const JournalLines::Header &header)

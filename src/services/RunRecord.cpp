@@ -1,6 +1,6 @@
 #include "RunRecord.h"
 
-#include "Descriptions.h"
+#include "ErrorDescriptions.h"
 #include "JournalError.h"
 
 #include <algorithm>
@@ -12,8 +12,8 @@ RunRecord RunRecord::read(const std::filesystem::path &file)
 {
     std::ifstream in(file, std::ios::binary);
     if (!in)
-        throw JournalError("cannot read the undo journal " + Descriptions::inQuotes(file.native())
-            + ": " + Descriptions::reason(errno ? errno : EIO));
+        throw JournalError("cannot read the undo journal " + ErrorDescriptions::inQuotes(file.native())
+            + ": " + ErrorDescriptions::reason(errno ? errno : EIO));
     RunRecord record;
     record.file = file;
     std::string line;
@@ -21,7 +21,7 @@ RunRecord RunRecord::read(const std::filesystem::path &file)
     if (std::getline(in, line))
         header = JournalLines::parseHeader(line);
     if (!header)
-        throw JournalError("the undo journal " + Descriptions::inQuotes(file.native())
+        throw JournalError("the undo journal " + ErrorDescriptions::inQuotes(file.native())
             + " is not a journal of this Tidyra release and was left untouched");
     record.header = std::move(*header);
 

@@ -1,6 +1,6 @@
 #include "UndoService.h"
 
-#include "Descriptions.h"
+#include "ErrorDescriptions.h"
 #include "FileOrganizerService.h"
 #include "FileSystemError.h"
 #include "PathText.h"
@@ -152,7 +152,7 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
     std::string name = journals.lastRun();
     if (name.empty() && fileExists(journals.oldJournal()))
         throw JournalError("the undo journal "
-            + Descriptions::inQuotes(journals.oldJournal().native())
+            + ErrorDescriptions::inQuotes(journals.oldJournal().native())
             + " was written by an earlier Tidyra release, which this one cannot read; it was "
               "left untouched");
     while (!name.empty()) {
@@ -172,7 +172,7 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
         }
         if (root.identity != record.header.folderIdentity)
             throw FileSystemError(ENOENT,
-                Descriptions::inQuotes(recorded.native())
+                ErrorDescriptions::inQuotes(recorded.native())
                     + " is no longer the folder that was organized; if that folder was moved or "
                       "renamed, undo it by its new path: tidyra-cli undo FOLDER");
         journals.prepare();

@@ -5,7 +5,7 @@
 #include <string_view>
 
 // The human-readable texts of engine failures. Each names the item and the reason.
-namespace Descriptions {
+namespace ErrorDescriptions {
 
 // "Permission denied" for EACCES; the C library's wording.
 std::string reason(int error);
@@ -22,4 +22,4 @@ std::string moveFailed(
     std::string_view name, std::string_view toName, std::string_view toFolder, int error);
 std::string outsideFolder(const std::filesystem::path &path, const std::filesystem::path &folder);
 
-} // namespace Descriptions
+} // namespace ErrorDescriptions

@@ -1,14 +1,14 @@
-#include "MovePlaces.h"
+#include "PlanPathResolver.h"
 
 #include "PathText.h"
 
 namespace fs = std::filesystem;
 
-MovePlaces::MovePlaces(fs::path folder)
+PlanPathResolver::PlanPathResolver(fs::path folder)
     : m_folder(std::move(folder))
 { }
 
-bool MovePlaces::isDirectlyInFolder(const fs::path &path)
+bool PlanPathResolver::isDirectlyInFolder(const fs::path &path)
 {
     const std::string_view parent = plainParent(path);
     if (parent.data() && m_hasSourceParent && parent == m_sourceParent)
@@ -23,7 +23,7 @@ bool MovePlaces::isDirectlyInFolder(const fs::path &path)
     return direct;
 }
 
-std::size_t MovePlaces::destinationFolder(const fs::path &path)
+std::size_t PlanPathResolver::destinationFolder(const fs::path &path)
 {
     const std::string_view parent = plainParent(path);
     if (parent.data()) {
@@ -48,7 +48,7 @@ std::size_t MovePlaces::destinationFolder(const fs::path &path)
     return index;
 }
 
-std::string_view MovePlaces::plainParent(const fs::path &path)
+std::string_view PlanPathResolver::plainParent(const fs::path &path)
 {
     const std::string_view text = path.native();
     const auto slash = text.rfind('/');

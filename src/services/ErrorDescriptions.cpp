@@ -1,4 +1,4 @@
-#include "Descriptions.h"
+#include "ErrorDescriptions.h"
 
 #include "FileMover.h"
 #include "Text.h"
@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <system_error>
 
-namespace Descriptions {
+namespace ErrorDescriptions {
 
 std::string reason(int error)
 {
@@ -69,4 +69,4 @@ std::string outsideFolder(const std::filesystem::path &path, const std::filesyst
         + inQuotes(folder.native());
 }
 
-} // namespace Descriptions
+} // namespace ErrorDescriptions

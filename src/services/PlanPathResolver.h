@@ -11,13 +11,13 @@
 // Where the moves of a plan start and end, worked out once per parent folder: a plan's
 // moves share a handful of parents, and path arithmetic per move dominated large runs.
 // For a path whose last name is plain, the answer depends only on the text before it.
-class MovePlaces
+class PlanPathResolver
 {
 public:
     static constexpr std::size_t none = static_cast<std::size_t>(-1);
 
     // `folder` as PathText::normalFolder gives it.
-    explicit MovePlaces(std::filesystem::path folder);
+    explicit PlanPathResolver(std::filesystem::path folder);
 
     // Whether `path` is an entry directly in the folder.
     bool isDirectlyInFolder(const std::filesystem::path &path);
