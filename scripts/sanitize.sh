@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds the engine and the terminal front end with AddressSanitizer and
+# UndefinedBehaviorSanitizer (in build-sanitize) and runs their tests under them:
+# the model, services, fault, crash and CLI suites. Any report fails the run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh test
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTIDYRA_SANITIZE=ON \
+    -DTIDYRA_BUILD_GUI=OFF -DTIDYRA_BUILD_TESTS=ON -DTIDYRA_BUILD_BENCH=OFF
+cmake --build build-sanitize -j2
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1
+ctest --test-dir build-sanitize --output-on-failure -j2 "$@"
