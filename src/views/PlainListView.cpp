@@ -1,18 +1,11 @@
 #include "PlainListView.h"
 
+#include "PlainItemView.h"
+
 PlainListView::PlainListView(QWidget *parent)
     : QListView(parent)
 {
-    setFrameShape(QFrame::NoFrame);
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setContextMenuPolicy(Qt::NoContextMenu);
-    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setFocusPolicy(Qt::TabFocus);
-    setAutoFillBackground(false);
-    viewport()->setAutoFillBackground(false);
+    makePlain(this);
 }
 
 void PlainListView::setVerticalPadding(int top, int bottom)
