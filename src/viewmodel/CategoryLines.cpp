@@ -1,6 +1,6 @@
-#include "CategoryTreeRow.h"
+#include "CategoryLines.h"
 
-void CategoryTreeRow::appendLines(
+void appendCategoryLines(
     const CategoryPreviewNode &node, std::uint32_t nodeIndex, std::vector<PreviewLine> &lines)
 {
     using Kind = PreviewLine::Kind;
@@ -17,7 +17,7 @@ void CategoryTreeRow::appendLines(
     }
 }
 
-std::size_t CategoryTreeRow::lineCount(const CategoryPreviewNode &node)
+std::size_t categoryLineCount(const CategoryPreviewNode &node)
 {
     std::size_t count = 1 + node.directFiles.size() + node.subGroups.size();
     for (const SubGroupPreviewNode &group : node.subGroups)

@@ -1,6 +1,6 @@
 #include "AfterTreeModel.h"
 
-#include "CategoryTreeRow.h"
+#include "CategoryLines.h"
 #include "PreviewRoles.h"
 #include "PreviewTree.h"
 #include "Text.h"
@@ -11,10 +11,10 @@ AfterTreeModel::AfterTreeModel(const OrganizationPlan &plan, QObject *parent)
 {
     std::size_t count = 0;
     for (const CategoryPreviewNode &node : m_tree)
-        count += CategoryTreeRow::lineCount(node);
+        count += categoryLineCount(node);
     m_lines.reserve(count);
     for (std::size_t node = 0; node < m_tree.size(); ++node)
-        CategoryTreeRow::appendLines(m_tree[node], std::uint32_t(node), m_lines);
+        appendCategoryLines(m_tree[node], std::uint32_t(node), m_lines);
 
     // A line's parent is the nearest line above it that is one level shallower.
     const auto root = std::uint32_t(m_lines.size());
