@@ -1,7 +1,7 @@
 #include "ActivitySection.h"
 
 #include "ActivityRowDelegate.h"
-#include "Divider.h"
+#include "HeadedColumn.h"
 #include "FolderOrganizerViewModel.h"
 #include "PlainListView.h"
 #include "StyledLabel.h"
@@ -44,10 +44,6 @@ ActivitySection::ActivitySection(FolderOrganizerViewModel *viewModel, QWidget *p
     , m_emptyState(makeEmptyState(this))
     , m_pages(new QStackedWidget(this))
 {
-    auto *heading = new StyledLabel(
-        tr("Activity"), TextStyle::caption, true, ForegroundStyle::tertiary, this);
-    heading->setContentsMargins(20, 12, 20, 8);
-
     m_logView->setObjectName(QStringLiteral("activityLog"));
     m_logView->setAccessibleName(tr("Activity"));
     m_logView->setModel(m_model);
@@ -59,12 +55,7 @@ ActivitySection::ActivitySection(FolderOrganizerViewModel *viewModel, QWidget *p
     m_pages->addWidget(m_logView);
     m_pages->addWidget(m_emptyState);
 
-    auto *column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-    column->addWidget(heading);
-    column->addWidget(new Divider(Qt::Horizontal, this));
-    column->addWidget(m_pages, 1);
+    layOutHeadedColumn(this, tr("Activity"), ForegroundStyle::tertiary, { 20, 12, 20, 8 }, m_pages);
 
     connect(m_viewModel, &FolderOrganizerViewModel::activityLogChanged, this,
         &ActivitySection::refresh);

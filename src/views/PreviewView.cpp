@@ -4,6 +4,7 @@
 #include "BeforeListModel.h"
 #include "BeforeRowDelegate.h"
 #include "Divider.h"
+#include "HeadedColumn.h"
 #include "FolderOrganizerViewModel.h"
 #include "PlainListView.h"
 #include "PlainTreeView.h"
@@ -158,18 +159,8 @@ QWidget *PreviewView::makeFooter()
 QWidget *PreviewView::makeColumn(const QString &heading, QAbstractItemView *list)
 {
     auto *column = new QWidget(this);
-    auto *title
-        = new StyledLabel(heading, TextStyle::caption, true, ForegroundStyle::secondary, column);
-    title->setContentsMargins(12, 8, 12, 8);
-    list->setParent(column);
     // The list is read out under its column's heading.
     list->setAccessibleName(heading);
-
-    auto *layout = new QVBoxLayout(column);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(title);
-    layout->addWidget(new Divider(Qt::Horizontal, column));
-    layout->addWidget(list, 1);
+    layOutHeadedColumn(column, heading, ForegroundStyle::secondary, { 12, 8, 12, 8 }, list);
     return column;
 }
