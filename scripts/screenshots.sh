@@ -27,7 +27,7 @@ done
 
 mkdir -p "$root/docs/screenshots"
 for variant in "" de dark; do
-  QT_QPA_PLATFORM=offscreen "$build/src/app/tidyra-screenshots" "$sample" "$root/docs/screenshots" \
+  QT_QPA_PLATFORM=offscreen "$build/tools/screenshots/tidyra-screenshots" "$sample" "$root/docs/screenshots" \
     ${variant:+"$variant"}
 done
 rm -rf "$(dirname "$sample")"
