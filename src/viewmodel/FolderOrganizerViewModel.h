@@ -154,6 +154,7 @@ private:
 
     QUrl m_selectedFolderURL;
     bool m_isShowingPreview = false;
+    // Never replaced while a run lasts: the worker may be carrying it out.
     std::optional<OrganizationPlan> m_currentPlan;
     QString m_statusMessage;
     bool m_canUndo = false;
