@@ -9,6 +9,7 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -39,14 +40,19 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     , m_infoSymbol(new SymbolView(
           QStringLiteral("info.circle"), TextStyle::caption, ForegroundStyle::tertiary, this))
     , m_status(new StyledLabel({}, TextStyle::caption, false, ForegroundStyle::secondary, this))
-    , m_cancelButton(new QPushButton(tr("Cancel"), this))
+    , m_cancelButton(new QToolButton(this))
 {
     m_previewButton->setObjectName(QStringLiteral("previewButton"));
     m_organizeButton->setObjectName(QStringLiteral("organizeButton"));
     m_undoButton->setObjectName(QStringLiteral("undoButton"));
     m_status->setObjectName(QStringLiteral("statusLabel"));
     m_cancelButton->setObjectName(QStringLiteral("cancelRunButton"));
+    m_cancelButton->setText(tr("Cancel"));
     m_cancelButton->setFont(textStyleFont(TextStyle::caption));
+    // The line keeps its height when the button comes and goes, so nothing below jumps.
+    QSizePolicy keepsItsPlace = m_cancelButton->sizePolicy();
+    keepsItsPlace.setRetainSizeWhenHidden(true);
+    m_cancelButton->setSizePolicy(keepsItsPlace);
     // Alt+C is "Change"; Escape, while the button shows, stops the run.
     m_cancelButton->setShortcut(QKeySequence(Qt::Key_Escape));
 
@@ -73,7 +79,7 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     connect(m_previewButton, &QPushButton::clicked, m_viewModel, &VM::generatePreview);
     connect(m_organizeButton, &QPushButton::clicked, m_viewModel, &VM::organizeNow);
     connect(m_undoButton, &QPushButton::clicked, m_viewModel, &VM::undoLastOperation);
-    connect(m_cancelButton, &QPushButton::clicked, m_viewModel, &VM::cancelRun);
+    connect(m_cancelButton, &QToolButton::clicked, m_viewModel, &VM::cancelRun);
 
     connect(m_viewModel, &VM::selectedFolderURLChanged, this, &ActionArea::refreshButtons);
     connect(m_viewModel, &VM::canUndoChanged, this, &ActionArea::refreshButtons);

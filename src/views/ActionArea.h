@@ -5,6 +5,7 @@
 class BusySpinner;
 class FolderOrganizerViewModel;
 class QPushButton;
+class QToolButton;
 class StyledLabel;
 class SymbolView;
 
@@ -23,7 +24,7 @@ public:
     BusySpinner *spinner() const { return m_spinner; }
     SymbolView *infoSymbol() const { return m_infoSymbol; }
     StyledLabel *statusLabel() const { return m_status; }
-    QPushButton *cancelButton() const { return m_cancelButton; }
+    QToolButton *cancelButton() const { return m_cancelButton; }
 
 private:
     void refreshButtons();
@@ -36,5 +37,5 @@ private:
     BusySpinner *m_spinner;
     SymbolView *m_infoSymbol;
     StyledLabel *m_status;
-    QPushButton *m_cancelButton;
+    QToolButton *m_cancelButton;
 };
