@@ -19,6 +19,10 @@
         <source>Skipped in the last run:</source>
         <translation>Beim letzten Lauf übersprungen:</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>ActivitySection</name>
@@ -165,6 +169,49 @@
             <numerusform>Rückgängig gemacht — %n Datei zurückgelegt.</numerusform>
             <numerusform>Rückgängig gemacht — %n Dateien zurückgelegt.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1, cancelled</source>
+        <extracomment>A log line of a run that the user stopped before its end</extracomment>
+        <translation>%1, abgebrochen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cancelled — %n file(s) organized before the cancel.</source>
+        <translation>
+            <numerusform>Abgebrochen — %n Datei vor dem Abbruch geordnet.</numerusform>
+            <numerusform>Abgebrochen — %n Dateien vor dem Abbruch geordnet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo cancelled — %n file(s) restored before the cancel.</source>
+        <translation>
+            <numerusform>Rückgängig machen abgebrochen — %n Datei vor dem Abbruch zurückgelegt.</numerusform>
+            <numerusform>Rückgängig machen abgebrochen — %n Dateien vor dem Abbruch zurückgelegt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Wird angehalten…</translation>
+    </message>
+    <message>
+        <source>Scanning…</source>
+        <translation>Wird durchsucht…</translation>
+    </message>
+    <message>
+        <source>Organizing…</source>
+        <translation>Wird geordnet…</translation>
+    </message>
+    <message>
+        <source>Organizing… %1 of %2</source>
+        <translation>Wird geordnet… %1 von %2</translation>
+    </message>
+    <message>
+        <source>Undoing…</source>
+        <translation>Wird rückgängig gemacht…</translation>
+    </message>
+    <message>
+        <source>Undoing… %1 of %2</source>
+        <translation>Wird rückgängig gemacht… %1 von %2</translation>
     </message>
 </context>
 <context>

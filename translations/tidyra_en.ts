@@ -19,6 +19,10 @@
         <source>Skipped in the last run:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ActivitySection</name>
@@ -165,6 +169,49 @@
             <numerusform>Undo complete — %n file restored.</numerusform>
             <numerusform>Undo complete — %n files restored.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1, cancelled</source>
+        <extracomment>A log line of a run that the user stopped before its end</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Cancelled — %n file(s) organized before the cancel.</source>
+        <translation>
+            <numerusform>Cancelled — %n file organized before the cancel.</numerusform>
+            <numerusform>Cancelled — %n files organized before the cancel.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo cancelled — %n file(s) restored before the cancel.</source>
+        <translation>
+            <numerusform>Undo cancelled — %n file restored before the cancel.</numerusform>
+            <numerusform>Undo cancelled — %n files restored before the cancel.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanning…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Organizing…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Organizing… %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undoing…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undoing… %1 of %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -37,7 +37,7 @@ TidyraApp::TidyraApp(QObject *parent)
     auto dialog = std::make_unique<FileDialogFolderChooser>();
     FileDialogFolderChooser *dialogChooser = dialog.get();
     buildScenes(
-        std::move(dialog), std::make_unique<QSettingsStore>(), std::make_unique<SystemClock>());
+        std::move(dialog), std::make_unique<QSettingsStore>(), std::make_unique<SystemClock>(), {});
     // The view model exists before the window it asks over.
     dialogChooser->setParentWidget(m_window.get());
     dialogChooser->setCurrentFolder(
@@ -45,22 +45,24 @@ TidyraApp::TidyraApp(QObject *parent)
 }
 
 TidyraApp::TidyraApp(std::unique_ptr<FolderChooser> chooser,
-    std::unique_ptr<SettingsStore> settings, std::unique_ptr<Clock> clock, QObject *parent)
+    std::unique_ptr<SettingsStore> settings, std::unique_ptr<Clock> clock,
+    std::shared_ptr<FileSystem> fileSystem, QObject *parent)
     : QObject(parent)
 {
-    buildScenes(std::move(chooser), std::move(settings), std::move(clock));
+    buildScenes(std::move(chooser), std::move(settings), std::move(clock), std::move(fileSystem));
 }
 
 // The window goes first: its views still hold the view model, which is a child of this.
 TidyraApp::~TidyraApp() = default;
 
 void TidyraApp::buildScenes(std::unique_ptr<FolderChooser> chooser,
-    std::unique_ptr<SettingsStore> settings, std::unique_ptr<Clock> clock)
+    std::unique_ptr<SettingsStore> settings, std::unique_ptr<Clock> clock,
+    std::shared_ptr<FileSystem> fileSystem)
 {
     auto handed = std::make_unique<HandedFolderChooser>(std::move(chooser));
     m_chooser = handed.get();
     m_viewModel = new FolderOrganizerViewModel(
-        std::move(handed), std::move(settings), std::move(clock), {}, this);
+        std::move(handed), std::move(settings), std::move(clock), std::move(fileSystem), this);
 
     m_window = std::make_unique<QMainWindow>();
     m_window->setObjectName(QStringLiteral("mainWindow"));
@@ -72,6 +74,12 @@ void TidyraApp::buildScenes(std::unique_ptr<FolderChooser> chooser,
     m_window->installEventFilter(this);
 
     m_menuBarView = new MenuBarView(m_viewModel, this);
+    connect(m_menuBarView->quitAction(), &QAction::triggered, this, &TidyraApp::requestQuit,
+        Qt::QueuedConnection);
+    connect(m_viewModel, &FolderOrganizerViewModel::isOrganizingChanged, this, [this] {
+        if (m_quitWhenStopped && !m_viewModel->isOrganizing())
+            QCoreApplication::quit();
+    });
     addWindowShortcuts();
 
     QAction *startAtLogin = m_menuBarView->startAtLoginAction();
@@ -180,6 +188,18 @@ QString TidyraApp::runNotificationText(int organized, int skipped, const QString
         .arg(folderName, tr("%n skipped", nullptr, skipped));
 }
 
+void TidyraApp::requestQuit()
+{
+    if (!m_viewModel->isOrganizing()) {
+        QCoreApplication::quit();
+        return;
+    }
+    // The run stops after its current move, which the journal records, and the
+    // isOrganizing change that follows quits.
+    m_quitWhenStopped = true;
+    m_viewModel->cancelRun();
+}
+
 void TidyraApp::notify(const QString &message, bool isWarning)
 {
     const QString title = QStringLiteral("Tidyra");
@@ -211,8 +231,16 @@ void TidyraApp::setStartAtLogin(bool enabled)
 
 bool TidyraApp::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_window.get() && event->type() == QEvent::Close)
+    if (watched == m_window.get() && event->type() == QEvent::Close) {
+        // Without a tray, closing the window quits; during a run it stays up until
+        // the run has stopped.
+        if (QApplication::quitOnLastWindowClosed() && m_viewModel->isOrganizing()) {
+            event->ignore();
+            requestQuit();
+            return true;
+        }
         saveGeometry();
+    }
     return QObject::eventFilter(watched, event);
 }
 

@@ -9,6 +9,7 @@
 
 class Clock;
 class ContentView;
+class FileSystem;
 class FolderChooser;
 class FolderOrganizerViewModel;
 class HandedFolderChooser;
@@ -20,7 +21,9 @@ class SettingsStore;
 // The application: one view model, shared by the main window and the tray icon's menu.
 // With a system tray, closing the window leaves Tidyra in the tray; without one, the
 // window is the whole application and closing it quits. A tray that appears later (a
-// panel that starts after Tidyra at login) is taken up when it comes.
+// panel that starts after Tidyra at login) is taken up when it comes. Quitting during a
+// run stops the run after its current move and quits once it has stopped, so every move
+// made is recorded for undo.
 class TidyraApp : public QObject
 {
     Q_OBJECT
@@ -31,7 +34,8 @@ public:
     explicit TidyraApp(QObject *parent = nullptr);
     // With the given ports (tests, screenshots); the window's geometry is not stored.
     TidyraApp(std::unique_ptr<FolderChooser> chooser, std::unique_ptr<SettingsStore> settings,
-        std::unique_ptr<Clock> clock, QObject *parent = nullptr);
+        std::unique_ptr<Clock> clock, std::shared_ptr<FileSystem> fileSystem = {},
+        QObject *parent = nullptr);
     ~TidyraApp() override;
 
     // Shows the main window, unless `hidden` and a tray turns up to hold Tidyra instead,
@@ -45,6 +49,10 @@ public:
 
     // "N files organized in FOLDER." with ", M skipped" when files were skipped.
     static QString runNotificationText(int organized, int skipped, const QString &folderName);
+
+    // "Quit", Ctrl+Q, and closing the window where there is no tray: quits now, or,
+    // during a run, stops it and quits once it has stopped.
+    void requestQuit();
 
     FolderOrganizerViewModel *viewModel() const { return m_viewModel; }
     QMainWindow *mainWindow() const { return m_window.get(); }
@@ -60,7 +68,8 @@ signals:
 
 private:
     void buildScenes(std::unique_ptr<FolderChooser> chooser,
-        std::unique_ptr<SettingsStore> settings, std::unique_ptr<Clock> clock);
+        std::unique_ptr<SettingsStore> settings, std::unique_ptr<Clock> clock,
+        std::shared_ptr<FileSystem> fileSystem);
     void addWindowShortcuts();
     bool watchForTray();
     void showTrayMenu();
@@ -82,4 +91,6 @@ private:
     bool m_remembersGeometry = false;
     // An "Organize Now" from the tray is under way; its outcome becomes a notification.
     bool m_trayRun = false;
+    // Quit was asked for during a run, which is stopping.
+    bool m_quitWhenStopped = false;
 };

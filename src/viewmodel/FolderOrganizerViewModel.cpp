@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <QMetaObject>
+
 #include <cstdio>
 #include <exception>
 #include <utility>
@@ -21,6 +23,8 @@ Q_COREAPP_STARTUP_FUNCTION(installPluralForms)
 namespace {
 
 const QString lastFolderPathKey = QStringLiteral("lastFolderPath");
+// A few progress updates a second: enough to see it move, too few to cost anything.
+constexpr int progressIntervalMs = 250;
 
 // The last component of a local path, ignoring trailing slashes ("/" stays "/").
 QString lastPathComponent(const QString &path)
@@ -65,15 +69,26 @@ QString organizedStatus(int count, int skipped)
         .arg(FolderOrganizerViewModel::tr("%n skipped", nullptr, skipped));
 }
 
-QString organizedLogLine(int count, int skipped, const QString &folderName)
+QString organizedLogLine(int count, int skipped, bool cancelled, const QString &folderName)
 {
-    const QString line = FolderOrganizerViewModel::tr("Organized %n file(s) in %1", nullptr, count)
-                             .arg(folderName);
-    if (skipped == 0)
-        return line;
-    //: A log line, then how many files of that run were skipped
-    return FolderOrganizerViewModel::tr("%1, %2").arg(
-        line, FolderOrganizerViewModel::tr("%n skipped", nullptr, skipped));
+    QString line = FolderOrganizerViewModel::tr("Organized %n file(s) in %1", nullptr, count)
+                       .arg(folderName);
+    if (skipped != 0) {
+        //: A log line, then how many files of that run were skipped
+        line = FolderOrganizerViewModel::tr("%1, %2").arg(
+            line, FolderOrganizerViewModel::tr("%n skipped", nullptr, skipped));
+    }
+    if (cancelled) {
+        //: A log line of a run that the user stopped before its end
+        line = FolderOrganizerViewModel::tr("%1, cancelled").arg(line);
+    }
+    return line;
+}
+
+QString cancelledStatus(int organized)
+{
+    return FolderOrganizerViewModel::tr(
+        "Cancelled — %n file(s) organized before the cancel.", nullptr, organized);
 }
 
 } // namespace
@@ -91,6 +106,14 @@ FolderOrganizerViewModel::FolderOrganizerViewModel(std::unique_ptr<FolderChooser
     m_organizer.setSkipReporter([this](const std::string &name, const std::string &description) {
         reportSkipped(name, description);
     });
+    m_progressTimer.setInterval(progressIntervalMs);
+    connect(&m_progressTimer, &QTimer::timeout, this, &FolderOrganizerViewModel::updateProgress);
+    m_worker = new QObject;
+    m_worker->moveToThread(&m_thread);
+    connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
+    m_thread.setObjectName(QStringLiteral("Tidyra worker"));
+    m_thread.start();
+
     // The folder is taken as stored, even if it is gone by now: the first scan tells.
     const QString stored = m_settings->stringValue(lastFolderPathKey);
     if (stored.isEmpty())
@@ -98,6 +121,15 @@ FolderOrganizerViewModel::FolderOrganizerViewModel(std::unique_ptr<FolderChooser
     m_selectedFolderURL = QUrl::fromLocalFile(stored);
     m_statusMessage = tr("Ready — %1").arg(lastPathComponent(stored));
     m_canUndo = m_undoService.canUndo(m_organizer, toFileSystemPath(stored));
+}
+
+FolderOrganizerViewModel::~FolderOrganizerViewModel()
+{
+    // The queued report of a run still going is dropped with this object; the journal
+    // has its record.
+    m_cancel = true;
+    m_thread.quit();
+    m_thread.wait();
 }
 
 void FolderOrganizerViewModel::setIsShowingPreview(bool showing)
@@ -129,88 +161,213 @@ void FolderOrganizerViewModel::chooseFolder()
     setSelectedFolderURL(url);
     m_settings->setStringValue(lastFolderPathKey, path);
     setStatusMessage(tr("Ready — %1").arg(lastPathComponent(path)));
-    // The folder's own last run, wherever it was made, is what Undo offers.
-    refreshCanUndo();
+    // The folder's own last run, wherever it was made, is what Undo offers; during a
+    // run the engine is the worker's, and the end of the run tells.
+    if (!m_isOrganizing)
+        refreshCanUndo();
     setActivityLog({});
     setLastSkipped({});
 }
 
-std::optional<OrganizationPlan> FolderOrganizerViewModel::scanSelectedFolder()
-{
-    try {
-        return m_organizer.buildPlan(toFileSystemPath(selectedFolderPath()));
-    } catch (const std::exception &error) {
-        setStatusMessage(tr("Error: %1").arg(describe(error)));
-        return std::nullopt;
-    }
-}
-
 void FolderOrganizerViewModel::generatePreview()
 {
-    if (m_selectedFolderURL.isEmpty())
+    if (m_selectedFolderURL.isEmpty() || m_isOrganizing)
         return;
-    std::optional<OrganizationPlan> plan = scanSelectedFolder();
-    if (!plan)
-        return;
-
-    const bool hasMoves = !plan->operations.empty();
-    setCurrentPlan(std::move(plan));
-    if (hasMoves)
-        setIsShowingPreview(true);
-    else
-        setStatusMessage(tr("Nothing to organize — folder is already tidy."));
+    const std::filesystem::path folder = toFileSystemPath(selectedFolderPath());
+    startRun<ScanResult>(
+        RunKind::scanning, [this, folder] { return scan(folder); },
+        [this](ScanResult &result) {
+            if (m_cancel)
+                return;
+            if (!result.plan) {
+                setStatusMessage(tr("Error: %1").arg(result.error));
+                return;
+            }
+            const bool hasMoves = !result.plan->operations.empty();
+            setCurrentPlan(std::move(result.plan));
+            if (hasMoves)
+                setIsShowingPreview(true);
+            else
+                setStatusMessage(tr("Nothing to organize — folder is already tidy."));
+        });
 }
 
 void FolderOrganizerViewModel::applyCurrentPlan()
 {
-    if (!m_currentPlan)
+    if (!m_currentPlan || m_isOrganizing)
         return;
     setIsShowingPreview(false);
-    // A copy: the plan applied must not change under the call, whatever it emits.
-    const OrganizationPlan plan = *m_currentPlan;
-    applyPlan(plan);
+    // No copy: nothing replaces the current plan while a run lasts.
+    const OrganizationPlan *plan = &*m_currentPlan;
+    startRun<ExecutionResult>(
+        RunKind::organizing, [this, plan] { return execute(*plan); },
+        [this, folder = plan->folderURL](
+            ExecutionResult &result) { reportExecution(result, folder); });
 }
 
 void FolderOrganizerViewModel::organizeNow()
 {
-    if (m_selectedFolderURL.isEmpty())
+    if (m_selectedFolderURL.isEmpty() || m_isOrganizing)
         return;
-    const std::optional<OrganizationPlan> plan = scanSelectedFolder();
-    if (!plan)
-        return;
-
-    if (plan->operations.empty()) {
-        setStatusMessage(tr("Nothing to organize — folder is already tidy."));
-        return;
-    }
-    setCurrentPlan(plan);
-    applyPlan(*plan);
+    const std::filesystem::path folder = toFileSystemPath(selectedFolderPath());
+    startRun<OrganizeResult>(
+        RunKind::organizing,
+        [this, folder] {
+            OrganizeResult result { scan(folder), std::nullopt };
+            if (result.scan.plan && !result.scan.plan->operations.empty() && !m_cancel)
+                result.execution = execute(*result.scan.plan);
+            return result;
+        },
+        [this](OrganizeResult &result) {
+            if (!result.scan.plan) {
+                setStatusMessage(tr("Error: %1").arg(result.scan.error));
+            } else if (result.execution) {
+                const std::filesystem::path folder = result.scan.plan->folderURL;
+                setCurrentPlan(std::move(result.scan.plan));
+                reportExecution(*result.execution, folder);
+            } else if (m_cancel) {
+                setStatusMessage(cancelledStatus(0));
+            } else {
+                setStatusMessage(tr("Nothing to organize — folder is already tidy."));
+            }
+        });
 }
 
 void FolderOrganizerViewModel::undoLastOperation()
 {
-    if (m_selectedFolderURL.isEmpty())
+    if (m_selectedFolderURL.isEmpty() || m_isOrganizing)
         return;
-    UndoReport report;
-    try {
-        report = m_undoService.undoLast(m_organizer, toFileSystemPath(selectedFolderPath()));
-    } catch (const std::exception &error) {
-        // The journal keeps what was not moved back, for a later try.
-        setStatusMessage(tr("Undo failed: %1").arg(describe(error)));
-        refreshCanUndo();
-        return;
-    }
-    refreshCanUndo();
-    if (report.nothingToUndo)
-        return;
+    const std::filesystem::path folder = toFileSystemPath(selectedFolderPath());
+    startRun<UndoResult>(
+        RunKind::undoing,
+        [this, folder] {
+            UndoResult result;
+            try {
+                result.report = m_undoService.undoLast(m_organizer, folder, runControl());
+            } catch (const std::exception &error) {
+                result.error = describe(error);
+            }
+            return result;
+        },
+        [this](UndoResult &result) {
+            if (!result.error.isEmpty()) {
+                // The journal keeps what was not moved back, for a later try.
+                setStatusMessage(tr("Undo failed: %1").arg(result.error));
+                return;
+            }
+            const UndoReport &report = result.report;
+            if (report.nothingToUndo)
+                return;
+            const int restored = int(report.restored);
+            QString message;
+            if (report.cancelled)
+                message = tr(
+                    "Undo cancelled — %n file(s) restored before the cancel.", nullptr, restored);
+            else if (report.notRestored.empty())
+                message = tr("Undo complete — %n file(s) restored.", nullptr, restored);
+            else
+                message = tr("Undo incomplete — %n file(s) restored, %1 could not be restored.",
+                    nullptr, restored)
+                              .arg(tr("%n file(s)", nullptr, int(report.notRestored.size())));
+            setStatusMessage(message);
+            appendLog(message);
+        });
+}
 
-    const int restored = int(report.restored);
-    const QString message = report.notRestored.empty()
-        ? tr("Undo complete — %n file(s) restored.", nullptr, restored)
-        : tr("Undo incomplete — %n file(s) restored, %1 could not be restored.", nullptr, restored)
-              .arg(tr("%n file(s)", nullptr, int(report.notRestored.size())));
-    setStatusMessage(message);
-    appendLog(message);
+void FolderOrganizerViewModel::cancelRun()
+{
+    if (!m_isOrganizing || m_cancel)
+        return;
+    m_cancel = true;
+    setProgressMessage(tr("Stopping…"));
+}
+
+template <typename Result>
+void FolderOrganizerViewModel::startRun(
+    RunKind kind, std::function<Result()> work, std::function<void(Result &)> done)
+{
+    m_cancel = false;
+    m_progressDone = 0;
+    m_progressTotal = 0;
+    m_runKind = kind;
+    setIsOrganizing(true);
+    updateProgress();
+    m_progressTimer.start();
+    // The report is queued to this object, so it runs on the UI thread; when this
+    // object is gone by then, the report goes with it.
+    QMetaObject::invokeMethod(
+        m_worker,
+        [this, work, done] {
+            auto result = std::make_shared<Result>(work());
+            QMetaObject::invokeMethod(
+                this,
+                [this, result, done] {
+                    m_progressTimer.stop();
+                    refreshCanUndo();
+                    done(*result);
+                    setProgressMessage({});
+                    setIsOrganizing(false);
+                },
+                Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
+}
+
+void FolderOrganizerViewModel::updateProgress()
+{
+    if (m_cancel)
+        return; // "Stopping…" stays until the run has stopped
+    const std::size_t total = m_progressTotal;
+    const QString done = QString::number(m_progressDone);
+    switch (m_runKind) {
+    case RunKind::scanning:
+        setProgressMessage(tr("Scanning…"));
+        break;
+    case RunKind::organizing:
+        setProgressMessage(total == 0
+                ? tr("Organizing…")
+                : tr("Organizing… %1 of %2").arg(done, QString::number(total)));
+        break;
+    case RunKind::undoing:
+        setProgressMessage(total == 0 ? tr("Undoing…")
+                                      : tr("Undoing… %1 of %2").arg(done, QString::number(total)));
+        break;
+    }
+}
+
+FolderOrganizerViewModel::ScanResult FolderOrganizerViewModel::scan(
+    const std::filesystem::path &folder) const
+{
+    try {
+        return { m_organizer.buildPlan(folder), {} };
+    } catch (const std::exception &error) {
+        return { std::nullopt, describe(error) };
+    }
+}
+
+FolderOrganizerViewModel::ExecutionResult FolderOrganizerViewModel::execute(
+    const OrganizationPlan &plan)
+{
+    ExecutionResult result;
+    m_runSkipped.clear();
+    try {
+        result.report = m_undoService.organize(m_organizer, plan, runControl());
+    } catch (const std::exception &error) {
+        result.error = describe(error);
+    }
+    result.skipped = std::exchange(m_runSkipped, {});
+    return result;
+}
+
+RunControl FolderOrganizerViewModel::runControl()
+{
+    RunControl control;
+    control.cancel = &m_cancel;
+    control.progress = [this](std::size_t done, std::size_t total) {
+        m_progressDone = done;
+        m_progressTotal = total;
+    };
+    return control;
 }
 
 void FolderOrganizerViewModel::refreshCanUndo()
@@ -219,32 +376,28 @@ void FolderOrganizerViewModel::refreshCanUndo()
         && m_undoService.canUndo(m_organizer, toFileSystemPath(selectedFolderPath())));
 }
 
-void FolderOrganizerViewModel::applyPlan(const OrganizationPlan &plan)
+void FolderOrganizerViewModel::reportExecution(
+    const ExecutionResult &result, const std::filesystem::path &folder)
 {
-    setIsOrganizing(true);
-    RunReport report;
-    m_runSkipped.clear();
-    try {
-        report = m_undoService.organize(m_organizer, plan);
-    } catch (const std::exception &error) {
+    if (!result.error.isEmpty()) {
         // Nothing moved; the earlier run stays the one to undo.
-        setStatusMessage(tr("Error: %1").arg(describe(error)));
-        setIsOrganizing(false);
+        setStatusMessage(tr("Error: %1").arg(result.error));
         return;
     }
-
-    refreshCanUndo();
+    const RunReport &report = result.report;
     const int count = int(report.moved);
-    const int skipped = int(m_runSkipped.size());
-    setLastSkipped(std::exchange(m_runSkipped, {}));
+    const int skipped = int(result.skipped.size());
+    setLastSkipped(result.skipped);
     if (!report.stoppedBy.empty())
         setStatusMessage(tr("Error: %1").arg(QString::fromStdString(report.stoppedBy)));
+    else if (report.cancelled)
+        setStatusMessage(cancelledStatus(count));
     else
         setStatusMessage(organizedStatus(count, skipped));
-    appendLog(
-        organizedLogLine(count, skipped, lastPathComponent(fromFileSystemPath(plan.folderURL))));
-    setIsOrganizing(false);
-    emit planApplied(count, skipped);
+    appendLog(organizedLogLine(
+        count, skipped, report.cancelled, lastPathComponent(fromFileSystemPath(folder))));
+    if (!report.cancelled)
+        emit planApplied(count, skipped);
 }
 
 void FolderOrganizerViewModel::appendLog(const QString &message)
@@ -279,7 +432,13 @@ void FolderOrganizerViewModel::setSelectedFolderURL(const QUrl &url)
 void FolderOrganizerViewModel::setCurrentPlan(std::optional<OrganizationPlan> plan)
 {
     // Plans have no meaningful equality (fresh move identities), so every store counts.
-    m_currentPlan = std::move(plan);
+    std::swap(m_currentPlan, plan);
+    // Freeing a plan of 100,000 moves takes tens of milliseconds: the worker does it.
+    if (plan) {
+        QMetaObject::invokeMethod(
+            m_worker, [old = std::make_shared<OrganizationPlan>(std::move(*plan))] {},
+            Qt::QueuedConnection);
+    }
     emit currentPlanChanged();
 }
 
@@ -321,4 +480,12 @@ void FolderOrganizerViewModel::setLastSkipped(const QStringList &skipped)
         return;
     m_lastSkipped = skipped;
     emit lastSkippedChanged();
+}
+
+void FolderOrganizerViewModel::setProgressMessage(const QString &message)
+{
+    if (m_progressMessage == message)
+        return;
+    m_progressMessage = message;
+    emit progressMessageChanged();
 }

@@ -10,16 +10,24 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QThread>
+#include <QTimer>
 #include <QUrl>
 
+#include <atomic>
+#include <cstddef>
+#include <functional>
 #include <memory>
 #include <optional>
 
-// The one state the user interface draws, and every user action. Each action runs to
-// its end on the calling (UI) thread and reports only by changing properties; engine
-// failures become the status message and never leave an action. Runs are recorded in
-// the journal shared with tidyra-cli ($XDG_STATE_HOME/tidyra), so Undo survives a
-// restart and can take back a run made from the terminal.
+// The one state the user interface draws, and every user action. Scans, organizing runs
+// and undos go to one worker thread of the view model's own, so the window stays alive;
+// the properties change on the UI thread only, when the worker reports back. One run at
+// a time: isOrganizing is true while it lasts, and actions other than choosing a folder
+// and cancelling do nothing meanwhile. Engine failures become the status message and
+// never leave an action. Runs are recorded in the journal shared with tidyra-cli
+// ($XDG_STATE_HOME/tidyra), so Undo survives a restart and can take back a run made from
+// the terminal.
 class FolderOrganizerViewModel : public QObject
 {
     Q_OBJECT
@@ -33,6 +41,7 @@ class FolderOrganizerViewModel : public QObject
     Q_PROPERTY(bool isOrganizing READ isOrganizing NOTIFY isOrganizingChanged)
     Q_PROPERTY(QStringList activityLog READ activityLog NOTIFY activityLogChanged)
     Q_PROPERTY(QStringList lastSkipped READ lastSkipped NOTIFY lastSkippedChanged)
+    Q_PROPERTY(QString progressMessage READ progressMessage NOTIFY progressMessageChanged)
 
 public:
     static constexpr int maxLogEntries = 50;
@@ -41,6 +50,9 @@ public:
     FolderOrganizerViewModel(std::unique_ptr<FolderChooser> chooser,
         std::unique_ptr<SettingsStore> settings, std::unique_ptr<Clock> clock,
         std::shared_ptr<FileSystem> fileSystem = {}, QObject *parent = nullptr);
+    // Stops a run after its current move and waits for it, so the journal holds the
+    // record of every move made.
+    ~FolderOrganizerViewModel() override;
 
     QUrl selectedFolderURL() const { return m_selectedFolderURL; }
     bool isShowingPreview() const { return m_isShowingPreview; }
@@ -52,12 +64,14 @@ public:
     QStringList activityLog() const { return m_activityLog; }
     // The moves the last execution skipped, as "NAME: REASON"; emptied by a folder choice.
     QStringList lastSkipped() const { return m_lastSkipped; }
+    // How far the run is ("Organizing… 41200 of 100000"), updated a few times a second;
+    // empty when no run is going.
+    QString progressMessage() const { return m_progressMessage; }
 
     // Last path component of the selected folder; empty when none is selected.
     QString selectedFolderName() const;
     // Full local path of the selected folder; empty when none is selected.
     QString selectedFolderPath() const;
-
 
 public slots:
     void chooseFolder();
@@ -65,6 +79,9 @@ public slots:
     void applyCurrentPlan();
     void organizeNow();
     void undoLastOperation();
+    // Stops the run after the current move; what moved so far stays recorded for undo.
+    // A scan cannot be stopped half-way: its plan is dropped when it ends.
+    void cancelRun();
 
 signals:
     void selectedFolderURLChanged();
@@ -75,15 +92,48 @@ signals:
     void isOrganizingChanged();
     void activityLogChanged();
     void lastSkippedChanged();
-    // After every execution that ran to its end, with what it moved and what it skipped.
+    void progressMessageChanged();
+    // After every execution that was not cancelled, with what it moved and skipped.
     void planApplied(int organizedCount, int skippedCount);
 
 private:
-    // The selected folder's plan, or nothing after showing the scan's error.
-    std::optional<OrganizationPlan> scanSelectedFolder();
+    enum class RunKind { scanning, organizing, undoing };
+    // What a run on the worker hands back to the UI thread.
+    struct ScanResult
+    {
+        std::optional<OrganizationPlan> plan;
+        QString error;
+    };
+    struct ExecutionResult
+    {
+        RunReport report;
+        QStringList skipped;
+        QString error; // nothing moved
+    };
+    struct OrganizeResult
+    {
+        ScanResult scan;
+        std::optional<ExecutionResult> execution; // none when nothing was executed
+    };
+    struct UndoResult
+    {
+        UndoReport report;
+        QString error;
+    };
+
+    // Runs `work` on the worker, then `done` with its result on the UI thread.
+    template <typename Result>
+    void startRun(RunKind kind, std::function<Result()> work, std::function<void(Result &)> done);
+    void updateProgress();
+
+    // Worker thread only.
+    ScanResult scan(const std::filesystem::path &folder) const;
+    ExecutionResult execute(const OrganizationPlan &plan);
+    RunControl runControl();
+
     // Whether the selected folder has a recorded run to undo, from any front end.
     void refreshCanUndo();
-    void applyPlan(const OrganizationPlan &plan);
+    void reportExecution(const ExecutionResult &result, const std::filesystem::path &folder);
     void appendLog(const QString &message);
 
     void setSelectedFolderURL(const QUrl &url);
@@ -93,7 +143,9 @@ private:
     void setIsOrganizing(bool organizing);
     void setActivityLog(const QStringList &log);
     void setLastSkipped(const QStringList &skipped);
-    // Collects one skipped move of the running execution and prints its console line.
+    void setProgressMessage(const QString &message);
+    // Collects one skipped move of the running execution and prints its console line;
+    // called on the worker.
     void reportSkipped(const std::string &name, const std::string &description);
 
     std::unique_ptr<FolderChooser> m_chooser;
@@ -102,15 +154,29 @@ private:
 
     QUrl m_selectedFolderURL;
     bool m_isShowingPreview = false;
+    // Never replaced while a run lasts: the worker may be carrying it out.
     std::optional<OrganizationPlan> m_currentPlan;
     QString m_statusMessage;
     bool m_canUndo = false;
     bool m_isOrganizing = false;
     QStringList m_activityLog;
     QStringList m_lastSkipped;
-    // Filled by the engine while an execution runs, taken when it returns.
+    QString m_progressMessage;
+    // Filled by the engine while an execution runs, taken when it returns; touched on
+    // the worker only.
     QStringList m_runSkipped;
 
+    // Used by the worker while a run lasts and by the UI thread only between runs.
     FileOrganizerService m_organizer;
     UndoService m_undoService;
+
+    // Written by the engine on the worker, read by the progress timer on the UI thread.
+    std::atomic<bool> m_cancel = false;
+    std::atomic<std::size_t> m_progressDone = 0;
+    std::atomic<std::size_t> m_progressTotal = 0;
+    RunKind m_runKind = RunKind::scanning;
+    QTimer m_progressTimer;
+
+    QThread m_thread;
+    QObject *m_worker; // lives in m_thread; runs the jobs
 };

@@ -9,6 +9,7 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -39,11 +40,21 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     , m_infoSymbol(new SymbolView(
           QStringLiteral("info.circle"), TextStyle::caption, ForegroundStyle::tertiary, this))
     , m_status(new StyledLabel({}, TextStyle::caption, false, ForegroundStyle::secondary, this))
+    , m_cancelButton(new QToolButton(this))
 {
     m_previewButton->setObjectName(QStringLiteral("previewButton"));
     m_organizeButton->setObjectName(QStringLiteral("organizeButton"));
     m_undoButton->setObjectName(QStringLiteral("undoButton"));
     m_status->setObjectName(QStringLiteral("statusLabel"));
+    m_cancelButton->setObjectName(QStringLiteral("cancelRunButton"));
+    m_cancelButton->setText(tr("Cancel"));
+    m_cancelButton->setFont(textStyleFont(TextStyle::caption));
+    // The line keeps its height when the button comes and goes, so nothing below jumps.
+    QSizePolicy keepsItsPlace = m_cancelButton->sizePolicy();
+    keepsItsPlace.setRetainSizeWhenHidden(true);
+    m_cancelButton->setSizePolicy(keepsItsPlace);
+    // Alt+C is "Change"; Escape, while the button shows, stops the run.
+    m_cancelButton->setShortcut(QKeySequence(Qt::Key_Escape));
 
     auto *commands = new QHBoxLayout;
     commands->setSpacing(10);
@@ -56,6 +67,7 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     statusLine->addWidget(m_spinner, 0, Qt::AlignVCenter);
     statusLine->addWidget(m_infoSymbol, 0, Qt::AlignVCenter);
     statusLine->addWidget(m_status, 1);
+    statusLine->addWidget(m_cancelButton, 0, Qt::AlignVCenter);
 
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(20, 14, 20, 14);
@@ -67,6 +79,7 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     connect(m_previewButton, &QPushButton::clicked, m_viewModel, &VM::generatePreview);
     connect(m_organizeButton, &QPushButton::clicked, m_viewModel, &VM::organizeNow);
     connect(m_undoButton, &QPushButton::clicked, m_viewModel, &VM::undoLastOperation);
+    connect(m_cancelButton, &QToolButton::clicked, m_viewModel, &VM::cancelRun);
 
     connect(m_viewModel, &VM::selectedFolderURLChanged, this, &ActionArea::refreshButtons);
     connect(m_viewModel, &VM::canUndoChanged, this, &ActionArea::refreshButtons);
@@ -74,6 +87,7 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     connect(m_viewModel, &VM::isOrganizingChanged, this, &ActionArea::refreshStatus);
     connect(m_viewModel, &VM::statusMessageChanged, this, &ActionArea::refreshStatus);
     connect(m_viewModel, &VM::lastSkippedChanged, this, &ActionArea::refreshStatus);
+    connect(m_viewModel, &VM::progressMessageChanged, this, &ActionArea::refreshStatus);
     refreshButtons();
     refreshStatus();
 }
@@ -92,7 +106,10 @@ void ActionArea::refreshStatus()
     const bool organizing = m_viewModel->isOrganizing();
     m_spinner->setVisible(organizing);
     m_infoSymbol->setVisible(!organizing);
-    m_status->setText(m_viewModel->statusMessage());
+    m_cancelButton->setVisible(organizing);
+    // A run tells how far it is; its outcome then becomes the status.
+    const QString progress = m_viewModel->progressMessage();
+    m_status->setText(organizing && !progress.isEmpty() ? progress : m_viewModel->statusMessage());
     // The line tells how many files were skipped; which ones and why is told here.
     QString details = m_viewModel->statusMessage();
     const QStringList skipped = m_viewModel->lastSkipped();

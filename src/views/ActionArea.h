@@ -5,10 +5,12 @@
 class BusySpinner;
 class FolderOrganizerViewModel;
 class QPushButton;
+class QToolButton;
 class StyledLabel;
 class SymbolView;
 
-// The main window's commands (preview, organize, undo) and the status line under them.
+// The main window's commands (preview, organize, undo) and the status line under them;
+// while a run lasts, the line tells its progress and offers to cancel it.
 class ActionArea : public QWidget
 {
     Q_OBJECT
@@ -22,6 +24,7 @@ public:
     BusySpinner *spinner() const { return m_spinner; }
     SymbolView *infoSymbol() const { return m_infoSymbol; }
     StyledLabel *statusLabel() const { return m_status; }
+    QToolButton *cancelButton() const { return m_cancelButton; }
 
 private:
     void refreshButtons();
@@ -34,4 +37,5 @@ private:
     BusySpinner *m_spinner;
     SymbolView *m_infoSymbol;
     StyledLabel *m_status;
+    QToolButton *m_cancelButton;
 };

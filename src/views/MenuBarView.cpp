@@ -18,6 +18,9 @@ MenuBarView::MenuBarView(FolderOrganizerViewModel *viewModel, QObject *parent)
     m_folderAction = m_menu->addAction(QString());
     m_folderAction->setFont(textStyleFont(TextStyle::caption));
     m_folderAction->setEnabled(false);
+    m_runAction = m_menu->addAction(QString());
+    m_runAction->setFont(textStyleFont(TextStyle::caption));
+    m_runAction->setEnabled(false);
     m_menu->addSeparator();
     m_organizeAction
         = m_menu->addAction(Symbols::icon(QStringLiteral("sparkles")), tr("Organize Now"));
@@ -35,9 +38,10 @@ MenuBarView::MenuBarView(FolderOrganizerViewModel *viewModel, QObject *parent)
         showMainWindow();
     });
     connect(m_openAction, &QAction::triggered, this, &MenuBarView::showMainWindow);
-    connect(m_quitAction, &QAction::triggered, qApp, &QApplication::quit, Qt::QueuedConnection);
-    connect(m_viewModel, &FolderOrganizerViewModel::selectedFolderURLChanged, this,
-        &MenuBarView::refresh);
+    using VM = FolderOrganizerViewModel;
+    for (const auto change :
+        { &VM::selectedFolderURLChanged, &VM::isOrganizingChanged, &VM::progressMessageChanged })
+        connect(m_viewModel, change, this, &MenuBarView::refresh);
     refresh();
 }
 
@@ -56,7 +60,11 @@ void MenuBarView::refresh()
         m_folderAction->setText(tr("No folder selected"));
         m_folderAction->setIcon(QIcon());
     }
-    m_organizeAction->setEnabled(hasFolder);
+    const bool organizing = m_viewModel->isOrganizing();
+    m_runAction->setVisible(organizing);
+    QString progress = m_viewModel->progressMessage();
+    m_runAction->setText(progress.replace(QLatin1Char('&'), QStringLiteral("&&")));
+    m_organizeAction->setEnabled(hasFolder && !organizing);
 }
 
 void MenuBarView::showMainWindow()

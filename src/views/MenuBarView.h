@@ -9,8 +9,9 @@ class QAction;
 class QMenu;
 
 // The tray icon's menu: the selected folder, "Organize Now", "Open Tidyra", "Start at
-// login" and "Quit". It follows the view model's selected folder at once. What "Start at
-// login" does is up to the application, which listens to the action.
+// login" and "Quit". It follows the view model's selected folder at once; while a run
+// lasts, a line under the folder tells its progress and "Organize Now" is off. What "Start at
+// login" and "Quit" do is up to the application, which listens to the actions.
 class MenuBarView : public QObject
 {
     Q_OBJECT
@@ -22,6 +23,8 @@ public:
     FolderOrganizerViewModel *viewModel() const { return m_viewModel; }
     QMenu *menu() const { return m_menu.get(); }
     QAction *folderAction() const { return m_folderAction; }
+    // Shown only while a run lasts.
+    QAction *runAction() const { return m_runAction; }
     QAction *organizeAction() const { return m_organizeAction; }
     QAction *openAction() const { return m_openAction; }
     // Checkable; its check mark is set by the application.
@@ -42,6 +45,7 @@ private:
     FolderOrganizerViewModel *m_viewModel;
     std::unique_ptr<QMenu> m_menu;
     QAction *m_folderAction;
+    QAction *m_runAction;
     QAction *m_organizeAction;
     QAction *m_openAction;
     QAction *m_startAtLoginAction;

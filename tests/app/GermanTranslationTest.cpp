@@ -5,6 +5,7 @@
 #include "StyledLabel.h"
 #include "Translations.h"
 #include "ViewTestSupport.h"
+#include "WaitForRun.h"
 
 #include <QApplication>
 #include <QFile>
@@ -41,8 +42,11 @@ void GermanTranslationTest::windowSpeaksGermanWithGermanPlurals()
     QCOMPARE(view.header()->folderButton()->text(), QStringLiteral("&Ändern"));
 
     QTest::mouseClick(view.actionArea()->organizeButton(), Qt::LeftButton);
+    QCOMPARE(view.actionArea()->statusLabel()->text(), QStringLiteral("Wird geordnet…"));
+    QVERIFY(waitForRun(*viewModel));
     QCOMPARE(viewModel->statusMessage(), QStringLiteral("1 Datei geordnet."));
     viewModel->undoLastOperation();
+    QVERIFY(waitForRun(*viewModel));
     QCOMPARE(
         viewModel->statusMessage(), QStringLiteral("Rückgängig gemacht — 1 Datei zurückgelegt."));
     QCOMPARE(PreviewView::summaryText(3), QStringLiteral("3 Dateien werden verschoben"));

@@ -1,10 +1,12 @@
 #include "FaultInjectingFileSystem.h"
 #include "FixedClock.h"
 #include "FolderOrganizerViewModel.h"
-#include "UndoService.h"
+#include "Gate.h"
 #include "MemorySettingsStore.h"
 #include "QSettingsStore.h"
 #include "TempDir.h"
+#include "UndoService.h"
+#include "WaitForRun.h"
 
 #include <QFile>
 #include <QMetaProperty>
@@ -14,6 +16,10 @@
 #include <QTemporaryFile>
 #include <QTest>
 
+#include <QThread>
+
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -110,6 +116,13 @@ struct Harness
             std::unique_ptr<SettingsStore>(settings), std::unique_ptr<Clock>(clock), fileSystem);
     }
 
+    // Starts `action` and waits until its run, if any, is over and reported.
+    void run(Action action)
+    {
+        (vm.get()->*action)();
+        QVERIFY(waitForRun(*vm));
+    }
+
     // Chooses `folder` through the folder chooser, as the user would.
     void choose(const fs::path &folder)
     {
@@ -139,6 +152,13 @@ fs::path makeFolder(const TempDir &dir, std::initializer_list<const char *> file
     return folder;
 }
 
+// How many regular files lie directly in `folder`.
+int filesIn(const fs::path &folder)
+{
+    return int(std::count_if(fs::directory_iterator(folder), fs::directory_iterator(),
+        [](const fs::directory_entry &entry) { return entry.is_regular_file(); }));
+}
+
 } // namespace
 
 class FolderOrganizerViewModelTest : public QObject
@@ -162,6 +182,8 @@ private slots:
     void executionErrorKeepsTheRecordUndoFailureForgetsIt();
     void undoSurvivesARestartAndIsSharedWithTheTerminal();
     void skippedMovesReachStandardOutput();
+    void aRunGoesOnInTheBackgroundUntilCancelled();
+    void quittingDuringARunKeepsItsRecord();
     void logKeepsNewestFiftyEntries();
     void settingsFileKeepsTheFolder();
 
@@ -208,20 +230,14 @@ void FolderOrganizerViewModelTest::typicalCourseFromChoiceToUndo()
     QCOMPARE(h.vm->statusMessage(), QStringLiteral("Ready — Mes Téléchargements"));
     QVERIFY(!h.vm->canUndo());
 
-    h.vm->generatePreview();
+    h.run(&FolderOrganizerViewModel::generatePreview);
     QCOMPARE(h.vm->currentPlan()->operations.size(), std::size_t(3));
     QVERIFY(h.vm->isShowingPreview());
     QCOMPARE(h.vm->statusMessage(), QStringLiteral("Ready — Mes Téléchargements"));
     QCOMPARE(describeDifference(before, snapshotTree(folder)), std::string());
 
-    // isOrganizing is up exactly while the files move.
-    QList<bool> organizingDuringMoves;
-    h.fileSystem->beforeCall(
-        Op::renameNoReplace, 0, [&] { organizingDuringMoves << h.vm->isOrganizing(); });
     const OrganizationPlan plan = *h.vm->currentPlan();
-    h.vm->applyCurrentPlan();
-    QCOMPARE(organizingDuringMoves, QList<bool>({ true, true, true }));
-    QVERIFY(!h.vm->isOrganizing());
+    h.run(&FolderOrganizerViewModel::applyCurrentPlan);
     QVERIFY(!h.vm->isShowingPreview());
     QCOMPARE(h.vm->statusMessage(), QStringLiteral("3 files organized."));
     QVERIFY(h.vm->canUndo());
@@ -232,7 +248,7 @@ void FolderOrganizerViewModelTest::typicalCourseFromChoiceToUndo()
     QCOMPARE(h.vm->currentPlan()->operations.front().id, plan.operations.front().id);
 
     h.clock->setTimeOfDay(QStringLiteral("10:43"));
-    h.vm->undoLastOperation();
+    h.run(&FolderOrganizerViewModel::undoLastOperation);
     QCOMPARE(h.vm->statusMessage(), QStringLiteral("Undo complete — 3 files restored."));
     QVERIFY(!h.vm->canUndo());
     QCOMPARE(h.vm->activityLog(),
@@ -254,7 +270,7 @@ void FolderOrganizerViewModelTest::signalsFireOnlyOnRealChanges()
     for (Action action : { &FolderOrganizerViewModel::generatePreview,
              &FolderOrganizerViewModel::organizeNow, &FolderOrganizerViewModel::applyCurrentPlan,
              &FolderOrganizerViewModel::undoLastOperation })
-        (h.vm.get()->*action)();
+        h.run(action);
     QCOMPARE(recorder.takeChanges(), QString());
     QVERIFY(h.vm->isShowingPreview());
     QCOMPARE(h.fileSystem->totalCalls(), 0);
@@ -263,23 +279,28 @@ void FolderOrganizerViewModelTest::signalsFireOnlyOnRealChanges()
 
     h.choose(folder);
     QCOMPARE(recorder.takeChanges(), QStringLiteral("selectedFolderURL statusMessage"));
-    h.vm->generatePreview();
-    QCOMPARE(recorder.takeChanges(), QStringLiteral("currentPlan isShowingPreview"));
+    // Each scan and run is a run on the worker, with isOrganizing up while it lasts.
+    h.run(&FolderOrganizerViewModel::generatePreview);
+    QCOMPARE(recorder.takeChanges(),
+        QStringLiteral("currentPlan isOrganizing*2 isShowingPreview progressMessage*2"));
     // A plan is stored again even when it looks the same, and says so each time.
-    h.vm->generatePreview();
-    QCOMPARE(recorder.takeChanges(), QStringLiteral("currentPlan"));
+    h.run(&FolderOrganizerViewModel::generatePreview);
+    QCOMPARE(
+        recorder.takeChanges(), QStringLiteral("currentPlan isOrganizing*2 progressMessage*2"));
     h.vm->setIsShowingPreview(true);
     QCOMPARE(recorder.takeChanges(), QString());
 
-    h.vm->applyCurrentPlan();
+    h.run(&FolderOrganizerViewModel::applyCurrentPlan);
     QCOMPARE(recorder.takeChanges(),
-        QStringLiteral("activityLog canUndo isOrganizing*2 isShowingPreview statusMessage"));
+        QStringLiteral(
+            "activityLog canUndo isOrganizing*2 isShowingPreview progressMessage*2 statusMessage"));
 
     // Organizing two fresh files: canUndo and the status text stay the same.
     writeFile(folder / "c.mp3");
     writeFile(folder / "d.mp3");
-    h.vm->organizeNow();
-    QCOMPARE(recorder.takeChanges(), QStringLiteral("activityLog currentPlan isOrganizing*2"));
+    h.run(&FolderOrganizerViewModel::organizeNow);
+    QCOMPARE(recorder.takeChanges(),
+        QStringLiteral("activityLog currentPlan isOrganizing*2 progressMessage*2"));
     QCOMPARE(h.vm->statusMessage(), QStringLiteral("2 files organized."));
 
     // A cancelled chooser changes nothing; the same folder again keeps its URL and
@@ -305,8 +326,8 @@ void FolderOrganizerViewModelTest::choosingAFolderStartsAFreshLogAndUndoRecord()
     const fs::path next = makeFolder(dir, {}, "Second");
     Harness h;
     h.choose(first);
-    h.vm->generatePreview();
-    h.vm->applyCurrentPlan();
+    h.run(&FolderOrganizerViewModel::generatePreview);
+    h.run(&FolderOrganizerViewModel::applyCurrentPlan);
     h.vm->setIsShowingPreview(true);
     const OrganizationPlan plan = *h.vm->currentPlan();
 
@@ -320,7 +341,7 @@ void FolderOrganizerViewModelTest::choosingAFolderStartsAFreshLogAndUndoRecord()
     QVERIFY(h.vm->isShowingPreview());
 
     // Undo acts on the chosen folder only; the first folder's run waits for it.
-    h.vm->undoLastOperation();
+    h.run(&FolderOrganizerViewModel::undoLastOperation);
     QCOMPARE(h.vm->statusMessage(), QStringLiteral("Ready — Second"));
     for (const FileMoveOperation &move : plan.operations)
         QVERIFY(fs::exists(move.destinationURL));
@@ -334,7 +355,7 @@ void FolderOrganizerViewModelTest::tidyFolderKeepsTheOldPlan()
     const fs::path folder = makeFolder(dir, { "a.txt" });
     Harness h;
     h.choose(folder);
-    h.vm->generatePreview();
+    h.run(&FolderOrganizerViewModel::generatePreview);
     const Uuid oldPlanId = h.vm->currentPlan()->operations.front().id;
     h.vm->setIsShowingPreview(false);
     // Only what organize leaves alone is left.
@@ -343,10 +364,11 @@ void FolderOrganizerViewModelTest::tidyFolderKeepsTheOldPlan()
     writeFile(folder / ".hidden.jpg");
 
     SignalRecorder recorder(h.vm.get());
-    h.vm->organizeNow();
+    h.run(&FolderOrganizerViewModel::organizeNow);
     QCOMPARE(
         h.vm->statusMessage(), QStringLiteral("Nothing to organize — folder is already tidy."));
-    QCOMPARE(recorder.takeChanges(), QStringLiteral("statusMessage"));
+    QCOMPARE(
+        recorder.takeChanges(), QStringLiteral("isOrganizing*2 progressMessage*2 statusMessage"));
     QCOMPARE(h.vm->currentPlan()->operations.front().id, oldPlanId);
 }
 
@@ -357,21 +379,22 @@ void FolderOrganizerViewModelTest::scanErrorsAreShownAndKeepThePlan()
     Harness h(toQString(dir / "Mes Téléchargements"));
     QCOMPARE(h.vm->statusMessage(), QStringLiteral("Ready — Mes Téléchargements"));
     SignalRecorder recorder(h.vm.get());
-    h.vm->generatePreview();
+    h.run(&FolderOrganizerViewModel::generatePreview);
     QVERIFY2(h.vm->statusMessage().startsWith(QStringLiteral("Error: "))
             && h.vm->statusMessage().contains(reason(ENOENT)),
         qPrintable(h.vm->statusMessage()));
-    QCOMPARE(recorder.takeChanges(), QStringLiteral("statusMessage"));
+    QCOMPARE(
+        recorder.takeChanges(), QStringLiteral("isOrganizing*2 progressMessage*2 statusMessage"));
     QVERIFY(!h.vm->currentPlan().has_value());
 
     const fs::path folder = makeFolder(dir, { "a.txt" });
-    h.vm->generatePreview();
+    h.run(&FolderOrganizerViewModel::generatePreview);
     h.vm->setIsShowingPreview(false);
     const Uuid planId = h.vm->currentPlan()->operations.front().id;
     for (Action action :
         { &FolderOrganizerViewModel::generatePreview, &FolderOrganizerViewModel::organizeNow }) {
         h.fileSystem->failCall(Op::listFolder, 1, EACCES);
-        (h.vm.get()->*action)();
+        h.run(action);
         QVERIFY2(h.vm->statusMessage().startsWith(QStringLiteral("Error: "))
                 && h.vm->statusMessage().contains(reason(EACCES)),
             qPrintable(h.vm->statusMessage()));
@@ -389,17 +412,18 @@ void FolderOrganizerViewModelTest::executionErrorKeepsTheRecordUndoFailureForget
     const fs::path folder = makeFolder(dir, { "a.jpg", "b.txt" });
     Harness h;
     h.choose(folder);
-    h.vm->organizeNow();
+    h.run(&FolderOrganizerViewModel::organizeNow);
     const QStringList log = h.vm->activityLog();
 
     writeFile(folder / "song.mp3");
     h.fileSystem->failCall(Op::makeFolder, 1, EACCES);
     SignalRecorder recorder(h.vm.get());
-    h.vm->organizeNow();
+    h.run(&FolderOrganizerViewModel::organizeNow);
     QVERIFY2(h.vm->statusMessage().startsWith(QStringLiteral("Error: "))
             && h.vm->statusMessage().contains(reason(EACCES)),
         qPrintable(h.vm->statusMessage()));
-    QCOMPARE(recorder.takeChanges(), QStringLiteral("currentPlan isOrganizing*2 statusMessage"));
+    QCOMPARE(recorder.takeChanges(),
+        QStringLiteral("currentPlan isOrganizing*2 progressMessage*2 statusMessage"));
     QVERIFY(h.vm->canUndo());
     QCOMPARE(h.vm->activityLog(), log);
     QVERIFY(fs::exists(folder / "song.mp3"));
@@ -407,16 +431,17 @@ void FolderOrganizerViewModelTest::executionErrorKeepsTheRecordUndoFailureForget
     // The first run's record is still there. What cannot go back because something
     // new sits at its old name is counted apart and stays recorded for later.
     writeFile(folder / "b.txt", "newer");
-    h.vm->undoLastOperation();
+    h.run(&FolderOrganizerViewModel::undoLastOperation);
     QCOMPARE(h.vm->statusMessage(),
         QStringLiteral("Undo incomplete — 1 file restored, 1 file could not be restored."));
-    QCOMPARE(recorder.takeChanges(), QStringLiteral("activityLog statusMessage"));
+    QCOMPARE(recorder.takeChanges(),
+        QStringLiteral("activityLog isOrganizing*2 progressMessage*2 statusMessage"));
     QVERIFY(h.vm->canUndo());
     QCOMPARE(readFile(folder / "b.txt"), std::string("newer"));
 
     // Once the obstacle is gone, a second undo finishes the job.
     fs::remove(folder / "b.txt");
-    h.vm->undoLastOperation();
+    h.run(&FolderOrganizerViewModel::undoLastOperation);
     QCOMPARE(h.vm->statusMessage(), QStringLiteral("Undo complete — 1 file restored."));
     QVERIFY(!h.vm->canUndo());
     QCOMPARE(readFile(folder / "b.txt"), std::string("b.txt"));
@@ -431,11 +456,11 @@ void FolderOrganizerViewModelTest::undoSurvivesARestartAndIsSharedWithTheTermina
     {
         Harness first;
         first.choose(folder);
-        first.vm->organizeNow();
+        first.run(&FolderOrganizerViewModel::organizeNow);
     }
     Harness restarted(toQString(folder));
     QVERIFY(restarted.vm->canUndo());
-    restarted.vm->undoLastOperation();
+    restarted.run(&FolderOrganizerViewModel::undoLastOperation);
     QCOMPARE(restarted.vm->statusMessage(), QStringLiteral("Undo complete — 2 files restored."));
 
     // A run from the terminal, undone in the app...
@@ -445,10 +470,10 @@ void FolderOrganizerViewModelTest::undoSurvivesARestartAndIsSharedWithTheTermina
     restarted.vm->chooseFolder(); // cancelled: nothing changes
     Harness app(toQString(folder));
     QVERIFY(app.vm->canUndo());
-    app.vm->undoLastOperation();
+    app.run(&FolderOrganizerViewModel::undoLastOperation);
     QVERIFY(fs::exists(folder / "a.jpg"));
     // ...and a run from the app, undone from the terminal ("tidyra-cli undo").
-    app.vm->organizeNow();
+    app.run(&FolderOrganizerViewModel::organizeNow);
     const UndoReport report = journal.undoLast(engine, std::nullopt);
     QCOMPARE(report.restored, std::size_t(2));
     QVERIFY(fs::exists(folder / "a.jpg") && fs::exists(folder / "b.txt"));
@@ -464,7 +489,7 @@ void FolderOrganizerViewModelTest::skippedMovesReachStandardOutput()
     h.fileSystem->failCall(Op::renameNoReplace, 0, EACCES);
     QSignalSpy applied(h.vm.get(), &FolderOrganizerViewModel::planApplied);
 
-    const QByteArray output = stdoutOf([&] { h.vm->organizeNow(); });
+    const QByteArray output = stdoutOf([&] { h.run(&FolderOrganizerViewModel::organizeNow); });
 
     for (const char *name : { "a.txt", "b.txt", "c\\nd.txt" }) {
         const QByteArray prefix = QByteArray("[Tidyra] Skipped ") + name + ": ";
@@ -493,6 +518,87 @@ void FolderOrganizerViewModelTest::skippedMovesReachStandardOutput()
     QVERIFY(h.vm->lastSkipped().isEmpty());
 }
 
+void FolderOrganizerViewModelTest::aRunGoesOnInTheBackgroundUntilCancelled()
+{
+    TempDir dir;
+    const fs::path folder = makeFolder(dir, {}, "Big");
+    // More than one batch of the journal (4096 moves), so progress is told mid-run.
+    constexpr int fileCount = 4100;
+    for (int i = 0; i < fileCount; ++i)
+        writeFile(folder / ("f" + std::to_string(i) + ".txt"));
+    Harness h;
+    h.choose(folder);
+    // A slow disk: the first move of the second batch waits for the test.
+    Gate gate;
+    h.fileSystem->beforeCall(Op::renameNoReplace, 4097, [&] { gate.hold(); });
+
+    h.vm->organizeNow();
+    QVERIFY(h.vm->isOrganizing());
+    QCOMPARE(h.vm->progressMessage(), QStringLiteral("Organizing…"));
+    QVERIFY(gate.waitUntilHeld());
+    QTRY_COMPARE(h.vm->progressMessage(), QStringLiteral("Organizing… 4096 of 4100"));
+    QCOMPARE(h.vm->statusMessage(), QStringLiteral("Ready — Big"));
+    // One run at a time: nothing else starts meanwhile; a folder can still be chosen.
+    SignalRecorder recorder(h.vm.get());
+    for (Action action : { &FolderOrganizerViewModel::generatePreview,
+             &FolderOrganizerViewModel::organizeNow, &FolderOrganizerViewModel::applyCurrentPlan,
+             &FolderOrganizerViewModel::undoLastOperation })
+        (h.vm.get()->*action)();
+    QCOMPARE(recorder.takeChanges(), QString());
+
+    // The move under way ends; no other starts.
+    h.vm->cancelRun();
+    QCOMPARE(h.vm->progressMessage(), QStringLiteral("Stopping…"));
+    gate.open();
+    QVERIFY(waitForRun(*h.vm));
+    QCOMPARE(h.vm->statusMessage(),
+        QStringLiteral("Cancelled — 4097 files organized before the cancel."));
+    QCOMPARE(h.vm->activityLog(),
+        QStringList({ QStringLiteral("[10:42] Organized 4097 files in Big, cancelled") }));
+    QVERIFY(h.vm->progressMessage().isEmpty());
+    QCOMPARE(recorder.takeChanges(),
+        QStringLiteral("activityLog canUndo currentPlan isOrganizing progressMessage*2 "
+                       "statusMessage"));
+    QCOMPARE(filesIn(folder), 3);
+
+    // What moved before the cancel is recorded like any run.
+    h.run(&FolderOrganizerViewModel::undoLastOperation);
+    QCOMPARE(h.vm->statusMessage(), QStringLiteral("Undo complete — 4097 files restored."));
+    QCOMPARE(filesIn(folder), fileCount);
+}
+
+// Quitting destroys the view model: the run stops after its current move, and what it
+// moved can be undone after the restart.
+void FolderOrganizerViewModelTest::quittingDuringARunKeepsItsRecord()
+{
+    TempDir dir;
+    const fs::path folder = makeFolder(dir, {}, "Slow");
+    constexpr int fileCount = 80;
+    for (int i = 0; i < fileCount; ++i)
+        writeFile(folder / ("f" + std::to_string(i) + ".txt"));
+    std::atomic<int> moves = 0;
+    {
+        Harness h;
+        h.choose(folder);
+        // A slow disk: each move takes 25 ms, two seconds in all.
+        h.fileSystem->beforeCall(Op::renameNoReplace, 0, [&] {
+            QThread::msleep(25);
+            ++moves;
+        });
+        h.vm->organizeNow();
+        QTRY_VERIFY(moves >= 3);
+    }
+    QVERIFY2(moves < fileCount / 2, "the run went on after its view model was gone");
+    QCOMPARE(filesIn(folder), fileCount - moves);
+
+    Harness restarted(toQString(folder));
+    QVERIFY(restarted.vm->canUndo());
+    restarted.run(&FolderOrganizerViewModel::undoLastOperation);
+    QCOMPARE(restarted.vm->statusMessage(),
+        QStringLiteral("Undo complete — %1 files restored.").arg(int(moves)));
+    QCOMPARE(filesIn(folder), fileCount);
+}
+
 void FolderOrganizerViewModelTest::logKeepsNewestFiftyEntries()
 {
     TempDir dir;
@@ -502,9 +608,8 @@ void FolderOrganizerViewModelTest::logKeepsNewestFiftyEntries()
     // Organize and undo in turn; each run adds one entry, stamped with its number.
     for (int entry = 1; entry <= 51; ++entry) {
         h.clock->setTimeOfDay(QString::number(entry));
-        (h.vm.get()
-                ->*(entry % 2 ? &FolderOrganizerViewModel::organizeNow
-                              : &FolderOrganizerViewModel::undoLastOperation))();
+        h.run(entry % 2 ? &FolderOrganizerViewModel::organizeNow
+                        : &FolderOrganizerViewModel::undoLastOperation);
         QCOMPARE(h.vm->activityLog().size(), std::min(entry, 50));
         QCOMPARE(h.vm->activityLog().front(),
             QStringLiteral("[%1] ").arg(entry)

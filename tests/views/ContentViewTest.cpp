@@ -4,13 +4,16 @@
 #include "BusySpinner.h"
 #include "FaultInjectingFileSystem.h"
 #include "FolderHeader.h"
+#include "Gate.h"
 #include "PlainListView.h"
 #include "StyledLabel.h"
 #include "SymbolView.h"
 #include "ViewTestSupport.h"
+#include "WaitForRun.h"
 
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 
@@ -94,27 +97,36 @@ void ContentViewTest::aRunFollowsTheStateTable()
     QCOMPARE(shown(view), ready);
 
     QTest::mouseClick(view.actionArea()->organizeButton(), Qt::LeftButton);
+    QVERIFY(waitForRun(*viewModel));
     const QString organized = QStringLiteral("[10:30] Organized 1 file in Inbox");
     QCOMPARE(shown(view),
         header + " | &Change, &Preview, &Organize Now, &Undo | info: 1 file organized. | "
             + organized);
 
-    // While files move all three commands are off, Undo too, and the spinner turns.
-    QStringList during;
+    // While files move (here the disk holds the move until the test lets it go) all
+    // three commands are off, Undo too, the spinner turns and the run can be cancelled.
+    Gate gate;
     fileSystem->beforeCall(
-        FaultInjectingFileSystem::Operation::renameNoReplace, 0, [&] { during << shown(view); });
+        FaultInjectingFileSystem::Operation::renameNoReplace, 0, [&] { gate.hold(); });
     fixture.write("letter.pdf");
+    QVERIFY(!view.actionArea()->cancelButton()->isVisibleTo(&view));
     QTest::mouseClick(view.actionArea()->organizeButton(), Qt::LeftButton);
-    QCOMPARE(during.value(0),
+    QVERIFY(gate.waitUntilHeld());
+    QCOMPARE(shown(view),
         header
-            + " | &Change, &Preview (off), &Organize Now (off), &Undo (off) | spinner: 1 file "
-              "organized. | "
+            + " | &Change, &Preview (off), &Organize Now (off), &Undo (off) | spinner: "
+              "Organizing… | "
             + organized);
+    QVERIFY(view.actionArea()->cancelButton()->isVisibleTo(&view));
+    gate.open();
+    QVERIFY(waitForRun(*viewModel));
+    QVERIFY(!view.actionArea()->cancelButton()->isVisibleTo(&view));
     QCOMPARE(shown(view),
         header + " | &Change, &Preview, &Organize Now, &Undo | info: 1 file organized. | "
             + organized + " / " + organized);
 
     QTest::mouseClick(view.actionArea()->undoButton(), Qt::LeftButton);
+    QVERIFY(waitForRun(*viewModel));
     QVERIFY(std::filesystem::exists(fixture.inbox / "letter.pdf"));
     QCOMPARE(shown(view),
         header
@@ -137,6 +149,7 @@ void ContentViewTest::restoredFolderThatIsGoneLeadsToAnError()
     QCOMPARE(view.header()->titleLabel()->text(), QStringLiteral("Gone"));
 
     QTest::mouseClick(view.actionArea()->previewButton(), Qt::LeftButton);
+    QVERIFY(waitForRun(*viewModel));
 
     const QString status = view.actionArea()->statusLabel()->text();
     QVERIFY2(status.startsWith(QStringLiteral("Error: ")), qPrintable(status));

@@ -3,6 +3,7 @@
 #include "ContentView.h"
 #include "FolderHeader.h"
 #include "ViewTestSupport.h"
+#include "WaitForRun.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,7 +18,8 @@ QStringList entryTexts(const QMenu *menu)
 {
     QStringList texts;
     for (const QAction *action : menu->actions())
-        texts << (action->isSeparator() ? QStringLiteral("---") : action->iconText());
+        if (action->isVisible())
+            texts << (action->isSeparator() ? QStringLiteral("---") : action->iconText());
     return texts;
 }
 
@@ -78,6 +80,7 @@ void MenuBarViewTest::organizeNowOrganizesAndShowsTheWindow()
 
     // Also with nothing to do, the window comes up to say so.
     menuBar.organizeAction()->trigger();
+    QVERIFY(waitForRun(*viewModel));
     QVERIFY(main.window.isVisible());
     QCOMPARE(viewModel->statusMessage(),
         QStringLiteral("Nothing to organize — folder is already tidy."));
@@ -86,6 +89,15 @@ void MenuBarViewTest::organizeNowOrganizesAndShowsTheWindow()
     fixture.write("clip.mov");
     fixture.write("tune.mp3");
     menuBar.organizeAction()->trigger();
+    // While it runs, the menu says so and offers no second run.
+    QVERIFY(viewModel->isOrganizing());
+    QCOMPARE(entryTexts(menuBar.menu()).mid(0, 4),
+        (QStringList { QStringLiteral("Inbox"), QStringLiteral("Organizing…"),
+            QStringLiteral("---"), QStringLiteral("Organize Now") }));
+    QVERIFY(!menuBar.organizeAction()->isEnabled());
+    QVERIFY(waitForRun(*viewModel));
+    QVERIFY(menuBar.organizeAction()->isEnabled());
+    QVERIFY(!menuBar.runAction()->isVisible());
     QVERIFY(std::filesystem::exists(fixture.inbox / "Videos" / "clip.mov"));
     QVERIFY(std::filesystem::exists(fixture.inbox / "Audio" / "tune.mp3"));
     QVERIFY(main.window.isVisible());

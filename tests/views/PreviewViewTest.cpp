@@ -6,6 +6,7 @@
 #include "PlainTreeView.h"
 #include "StyledLabel.h"
 #include "ViewTestSupport.h"
+#include "WaitForRun.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -29,6 +30,7 @@ struct OpenPreview
         view = std::make_unique<ContentView>(viewModel.get());
         view->show();
         QTest::mouseClick(view->actionArea()->previewButton(), Qt::LeftButton);
+        waitForRun(*viewModel);
         before = snapshotTree(fixture.inbox);
     }
 
@@ -158,6 +160,7 @@ void PreviewViewTest::dismissingLeavesFilesAndStatusAlone()
     // Preview again: a fresh plan, not the one dismissed.
     open.fixture.write("extra.mp3");
     QTest::mouseClick(open.view->actionArea()->previewButton(), Qt::LeftButton);
+    QVERIFY(waitForRun(*open.viewModel));
     QVERIFY(open.preview());
     QCOMPARE(open.preview()->summaryLabel()->text(), QStringLiteral("7 files will be moved"));
 }
@@ -182,6 +185,7 @@ void PreviewViewTest::applyingMovesTheFilesAndCloses()
     } else {
         QTest::mouseClick(preview->applyButton(), Qt::LeftButton);
     }
+    QVERIFY(waitForRun(*open.viewModel));
 
     QVERIFY(!open.preview());
     QVERIFY(!open.viewModel->isShowingPreview());
@@ -215,6 +219,7 @@ void PreviewViewTest::plainReturnAndSpaceNeverApply()
     // Ctrl+Return still applies, also from the focused button.
     preview->applyButton()->setFocus();
     QTest::keyClick(preview->applyButton(), Qt::Key_Return, Qt::ControlModifier);
+    QVERIFY(waitForRun(*open.viewModel));
     QVERIFY(!open.preview());
     QCOMPARE(open.viewModel->statusMessage(), QStringLiteral("6 files organized."));
 }
@@ -227,6 +232,7 @@ void PreviewViewTest::tidyFolderRaisesNoDialog()
     ContentView view(viewModel.get());
 
     QTest::mouseClick(view.actionArea()->previewButton(), Qt::LeftButton);
+    QVERIFY(waitForRun(*viewModel));
 
     QVERIFY(!view.previewView());
     QCOMPARE(viewModel->statusMessage(),

@@ -3,10 +3,12 @@
 #include "AppDelegate.h"
 #include "Autostart.h"
 #include "ContentView.h"
+#include "FaultInjectingFileSystem.h"
 #include "FolderHeader.h"
 #include "MenuBarView.h"
 #include "PreviewView.h"
 #include "ViewTestSupport.h"
+#include "WaitForRun.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,6 +19,10 @@
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
+
+#include <atomic>
 
 namespace {
 
@@ -41,6 +47,7 @@ private slots:
     void handedFolderIsSelectedAsIfChosen();
     void startAtLoginWritesTheAutostartEntry();
     void keyboardReachesTheCommands();
+    void quittingDuringARunWaitsForItToStop();
 };
 
 void TidyraAppTest::oneViewModelForWindowSheetAndMenu()
@@ -66,17 +73,21 @@ void TidyraAppTest::oneViewModelForWindowSheetAndMenu()
 
     // The sheet shows the same state and acts on it.
     QTest::mouseClick(app.contentView()->actionArea()->previewButton(), Qt::LeftButton);
+    QVERIFY(waitForRun(*viewModel));
     PreviewView *preview = app.contentView()->previewView();
     QVERIFY(preview);
     QCOMPARE(preview->viewModel(), viewModel);
     QTest::mouseClick(preview->applyButton(), Qt::LeftButton);
+    QVERIFY(waitForRun(*viewModel));
     QVERIFY(app.contentView()->actionArea()->undoButton()->isEnabled());
 
     // Organized from the menu, reported in the window.
     QTest::mouseClick(app.contentView()->actionArea()->undoButton(), Qt::LeftButton);
+    QVERIFY(waitForRun(*viewModel));
     app.mainWindow()->hide();
     app.menuBarView()->organizeAction()->trigger();
     QVERIFY(app.mainWindow()->isVisible());
+    QVERIFY(waitForRun(*viewModel));
     QCOMPARE(app.contentView()
                  ->actionArea()
                  ->findChild<QWidget *>(QStringLiteral("statusLabel"))
@@ -121,6 +132,7 @@ void TidyraAppTest::trayRunEndsInANotification()
     QSignalSpy notified(app.get(), &TidyraApp::notified);
 
     app->menuBarView()->organizeAction()->trigger();
+    QVERIFY(waitForRun(*app->viewModel()));
     QCOMPARE(notified.size(), 1);
     QCOMPARE(notified.first().at(0).toString(), QStringLiteral("Tidyra"));
     QCOMPARE(notified.first().at(1).toString(), QStringLiteral("2 files organized in Inbox."));
@@ -132,6 +144,7 @@ void TidyraAppTest::trayRunEndsInANotification()
         QStringLiteral("Nothing to organize — folder is already tidy."));
     fixture.write("c.mp3");
     QTest::mouseClick(app->contentView()->actionArea()->organizeButton(), Qt::LeftButton);
+    QVERIFY(waitForRun(*app->viewModel()));
     QCOMPARE(app->viewModel()->statusMessage(), QStringLiteral("1 file organized."));
     QTest::qWait(20);
     QCOMPARE(notified.size(), 2);
@@ -160,6 +173,7 @@ void TidyraAppTest::handedFolderIsSelectedAsIfChosen()
 
     // While the preview is up the user is busy; the folder is passed over.
     app->viewModel()->generatePreview();
+    QVERIFY(waitForRun(*app->viewModel()));
     QVERIFY(app->viewModel()->isShowingPreview());
     QTemporaryDir other;
     QVERIFY(!app->activate(other.path()));
@@ -234,10 +248,44 @@ void TidyraAppTest::keyboardReachesTheCommands()
     QTRY_COMPARE(app->viewModel()->statusMessage(), QStringLiteral("1 file organized."));
     // Ctrl+Q quits, as the tray menu's "Quit" does.
     QAction *quit = app->menuBarView()->quitAction();
-    QObject::disconnect(quit, nullptr, qApp, nullptr); // the test goes on
+    QObject::disconnect(quit, nullptr, app.get(), nullptr); // the test goes on
     QSignalSpy quitting(quit, &QAction::triggered);
     QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier);
     QCOMPARE(quitting.size(), 1);
+}
+
+void TidyraAppTest::quittingDuringARunWaitsForItToStop()
+{
+    // A slow disk: each move takes 20 ms, a second and a half in all.
+    auto fileSystem = std::make_shared<FaultInjectingFileSystem>();
+    std::atomic<int> moves = 0;
+    fileSystem->beforeCall(FaultInjectingFileSystem::Operation::renameNoReplace, 0, [&] {
+        QThread::msleep(20);
+        ++moves;
+    });
+    ViewModelFixture fixture;
+    fixture.restoredFolder = fixture.inboxPath();
+    for (int i = 0; i < 80; ++i)
+        fixture.write("f" + std::to_string(i) + ".txt");
+    TidyraApp app(std::make_unique<QueuedFolderChooser>(fixture.answers),
+        std::make_unique<MemorySettingsStore>(*fixture.restoredFolder),
+        std::make_unique<FixedClock>(testTimeOfDay), fileSystem);
+    app.start();
+    app.viewModel()->organizeNow();
+    QTRY_VERIFY(moves >= 2);
+
+    // Without a tray, closing the window quits: it stays up while the run stops.
+    QVERIFY(!app.mainWindow()->close());
+    QVERIFY(app.mainWindow()->isVisible());
+    QTimer patience;
+    patience.setSingleShot(true);
+    connect(&patience, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    patience.start(10000);
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!app.viewModel()->isOrganizing());
+    QCOMPARE(app.viewModel()->statusMessage(),
+        QStringLiteral("Cancelled — %1 files organized before the cancel.").arg(int(moves)));
+    QVERIFY(moves < 40);
 }
 
 QTEST_MAIN(TidyraAppTest)

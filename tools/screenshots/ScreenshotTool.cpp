@@ -13,6 +13,7 @@
 #include "PreviewView.h"
 #include "TidyraApp.h"
 #include "Translations.h"
+#include "WaitForRun.h"
 
 #include <QApplication>
 #include <QDir>
@@ -97,18 +98,24 @@ int main(int argc, char *argv[])
     tidyra.mainWindow()->show();
 
     // A run and its undo fill the activity log and leave the files as they were.
-    viewModel->organizeNow();
-    viewModel->undoLastOperation();
-    viewModel->organizeNow();
+    // Each step runs on the worker; the next waits for it to be reported.
+    for (auto step :
+        { &FolderOrganizerViewModel::organizeNow, &FolderOrganizerViewModel::undoLastOperation,
+            &FolderOrganizerViewModel::organizeNow }) {
+        (viewModel->*step)();
+        waitForRun(*viewModel);
+    }
     const QString mainWindowFile = variant.isEmpty()
         ? QStringLiteral("main-window.png")
         : QStringLiteral("main-window-%1.png").arg(variant);
     bool ok = save(tidyra.mainWindow(), output.filePath(mainWindowFile));
     viewModel->undoLastOperation();
+    waitForRun(*viewModel);
     if (!variant.isEmpty())
         return ok ? 0 : 1;
 
     viewModel->generatePreview();
+    waitForRun(*viewModel);
     PreviewView *preview = tidyra.contentView()->previewView();
     if (!preview) {
         std::fputs("the preview did not open\n", stderr);
