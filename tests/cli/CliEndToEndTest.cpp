@@ -1,10 +1,10 @@
 #include "DeepFolder.h"
 #include "PathCodec.h"
 #include "TempDir.h"
+#include "Text.h"
 
 #include <algorithm>
 #include <cstdlib>
-#include <set>
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -19,8 +19,6 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 const std::string invalidUtf8Name = "caf\xE9 \xFF.txt";
-const std::set<std::string> categoryFolders { "Videos", "Images", "Documents", "Audio", "Code",
-    "Archives", "Installers", "Design", "Fonts", "3D Models", "Others" };
 
 struct CliResult
 {
@@ -88,26 +86,16 @@ protected:
     // its own mode and nanosecond times so that undo must keep them.
     void fillFolder()
     {
-        const std::pair<std::string, std::string> files[] = {
-            { "a.jpg", "jpeg bytes" },
-            { "b.png", "png bytes" },
-            { "report.pdf", "pdf" },
-            { "README", "no extension" },
-            { "x.qqq", "unknown extension" },
-            { "notes.", "ends in a dot" },
-            { "model.stl", "3d" },
-            { invalidUtf8Name, "latin-1 name" },
-            { ".hidden.jpg", "hidden" },
-            { "Sub/inner.jpg", "inside a sub-folder" },
-        };
         long long time = 1'600'000'000;
-        for (const auto &[name, content] : files) {
+        for (const std::string &name : std::initializer_list<std::string> { "a.jpg",
+                 "Images/JPG/a.jpg", "b.png", "report.pdf", "README", "x.qqq", "notes.",
+                 "model.stl", invalidUtf8Name, ".hidden.jpg", "Sub/inner.jpg" }) {
             const fs::path path = m_folder / name;
-            writeFile(path, content);
+            writeFile(path, name);
             ASSERT_EQ(::chmod(path.c_str(), (time % 2) ? 0640 : 0755), 0);
             const timespec times[2] = { { time, 123456789 }, { time, 987654321 } };
             ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
-            time += 3600;
+            time += 3601;
         }
         fs::create_directory(m_folder / "Empty");
     }
@@ -125,16 +113,18 @@ protected:
     std::string m_shellSetup; // shell commands run before the program, each ending in "&& "
 };
 
-TEST_F(CliEndToEndTest, PreviewAsTextAndJsonTouchesNothing)
+TEST_F(CliEndToEndTest, PreviewLosesNothingAndOrganizeThenUndoGivesBackTheTree)
 {
     fillFolder();
     const TreeSnapshot before = snapshotTree(m_folder.path());
-
+    // Files without extension sit directly in "Others/", above its sub-folders; the
+    // renamed "a (1).jpg" is shown under its present name.
     const CliResult text = run({ "preview", m_folder.path().string() });
     EXPECT_EQ(text.exitCode, 0) << text.err;
-    EXPECT_TRUE(text.out.starts_with("8 files will be moved\n")) << text.out;
-    EXPECT_TRUE(contains(text.out, "  TXT/\n    caf\xEF\xBF\xBD \xEF\xBF\xBD.txt\n")) << text.out;
-    EXPECT_FALSE(contains(text.out, "hidden")) << text.out;
+    EXPECT_EQ(text.out,
+        "8 files will be moved\n3D Models/\n  model.stl\nDocuments/\n  PDF/\n    report.pdf\n"
+        "  TXT/\n    caf\xEF\xBF\xBD \xEF\xBF\xBD.txt\nImages/\n  JPG/\n    a.jpg\n  PNG/\n    "
+        "b.png\nOthers/\n  README\n  notes.\n  QQQ/\n    x.qqq\n");
 
     const CliResult json = run({ "preview", "--json", m_folder.path().string() });
     ASSERT_EQ(json.exitCode, 0) << json.err;
@@ -148,33 +138,25 @@ TEST_F(CliEndToEndTest, PreviewAsTextAndJsonTouchesNothing)
         EXPECT_EQ(source.parent_path(), folder);
         EXPECT_EQ(destination.lexically_relative(folder).begin()->native(),
             operation.at("category").get<std::string>());
-        EXPECT_EQ(destination.filename(), source.filename());
         bySource[source.filename().native()] = operation;
     }
     EXPECT_EQ(bySource.size(), 8u);
-    EXPECT_EQ(bySource["model.stl"].at("category"), "3D Models");
+    EXPECT_EQ(
+        PathCodec::decode(bySource["a.jpg"].at("destination")), folder / "Images/JPG/a (1).jpg");
     EXPECT_TRUE(bySource["model.stl"].at("subGroup").is_null());
     EXPECT_EQ(bySource["README"].at("subGroup"), "");
     EXPECT_EQ(bySource["x.qqq"].at("subGroup"), "QQQ");
     // The name that is not UTF-8 travels in its lossless base64 form.
+    EXPECT_EQ(PathCodec::decode(bySource[invalidUtf8Name].at("source")), folder / invalidUtf8Name);
     EXPECT_TRUE(bySource[invalidUtf8Name].at("source").contains("base64"));
-
     EXPECT_EQ(describeDifference(before, snapshotTree(m_folder.path())), "");
     EXPECT_FALSE(fs::exists(m_state / "tidyra"));
-}
-
-TEST_F(CliEndToEndTest, OrganizeThenUndoGivesBackTheOriginalTree)
-{
-    fillFolder();
-    const TreeSnapshot before = snapshotTree(m_folder.path());
 
     // A relative folder: the journal must still lead back from anywhere.
     const CliResult organized = run({ "organize", "." }, m_folder.path());
     EXPECT_EQ(organized.exitCode, 0) << organized.err;
     EXPECT_EQ(organized.out, "8 files organized.\n");
-    EXPECT_EQ(readFile(m_folder / "Others" / "README"), "no extension");
-    EXPECT_EQ(readFile(m_folder / "Others" / "QQQ" / "x.qqq"), "unknown extension");
-    EXPECT_EQ(readFile(m_folder / "Documents" / "TXT" / invalidUtf8Name), "latin-1 name");
+    EXPECT_EQ(readFile(m_folder / "Documents/TXT" / invalidUtf8Name), invalidUtf8Name);
     struct stat info
     {
     };
@@ -189,7 +171,7 @@ TEST_F(CliEndToEndTest, OrganizeThenUndoGivesBackTheOriginalTree)
     EXPECT_EQ(again.out, "Nothing to organize — folder is already tidy.\n");
     EXPECT_EQ(readFile(runFile()), journal);
 
-    const CliResult undone = run({ "undo" }, m_state.path());
+    const CliResult undone = run({ "undo" });
     EXPECT_EQ(undone.exitCode, 0) << undone.err;
     EXPECT_EQ(undone.out, "Undo complete — 8 files" + restoredIn());
     // Every folder the run made is gone again, sub-groups included.
@@ -197,51 +179,50 @@ TEST_F(CliEndToEndTest, OrganizeThenUndoGivesBackTheOriginalTree)
     EXPECT_EQ(run({ "undo" }).out, "Nothing to undo.\n");
 }
 
-TEST_F(CliEndToEndTest, SkipsExitWithThreeAndARunThatMovesNothingKeepsTheLastOne)
+// An "Images" link leading out of the folder is never followed: every image move is
+// skipped and reported, with names that can neither forge a line nor reach the
+// terminal raw. What undo cannot restore is named and kept for a later undo.
+TEST_F(CliEndToEndTest, SkipsExitWithThreeAndWhatIsNotRestoredIsKeptForLater)
 {
-    // An "Images" link leading out of the folder must not be followed.
     const TempDir outside;
     fs::create_directory_symlink(outside.path(), m_folder / "Images");
-    writeFile(m_folder / "a.jpg", "a");
-    writeFile(m_folder / "c.pdf", "c");
+    const std::string forged = "a\n[Tidyra] Skipped fake.jpg";
+    for (const std::string &name : { forged, std::string("b\x1b]0;owned\x07.jpg"),
+             std::string("c.pdf"), std::string("d.mp3") })
+        writeFile(m_folder / name, name);
 
+    const CliResult preview = run({ "preview", m_folder.path().string() });
+    EXPECT_TRUE(contains(preview.out, "  a\\n[Tidyra] Skipped fake.jpg\n")) << preview.out;
     const CliResult organized = run({ "organize", m_folder.path().string() });
     EXPECT_EQ(organized.exitCode, 3) << organized.err;
-    EXPECT_TRUE(contains(organized.out, "[Tidyra] Skipped a.jpg: ")) << organized.out;
-    EXPECT_TRUE(organized.out.ends_with("\n1 file organized.\n")) << organized.out;
+    EXPECT_TRUE(contains(organized.out, "[Tidyra] Skipped a\\n[Tidyra] Skipped fake.jpg: "))
+        << organized.out;
+    EXPECT_TRUE(contains(organized.out, "[Tidyra] Skipped b\\x1B]0;owned\\x07.jpg: "))
+        << organized.out;
+    EXPECT_TRUE(organized.out.ends_with("\n2 files organized.\n")) << organized.out;
+    EXPECT_EQ(std::count(organized.out.begin(), organized.out.end(), '\n'), 3) << organized.out;
+    for (const std::string &printed : { preview.out, organized.out })
+        EXPECT_EQ(printed.find_first_of("\x1b\x07"), std::string::npos) << printed;
     EXPECT_TRUE(fs::is_empty(outside.path()));
 
+    // A run that moves nothing leaves the last run undoable.
     const CliResult again = run({ "organize", m_folder.path().string() });
     EXPECT_EQ(again.exitCode, 3);
     EXPECT_TRUE(again.out.ends_with("\n0 files organized.\n")) << again.out;
-    const CliResult undone = run({ "undo", m_folder.path().string() });
-    EXPECT_EQ(undone.out, "Undo complete — 1 file" + restoredIn());
-    EXPECT_EQ(readFile(m_folder / "c.pdf"), "c");
-}
-
-TEST_F(CliEndToEndTest, WhatUndoCannotRestoreIsNamedAndKeptForLater)
-{
-    const CliResult none = run({ "undo" });
-    EXPECT_EQ(none.exitCode, 0);
-    EXPECT_EQ(none.out, "Nothing to undo.\n");
-    EXPECT_EQ(none.err, "");
-
-    writeFile(m_folder / "a.jpg", "a");
-    writeFile(m_folder / "b.mp3", "b");
-    organize(m_folder.path());
-    writeFile(m_folder / "a.jpg", "new file in the way");
-
+    writeFile(m_folder / "c.pdf", "in the way");
     const CliResult failed = run({ "undo" });
     EXPECT_EQ(failed.exitCode, 3);
-    EXPECT_TRUE(contains(failed.out, "[Tidyra] Not restored a.jpg: an item named \"a.jpg\" already exists"))
+    EXPECT_TRUE(
+        contains(failed.out, "[Tidyra] Not restored c.pdf: an item named \"c.pdf\" already exists"))
         << failed.out;
     EXPECT_TRUE(failed.out.ends_with(", 1 file not restored.\n")) << failed.out;
-    EXPECT_EQ(readFile(m_folder / "a.jpg"), "new file in the way");
-    EXPECT_EQ(readFile(m_folder / "b.mp3"), "b");
-
-    fs::remove(m_folder / "a.jpg");
-    EXPECT_EQ(run({ "undo" }).out, "Undo complete — 1 file" + restoredIn());
-    EXPECT_EQ(readFile(m_folder / "a.jpg"), "a");
+    EXPECT_EQ(readFile(m_folder / "c.pdf"), "in the way");
+    EXPECT_EQ(readFile(m_folder / "d.mp3"), "d.mp3");
+    fs::remove(m_folder / "c.pdf");
+    EXPECT_EQ(
+        run({ "undo", m_folder.path().string() }).out, "Undo complete — 1 file" + restoredIn());
+    EXPECT_EQ(readFile(m_folder / "c.pdf"), "c.pdf");
+    EXPECT_EQ(readFile(m_folder / forged), forged);
 }
 
 TEST_F(CliEndToEndTest, AJournalThatCannotBeTrustedMovesNothing)
@@ -262,11 +243,14 @@ TEST_F(CliEndToEndTest, AJournalThatCannotBeTrustedMovesNothing)
         return std::to_string(info.st_ino);
     };
     // Forged moves: out of the folder, from a sub-folder, into no category folder.
-    const std::string forged = header + R"({"i":0,"from":"../x","to":"Images/a.jpg","inode":1})" + "\n"
-        + R"({"i":0,"from":"inner.jpg","to":"Others/../../)" + elsewhere.path().filename().string()
-        + R"(/victim.txt","inode":)" + inode(elsewhere / "victim.txt") + "}\n"
-        + R"({"i":0,"from":"Sub/inner.jpg","to":"Images/a.jpg","inode":)" + inode(m_folder / "Images/a.jpg") + "}\n"
-        + R"({"i":0,"from":"b.jpg","to":"Sub/inner.jpg","inode":)" + inode(m_folder / "Sub/inner.jpg") + "}\n";
+    const std::string forged = header + R"({"i":0,"from":"../x","to":"Images/a.jpg","inode":1})"
+        + "\n" + R"({"i":0,"from":"inner.jpg","to":"Others/../../)"
+        + elsewhere.path().filename().string() + R"(/victim.txt","inode":)"
+        + inode(elsewhere / "victim.txt") + "}\n"
+        + R"({"i":0,"from":"Sub/inner.jpg","to":"Images/a.jpg","inode":)"
+        + inode(m_folder / "Images/a.jpg") + "}\n"
+        + R"({"i":0,"from":"b.jpg","to":"Sub/inner.jpg","inode":)"
+        + inode(m_folder / "Sub/inner.jpg") + "}\n";
     for (const std::string &journal : { std::string("not json at all"), forged }) {
         writeFile(runFile(), journal);
         const CliResult result = run({ "undo" });
@@ -290,7 +274,9 @@ TEST_F(CliEndToEndTest, AJournalThatCannotBeTrustedMovesNothing)
     EXPECT_TRUE(fs::exists(m_state / "tidyra/undo-journal.json"));
 }
 
-TEST_F(CliEndToEndTest, CommandLineMistakesExitWithTwoAndShowUsage)
+// Mistakes in the command line exit with 2 and show the usage; other errors exit
+// with 1, say why in one line, and move nothing.
+TEST_F(CliEndToEndTest, MistakesAndErrorsExitWithTwoAndOne)
 {
     for (const std::vector<std::string> &arguments : std::vector<std::vector<std::string>> { {},
              { "tidy" }, { "organize" }, { "organize", "a", "b" },
@@ -300,42 +286,36 @@ TEST_F(CliEndToEndTest, CommandLineMistakesExitWithTwoAndShowUsage)
         EXPECT_TRUE(contains(result.err, "Usage: tidyra-cli")) << result.err;
         EXPECT_EQ(result.out, "");
     }
-
-    const CliResult help = run({ "--help" });
-    EXPECT_EQ(help.exitCode, 0);
-    for (const char *part : { "Usage: tidyra-cli", "organize", "undo", "base64", "XDG_STATE_HOME" })
-        EXPECT_TRUE(contains(help.out, part)) << part;
-    EXPECT_TRUE(contains(run({ "preview", "--help" }).out, "--json"));
+    EXPECT_TRUE(contains(run({ "tidy" }).err, "Error: unknown command \"tidy\""));
+    EXPECT_EQ(run({ "--help" }).exitCode, 0);
     EXPECT_EQ(run({ "--version" }).out, "tidyra-cli 0.1.0\n");
-}
 
-TEST_F(CliEndToEndTest, ErrorsExitWithOneAndMoveNothing)
-{
     writeFile(m_folder / "plain.txt", "x");
-    for (const fs::path &folder : { m_folder / "missing", m_folder / "plain.txt" }) {
+    for (const fs::path &folder : { m_folder / "gone\n\x1b[2Jx", m_folder / "plain.txt" }) {
         for (const char *command : { "preview", "organize" }) {
             const CliResult result = run({ command, folder.string() });
             EXPECT_EQ(result.exitCode, 1) << command;
             EXPECT_TRUE(result.err.starts_with("Error: ")) << result.err;
-            EXPECT_TRUE(contains(result.err, folder.filename().string())) << result.err;
+            EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+            EXPECT_TRUE(contains(result.err, Text::displayText(folder.filename().native())))
+                << result.err;
             EXPECT_EQ(result.out, "");
         }
     }
     EXPECT_TRUE(runFile().empty());
 
     // Output that cannot be written is a failure, never a success.
-    const std::string command = quoted(TIDYRA_CLI_PATH) + " preview --json " + quoted(m_folder.path()) + " >/dev/full 2>/dev/null";
+    const std::string command = quoted(TIDYRA_CLI_PATH) + " preview --json "
+        + quoted(m_folder.path()) + " >/dev/full 2>/dev/null";
     const int status = std::system(command.c_str());
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
 
     // No place for the journal is found out before anything moves.
-    fs::remove_all(m_state / "tidyra");
     writeFile(m_state / "tidyra", "not a folder");
     const CliResult blocked = run({ "organize", m_folder.path().string() });
     EXPECT_EQ(blocked.exitCode, 1);
     EXPECT_TRUE(blocked.err.starts_with("Error: ")) << blocked.err;
     EXPECT_EQ(readFile(m_folder / "plain.txt"), "x");
-    EXPECT_EQ(readFile(m_state / "tidyra"), "not a folder");
 }
 
 TEST_F(CliEndToEndTest, TheJournalFollowsTheXdgStateRules)
@@ -353,35 +333,6 @@ TEST_F(CliEndToEndTest, TheJournalFollowsTheXdgStateRules)
     EXPECT_EQ(homeless.exitCode, 1);
     EXPECT_TRUE(homeless.err.starts_with("Error: ")) << homeless.err;
     EXPECT_EQ(readFile(m_folder / "song.mp3"), "la");
-}
-
-TEST_F(CliEndToEndTest, NamesNeverReachTheTerminalRaw)
-{
-    // A link in place of "Images" makes every image move fail and be reported.
-    const TempDir outside;
-    fs::create_directory_symlink(outside.path(), m_folder / "Images");
-    const std::string forged = "a\n[Tidyra] Skipped fake.jpg";
-    const std::string escape = "b\x1b]0;owned\x07.jpg";
-    writeFile(m_folder / forged, "a");
-    writeFile(m_folder / escape, "b");
-
-    const CliResult preview = run({ "preview", m_folder.path().string() });
-    EXPECT_TRUE(contains(preview.out, "  a\\n[Tidyra] Skipped fake.jpg\n")) << preview.out;
-    const CliResult organized = run({ "organize", m_folder.path().string() });
-    EXPECT_EQ(organized.exitCode, 3) << organized.err;
-    EXPECT_EQ(organized.out.find("\n[Tidyra] Skipped fake"), std::string::npos) << organized.out;
-    EXPECT_TRUE(contains(organized.out, "[Tidyra] Skipped a\\n[Tidyra] Skipped fake.jpg: "))
-        << organized.out;
-    EXPECT_TRUE(contains(organized.out, "[Tidyra] Skipped b\\x1B]0;owned\\x07.jpg: "))
-        << organized.out;
-
-    const CliResult failed = run({ "preview", (m_folder / "gone\n\x1b[2Jx").string() });
-    EXPECT_EQ(failed.exitCode, 1);
-    EXPECT_TRUE(contains(failed.err, "gone\\n\\x1B[2Jx")) << failed.err;
-    for (const std::string &printed : { preview.out, organized.out, failed.err })
-        EXPECT_EQ(printed.find_first_of("\x1b\x07"), std::string::npos) << printed;
-    EXPECT_EQ(std::count(failed.err.begin(), failed.err.end(), '\n'), 1) << failed.err;
-    EXPECT_EQ(readFile(m_folder / forged), "a");
 }
 
 TEST_F(CliEndToEndTest, ManySubGroupsUnderALowLimitOfOpenFilesSkipNothing)
@@ -420,6 +371,7 @@ TEST_F(CliEndToEndTest, AFolderDeeperThanPathMaxIsOrganizedAndUndone)
     EXPECT_TRUE(undone.out.starts_with("Undo complete — 2 files restored in ")) << undone.out;
     EXPECT_EQ(deep.read("a.jpg"), "new");
     EXPECT_EQ(deep.read("Images/a.jpg"), "older");
+    EXPECT_FALSE(deep.exists("Documents"));
 }
 
 // A USB stick as most are formatted: exFAT through FUSE, which has neither
@@ -452,8 +404,9 @@ TEST_F(CliEndToEndTest, AnExfatStickThroughFuseIsOrganizedAndUndone)
     EXPECT_EQ(run({ "undo" }).exitCode, 0);
     EXPECT_EQ(describeDifference(before, snapshotTree(folder)), "");
 
-    std::system(("umount " + quoted(mount) + "; losetup -d $(cat " + quoted(m_capture / "device")
-        + ")").c_str());
+    std::system(
+        ("umount " + quoted(mount) + "; losetup -d $(cat " + quoted(m_capture / "device") + ")")
+            .c_str());
 }
 
 } // namespace

@@ -1,26 +1,16 @@
 #include "Interferer.h"
 
 #include "FileCategory.h"
-#include "RandomFolder.h"
-#include "TempDir.h"
 
 #include <fcntl.h>
 #include <linux/fs.h>
-#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-bool entryExists(const fs::path &path)
-{
-    struct stat info
-    {
-    };
-    return ::lstat(path.c_str(), &info) == 0;
-}
 
 // The other program never overwrites either, so that every change stays countable.
 bool renameNoReplace(const fs::path &from, const fs::path &to)
@@ -37,142 +27,69 @@ Interferer::Interferer(Scene &scene, std::mt19937_64 &random, fs::path outsideTa
     , m_outsideTarget(std::move(outsideTarget))
 { }
 
-std::string Interferer::logText() const
+void Interferer::note(const std::string &what, const fs::path &path)
 {
-    std::string text;
-    for (const std::string &line : m_log)
-        text += "  " + line + '\n';
-    return text;
+    log += "  " + what + ' ' + path.lexically_relative(m_scene.folder()).string() + '\n';
 }
 
 void Interferer::act(const std::string &when)
 {
-    m_log.push_back(when + ":");
-    switch (pick(m_random, 6)) {
-    case 0:
-        createFile();
-        break;
-    case 1:
-        deleteFile();
-        break;
-    case 2:
-        renameFile();
-        break;
-    case 3:
-        swapFolderForLink();
-        break;
-    case 4:
-        takeCategoryName();
-        break;
-    default:
-        removeEmptyFolder();
-        break;
-    }
-}
-
-std::vector<fs::path> Interferer::regularFiles() const
-{
+    log += when + ":\n";
     std::vector<fs::path> files;
+    std::vector<fs::path> folders;
     for (const auto &entry : fs::recursive_directory_iterator(m_scene.folder())) {
-        if (entry.is_regular_file() && !entry.is_symlink())
+        if (entry.is_symlink())
+            continue;
+        if (entry.is_regular_file())
             files.push_back(entry.path());
-    }
-    return files;
-}
-
-std::vector<fs::path> Interferer::realFolders() const
-{
-    std::vector<fs::path> folders { m_scene.folder() };
-    for (const auto &entry : fs::recursive_directory_iterator(m_scene.folder())) {
-        if (entry.is_directory() && !entry.is_symlink())
+        else if (entry.is_directory())
             folders.push_back(entry.path());
     }
-    return folders;
-}
-
-// Often a name that is about to be used, so that the change gets in the engine's way.
-std::string Interferer::nameInFolder()
-{
-    const auto files = regularFiles();
-    if (!files.empty() && chance(m_random, 0.6))
-        return files[pick(m_random, files.size())].filename().native();
-    return randomFileName(m_random);
-}
-
-void Interferer::createFile()
-{
-    const auto folders = realFolders();
-    const fs::path path = folders[pick(m_random, folders.size())] / nameInFolder();
-    if (entryExists(path))
+    const fs::path folder = folders.empty() ? fs::path() : folders[pick(m_random, folders.size())];
+    const fs::path file = files.empty() ? fs::path() : files[pick(m_random, files.size())];
+    // Often a name that is about to be used, so that the change gets in the engine's way.
+    const std::string name = !files.empty() && chance(m_random, 0.6)
+        ? files[pick(m_random, files.size())].filename().native()
+        : randomFileName(m_random);
+    const std::string category(rawValue(allCases[pick(m_random, allCases.size())]));
+    const fs::path place
+        = chance(m_random, 0.5) || folder.empty() ? m_scene.folder() / name : folder / name;
+    std::error_code error;
+    switch (pick(m_random, 6)) {
+    case 0: // a new file, or a file where a category folder would go
+    case 1: {
+        const fs::path path = pick(m_random, 2) ? place : m_scene.folder() / category;
+        if (fs::exists(fs::symlink_status(path, error)))
+            return;
+        const std::string content = m_scene.uniqueContent("created by another program");
+        writeFile(path, content);
+        expected.insert(content);
+        return note("created", path);
+    }
+    case 2: {
+        if (file.empty())
+            return;
+        const std::string content = readFile(file);
+        if (::unlink(file.c_str()) == 0) {
+            expected.erase(expected.find(content));
+            note("deleted", file);
+        }
         return;
-    const std::string content = m_scene.uniqueContent("created by another program");
-    writeFile(path, content);
-    m_expected.insert(content);
-    m_log.push_back("created " + path.lexically_relative(m_scene.folder()).string());
-}
-
-void Interferer::deleteFile()
-{
-    const auto files = regularFiles();
-    if (files.empty())
+    }
+    case 3:
+        if (!file.empty() && renameNoReplace(file, place))
+            note("renamed " + file.lexically_relative(m_scene.folder()).string() + " to", place);
         return;
-    const fs::path path = files[pick(m_random, files.size())];
-    const std::string content = readFile(path);
-    if (::unlink(path.c_str()) != 0)
-        return;
-    m_expected.erase(m_expected.find(content));
-    m_log.push_back("deleted " + path.lexically_relative(m_scene.folder()).string());
-}
-
-void Interferer::renameFile()
-{
-    const auto files = regularFiles();
-    const auto folders = realFolders();
-    if (files.empty())
-        return;
-    const fs::path from = files[pick(m_random, files.size())];
-    const fs::path to = folders[pick(m_random, folders.size())] / nameInFolder();
-    if (renameNoReplace(from, to))
-        m_log.push_back("renamed " + from.lexically_relative(m_scene.folder()).string() + " to "
-            + to.lexically_relative(m_scene.folder()).string());
-}
-
-void Interferer::swapFolderForLink()
-{
-    auto folders = realFolders();
-    folders.erase(folders.begin()); // never the chosen folder itself
-    if (folders.empty())
-        return;
-    const fs::path folder = folders[pick(m_random, folders.size())];
-    // Moved aside within the folder, so that what it holds stays inside.
-    const fs::path aside = m_scene.folder() / (".swapped-" + std::to_string(++m_swaps));
-    if (!renameNoReplace(folder, aside))
-        return;
-    fs::create_symlink(m_outsideTarget, folder);
-    m_log.push_back("swapped " + folder.lexically_relative(m_scene.folder()).string()
-        + " for a link to outside");
-}
-
-void Interferer::takeCategoryName()
-{
-    const std::string name(rawValue(allCases[pick(m_random, allCases.size())]));
-    const fs::path path = m_scene.folder() / name;
-    if (entryExists(path))
-        return;
-    const std::string content = m_scene.uniqueContent("a file named " + name);
-    writeFile(path, content);
-    m_expected.insert(content);
-    m_log.push_back("created the file " + name);
-}
-
-void Interferer::removeEmptyFolder()
-{
-    auto folders = realFolders();
-    folders.erase(folders.begin());
-    if (folders.empty())
-        return;
-    const fs::path folder = folders[pick(m_random, folders.size())];
-    if (::rmdir(folder.c_str()) == 0)
-        m_log.push_back(
-            "removed the empty folder " + folder.lexically_relative(m_scene.folder()).string());
+    case 4: {
+        // Moved aside within the folder, so that what it holds stays inside.
+        const fs::path aside = m_scene.folder() / (".swapped-" + std::to_string(++m_swaps));
+        if (folder.empty() || !renameNoReplace(folder, aside))
+            return;
+        fs::create_symlink(m_outsideTarget, folder);
+        return note("swapped for a link to outside:", folder);
+    }
+    default:
+        if (!folder.empty() && ::rmdir(folder.c_str()) == 0)
+            note("removed the empty folder", folder);
+    }
 }

@@ -3,6 +3,7 @@
 #include "TempDir.h"
 
 #include <filesystem>
+#include <random>
 #include <string>
 
 // A temporary place holding the folder to organize and, beside it, an "outside"
@@ -16,24 +17,33 @@ public:
     const std::filesystem::path &folder() const { return m_folder; }
     const std::filesystem::path &outside() const { return m_outside; }
     // Where runs are recorded for undo.
-    const std::filesystem::path &state() const { return m_state; }
+    std::filesystem::path state() const { return m_base / "state"; }
 
     // `relative` is below the folder; parent folders are made as needed.
     void file(const std::string &relative, unsigned mode = 0644);
     void folderAt(const std::string &relative);
     void link(const std::string &relative, const std::string &target);
-    void fifo(const std::string &relative);
-    // The same, below the outside folder.
     void outsideFile(const std::string &relative);
-    void outsideFolder(const std::string &relative);
-
     // Content that no file of this scene has had before.
     std::string uniqueContent(const std::string &hint);
+
+    // Every kind of entry and clash the engine meets: sub-groups, names taken in
+    // category folders, category names taken by a file or a link to outside, names
+    // without extension, ending in a dot, too long to number or not UTF-8, hidden
+    // entries, links, a fifo and sub-folders.
+    void fillWithClashes();
+    // A random mix of the same, deterministic by `random`.
+    void fillRandomly(std::mt19937_64 &random);
 
 private:
     TempDir m_base;
     std::filesystem::path m_folder;
     std::filesystem::path m_outside;
-    std::filesystem::path m_state;
     long m_counter = 0;
 };
+
+// Uniform pick from [0, count), and a coin with `probability`.
+std::size_t pick(std::mt19937_64 &random, std::size_t count);
+bool chance(std::mt19937_64 &random, double probability);
+// A random file name (bytes) of the mix, never hidden.
+std::string randomFileName(std::mt19937_64 &random);

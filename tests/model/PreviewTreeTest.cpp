@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <optional>
-#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -44,48 +42,41 @@ TEST(PreviewTreeTest, CategoriesSortByFolderNameWhateverThePlanOrder)
 {
     EXPECT_TRUE(treeOf({}).empty());
     std::vector<FileMoveOperation> operations;
-    for (FileCategory category : allCases)
-        operations.push_back(move("file." + std::string(rawValue(category)), category));
-    const Names expected { "3D Models", "Archives", "Audio", "Code", "Design", "Documents", "Fonts",
-        "Images", "Installers", "Others", "Videos" };
-    std::mt19937 random(7);
-    for (int round = 0; round < 3; ++round) {
-        std::shuffle(operations.begin(), operations.end(), random);
-        Names names;
-        for (const CategoryPreviewNode &node : treeOf(operations))
-            names.emplace_back(rawValue(node.category));
-        EXPECT_EQ(names, expected);
-    }
+    for (auto category = allCases.rbegin(); category != allCases.rend(); ++category)
+        operations.push_back(move("file", *category));
+    Names names;
+    for (const CategoryPreviewNode &node : treeOf(operations))
+        names.emplace_back(rawValue(node.category));
+    EXPECT_EQ(names,
+        (Names { "3D Models", "Archives", "Audio", "Code", "Design", "Documents", "Fonts", "Images",
+            "Installers", "Others", "Videos" }));
 }
 
-TEST(PreviewTreeTest, SubGroupsSortByCodePointEachWithItsSortedFiles)
+// The nameless group shows its files directly, beside the sub-groups, even when it
+// comes first in plan order; every node of every build has its own id.
+TEST(PreviewTreeTest, SubGroupsSortByCodePointBesideTheFilesWithoutExtension)
 {
-    const auto tree = treeOf({
-        move("z.pdf", FileCategory::documents, "PDF"),
-        move("report.docx", FileCategory::documents, "DOCX"),
-        move("a.pdf", FileCategory::documents, "PDF"),
-        move("Letter.docx", FileCategory::documents, "DOCX"),
-        move("a.\xc3\xa4", FileCategory::documents, "\xc3\x84"), // Ä after Z
-    });
-    ASSERT_EQ(tree.size(), 1u);
-    EXPECT_TRUE(tree[0].directFiles.empty());
-    ASSERT_EQ(subGroupNames(tree[0]), (Names { "DOCX", "PDF", "\xc3\x84" }));
-    EXPECT_EQ(tree[0].subGroups[0].files, (Names { "Letter.docx", "report.docx" }));
-    EXPECT_EQ(tree[0].subGroups[1].files, (Names { "a.pdf", "z.pdf" }));
-}
-
-TEST(PreviewTreeTest, FilesOfTheEmptyNamedGroupShowDirectlyBesideTheSubGroups)
-{
-    // The nameless group comes first in plan order: the shape is still sub-groups.
-    const auto tree = treeOf({
+    const std::vector<FileMoveOperation> operations {
         move("README", FileCategory::others, ""),
-        move("x.qqq", FileCategory::others, "QQQ"),
+        move("z.pdf", FileCategory::others, "PDF"),
+        move("report.docx", FileCategory::others, "DOCX"),
+        move("a.pdf", FileCategory::others, "PDF"),
+        move("a.\xc3\xa4", FileCategory::others, "\xc3\x84"), // Ä after Z
         move("Makefile", FileCategory::others, ""),
-    });
-    ASSERT_EQ(tree.size(), 1u);
-    EXPECT_EQ(subGroupNames(tree[0]), (Names { "QQQ" }));
-    EXPECT_EQ(tree[0].subGroups[0].files, (Names { "x.qqq" }));
-    EXPECT_EQ(tree[0].directFiles, (Names { "Makefile", "README" }));
+    };
+    std::set<std::string> ids;
+    for (int build = 0; build < 2; ++build) {
+        const auto tree = treeOf(operations);
+        ASSERT_EQ(tree.size(), 1u);
+        ASSERT_EQ(subGroupNames(tree[0]), (Names { "DOCX", "PDF", "\xc3\x84" }));
+        EXPECT_EQ(tree[0].subGroups[1].files, (Names { "a.pdf", "z.pdf" }));
+        EXPECT_EQ(tree[0].directFiles, (Names { "Makefile", "README" }));
+        ids.insert(tree[0].id.toString());
+        for (const SubGroupPreviewNode &group : tree[0].subGroups)
+            ids.insert(group.id.toString());
+    }
+    EXPECT_EQ(ids.size(), 8u);
+    EXPECT_EQ(ids.count(Uuid().toString()), 0u);
 }
 
 TEST(PreviewTreeTest, OneExtensionListsPresentNamesDirectlyInComposedCodePointOrder)
@@ -94,32 +85,13 @@ TEST(PreviewTreeTest, OneExtensionListsPresentNamesDirectlyInComposedCodePointOr
     const std::string decomposed = "e\xcc\x81"; // e + combining acute
     std::vector<FileMoveOperation> operations;
     for (const std::string &name : { decomposed + "b.txt", std::string("f.txt"), composed + "a.txt",
-             std::string("Zebra.txt"), std::string("10.txt"), std::string("2.txt"),
-             std::string("\xf0\x9f\x98\x80.txt"), std::string("\xef\xbd\x9e.txt"),
-             std::string("caf\xe9.txt") }) // U+1F600, U+FF5E, not UTF-8
+             std::string("Zebra.txt"), std::string("caf\xe9.txt") }) // not UTF-8
         operations.push_back(move(name, FileCategory::documents));
     operations.push_back(move("b.txt", FileCategory::documents, std::nullopt, "b (1).txt"));
     const auto tree = treeOf(operations);
     ASSERT_EQ(tree.size(), 1u);
     EXPECT_TRUE(tree[0].subGroups.empty());
     EXPECT_EQ(tree[0].directFiles,
-        (Names { "10.txt", "2.txt", "Zebra.txt", "b.txt", "caf\xe9.txt", "f.txt",
-            composed + "a.txt", decomposed + "b.txt", "\xef\xbd\x9e.txt",
-            "\xf0\x9f\x98\x80.txt" }));
-}
-
-TEST(PreviewTreeTest, EveryNodeOfEveryBuildHasItsOwnId)
-{
-    const std::vector<FileMoveOperation> operations { move("a.jpg", FileCategory::images, "JPG"),
-        move("b.png", FileCategory::images, "PNG"), move("c.pdf", FileCategory::documents) };
-    std::set<std::string> ids;
-    for (int build = 0; build < 2; ++build) {
-        for (const CategoryPreviewNode &node : treeOf(operations)) {
-            ids.insert(node.id.toString());
-            for (const SubGroupPreviewNode &group : node.subGroups)
-                ids.insert(group.id.toString());
-        }
-    }
-    EXPECT_EQ(ids.size(), 8u);
-    EXPECT_EQ(ids.count(Uuid().toString()), 0u);
+        (Names { "Zebra.txt", "b.txt", "caf\xe9.txt", "f.txt", composed + "a.txt",
+            decomposed + "b.txt" }));
 }

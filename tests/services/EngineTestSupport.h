@@ -3,81 +3,101 @@
 #include "FaultInjectingFileSystem.h"
 #include "FileOrganizerService.h"
 #include "FileSystemError.h"
-#include "OrganizationPlan.h"
 #include "TempDir.h"
 #include "UndoService.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <functional>
-#include <initializer_list>
-#include <memory>
+#include <algorithm>
 #include <optional>
-#include <string>
-#include <utility>
-#include <vector>
+#include <stdexcept>
 
+namespace fs = std::filesystem;
 using Op = FaultInjectingFileSystem::Operation;
 using Names = std::vector<std::string>;
+using testing::HasSubstr;
 
-// Collects the skipped moves a service reports instead of printing them.
-class SkipLog
-{
-public:
-    void attachTo(FileOrganizerService &service);
-    void clear() { m_entries.clear(); }
-
-    const std::vector<std::pair<std::string, std::string>> &entries() const { return m_entries; }
-    std::vector<std::string> names() const;
-
-private:
-    std::vector<std::pair<std::string, std::string>> m_entries;
-};
-
-// A folder to organize, one outside it, and a service on a file system that passes
-// every call through until a test tells it to fail one.
+// A folder to organize, one outside it, a journal place, and a service on a file
+// system that passes every call through until a test tells it to fail one. Skipped
+// moves are collected instead of printed.
 class EngineTest : public testing::Test
 {
 protected:
-    EngineTest();
+    EngineTest()
+    {
+        m_service.setSkipReporter([this](const std::string &name, const std::string &why) {
+            m_skips.emplace_back(name, why);
+        });
+    }
 
     OrganizationPlan plan() const { return m_service.buildPlan(m_dir.path()); }
     std::vector<FileMoveOperation> organize() { return m_service.executePlan(plan()); }
     // A run recorded in the journal, as the app and the CLI make it.
-    RunReport organizeRecorded()
-    {
-        return m_undo.organize(m_service, plan());
-    }
+    RunReport organizeRecorded() { return m_undo.organize(m_service, plan()); }
     UndoReport undo() { return m_undo.undoLast(m_service, m_dir.path()); }
+    Names skippedNames() const
+    {
+        Names names;
+        for (const auto &skip : m_skips)
+            names.push_back(skip.first);
+        std::sort(names.begin(), names.end());
+        return names;
+    }
 
     TempDir m_dir;
     TempDir m_outside;
     TempDir m_state;
     UndoService m_undo { m_state.path() };
-    std::shared_ptr<FaultInjectingFileSystem> m_fileSystem;
-    FileOrganizerService m_service;
-    SkipLog m_skips;
+    std::shared_ptr<FaultInjectingFileSystem> m_fileSystem
+        = std::make_shared<FaultInjectingFileSystem>();
+    FileOrganizerService m_service { m_fileSystem };
+    std::vector<std::pair<std::string, std::string>> m_skips;
 };
 
 // Writes each named file into `folder` with its own name as content.
-void writeFiles(const std::filesystem::path &folder, std::initializer_list<std::string> names);
+inline void writeFiles(const fs::path &folder, std::initializer_list<std::string> names)
+{
+    for (const std::string &name : names)
+        writeFile(folder / name, name);
+}
 
 // The error `action` throws; a test failure when it throws none.
-FileSystemError errorFrom(const std::function<void()> &action);
-
-// lstat: true for any entry, a dangling link included.
-bool entryExists(const std::filesystem::path &path);
-unsigned linkCount(const std::filesystem::path &path);
-bool isEmptyFolder(const std::filesystem::path &path);
-
-// The plan's move of the file named `name` (bytes); throws when there is none.
-const FileMoveOperation &requireMove(const OrganizationPlan &plan, const std::string &name);
-// Destination (relative to the plan's folder, as bytes) and sub-group of that move.
-using Target = std::pair<std::string, std::optional<std::string>>;
-Target targetOf(const OrganizationPlan &plan, const std::string &name);
-
-std::vector<std::string> idsOf(const std::vector<FileMoveOperation> &operations);
+template <typename Action> FileSystemError errorFrom(Action action)
+{
+    try {
+        action();
+    } catch (const FileSystemError &error) {
+        return error;
+    }
+    ADD_FAILURE() << "no FileSystemError thrown";
+    return FileSystemError(0, {});
+}
 
 // Entry names directly in `folder` (hidden ones included), sorted by bytes.
-std::vector<std::string> namesIn(const std::filesystem::path &folder);
+inline Names namesIn(const fs::path &folder)
+{
+    Names names;
+    for (const auto &entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The plan's move of the file named `name` (bytes); throws when there is none.
+inline const FileMoveOperation &moveOf(const OrganizationPlan &plan, const std::string &name)
+{
+    for (const FileMoveOperation &operation : plan.operations)
+        if (operation.sourceURL.filename() == name)
+            return operation;
+    throw std::runtime_error("no move planned for " + name);
+}
+
+// Destination (relative to the plan's folder, as bytes) and sub-group of that move.
+using Target = std::pair<std::string, std::optional<std::string>>;
+inline Target targetOf(const OrganizationPlan &plan, const std::string &name)
+{
+    const FileMoveOperation &operation = moveOf(plan, name);
+    return { operation.destinationURL.lexically_relative(plan.folderURL).string(),
+        operation.subGroup };
+}

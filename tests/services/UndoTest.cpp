@@ -2,40 +2,17 @@
 #include "JournalError.h"
 #include "JournalStore.h"
 
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
+#include <map>
+#include <sstream>
 
-#include <fstream>
+using UndoTest = EngineTest;
 
-#include <sys/stat.h>
-
-namespace fs = std::filesystem;
-using testing::HasSubstr;
-
-namespace {
-
-class UndoTest : public EngineTest
-{
-protected:
-    fs::path runFile() const
-    {
-        const auto runs = JournalStore(m_state.path()).runsOf(m_service.openFolder(m_dir.path()).identity);
-        return runs.empty() ? fs::path() : runs.front();
-    }
-};
-
-} // namespace
-
-TEST_F(UndoTest, PutsEveryFileBackNewestFirstAndRemovesOnlyTheFoldersItMade)
+TEST_F(UndoTest, PutsEveryFileBackAndRemovesOnlyTheFoldersItMade)
 {
     writeFiles(m_dir.path(), { "a.jpg", "b.png", "c.mp3", "\xff\xfe" });
     fs::create_directory(m_dir / "Audio"); // the user's own, empty
     const TreeSnapshot before = snapshotTree(m_dir.path());
     ASSERT_EQ(organizeRecorded().moved, 4u);
-    EXPECT_EQ(readFile(m_dir / "Images/JPG/a.jpg"), "a.jpg");
-
-    std::vector<std::string> order;
-    m_fileSystem->beforeCall(Op::renameNoReplace, 0, [&] { order.push_back(namesIn(m_dir.path()).back()); });
     const UndoReport report = undo();
     EXPECT_EQ(report.restored, 4u);
     EXPECT_TRUE(report.notRestored.empty());
@@ -84,23 +61,8 @@ TEST_F(UndoTest, AFailedUndoKeepsTheRecordAndCanBeRepeated)
     EXPECT_EQ(failed.restored, 1u);
 
     m_fileSystem->reset();
-    const UndoReport repeated = undo();
-    EXPECT_EQ(repeated.restored, 2u);
+    EXPECT_EQ(undo().restored, 2u);
     EXPECT_EQ(namesIn(m_dir.path()), (Names { "a.jpg", "b.png", "c.pdf" }));
-}
-
-TEST_F(UndoTest, ARunThatMovesNothingLeavesTheLastRunUndoable)
-{
-    writeFiles(m_dir.path(), { "a.jpg" });
-    ASSERT_EQ(organizeRecorded().moved, 1u);
-    writeFiles(m_dir.path(), { "b.jpg" });
-    m_fileSystem->failCall(Op::renameNoReplace, 0, EACCES);
-    EXPECT_EQ(organizeRecorded().moved, 0u);
-    m_fileSystem->reset();
-
-    EXPECT_TRUE(m_undo.canUndo(m_service, m_dir.path()));
-    EXPECT_EQ(undo().restored, 1u);
-    EXPECT_EQ(readFile(m_dir / "a.jpg"), "a.jpg");
 }
 
 TEST_F(UndoTest, ATornLastLineIsPassedOverAndIntentsAreSettledByLooking)
@@ -108,43 +70,25 @@ TEST_F(UndoTest, ATornLastLineIsPassedOverAndIntentsAreSettledByLooking)
     writeFiles(m_dir.path(), { "a.jpg", "b.png" });
     ASSERT_EQ(organizeRecorded().moved, 2u);
     // As after a crash: no "done" marks, and half a line at the end.
-    const fs::path file = runFile();
-    std::string text = readFile(file);
+    const fs::path file
+        = JournalStore(m_state.path()).runsOf(m_service.openFolder(m_dir.path()).identity).at(0);
+    std::istringstream lines(readFile(file));
     std::string kept;
-    std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);)
-        if (line.find("{\"d\":") != 0)
+        if (!line.starts_with("{\"d\":"))
             kept += line + '\n';
     writeFile(file, kept + "{\"i\":2,\"from\":\"c.j");
     EXPECT_EQ(undo().restored, 2u) << "each file is found by its inode where the run put it";
     EXPECT_EQ(namesIn(m_dir.path()), (Names { "a.jpg", "b.png" }));
 }
 
-TEST_F(UndoTest, TheJournalGuardsItsPlaceAndItsFolder)
+TEST_F(UndoTest, ASecondRunOnTheSameFolderWaitsThenMovesNothing)
 {
     writeFiles(m_dir.path(), { "a.jpg" });
-    // A journal place that cannot be written is found before anything moves.
-    fs::create_directories(m_state.path());
-    writeFile(m_state / "runs", "a file where the folder should be");
-    EXPECT_THROW(organizeRecorded(), JournalError);
-    EXPECT_EQ(namesIn(m_dir.path()), Names { "a.jpg" });
-    fs::remove(m_state / "runs");
-
-    // A second run on the same folder waits, then says so, and moves nothing.
     const JournalStore store(m_state.path());
     store.prepare();
     const FileDescriptor held = store.lock(m_service.openFolder(m_dir.path()).identity, {});
     m_undo.setLockWait(std::chrono::milliseconds(100));
     EXPECT_THROW(organizeRecorded(), FolderBusyError);
     EXPECT_EQ(namesIn(m_dir.path()), Names { "a.jpg" });
-
-    // A journal from the release before is refused by name, and left alone.
-    writeFile(store.oldJournal(), "{\"version\": 1}");
-    try {
-        m_undo.undoLast(m_service, std::nullopt);
-        ADD_FAILURE() << "no error";
-    } catch (const JournalError &error) {
-        EXPECT_THAT(error.what(), HasSubstr("earlier Tidyra release"));
-    }
-    EXPECT_TRUE(fs::exists(store.oldJournal()));
 }
