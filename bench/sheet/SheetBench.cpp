@@ -33,33 +33,32 @@ public:
 };
 
 // A Downloads-like mix: several kinds per category, so the tree has sub-folders.
-OrganizationPlan makePlan(std::size_t fileCount)
+std::shared_ptr<const MoveList> makePlan(std::size_t fileCount)
 {
     static constexpr std::array<const char *, 16> extensions { "jpg", "png", "heic", "pdf", "docx",
         "txt", "mp3", "m4a", "mov", "mp4", "zip", "gz", "py", "html", "dmg", "xyz" };
-    const std::filesystem::path folder = "/home/user/Downloads";
-    OrganizationPlan plan;
-    plan.folderURL = folder;
-    plan.operations.reserve(fileCount);
+    auto plan = std::make_shared<MoveList>();
+    plan->folder = "/home/user/Downloads";
+    plan->moves.reserve(fileCount);
 
     std::map<FileCategory, std::set<std::string>> kinds;
     for (const char *extension : extensions)
         kinds[categoryForExtension(extension)].insert(extension);
-
+    std::map<std::string, std::uint32_t> targets;
+    for (const char *extension : extensions) {
+        const FileCategory category = categoryForExtension(extension);
+        MoveList::Target target { category, std::nullopt, { std::string(rawValue(category)) } };
+        if (kinds[category].size() > 1) {
+            target.subGroup = Text::toUpperCase(extension);
+            target.parts.push_back(*target.subGroup);
+        }
+        targets[extension] = std::uint32_t(plan->targets.size());
+        plan->targets.push_back(std::move(target));
+    }
     for (std::size_t i = 0; i < fileCount; ++i) {
         const std::string extension = extensions[i % extensions.size()];
-        const std::string name = "file " + std::to_string(i * 7919 % fileCount) + "." + extension;
-        FileMoveOperation operation;
-        operation.id = Uuid::random();
-        operation.category = categoryForExtension(extension);
-        operation.sourceURL = folder / name;
-        std::filesystem::path destination = folder / std::string(rawValue(operation.category));
-        if (kinds[operation.category].size() > 1) {
-            operation.subGroup = Text::toUpperCase(extension);
-            destination /= *operation.subGroup;
-        }
-        operation.destinationURL = destination / name;
-        plan.operations.push_back(std::move(operation));
+        plan->moves.push_back({ "file " + std::to_string(i * 7919 % fileCount) + "." + extension,
+            {}, targets[extension], std::uint32_t(i) });
     }
     return plan;
 }
@@ -83,7 +82,7 @@ int main(int argc, char *argv[])
         std::make_unique<MemorySettingsStore>(), std::make_unique<FixedClock>(QString()));
     QElapsedTimer timer;
     timer.start();
-    const OrganizationPlan plan = makePlan(fileCount);
+    const std::shared_ptr<const MoveList> plan = makePlan(fileCount);
     const qint64 planMs = timer.restart();
     const long memoryBeforeKiB = peakMemoryKiB();
 

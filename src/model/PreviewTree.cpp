@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <unordered_map>
 
 namespace {
@@ -75,4 +76,45 @@ std::vector<CategoryPreviewNode> buildPreviewTree(const OrganizationPlan &plan)
             return rawValue(a.category) < rawValue(b.category);
         });
     return nodes;
+}
+
+std::vector<CategoryPreviewNode> buildPreviewTree(const MoveList &plan)
+{
+    // Each target is one category, or one of its sub-groups (an empty one for files
+    // without extension): the tree is the targets' names, grouped by category.
+    std::vector<std::vector<std::string>> names(plan.targets.size());
+    for (const MoveList::Move &move : plan.moves)
+        names[move.target].push_back(move.source);
+    std::array<std::optional<CategoryPreviewNode>, allCases.size()> nodes;
+    for (std::size_t target = 0; target < plan.targets.size(); ++target) {
+        const MoveList::Target &place = plan.targets[target];
+        if (names[target].empty())
+            continue;
+        std::optional<CategoryPreviewNode> &node = nodes[static_cast<std::size_t>(place.category)];
+        if (!node) {
+            node.emplace();
+            node->id = Uuid::random();
+            node->category = place.category;
+        }
+        Text::sortTexts(names[target]);
+        if (place.subGroup && !place.subGroup->empty())
+            node->subGroups.push_back(
+                SubGroupPreviewNode { Uuid::random(), *place.subGroup, std::move(names[target]) });
+        else
+            node->directFiles = std::move(names[target]);
+    }
+    std::vector<CategoryPreviewNode> tree;
+    for (std::optional<CategoryPreviewNode> &node : nodes) {
+        if (!node)
+            continue;
+        std::sort(node->subGroups.begin(), node->subGroups.end(),
+            [](const SubGroupPreviewNode &a, const SubGroupPreviewNode &b) {
+                return Text::lessThan(a.name, b.name);
+            });
+        tree.push_back(std::move(*node));
+    }
+    std::sort(tree.begin(), tree.end(), [](const CategoryPreviewNode &a, const CategoryPreviewNode &b) {
+        return rawValue(a.category) < rawValue(b.category);
+    });
+    return tree;
 }

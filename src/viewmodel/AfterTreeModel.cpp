@@ -5,7 +5,7 @@
 #include "PreviewTree.h"
 #include "Text.h"
 
-AfterTreeModel::AfterTreeModel(const OrganizationPlan &plan, QObject *parent)
+AfterTreeModel::AfterTreeModel(const MoveList &plan, QObject *parent)
     : QAbstractItemModel(parent)
     , m_tree(buildPreviewTree(plan))
 {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CategoryPreviewNode.h"
-#include "OrganizationPlan.h"
+#include "MoveList.h"
 #include "PreviewLine.h"
 
 #include <QAbstractItemModel>
@@ -17,7 +17,7 @@ class AfterTreeModel : public QAbstractItemModel
     Q_OBJECT
 
 public:
-    explicit AfterTreeModel(const OrganizationPlan &plan, QObject *parent = nullptr);
+    explicit AfterTreeModel(const MoveList &plan, QObject *parent = nullptr);
 
     QModelIndex index(int row, int column, const QModelIndex &parent = {}) const override;
     QModelIndex parent(const QModelIndex &child) const override;

@@ -10,6 +10,10 @@
 
 #include <cstdio>
 #include <exception>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <utility>
 
 // Counts are written with %n, so even English needs its plural forms ("1 file", "2
@@ -21,6 +25,15 @@ static void installPluralForms()
 Q_COREAPP_STARTUP_FUNCTION(installPluralForms)
 
 namespace {
+
+// glibc keeps freed memory for reuse; after a large plan or preview is gone, the app
+// should not hold on to it.
+void releaseFreedMemory()
+{
+#ifdef __GLIBC__
+    ::malloc_trim(0);
+#endif
+}
 
 const QString lastFolderPathKey = QStringLiteral("lastFolderPath");
 // A few progress updates a second: enough to see it move, too few to cost anything.
@@ -183,7 +196,7 @@ void FolderOrganizerViewModel::generatePreview()
                 setStatusMessage(tr("Error: %1").arg(result.error));
                 return;
             }
-            const bool hasMoves = !result.plan->operations.empty();
+            const bool hasMoves = !result.plan->moves.empty();
             setCurrentPlan(std::move(result.plan));
             if (hasMoves)
                 setIsShowingPreview(true);
@@ -197,11 +210,11 @@ void FolderOrganizerViewModel::applyCurrentPlan()
     if (!m_currentPlan || m_isOrganizing)
         return;
     setIsShowingPreview(false);
-    // No copy: nothing replaces the current plan while a run lasts.
-    const OrganizationPlan *plan = &*m_currentPlan;
+    // Shared, not copied: the worker keeps it alive whatever happens meanwhile.
+    const std::shared_ptr<const MoveList> plan = m_currentPlan;
     startRun<ExecutionResult>(
         RunKind::organizing, [this, plan] { return execute(*plan); },
-        [this, folder = plan->folderURL](
+        [this, folder = plan->folder](
             ExecutionResult &result) { reportExecution(result, folder); });
 }
 
@@ -214,7 +227,7 @@ void FolderOrganizerViewModel::organizeNow()
         RunKind::organizing,
         [this, folder] {
             OrganizeResult result { scan(folder), std::nullopt };
-            if (result.scan.plan && !result.scan.plan->operations.empty() && !m_cancel)
+            if (result.scan.plan && !result.scan.plan->moves.empty() && !m_cancel)
                 result.execution = execute(*result.scan.plan);
             return result;
         },
@@ -222,7 +235,7 @@ void FolderOrganizerViewModel::organizeNow()
             if (!result.scan.plan) {
                 setStatusMessage(tr("Error: %1").arg(result.scan.error));
             } else if (result.execution) {
-                const std::filesystem::path folder = result.scan.plan->folderURL;
+                const std::filesystem::path folder = result.scan.plan->folder;
                 setCurrentPlan(std::move(result.scan.plan));
                 reportExecution(*result.execution, folder);
             } else if (m_cancel) {
@@ -339,14 +352,13 @@ FolderOrganizerViewModel::ScanResult FolderOrganizerViewModel::scan(
     const std::filesystem::path &folder) const
 {
     try {
-        return { m_organizer.buildPlan(folder), {} };
+        return { std::make_shared<const MoveList>(m_organizer.planMoves(folder)), {} };
     } catch (const std::exception &error) {
-        return { std::nullopt, describe(error) };
+        return { nullptr, describe(error) };
     }
 }
 
-FolderOrganizerViewModel::ExecutionResult FolderOrganizerViewModel::execute(
-    const OrganizationPlan &plan)
+FolderOrganizerViewModel::ExecutionResult FolderOrganizerViewModel::execute(const MoveList &plan)
 {
     ExecutionResult result;
     m_runSkipped.clear();
@@ -429,16 +441,17 @@ void FolderOrganizerViewModel::setSelectedFolderURL(const QUrl &url)
     emit selectedFolderURLChanged();
 }
 
-void FolderOrganizerViewModel::setCurrentPlan(std::optional<OrganizationPlan> plan)
+void FolderOrganizerViewModel::setCurrentPlan(std::shared_ptr<const MoveList> plan)
 {
-    // Plans have no meaningful equality (fresh move identities), so every store counts.
+    // Plans have no meaningful equality (each scan is a new one), so every store counts.
     std::swap(m_currentPlan, plan);
-    // Freeing a plan of 100,000 moves takes tens of milliseconds: the worker does it.
-    if (plan) {
-        QMetaObject::invokeMethod(
-            m_worker, [old = std::make_shared<OrganizationPlan>(std::move(*plan))] {},
-            Qt::QueuedConnection);
-    }
+    // Freeing a large plan takes a while: the worker does it, and hands the memory
+    // back to the system.
+    if (plan)
+        QMetaObject::invokeMethod(m_worker, [old = std::move(plan)]() mutable {
+            old.reset();
+            releaseFreedMemory();
+        }, Qt::QueuedConnection);
     emit currentPlanChanged();
 }
 

@@ -3,7 +3,7 @@
 #include "Clock.h"
 #include "FileOrganizerService.h"
 #include "FolderChooser.h"
-#include "OrganizationPlan.h"
+#include "MoveList.h"
 #include "SettingsStore.h"
 #include "UndoService.h"
 
@@ -34,8 +34,7 @@ class FolderOrganizerViewModel : public QObject
     Q_PROPERTY(QUrl selectedFolderURL READ selectedFolderURL NOTIFY selectedFolderURLChanged)
     Q_PROPERTY(bool isShowingPreview READ isShowingPreview WRITE setIsShowingPreview NOTIFY
             isShowingPreviewChanged)
-    Q_PROPERTY(
-        std::optional<OrganizationPlan> currentPlan READ currentPlan NOTIFY currentPlanChanged)
+    Q_PROPERTY(std::shared_ptr<const MoveList> currentPlan READ currentPlan NOTIFY currentPlanChanged)
     Q_PROPERTY(QString statusMessage READ statusMessage NOTIFY statusMessageChanged)
     Q_PROPERTY(bool canUndo READ canUndo NOTIFY canUndoChanged)
     Q_PROPERTY(bool isOrganizing READ isOrganizing NOTIFY isOrganizingChanged)
@@ -57,7 +56,9 @@ public:
     QUrl selectedFolderURL() const { return m_selectedFolderURL; }
     bool isShowingPreview() const { return m_isShowingPreview; }
     void setIsShowingPreview(bool showing);
-    const std::optional<OrganizationPlan> &currentPlan() const { return m_currentPlan; }
+    // The last plan stored, in the engine's compact form, shared with the preview
+    // rather than copied: a plan of 100,000 moves is held once. Null before any.
+    const std::shared_ptr<const MoveList> &currentPlan() const { return m_currentPlan; }
     QString statusMessage() const { return m_statusMessage; }
     bool canUndo() const { return m_canUndo; }
     bool isOrganizing() const { return m_isOrganizing; }
@@ -101,7 +102,7 @@ private:
     // What a run on the worker hands back to the UI thread.
     struct ScanResult
     {
-        std::optional<OrganizationPlan> plan;
+        std::shared_ptr<const MoveList> plan;
         QString error;
     };
     struct ExecutionResult
@@ -128,7 +129,7 @@ private:
 
     // Worker thread only.
     ScanResult scan(const std::filesystem::path &folder) const;
-    ExecutionResult execute(const OrganizationPlan &plan);
+    ExecutionResult execute(const MoveList &plan);
     RunControl runControl();
 
     // Whether the selected folder has a recorded run to undo, from any front end.
@@ -137,7 +138,7 @@ private:
     void appendLog(const QString &message);
 
     void setSelectedFolderURL(const QUrl &url);
-    void setCurrentPlan(std::optional<OrganizationPlan> plan);
+    void setCurrentPlan(std::shared_ptr<const MoveList> plan);
     void setStatusMessage(const QString &message);
     void setCanUndo(bool canUndo);
     void setIsOrganizing(bool organizing);
@@ -155,7 +156,7 @@ private:
     QUrl m_selectedFolderURL;
     bool m_isShowingPreview = false;
     // Never replaced while a run lasts: the worker may be carrying it out.
-    std::optional<OrganizationPlan> m_currentPlan;
+    std::shared_ptr<const MoveList> m_currentPlan;
     QString m_statusMessage;
     bool m_canUndo = false;
     bool m_isOrganizing = false;

@@ -53,7 +53,7 @@ void ContentView::syncPreview()
     if (m_preview || !m_viewModel->currentPlan())
         return;
 
-    m_preview = new PreviewView(*m_viewModel->currentPlan(), m_viewModel, window());
+    m_preview = new PreviewView(m_viewModel->currentPlan(), m_viewModel, window());
     connect(m_preview, &QDialog::finished, this, [this, preview = m_preview.data()] {
         // However the dialog went away, the view model learns that it is down.
         preview->deleteLater();

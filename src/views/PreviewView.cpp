@@ -21,9 +21,9 @@
 #include <QVBoxLayout>
 
 PreviewView::PreviewView(
-    const OrganizationPlan &plan, FolderOrganizerViewModel *viewModel, QWidget *parent)
+    std::shared_ptr<const MoveList> plan, FolderOrganizerViewModel *viewModel, QWidget *parent)
     : QDialog(parent)
-    , m_plan(std::make_shared<const OrganizationPlan>(plan))
+    , m_plan(std::move(plan))
     , m_viewModel(viewModel)
 {
     setWindowTitle(tr("Organization Preview"));
@@ -102,7 +102,7 @@ QWidget *PreviewView::makeHeader()
     m_title = new StyledLabel(
         tr("Organization Preview"), TextStyle::headline, true, ForegroundStyle::primary, header);
     m_title->setObjectName(QStringLiteral("previewTitle"));
-    m_summary = new StyledLabel(summaryText(m_plan->operations.size()), TextStyle::caption, false,
+    m_summary = new StyledLabel(summaryText(m_plan->moves.size()), TextStyle::caption, false,
         ForegroundStyle::secondary, header);
     m_summary->setObjectName(QStringLiteral("previewSummary"));
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OrganizationPlan.h"
+#include "MoveList.h"
 
 #include <QDialog>
 
@@ -23,7 +23,7 @@ class PreviewView : public QDialog
     Q_OBJECT
 
 public:
-    PreviewView(const OrganizationPlan &plan, FolderOrganizerViewModel *viewModel,
+    PreviewView(std::shared_ptr<const MoveList> plan, FolderOrganizerViewModel *viewModel,
         QWidget *parent = nullptr);
 
     // "1 file will be moved", "12 files will be moved".
@@ -46,7 +46,7 @@ private:
     QWidget *makeFooter();
     QWidget *makeColumn(const QString &heading, QAbstractItemView *list);
 
-    std::shared_ptr<const OrganizationPlan> m_plan;
+    std::shared_ptr<const MoveList> m_plan;
     FolderOrganizerViewModel *m_viewModel;
     StyledLabel *m_title = nullptr;
     StyledLabel *m_summary = nullptr;

@@ -98,8 +98,8 @@ void PreviewViewTest::beforeAndAfterShowThePlan()
 {
     OpenPreview open;
     QStringList planned;
-    for (const FileMoveOperation &operation : open.viewModel->currentPlan()->operations)
-        planned << QString::fromStdString(operation.sourceURL.filename().string());
+    for (const MoveList::Move &move : open.viewModel->currentPlan()->moves)
+        planned << QString::fromStdString(move.source);
     QCOMPARE(planned.size(), 6);
     QCOMPARE(rowTexts(open.preview()->beforeList()->model()), planned);
 
@@ -241,15 +241,11 @@ void PreviewViewTest::tidyFolderRaisesNoDialog()
 
 void PreviewViewTest::largePlanUsesNoWidgetPerRow()
 {
-    OrganizationPlan plan;
-    plan.folderURL = "/nowhere";
-    for (int i = 0; i < 5000; ++i) {
-        FileMoveOperation operation;
-        operation.sourceURL = "/nowhere/file" + std::to_string(i) + ".txt";
-        operation.destinationURL = "/nowhere/Documents/file" + std::to_string(i) + ".txt";
-        operation.category = FileCategory::documents;
-        plan.operations.push_back(operation);
-    }
+    auto plan = std::make_shared<MoveList>();
+    plan->folder = "/nowhere";
+    plan->targets.push_back({ FileCategory::documents, std::nullopt, { "Documents" } });
+    for (std::uint32_t i = 0; i < 5000; ++i)
+        plan->moves.push_back({ "file" + std::to_string(i) + ".txt", {}, 0, i });
     ViewModelFixture fixture;
     auto viewModel = fixture.makeViewModel();
     PreviewView preview(plan, viewModel.get());
