@@ -1,9 +1,12 @@
 #include "AfterTreeModel.h"
 
 #include "CategoryLines.h"
+#include "MemoryRelease.h"
 #include "PreviewRoles.h"
 #include "PreviewTree.h"
 #include "Text.h"
+
+#include <QThreadPool>
 
 AfterTreeModel::AfterTreeModel(const MoveList &plan, QObject *parent)
     : QAbstractItemModel(parent)
@@ -36,6 +39,19 @@ AfterTreeModel::AfterTreeModel(const MoveList &plan, QObject *parent)
     m_children.resize(m_lines.size());
     for (std::uint32_t line = 0; line < m_lines.size(); ++line)
         m_children[m_childStart[m_parent[line]] + m_row[line]] = line;
+}
+
+AfterTreeModel::~AfterTreeModel()
+{
+    QThreadPool::globalInstance()->start([tree = std::move(m_tree), lines = std::move(m_lines),
+                                             childStart = std::move(m_childStart),
+                                             children = std::move(m_children),
+                                             parents = std::move(m_parent),
+                                             rows = std::move(m_row)]() mutable {
+        tree.clear();
+        tree.shrink_to_fit();
+        releaseFreedMemory();
+    });
 }
 
 std::uint32_t AfterTreeModel::slotOf(const QModelIndex &index) const

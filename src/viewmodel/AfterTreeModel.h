@@ -18,6 +18,9 @@ class AfterTreeModel : public QAbstractItemModel
 
 public:
     explicit AfterTreeModel(const MoveList &plan, QObject *parent = nullptr);
+    // The tree of a large plan takes tens of milliseconds to free: that happens on a
+    // pool thread, so closing the preview does not stall the window.
+    ~AfterTreeModel() override;
 
     QModelIndex index(int row, int column, const QModelIndex &parent = {}) const override;
     QModelIndex parent(const QModelIndex &child) const override;

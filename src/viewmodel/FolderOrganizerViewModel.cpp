@@ -1,5 +1,6 @@
 #include "FolderOrganizerViewModel.h"
 
+#include "MemoryRelease.h"
 #include "Text.h"
 #include "Translations.h"
 
@@ -11,9 +12,6 @@
 #include <cstdio>
 #include <exception>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 #include <utility>
 
 // Counts are written with %n, so even English needs its plural forms ("1 file", "2
@@ -25,15 +23,6 @@ static void installPluralForms()
 Q_COREAPP_STARTUP_FUNCTION(installPluralForms)
 
 namespace {
-
-// glibc keeps freed memory for reuse; after a large plan or preview is gone, the app
-// should not hold on to it.
-void releaseFreedMemory()
-{
-#ifdef __GLIBC__
-    ::malloc_trim(0);
-#endif
-}
 
 const QString lastFolderPathKey = QStringLiteral("lastFolderPath");
 // A few progress updates a second: enough to see it move, too few to cost anything.
