@@ -1,6 +1,8 @@
 #include "FolderOrganizerViewModel.h"
 
+#include "FileOrganizerService.h"
 #include "MemoryRelease.h"
+#include "UndoService.h"
 #include "Text.h"
 #include "Translations.h"
 
@@ -103,9 +105,10 @@ FolderOrganizerViewModel::FolderOrganizerViewModel(std::unique_ptr<FolderChooser
     , m_settings(std::move(settings))
     , m_clock(std::move(clock))
     , m_statusMessage(tr("Select a folder to get started."))
-    , m_organizer(std::move(fileSystem))
+    , m_organizer(std::make_unique<FileOrganizerService>(std::move(fileSystem)))
+    , m_undoService(std::make_unique<UndoService>())
 {
-    m_organizer.setSkipReporter([this](const std::string &name, const std::string &description) {
+    m_organizer->setSkipReporter([this](const std::string &name, const std::string &description) {
         reportSkipped(name, description);
     });
     m_progressTimer.setInterval(progressIntervalMs);
@@ -122,7 +125,7 @@ FolderOrganizerViewModel::FolderOrganizerViewModel(std::unique_ptr<FolderChooser
         return;
     m_selectedFolderURL = QUrl::fromLocalFile(stored);
     m_statusMessage = tr("Ready — %1").arg(lastPathComponent(stored));
-    m_canUndo = m_undoService.canUndo(m_organizer, toFileSystemPath(stored));
+    m_canUndo = m_undoService->canUndo(*m_organizer, toFileSystemPath(stored));
 }
 
 FolderOrganizerViewModel::~FolderOrganizerViewModel()
@@ -136,10 +139,7 @@ FolderOrganizerViewModel::~FolderOrganizerViewModel()
 
 void FolderOrganizerViewModel::setIsShowingPreview(bool showing)
 {
-    if (m_isShowingPreview == showing)
-        return;
-    m_isShowingPreview = showing;
-    emit isShowingPreviewChanged();
+    assign(m_isShowingPreview, showing, &FolderOrganizerViewModel::isShowingPreviewChanged);
 }
 
 QString FolderOrganizerViewModel::selectedFolderName() const
@@ -245,7 +245,7 @@ void FolderOrganizerViewModel::undoLastOperation()
         [this, folder] {
             UndoResult result;
             try {
-                result.report = m_undoService.undoLast(m_organizer, folder, runControl());
+                result.report = m_undoService->undoLast(*m_organizer, folder, runControl());
             } catch (const std::exception &error) {
                 result.error = describe(error);
             }
@@ -341,7 +341,7 @@ FolderOrganizerViewModel::ScanResult FolderOrganizerViewModel::scan(
     const std::filesystem::path &folder) const
 {
     try {
-        return { std::make_shared<const MoveList>(m_organizer.planMoves(folder)), {} };
+        return { std::make_shared<const MoveList>(m_organizer->planMoves(folder)), {} };
     } catch (const std::exception &error) {
         return { nullptr, describe(error) };
     }
@@ -352,7 +352,7 @@ FolderOrganizerViewModel::ExecutionResult FolderOrganizerViewModel::execute(cons
     ExecutionResult result;
     m_runSkipped.clear();
     try {
-        result.report = m_undoService.organize(m_organizer, plan, runControl());
+        result.report = m_undoService->organize(*m_organizer, plan, runControl());
     } catch (const std::exception &error) {
         result.error = describe(error);
     }
@@ -374,7 +374,7 @@ RunControl FolderOrganizerViewModel::runControl()
 void FolderOrganizerViewModel::refreshCanUndo()
 {
     setCanUndo(!m_selectedFolderURL.isEmpty()
-        && m_undoService.canUndo(m_organizer, toFileSystemPath(selectedFolderPath())));
+        && m_undoService->canUndo(*m_organizer, toFileSystemPath(selectedFolderPath())));
 }
 
 void FolderOrganizerViewModel::reportExecution(
@@ -424,10 +424,7 @@ void FolderOrganizerViewModel::reportSkipped(
 
 void FolderOrganizerViewModel::setSelectedFolderURL(const QUrl &url)
 {
-    if (m_selectedFolderURL == url)
-        return;
-    m_selectedFolderURL = url;
-    emit selectedFolderURLChanged();
+    assign(m_selectedFolderURL, url, &FolderOrganizerViewModel::selectedFolderURLChanged);
 }
 
 void FolderOrganizerViewModel::setCurrentPlan(std::shared_ptr<const MoveList> plan)
@@ -446,48 +443,30 @@ void FolderOrganizerViewModel::setCurrentPlan(std::shared_ptr<const MoveList> pl
 
 void FolderOrganizerViewModel::setStatusMessage(const QString &message)
 {
-    if (m_statusMessage == message)
-        return;
-    m_statusMessage = message;
-    emit statusMessageChanged();
+    assign(m_statusMessage, message, &FolderOrganizerViewModel::statusMessageChanged);
 }
 
 void FolderOrganizerViewModel::setCanUndo(bool canUndo)
 {
-    if (m_canUndo == canUndo)
-        return;
-    m_canUndo = canUndo;
-    emit canUndoChanged();
+    assign(m_canUndo, canUndo, &FolderOrganizerViewModel::canUndoChanged);
 }
 
 void FolderOrganizerViewModel::setIsOrganizing(bool organizing)
 {
-    if (m_isOrganizing == organizing)
-        return;
-    m_isOrganizing = organizing;
-    emit isOrganizingChanged();
+    assign(m_isOrganizing, organizing, &FolderOrganizerViewModel::isOrganizingChanged);
 }
 
 void FolderOrganizerViewModel::setActivityLog(const QStringList &log)
 {
-    if (m_activityLog == log)
-        return;
-    m_activityLog = log;
-    emit activityLogChanged();
+    assign(m_activityLog, log, &FolderOrganizerViewModel::activityLogChanged);
 }
 
 void FolderOrganizerViewModel::setLastSkipped(const QStringList &skipped)
 {
-    if (m_lastSkipped == skipped)
-        return;
-    m_lastSkipped = skipped;
-    emit lastSkippedChanged();
+    assign(m_lastSkipped, skipped, &FolderOrganizerViewModel::lastSkippedChanged);
 }
 
 void FolderOrganizerViewModel::setProgressMessage(const QString &message)
 {
-    if (m_progressMessage == message)
-        return;
-    m_progressMessage = message;
-    emit progressMessageChanged();
+    assign(m_progressMessage, message, &FolderOrganizerViewModel::progressMessageChanged);
 }

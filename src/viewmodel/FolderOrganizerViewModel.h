@@ -1,11 +1,10 @@
 #pragma once
 
 #include "Clock.h"
-#include "FileOrganizerService.h"
 #include "FolderChooser.h"
 #include "MoveList.h"
 #include "SettingsStore.h"
-#include "UndoService.h"
+#include "RunReports.h"
 
 #include <QObject>
 #include <QString>
@@ -28,6 +27,10 @@
 // never leave an action. Runs are recorded in the journal shared with tidyra-cli
 // ($XDG_STATE_HOME/tidyra), so Undo survives a restart and can take back a run made from
 // the terminal.
+class FileOrganizerService;
+class FileSystem;
+class UndoService;
+
 class FolderOrganizerViewModel : public QObject
 {
     Q_OBJECT
@@ -137,6 +140,15 @@ private:
     void reportExecution(const ExecutionResult &result, const std::filesystem::path &folder);
     void appendLog(const QString &message);
 
+    // Stores `value` and emits `changed`, only when the value really changes.
+    template <typename T>
+    void assign(T &field, const T &value, void (FolderOrganizerViewModel::*changed)())
+    {
+        if (field == value)
+            return;
+        field = value;
+        emit(this->*changed)();
+    }
     void setSelectedFolderURL(const QUrl &url);
     void setCurrentPlan(std::shared_ptr<const MoveList> plan);
     void setStatusMessage(const QString &message);
@@ -168,8 +180,8 @@ private:
     QStringList m_runSkipped;
 
     // Used by the worker while a run lasts and by the UI thread only between runs.
-    FileOrganizerService m_organizer;
-    UndoService m_undoService;
+    std::unique_ptr<FileOrganizerService> m_organizer;
+    std::unique_ptr<UndoService> m_undoService;
 
     // Written by the engine on the worker, read by the progress timer on the UI thread.
     std::atomic<bool> m_cancel = false;

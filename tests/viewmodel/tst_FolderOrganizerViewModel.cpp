@@ -5,6 +5,7 @@
 #include "MemorySettingsStore.h"
 #include "QSettingsStore.h"
 #include "TempDir.h"
+#include "FileOrganizerService.h"
 #include "UndoService.h"
 #include "WaitForRun.h"
 
