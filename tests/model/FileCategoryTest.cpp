@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <barrier>
 #include <sstream>
-#include <thread>
 #include <vector>
 
 using namespace std::string_view_literals;
@@ -78,25 +76,4 @@ TEST(FileCategoryTest, ClassifiesExtensionsInAnyLetterCase)
     };
     for (const auto &[extension, category] : cases)
         EXPECT_EQ(categoryForExtension(extension), category) << extension;
-}
-
-TEST(FileCategoryTest, ConcurrentFirstUsesSeeOneCompleteMap)
-{
-    constexpr int threadCount = 8;
-    std::barrier start(threadCount);
-    std::vector<std::size_t> sizes(threadCount);
-    std::vector<FileCategory> lookups(threadCount);
-    std::vector<std::jthread> threads;
-    for (int i = 0; i < threadCount; ++i) {
-        threads.emplace_back([&, i] {
-            start.arrive_and_wait();
-            lookups[i] = categoryForExtension(i % 2 ? "TS" : "png");
-            sizes[i] = extensionMap().size();
-        });
-    }
-    threads.clear(); // joins
-    for (int i = 0; i < threadCount; ++i) {
-        EXPECT_EQ(sizes[i], 132u);
-        EXPECT_EQ(lookups[i], i % 2 ? FileCategory::code : FileCategory::images);
-    }
 }

@@ -77,6 +77,9 @@ TEST(PreviewTreeTest, SubGroupsSortByCodePointBesideTheFilesWithoutExtension)
     }
     EXPECT_EQ(ids.size(), 8u);
     EXPECT_EQ(ids.count(Uuid().toString()), 0u);
+    // Random (version 4) identities in their usual text form.
+    EXPECT_EQ(ids.begin()->size(), 36u);
+    EXPECT_EQ(ids.begin()->at(14), '4');
 }
 
 TEST(PreviewTreeTest, OneExtensionListsPresentNamesDirectlyInComposedCodePointOrder)

@@ -88,10 +88,3 @@ TEST(TextTest, OrderIsCaseSensitiveCodePointOrderOfTheComposedForm)
     EXPECT_EQ(Text::sortKey("caf\xe9"), "caf\xe9");
     EXPECT_TRUE(Text::lessThan("caf\xe9", "caf\xea"));
 }
-
-TEST(TextTest, FileCountsArePlainDecimalWithPluralS)
-{
-    EXPECT_EQ(Text::fileCount(0), "0 files");
-    EXPECT_EQ(Text::fileCount(1), "1 file");
-    EXPECT_EQ(Text::fileCount(100000), "100000 files");
-}

@@ -5,7 +5,6 @@
 
 // A folder whose path is longer than PATH_MAX, below `base`: no call that takes the
 // whole path can reach it, only calls relative to a handle of a folder on the way.
-// Breaks itself up on destruction so that the base folder can be removed as usual.
 class DeepFolder
 {
 public:
@@ -15,17 +14,12 @@ public:
     DeepFolder &operator=(const DeepFolder &) = delete;
 
     const std::filesystem::path &path() const { return m_path; }
-    // A handle of the deep folder itself.
-    int handle() const { return m_handle; }
-
-    // Relative to the deep folder.
-    void write(const std::string &relative, const std::string &content) const;
-    // The content of the file, or "<missing>" when there is none.
-    std::string read(const std::string &relative) const;
-    bool exists(const std::string &relative) const;
+    // A short path to the same folder, through its open handle, for the test's own
+    // reading and writing.
+    std::filesystem::path shortPath() const { return "/proc/self/fd/" + std::to_string(m_handle); }
 
 private:
-    std::filesystem::path m_base;
+    std::filesystem::path m_top;
     std::filesystem::path m_path;
     int m_handle = -1;
 };
