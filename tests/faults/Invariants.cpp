@@ -4,7 +4,6 @@
 #include "Text.h"
 
 #include <map>
-#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -15,23 +14,17 @@ std::string shown(const fs::path &path)
     return Text::displayText(path.native());
 }
 
+bool entryExists(const fs::path &path)
+{
+    return fs::exists(fs::symlink_status(path));
+}
+
 // Whether `path` is a regular file holding the content `before` had at the move's source.
 bool holds(const fs::path &path, const TreeSnapshot &before, const FileMoveOperation &operation)
 {
     const auto found = before.find(operation.sourceURL.filename().native());
-    struct stat info
-    {
-    };
-    return found != before.end() && ::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)
+    return found != before.end() && fs::is_regular_file(fs::symlink_status(path))
         && readFile(path) == found->second.content;
-}
-
-bool entryExists(const fs::path &path)
-{
-    struct stat info
-    {
-    };
-    return ::lstat(path.c_str(), &info) == 0;
 }
 
 bool isEmptyFolderIn(const TreeSnapshot &tree, const std::string &folder)

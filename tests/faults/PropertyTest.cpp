@@ -31,7 +31,7 @@ void forEachSeed(const std::function<std::string(std::mt19937_64 &)> &body)
 {
     const std::uint64_t first = fromEnvironment("TIDYRA_PROPERTY_SEED", 1);
     const std::uint64_t runs
-        = fromEnvironment("TIDYRA_PROPERTY_RUNS", std::getenv("TIDYRA_PROPERTY_SEED") ? 1 : 400);
+        = fromEnvironment("TIDYRA_PROPERTY_RUNS", std::getenv("TIDYRA_PROPERTY_SEED") ? 1 : 800);
     const auto end = std::chrono::steady_clock::now()
         + std::chrono::seconds(fromEnvironment("TIDYRA_PROPERTY_SECONDS", 60));
     int failures = 0;

@@ -87,14 +87,17 @@ TEST(PreviewTreeTest, OneExtensionListsPresentNamesDirectlyInComposedCodePointOr
     const std::string composed = "\xc3\xa9"; // é
     const std::string decomposed = "e\xcc\x81"; // e + combining acute
     std::vector<FileMoveOperation> operations;
+    // Code point order, not UTF-16 order: U+FF5E comes before U+1F600; digits are
+    // characters, not numbers; a name that is not UTF-8 sorts by its bytes.
     for (const std::string &name : { decomposed + "b.txt", std::string("f.txt"), composed + "a.txt",
-             std::string("Zebra.txt"), std::string("caf\xe9.txt") }) // not UTF-8
+             std::string("Zebra.txt"), std::string("caf\xe9.txt"), std::string("\xf0\x9f\x98\x80"),
+             std::string("\xef\xbd\x9e"), std::string("2.txt"), std::string("10.txt") })
         operations.push_back(move(name, FileCategory::documents));
     operations.push_back(move("b.txt", FileCategory::documents, std::nullopt, "b (1).txt"));
     const auto tree = treeOf(operations);
     ASSERT_EQ(tree.size(), 1u);
     EXPECT_TRUE(tree[0].subGroups.empty());
     EXPECT_EQ(tree[0].directFiles,
-        (Names { "Zebra.txt", "b.txt", "caf\xe9.txt", "f.txt", composed + "a.txt",
-            decomposed + "b.txt" }));
+        (Names { "10.txt", "2.txt", "Zebra.txt", "b.txt", "caf\xe9.txt", "f.txt",
+            composed + "a.txt", decomposed + "b.txt", "\xef\xbd\x9e", "\xf0\x9f\x98\x80" }));
 }

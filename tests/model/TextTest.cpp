@@ -70,21 +70,3 @@ TEST(TextTest, DisplayTextEscapesWhatWouldBreakOrForgeALine)
     EXPECT_EQ(Text::displayText(Text::displayText("a\nb\\n")), "a\\nb\\n");
     EXPECT_EQ(Text::displayText("日本語 ok\\.txt"), "日本語 ok\\.txt");
 }
-
-TEST(TextTest, OrderIsCaseSensitiveCodePointOrderOfTheComposedForm)
-{
-    EXPECT_TRUE(Text::lessThan("Zebra.txt", "apple.txt"));
-    EXPECT_TRUE(Text::lessThan("10.txt", "2.txt"));
-    EXPECT_TRUE(Text::lessThan("a", "a.txt"));
-    EXPECT_FALSE(Text::lessThan("a", "a"));
-    // Code point order, not UTF-16 order: U+FF5E comes before U+1F600.
-    EXPECT_TRUE(Text::lessThan("\xef\xbd\x9e", "\xf0\x9f\x98\x80"));
-    EXPECT_FALSE(Text::lessThan("\xf0\x9f\x98\x80", "\xef\xbd\x9e"));
-    // Decomposed "é" starts with a plain "e", yet sorts like the composed one.
-    EXPECT_EQ(Text::sortKey(decomposedE), Text::sortKey(composedE));
-    EXPECT_TRUE(Text::lessThan("f.txt", decomposedE + ".txt"));
-    EXPECT_TRUE(Text::lessThan(decomposedE + "a", composedE + "b"));
-    // Invalid UTF-8 sorts by its bytes.
-    EXPECT_EQ(Text::sortKey("caf\xe9"), "caf\xe9");
-    EXPECT_TRUE(Text::lessThan("caf\xe9", "caf\xea"));
-}

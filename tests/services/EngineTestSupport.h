@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 #include <stdexcept>
 
 namespace fs = std::filesystem;
@@ -93,11 +92,8 @@ inline const FileMoveOperation &moveOf(const OrganizationPlan &plan, const std::
     throw std::runtime_error("no move planned for " + name);
 }
 
-// Destination (relative to the plan's folder, as bytes) and sub-group of that move.
-using Target = std::pair<std::string, std::optional<std::string>>;
-inline Target targetOf(const OrganizationPlan &plan, const std::string &name)
+// Destination of that move, relative to the plan's folder, as bytes.
+inline std::string targetOf(const OrganizationPlan &plan, const std::string &name)
 {
-    const FileMoveOperation &operation = moveOf(plan, name);
-    return { operation.destinationURL.lexically_relative(plan.folderURL).string(),
-        operation.subGroup };
+    return moveOf(plan, name).destinationURL.lexically_relative(plan.folderURL).string();
 }

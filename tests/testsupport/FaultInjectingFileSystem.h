@@ -25,7 +25,7 @@ public:
         statIn,
         statFolder,
         renameReplacing,
-        createExclusive,
+        createExclusive
     };
     static constexpr std::size_t operationCount = 13;
 
