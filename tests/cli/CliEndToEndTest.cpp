@@ -67,12 +67,11 @@ protected:
             arguments, workingFolder);
     }
 
-    fs::path runsFolder() const { return m_state / "tidyra" / "runs"; }
-    // The one run file there; empty when there is none.
+    // The one run file in the journal; empty when there is none.
     fs::path runFile() const
     {
         std::error_code error;
-        for (const auto &entry : fs::directory_iterator(runsFolder(), error))
+        for (const auto &entry : fs::directory_iterator(m_state / "tidyra/runs", error))
             return entry.path();
         return {};
     }
@@ -97,6 +96,7 @@ protected:
             time += 3601;
         }
         fs::create_directory(m_folder / "Empty");
+        fs::create_directory(m_folder / "3D Models"); // the user's own, empty: undo keeps it
     }
 
     TempDir m_capture;
@@ -111,16 +111,12 @@ TEST_F(CliEndToEndTest, PreviewLosesNothingAndOrganizeThenUndoGivesBackTheTree)
     const TreeSnapshot before = snapshotTree(m_folder.path());
     // Files without extension sit directly in "Others/", above its sub-folders; the
     // renamed "a (1).jpg" is shown under its present name.
-    const CliResult text = run({ "preview", m_folder.path().string() });
-    EXPECT_EQ(text.exitCode, 0) << text.err;
-    EXPECT_EQ(text.out,
+    EXPECT_EQ(run({ "preview", m_folder.path().string() }).out,
         "8 files will be moved\n3D Models/\n  model.stl\nDocuments/\n  PDF/\n    report.pdf\n"
         "  TXT/\n    caf\xEF\xBF\xBD \xEF\xBF\xBD.txt\nImages/\n  JPG/\n    a.jpg\n  PNG/\n    "
         "b.png\nOthers/\n  README\n  notes.\n  QQQ/\n    x.qqq\n");
 
-    const CliResult json = run({ "preview", "--json", m_folder.path().string() });
-    ASSERT_EQ(json.exitCode, 0) << json.err;
-    const Json document = Json::parse(json.out);
+    const Json document = Json::parse(run({ "preview", "--json", m_folder.path().string() }).out);
     const fs::path folder = fs::canonical(m_folder.path());
     EXPECT_EQ(PathCodec::decode(document.at("folder")), folder);
     std::map<std::string, Json> bySource;
@@ -145,9 +141,7 @@ TEST_F(CliEndToEndTest, PreviewLosesNothingAndOrganizeThenUndoGivesBackTheTree)
     EXPECT_FALSE(fs::exists(m_state / "tidyra"));
 
     // A relative folder: the journal must still lead back from anywhere.
-    const CliResult organized = run({ "organize", "." }, m_folder.path());
-    EXPECT_EQ(organized.exitCode, 0) << organized.err;
-    EXPECT_EQ(organized.out, "8 files organized.\n");
+    EXPECT_EQ(run({ "organize", "." }, m_folder.path()).out, "8 files organized.\n");
     EXPECT_EQ(readFile(m_folder / "Documents/TXT" / invalidUtf8Name), invalidUtf8Name);
     EXPECT_EQ(fs::status(m_state / "tidyra").permissions() & fs::perms::all, fs::perms::owner_all);
     EXPECT_EQ(fs::status(runFile()).permissions() & fs::perms::all,

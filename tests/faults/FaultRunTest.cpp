@@ -54,13 +54,12 @@ std::string runCase(const Case &run, FaultInjectingFileSystem &fileSystem)
     std::vector<FileMoveOperation> executed;
     bool organized = false;
     arm(!run.undo);
+    // Refusing the whole run is allowed; the checks below say whether it left a mess.
     try {
         plan = service.buildPlan(scene.folder());
         undo.organize(service, plan, {}, &executed);
         organized = true;
-    } catch (const std::runtime_error &) {
-        // Refusing the whole run is allowed; the checks below say whether it left a mess.
-    }
+    } catch (const std::runtime_error &) { }
     std::string problems = Invariants::executedIsExact(plan, executed, before)
         + Invariants::eachFileOnce(before, snapshotTree(scene.folder()));
     if (organized && skipped != plan.operations.size() - executed.size())
@@ -71,9 +70,7 @@ std::string runCase(const Case &run, FaultInjectingFileSystem &fileSystem)
         arm(true);
         try {
             undo.undoLast(service, scene.folder());
-        } catch (const std::runtime_error &) {
-            // An undo may stop on a failure; what it did must still be sound.
-        }
+        } catch (const std::runtime_error &) { } // it may stop; what it did must still be sound
         problems += Invariants::eachFileOnce(before, snapshotTree(scene.folder()))
             + Invariants::eachMoveDoneOrUndone(executed, before);
     }

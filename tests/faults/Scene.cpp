@@ -57,12 +57,10 @@ void Scene::fillWithClashes()
     for (const std::string &name : std::initializer_list<std::string> { "a.jpg", "c.JPG",
              "photo.jpg", "photo (1).jpg", "Images/JPG/photo.jpg", "emoji\xf0\x9f\x98\x80.png",
              "Images/PNG/emoji\xf0\x9f\x98\x80.png", "e\xcc\x81.jpg", "report.pdf",
-             "stra\xc3\x9f"
-             "e.PDF",
-             "\xe6\x97\xa5\xe6\x9c\xac.txt", "Documents/TXT/" + longName, longName, "README",
-             "notes.", "x.qqq", "caf\xe9.mp3", "song.mp3", "clip.mp4", "Videos/.keep", "main.cpp",
-             "broken\xff\xfe.py", "backup.tar.gz", "Archives", ".hidden.jpg", ".config/a.txt",
-             "sub/inner.jpg" })
+             "stra\u00dfe.PDF", "\xe6\x97\xa5\xe6\x9c\xac.txt", "Documents/TXT/" + longName,
+             longName, "README", "notes.", "x.qqq", "caf\xe9.mp3", "song.mp3", "clip.mp4",
+             "Videos/.keep", "main.cpp", "broken\xff\xfe.py", "backup.tar.gz", "Archives",
+             ".hidden.jpg", ".config/a.txt", "sub/inner.jpg" })
         file(name, m_counter % 3 ? 0644 : 0600);
     file("b.png", 0755);
     folderAt("Code"); // empty before the run
@@ -90,10 +88,8 @@ bool chance(std::mt19937_64 &random, double probability)
 std::string randomFileName(std::mt19937_64 &random)
 {
     static constexpr std::array<const char *, 12> bases = { "photo", "report", "README",
-        "stra\xc3\x9f"
-        "e",
-        "\xe6\x97\xa5\xe6\x9c\xac", "caf\xc3\xa9", "cafe\xcc\x81", "emoji\xf0\x9f\x98\x80",
-        "Latin1-caf\xe9", "bad\xff\xfe", "photo (1)", "a b" };
+        "stra\u00dfe", "\xe6\x97\xa5\xe6\x9c\xac", "caf\xc3\xa9", "cafe\xcc\x81",
+        "emoji\xf0\x9f\x98\x80", "Latin1-caf\xe9", "bad\xff\xfe", "photo (1)", "a b" };
     static constexpr std::array<const char *, 16> extensions = { ".jpg", ".JPG", ".png", ".pdf",
         ".txt", ".mp3", ".mp4", ".cpp", ".zip", ".tar.gz", ".psd", ".qqq", "", "", ".", ".Jpg" };
     std::string name = bases[pick(random, bases.size())];

@@ -37,11 +37,7 @@ TEST_F(PlanBuildingTest, SubGroupsOnlyWhenACategoryHoldsSeveralExtensions)
         { { "c.Jpg", "Images/JPG/c.Jpg" }, { "b.png", "Images/PNG/b.png" },
             { "report.pdf", "Documents/report.pdf" },
             { "archive.tar.gz", "Archives/archive.tar.gz" } },
-        { { "a.stra\xc3\x9f"
-            "e",
-              "Others/STRASSE/a.stra\xc3\x9f"
-              "e" },
-            { "b.xyz", "Others/XYZ/b.xyz" } },
+        { { "a.stra\u00dfe", "Others/STRASSE/a.stra\u00dfe" }, { "b.xyz", "Others/XYZ/b.xyz" } },
         // The empty extension is a sub-group of its own, yet adds no folder level.
         { { "x.qqq", "Others/QQQ/x.qqq" }, { "README", "Others/README" } },
         // A name ending in a dot has an empty extension too; names need not be UTF-8.

@@ -7,19 +7,6 @@
 
 using UndoTest = EngineTest;
 
-TEST_F(UndoTest, PutsEveryFileBackAndRemovesOnlyTheFoldersItMade)
-{
-    writeFiles(m_dir.path(), { "a.jpg", "b.png", "c.mp3", "\xff\xfe" });
-    fs::create_directory(m_dir / "Audio"); // the user's own, empty
-    const TreeSnapshot before = snapshotTree(m_dir.path());
-    ASSERT_EQ(organizeRecorded().moved, 4u);
-    const UndoReport report = undo();
-    EXPECT_EQ(report.restored, 4u);
-    EXPECT_TRUE(report.notRestored.empty());
-    EXPECT_EQ(describeDifference(before, snapshotTree(m_dir.path())), "");
-    EXPECT_TRUE(undo().nothingToUndo);
-}
-
 TEST_F(UndoTest, CountsOnlyWhatCameBackAndNamesTheRest)
 {
     writeFiles(m_dir.path(), { "a.jpg", "b.pdf", "c.mp3", "d.txt" });
