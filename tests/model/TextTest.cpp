@@ -37,7 +37,7 @@ TEST(TextTest, CaseMappingIgnoresTheProcessLocale)
     EXPECT_EQ(lower, "\xc3\xa9ti");
 }
 
-TEST(TextTest, DisplayTextReplacesOnlyInvalidSequences)
+TEST(TextTest, DisplayTextReplacesInvalidSequencesAndEscapesWhatWouldForgeALine)
 {
     EXPECT_TRUE(Text::isValidUtf8(composedE + decomposedE + "\xf0\x9f\x98\x80"));
     for (const char *invalid : { "caf\xe9", "\xc0\xaf", "\xed\xa0\x80", "\xe2\x82",
@@ -49,10 +49,6 @@ TEST(TextTest, DisplayTextReplacesOnlyInvalidSequences)
     const std::string shown = Text::displayText("\xff\xfe\xe2\x82");
     EXPECT_TRUE(Text::isValidUtf8(shown));
     EXPECT_EQ(shown.find('\xff'), std::string::npos);
-}
-
-TEST(TextTest, DisplayTextEscapesWhatWouldBreakOrForgeALine)
-{
     // A newline must not start a "[Tidyra] ..." line of its own, nor an escape
     // sequence reach the terminal; C1 controls and Unicode line breaks count too.
     EXPECT_EQ(Text::displayText("a\n[Tidyra] Skipped b"), "a\\n[Tidyra] Skipped b");

@@ -41,37 +41,30 @@ public:
     int callCount(Operation operation) const;
     int totalCalls() const;
 
-// Each call is counted, may fail or run a hook, and otherwise goes to the real one.
+// Each call is counted, may fail or run a hook, and otherwise goes to the real one
+// (parameters: folder, name, target folder, new name, handle, entries, type, info).
 #define TIDYRA_PASS_THROUGH(name, parameters, ...)                                                 \
     int name parameters override                                                                   \
     {                                                                                              \
         const int error = intercept(Operation::name);                                              \
         return error != 0 ? error : m_inner->name(__VA_ARGS__);                                    \
     }
+    TIDYRA_PASS_THROUGH(openFolder, (const std::filesystem::path &p, FileDescriptor &h), p, h)
+    TIDYRA_PASS_THROUGH(listFolder, (int f, std::vector<DirectoryEntry> &e), f, e)
+    TIDYRA_PASS_THROUGH(openSubfolder, (int f, const std::string &n, FileDescriptor &h), f, n, h)
+    TIDYRA_PASS_THROUGH(makeFolder, (int f, const std::string &n), f, n)
+    TIDYRA_PASS_THROUGH(entryIn, (int f, const std::string &n, EntryType &t), f, n, t)
+    TIDYRA_PASS_THROUGH(statIn, (int f, const std::string &n, EntryInfo &i), f, n, i)
+    TIDYRA_PASS_THROUGH(statFolder, (int f, EntryInfo &i), f, i)
     TIDYRA_PASS_THROUGH(
-        openFolder, (const std::filesystem::path &path, FileDescriptor &handle), path, handle)
+        renameReplacing, (int f, const std::string &n, int t, const std::string &m), f, n, t, m)
     TIDYRA_PASS_THROUGH(
-        listFolder, (int folder, std::vector<DirectoryEntry> &entries), folder, entries)
-    TIDYRA_PASS_THROUGH(openSubfolder,
-        (int folder, const std::string &name, FileDescriptor &handle), folder, name, handle)
-    TIDYRA_PASS_THROUGH(makeFolder, (int folder, const std::string &name), folder, name)
+        renameNoReplace, (int f, const std::string &n, int t, const std::string &m), f, n, t, m)
     TIDYRA_PASS_THROUGH(
-        entryIn, (int folder, const std::string &name, EntryType &type), folder, name, type)
-    TIDYRA_PASS_THROUGH(
-        statIn, (int folder, const std::string &name, EntryInfo &info), folder, name, info)
-    TIDYRA_PASS_THROUGH(statFolder, (int folder, EntryInfo &info), folder, info)
-    TIDYRA_PASS_THROUGH(renameReplacing,
-        (int from, const std::string &name, int to, const std::string &newName), from, name, to,
-        newName)
-    TIDYRA_PASS_THROUGH(renameNoReplace,
-        (int from, const std::string &name, int to, const std::string &newName), from, name, to,
-        newName)
-    TIDYRA_PASS_THROUGH(hardLink,
-        (int from, const std::string &name, int to, const std::string &newName), from, name, to,
-        newName)
-    TIDYRA_PASS_THROUGH(createExclusive, (int folder, const std::string &name), folder, name)
-    TIDYRA_PASS_THROUGH(unlinkFile, (int folder, const std::string &name), folder, name)
-    TIDYRA_PASS_THROUGH(removeFolder, (int folder, const std::string &name), folder, name)
+        hardLink, (int f, const std::string &n, int t, const std::string &m), f, n, t, m)
+    TIDYRA_PASS_THROUGH(createExclusive, (int f, const std::string &n), f, n)
+    TIDYRA_PASS_THROUGH(unlinkFile, (int f, const std::string &n), f, n)
+    TIDYRA_PASS_THROUGH(removeFolder, (int f, const std::string &n), f, n)
 #undef TIDYRA_PASS_THROUGH
 
 private:
