@@ -1,9 +1,9 @@
-#include "DeepFolder.h"
 #include "PathCodec.h"
 #include "TempDir.h"
 #include "Text.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 #include <fcntl.h>
@@ -320,19 +320,32 @@ TEST_F(CliEndToEndTest, ManySubGroupsUnderALowLimitOfOpenFilesSkipNothing)
 
 TEST_F(CliEndToEndTest, AFolderDeeperThanPathMaxIsOrganizedAndUndone)
 {
-    const DeepFolder deep(m_folder.path());
-    writeFile(deep.shortPath() / "Images/a.jpg", "older");
-    writeFile(deep.shortPath() / "a.jpg", "new");
-    writeFile(deep.shortPath() / "b.pdf", "pdf");
-    EXPECT_THAT(
-        run({ "preview", deep.path().string() }).out, StartsWith("2 files will be moved\n"));
-    EXPECT_EQ(run({ "organize", deep.path().string() }).exitCode, 0);
-    EXPECT_EQ(readFile(deep.shortPath() / "Images/a (1).jpg"), "new");
-    EXPECT_EQ(readFile(deep.shortPath() / "Documents/b.pdf"), "pdf");
+    // No call that takes the whole path reaches it, only calls relative to a handle; the
+    // test's own go through the handle's short /proc path.
+    fs::path deep = m_folder.path();
+    int handle = ::open(deep.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    for (int i = 0; i < PATH_MAX / 200 + 2; ++i) {
+        const std::string level(200, 'd');
+        ::mkdirat(handle, level.c_str(), 0755);
+        const int next = ::openat(handle, level.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        ::close(handle);
+        handle = next;
+        deep /= level;
+    }
+    ASSERT_GE(handle, 0);
+    const fs::path near = "/proc/self/fd/" + std::to_string(handle);
+    writeFile(near / "Images/a.jpg", "older");
+    writeFile(near / "a.jpg", "new");
+    writeFile(near / "b.pdf", "pdf");
+    EXPECT_THAT(run({ "preview", deep.string() }).out, StartsWith("2 files will be moved\n"));
+    EXPECT_EQ(run({ "organize", deep.string() }).exitCode, 0);
+    EXPECT_EQ(readFile(near / "Images/a (1).jpg"), "new");
+    EXPECT_EQ(readFile(near / "Documents/b.pdf"), "pdf");
     EXPECT_THAT(run({ "undo" }).out, StartsWith("Undo complete — 2 files restored in "));
-    EXPECT_EQ(readFile(deep.shortPath() / "a.jpg"), "new");
-    EXPECT_EQ(readFile(deep.shortPath() / "Images/a.jpg"), "older");
-    EXPECT_FALSE(fs::exists(deep.shortPath() / "Documents"));
+    EXPECT_EQ(readFile(near / "a.jpg"), "new");
+    EXPECT_EQ(readFile(near / "Images/a.jpg"), "older");
+    EXPECT_FALSE(fs::exists(near / "Documents"));
+    ::close(handle);
 }
 
 // A USB stick as most are formatted: exFAT through FUSE, which has neither

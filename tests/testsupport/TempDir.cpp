@@ -20,6 +20,8 @@ TempDir::~TempDir()
 {
     std::error_code error;
     fs::remove_all(m_path, error);
+    if (error) // below PATH_MAX only; rm also reaches deeper, by handle
+        std::system(("rm -rf '" + m_path.string() + "'").c_str());
 }
 
 void writeFile(const fs::path &path, std::string_view content)
