@@ -87,7 +87,7 @@ TEST_F(SymlinkAndNameTest, NamesBeyondTheLengthLimitAreSkippedAndStay)
     const std::string odd = "a." + extension;
     writeFiles(m_dir.path(), { fits, clashes, odd, "b.qqq" });
 
-    EXPECT_EQ(organize().size(), 2u);
+    EXPECT_EQ(m_service.executePlan(plan()).size(), 2u);
     EXPECT_EQ(readFile(m_dir / "Images" / fits), fits);
     EXPECT_EQ(readFile(m_dir / "Others/QQQ/b.qqq"), "b.qqq");
     ASSERT_EQ(skippedNames(), (Names { odd, clashes }));
