@@ -14,11 +14,6 @@ std::string shown(const fs::path &path)
     return Text::displayText(path.native());
 }
 
-bool entryExists(const fs::path &path)
-{
-    return fs::exists(fs::symlink_status(path));
-}
-
 // Whether `path` is a regular file holding the content `before` had at the move's source.
 bool holds(const fs::path &path, const TreeSnapshot &before, const FileMoveOperation &operation)
 {
@@ -92,7 +87,7 @@ std::string executedIsExact(const OrganizationPlan &plan,
             if (done.sourceURL != operation.sourceURL
                 || done.destinationURL != operation.destinationURL)
                 problems += "executed move differs from the plan: " + name + '\n';
-            if (entryExists(operation.sourceURL)
+            if (fs::exists(fs::symlink_status(operation.sourceURL))
                 || !holds(operation.destinationURL, before, operation))
                 problems += "reported moved but not moved: " + name + '\n';
         } else if (!holds(operation.sourceURL, before, operation)) {
@@ -112,7 +107,8 @@ std::string eachMoveDoneOrUndone(
         const bool atSource = holds(operation.sourceURL, before, operation);
         const bool atDestination = holds(operation.destinationURL, before, operation);
         if (atSource == atDestination
-            || entryExists(atSource ? operation.destinationURL : operation.sourceURL))
+            || fs::exists(
+                fs::symlink_status(atSource ? operation.destinationURL : operation.sourceURL)))
             problems += "neither done nor undone: " + shown(operation.sourceURL.filename()) + '\n';
     }
     return problems;

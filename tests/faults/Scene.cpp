@@ -35,11 +35,6 @@ void Scene::file(const std::string &relative, unsigned mode)
     ::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW);
 }
 
-void Scene::folderAt(const std::string &relative)
-{
-    fs::create_directories(m_folder / relative);
-}
-
 void Scene::link(const std::string &relative, const std::string &target)
 {
     fs::create_directories((m_folder / relative).parent_path());
@@ -63,8 +58,8 @@ void Scene::fillWithClashes()
              ".hidden.jpg", ".config/a.txt", "sub/inner.jpg" })
         file(name, m_counter % 3 ? 0644 : 0600);
     file("b.png", 0755);
-    folderAt("Code"); // empty before the run
-    folderAt("Holiday"); // a user's own empty folder
+    fs::create_directories(m_folder / "Code"); // empty before the run
+    fs::create_directories(m_folder / "Holiday"); // a user's own empty folder
     outsideFile("music/kept.mp3");
     link("Audio", (m_outside / "music").string());
     outsideFile("secret.txt");
@@ -131,7 +126,7 @@ void Scene::fillRandomly(std::mt19937_64 &random)
     }
     if (const std::string name = category();
         chance(random, 0.2) && categoryFolders.insert(name).second)
-        folderAt(name); // empty before the run
+        fs::create_directories(m_folder / name); // empty before the run
     if (const std::string name = category();
         chance(random, 0.2) && !categoryFolders.count(name) && taken.insert(name).second)
         file(name, mode()); // a file where a category folder would go
