@@ -9,14 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
-#include <csignal>
-#include <fcntl.h>
+#include <cstdlib>
 #include <map>
-#include <spawn.h>
 #include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
@@ -34,13 +31,8 @@ std::string fileName(int i)
 
 void fillFolder(const fs::path &folder)
 {
-    fs::create_directories(folder);
-    for (int i = 0; i < fileCount; ++i) {
-        const std::string name = fileName(i);
-        const int fd = ::open((folder / name).c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-        ASSERT_TRUE(fd >= 0 && ::write(fd, name.data(), name.size()) == ssize_t(name.size()));
-        ::close(fd);
-    }
+    for (int i = 0; i < fileCount; ++i)
+        writeFile(folder / fileName(i), fileName(i));
 }
 
 // What is wrong with the folder, empty when every file is there once, whole, in its
@@ -70,121 +62,82 @@ std::string checkFolder(const fs::path &folder)
 
 std::size_t topLevelFiles(const fs::path &folder)
 {
-    std::size_t count = 0;
-    for (const auto &entry : fs::directory_iterator(folder))
-        count += entry.is_regular_file();
-    return count;
+    return std::count_if(fs::directory_iterator(folder), fs::directory_iterator(),
+        [](const fs::directory_entry &entry) { return entry.is_regular_file(); });
 }
 
-// Starts tidyra-cli with its journal in `state`, its output thrown away.
-pid_t start(std::vector<std::string> arguments, const fs::path &state)
+// Runs tidyra-cli with its journal in `state` and its output thrown away, and returns
+// its exit code; with a signal, `timeout` sends it after `seconds`.
+int run(const std::string &arguments, const fs::path &state, const char *signal = nullptr,
+    double seconds = 0)
 {
-    std::vector<std::string> environment { "XDG_STATE_HOME=" + state.string(),
-        "PATH=/usr/bin:/bin" };
-    arguments.insert(arguments.begin(), TIDYRA_CLI_PATH);
-    std::vector<char *> argv;
-    std::vector<char *> envp;
-    for (std::string &argument : arguments)
-        argv.push_back(argument.data());
-    for (std::string &variable : environment)
-        envp.push_back(variable.data());
-    argv.push_back(nullptr);
-    envp.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = -1;
-    EXPECT_EQ(posix_spawn(&pid, TIDYRA_CLI_PATH, &actions, nullptr, argv.data(), envp.data()), 0);
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
-}
-
-int finish(pid_t pid, int signal = 0, Clock::duration after = {})
-{
-    std::this_thread::sleep_for(after);
+    std::string command = "XDG_STATE_HOME='" + state.string() + "' ";
     if (signal)
-        ::kill(pid, signal);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return status;
+        command += std::string("timeout --preserve-status -s ") + signal + ' '
+            + std::to_string(seconds) + ' ';
+    const int status
+        = std::system((command + TIDYRA_CLI_PATH + ' ' + arguments + " >/dev/null").c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-Clock::duration timeOf(const std::vector<std::string> &arguments, const fs::path &state)
+// After SIGKILL at any moment of organize or of undo, or Ctrl-C or SIGTERM during
+// organize, undo brings every file back to its old name and never touches an older run
+// of another folder. Ctrl-C and SIGTERM stop after the current move, with exit code 1.
+TEST(CrashTest, undoAfterAKilledOrInterruptedRunRestoresEveryFile)
 {
-    const auto started = Clock::now();
-    finish(start(arguments, state));
-    return Clock::now() - started;
-}
-
-// After a kill at any moment, of organize or of undo, undo brings every file back to
-// its old name, and never touches an older run of another folder.
-TEST(CrashTest, undoAfterAKilledOrganizeOrUndoRestoresEveryFile)
-{
-    Clock::duration organizeTime;
-    Clock::duration undoTime;
+    double organizeSeconds = 0;
+    double undoSeconds = 0;
     {
         TempDir base;
         fillFolder(base / "folder");
-        organizeTime = timeOf({ "organize", (base / "folder").string() }, base / "state");
+        auto started = Clock::now();
+        run("organize '" + (base / "folder").string() + "'", base / "state");
+        organizeSeconds = std::chrono::duration<double>(Clock::now() - started).count();
         ASSERT_EQ(topLevelFiles(base / "folder"), 0u) << "the run moved nothing";
-        undoTime = timeOf({ "undo" }, base / "state");
+        started = Clock::now();
+        run("undo", base / "state");
+        undoSeconds = std::chrono::duration<double>(Clock::now() - started).count();
     }
-    for (const bool killUndo : { false, true }) {
-        for (const double fraction : { 0.0, 0.3, 0.6, 0.9 }) {
-            const auto delay = std::chrono::duration_cast<std::chrono::microseconds>(
-                (killUndo ? undoTime : organizeTime) * fraction);
-            SCOPED_TRACE(std::string(killUndo ? "undo" : "organize") + " killed after "
-                + std::to_string(delay.count()) + " us");
-            TempDir base;
-            const fs::path state = base / "state";
-            const fs::path folder = base / "folder";
-            // An older run of another folder, which no undo here may touch.
-            writeFile(base / "older/old.jpg", "old");
-            finish(start({ "organize", (base / "older").string() }, state));
-            fillFolder(folder);
-            if (killUndo)
-                finish(start({ "organize", folder.string() }, state));
-            finish(start(killUndo ? std::vector<std::string> { "undo" }
-                                  : std::vector<std::string> { "organize", folder.string() },
-                       state),
-                SIGKILL, delay);
-            EXPECT_EQ(checkFolder(folder), "");
-            const bool movedSome = topLevelFiles(folder) < std::size_t(fileCount);
-
-            finish(start({ "undo" }, state));
-            EXPECT_EQ(checkFolder(folder), "") << "after undo";
-            // Only the files are left: the folders the run made are gone.
-            EXPECT_EQ(topLevelFiles(folder), std::size_t(fileCount)) << "after undo";
-            EXPECT_EQ(
-                std::distance(fs::directory_iterator(folder), fs::directory_iterator()), fileCount);
-            if (movedSome || killUndo) {
-                EXPECT_EQ(readFile(base / "older/Images/old.jpg"), "old") << "the older run undone";
-            }
-        }
-    }
-}
-
-// Ctrl-C or SIGTERM stops a run after the current move, says so, and leaves a
-// record that undo completes.
-TEST(CrashTest, anInterruptedOrganizeStopsCleanlyAndIsUndone)
-{
-    for (const int signal : { SIGINT, SIGTERM }) {
-        SCOPED_TRACE(signal);
+    struct Kill
+    {
+        bool undo;
+        const char *signal;
+        double fraction; // of the run's time
+    };
+    for (const Kill kill : { Kill { false, "KILL", 0.0 }, { false, "KILL", 0.3 },
+             { false, "KILL", 0.6 }, { false, "KILL", 0.9 }, { false, "INT", 0.5 },
+             { false, "TERM", 0.5 }, { true, "KILL", 0.0 }, { true, "KILL", 0.3 },
+             { true, "KILL", 0.6 }, { true, "KILL", 0.9 } }) {
+        SCOPED_TRACE(testing::Message() << (kill.undo ? "undo" : "organize") << " gets SIG"
+                                        << kill.signal << " at " << kill.fraction);
         TempDir base;
+        const fs::path state = base / "state";
         const fs::path folder = base / "folder";
+        // An older run of another folder, which no undo here may touch.
+        writeFile(base / "older/old.jpg", "old");
+        run("organize '" + (base / "older").string() + "'", state);
         fillFolder(folder);
-        const pid_t pid = start({ "organize", folder.string() }, base / "state");
-        // Once some files have moved.
-        for (const auto deadline = Clock::now() + std::chrono::seconds(20);
-             topLevelFiles(folder) == std::size_t(fileCount) && Clock::now() < deadline;)
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        const int status = finish(pid, signal);
-        if (topLevelFiles(folder) == 0)
-            continue; // it finished first
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+        const std::string organize = "organize '" + folder.string() + "'";
+        if (kill.undo)
+            run(organize, state);
+        const int code = run(kill.undo ? "undo" : organize, state, kill.signal,
+            (kill.undo ? undoSeconds : organizeSeconds) * kill.fraction);
+        if (kill.signal != std::string("KILL") && topLevelFiles(folder) > 0) {
+            EXPECT_EQ(code, 1) << "stopped cleanly";
+        }
         EXPECT_EQ(checkFolder(folder), "");
-        finish(start({ "undo" }, base / "state"));
-        EXPECT_EQ(topLevelFiles(folder), std::size_t(fileCount));
+        const bool movedSome = topLevelFiles(folder) < std::size_t(fileCount);
+
+        run("undo", state);
+        EXPECT_EQ(checkFolder(folder), "") << "after undo";
+        // Only the files are left: the folders the run made are gone.
+        EXPECT_EQ(
+            std::distance(fs::directory_iterator(folder), fs::directory_iterator()), fileCount);
+        EXPECT_EQ(topLevelFiles(folder), std::size_t(fileCount)) << "after undo";
+        // Unless the run was whole and over before the signal: then the older run is next.
+        if (movedSome || (kill.undo && code != 0)) {
+            EXPECT_EQ(readFile(base / "older/Images/old.jpg"), "old") << "the older run undone";
+        }
     }
 }
 

@@ -4,7 +4,6 @@
 #include "Text.h"
 
 #include <map>
-#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -19,19 +18,8 @@ std::string shown(const fs::path &path)
 bool holds(const fs::path &path, const TreeSnapshot &before, const FileMoveOperation &operation)
 {
     const auto found = before.find(operation.sourceURL.filename().native());
-    struct stat info
-    {
-    };
-    return found != before.end() && ::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)
+    return found != before.end() && fs::is_regular_file(fs::symlink_status(path))
         && readFile(path) == found->second.content;
-}
-
-bool entryExists(const fs::path &path)
-{
-    struct stat info
-    {
-    };
-    return ::lstat(path.c_str(), &info) == 0;
 }
 
 bool isEmptyFolderIn(const TreeSnapshot &tree, const std::string &folder)
@@ -99,7 +87,7 @@ std::string executedIsExact(const OrganizationPlan &plan,
             if (done.sourceURL != operation.sourceURL
                 || done.destinationURL != operation.destinationURL)
                 problems += "executed move differs from the plan: " + name + '\n';
-            if (entryExists(operation.sourceURL)
+            if (fs::exists(fs::symlink_status(operation.sourceURL))
                 || !holds(operation.destinationURL, before, operation))
                 problems += "reported moved but not moved: " + name + '\n';
         } else if (!holds(operation.sourceURL, before, operation)) {
@@ -119,7 +107,8 @@ std::string eachMoveDoneOrUndone(
         const bool atSource = holds(operation.sourceURL, before, operation);
         const bool atDestination = holds(operation.destinationURL, before, operation);
         if (atSource == atDestination
-            || entryExists(atSource ? operation.destinationURL : operation.sourceURL))
+            || fs::exists(
+                fs::symlink_status(atSource ? operation.destinationURL : operation.sourceURL)))
             problems += "neither done nor undone: " + shown(operation.sourceURL.filename()) + '\n';
     }
     return problems;

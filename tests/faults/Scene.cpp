@@ -35,11 +35,6 @@ void Scene::file(const std::string &relative, unsigned mode)
     ::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW);
 }
 
-void Scene::folderAt(const std::string &relative)
-{
-    fs::create_directories(m_folder / relative);
-}
-
 void Scene::link(const std::string &relative, const std::string &target)
 {
     fs::create_directories((m_folder / relative).parent_path());
@@ -57,16 +52,14 @@ void Scene::fillWithClashes()
     for (const std::string &name : std::initializer_list<std::string> { "a.jpg", "c.JPG",
              "photo.jpg", "photo (1).jpg", "Images/JPG/photo.jpg", "emoji\xf0\x9f\x98\x80.png",
              "Images/PNG/emoji\xf0\x9f\x98\x80.png", "e\xcc\x81.jpg", "report.pdf",
-             "stra\xc3\x9f"
-             "e.PDF",
-             "\xe6\x97\xa5\xe6\x9c\xac.txt", "Documents/TXT/" + longName, longName, "README",
-             "notes.", "x.qqq", "caf\xe9.mp3", "song.mp3", "clip.mp4", "Videos/.keep", "main.cpp",
-             "broken\xff\xfe.py", "backup.tar.gz", "Archives", ".hidden.jpg", ".config/a.txt",
-             "sub/inner.jpg" })
+             "stra\u00dfe.PDF", "\xe6\x97\xa5\xe6\x9c\xac.txt", "Documents/TXT/" + longName,
+             longName, "README", "notes.", "x.qqq", "caf\xe9.mp3", "song.mp3", "clip.mp4",
+             "Videos/.keep", "main.cpp", "broken\xff\xfe.py", "backup.tar.gz", "Archives",
+             ".hidden.jpg", ".config/a.txt", "sub/inner.jpg" })
         file(name, m_counter % 3 ? 0644 : 0600);
     file("b.png", 0755);
-    folderAt("Code"); // empty before the run
-    folderAt("Holiday"); // a user's own empty folder
+    fs::create_directories(m_folder / "Code"); // empty before the run
+    fs::create_directories(m_folder / "Holiday"); // a user's own empty folder
     outsideFile("music/kept.mp3");
     link("Audio", (m_outside / "music").string());
     outsideFile("secret.txt");
@@ -90,10 +83,8 @@ bool chance(std::mt19937_64 &random, double probability)
 std::string randomFileName(std::mt19937_64 &random)
 {
     static constexpr std::array<const char *, 12> bases = { "photo", "report", "README",
-        "stra\xc3\x9f"
-        "e",
-        "\xe6\x97\xa5\xe6\x9c\xac", "caf\xc3\xa9", "cafe\xcc\x81", "emoji\xf0\x9f\x98\x80",
-        "Latin1-caf\xe9", "bad\xff\xfe", "photo (1)", "a b" };
+        "stra\u00dfe", "\xe6\x97\xa5\xe6\x9c\xac", "caf\xc3\xa9", "cafe\xcc\x81",
+        "emoji\xf0\x9f\x98\x80", "Latin1-caf\xe9", "bad\xff\xfe", "photo (1)", "a b" };
     static constexpr std::array<const char *, 16> extensions = { ".jpg", ".JPG", ".png", ".pdf",
         ".txt", ".mp3", ".mp4", ".cpp", ".zip", ".tar.gz", ".psd", ".qqq", "", "", ".", ".Jpg" };
     std::string name = bases[pick(random, bases.size())];
@@ -135,7 +126,7 @@ void Scene::fillRandomly(std::mt19937_64 &random)
     }
     if (const std::string name = category();
         chance(random, 0.2) && categoryFolders.insert(name).second)
-        folderAt(name); // empty before the run
+        fs::create_directories(m_folder / name); // empty before the run
     if (const std::string name = category();
         chance(random, 0.2) && !categoryFolders.count(name) && taken.insert(name).second)
         file(name, mode()); // a file where a category folder would go

@@ -21,7 +21,6 @@ public:
 
     // `relative` is below the folder; parent folders are made as needed.
     void file(const std::string &relative, unsigned mode = 0644);
-    void folderAt(const std::string &relative);
     void link(const std::string &relative, const std::string &target);
     void outsideFile(const std::string &relative);
     // Content that no file of this scene has had before.

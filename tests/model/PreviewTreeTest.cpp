@@ -15,25 +15,14 @@ using Names = std::vector<std::string>;
 FileMoveOperation move(const std::string &name, FileCategory category,
     std::optional<std::string> subGroup = std::nullopt, std::string destinationName = {})
 {
-    if (destinationName.empty())
-        destinationName = name;
-    std::filesystem::path destination = folder / std::string(rawValue(category));
-    if (subGroup && !subGroup->empty())
-        destination /= *subGroup;
-    return { Uuid::random(), folder / name, destination / destinationName, category, subGroup };
+    const std::filesystem::path destination = folder / std::string(rawValue(category))
+        / subGroup.value_or("") / (destinationName.empty() ? name : destinationName);
+    return { Uuid::random(), folder / name, destination, category, subGroup };
 }
 
 std::vector<CategoryPreviewNode> treeOf(std::vector<FileMoveOperation> operations)
 {
     return buildPreviewTree({ folder, std::move(operations) });
-}
-
-Names subGroupNames(const CategoryPreviewNode &node)
-{
-    Names names;
-    for (const SubGroupPreviewNode &group : node.subGroups)
-        names.push_back(group.name);
-    return names;
 }
 
 } // namespace
@@ -68,7 +57,8 @@ TEST(PreviewTreeTest, SubGroupsSortByCodePointBesideTheFilesWithoutExtension)
     for (int build = 0; build < 2; ++build) {
         const auto tree = treeOf(operations);
         ASSERT_EQ(tree.size(), 1u);
-        ASSERT_EQ(subGroupNames(tree[0]), (Names { "DOCX", "PDF", "\xc3\x84" }));
+        ASSERT_EQ(tree[0].subGroups.size(), 3u);
+        EXPECT_EQ(tree[0].subGroups[0].name + tree[0].subGroups[2].name, "DOCX\xc3\x84");
         EXPECT_EQ(tree[0].subGroups[1].files, (Names { "a.pdf", "z.pdf" }));
         EXPECT_EQ(tree[0].directFiles, (Names { "Makefile", "README" }));
         ids.insert(tree[0].id.toString());
@@ -77,6 +67,9 @@ TEST(PreviewTreeTest, SubGroupsSortByCodePointBesideTheFilesWithoutExtension)
     }
     EXPECT_EQ(ids.size(), 8u);
     EXPECT_EQ(ids.count(Uuid().toString()), 0u);
+    // Random (version 4) identities in their usual text form.
+    EXPECT_EQ(ids.begin()->size(), 36u);
+    EXPECT_EQ(ids.begin()->at(14), '4');
 }
 
 TEST(PreviewTreeTest, OneExtensionListsPresentNamesDirectlyInComposedCodePointOrder)
@@ -84,14 +77,17 @@ TEST(PreviewTreeTest, OneExtensionListsPresentNamesDirectlyInComposedCodePointOr
     const std::string composed = "\xc3\xa9"; // é
     const std::string decomposed = "e\xcc\x81"; // e + combining acute
     std::vector<FileMoveOperation> operations;
+    // Code point order, not UTF-16 order: U+FF5E comes before U+1F600; digits are
+    // characters, not numbers; a name that is not UTF-8 sorts by its bytes.
     for (const std::string &name : { decomposed + "b.txt", std::string("f.txt"), composed + "a.txt",
-             std::string("Zebra.txt"), std::string("caf\xe9.txt") }) // not UTF-8
+             std::string("Zebra.txt"), std::string("caf\xe9.txt"), std::string("\xf0\x9f\x98\x80"),
+             std::string("\xef\xbd\x9e"), std::string("2.txt"), std::string("10.txt") })
         operations.push_back(move(name, FileCategory::documents));
     operations.push_back(move("b.txt", FileCategory::documents, std::nullopt, "b (1).txt"));
     const auto tree = treeOf(operations);
     ASSERT_EQ(tree.size(), 1u);
     EXPECT_TRUE(tree[0].subGroups.empty());
     EXPECT_EQ(tree[0].directFiles,
-        (Names { "Zebra.txt", "b.txt", "caf\xe9.txt", "f.txt", composed + "a.txt",
-            decomposed + "b.txt" }));
+        (Names { "10.txt", "2.txt", "Zebra.txt", "b.txt", "caf\xe9.txt", "f.txt",
+            composed + "a.txt", decomposed + "b.txt", "\xef\xbd\x9e", "\xf0\x9f\x98\x80" }));
 }

@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 #include <stdexcept>
 
 namespace fs = std::filesystem;
@@ -32,7 +31,6 @@ protected:
     }
 
     OrganizationPlan plan() const { return m_service.buildPlan(m_dir.path()); }
-    std::vector<FileMoveOperation> organize() { return m_service.executePlan(plan()); }
     // A run recorded in the journal, as the app and the CLI make it.
     RunReport organizeRecorded() { return m_undo.organize(m_service, plan()); }
     UndoReport undo() { return m_undo.undoLast(m_service, m_dir.path()); }
@@ -84,20 +82,12 @@ inline Names namesIn(const fs::path &folder)
     return names;
 }
 
-// The plan's move of the file named `name` (bytes); throws when there is none.
-inline const FileMoveOperation &moveOf(const OrganizationPlan &plan, const std::string &name)
+// Destination of the plan's move of the file named `name` (bytes), relative to the
+// plan's folder; throws when there is none.
+inline std::string targetOf(const OrganizationPlan &plan, const std::string &name)
 {
     for (const FileMoveOperation &operation : plan.operations)
         if (operation.sourceURL.filename() == name)
-            return operation;
+            return operation.destinationURL.lexically_relative(plan.folderURL).string();
     throw std::runtime_error("no move planned for " + name);
-}
-
-// Destination (relative to the plan's folder, as bytes) and sub-group of that move.
-using Target = std::pair<std::string, std::optional<std::string>>;
-inline Target targetOf(const OrganizationPlan &plan, const std::string &name)
-{
-    const FileMoveOperation &operation = moveOf(plan, name);
-    return { operation.destinationURL.lexically_relative(plan.folderURL).string(),
-        operation.subGroup };
 }

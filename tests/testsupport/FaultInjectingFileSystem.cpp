@@ -10,14 +10,13 @@ FaultInjectingFileSystem::FaultInjectingFileSystem(std::shared_ptr<FileSystem> i
 
 void FaultInjectingFileSystem::failCall(Operation operation, int nth, int error)
 {
-    const int base = nth == 0 ? 0 : callCount(operation);
-    m_faults.push_back({ operation, nth == 0 ? 0 : base + nth, error, {} });
+    m_faults.push_back({ operation, nth == 0 ? 0 : callCount(operation) + nth, error, {} });
 }
 
 void FaultInjectingFileSystem::beforeCall(Operation operation, int nth, std::function<void()> hook)
 {
-    const int base = nth == 0 ? 0 : callCount(operation);
-    m_faults.push_back({ operation, nth == 0 ? 0 : base + nth, 0, std::move(hook) });
+    m_faults.push_back(
+        { operation, nth == 0 ? 0 : callCount(operation) + nth, 0, std::move(hook) });
 }
 
 void FaultInjectingFileSystem::reset()

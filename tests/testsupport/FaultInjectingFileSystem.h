@@ -25,7 +25,7 @@ public:
         statIn,
         statFolder,
         renameReplacing,
-        createExclusive,
+        createExclusive
     };
     static constexpr std::size_t operationCount = 13;
 
@@ -41,77 +41,31 @@ public:
     int callCount(Operation operation) const;
     int totalCalls() const;
 
-    int openFolder(const std::filesystem::path &folder, FileDescriptor &handle) override
-    {
-        return pass(Operation::openFolder,
-            [&](FileSystem &inner) { return inner.openFolder(folder, handle); });
+// Each call is counted, may fail or run a hook, and otherwise goes to the real one
+// (parameters: folder, name, target folder, new name, handle, entries, type, info).
+#define TIDYRA_PASS_THROUGH(name, parameters, ...)                                                 \
+    int name parameters override                                                                   \
+    {                                                                                              \
+        const int error = intercept(Operation::name);                                              \
+        return error != 0 ? error : m_inner->name(__VA_ARGS__);                                    \
     }
-    int listFolder(int folder, std::vector<DirectoryEntry> &entries) override
-    {
-        return pass(Operation::listFolder,
-            [&](FileSystem &inner) { return inner.listFolder(folder, entries); });
-    }
-    int openSubfolder(int parent, const std::string &name, FileDescriptor &handle) override
-    {
-        return pass(Operation::openSubfolder,
-            [&](FileSystem &inner) { return inner.openSubfolder(parent, name, handle); });
-    }
-    int makeFolder(int parent, const std::string &name) override
-    {
-        return pass(Operation::makeFolder,
-            [&](FileSystem &inner) { return inner.makeFolder(parent, name); });
-    }
-    int entryIn(int folder, const std::string &name, EntryType &type) override
-    {
-        return pass(Operation::entryIn,
-            [&](FileSystem &inner) { return inner.entryIn(folder, name, type); });
-    }
-    int statIn(int folder, const std::string &name, EntryInfo &info) override
-    {
-        return pass(
-            Operation::statIn, [&](FileSystem &inner) { return inner.statIn(folder, name, info); });
-    }
-    int statFolder(int folder, EntryInfo &info) override
-    {
-        return pass(Operation::statFolder,
-            [&](FileSystem &inner) { return inner.statFolder(folder, info); });
-    }
-    int renameReplacing(int fromFolder, const std::string &fromName, int toFolder,
-        const std::string &toName) override
-    {
-        return pass(Operation::renameReplacing, [&](FileSystem &inner) {
-            return inner.renameReplacing(fromFolder, fromName, toFolder, toName);
-        });
-    }
-    int createExclusive(int folder, const std::string &name) override
-    {
-        return pass(Operation::createExclusive,
-            [&](FileSystem &inner) { return inner.createExclusive(folder, name); });
-    }
-    int renameNoReplace(int fromFolder, const std::string &fromName, int toFolder,
-        const std::string &toName) override
-    {
-        return pass(Operation::renameNoReplace, [&](FileSystem &inner) {
-            return inner.renameNoReplace(fromFolder, fromName, toFolder, toName);
-        });
-    }
-    int hardLink(int fromFolder, const std::string &fromName, int toFolder,
-        const std::string &toName) override
-    {
-        return pass(Operation::hardLink, [&](FileSystem &inner) {
-            return inner.hardLink(fromFolder, fromName, toFolder, toName);
-        });
-    }
-    int unlinkFile(int folder, const std::string &name) override
-    {
-        return pass(Operation::unlinkFile,
-            [&](FileSystem &inner) { return inner.unlinkFile(folder, name); });
-    }
-    int removeFolder(int folder, const std::string &name) override
-    {
-        return pass(Operation::removeFolder,
-            [&](FileSystem &inner) { return inner.removeFolder(folder, name); });
-    }
+    TIDYRA_PASS_THROUGH(openFolder, (const std::filesystem::path &p, FileDescriptor &h), p, h)
+    TIDYRA_PASS_THROUGH(listFolder, (int f, std::vector<DirectoryEntry> &e), f, e)
+    TIDYRA_PASS_THROUGH(openSubfolder, (int f, const std::string &n, FileDescriptor &h), f, n, h)
+    TIDYRA_PASS_THROUGH(makeFolder, (int f, const std::string &n), f, n)
+    TIDYRA_PASS_THROUGH(entryIn, (int f, const std::string &n, EntryType &t), f, n, t)
+    TIDYRA_PASS_THROUGH(statIn, (int f, const std::string &n, EntryInfo &i), f, n, i)
+    TIDYRA_PASS_THROUGH(statFolder, (int f, EntryInfo &i), f, i)
+    TIDYRA_PASS_THROUGH(
+        renameReplacing, (int f, const std::string &n, int t, const std::string &m), f, n, t, m)
+    TIDYRA_PASS_THROUGH(
+        renameNoReplace, (int f, const std::string &n, int t, const std::string &m), f, n, t, m)
+    TIDYRA_PASS_THROUGH(
+        hardLink, (int f, const std::string &n, int t, const std::string &m), f, n, t, m)
+    TIDYRA_PASS_THROUGH(createExclusive, (int f, const std::string &n), f, n)
+    TIDYRA_PASS_THROUGH(unlinkFile, (int f, const std::string &n), f, n)
+    TIDYRA_PASS_THROUGH(removeFolder, (int f, const std::string &n), f, n)
+#undef TIDYRA_PASS_THROUGH
 
 private:
     struct Fault
@@ -124,11 +78,6 @@ private:
 
     // Counts the call and returns the errno to fail it with, or 0 to go ahead.
     int intercept(Operation operation);
-    template <typename Call> int pass(Operation operation, Call call)
-    {
-        const int error = intercept(operation);
-        return error != 0 ? error : call(*m_inner);
-    }
 
     std::shared_ptr<FileSystem> m_inner;
     std::array<int, operationCount> m_calls {};
