@@ -1,7 +1,5 @@
 #include "MenuBarView.h"
-#include "ActionArea.h"
 #include "ContentView.h"
-#include "FolderHeader.h"
 #include "ViewTestSupport.h"
 #include "WaitForRun.h"
 
@@ -9,7 +7,6 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
-#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -19,22 +16,11 @@ QStringList entryTexts(const QMenu *menu)
     QStringList texts;
     for (const QAction *action : menu->actions())
         if (action->isVisible())
-            texts << (action->isSeparator() ? QStringLiteral("---") : action->iconText());
+            texts << (action->isSeparator() ? QStringLiteral("---")
+                                            : action->iconText()
+                        + (action->isEnabled() ? QString() : QStringLiteral(" (off)")));
     return texts;
 }
-
-// The main window as the app has it: a main window holding the content view, hidden
-// (in the tray) until the menu asks for it.
-struct HiddenMainWindow
-{
-    explicit HiddenMainWindow(FolderOrganizerViewModel *viewModel)
-    {
-        content = new ContentView(viewModel, &window);
-        window.setCentralWidget(content);
-    }
-    QMainWindow window;
-    ContentView *content;
-};
 
 } // namespace
 
@@ -43,96 +29,58 @@ class MenuBarViewTest : public QObject
     Q_OBJECT
 
 private slots:
-    void organizeNowFollowsTheFolderChosenInTheWindow();
-    void organizeNowOrganizesAndShowsTheWindow();
-    void openTidyraShowsTheWindowAndCreatesNone();
-    void folderNameIsShownVerbatim();
+    void menuFollowsTheFolderAndTheRun();
 };
 
-void MenuBarViewTest::organizeNowFollowsTheFolderChosenInTheWindow()
+void MenuBarViewTest::menuFollowsTheFolderAndTheRun()
 {
     ViewModelFixture fixture;
     auto viewModel = fixture.makeViewModel();
+    // The main window as the app has it, hidden (in the tray) until the menu asks for it.
+    QMainWindow window;
+    window.setCentralWidget(new ContentView(viewModel.get(), &window));
     MenuBarView menuBar(viewModel.get());
-    ContentView view(viewModel.get());
     QCOMPARE(entryTexts(menuBar.menu()),
-        (QStringList { QStringLiteral("No folder selected"), QStringLiteral("---"),
-            QStringLiteral("Organize Now"), QStringLiteral("---"), QStringLiteral("Open Tidyra"),
-            QStringLiteral("Start at login"), QStringLiteral("Quit") }));
-    QVERIFY(!menuBar.organizeAction()->isEnabled());
-    QVERIFY(menuBar.openAction()->isEnabled() && menuBar.quitAction()->isEnabled());
+        QStringList({ "No folder selected (off)", "---", "Organize Now (off)", "---",
+            "Open Tidyra", "Start at login", "Quit" }));
 
     fixture.answers->push_back(fixture.inboxPath());
-    QTest::mouseClick(view.header()->folderButton(), Qt::LeftButton);
-    QCOMPARE(menuBar.folderAction()->iconText(), QStringLiteral("Inbox"));
+    viewModel->chooseFolder();
     // Information, not a command.
-    QVERIFY(!menuBar.folderAction()->isEnabled());
-    QVERIFY(menuBar.organizeAction()->isEnabled());
-}
-
-void MenuBarViewTest::organizeNowOrganizesAndShowsTheWindow()
-{
-    ViewModelFixture fixture;
-    fixture.restoredFolder = fixture.inboxPath();
-    auto viewModel = fixture.makeViewModel();
-    HiddenMainWindow main(viewModel.get());
-    MenuBarView menuBar(viewModel.get());
+    QCOMPARE(entryTexts(menuBar.menu()).mid(0, 3),
+        QStringList({ "Inbox (off)", "---", "Organize Now" }));
 
     // Also with nothing to do, the window comes up to say so.
     menuBar.organizeAction()->trigger();
     QVERIFY(waitForRun(*viewModel));
-    QVERIFY(main.window.isVisible());
+    QVERIFY(window.isVisible());
     QCOMPARE(viewModel->statusMessage(),
         QStringLiteral("Nothing to organize — folder is already tidy."));
 
-    main.window.hide();
+    // While a run goes on, the menu says so and offers no second run.
+    window.hide();
     fixture.write("clip.mov");
-    fixture.write("tune.mp3");
     menuBar.organizeAction()->trigger();
-    // While it runs, the menu says so and offers no second run.
-    QVERIFY(viewModel->isOrganizing());
     QCOMPARE(entryTexts(menuBar.menu()).mid(0, 4),
-        (QStringList { QStringLiteral("Inbox"), QStringLiteral("Organizing…"),
-            QStringLiteral("---"), QStringLiteral("Organize Now") }));
-    QVERIFY(!menuBar.organizeAction()->isEnabled());
+        QStringList({ "Inbox (off)", "Organizing… (off)", "---", "Organize Now (off)" }));
     QVERIFY(waitForRun(*viewModel));
-    QVERIFY(menuBar.organizeAction()->isEnabled());
-    QVERIFY(!menuBar.runAction()->isVisible());
-    QVERIFY(std::filesystem::exists(fixture.inbox / "Videos" / "clip.mov"));
-    QVERIFY(std::filesystem::exists(fixture.inbox / "Audio" / "tune.mp3"));
-    QVERIFY(main.window.isVisible());
-    QCOMPARE(viewModel->statusMessage(), QStringLiteral("2 files organized."));
-    QVERIFY(main.content->actionArea()->undoButton()->isEnabled());
-    QVERIFY(!viewModel->isShowingPreview());
-}
+    QCOMPARE(entryTexts(menuBar.menu()).mid(0, 3),
+        QStringList({ "Inbox (off)", "---", "Organize Now" }));
+    QVERIFY(window.isVisible());
+    QCOMPARE(viewModel->statusMessage(), QStringLiteral("1 file organized."));
 
-void MenuBarViewTest::openTidyraShowsTheWindowAndCreatesNone()
-{
-    ViewModelFixture fixture;
-    auto viewModel = fixture.makeViewModel();
-    MenuBarView menuBar(viewModel.get());
+    // "Open Tidyra" brings the one window back and makes none.
     const auto windowCount = QApplication::topLevelWidgets().size();
+    window.showMinimized();
     menuBar.openAction()->trigger();
+    QVERIFY(window.isVisible() && !(window.windowState() & Qt::WindowMinimized));
     QCOMPARE(QApplication::topLevelWidgets().size(), windowCount);
 
-    HiddenMainWindow main(viewModel.get());
-    main.window.showMinimized();
-    menuBar.openAction()->trigger();
-    QVERIFY(main.window.isVisible());
-    QVERIFY(!(main.window.windowState() & Qt::WindowMinimized));
-    QCOMPARE(QApplication::topLevelWidgets().size(), windowCount + 1);
-}
-
-void MenuBarViewTest::folderNameIsShownVerbatim()
-{
-    ViewModelFixture fixture;
-    const auto folder = fixture.temp / "Tom & Jerry <b>";
-    std::filesystem::create_directories(folder);
-    fixture.restoredFolder = QString::fromStdString(folder.string());
-    auto viewModel = fixture.makeViewModel();
-    MenuBarView menuBar(viewModel.get());
-
     // An ampersand is not taken for a keyboard mnemonic.
+    const auto odd = fixture.temp / "Tom & Jerry <b>";
+    std::filesystem::create_directories(odd);
+    fixture.answers->push_back(QString::fromStdString(odd.string()));
+    viewModel->chooseFolder();
     QCOMPARE(menuBar.folderAction()->iconText(), QStringLiteral("Tom & Jerry <b>"));
 }
 
