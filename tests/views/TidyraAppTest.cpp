@@ -1,12 +1,18 @@
 #include "TidyraApp.h"
 #include "ActionArea.h"
+#include "ActivitySection.h"
 #include "AppDelegate.h"
 #include "Autostart.h"
+#include "BusySpinner.h"
 #include "ContentView.h"
+#include "FaultInjectingFileSystem.h"
 #include "FolderHeader.h"
+#include "Gate.h"
 #include "MenuBarView.h"
+#include "PlainListView.h"
 #include "PreviewView.h"
 #include "StyledLabel.h"
+#include "SymbolView.h"
 #include "ViewTestSupport.h"
 #include "WaitForRun.h"
 
@@ -14,24 +20,139 @@
 #include <QApplication>
 #include <QFile>
 #include <QMainWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
+
+namespace {
+
+// The main window as a user reads it, one part of its state table after the other:
+// "header | buttons | status line | activity"; a disabled button reads "(off)".
+QString shown(const ContentView &view)
+{
+    const FolderHeader *header = view.header();
+    const ActionArea *actions = view.actionArea();
+    QStringList buttons;
+    for (const QPushButton *button : { header->folderButton(), actions->previewButton(),
+             actions->organizeButton(), actions->undoButton() })
+        buttons << button->text() + (button->isEnabled() ? QString() : QStringLiteral(" (off)"));
+    if (actions->cancelButton()->isVisibleTo(&view))
+        buttons << actions->cancelButton()->text();
+    const QString indicator = QString(actions->spinner()->isVisibleTo(&view) ? "spinner" : "")
+        + QString(actions->infoSymbol()->isVisibleTo(&view) ? "info" : "");
+    const ActivitySection *activity = view.activitySection();
+    const auto *emptyText = view.findChild<StyledLabel *>(QStringLiteral("activityEmptyText"));
+    QString log = rowTexts(activity->logView()->model()).join(QStringLiteral(" / "));
+    if (!activity->isShowingLog())
+        log = activity->emptyState()->isVisibleTo(&view) ? emptyText->text() : QStringLiteral("?");
+    return QStringList { header->titleLabel()->text() + ", " + header->subtitleLabel()->text(),
+        buttons.join(QStringLiteral(", ")), indicator + ": " + actions->statusLabel()->text(), log }
+        .join(QStringLiteral(" | "));
+}
+
+// The tray menu's visible entries, "---" for a separator; a disabled entry reads "(off)".
+QString menuShown(const TidyraApp &app)
+{
+    QStringList texts;
+    for (const QAction *action : app.menuBarView()->menu()->actions())
+        if (action->isVisible())
+            texts << (action->isSeparator() ? QStringLiteral("---")
+                                            : action->iconText()
+                        + (action->isEnabled() ? QString() : QStringLiteral(" (off)")));
+    return texts.join(QStringLiteral(", "));
+}
+
+bool activate(QWidget *window)
+{
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+}
+
+} // namespace
 
 class TidyraAppTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void windowSheetAndMenuShareOneViewModel();
+    void windowAndMenuFollowTheStateTable();
+    void sheetMenuAndHandedFoldersShareOneViewModel();
     void startAtLoginWritesTheAutostartEntry();
 };
 
-void TidyraAppTest::windowSheetAndMenuShareOneViewModel()
+void TidyraAppTest::windowAndMenuFollowTheStateTable()
+{
+    auto fileSystem = std::make_shared<FaultInjectingFileSystem>();
+    ViewModelFixture fixture(fileSystem);
+    fixture.write("photo.jpg");
+    const auto app = fixture.makeApp();
+    app->start();
+    const ContentView &view = *app->contentView();
+    const ActionArea *actions = view.actionArea();
+    QCOMPARE(shown(view),
+        QStringLiteral("No Folder Selected, Choose a folder to organize | &Select Folder, "
+                       "&Preview (off), &Organize Now (off), &Undo (off) | info: Select a folder "
+                       "to get started. | No activity yet"));
+    const QString menuRest = QStringLiteral("---, Open Tidyra, Start at login, Quit");
+    QCOMPARE(menuShown(*app), "No folder selected (off), ---, Organize Now (off), " + menuRest);
+
+    // Ctrl+O asks for a folder.
+    QVERIFY(activate(app->mainWindow()));
+    fixture.answers->push_back(fixture.inboxPath());
+    QTest::keyClick(app->mainWindow(), Qt::Key_O, Qt::ControlModifier);
+    const QString header = QStringLiteral("Inbox, ") + fixture.inboxPath();
+    const QString ready = header
+        + " | &Change, &Preview, &Organize Now, &Undo (off) | info: Ready — Inbox | No activity yet";
+    QCOMPARE(shown(view), ready);
+    QCOMPARE(menuShown(*app), "Inbox (off), ---, Organize Now, " + menuRest);
+
+    QTest::mouseClick(actions->organizeButton(), Qt::LeftButton);
+    QVERIFY(waitForRun(*app->viewModel()));
+    const QString organized = QStringLiteral("[10:30] Organized 1 file in Inbox");
+    const QString idle = header + " | &Change, &Preview, &Organize Now, &Undo | info: ";
+    QCOMPARE(shown(view), idle + "1 file organized. | " + organized);
+
+    // While files move (here the disk holds the move until the test lets it go) all
+    // three commands are off, Undo too, the spinner turns and the run can be cancelled;
+    // the menu tells of the run and offers no second one.
+    Gate gate;
+    fileSystem->beforeCall(
+        FaultInjectingFileSystem::Operation::renameNoReplace, 0, [&] { gate.hold(); });
+    fixture.write("letter.pdf");
+    QTest::mouseClick(actions->organizeButton(), Qt::LeftButton);
+    QVERIFY(gate.waitUntilHeld());
+    QCOMPARE(shown(view),
+        header + " | &Change, &Preview (off), &Organize Now (off), &Undo (off), Cancel | "
+                 "spinner: Organizing… | "
+            + organized);
+    QCOMPARE(menuShown(*app),
+        "Inbox (off), Organizing… (off), ---, Organize Now (off), " + menuRest);
+    gate.open();
+    QVERIFY(waitForRun(*app->viewModel()));
+    QCOMPARE(shown(view), idle + "1 file organized. | " + organized + " / " + organized);
+    QCOMPARE(menuShown(*app), "Inbox (off), ---, Organize Now, " + menuRest);
+
+    QTest::mouseClick(actions->undoButton(), Qt::LeftButton);
+    QVERIFY(waitForRun(*app->viewModel()));
+    QCOMPARE(shown(view),
+        header + " | &Change, &Preview, &Organize Now, &Undo (off) | info: Undo complete — 1 file "
+                 "restored. | [10:30] Undo complete — 1 file restored. / "
+            + organized + " / " + organized);
+
+    // Choosing the folder again empties the log.
+    fixture.answers->push_back(fixture.inboxPath());
+    QTest::mouseClick(view.header()->folderButton(), Qt::LeftButton);
+    QCOMPARE(shown(view), ready);
+}
+
+void TidyraAppTest::sheetMenuAndHandedFoldersShareOneViewModel()
 {
     ViewModelFixture fixture;
+    fixture.restoredFolder = fixture.inboxPath();
     fixture.write("a.jpg");
     fixture.write("b.txt");
     const auto app = fixture.makeApp();
@@ -46,13 +167,6 @@ void TidyraAppTest::windowSheetAndMenuShareOneViewModel()
     AppDelegate::applicationDidFinishLaunching();
     QVERIFY(!QApplication::windowIcon().pixmap(64, 64).isNull());
 
-    // Ctrl+O asks for the folder in the window; the menu sees it at once.
-    QApplication::setActiveWindow(window);
-    QVERIFY(QTest::qWaitForWindowActive(window));
-    fixture.answers->push_back(fixture.inboxPath());
-    QTest::keyClick(window, Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(app->menuBarView()->folderAction()->iconText(), QStringLiteral("Inbox"));
-
     // The sheet acts on the same state; while it is up, a folder handed over by another
     // launch is passed over.
     QTest::mouseClick(actions->previewButton(), Qt::LeftButton);
@@ -64,16 +178,18 @@ void TidyraAppTest::windowSheetAndMenuShareOneViewModel()
     QVERIFY(waitForRun(*viewModel));
     QVERIFY(actions->undoButton()->isEnabled());
 
-    // Organized from the menu: the window comes up and a notification tells.
+    // Organized from the menu: the window comes up, also with nothing to do, and a
+    // notification tells.
     QTest::mouseClick(actions->undoButton(), Qt::LeftButton);
     QVERIFY(waitForRun(*viewModel));
     window->hide();
     app->menuBarView()->organizeAction()->trigger();
     QVERIFY(waitForRun(*viewModel));
-    QVERIFY(window->isVisible());
     QCOMPARE(actions->statusLabel()->text(), QStringLiteral("2 files organized."));
+    window->hide();
     app->menuBarView()->organizeAction()->trigger();
     QTRY_COMPARE(notified.size(), 2);
+    QVERIFY(window->isVisible());
     QCOMPARE(notified.first().at(0).toString() + u'|' + notified.first().at(1).toString(),
         QStringLiteral("Tidyra|2 files organized in Inbox."));
     QCOMPARE(notified.last().at(1).toString(),
@@ -83,17 +199,29 @@ void TidyraAppTest::windowSheetAndMenuShareOneViewModel()
 
     // Alt+O organizes from the window (with a short click animation); no notification.
     fixture.write("c.mp3");
+    QVERIFY(activate(window));
     QTest::keyClick(window, Qt::Key_O, Qt::AltModifier);
     QTRY_COMPARE(viewModel->statusMessage(), QStringLiteral("1 file organized."));
     QCOMPARE(notified.size(), 2);
 
+    // "Open Tidyra" brings the one window back and makes none.
+    const auto windowCount = QApplication::topLevelWidgets().size();
+    window->showMinimized();
+    app->menuBarView()->openAction()->trigger();
+    QVERIFY(window->isVisible() && !(window->windowState() & Qt::WindowMinimized));
+    QCOMPARE(QApplication::topLevelWidgets().size(), windowCount);
+
     // A folder handed over is selected as if chosen, and nothing more: no run starts.
+    // In the menu, an ampersand is not taken for a keyboard mnemonic.
+    const auto odd = fixture.temp / "Tom & Jerry <b>";
+    std::filesystem::create_directories(odd);
+    writeFile(odd / "d.mp3");
     window->hide();
-    fixture.write("d.mp3");
-    QVERIFY(app->activate(other.path()));
+    QVERIFY(app->activate(QString::fromStdString(odd.string())));
     QVERIFY(window->isVisible());
-    QCOMPARE(viewModel->statusMessage(), QStringLiteral("Ready — ") + QDir(other.path()).dirName());
-    QVERIFY(std::filesystem::exists(fixture.inbox / "d.mp3"));
+    QCOMPARE(viewModel->statusMessage(), QStringLiteral("Ready — Tom & Jerry <b>"));
+    QCOMPARE(app->menuBarView()->folderAction()->iconText(), QStringLiteral("Tom & Jerry <b>"));
+    QVERIFY(std::filesystem::exists(odd / "d.mp3"));
     QCOMPARE(app->findChildren<FolderOrganizerViewModel *>().size(), 1);
 }
 
