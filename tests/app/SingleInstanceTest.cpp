@@ -11,8 +11,6 @@
 
 #include <future>
 
-// The program under test, passed by CTest.
-static QString tidyraProgram;
 
 class SingleInstanceTest : public QObject
 {
@@ -62,6 +60,8 @@ void SingleInstanceTest::secondClaimHandsOverAndMalformedRequestsAreIgnored()
 
 void SingleInstanceTest::twoLaunchesMakeOneInstance()
 {
+    // The program under test, named by CTest.
+    const QString program = qEnvironmentVariable("TIDYRA_PROGRAM");
     QTemporaryDir home;
     QTemporaryDir folder;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -77,13 +77,13 @@ void SingleInstanceTest::twoLaunchesMakeOneInstance()
 
     QProcess first;
     first.setProcessEnvironment(environment);
-    first.start(tidyraProgram, {});
+    first.start(program, {});
     QVERIFY(first.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(socketPath), 10000);
 
     QProcess second;
     second.setProcessEnvironment(environment);
-    second.start(tidyraProgram, { folder.path() });
+    second.start(program, { folder.path() });
     QVERIFY(second.waitForFinished(10000));
     QCOMPARE(second.exitStatus(), QProcess::NormalExit);
     QCOMPARE(second.exitCode(), 0);
@@ -101,17 +101,5 @@ void SingleInstanceTest::twoLaunchesMakeOneInstance()
     QVERIFY(first.waitForFinished(10000));
 }
 
-int main(int argc, char *argv[])
-{
-    QCoreApplication application(argc, argv);
-    QStringList arguments = application.arguments();
-    const qsizetype at = arguments.indexOf(QStringLiteral("--tidyra"));
-    if (at > 0 && at + 1 < arguments.size()) {
-        tidyraProgram = arguments.at(at + 1);
-        arguments.remove(at, 2);
-    }
-    SingleInstanceTest test;
-    return QTest::qExec(&test, arguments);
-}
-
+QTEST_GUILESS_MAIN(SingleInstanceTest)
 #include "SingleInstanceTest.moc"

@@ -2,6 +2,7 @@
 #include "ActionArea.h"
 #include "ActivitySection.h"
 #include "AppDelegate.h"
+#include "AfterTreeModel.h"
 #include "Autostart.h"
 #include "BusySpinner.h"
 #include "ContentView.h"
@@ -10,6 +11,7 @@
 #include "Gate.h"
 #include "MenuBarView.h"
 #include "PlainListView.h"
+#include "PlainTreeView.h"
 #include "PreviewView.h"
 #include "StyledLabel.h"
 #include "SymbolView.h"
@@ -80,7 +82,8 @@ class TidyraAppTest : public QObject
 
 private slots:
     void windowAndMenuFollowTheStateTable();
-    void sheetMenuAndHandedFoldersShareOneViewModel();
+    void previewSheetMenuAndHandedFoldersShareOneViewModel();
+    void largePlanUsesNoWidgetPerRow();
     void startAtLoginWritesTheAutostartEntry();
 };
 
@@ -149,12 +152,15 @@ void TidyraAppTest::windowAndMenuFollowTheStateTable()
     QCOMPARE(shown(view), ready);
 }
 
-void TidyraAppTest::sheetMenuAndHandedFoldersShareOneViewModel()
+// The window with a plan of six files: images of two kinds (sub-folders), one document
+// (directly in its folder), and in Others two kinds plus a file without extension.
+void TidyraAppTest::previewSheetMenuAndHandedFoldersShareOneViewModel()
 {
     ViewModelFixture fixture;
     fixture.restoredFolder = fixture.inboxPath();
-    fixture.write("a.jpg");
-    fixture.write("b.txt");
+    for (const char *name : { "a.jpg", "b.png", "report.pdf", "data.xyz", "tool.abc", "README" })
+        fixture.write(name);
+    const TreeSnapshot before = snapshotTree(fixture.inbox);
     const auto app = fixture.makeApp();
     app->start();
     QSignalSpy notified(app.get(), &TidyraApp::notified);
@@ -166,17 +172,61 @@ void TidyraAppTest::sheetMenuAndHandedFoldersShareOneViewModel()
     QVERIFY(QApplication::quitOnLastWindowClosed() && window->isVisible());
     AppDelegate::applicationDidFinishLaunching();
     QVERIFY(!QApplication::windowIcon().pixmap(64, 64).isNull());
+    const auto openSheet = [&] {
+        QTest::mouseClick(actions->previewButton(), Qt::LeftButton);
+        waitForRun(*viewModel);
+        return QPointer<PreviewView>(app->contentView()->previewView());
+    };
 
-    // The sheet acts on the same state; while it is up, a folder handed over by another
-    // launch is passed over.
-    QTest::mouseClick(actions->previewButton(), Qt::LeftButton);
-    QVERIFY(waitForRun(*viewModel));
+    // Cancel, the close button and Escape each dismiss the sheet and leave all alone.
+    for (const QString how : { "Cancel", "close", "Escape" }) {
+        QPointer<PreviewView> sheet = openSheet();
+        QVERIFY(sheet && sheet->isVisible());
+        if (how == QStringLiteral("Cancel"))
+            QTest::mouseClick(sheet->cancelButton(), Qt::LeftButton);
+        else if (how == QStringLiteral("close"))
+            QTest::mouseClick(sheet->closeButton(), Qt::LeftButton);
+        else if (activate(sheet))
+            QTest::keyClick(sheet, Qt::Key_Escape);
+        QVERIFY2(!app->contentView()->previewView() && !viewModel->isShowingPreview(),
+            qPrintable(how));
+        QCOMPARE(viewModel->statusMessage(), QStringLiteral("Ready — Inbox"));
+    }
+
+    QPointer<PreviewView> sheet = openSheet();
+    QCOMPARE(sheet->summaryLabel()->text(), QStringLiteral("6 files will be moved"));
+    QStringList planned; // "Before" lists each file of the plan, as the plan has them
+    for (const MoveList::Move &move : viewModel->currentPlan()->moves)
+        planned << QString::fromStdString(move.source);
+    QCOMPARE(rowTexts(sheet->beforeList()->model()), planned);
+    // README lands in "Others" itself, ahead of the sub-folders.
+    const QStringList after { "Documents/", "  report.pdf", "Images/", "  JPG/", "    a.jpg",
+        "  PNG/", "    b.png", "Others/", "  README", "  ABC/", "    tool.abc", "  XYZ/",
+        "    data.xyz" };
+    QCOMPARE(indentedLines(sheet->afterList()->model()), after);
+    // While the sheet is up, a folder handed over by another launch is passed over.
     QTemporaryDir other;
     QVERIFY(!app->activate(other.path()));
     QCOMPARE(viewModel->selectedFolderPath(), fixture.inboxPath());
-    QTest::mouseClick(app->contentView()->previewView()->applyButton(), Qt::LeftButton);
+
+    // Plain Return, Enter, Space and Select never apply: where the focus starts, on
+    // "Apply" itself or on a list.
+    QVERIFY(activate(sheet));
+    for (QWidget *focused :
+        QList<QWidget *> { sheet->focusWidget(), sheet->applyButton(), sheet->afterList() }) {
+        focused->setFocus();
+        for (const auto key : { Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Select })
+            QTest::keyClick(focused, key);
+        QVERIFY2(sheet && sheet->isVisible(), qPrintable(focused->objectName()));
+    }
+    QCOMPARE(describeDifference(before, snapshotTree(fixture.inbox)), std::string());
+    // Ctrl+Return does, from the list: the shortcut, not a default button. The sheet is
+    // gone for good, not merely hidden.
+    QTest::keyClick(sheet->afterList(), Qt::Key_Return, Qt::ControlModifier);
     QVERIFY(waitForRun(*viewModel));
-    QVERIFY(actions->undoButton()->isEnabled());
+    QCOMPARE(viewModel->statusMessage(), QStringLiteral("6 files organized."));
+    QVERIFY(std::filesystem::exists(fixture.inbox / "Others" / "README"));
+    QTRY_VERIFY(sheet.isNull());
 
     // Organized from the menu: the window comes up, also with nothing to do, and a
     // notification tells.
@@ -185,13 +235,13 @@ void TidyraAppTest::sheetMenuAndHandedFoldersShareOneViewModel()
     window->hide();
     app->menuBarView()->organizeAction()->trigger();
     QVERIFY(waitForRun(*viewModel));
-    QCOMPARE(actions->statusLabel()->text(), QStringLiteral("2 files organized."));
+    QCOMPARE(actions->statusLabel()->text(), QStringLiteral("6 files organized."));
     window->hide();
     app->menuBarView()->organizeAction()->trigger();
     QTRY_COMPARE(notified.size(), 2);
     QVERIFY(window->isVisible());
     QCOMPARE(notified.first().at(0).toString() + u'|' + notified.first().at(1).toString(),
-        QStringLiteral("Tidyra|2 files organized in Inbox."));
+        QStringLiteral("Tidyra|6 files organized in Inbox."));
     QCOMPARE(notified.last().at(1).toString(),
         QStringLiteral("Nothing to organize — folder is already tidy."));
     QCOMPARE(TidyraApp::runNotificationText(3, 2, QStringLiteral("Downloads")),
@@ -232,7 +282,6 @@ void TidyraAppTest::startAtLoginWritesTheAutostartEntry()
     ViewModelFixture fixture;
     const auto app = fixture.makeApp();
     QAction *startAtLogin = app->menuBarView()->startAtLoginAction();
-    QVERIFY(!startAtLogin->isChecked());
 
     startAtLogin->trigger();
     QFile entry(config.filePath(QStringLiteral("autostart/io.github.tidyra.Tidyra.desktop")));
@@ -262,6 +311,24 @@ void TidyraAppTest::startAtLoginWritesTheAutostartEntry()
     QCOMPARE(notified.size(), 1);
     QVERIFY(notified.first().at(1).toString().startsWith(QStringLiteral("Cannot create")));
     qunsetenv("XDG_CONFIG_HOME");
+}
+
+void TidyraAppTest::largePlanUsesNoWidgetPerRow()
+{
+    auto plan = std::make_shared<MoveList>();
+    plan->folder = "/nowhere";
+    plan->targets.push_back({ FileCategory::documents, std::nullopt, { "Documents" } });
+    for (std::uint32_t i = 0; i < 5000; ++i)
+        plan->moves.push_back({ "file" + std::to_string(i) + ".txt", {}, 0, i });
+    ViewModelFixture fixture;
+    auto viewModel = fixture.makeViewModel();
+    PreviewView preview(plan, viewModel.get());
+    preview.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&preview));
+    QCOMPARE(preview.beforeList()->model()->rowCount(), 5000);
+    QCOMPARE(qobject_cast<AfterTreeModel *>(preview.afterList()->model())->lineCount(), 5001u);
+    QVERIFY(preview.findChildren<QWidget *>().size() < 100);
+    QVERIFY(preview.beforeList()->uniformItemSizes() && preview.afterList()->uniformRowHeights());
 }
 
 QTEST_MAIN(TidyraAppTest)

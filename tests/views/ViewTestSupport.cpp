@@ -5,15 +5,6 @@
 
 #include <QAbstractItemModel>
 
-std::optional<QString> QueuedFolderChooser::chooseFolder()
-{
-    if (m_answers->empty())
-        return std::nullopt;
-    const std::optional<QString> answer = m_answers->front();
-    m_answers->pop_front();
-    return answer;
-}
-
 ViewModelFixture::ViewModelFixture(std::shared_ptr<FileSystem> wrappedFileSystem)
     : fileSystem(std::move(wrappedFileSystem))
 {

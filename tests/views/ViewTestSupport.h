@@ -6,8 +6,6 @@
 #include "MemorySettingsStore.h"
 #include "TempDir.h"
 
-#include <QString>
-
 #include <deque>
 #include <filesystem>
 #include <memory>
@@ -25,7 +23,15 @@ public:
     explicit QueuedFolderChooser(std::shared_ptr<FolderAnswers> answers)
         : m_answers(std::move(answers))
     { }
-    std::optional<QString> chooseFolder() override;
+    std::optional<QString> chooseFolder() override
+    {
+        // Taken apart, as GCC otherwise warns of a maybe-uninitialized copy.
+        const bool confirmed = !m_answers->empty() && m_answers->front().has_value();
+        const QString path = confirmed ? *m_answers->front() : QString();
+        if (!m_answers->empty())
+            m_answers->pop_front();
+        return confirmed ? std::optional<QString>(path) : std::nullopt;
+    }
 
 private:
     std::shared_ptr<FolderAnswers> m_answers;
