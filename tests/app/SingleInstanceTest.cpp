@@ -11,7 +11,6 @@
 
 #include <future>
 
-
 class SingleInstanceTest : public QObject
 {
     Q_OBJECT

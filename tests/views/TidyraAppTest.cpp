@@ -1,8 +1,8 @@
 #include "TidyraApp.h"
 #include "ActionArea.h"
 #include "ActivitySection.h"
-#include "AppDelegate.h"
 #include "AfterTreeModel.h"
+#include "AppDelegate.h"
 #include "Autostart.h"
 #include "BusySpinner.h"
 #include "ContentView.h"
@@ -108,8 +108,8 @@ void TidyraAppTest::windowAndMenuFollowTheStateTable()
     fixture.answers->push_back(fixture.inboxPath());
     QTest::keyClick(app->mainWindow(), Qt::Key_O, Qt::ControlModifier);
     const QString header = QStringLiteral("Inbox, ") + fixture.inboxPath();
-    const QString ready = header
-        + " | &Change, &Preview, &Organize Now, &Undo (off) | info: Ready — Inbox | No activity yet";
+    const QString undoOff = header + " | &Change, &Preview, &Organize Now, &Undo (off) | info: ";
+    const QString ready = undoOff + "Ready — Inbox | No activity yet";
     QCOMPARE(shown(view), ready);
     QCOMPARE(menuShown(*app), "Inbox (off), ---, Organize Now, " + menuRest);
 
@@ -129,11 +129,12 @@ void TidyraAppTest::windowAndMenuFollowTheStateTable()
     QTest::mouseClick(actions->organizeButton(), Qt::LeftButton);
     QVERIFY(gate.waitUntilHeld());
     QCOMPARE(shown(view),
-        header + " | &Change, &Preview (off), &Organize Now (off), &Undo (off), Cancel | "
-                 "spinner: Organizing… | "
+        header
+            + " | &Change, &Preview (off), &Organize Now (off), &Undo (off), Cancel | "
+              "spinner: Organizing… | "
             + organized);
-    QCOMPARE(menuShown(*app),
-        "Inbox (off), Organizing… (off), ---, Organize Now (off), " + menuRest);
+    QCOMPARE(
+        menuShown(*app), "Inbox (off), Organizing… (off), ---, Organize Now (off), " + menuRest);
     gate.open();
     QVERIFY(waitForRun(*app->viewModel()));
     QCOMPARE(shown(view), idle + "1 file organized. | " + organized + " / " + organized);
@@ -141,10 +142,9 @@ void TidyraAppTest::windowAndMenuFollowTheStateTable()
 
     QTest::mouseClick(actions->undoButton(), Qt::LeftButton);
     QVERIFY(waitForRun(*app->viewModel()));
+    const QString undone = QStringLiteral("Undo complete — 1 file restored.");
     QCOMPARE(shown(view),
-        header + " | &Change, &Preview, &Organize Now, &Undo (off) | info: Undo complete — 1 file "
-                 "restored. | [10:30] Undo complete — 1 file restored. / "
-            + organized + " / " + organized);
+        undoOff + undone + " | [10:30] " + undone + " / " + organized + " / " + organized);
 
     // Choosing the folder again empties the log.
     fixture.answers->push_back(fixture.inboxPath());
@@ -188,8 +188,8 @@ void TidyraAppTest::previewSheetMenuAndHandedFoldersShareOneViewModel()
             QTest::mouseClick(sheet->closeButton(), Qt::LeftButton);
         else if (activate(sheet))
             QTest::keyClick(sheet, Qt::Key_Escape);
-        QVERIFY2(!app->contentView()->previewView() && !viewModel->isShowingPreview(),
-            qPrintable(how));
+        QVERIFY2(
+            !app->contentView()->previewView() && !viewModel->isShowingPreview(), qPrintable(how));
         QCOMPARE(viewModel->statusMessage(), QStringLiteral("Ready — Inbox"));
     }
 
@@ -225,7 +225,6 @@ void TidyraAppTest::previewSheetMenuAndHandedFoldersShareOneViewModel()
     QTest::keyClick(sheet->afterList(), Qt::Key_Return, Qt::ControlModifier);
     QVERIFY(waitForRun(*viewModel));
     QCOMPARE(viewModel->statusMessage(), QStringLiteral("6 files organized."));
-    QVERIFY(std::filesystem::exists(fixture.inbox / "Others" / "README"));
     QTRY_VERIFY(sheet.isNull());
 
     // Organized from the menu: the window comes up, also with nothing to do, and a

@@ -15,7 +15,8 @@ ViewModelFixture::ViewModelFixture(std::shared_ptr<FileSystem> wrappedFileSystem
 
 std::unique_ptr<FolderOrganizerViewModel> ViewModelFixture::makeViewModel() const
 {
-    return std::make_unique<FolderOrganizerViewModel>(std::make_unique<QueuedFolderChooser>(answers),
+    return std::make_unique<FolderOrganizerViewModel>(
+        std::make_unique<QueuedFolderChooser>(answers),
         std::make_unique<MemorySettingsStore>(restoredFolder),
         std::make_unique<FixedClock>(QStringLiteral("10:30")), fileSystem);
 }
