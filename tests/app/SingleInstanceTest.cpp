@@ -11,9 +11,6 @@
 
 #include <future>
 
-// The program under test, passed by CTest.
-static QString tidyraProgram;
-
 class SingleInstanceTest : public QObject
 {
     Q_OBJECT
@@ -23,21 +20,6 @@ private slots:
     void twoLaunchesMakeOneInstance();
 };
 
-namespace {
-
-// Writes raw bytes to the instance, as a stranger on the socket would.
-void sendRaw(const QString &socketPath, const QByteArray &bytes)
-{
-    QLocalSocket socket;
-    socket.connectToServer(socketPath);
-    QVERIFY(socket.waitForConnected(1000));
-    socket.write(bytes);
-    QVERIFY(socket.waitForBytesWritten(1000));
-    socket.disconnectFromServer();
-}
-
-} // namespace
-
 void SingleInstanceTest::secondClaimHandsOverAndMalformedRequestsAreIgnored()
 {
     QTemporaryDir runtime;
@@ -46,41 +28,39 @@ void SingleInstanceTest::secondClaimHandsOverAndMalformedRequestsAreIgnored()
     SingleInstance first(socketPath);
     QCOMPARE(first.claim(), SingleInstance::Role::primary);
     QSignalSpy requests(&first, &SingleInstance::activationRequested);
-
-    // The second launch blocks until the first answers, so it runs beside the event loop.
-    const auto claimFromAnotherLaunch = [&socketPath](const QString &path) {
-        return std::async(std::launch::async,
-            [socketPath, path] { return SingleInstance(socketPath).claim(path); });
-    };
-    auto second = claimFromAnotherLaunch(folder.path());
-    QTRY_COMPARE(requests.size(), 1);
-    QCOMPARE(second.get(), SingleInstance::Role::handedOver);
-    QCOMPARE(requests.takeFirst().first().toString(), folder.path());
-    auto plain = claimFromAnotherLaunch({});
-    QTRY_COMPARE(requests.size(), 1);
-    QCOMPARE(plain.get(), SingleInstance::Role::handedOver);
-    QCOMPARE(requests.takeFirst().first().toString(), QString());
+    // Only the owner can reach the socket.
+    QCOMPARE(QFileInfo(socketPath).permissions() & (QFile::ReadOther | QFile::WriteOther), 0);
 
     // Garbage, a relative or missing folder, bad base64, an endless line: all ignored.
     const QByteArray missing
         = QFile::encodeName(folder.filePath(QStringLiteral("gone"))).toBase64();
     for (const QByteArray &bytes :
         { QByteArray("hello\n"), QByteArray("open dG1w\n"), "open " + missing + '\n',
-            QByteArray("open !!!\n"), QByteArray("raise"), QByteArray(70 * 1024, 'x') })
-        sendRaw(socketPath, bytes);
+            QByteArray("open !!!\n"), QByteArray("raise"), QByteArray(70 * 1024, 'x') }) {
+        QLocalSocket stranger;
+        stranger.connectToServer(socketPath);
+        QVERIFY(stranger.waitForConnected(1000));
+        stranger.write(bytes);
+        QVERIFY(stranger.waitForBytesWritten(1000));
+    }
     QTest::qWait(200);
     QCOMPARE(requests.size(), 0);
-    // Still listening after all that.
-    auto again = claimFromAnotherLaunch({});
-    QTRY_COMPARE(requests.size(), 1);
-    QCOMPARE(again.get(), SingleInstance::Role::handedOver);
 
-    // Only the owner can reach the socket.
-    QCOMPARE(QFileInfo(socketPath).permissions() & (QFile::ReadOther | QFile::WriteOther), 0);
+    // A second launch blocks until the first answers, so it runs beside the event loop;
+    // with a folder or without, it hands over.
+    for (const QString &path : { folder.path(), QString() }) {
+        auto second = std::async(std::launch::async,
+            [socketPath, path] { return SingleInstance(socketPath).claim(path); });
+        QTRY_COMPARE(requests.size(), 1);
+        QCOMPARE(second.get(), SingleInstance::Role::handedOver);
+        QCOMPARE(requests.takeFirst().first().toString(), path);
+    }
 }
 
 void SingleInstanceTest::twoLaunchesMakeOneInstance()
 {
+    // The program under test, named by CTest.
+    const QString program = qEnvironmentVariable("TIDYRA_PROGRAM");
     QTemporaryDir home;
     QTemporaryDir folder;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -96,13 +76,13 @@ void SingleInstanceTest::twoLaunchesMakeOneInstance()
 
     QProcess first;
     first.setProcessEnvironment(environment);
-    first.start(tidyraProgram, {});
+    first.start(program, {});
     QVERIFY(first.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(socketPath), 10000);
 
     QProcess second;
     second.setProcessEnvironment(environment);
-    second.start(tidyraProgram, { folder.path() });
+    second.start(program, { folder.path() });
     QVERIFY(second.waitForFinished(10000));
     QCOMPARE(second.exitStatus(), QProcess::NormalExit);
     QCOMPARE(second.exitCode(), 0);
@@ -120,17 +100,5 @@ void SingleInstanceTest::twoLaunchesMakeOneInstance()
     QVERIFY(first.waitForFinished(10000));
 }
 
-int main(int argc, char *argv[])
-{
-    QCoreApplication application(argc, argv);
-    QStringList arguments = application.arguments();
-    const qsizetype at = arguments.indexOf(QStringLiteral("--tidyra"));
-    if (at > 0 && at + 1 < arguments.size()) {
-        tidyraProgram = arguments.at(at + 1);
-        arguments.remove(at, 2);
-    }
-    SingleInstanceTest test;
-    return QTest::qExec(&test, arguments);
-}
-
+QTEST_GUILESS_MAIN(SingleInstanceTest)
 #include "SingleInstanceTest.moc"

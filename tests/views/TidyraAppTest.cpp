@@ -1,12 +1,20 @@
 #include "TidyraApp.h"
 #include "ActionArea.h"
+#include "ActivitySection.h"
+#include "AfterTreeModel.h"
 #include "AppDelegate.h"
 #include "Autostart.h"
+#include "BusySpinner.h"
 #include "ContentView.h"
 #include "FaultInjectingFileSystem.h"
 #include "FolderHeader.h"
+#include "Gate.h"
 #include "MenuBarView.h"
+#include "PlainListView.h"
+#include "PlainTreeView.h"
 #include "PreviewView.h"
+#include "StyledLabel.h"
+#include "SymbolView.h"
 #include "ViewTestSupport.h"
 #include "WaitForRun.h"
 
@@ -14,23 +22,56 @@
 #include <QApplication>
 #include <QFile>
 #include <QMainWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
-#include <QTimer>
-
-#include <atomic>
+#include <QToolButton>
 
 namespace {
 
-std::unique_ptr<TidyraApp> makeApp(const ViewModelFixture &fixture)
+// The main window as a user reads it, one part of its state table after the other:
+// "header | buttons | status line | activity"; a disabled button reads "(off)".
+QString shown(const ContentView &view)
 {
-    return std::make_unique<TidyraApp>(std::make_unique<QueuedFolderChooser>(fixture.answers),
-        std::make_unique<MemorySettingsStore>(fixture.restoredFolder.value_or(QString())),
-        std::make_unique<FixedClock>(testTimeOfDay));
+    const FolderHeader *header = view.header();
+    const ActionArea *actions = view.actionArea();
+    QStringList buttons;
+    for (const QPushButton *button : { header->folderButton(), actions->previewButton(),
+             actions->organizeButton(), actions->undoButton() })
+        buttons << button->text() + (button->isEnabled() ? QString() : QStringLiteral(" (off)"));
+    if (actions->cancelButton()->isVisibleTo(&view))
+        buttons << actions->cancelButton()->text();
+    const QString indicator = QString(actions->spinner()->isVisibleTo(&view) ? "spinner" : "")
+        + QString(actions->infoSymbol()->isVisibleTo(&view) ? "info" : "");
+    const ActivitySection *activity = view.activitySection();
+    const auto *emptyText = view.findChild<StyledLabel *>(QStringLiteral("activityEmptyText"));
+    QString log = rowTexts(activity->logView()->model()).join(QStringLiteral(" / "));
+    if (!activity->isShowingLog())
+        log = activity->emptyState()->isVisibleTo(&view) ? emptyText->text() : QStringLiteral("?");
+    return QStringList { header->titleLabel()->text() + ", " + header->subtitleLabel()->text(),
+        buttons.join(QStringLiteral(", ")), indicator + ": " + actions->statusLabel()->text(), log }
+        .join(QStringLiteral(" | "));
+}
+
+// The tray menu's visible entries, "---" for a separator; a disabled entry reads "(off)".
+QString menuShown(const TidyraApp &app)
+{
+    QStringList texts;
+    for (const QAction *action : app.menuBarView()->menu()->actions())
+        if (action->isVisible())
+            texts << (action->isSeparator() ? QStringLiteral("---")
+                                            : action->iconText()
+                        + (action->isEnabled() ? QString() : QStringLiteral(" (off)")));
+    return texts.join(QStringLiteral(", "));
+}
+
+bool activate(QWidget *window)
+{
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
 }
 
 } // namespace
@@ -40,149 +81,197 @@ class TidyraAppTest : public QObject
     Q_OBJECT
 
 private slots:
-    void oneViewModelForWindowSheetAndMenu();
-    void withoutTrayTheWindowIsTheApplication();
-    void launchHookSetsTheApplicationIcon();
-    void trayRunEndsInANotification();
-    void handedFolderIsSelectedAsIfChosen();
+    void windowAndMenuFollowTheStateTable();
+    void previewSheetMenuAndHandedFoldersShareOneViewModel();
+    void largePlanUsesNoWidgetPerRow();
     void startAtLoginWritesTheAutostartEntry();
-    void keyboardReachesTheCommands();
-    void quittingDuringARunWaitsForItToStop();
 };
 
-void TidyraAppTest::oneViewModelForWindowSheetAndMenu()
+void TidyraAppTest::windowAndMenuFollowTheStateTable()
 {
-    ViewModelFixture fixture;
-    fixture.write("a.jpg");
-    fixture.write("b.txt");
-    TidyraApp app(std::make_unique<QueuedFolderChooser>(fixture.answers),
-        std::make_unique<MemorySettingsStore>(), std::make_unique<FixedClock>(testTimeOfDay));
-    app.start();
+    auto fileSystem = std::make_shared<FaultInjectingFileSystem>();
+    ViewModelFixture fixture(fileSystem);
+    fixture.write("photo.jpg");
+    const auto app = fixture.makeApp();
+    app->start();
+    const ContentView &view = *app->contentView();
+    const ActionArea *actions = view.actionArea();
+    QCOMPARE(shown(view),
+        QStringLiteral("No Folder Selected, Choose a folder to organize | &Select Folder, "
+                       "&Preview (off), &Organize Now (off), &Undo (off) | info: Select a folder "
+                       "to get started. | No activity yet"));
+    const QString menuRest = QStringLiteral("---, Open Tidyra, Start at login, Quit");
+    QCOMPARE(menuShown(*app), "No folder selected (off), ---, Organize Now (off), " + menuRest);
 
-    QCOMPARE(app.findChildren<FolderOrganizerViewModel *>().size(), 1);
-    FolderOrganizerViewModel *viewModel = app.viewModel();
-    QCOMPARE(app.contentView()->viewModel(), viewModel);
-    QCOMPARE(app.menuBarView()->viewModel(), viewModel);
-    QCOMPARE(app.mainWindow()->centralWidget(), app.contentView());
-
-    // Chosen in the window, seen in the menu at once.
+    // Ctrl+O asks for a folder.
+    QVERIFY(activate(app->mainWindow()));
     fixture.answers->push_back(fixture.inboxPath());
-    QTest::mouseClick(app.contentView()->header()->folderButton(), Qt::LeftButton);
-    QCOMPARE(app.menuBarView()->folderAction()->iconText(), QStringLiteral("Inbox"));
-    QVERIFY(app.menuBarView()->organizeAction()->isEnabled());
+    QTest::keyClick(app->mainWindow(), Qt::Key_O, Qt::ControlModifier);
+    const QString header = QStringLiteral("Inbox, ") + fixture.inboxPath();
+    const QString undoOff = header + " | &Change, &Preview, &Organize Now, &Undo (off) | info: ";
+    const QString ready = undoOff + "Ready — Inbox | No activity yet";
+    QCOMPARE(shown(view), ready);
+    QCOMPARE(menuShown(*app), "Inbox (off), ---, Organize Now, " + menuRest);
 
-    // The sheet shows the same state and acts on it.
-    QTest::mouseClick(app.contentView()->actionArea()->previewButton(), Qt::LeftButton);
-    QVERIFY(waitForRun(*viewModel));
-    PreviewView *preview = app.contentView()->previewView();
-    QVERIFY(preview);
-    QCOMPARE(preview->viewModel(), viewModel);
-    QTest::mouseClick(preview->applyButton(), Qt::LeftButton);
-    QVERIFY(waitForRun(*viewModel));
-    QVERIFY(app.contentView()->actionArea()->undoButton()->isEnabled());
+    QTest::mouseClick(actions->organizeButton(), Qt::LeftButton);
+    QVERIFY(waitForRun(*app->viewModel()));
+    const QString organized = QStringLiteral("[10:30] Organized 1 file in Inbox");
+    const QString idle = header + " | &Change, &Preview, &Organize Now, &Undo | info: ";
+    QCOMPARE(shown(view), idle + "1 file organized. | " + organized);
 
-    // Organized from the menu, reported in the window.
-    QTest::mouseClick(app.contentView()->actionArea()->undoButton(), Qt::LeftButton);
-    QVERIFY(waitForRun(*viewModel));
-    app.mainWindow()->hide();
-    app.menuBarView()->organizeAction()->trigger();
-    QVERIFY(app.mainWindow()->isVisible());
-    QVERIFY(waitForRun(*viewModel));
-    QCOMPARE(app.contentView()
-                 ->actionArea()
-                 ->findChild<QWidget *>(QStringLiteral("statusLabel"))
-                 ->property("text")
-                 .toString(),
-        QStringLiteral("2 files organized."));
-    QCOMPARE(app.findChildren<FolderOrganizerViewModel *>().size(), 1);
+    // While files move (here the disk holds the move until the test lets it go) all
+    // three commands are off, Undo too, the spinner turns and the run can be cancelled;
+    // the menu tells of the run and offers no second one.
+    Gate gate;
+    fileSystem->beforeCall(
+        FaultInjectingFileSystem::Operation::renameNoReplace, 0, [&] { gate.hold(); });
+    fixture.write("letter.pdf");
+    QTest::mouseClick(actions->organizeButton(), Qt::LeftButton);
+    QVERIFY(gate.waitUntilHeld());
+    QCOMPARE(shown(view),
+        header
+            + " | &Change, &Preview (off), &Organize Now (off), &Undo (off), Cancel | "
+              "spinner: Organizing… | "
+            + organized);
+    QCOMPARE(
+        menuShown(*app), "Inbox (off), Organizing… (off), ---, Organize Now (off), " + menuRest);
+    gate.open();
+    QVERIFY(waitForRun(*app->viewModel()));
+    QCOMPARE(shown(view), idle + "1 file organized. | " + organized + " / " + organized);
+    QCOMPARE(menuShown(*app), "Inbox (off), ---, Organize Now, " + menuRest);
+
+    QTest::mouseClick(actions->undoButton(), Qt::LeftButton);
+    QVERIFY(waitForRun(*app->viewModel()));
+    const QString undone = QStringLiteral("Undo complete — 1 file restored.");
+    QCOMPARE(shown(view),
+        undoOff + undone + " | [10:30] " + undone + " / " + organized + " / " + organized);
+
+    // Choosing the folder again empties the log.
+    fixture.answers->push_back(fixture.inboxPath());
+    QTest::mouseClick(view.header()->folderButton(), Qt::LeftButton);
+    QCOMPARE(shown(view), ready);
 }
 
-void TidyraAppTest::withoutTrayTheWindowIsTheApplication()
-{
-    // The offscreen platform has no system tray.
-    QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
-    ViewModelFixture fixture;
-    TidyraApp app(std::make_unique<QueuedFolderChooser>(fixture.answers),
-        std::make_unique<MemorySettingsStore>(), std::make_unique<FixedClock>(testTimeOfDay));
-    app.start();
-
-    QVERIFY(!app.trayIcon());
-    QVERIFY(QApplication::quitOnLastWindowClosed());
-    QVERIFY(app.mainWindow()->isVisible());
-    QVERIFY(app.mainWindow()->minimumWidth() >= 460);
-    QVERIFY(app.mainWindow()->minimumHeight() >= 360);
-}
-
-void TidyraAppTest::launchHookSetsTheApplicationIcon()
-{
-    QApplication::setWindowIcon(QIcon());
-    AppDelegate::applicationDidFinishLaunching();
-    QVERIFY(!QApplication::windowIcon().isNull());
-    QVERIFY(!QApplication::windowIcon().pixmap(64, 64).isNull());
-}
-
-void TidyraAppTest::trayRunEndsInANotification()
+// The window with a plan of six files: images of two kinds (sub-folders), one document
+// (directly in its folder), and in Others two kinds plus a file without extension.
+void TidyraAppTest::previewSheetMenuAndHandedFoldersShareOneViewModel()
 {
     ViewModelFixture fixture;
     fixture.restoredFolder = fixture.inboxPath();
-    fixture.write("a.jpg");
-    fixture.write("b.txt");
-    const auto app = makeApp(fixture);
+    for (const char *name : { "a.jpg", "b.png", "report.pdf", "data.xyz", "tool.abc", "README" })
+        fixture.write(name);
+    const TreeSnapshot before = snapshotTree(fixture.inbox);
+    const auto app = fixture.makeApp();
     app->start();
     QSignalSpy notified(app.get(), &TidyraApp::notified);
+    FolderOrganizerViewModel *viewModel = app->viewModel();
+    QMainWindow *window = app->mainWindow();
+    ActionArea *actions = app->contentView()->actionArea();
+    // The offscreen platform has no tray: the window is the application.
+    QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable() && !app->trayIcon());
+    QVERIFY(QApplication::quitOnLastWindowClosed() && window->isVisible());
+    AppDelegate::applicationDidFinishLaunching();
+    QVERIFY(!QApplication::windowIcon().pixmap(64, 64).isNull());
+    const auto openSheet = [&] {
+        QTest::mouseClick(actions->previewButton(), Qt::LeftButton);
+        waitForRun(*viewModel);
+        return QPointer<PreviewView>(app->contentView()->previewView());
+    };
 
-    app->menuBarView()->organizeAction()->trigger();
-    QVERIFY(waitForRun(*app->viewModel()));
-    QCOMPARE(notified.size(), 1);
-    QCOMPARE(notified.first().at(0).toString(), QStringLiteral("Tidyra"));
-    QCOMPARE(notified.first().at(1).toString(), QStringLiteral("2 files organized in Inbox."));
+    // Cancel, the close button and Escape each dismiss the sheet and leave all alone.
+    for (const QString how : { "Cancel", "close", "Escape" }) {
+        QPointer<PreviewView> sheet = openSheet();
+        QVERIFY(sheet && sheet->isVisible());
+        if (how == QStringLiteral("Cancel"))
+            QTest::mouseClick(sheet->cancelButton(), Qt::LeftButton);
+        else if (how == QStringLiteral("close"))
+            QTest::mouseClick(sheet->closeButton(), Qt::LeftButton);
+        else if (activate(sheet))
+            QTest::keyClick(sheet, Qt::Key_Escape);
+        QVERIFY2(
+            !app->contentView()->previewView() && !viewModel->isShowingPreview(), qPrintable(how));
+        QCOMPARE(viewModel->statusMessage(), QStringLiteral("Ready — Inbox"));
+    }
 
-    // Nothing left to move: the notification says so. A run from the window tells nothing.
-    app->menuBarView()->organizeAction()->trigger();
-    QTRY_COMPARE(notified.size(), 2);
-    QCOMPARE(notified.last().at(1).toString(),
-        QStringLiteral("Nothing to organize — folder is already tidy."));
-    fixture.write("c.mp3");
-    QTest::mouseClick(app->contentView()->actionArea()->organizeButton(), Qt::LeftButton);
-    QVERIFY(waitForRun(*app->viewModel()));
-    QCOMPARE(app->viewModel()->statusMessage(), QStringLiteral("1 file organized."));
-    QTest::qWait(20);
-    QCOMPARE(notified.size(), 2);
-
-    QCOMPARE(TidyraApp::runNotificationText(1, 0, QStringLiteral("Downloads")),
-        QStringLiteral("1 file organized in Downloads."));
-    QCOMPARE(TidyraApp::runNotificationText(3, 2, QStringLiteral("Downloads")),
-        QStringLiteral("3 files organized in Downloads, 2 skipped."));
-}
-
-void TidyraAppTest::handedFolderIsSelectedAsIfChosen()
-{
-    ViewModelFixture fixture;
-    fixture.write("a.jpg");
-    const auto app = makeApp(fixture);
-    app->start();
-    app->mainWindow()->hide();
-
-    QVERIFY(app->activate(fixture.inboxPath()));
-    QVERIFY(app->mainWindow()->isVisible());
-    QCOMPARE(app->viewModel()->selectedFolderPath(), fixture.inboxPath());
-    QCOMPARE(app->viewModel()->statusMessage(), QStringLiteral("Ready — Inbox"));
-    // Selected, and nothing more: no run starts from outside.
-    QVERIFY(std::filesystem::exists(fixture.inbox / "a.jpg"));
-    QVERIFY(!app->viewModel()->canUndo());
-
-    // While the preview is up the user is busy; the folder is passed over.
-    app->viewModel()->generatePreview();
-    QVERIFY(waitForRun(*app->viewModel()));
-    QVERIFY(app->viewModel()->isShowingPreview());
+    QPointer<PreviewView> sheet = openSheet();
+    QCOMPARE(sheet->summaryLabel()->text(), QStringLiteral("6 files will be moved"));
+    QStringList planned; // "Before" lists each file of the plan, as the plan has them
+    for (const MoveList::Move &move : viewModel->currentPlan()->moves)
+        planned << QString::fromStdString(move.source);
+    QCOMPARE(rowTexts(sheet->beforeList()->model()), planned);
+    // README lands in "Others" itself, ahead of the sub-folders.
+    const QStringList after { "Documents/", "  report.pdf", "Images/", "  JPG/", "    a.jpg",
+        "  PNG/", "    b.png", "Others/", "  README", "  ABC/", "    tool.abc", "  XYZ/",
+        "    data.xyz" };
+    QCOMPARE(indentedLines(sheet->afterList()->model()), after);
+    // While the sheet is up, a folder handed over by another launch is passed over.
     QTemporaryDir other;
     QVERIFY(!app->activate(other.path()));
-    QCOMPARE(app->viewModel()->selectedFolderPath(), fixture.inboxPath());
-    // The folder dialog, asked next, is still the user's to answer.
-    app->viewModel()->setIsShowingPreview(false);
-    fixture.answers->push_back(std::nullopt);
-    app->viewModel()->chooseFolder();
-    QVERIFY(fixture.answers->empty());
+    QCOMPARE(viewModel->selectedFolderPath(), fixture.inboxPath());
+
+    // Plain Return, Enter, Space and Select never apply: where the focus starts, on
+    // "Apply" itself or on a list.
+    QVERIFY(activate(sheet));
+    for (QWidget *focused :
+        QList<QWidget *> { sheet->focusWidget(), sheet->applyButton(), sheet->afterList() }) {
+        focused->setFocus();
+        for (const auto key : { Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Select })
+            QTest::keyClick(focused, key);
+        QVERIFY2(sheet && sheet->isVisible(), qPrintable(focused->objectName()));
+    }
+    QCOMPARE(describeDifference(before, snapshotTree(fixture.inbox)), std::string());
+    // Ctrl+Return does, from the list: the shortcut, not a default button. The sheet is
+    // gone for good, not merely hidden.
+    QTest::keyClick(sheet->afterList(), Qt::Key_Return, Qt::ControlModifier);
+    QVERIFY(waitForRun(*viewModel));
+    QCOMPARE(viewModel->statusMessage(), QStringLiteral("6 files organized."));
+    QTRY_VERIFY(sheet.isNull());
+
+    // Organized from the menu: the window comes up, also with nothing to do, and a
+    // notification tells.
+    QTest::mouseClick(actions->undoButton(), Qt::LeftButton);
+    QVERIFY(waitForRun(*viewModel));
+    window->hide();
+    app->menuBarView()->organizeAction()->trigger();
+    QVERIFY(waitForRun(*viewModel));
+    QCOMPARE(actions->statusLabel()->text(), QStringLiteral("6 files organized."));
+    window->hide();
+    app->menuBarView()->organizeAction()->trigger();
+    QTRY_COMPARE(notified.size(), 2);
+    QVERIFY(window->isVisible());
+    QCOMPARE(notified.first().at(0).toString() + u'|' + notified.first().at(1).toString(),
+        QStringLiteral("Tidyra|6 files organized in Inbox."));
+    QCOMPARE(notified.last().at(1).toString(),
+        QStringLiteral("Nothing to organize — folder is already tidy."));
+    QCOMPARE(TidyraApp::runNotificationText(3, 2, QStringLiteral("Downloads")),
+        QStringLiteral("3 files organized in Downloads, 2 skipped."));
+
+    // Alt+O organizes from the window (with a short click animation); no notification.
+    fixture.write("c.mp3");
+    QVERIFY(activate(window));
+    QTest::keyClick(window, Qt::Key_O, Qt::AltModifier);
+    QTRY_COMPARE(viewModel->statusMessage(), QStringLiteral("1 file organized."));
+    QCOMPARE(notified.size(), 2);
+
+    // "Open Tidyra" brings the one window back and makes none.
+    const auto windowCount = QApplication::topLevelWidgets().size();
+    window->showMinimized();
+    app->menuBarView()->openAction()->trigger();
+    QVERIFY(window->isVisible() && !(window->windowState() & Qt::WindowMinimized));
+    QCOMPARE(QApplication::topLevelWidgets().size(), windowCount);
+
+    // A folder handed over is selected as if chosen, and nothing more: no run starts.
+    // In the menu, an ampersand is not taken for a keyboard mnemonic.
+    const auto odd = fixture.temp / "Tom & Jerry <b>";
+    std::filesystem::create_directories(odd);
+    writeFile(odd / "d.mp3");
+    window->hide();
+    QVERIFY(app->activate(QString::fromStdString(odd.string())));
+    QVERIFY(window->isVisible());
+    QCOMPARE(viewModel->statusMessage(), QStringLiteral("Ready — Tom & Jerry <b>"));
+    QCOMPARE(app->menuBarView()->folderAction()->iconText(), QStringLiteral("Tom & Jerry <b>"));
+    QVERIFY(std::filesystem::exists(odd / "d.mp3"));
+    QCOMPARE(app->findChildren<FolderOrganizerViewModel *>().size(), 1);
 }
 
 void TidyraAppTest::startAtLoginWritesTheAutostartEntry()
@@ -190,27 +279,21 @@ void TidyraAppTest::startAtLoginWritesTheAutostartEntry()
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     ViewModelFixture fixture;
-    const auto app = makeApp(fixture);
+    const auto app = fixture.makeApp();
     QAction *startAtLogin = app->menuBarView()->startAtLoginAction();
-    QVERIFY(startAtLogin->isCheckable());
-    QVERIFY(!startAtLogin->isChecked());
 
     startAtLogin->trigger();
-    const QString entryPath
-        = config.path() + QStringLiteral("/autostart/io.github.tidyra.Tidyra.desktop");
-    QFile entry(entryPath);
+    QFile entry(config.filePath(QStringLiteral("autostart/io.github.tidyra.Tidyra.desktop")));
     QVERIFY(entry.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(entry.readAll());
-    QVERIFY2(
-        text.startsWith(QStringLiteral("[Desktop Entry]\nType=Application\n")), qPrintable(text));
-    QVERIFY2(text.contains(QStringLiteral("\nExec=") + QCoreApplication::applicationFilePath()
-                 + QStringLiteral(" --hidden\n")),
+    QVERIFY2(text.startsWith(QStringLiteral("[Desktop Entry]\nType=Application\n"))
+            && text.contains(QStringLiteral("\nExec=") + QCoreApplication::applicationFilePath()
+                + QStringLiteral(" --hidden\n")),
         qPrintable(text));
     // A later launch sees it on.
-    QVERIFY(makeApp(fixture)->menuBarView()->startAtLoginAction()->isChecked());
-
+    QVERIFY(fixture.makeApp()->menuBarView()->startAtLoginAction()->isChecked());
     startAtLogin->trigger();
-    QVERIFY(!QFile::exists(entryPath));
+    QVERIFY(!entry.exists());
 
     // A path with blanks and quotes is quoted as desktop entries want.
     QVERIFY(Autostart::entryText(QStringLiteral("/opt/My Apps/ti\"dy"))
@@ -218,7 +301,7 @@ void TidyraAppTest::startAtLoginWritesTheAutostartEntry()
 
     // Where the folder cannot be made, the mark goes off again and the user is told.
     QDir(config.path()).rmdir(QStringLiteral("autostart"));
-    QFile blocker(config.path() + QStringLiteral("/autostart"));
+    QFile blocker(config.filePath(QStringLiteral("autostart")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     QSignalSpy notified(app.get(), &TidyraApp::notified);
@@ -229,63 +312,22 @@ void TidyraAppTest::startAtLoginWritesTheAutostartEntry()
     qunsetenv("XDG_CONFIG_HOME");
 }
 
-void TidyraAppTest::keyboardReachesTheCommands()
+void TidyraAppTest::largePlanUsesNoWidgetPerRow()
 {
+    auto plan = std::make_shared<MoveList>();
+    plan->folder = "/nowhere";
+    plan->targets.push_back({ FileCategory::documents, std::nullopt, { "Documents" } });
+    for (std::uint32_t i = 0; i < 5000; ++i)
+        plan->moves.push_back({ "file" + std::to_string(i) + ".txt", {}, 0, i });
     ViewModelFixture fixture;
-    fixture.write("a.jpg");
-    const auto app = makeApp(fixture);
-    app->start();
-    QMainWindow *window = app->mainWindow();
-    QApplication::setActiveWindow(window);
-    QVERIFY(QTest::qWaitForWindowActive(window));
-
-    // Ctrl+O asks for a folder.
-    fixture.answers->push_back(fixture.inboxPath());
-    QTest::keyClick(window, Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(app->viewModel()->selectedFolderPath(), fixture.inboxPath());
-    // Alt+O is "Organize Now" (a mnemonic clicks the button with a short animation).
-    QTest::keyClick(window, Qt::Key_O, Qt::AltModifier);
-    QTRY_COMPARE(app->viewModel()->statusMessage(), QStringLiteral("1 file organized."));
-    // Ctrl+Q quits, as the tray menu's "Quit" does.
-    QAction *quit = app->menuBarView()->quitAction();
-    QObject::disconnect(quit, nullptr, app.get(), nullptr); // the test goes on
-    QSignalSpy quitting(quit, &QAction::triggered);
-    QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier);
-    QCOMPARE(quitting.size(), 1);
-}
-
-void TidyraAppTest::quittingDuringARunWaitsForItToStop()
-{
-    // A slow disk: each move takes 20 ms, a second and a half in all.
-    auto fileSystem = std::make_shared<FaultInjectingFileSystem>();
-    std::atomic<int> moves = 0;
-    fileSystem->beforeCall(FaultInjectingFileSystem::Operation::renameNoReplace, 0, [&] {
-        QThread::msleep(20);
-        ++moves;
-    });
-    ViewModelFixture fixture;
-    fixture.restoredFolder = fixture.inboxPath();
-    for (int i = 0; i < 80; ++i)
-        fixture.write("f" + std::to_string(i) + ".txt");
-    TidyraApp app(std::make_unique<QueuedFolderChooser>(fixture.answers),
-        std::make_unique<MemorySettingsStore>(*fixture.restoredFolder),
-        std::make_unique<FixedClock>(testTimeOfDay), fileSystem);
-    app.start();
-    app.viewModel()->organizeNow();
-    QTRY_VERIFY(moves >= 2);
-
-    // Without a tray, closing the window quits: it stays up while the run stops.
-    QVERIFY(!app.mainWindow()->close());
-    QVERIFY(app.mainWindow()->isVisible());
-    QTimer patience;
-    patience.setSingleShot(true);
-    connect(&patience, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
-    patience.start(10000);
-    QCOMPARE(QApplication::exec(), 0);
-    QVERIFY(!app.viewModel()->isOrganizing());
-    QCOMPARE(app.viewModel()->statusMessage(),
-        QStringLiteral("Cancelled — %1 files organized before the cancel.").arg(int(moves)));
-    QVERIFY(moves < 40);
+    auto viewModel = fixture.makeViewModel();
+    PreviewView preview(plan, viewModel.get());
+    preview.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&preview));
+    QCOMPARE(preview.beforeList()->model()->rowCount(), 5000);
+    QCOMPARE(qobject_cast<AfterTreeModel *>(preview.afterList()->model())->lineCount(), 5001u);
+    QVERIFY(preview.findChildren<QWidget *>().size() < 100);
+    QVERIFY(preview.beforeList()->uniformItemSizes() && preview.afterList()->uniformRowHeights());
 }
 
 QTEST_MAIN(TidyraAppTest)

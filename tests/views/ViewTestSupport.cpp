@@ -1,38 +1,31 @@
 #include "ViewTestSupport.h"
 
 #include "PreviewRoles.h"
+#include "TidyraApp.h"
 
 #include <QAbstractItemModel>
 
-ViewModelFixture::ViewModelFixture(
-    std::optional<QString> restored, std::shared_ptr<FileSystem> wrappedFileSystem)
-    : inbox(temp / "Inbox")
-    , answers(std::make_shared<std::deque<std::optional<QString>>>())
-    , restoredFolder(std::move(restored))
-    , fileSystem(std::move(wrappedFileSystem))
+ViewModelFixture::ViewModelFixture(std::shared_ptr<FileSystem> wrappedFileSystem)
+    : fileSystem(std::move(wrappedFileSystem))
 {
     std::filesystem::create_directories(inbox);
     // Runs are recorded beside the inbox, never in the user's own journal.
     qputenv("XDG_STATE_HOME", QByteArray::fromStdString((temp / "state").string()));
 }
 
-QString ViewModelFixture::inboxPath() const
-{
-    return QString::fromStdString(inbox.string());
-}
-
-void ViewModelFixture::write(const std::string &relativePath) const
-{
-    writeFile(inbox / relativePath, relativePath);
-}
-
 std::unique_ptr<FolderOrganizerViewModel> ViewModelFixture::makeViewModel() const
 {
-    auto settings = std::make_unique<MemorySettingsStore>(restoredFolder.value_or(QString()));
-    auto viewModel
-        = std::make_unique<FolderOrganizerViewModel>(std::make_unique<QueuedFolderChooser>(answers),
-            std::move(settings), std::make_unique<FixedClock>(testTimeOfDay), fileSystem);
-    return viewModel;
+    return std::make_unique<FolderOrganizerViewModel>(
+        std::make_unique<QueuedFolderChooser>(answers),
+        std::make_unique<MemorySettingsStore>(restoredFolder),
+        std::make_unique<FixedClock>(QStringLiteral("10:30")), fileSystem);
+}
+
+std::unique_ptr<TidyraApp> ViewModelFixture::makeApp() const
+{
+    return std::make_unique<TidyraApp>(std::make_unique<QueuedFolderChooser>(answers),
+        std::make_unique<MemorySettingsStore>(restoredFolder),
+        std::make_unique<FixedClock>(QStringLiteral("10:30")), fileSystem);
 }
 
 QStringList rowTexts(const QAbstractItemModel *model)

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Fakes.h"
+#include "FixedClock.h"
+#include "FolderChooser.h"
 #include "FolderOrganizerViewModel.h"
+#include "MemorySettingsStore.h"
 #include "TempDir.h"
-
-#include <QString>
 
 #include <deque>
 #include <filesystem>
@@ -12,23 +12,46 @@
 #include <optional>
 
 class QAbstractItemModel;
-class QWidget;
+class TidyraApp;
 
-// A view model on a real temporary folder "Inbox", with the folder dialog answered by
-// the test and the file system optionally wrapped to watch or fail its calls.
+using FolderAnswers = std::deque<std::optional<QString>>;
+
+// Answers the folder dialog from a queue the test fills; an empty queue cancels.
+class QueuedFolderChooser final : public FolderChooser
+{
+public:
+    explicit QueuedFolderChooser(std::shared_ptr<FolderAnswers> answers)
+        : m_answers(std::move(answers))
+    { }
+    std::optional<QString> chooseFolder() override
+    {
+        // Taken apart, as GCC otherwise warns of a maybe-uninitialized copy.
+        const bool confirmed = !m_answers->empty() && m_answers->front().has_value();
+        const QString path = confirmed ? *m_answers->front() : QString();
+        if (!m_answers->empty())
+            m_answers->pop_front();
+        return confirmed ? std::optional<QString>(path) : std::nullopt;
+    }
+
+private:
+    std::shared_ptr<FolderAnswers> m_answers;
+};
+
+// A real temporary folder "Inbox", and a view model (or the whole app) on it whose
+// folder dialog the test answers, stamping activity lines "10:30".
 struct ViewModelFixture
 {
-    explicit ViewModelFixture(std::optional<QString> restoredFolder = std::nullopt,
-        std::shared_ptr<FileSystem> fileSystem = {});
+    explicit ViewModelFixture(std::shared_ptr<FileSystem> fileSystem = {});
 
-    QString inboxPath() const;
-    void write(const std::string &relativePath) const;
+    QString inboxPath() const { return QString::fromStdString(inbox.string()); }
+    void write(const std::string &name) const { writeFile(inbox / name, name); }
     std::unique_ptr<FolderOrganizerViewModel> makeViewModel() const;
+    std::unique_ptr<TidyraApp> makeApp() const;
 
     TempDir temp;
-    std::filesystem::path inbox;
-    std::shared_ptr<std::deque<std::optional<QString>>> answers;
-    std::optional<QString> restoredFolder;
+    std::filesystem::path inbox = temp / "Inbox";
+    std::shared_ptr<FolderAnswers> answers = std::make_shared<FolderAnswers>();
+    QString restoredFolder;
     std::shared_ptr<FileSystem> fileSystem;
 };
 
