@@ -4,6 +4,7 @@
 #include "FolderOrganizerViewModel.h"
 #include "Gate.h"
 #include "MemorySettingsStore.h"
+#include "QueuedFolderChooser.h"
 #include "TempDir.h"
 #include "UndoService.h"
 #include "WaitForRun.h"
@@ -32,16 +33,6 @@ namespace {
 
 const QList<Action> everyRun
     = { &VM::generatePreview, &VM::organizeNow, &VM::applyCurrentPlan, &VM::undoLastOperation };
-
-// Answers each request with the next queued answer; an empty queue means "cancel".
-struct QueuedFolderChooser final : FolderChooser
-{
-    std::optional<QString> chooseFolder() override
-    {
-        return answers.isEmpty() ? std::nullopt : answers.takeFirst();
-    }
-    QList<std::optional<QString>> answers;
-};
 
 // Tells which change signals fired since the last call, as "name" or "name*count",
 // sorted by name; "" when none did.
@@ -103,7 +94,7 @@ struct Harness
     explicit Harness(const QString &storedFolder = QString())
         : settings(new MemorySettingsStore(storedFolder))
     {
-        vm = std::make_unique<VM>(std::unique_ptr<FolderChooser>(chooser),
+        vm = std::make_unique<VM>(std::make_unique<QueuedFolderChooser>(answers),
             std::unique_ptr<SettingsStore>(settings), std::unique_ptr<Clock>(clock), fileSystem);
     }
 
@@ -116,12 +107,12 @@ struct Harness
 
     void choose(const fs::path &folder)
     {
-        chooser->answers << toQString(folder);
+        answers->push_back(toQString(folder));
         vm->chooseFolder();
     }
 
     // Owned by the view model once it is made.
-    QueuedFolderChooser *chooser = new QueuedFolderChooser;
+    std::shared_ptr<FolderAnswers> answers = std::make_shared<FolderAnswers>();
     MemorySettingsStore *settings;
     FixedClock *clock = new FixedClock(QStringLiteral("10:42"));
     std::shared_ptr<FaultInjectingFileSystem> fileSystem
@@ -202,7 +193,7 @@ void FolderOrganizerViewModelTest::stateTableFromChoiceToUndo()
     // Without a folder or a plan no action does anything, nor does a cancelled chooser.
     for (Action action : everyRun)
         h.run(action);
-    h.chooser->answers << std::nullopt;
+    h.answers->push_back(std::nullopt);
     h.vm->chooseFolder();
     QCOMPARE(recorder.takeChanges(), QString());
     QCOMPARE(h.fileSystem->totalCalls(), 0);

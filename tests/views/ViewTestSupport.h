@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FixedClock.h"
-#include "FolderChooser.h"
+#include "QueuedFolderChooser.h"
 #include "FolderOrganizerViewModel.h"
 #include "MemorySettingsStore.h"
 #include "TempDir.h"
@@ -13,29 +13,6 @@
 
 class QAbstractItemModel;
 class TidyraApp;
-
-using FolderAnswers = std::deque<std::optional<QString>>;
-
-// Answers the folder dialog from a queue the test fills; an empty queue cancels.
-class QueuedFolderChooser final : public FolderChooser
-{
-public:
-    explicit QueuedFolderChooser(std::shared_ptr<FolderAnswers> answers)
-        : m_answers(std::move(answers))
-    { }
-    std::optional<QString> chooseFolder() override
-    {
-        // Taken apart, as GCC otherwise warns of a maybe-uninitialized copy.
-        const bool confirmed = !m_answers->empty() && m_answers->front().has_value();
-        const QString path = confirmed ? *m_answers->front() : QString();
-        if (!m_answers->empty())
-            m_answers->pop_front();
-        return confirmed ? std::optional<QString>(path) : std::nullopt;
-    }
-
-private:
-    std::shared_ptr<FolderAnswers> m_answers;
-};
 
 // A real temporary folder "Inbox", and a view model (or the whole app) on it whose
 // folder dialog the test answers, stamping activity lines "10:30".
