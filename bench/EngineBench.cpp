@@ -67,9 +67,10 @@ Steps runEngine(const fs::path &folder, std::size_t count)
     const FileOrganizerService service;
     Steps steps;
     auto start = Clock::now();
-    const OrganizationPlan plan = service.buildPlan(folder);
+    // The compact plan, as the app and tidyra-cli use it.
+    const MoveList plan = service.planMoves(folder);
     steps.plan = millisecondsSince(start);
-    require(plan.operations.size() == count, "the engine planned a move for every file");
+    require(plan.moves.size() == count, "the engine planned a move for every file");
     // The run journal lives beside the folder, on the same file system, and its
     // writes and syncs are part of what is measured.
     const fs::path state = folder.parent_path() / (folder.filename().native() + "-state");
@@ -175,7 +176,7 @@ void measurePreview(const fs::path &root, std::size_t files, int repetitions)
     const fs::path folder = root / "preview";
     FileSet::create(folder, files);
     const FileOrganizerService service;
-    const OrganizationPlan plan = service.buildPlan(folder);
+    const MoveList plan = service.planMoves(folder);
     FileSet::remove(folder);
     std::vector<double> times;
     std::size_t categories = 0;
@@ -185,7 +186,7 @@ void measurePreview(const fs::path &root, std::size_t files, int repetitions)
         times.push_back(millisecondsSince(start));
     }
     std::printf("\nbuildPreviewTree, %zu moves in %zu categories: %.1f ms (median of %d)\n",
-        plan.operations.size(), categories, median(times), repetitions);
+        plan.moves.size(), categories, median(times), repetitions);
 }
 
 fs::path ownFolder()

@@ -33,11 +33,11 @@ int main(int argc, char **argv)
     }
     const long start = peakKiB();
     const FileOrganizerService service;
-    const OrganizationPlan plan = service.buildPlan(argv[1]);
+    const MoveList plan = service.planMoves(argv[1]);
     const long planned = peakKiB();
     const auto tree = buildPreviewTree(plan);
     const long previewed = peakKiB();
     std::printf("start %ld plan %ld preview %ld moves %zu categories %zu\n", start, planned,
-        previewed, plan.operations.size(), tree.size());
+        previewed, plan.moves.size(), tree.size());
     return 0;
 }

@@ -14,8 +14,9 @@ packages=(cmake ninja-build g++ pkg-config libicu-dev nlohmann-json3-dev libcli1
           qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev)
 case "$mode" in
   # A font, so that offscreen widget tests and screenshots measure real text.
-  test) packages+=(libgtest-dev fonts-dejavu-core appstream desktop-file-utils exfatprogs exfat-fuse
-                   qt6-translations-l10n) ;;
+  # exFAT tools, so that a test can mount a USB-stick-like file system through FUSE.
+  test) packages+=(libgtest-dev fonts-dejavu-core appstream desktop-file-utils
+                   qt6-translations-l10n exfatprogs exfat-fuse) ;;
   gui) packages+=(qt6-qpa-plugins qt6-wayland libqt6svg6 qt6-translations-l10n
                   fonts-dejavu-core) ;;
   package) packages+=(dpkg-dev file) ;;
