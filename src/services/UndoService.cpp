@@ -36,13 +36,23 @@ bool fileExists(const fs::path &file)
 } // namespace
 
 UndoService::UndoService(fs::path stateFolder)
-    : m_stateFolder(std::move(stateFolder))
-{ }
+{
+    // Settled once, here: the app calls in from its UI thread and its worker.
+    if (stateFolder.empty()) {
+        try {
+            stateFolder = JournalStore::defaultFolder();
+        } catch (const JournalError &error) {
+            m_noPlace = error.what();
+            return;
+        }
+    }
+    m_store.emplace(std::move(stateFolder));
+}
 
 const JournalStore &UndoService::store() const
 {
     if (!m_store)
-        m_store.emplace(m_stateFolder.empty() ? JournalStore::defaultFolder() : m_stateFolder);
+        throw JournalError(m_noPlace);
     return *m_store;
 }
 

@@ -52,7 +52,7 @@ private:
     UndoReport undoRun(const FileOrganizerService &organizer, RunRecord &record, int root,
         const RunControl &control) const;
 
-    std::filesystem::path m_stateFolder;
-    mutable std::optional<JournalStore> m_store;
+    std::optional<JournalStore> m_store;
+    std::string m_noPlace; // why there is no journal place, when there is none
     std::chrono::milliseconds m_lockWait { 3000 };
 };
