@@ -231,6 +231,11 @@ void TidyraApp::setStartAtLogin(bool enabled)
 
 bool TidyraApp::eventFilter(QObject *watched, QEvent *event)
 {
+    // tidyra-cli may have recorded or undone a run of the folder meanwhile.
+    if (watched == m_window.get()
+        && (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
+        && !m_viewModel->isOrganizing())
+        m_viewModel->refreshCanUndo();
     if (watched == m_window.get() && event->type() == QEvent::Close) {
         // Without a tray, closing the window quits; during a run it stays up until
         // the run has stopped.

@@ -86,6 +86,9 @@ public slots:
     // Stops the run after the current move; what moved so far stays recorded for undo.
     // A scan cannot be stopped half-way: its plan is dropped when it ends.
     void cancelRun();
+    // Asks the journal again whether the selected folder has a run to undo, which
+    // tidyra-cli may have recorded or undone meanwhile.
+    void refreshCanUndo();
 
 signals:
     void selectedFolderURLChanged();
@@ -135,8 +138,6 @@ private:
     ExecutionResult execute(const MoveList &plan);
     RunControl runControl();
 
-    // Whether the selected folder has a recorded run to undo, from any front end.
-    void refreshCanUndo();
     void reportExecution(const ExecutionResult &result, const std::filesystem::path &folder);
     void appendLog(const QString &message);
 
