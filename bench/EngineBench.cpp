@@ -4,10 +4,10 @@
 
 #include "Baseline.h"
 #include "FileOrganizerService.h"
-#include "UndoService.h"
 #include "FileSet.h"
 #include "Machine.h"
 #include "PreviewTree.h"
+#include "UndoService.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,7 +1,7 @@
 #include "AppDelegate.h"
 #include "CommandLine.h"
-#include "SingleInstance.h"
 #include "OpenFileLimit.h"
+#include "SingleInstance.h"
 #include "TidyraApp.h"
 #include "Translations.h"
 

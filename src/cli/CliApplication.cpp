@@ -1,8 +1,8 @@
 #include "CliApplication.h"
 
 #include "CliCommands.h"
-#include "UndoService.h"
 #include "Text.h"
+#include "UndoService.h"
 
 #include <atomic>
 #include <cerrno>
@@ -10,8 +10,8 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
-#include <optional>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -98,8 +98,8 @@ int run(int argc, char **argv)
     CLI::App *organize
         = app.add_subcommand("organize", "Sort the folder's files into category folders");
     organize->add_option("FOLDER", folder, "The folder to organize")->required()->type_name("");
-    CLI::App *undo = app.add_subcommand("undo",
-        "Move the files of the last run back (the last run of FOLDER, when one is given)");
+    CLI::App *undo = app.add_subcommand(
+        "undo", "Move the files of the last run back (the last run of FOLDER, when one is given)");
     std::string undoFolder;
     undo->add_option("FOLDER", undoFolder, "The folder whose last run to undo")->type_name("");
 
@@ -109,7 +109,8 @@ int run(int argc, char **argv)
         return preview->check_name(word) || organize->check_name(word) || undo->check_name(word);
     };
     if (argc > 1 && argv[1][0] != '-' && !isCommand(argv[1])) {
-        std::cerr << "Error: unknown command \"" << argv[1] << "\"\n\n" << app.help();
+        std::cerr << "Error: unknown command \"" << Text::displayText(argv[1]) << "\"\n\n"
+                  << app.help();
         return static_cast<int>(ExitStatus::usage);
     }
 
@@ -128,16 +129,18 @@ int run(int argc, char **argv)
         } else {
             const UndoService journal;
             if (organize->parsed())
-                status = CliCommands::organize(
-                    folder, journal, &stopRequested, std::cout, std::cerr);
+                status
+                    = CliCommands::organize(folder, journal, &stopRequested, std::cout, std::cerr);
             else if (undo->parsed())
-                status = CliCommands::undo(undoFolder.empty() ? std::nullopt
-                                                              : std::optional(std::filesystem::path(undoFolder)),
+                status = CliCommands::undo(undoFolder.empty()
+                        ? std::nullopt
+                        : std::optional(std::filesystem::path(undoFolder)),
                     journal, &stopRequested, std::cout, std::cerr);
         }
     } catch (const std::exception &error) {
         std::cout.flush();
-        std::cerr << (undo->parsed() ? "Undo failed: " : "Error: ") << Text::displayText(error.what()) << '\n';
+        std::cerr << (undo->parsed() ? "Undo failed: " : "Error: ")
+                  << Text::displayText(error.what()) << '\n';
         status = ExitStatus::failure;
     }
     if (!outputReached()) {

@@ -82,7 +82,8 @@ void writeJson(std::ostream &out, const MoveList &list)
         const MoveList::Target &target = list.targets[move.target];
         const Json operation {
             { "source", PathCodec::encode(folder + separator + move.source) },
-            { "destination", PathCodec::encode(folders[move.target] + "/" + move.destinationName()) },
+            { "destination",
+                PathCodec::encode(folders[move.target] + "/" + move.destinationName()) },
             { "category", std::string(rawValue(target.category)) },
             { "subGroup", target.subGroup ? PathCodec::encode(*target.subGroup) : Json(nullptr) },
         };

@@ -113,8 +113,9 @@ std::vector<CategoryPreviewNode> buildPreviewTree(const MoveList &plan)
             });
         tree.push_back(std::move(*node));
     }
-    std::sort(tree.begin(), tree.end(), [](const CategoryPreviewNode &a, const CategoryPreviewNode &b) {
-        return rawValue(a.category) < rawValue(b.category);
-    });
+    std::sort(
+        tree.begin(), tree.end(), [](const CategoryPreviewNode &a, const CategoryPreviewNode &b) {
+            return rawValue(a.category) < rawValue(b.category);
+        });
     return tree;
 }

@@ -28,8 +28,8 @@ int FileMover::look(int folder, const std::string &name, EntryInfo &info)
 std::string FileMover::asideName(const FileIdentity &identity)
 {
     char name[64];
-    std::snprintf(name, sizeof name, ".tidyra-moving-%llx",
-        static_cast<unsigned long long>(identity.inode));
+    std::snprintf(
+        name, sizeof name, ".tidyra-moving-%llx", static_cast<unsigned long long>(identity.inode));
     return name;
 }
 
@@ -54,8 +54,7 @@ bool FileMover::isFile(int folder, const std::string &name, const FileIdentity &
 void FileMover::removeExtraName(int folder, const std::string &name, const FileIdentity &expected)
 {
     EntryInfo info;
-    if (look(folder, name, info) == 0 && info.identity == expected
-        && info.linkCount >= 2)
+    if (look(folder, name, info) == 0 && info.identity == expected && info.linkCount >= 2)
         m_fileSystem.unlinkFile(folder, name);
 }
 
@@ -112,8 +111,8 @@ int FileMover::moveByReservation(int fromFolder, const std::string &fromName, in
         && reservation.type == EntryType::regular && reservation.size == 0;
     const auto removeReservation = [&] {
         EntryInfo now;
-        if (reserved && look(toFolder, toName, now) == 0
-            && now.identity == reservation.identity && now.size == 0)
+        if (reserved && look(toFolder, toName, now) == 0 && now.identity == reservation.identity
+            && now.size == 0)
             m_fileSystem.unlinkFile(toFolder, toName);
     };
     if (!reserved) {

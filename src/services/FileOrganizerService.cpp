@@ -1,13 +1,13 @@
 #include "FileOrganizerService.h"
 
-#include "ErrorDescriptions.h"
 #include "DownloadsInProgress.h"
+#include "ErrorDescriptions.h"
 #include "FileMover.h"
 #include "FileName.h"
 #include "FileSystemError.h"
 #include "FolderWalker.h"
-#include "PlanPathResolver.h"
 #include "PathText.h"
+#include "PlanPathResolver.h"
 #include "PosixFileSystem.h"
 #include "RunJournal.h"
 #include "RunRecord.h"
@@ -268,7 +268,8 @@ RunReport FileOrganizerService::executeMoves(const OrganizationPlan &plan, int r
             continue;
         }
         if (target == list.targets.size())
-            list.targets.push_back({ operation.category, operation.subGroup, places.folders()[target] });
+            list.targets.push_back(
+                { operation.category, operation.subGroup, places.folders()[target] });
         MoveList::Move move;
         move.source = lastName(operation.sourceURL);
         std::string destination = lastName(operation.destinationURL);
@@ -347,7 +348,8 @@ RunReport FileOrganizerService::executeMoves(const MoveList &list, int root, Run
             // place after planning stays.
             EntryInfo info;
             if (const int error = m_fileSystem->statIn(root, move.source, info)) {
-                skip(move.source, ErrorDescriptions::moveFailed(move.source, move.source, {}, error));
+                skip(move.source,
+                    ErrorDescriptions::moveFailed(move.source, move.source, {}, error));
                 continue;
             }
             if (info.type != EntryType::regular) {
@@ -406,20 +408,21 @@ RunReport FileOrganizerService::executeMoves(const MoveList &list, int root, Run
 }
 
 int FileOrganizerService::moveAcross(FolderWalker &walker, FileMover &mover, int root,
-    const std::vector<std::string> &parts, const std::string &rootName, const std::string &innerName,
-    bool inward, const FileIdentity &identity, const std::string &rootFolderName,
-    std::string &why) const
+    const std::vector<std::string> &parts, const std::string &rootName,
+    const std::string &innerName, bool inward, const FileIdentity &identity,
+    const std::string &rootFolderName, std::string &why) const
 {
     const FolderWalker::Result opened = walker.open(parts, false);
     if (opened.error != 0) {
-        why = ErrorDescriptions::blockedFolder(joinedParts(parts, opened.failedDepth + 1), opened.error);
+        why = ErrorDescriptions::blockedFolder(
+            joinedParts(parts, opened.failedDepth + 1), opened.error);
         return opened.error;
     }
     const int error = inward ? mover.move(root, rootName, opened.fd, innerName, identity)
                              : mover.move(opened.fd, innerName, root, rootName, identity);
     if (error != 0)
         why = inward ? ErrorDescriptions::moveFailed(
-                           rootName, innerName, joinedParts(parts, parts.size()), error)
+                  rootName, innerName, joinedParts(parts, parts.size()), error)
                      : ErrorDescriptions::moveFailed(innerName, rootName, rootFolderName, error);
     return error;
 }
@@ -477,7 +480,8 @@ FileOrganizerService::Whereabouts FileOrganizerService::locate(FolderWalker &wal
         where.atDestination = where.destinationError == 0 && info.identity == expected;
     }
     if (!where.atDestination) {
-        where.atSource = m_fileSystem->statIn(root, intent.from, info) == 0 && info.identity == expected;
+        where.atSource
+            = m_fileSystem->statIn(root, intent.from, info) == 0 && info.identity == expected;
         where.aside = !where.atSource
             && m_fileSystem->statIn(root, FileMover::asideName(expected), info) == 0
             && info.identity == expected;
@@ -531,8 +535,8 @@ UndoReport FileOrganizerService::undoMoves(
         if (where.atDestination) {
             const std::vector<std::string> folderParts(intent.to.begin(), intent.to.end() - 1);
             std::string why;
-            int error = moveAcross(
-                walker, mover, root, folderParts, intent.from, toName, false, expected, folderName, why);
+            int error = moveAcross(walker, mover, root, folderParts, intent.from, toName, false,
+                expected, folderName, why);
             EntryInfo source;
             if (error == EEXIST && m_fileSystem->statIn(root, intent.from, source) == 0
                 && source.identity == expected) {
@@ -561,8 +565,8 @@ UndoReport FileOrganizerService::undoMoves(
             const std::string aside = FileMover::asideName(expected);
             const int error = mover.move(root, aside, root, intent.from, expected);
             if (error != 0) {
-                report.notRestored.emplace_back(
-                    intent.from, ErrorDescriptions::moveFailed(intent.from, intent.from, folderName, error));
+                report.notRestored.emplace_back(intent.from,
+                    ErrorDescriptions::moveFailed(intent.from, intent.from, folderName, error));
                 continue;
             }
             ++report.restored;
@@ -572,7 +576,8 @@ UndoReport FileOrganizerService::undoMoves(
             settle(k, State::givenUp);
         } else if (where.folderError == 0 && where.destinationError == 0) {
             report.notRestored.emplace_back(toName,
-                ErrorDescriptions::inQuotes(toName) + " in " + ErrorDescriptions::inQuotes(folderText)
+                ErrorDescriptions::inQuotes(toName) + " in "
+                    + ErrorDescriptions::inQuotes(folderText)
                     + " is another item now; it was left as it is");
             settle(k, State::givenUp);
         } else if (where.folderError == ENOENT || where.folderError == ENOTDIR
@@ -585,10 +590,10 @@ UndoReport FileOrganizerService::undoMoves(
             // Something in the way that may pass (permissions, too many open files):
             // it stays pending for a later undo.
             report.notRestored.emplace_back(toName,
-                where.folderError != 0
-                    ? ErrorDescriptions::blockedFolder(
-                          joinedParts(intent.to, where.failedDepth + 1), where.folderError)
-                    : ErrorDescriptions::moveFailed(toName, intent.from, folderName, where.destinationError));
+                where.folderError != 0 ? ErrorDescriptions::blockedFolder(
+                    joinedParts(intent.to, where.failedDepth + 1), where.folderError)
+                                       : ErrorDescriptions::moveFailed(toName, intent.from,
+                                           folderName, where.destinationError));
         }
     }
     journal.flush();

@@ -70,8 +70,8 @@ public:
     // where the run put it and still the same file (device and inode). Each outcome is
     // marked in `journal`; what could not be moved back stays pending there. Removes
     // the folders the run made once they are empty.
-    UndoReport undoMoves(int root, RunRecord &record, RunJournal &journal,
-        const RunControl &control) const;
+    UndoReport undoMoves(
+        int root, RunRecord &record, RunJournal &journal, const RunControl &control) const;
 
     // Where skipped moves go; by default the line "[Tidyra] Skipped NAME: DESCRIPTION"
     // on standard output.

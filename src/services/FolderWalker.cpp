@@ -76,7 +76,8 @@ FolderWalker::Result FolderWalker::open(const std::vector<std::string> &parts, b
             // Only a folder this run made may be removed again by it.
             EntryInfo made;
             if (makeError == 0 && error == 0 && m_fileSystem.statFolder(handle.get(), made) == 0)
-                m_created.push_back({ { parts.begin(), parts.begin() + depth + 1 }, made.identity });
+                m_created.push_back(
+                    { { parts.begin(), parts.begin() + depth + 1 }, made.identity });
         }
         if (error == ENOTDIR || error == ELOOP) {
             // Depending on the flags the kernel says either for a link; tell them apart

@@ -9,7 +9,6 @@
 #include <unordered_map>
 #include <vector>
 
-
 // Reaches folders below an open root one component at a time, never following a
 // symbolic link, and keeps the handles it opened so that each folder is opened
 // once however many files go there. It keeps no more handles than the limit on open

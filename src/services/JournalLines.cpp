@@ -16,8 +16,7 @@ using Json = nlohmann::json;
 
 // A literal's length is known when it is compiled; append(const char *) would
 // count it again at every call, and journals write hundreds of thousands of lines.
-template<std::size_t size>
-void appendLiteral(std::string &out, const char (&text)[size])
+template <std::size_t size> void appendLiteral(std::string &out, const char (&text)[size])
 {
     out.append(text, size - 1);
 }
@@ -216,8 +215,8 @@ std::optional<Header> parseHeader(std::string_view line)
     const auto device = numberOf(*value, "device");
     const auto inode = numberOf(*value, "inode");
     const auto folder = value->contains("folder") ? bytesOf((*value)["folder"]) : std::nullopt;
-    if (!version || *version != currentVersion || !device || !inode || !folder
-        || folder->empty() || folder->front() != '/' || folder->find('\0') != std::string::npos)
+    if (!version || *version != currentVersion || !device || !inode || !folder || folder->empty()
+        || folder->front() != '/' || folder->find('\0') != std::string::npos)
         return std::nullopt;
     Header header;
     header.folder = *folder;
@@ -266,7 +265,8 @@ public:
     std::optional<std::uint64_t> number()
     {
         std::uint64_t value = 0;
-        const auto [end, error] = std::from_chars(m_rest.data(), m_rest.data() + m_rest.size(), value);
+        const auto [end, error]
+            = std::from_chars(m_rest.data(), m_rest.data() + m_rest.size(), value);
         const std::size_t length = static_cast<std::size_t>(end - m_rest.data());
         // JSON allows no leading zeros.
         if (error != std::errc() || length == 0 || (length > 1 && m_rest.front() == '0'))
@@ -342,9 +342,8 @@ Parsed parseLine(std::string_view line)
     const std::optional<Json> value = parsed(line);
     if (!value)
         return result;
-    static constexpr std::pair<const char *, Mark> marks[]
-        = { { "d", Mark::moved }, { "f", Mark::movedByFallback }, { "b", Mark::back },
-              { "x", Mark::givenUp } };
+    static constexpr std::pair<const char *, Mark> marks[] = { { "d", Mark::moved },
+        { "f", Mark::movedByFallback }, { "b", Mark::back }, { "x", Mark::givenUp } };
     for (const auto &[key, mark] : marks) {
         if (const auto index = numberOf(*value, key)) {
             result.marked = Marked { mark, *index };

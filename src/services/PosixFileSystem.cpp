@@ -26,8 +26,8 @@ EntryType typeOfMode(mode_t mode)
 void fillInfo(const struct stat &status, EntryInfo &info)
 {
     info.type = typeOfMode(status.st_mode);
-    info.identity = { static_cast<std::uint64_t>(status.st_dev),
-        static_cast<std::uint64_t>(status.st_ino) };
+    info.identity
+        = { static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino) };
     info.size = static_cast<std::uint64_t>(status.st_size);
     info.linkCount = static_cast<std::uint64_t>(status.st_nlink);
 }

@@ -12,8 +12,9 @@ RunRecord RunRecord::read(const std::filesystem::path &file)
 {
     std::ifstream in(file, std::ios::binary);
     if (!in)
-        throw JournalError("cannot read the undo journal " + ErrorDescriptions::inQuotes(file.native())
-            + ": " + ErrorDescriptions::reason(errno ? errno : EIO));
+        throw JournalError("cannot read the undo journal "
+            + ErrorDescriptions::inQuotes(file.native()) + ": "
+            + ErrorDescriptions::reason(errno ? errno : EIO));
     RunRecord record;
     record.file = file;
     std::string line;
@@ -70,7 +71,9 @@ std::size_t RunRecord::pendingCount() const
 std::size_t RunRecord::positionOf(std::uint64_t index) const
 {
     const auto found = std::lower_bound(intents.begin(), intents.end(), index,
-        [](const JournalLines::Intent &intent, std::uint64_t value) { return intent.index < value; });
+        [](const JournalLines::Intent &intent, std::uint64_t value) {
+            return intent.index < value;
+        });
     return found != intents.end() && found->index == index
         ? static_cast<std::size_t>(found - intents.begin())
         : intents.size();

@@ -3,9 +3,8 @@
 #include "ErrorDescriptions.h"
 #include "FileOrganizerService.h"
 #include "FileSystemError.h"
-#include "PathText.h"
 #include "JournalError.h"
-
+#include "PathText.h"
 #include "RunJournal.h"
 #include "RunRecord.h"
 
@@ -56,7 +55,7 @@ const JournalStore &UndoService::store() const
     return *m_store;
 }
 
-template<typename Execute>
+template <typename Execute>
 RunReport UndoService::recorded(
     const FileOrganizerService &organizer, const fs::path &folder, Execute execute) const
 {
@@ -85,16 +84,21 @@ RunReport UndoService::recorded(
         journals.setLastRun(previous);
         throw;
     }
-    if (report.moved == 0) {
-        // Nothing moved: the last run that did stays the one to undo.
-        journals.remove(file);
-        journals.setLastRun(previous);
-    } else {
-        for (const fs::path &older : journals.runsOf(root.identity)) {
-            if (older != file)
-                journals.remove(older);
+    // The files have moved by now; tidying the journal must not turn that into an
+    // error. A leftover file is harmless: the newest run of a folder is the one undone,
+    // and a run that moved nothing is settled by looking.
+    try {
+        if (report.moved == 0) {
+            // Nothing moved: the last run that did stays the one to undo.
+            journals.remove(file);
+            journals.setLastRun(previous);
+        } else {
+            for (const fs::path &older : journals.runsOf(root.identity)) {
+                if (older != file)
+                    journals.remove(older);
+            }
         }
-    }
+    } catch (const JournalError &) { }
     return report;
 }
 
@@ -119,11 +123,15 @@ UndoReport UndoService::undoRun(const FileOrganizerService &organizer, RunRecord
 {
     RunJournal journal = RunJournal::reopen(record.file);
     UndoReport report = organizer.undoMoves(root, record, journal, control);
-    journal.sync();
-    if (record.pendingCount() == 0) {
-        // Done: this run and any older one of the folder are history.
-        for (const fs::path &run : store().runsOf(record.header.folderIdentity))
-            store().remove(run);
+    try {
+        journal.sync();
+        if (record.pendingCount() == 0) {
+            // Done: this run and any older one of the folder are history.
+            for (const fs::path &run : store().runsOf(record.header.folderIdentity))
+                store().remove(run);
+        }
+    } catch (const JournalError &) {
+        // The files are back; a later undo finds them there and settles the record.
     }
     return report;
 }

@@ -46,7 +46,7 @@ public:
 private:
     const JournalStore &store() const;
     // The run around `execute`, which moves inside the open folder it is given.
-    template<typename Execute>
+    template <typename Execute>
     RunReport recorded(const FileOrganizerService &organizer, const std::filesystem::path &folder,
         Execute execute) const;
     UndoReport undoRun(const FileOrganizerService &organizer, RunRecord &record, int root,

@@ -43,15 +43,14 @@ AfterTreeModel::AfterTreeModel(const MoveList &plan, QObject *parent)
 
 AfterTreeModel::~AfterTreeModel()
 {
-    QThreadPool::globalInstance()->start([tree = std::move(m_tree), lines = std::move(m_lines),
-                                             childStart = std::move(m_childStart),
-                                             children = std::move(m_children),
-                                             parents = std::move(m_parent),
-                                             rows = std::move(m_row)]() mutable {
-        tree.clear();
-        tree.shrink_to_fit();
-        releaseFreedMemory();
-    });
+    QThreadPool::globalInstance()->start(
+        [tree = std::move(m_tree), lines = std::move(m_lines), childStart = std::move(m_childStart),
+            children = std::move(m_children), parents = std::move(m_parent),
+            rows = std::move(m_row)]() mutable {
+            tree.clear();
+            tree.shrink_to_fit();
+            releaseFreedMemory();
+        });
 }
 
 std::uint32_t AfterTreeModel::slotOf(const QModelIndex &index) const

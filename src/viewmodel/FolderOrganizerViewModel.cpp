@@ -2,9 +2,9 @@
 
 #include "FileOrganizerService.h"
 #include "MemoryRelease.h"
-#include "UndoService.h"
 #include "Text.h"
 #include "Translations.h"
+#include "UndoService.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -434,10 +434,13 @@ void FolderOrganizerViewModel::setCurrentPlan(std::shared_ptr<const MoveList> pl
     // Freeing a large plan takes a while: the worker does it, and hands the memory
     // back to the system.
     if (plan)
-        QMetaObject::invokeMethod(m_worker, [old = std::move(plan)]() mutable {
-            old.reset();
-            releaseFreedMemory();
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            m_worker,
+            [old = std::move(plan)]() mutable {
+                old.reset();
+                releaseFreedMemory();
+            },
+            Qt::QueuedConnection);
     emit currentPlanChanged();
 }
 

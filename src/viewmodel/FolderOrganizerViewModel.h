@@ -3,8 +3,8 @@
 #include "Clock.h"
 #include "FolderChooser.h"
 #include "MoveList.h"
-#include "SettingsStore.h"
 #include "RunReports.h"
+#include "SettingsStore.h"
 
 #include <QObject>
 #include <QString>
@@ -37,7 +37,8 @@ class FolderOrganizerViewModel : public QObject
     Q_PROPERTY(QUrl selectedFolderURL READ selectedFolderURL NOTIFY selectedFolderURLChanged)
     Q_PROPERTY(bool isShowingPreview READ isShowingPreview WRITE setIsShowingPreview NOTIFY
             isShowingPreviewChanged)
-    Q_PROPERTY(std::shared_ptr<const MoveList> currentPlan READ currentPlan NOTIFY currentPlanChanged)
+    Q_PROPERTY(
+        std::shared_ptr<const MoveList> currentPlan READ currentPlan NOTIFY currentPlanChanged)
     Q_PROPERTY(QString statusMessage READ statusMessage NOTIFY statusMessageChanged)
     Q_PROPERTY(bool canUndo READ canUndo NOTIFY canUndoChanged)
     Q_PROPERTY(bool isOrganizing READ isOrganizing NOTIFY isOrganizingChanged)

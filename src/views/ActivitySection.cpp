@@ -1,8 +1,8 @@
 #include "ActivitySection.h"
 
 #include "ActivityRowDelegate.h"
-#include "HeadedColumn.h"
 #include "FolderOrganizerViewModel.h"
+#include "HeadedColumn.h"
 #include "PlainListView.h"
 #include "StyledLabel.h"
 #include "SymbolView.h"

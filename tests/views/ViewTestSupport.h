@@ -1,9 +1,9 @@
 #pragma once
 
 #include "FixedClock.h"
-#include "QueuedFolderChooser.h"
 #include "FolderOrganizerViewModel.h"
 #include "MemorySettingsStore.h"
+#include "QueuedFolderChooser.h"
 #include "TempDir.h"
 
 #include <deque>
