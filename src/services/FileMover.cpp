@@ -1,5 +1,7 @@
 #include "FileMover.h"
 
+#include "FileName.h"
+
 #include <cerrno>
 #include <cstdio>
 
@@ -93,11 +95,15 @@ int FileMover::moveByLink(int fromFolder, const std::string &fromName, int toFol
             m_fileSystem.unlinkFile(fromFolder, aside);
         return 0;
     }
-    // Someone else's file went aside: it goes back under its name, never over another.
-    if (m_fileSystem.hardLink(fromFolder, aside, fromFolder, fromName) == 0)
-        m_fileSystem.unlinkFile(fromFolder, aside);
-    else
-        m_fileSystem.renameNoReplace(fromFolder, aside, fromFolder, fromName);
+    // Someone else's file went aside: it goes back under its name, never over another;
+    // should that name be taken again already, under the first free numbered one.
+    for (std::uint64_t number = 0; number < 100; ++number) {
+        const std::string name = number == 0 ? fromName : FileName::numbered(fromName, number);
+        if (m_fileSystem.hardLink(fromFolder, aside, fromFolder, name) == 0) {
+            m_fileSystem.unlinkFile(fromFolder, aside);
+            break;
+        }
+    }
     return 0;
 }
 

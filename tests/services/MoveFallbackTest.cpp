@@ -76,6 +76,26 @@ TEST_P(MoveFallbackTest, MovesBothWaysAndANewVersionSavedMeanwhileIsNeverRemoved
     }
 }
 
+// Saved over twice in the window: the file that went aside comes back under a free
+// numbered name, never hidden and never over the newest one.
+TEST_P(MoveFallbackTest, ASecondSaveMeanwhileLeavesBothVersionsInSight)
+{
+    if (GetParam() != Route::link)
+        return;
+    start(false);
+    const auto save = [&](const std::string &content) {
+        writeFile(m_dir / "new", content);
+        fs::rename(m_dir / "new", m_dir / "photo.jpg");
+    };
+    m_fileSystem->beforeCall(Op::renameReplacing, 1, [&] { save("second"); });
+    m_fileSystem->beforeCall(Op::hardLink, 2, [&] { save("third"); });
+    ASSERT_EQ(organizeRecorded().moved, 1u);
+    EXPECT_EQ(readFile(m_dir / "Images/photo.jpg"), "P");
+    EXPECT_EQ(readFile(m_dir / "photo.jpg"), "third");
+    EXPECT_EQ(readFile(m_dir / "photo (1).jpg"), "second");
+    EXPECT_EQ(namesIn(m_dir.path()), (Names { "Images", "photo (1).jpg", "photo.jpg" }));
+}
+
 INSTANTIATE_TEST_SUITE_P(Routes, MoveFallbackTest, testing::Values(Route::link, Route::reservation),
     [](const auto &info) { return info.param == Route::link ? "Link" : "Reservation"; });
 
