@@ -1,10 +1,9 @@
 #include "PreviewPrinter.h"
 
 #include "PathCodec.h"
+#include "PreviewTree.h"
 #include "Text.h"
 
-#include <algorithm>
-#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -27,39 +26,13 @@ void writeNames(std::ostream &out, const std::vector<std::string> &names, std::s
 void writeText(std::ostream &out, const MoveList &list)
 {
     out << Text::fileCount(list.moves.size()) << " will be moved\n";
-    std::vector<std::vector<std::string>> names(list.targets.size());
-    for (const MoveList::Move &move : list.moves)
-        names[move.target].push_back(move.source);
-
-    // Category folders by name; in each, its files without a sub-group first, then
-    // its sub-groups in text order.
-    std::vector<std::uint32_t> order(list.targets.size());
-    for (std::uint32_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-        const MoveList::Target &x = list.targets[a];
-        const MoveList::Target &y = list.targets[b];
-        if (x.category != y.category)
-            return rawValue(x.category) < rawValue(y.category);
-        const std::string &xGroup = x.subGroup.value_or(std::string());
-        const std::string &yGroup = y.subGroup.value_or(std::string());
-        return Text::lessThan(xGroup, yGroup);
-    });
-    std::optional<FileCategory> shown;
-    for (const std::uint32_t index : order) {
-        const MoveList::Target &target = list.targets[index];
-        if (shown != target.category) {
-            out << rawValue(target.category) << "/\n";
-            shown = target.category;
+    for (const CategoryPreviewNode &node : buildPreviewTree(list)) {
+        out << rawValue(node.category) << "/\n";
+        writeNames(out, node.directFiles, "  ");
+        for (const SubGroupPreviewNode &group : node.subGroups) {
+            out << "  " << Text::displayText(group.name) << "/\n";
+            writeNames(out, group.files, "    ");
         }
-        Text::sortTexts(names[index]);
-        if (target.subGroup && !target.subGroup->empty()) {
-            out << "  " << Text::displayText(*target.subGroup) << "/\n";
-            writeNames(out, names[index], "    ");
-        } else {
-            writeNames(out, names[index], "  ");
-        }
-        std::vector<std::string>().swap(names[index]);
     }
 }
 

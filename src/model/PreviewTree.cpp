@@ -4,84 +4,30 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <optional>
-#include <unordered_map>
-
-namespace {
-
-std::string presentName(const FileMoveOperation &operation)
-{
-    return operation.sourceURL.filename().string();
-}
-
-std::vector<std::string> sortedNames(const std::vector<const FileMoveOperation *> &operations)
-{
-    std::vector<std::string> names;
-    names.reserve(operations.size());
-    for (const FileMoveOperation *operation : operations)
-        names.push_back(presentName(*operation));
-    Text::sortTexts(names);
-    return names;
-}
-
-} // namespace
-
-CategoryPreviewNode buildCategoryNode(
-    FileCategory category, const std::vector<const FileMoveOperation *> &operations)
-{
-    CategoryPreviewNode node;
-    node.id = Uuid::random();
-    node.category = category;
-    if (operations.empty() || !operations.front()->subGroup) {
-        node.directFiles = sortedNames(operations);
-        return node;
-    }
-
-    // Groups keyed by name; an absent sub-group counts as the empty name.
-    std::unordered_map<std::string, std::vector<const FileMoveOperation *>> groups;
-    for (const FileMoveOperation *operation : operations)
-        groups[operation->subGroup.value_or(std::string())].push_back(operation);
-
-    for (auto &[name, members] : groups) {
-        // Files without extension land directly in the category folder, so they are
-        // shown there rather than under a nameless sub-folder.
-        if (name.empty()) {
-            node.directFiles = sortedNames(members);
-            continue;
-        }
-        node.subGroups.push_back(
-            SubGroupPreviewNode { Uuid::random(), name, sortedNames(members) });
-    }
-    std::sort(node.subGroups.begin(), node.subGroups.end(),
-        [](const SubGroupPreviewNode &a, const SubGroupPreviewNode &b) {
-            return Text::lessThan(a.name, b.name);
-        });
-    return node;
-}
 
 std::vector<CategoryPreviewNode> buildPreviewTree(const OrganizationPlan &plan)
 {
-    std::array<std::vector<const FileMoveOperation *>, allCases.size()> groups;
-    for (const FileMoveOperation &operation : plan.operations)
-        groups[static_cast<std::size_t>(operation.category)].push_back(&operation);
-
-    std::vector<CategoryPreviewNode> nodes;
-    for (FileCategory category : allCases) {
-        const auto &members = groups[static_cast<std::size_t>(category)];
-        if (!members.empty())
-            nodes.push_back(buildCategoryNode(category, members));
+    // The same tree as from the compact form: one target per category and sub-group.
+    MoveList list;
+    list.folder = plan.folderURL;
+    std::map<std::pair<FileCategory, std::optional<std::string>>, std::uint32_t> targets;
+    for (const FileMoveOperation &operation : plan.operations) {
+        const auto [found, isNew] = targets.try_emplace(
+            { operation.category, operation.subGroup }, std::uint32_t(list.targets.size()));
+        if (isNew)
+            list.targets.push_back({ operation.category, operation.subGroup, {} });
+        list.moves.push_back({ operation.sourceURL.filename().native(), {}, found->second,
+            std::uint32_t(list.moves.size()) });
     }
-    std::sort(
-        nodes.begin(), nodes.end(), [](const CategoryPreviewNode &a, const CategoryPreviewNode &b) {
-            return rawValue(a.category) < rawValue(b.category);
-        });
-    return nodes;
+    return buildPreviewTree(list);
 }
 
 std::vector<CategoryPreviewNode> buildPreviewTree(const MoveList &plan)
 {
     // Each target is one category, or one of its sub-groups (an empty one for files
-    // without extension): the tree is the targets' names, grouped by category.
+    // without extension, which land in the category folder itself and are shown there).
     std::vector<std::vector<std::string>> names(plan.targets.size());
     for (const MoveList::Move &move : plan.moves)
         names[move.target].push_back(move.source);
@@ -96,17 +42,21 @@ std::vector<CategoryPreviewNode> buildPreviewTree(const MoveList &plan)
             node->id = Uuid::random();
             node->category = place.category;
         }
-        Text::sortTexts(names[target]);
-        if (place.subGroup && !place.subGroup->empty())
+        if (place.subGroup && !place.subGroup->empty()) {
+            Text::sortTexts(names[target]);
             node->subGroups.push_back(
                 SubGroupPreviewNode { Uuid::random(), *place.subGroup, std::move(names[target]) });
-        else
-            node->directFiles = std::move(names[target]);
+        } else {
+            node->directFiles.insert(node->directFiles.end(),
+                std::make_move_iterator(names[target].begin()),
+                std::make_move_iterator(names[target].end()));
+        }
     }
     std::vector<CategoryPreviewNode> tree;
     for (std::optional<CategoryPreviewNode> &node : nodes) {
         if (!node)
             continue;
+        Text::sortTexts(node->directFiles);
         std::sort(node->subGroups.begin(), node->subGroups.end(),
             [](const SubGroupPreviewNode &a, const SubGroupPreviewNode &b) {
                 return Text::lessThan(a.name, b.name);

@@ -12,6 +12,3 @@ std::vector<CategoryPreviewNode> buildPreviewTree(const OrganizationPlan &plan);
 // The same tree from the compact form of a plan.
 std::vector<CategoryPreviewNode> buildPreviewTree(const MoveList &plan);
 
-// One category's node, from that category's moves in plan order.
-CategoryPreviewNode buildCategoryNode(
-    FileCategory category, const std::vector<const FileMoveOperation *> &operations);
