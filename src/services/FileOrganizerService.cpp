@@ -185,7 +185,7 @@ MoveList FileOrganizerService::planMoves(const fs::path &folderURL) const
                     lastOpened = destination.target;
                 }
                 if (opened.error == 0) {
-                    std::string freed = freeName(opened.fd, file.name);
+                    std::string freed = uniqueDestination(opened.fd, file.name);
                     if (freed != file.name)
                         move.destination = std::move(freed);
                 }
@@ -200,28 +200,16 @@ MoveList FileOrganizerService::planMoves(const fs::path &folderURL) const
     return list;
 }
 
-fs::path FileOrganizerService::uniqueDestination(const fs::path &candidate) const
+std::string FileOrganizerService::uniqueDestination(int folder, const std::string &name) const
 {
-    // A folder that cannot be opened holds nothing to clash with: either it is
-    // missing, or the move itself will fail and say why.
-    FileDescriptor folder;
-    if (m_fileSystem->openFolder(candidate.parent_path(), folder) != 0)
-        return candidate;
-    const std::string name = candidate.filename().native();
-    std::string free = freeName(folder.get(), name);
-    return free == name ? candidate : candidate.parent_path() / free;
-}
-
-std::string FileOrganizerService::freeName(int folder, const std::string &name) const
-{
-    EntryType type;
+    EntryInfo entry;
     // Any failure but "exists" means this name can be handed out: either it is free,
     // or the move itself will fail and say why (a name too long, a folder unreadable).
-    if (m_fileSystem->entryIn(folder, name, type) != 0)
+    if (m_fileSystem->statIn(folder, name, entry) != 0)
         return name;
     for (std::uint64_t number = 1;; ++number) {
         std::string numbered = FileName::numbered(name, number);
-        if (m_fileSystem->entryIn(folder, numbered, type) != 0)
+        if (m_fileSystem->statIn(folder, numbered, entry) != 0)
             return numbered;
     }
 }

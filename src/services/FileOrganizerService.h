@@ -37,8 +37,6 @@ public:
     // The same plan in the engine's compact form, for runs too large to hold as paths.
     MoveList planMoves(const std::filesystem::path &folderURL) const;
     static OrganizationPlan toPlan(const MoveList &list);
-    // `candidate` when nothing is there, else the first free "name (n).ext".
-    std::filesystem::path uniqueDestination(const std::filesystem::path &candidate) const;
 
     // The chosen folder opened once, with its identity; every later step works
     // through this handle, so a folder swapped for a link meanwhile is never followed.
@@ -79,7 +77,7 @@ public:
 
 private:
     // `name` when nothing in the open `folder` has it, else the first free "name (n).ext".
-    std::string freeName(int folder, const std::string &name) const;
+    std::string uniqueDestination(int folder, const std::string &name) const;
 
     // The one move step of runs and undos: between the chosen folder (`root`) and the
     // folder `parts` below it, inward or back out. Returns 0 or the errno, with `why`

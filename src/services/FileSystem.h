@@ -58,11 +58,8 @@ public:
     virtual int openSubfolder(int parent, const std::string &name, FileDescriptor &handle) = 0;
     // Creates the folder `name` inside `parent`; EEXIST when any entry has that name.
     virtual int makeFolder(int parent, const std::string &name) = 0;
-    // lstat semantics for `name` inside `folder`: 0 when any entry, a dangling link
-    // included, has that name.
-    virtual int entryIn(int folder, const std::string &name, EntryType &type) = 0;
-
-    // fstatat without following links: type, identity and size of `name` in `folder`.
+    // fstatat without following links (lstat semantics: 0 when any entry, a dangling
+    // link included, has that name): type, identity and size of `name` in `folder`.
     virtual int statIn(int folder, const std::string &name, EntryInfo &info) = 0;
     // fstat of an open folder.
     virtual int statFolder(int folder, EntryInfo &info) = 0;

@@ -82,9 +82,9 @@ FolderWalker::Result FolderWalker::open(const std::vector<std::string> &parts, b
         if (error == ENOTDIR || error == ELOOP) {
             // Depending on the flags the kernel says either for a link; tell them apart
             // so the user learns that a link, not a file, is in the way.
-            EntryType type;
-            if (m_fileSystem.entryIn(parent, parts[depth], type) == 0)
-                error = type == EntryType::symlink ? ELOOP : ENOTDIR;
+            EntryInfo entry;
+            if (m_fileSystem.statIn(parent, parts[depth], entry) == 0)
+                error = entry.type == EntryType::symlink ? ELOOP : ENOTDIR;
         }
         if (error != 0) {
             result.error = error;

@@ -149,17 +149,6 @@ int PosixFileSystem::makeFolder(int parent, const std::string &name)
     return ::mkdirat(parent, name.c_str(), 0777) == 0 ? 0 : lastError();
 }
 
-int PosixFileSystem::entryIn(int folder, const std::string &name, EntryType &type)
-{
-    struct stat info
-    {
-    };
-    if (::fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
-        return lastError();
-    type = typeOfMode(info.st_mode);
-    return 0;
-}
-
 int PosixFileSystem::statIn(int folder, const std::string &name, EntryInfo &info)
 {
     struct stat status

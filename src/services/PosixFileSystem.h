@@ -10,7 +10,6 @@ public:
     int listFolder(int folder, std::vector<DirectoryEntry> &entries) override;
     int openSubfolder(int parent, const std::string &name, FileDescriptor &handle) override;
     int makeFolder(int parent, const std::string &name) override;
-    int entryIn(int folder, const std::string &name, EntryType &type) override;
     int statIn(int folder, const std::string &name, EntryInfo &info) override;
     int statFolder(int folder, EntryInfo &info) override;
     int renameNoReplace(int fromFolder, const std::string &fromName, int toFolder,

@@ -54,7 +54,7 @@ void addHooks(FaultInjectingFileSystem &fileSystem, Interferer &interferer, std:
     const std::string &phase)
 {
     constexpr Op hooked[] = { Op::openFolder, Op::listFolder, Op::openSubfolder, Op::makeFolder,
-        Op::entryIn, Op::renameNoReplace, Op::removeFolder };
+        Op::statIn, Op::renameNoReplace, Op::removeFolder };
     fileSystem.reset();
     for (std::size_t i = 0, count = 1 + pick(random, 4); i < count; ++i) {
         const Op operation = hooked[pick(random, std::size(hooked))];

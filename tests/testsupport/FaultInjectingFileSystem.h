@@ -17,7 +17,6 @@ public:
         listFolder,
         openSubfolder,
         makeFolder,
-        entryIn,
         renameNoReplace,
         hardLink,
         unlinkFile,
@@ -27,7 +26,7 @@ public:
         renameReplacing,
         createExclusive
     };
-    static constexpr std::size_t operationCount = 13;
+    static constexpr std::size_t operationCount = 12;
 
     explicit FaultInjectingFileSystem(std::shared_ptr<FileSystem> inner = {});
 
@@ -53,7 +52,6 @@ public:
     TIDYRA_PASS_THROUGH(listFolder, (int f, std::vector<DirectoryEntry> &e), f, e)
     TIDYRA_PASS_THROUGH(openSubfolder, (int f, const std::string &n, FileDescriptor &h), f, n, h)
     TIDYRA_PASS_THROUGH(makeFolder, (int f, const std::string &n), f, n)
-    TIDYRA_PASS_THROUGH(entryIn, (int f, const std::string &n, EntryType &t), f, n, t)
     TIDYRA_PASS_THROUGH(statIn, (int f, const std::string &n, EntryInfo &i), f, n, i)
     TIDYRA_PASS_THROUGH(statFolder, (int f, EntryInfo &i), f, i)
     TIDYRA_PASS_THROUGH(
