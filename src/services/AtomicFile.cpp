@@ -68,14 +68,4 @@ void write(const std::filesystem::path &file, std::string_view content)
     syncFolder(folder);
 }
 
-void remove(const std::filesystem::path &file)
-{
-    if (::unlink(file.c_str()) != 0) {
-        if (errno == ENOENT)
-            return;
-        fail(errno, "cannot remove", file);
-    }
-    syncFolder(file.parent_path().empty() ? "." : file.parent_path());
-}
-
 } // namespace AtomicFile

@@ -13,7 +13,4 @@ namespace AtomicFile {
 // file is then untouched.
 void write(const std::filesystem::path &file, std::string_view content);
 
-// Removes `file` durably; a file that is not there is no error.
-void remove(const std::filesystem::path &file);
-
 } // namespace AtomicFile

@@ -2,6 +2,7 @@
 
 #include "Base64.h"
 #include "FileCategory.h"
+#include "PathCodec.h"
 #include "PathText.h"
 #include "Text.h"
 
@@ -12,7 +13,7 @@
 namespace JournalLines {
 namespace {
 
-using Json = nlohmann::json;
+using Json = nlohmann::ordered_json;
 
 // A literal's length is known when it is compiled; append(const char *) would
 // count it again at every call, and journals write hundreds of thousands of lines.
@@ -93,12 +94,11 @@ std::string joined(const std::vector<std::string> &parts)
 
 std::optional<std::string> bytesOf(const Json &value)
 {
-    if (value.is_string())
-        return value.get<std::string>();
-    if (value.is_object() && value.size() == 1 && value.contains("base64")
-        && value["base64"].is_string())
-        return Base64::decode(value["base64"].get<std::string>());
-    return std::nullopt;
+    try {
+        return PathCodec::decode(value).native();
+    } catch (const std::invalid_argument &) {
+        return std::nullopt;
+    }
 }
 
 std::optional<std::uint64_t> numberOf(const Json &object, const char *key)

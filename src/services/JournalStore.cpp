@@ -76,13 +76,6 @@ void JournalStore::prepare() const
 {
     makeFolders(runsFolder());
     makeFolders(m_folder / "locks");
-    // Folders can exist and still refuse new files (read-only, full, not ours).
-    const fs::path probe = runsFolder() / ".probe";
-    const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0)
-        fail("write in", runsFolder(), errno);
-    ::close(fd);
-    ::unlink(probe.c_str());
 }
 
 std::string JournalStore::key(const FileIdentity &folder)

@@ -24,8 +24,9 @@ public:
 
     const std::filesystem::path &folder() const { return m_folder; }
 
-    // Creates the folders (private to the user) and proves that files can be made
-    // there; throws JournalError otherwise.
+    // Creates the folders (private to the user); throws JournalError when it cannot.
+    // A place that refuses new files is found when the run's file is created, which
+    // is before anything moves.
     void prepare() const;
 
     // Holds the folder with this identity for one run or undo. Waits up to `wait`

@@ -8,15 +8,16 @@
 #include <cstring>
 #include <fstream>
 
-RunRecord RunRecord::read(const std::filesystem::path &file)
+namespace {
+
+// Opens a journal and reads its header; `in` is left at the first line after it.
+JournalLines::Header openJournal(const std::filesystem::path &file, std::ifstream &in)
 {
-    std::ifstream in(file, std::ios::binary);
+    in.open(file, std::ios::binary);
     if (!in)
         throw JournalError("cannot read the undo journal "
             + ErrorDescriptions::inQuotes(file.native()) + ": "
             + ErrorDescriptions::reason(errno ? errno : EIO));
-    RunRecord record;
-    record.file = file;
     std::string line;
     std::optional<JournalLines::Header> header;
     if (std::getline(in, line))
@@ -24,7 +25,24 @@ RunRecord RunRecord::read(const std::filesystem::path &file)
     if (!header)
         throw JournalError("the undo journal " + ErrorDescriptions::inQuotes(file.native())
             + " is not a journal of this Tidyra release and was left untouched");
-    record.header = std::move(*header);
+    return std::move(*header);
+}
+
+} // namespace
+
+JournalLines::Header RunRecord::readHeader(const std::filesystem::path &file)
+{
+    std::ifstream in;
+    return openJournal(file, in);
+}
+
+RunRecord RunRecord::read(const std::filesystem::path &file)
+{
+    std::ifstream in;
+    RunRecord record;
+    record.file = file;
+    record.header = openJournal(file, in);
+    std::string line;
 
     while (std::getline(in, line)) {
         JournalLines::Parsed parsed = JournalLines::parseLine(line);
@@ -77,4 +95,10 @@ std::size_t RunRecord::positionOf(std::uint64_t index) const
     return found != intents.end() && found->index == index
         ? static_cast<std::size_t>(found - intents.begin())
         : intents.size();
+}
+
+bool RunRecord::hadMoves(const UndoReport &report) const
+{
+    return report.restored > 0 || !report.notRestored.empty() || report.cancelled
+        || pendingCount() > 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "JournalLines.h"
+#include "RunReports.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -28,6 +29,12 @@ struct RunRecord
     // Reads a journal. Lines torn by a crash or damaged are passed over; a file that
     // is not a run journal at all throws JournalError.
     static RunRecord read(const std::filesystem::path &file);
+    // Only the header, which says whose run it is: all that is needed before locking.
+    static JournalLines::Header readHeader(const std::filesystem::path &file);
+
+    // Whether an undo of this record did or left anything: false only for a run that,
+    // as it turned out, never moved a file.
+    bool hadMoves(const UndoReport &report) const;
 
     // Moves that may still be away from their old place.
     std::size_t pendingCount() const;

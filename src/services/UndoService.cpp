@@ -159,8 +159,7 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
                 continue;
             UndoReport report = undoRun(organizer, record, root.handle.get(), control);
             report.folder = *folder;
-            if (report.restored > 0 || !report.notRestored.empty() || report.cancelled
-                || record.pendingCount() > 0)
+            if (record.hadMoves(report))
                 return report;
         }
         nothing.folder = *folder;
@@ -177,8 +176,8 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
         const fs::path file = journals.runFile(name);
         if (!fileExists(file))
             break;
-        RunRecord record = RunRecord::read(file);
-        const fs::path recorded(record.header.folder);
+        const JournalLines::Header header = RunRecord::readHeader(file);
+        const fs::path recorded(header.folder);
         FileOrganizerService::OpenFolder root;
         try {
             root = organizer.openFolder(recorded);
@@ -188,7 +187,7 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
                     + "; if the folder was moved or renamed, undo it by its new path: tidyra-cli "
                       "undo FOLDER");
         }
-        if (root.identity != record.header.folderIdentity)
+        if (root.identity != header.folderIdentity)
             throw FileSystemError(ENOENT,
                 ErrorDescriptions::inQuotes(recorded.native())
                     + " is no longer the folder that was organized; if that folder was moved or "
@@ -198,11 +197,10 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
         // Read again under the lock: another undo may have settled it meanwhile.
         if (!fileExists(file))
             break;
-        record = RunRecord::read(file);
+        RunRecord record = RunRecord::read(file);
         UndoReport report = undoRun(organizer, record, root.handle.get(), control);
         report.folder = recorded;
-        if (report.restored > 0 || !report.notRestored.empty() || report.cancelled
-            || record.pendingCount() > 0)
+        if (record.hadMoves(report))
             return report;
         // This run moved nothing after all: the one before it is the last run.
         name = record.header.previous;
