@@ -8,12 +8,10 @@
 
 #include <QCoreApplication>
 #include <QFile>
-
 #include <QMetaObject>
 
 #include <cstdio>
 #include <exception>
-
 #include <utility>
 
 // Counts are written with %n, so even English needs its plural forms ("1 file", "2
@@ -57,9 +55,8 @@ QString describe(const std::exception &error)
     return QString::fromUtf8(error.what());
 }
 
-// A file name fit for one line: invalid UTF-8 and control characters (a newline in a
-// name would forge a line) become U+FFFD.
-// Control characters escaped, as on the console and in the preview.
+// A file name fit for one line: control characters escaped (a newline in a name would
+// forge a line), as on the console and in the preview.
 QString displayName(const std::string &name)
 {
     return QString::fromStdString(Text::displayText(name));
