@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileOrganizerService.h"
 #include "JournalStore.h"
 #include "MoveList.h"
 #include "OrganizationPlan.h"
@@ -11,7 +12,6 @@
 #include <optional>
 #include <vector>
 
-class FileOrganizerService;
 struct RunRecord;
 
 // Every organizing run recorded on disk, ahead of its moves, so that it can be
@@ -51,6 +51,9 @@ public:
 
 private:
     const JournalStore &store() const;
+    // Whether a run recorded with `header` is a run of the folder opened at `folder`.
+    static bool belongsTo(const JournalLines::Header &header,
+        const FileOrganizerService::OpenFolder &root, const std::filesystem::path &folder);
     // The run around `execute`, which moves inside the open folder it is given.
     template <typename Execute>
     RunReport recorded(const FileOrganizerService &organizer, const std::filesystem::path &folder,
