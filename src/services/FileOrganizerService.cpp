@@ -491,25 +491,32 @@ struct FileOrganizerService::Whereabouts
     EntryInfo destination; // what is at the destination, when destinationError is 0
 };
 
-namespace {
+// How undo knows the files of a run, by the strongest key the file system keeps.
+enum class FileOrganizerService::Recognition : std::uint8_t {
+    inode, // the same inode on the same device
+    inodeAndStamp, // the same inode, on a disk mounted again, and the same size and time
+    stamp, // inode numbers do not hold: the same size and modification time
+};
 
-// Whether `info` is the file `intent` moved, by the strongest key the file system
-// keeps; in any doubt it is not.
-bool isRecordedFile(const EntryInfo &info, const JournalLines::Intent &intent,
-    const FileIdentity &expected, bool stableInodes)
+// Whether `info` is the file `intent` moved; in any doubt it is not.
+bool FileOrganizerService::isRecordedFile(const EntryInfo &info, const JournalLines::Intent &intent,
+    const FileIdentity &expected, Recognition recognition)
 {
     if (info.type != EntryType::regular)
         return false;
-    if (stableInodes)
-        return info.identity == expected;
-    return intent.stamped && info.size == intent.size && info.modified == intent.modified;
+    const bool sameStamp
+        = intent.stamped && info.size == intent.size && info.modified == intent.modified;
+    // A run recorded before sizes and times were kept has its inode only.
+    if (recognition == Recognition::stamp && intent.stamped)
+        return sameStamp;
+    return info.identity == expected
+        && (recognition != Recognition::inodeAndStamp || !intent.stamped || sameStamp);
 }
 
-} // namespace
-
 FileOrganizerService::Whereabouts FileOrganizerService::locate(FolderWalker &walker, int root,
-    const JournalLines::Intent &intent, const FileIdentity &expected, bool stableInodes) const
+    const JournalLines::Intent &intent, const FileIdentity &expected, Recognition how) const
 {
+    const bool stableInodes = how != Recognition::stamp;
     Whereabouts where;
     const std::vector<std::string> folderParts(intent.to.begin(), intent.to.end() - 1);
     const FolderWalker::Result opened = walker.open(folderParts, false);
@@ -519,14 +526,14 @@ FileOrganizerService::Whereabouts FileOrganizerService::locate(FolderWalker &wal
         where.destinationError
             = m_fileSystem->statIn(opened.fd, intent.to.back(), where.destination);
         where.atDestination = where.destinationError == 0
-            && isRecordedFile(where.destination, intent, expected, stableInodes);
+            && isRecordedFile(where.destination, intent, expected, how);
         if (where.atDestination)
             where.found = where.destination.identity;
     }
     if (!where.atDestination) {
         EntryInfo info;
         where.atSource = m_fileSystem->statIn(root, intent.from, info) == 0
-            && isRecordedFile(info, intent, expected, stableInodes);
+            && isRecordedFile(info, intent, expected, how);
         where.found = info.identity;
         // Only the link route sets names aside, and it is taken only where inodes hold.
         where.aside = !where.atSource && stableInodes
@@ -552,6 +559,11 @@ UndoReport FileOrganizerService::undoMoves(
             error, ErrorDescriptions::cannotOpenFolder(fs::path(record.header.folder), error));
     const bool stableInodes = record.header.stableInodes && InodeTrust::stableAcrossMounts(type);
     const std::uint64_t device = rootInfo.identity.device;
+    // On a disk mounted again (another device number) an inode number alone could name
+    // another disk's file: the size and time must agree too.
+    const Recognition recognition = !stableInodes       ? Recognition::stamp
+        : device == record.header.folderIdentity.device ? Recognition::inode
+                                                        : Recognition::inodeAndStamp;
     const std::string folderName = lastName(fs::path(record.header.folder));
     FolderWalker walker(*m_fileSystem, root);
     FileMover mover(*m_fileSystem, root);
@@ -584,11 +596,11 @@ UndoReport FileOrganizerService::undoMoves(
         // left its old name aside: once the file is back, that name goes.
         const bool mayBeAside = stableInodes && state != State::moved;
 
-        Whereabouts where = locate(walker, root, intent, expected, stableInodes);
+        Whereabouts where = locate(walker, root, intent, expected, recognition);
         if (!where.atDestination && !where.atSource && !where.aside) {
             // Nothing is given up on one look: a second, fresh one must agree.
             FolderWalker fresh(*m_fileSystem, root);
-            where = locate(fresh, root, intent, expected, stableInodes);
+            where = locate(fresh, root, intent, expected, recognition);
         }
 
         if (where.atDestination) {

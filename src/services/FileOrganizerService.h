@@ -92,8 +92,11 @@ private:
         const std::string &rootFolderName, std::string &why) const;
 
     struct Whereabouts;
+    enum class Recognition : std::uint8_t;
+    static bool isRecordedFile(const EntryInfo &info, const JournalLines::Intent &intent,
+        const FileIdentity &expected, Recognition recognition);
     Whereabouts locate(FolderWalker &walker, int root, const JournalLines::Intent &intent,
-        const FileIdentity &expected, bool stableInodes) const;
+        const FileIdentity &expected, Recognition recognition) const;
 
     // Removes the empty file `seen` at `name` in the folder `folderParts`, while it is
     // still that file: what a killed run's fallback move reserved.

@@ -14,13 +14,14 @@ ran=0
 failures=0
 sshd_pid=
 loop=
+ext4_loop=
 
 cleanup() {
-  for mount in "$work/share" "$work/stick"; do
+  for mount in "$work/share" "$work/stick" "$work/ext4"; do
     mountpoint -q "$mount" && { fusermount -u "$mount" 2>/dev/null || umount -l "$mount"; }
   done
   [ -n "$sshd_pid" ] && kill "$sshd_pid" 2>/dev/null
-  [ -n "$loop" ] && losetup -d "$loop"
+  for device in $loop $ext4_loop; do losetup -d "$device"; done
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -153,6 +154,27 @@ EOF
     else
       skip sshfs "cannot mount through the local sshd: $(tail -3 "$work/sshd.log")"
     fi
+  fi
+  # An ext4 stick plugged in again on another loop device: another device number,
+  # the same inode numbers.
+  if ! have mkfs.ext4 || ! have losetup; then
+    skip ext4 "e2fsprogs or losetup is not installed"
+  elif ! truncate -s 32M "$work/ext4.img" || ! mkfs.ext4 -q "$work/ext4.img" \
+    || ! ext4_loop=$(losetup -f --show "$work/ext4.img" 2>/dev/null); then
+    skip ext4 "no loop device"
+  else
+    mkdir -p "$work/ext4"
+    mount "$ext4_loop" "$work/ext4"
+    replug_ext4() {
+      umount "$work/ext4" && losetup -d "$ext4_loop" || return 1
+      local held
+      held=$(losetup -f --show "$work/ext4.img") # so that the stick gets another one
+      ext4_loop=$(losetup -f --show "$work/ext4.img")
+      losetup -d "$held"
+      mount "$ext4_loop" "$work/ext4"
+    }
+    round_trip ext4 "$work/ext4/folder" replug_ext4
+    umount "$work/ext4" && losetup -d "$ext4_loop" && ext4_loop=
   fi
   if ! have mkfs.exfat || ! have mount.exfat-fuse || ! have losetup; then
     skip exfat "exfatprogs or exfat-fuse is not installed"
