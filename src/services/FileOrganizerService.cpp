@@ -648,10 +648,17 @@ UndoReport FileOrganizerService::undoMoves(
             // Announced, never moved, and no longer where it was: nothing of this run.
             settle(k, State::givenUp);
         } else if (where.folderError == 0 && where.destinationError == 0) {
+            // Known by size and time, a file edited since cannot be told from another.
+            const bool changed = recognition != Recognition::inode
+                && where.destination.type == EntryType::regular && intent.stamped
+                && (recognition == Recognition::stamp
+                    || where.destination.identity.inode == intent.inode);
             report.notRestored.emplace_back(toName,
                 ErrorDescriptions::inQuotes(toName) + " in "
                     + ErrorDescriptions::inQuotes(folderText)
-                    + " is another item now; it was left as it is");
+                    + (changed ? " has changed since it was moved there, or is another file; "
+                                 "it was left as it is"
+                               : " is another item now; it was left as it is"));
             settle(k, State::givenUp);
         } else if (where.folderError == ENOENT || where.folderError == ENOTDIR
             || where.folderError == ELOOP || where.destinationError == ENOENT) {
