@@ -115,6 +115,7 @@ fi
 
 if [ "$(id -u)" != 0 ] || [ ! -c /dev/fuse ]; then
   skip sshfs "needs root and /dev/fuse"
+  skip ext4 "needs root"
   skip exfat "needs root and /dev/fuse"
 else
   if ! have sshfs || [ ! -x /usr/sbin/sshd ]; then
