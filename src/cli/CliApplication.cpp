@@ -1,6 +1,7 @@
 #include "CliApplication.h"
 
 #include "CliCommands.h"
+#include "StoppableOutput.h"
 #include "Text.h"
 #include "UndoService.h"
 
@@ -16,6 +17,8 @@
 #include <vector>
 
 #include <CLI/CLI.hpp>
+#include <poll.h>
+#include <unistd.h>
 
 namespace CliApplication {
 namespace {
@@ -43,13 +46,14 @@ void requestStop(int)
 
 // Ctrl-C and SIGTERM end a run after the current move, with its record complete;
 // a closed pipe makes writes fail (and the exit status say so) instead of killing
-// the run half-way.
+// the run half-way. Calls under way when a signal comes are resumed, not failed.
 void installSignalHandlers()
 {
     struct sigaction action
     {
     };
     action.sa_handler = requestStop;
+    action.sa_flags = SA_RESTART;
     sigemptyset(&action.sa_mask);
     ::sigaction(SIGINT, &action, nullptr);
     ::sigaction(SIGTERM, &action, nullptr);
@@ -61,6 +65,14 @@ bool outputReached()
 {
     std::cout.flush();
     return std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout);
+}
+
+// Whoever read standard output has gone (`tidyra-cli preview DIR | head`): they chose to
+// stop reading, which is no error to report.
+bool readerHasGone()
+{
+    pollfd output { STDOUT_FILENO, POLLOUT, 0 };
+    return ::poll(&output, 1, 0) == 1 && (output.revents & POLLERR) != 0;
 }
 
 // A usage error shows the usage of the command it was made in.
@@ -79,7 +91,7 @@ int run(int argc, char **argv)
                  "(Images, Documents, ... Others) and can undo the last run.",
         "tidyra-cli");
     app.set_version_flag(
-        "--version", std::string("tidyra-cli ") + TIDYRA_VERSION, "Show the version and exit");
+        "-V,--version", std::string("tidyra-cli ") + TIDYRA_VERSION, "Show the version and exit");
     app.set_help_flag("-h,--help", "Show this help and exit");
     app.footer(footer());
     app.require_subcommand(1);
@@ -125,7 +137,14 @@ int run(int argc, char **argv)
     ExitStatus status = ExitStatus::success;
     try {
         if (preview->parsed()) {
-            status = CliCommands::preview(folder, asJson, std::cout);
+            StoppableOutput stoppable(std::cout.rdbuf(), stopRequested);
+            std::ostream out(&stoppable);
+            status = CliCommands::preview(folder, asJson, out);
+            if (stopRequested.load()) {
+                std::cout.flush();
+                std::cerr << "Interrupted: the preview stopped; nothing was changed.\n";
+                return static_cast<int>(ExitStatus::failure);
+            }
         } else {
             const UndoService journal;
             if (organize->parsed())
@@ -145,6 +164,8 @@ int run(int argc, char **argv)
     }
     if (!outputReached()) {
         const int error = errno;
+        if (readerHasGone())
+            return static_cast<int>(ExitStatus::failure);
         std::cerr << "Error: cannot write the output: " << std::strerror(error ? error : EIO)
                   << '\n';
         return static_cast<int>(ExitStatus::failure);

@@ -6,10 +6,13 @@
 #include <climits>
 #include <cstdlib>
 
+#include <csignal>
+
 #include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -262,6 +265,7 @@ TEST_F(CliEndToEndTest, MistakesAndErrorsExitWithTwoAndOne)
     EXPECT_THAT(run({ "tidy" }).err, HasSubstr("Error: unknown command \"tidy\""));
     EXPECT_EQ(run({ "--help" }).exitCode, 0);
     EXPECT_EQ(run({ "--version" }).out, "tidyra-cli 0.1.0\n");
+    EXPECT_EQ(run({ "-V" }).out, "tidyra-cli 0.1.0\n");
 
     writeFile(m_folder / "plain.txt", "x");
     for (const fs::path &folder : { m_folder / "gone\n\x1b[2Jx", m_folder / "plain.txt" }) {
@@ -286,6 +290,44 @@ TEST_F(CliEndToEndTest, MistakesAndErrorsExitWithTwoAndOne)
     writeFile(m_state / "tidyra", "not a folder");
     EXPECT_EQ(run({ "organize", m_folder.path().string() }).exitCode, 1);
     EXPECT_EQ(readFile(m_folder / "plain.txt"), "x");
+}
+
+// Ctrl-C, and a reader that stops reading, end a preview quietly with 1. The output is
+// larger than a pipe holds, so the program is still printing when either comes.
+TEST_F(CliEndToEndTest, APreviewStopsOnCtrlCAndWhenItsReaderGoes)
+{
+    for (int i = 0; i < 3000; ++i)
+        writeFile(m_folder / (std::string(90, 'n') + std::to_string(i) + ".txt"));
+    int output[2];
+    ASSERT_EQ(::pipe(output), 0);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addopen(
+        &actions, STDERR_FILENO, (m_capture / "err").c_str(), O_WRONLY | O_CREAT, 0600);
+    const std::string folder = m_folder.path().string();
+    char *arguments[] = { const_cast<char *>(TIDYRA_CLI_PATH), const_cast<char *>("preview"),
+        const_cast<char *>(folder.c_str()), nullptr };
+    pid_t child = 0;
+    ASSERT_EQ(::posix_spawn(&child, TIDYRA_CLI_PATH, &actions, nullptr, arguments, environ), 0);
+    ::close(output[1]);
+    char chunk[4096];
+    // Its first line shows it is past setting up its signal handling.
+    ASSERT_GT(::read(output[0], chunk, 1), 0);
+    ::kill(child, SIGINT);
+    while (::read(output[0], chunk, sizeof chunk) > 0) { }
+    ::close(output[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+    EXPECT_EQ(readFile(m_capture / "err"), "Interrupted: the preview stopped; nothing was changed.\n");
+
+    const std::string closed = "{ " + quoted(TIDYRA_CLI_PATH) + " preview " + quoted(folder)
+        + " 2>" + quoted(m_capture / "err") + "; echo $? >" + quoted(m_capture / "status")
+        + "; } | head -c 1 >/dev/null";
+    ASSERT_EQ(std::system(closed.c_str()), 0);
+    EXPECT_EQ(readFile(m_capture / "status"), "1\n");
+    EXPECT_EQ(readFile(m_capture / "err"), "");
 }
 
 TEST_F(CliEndToEndTest, TheJournalFollowsTheXdgStateRules)
