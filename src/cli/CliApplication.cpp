@@ -1,6 +1,7 @@
 #include "CliApplication.h"
 
 #include "CliCommands.h"
+#include "HelpFormatter.h"
 #include "StoppableOutput.h"
 #include "Text.h"
 #include "UndoService.h"
@@ -93,7 +94,9 @@ int run(int argc, char **argv)
     app.set_version_flag(
         "-V,--version", std::string("tidyra-cli ") + TIDYRA_VERSION, "Show the version and exit");
     app.set_help_flag("-h,--help", "Show this help and exit");
+    app.set_help_all_flag("--help-all", "Show the help of every command and exit");
     app.footer(footer());
+    app.formatter(std::make_shared<HelpFormatter>());
     app.require_subcommand(1);
     app.failure_message(usageFailure);
 
@@ -111,7 +114,7 @@ int run(int argc, char **argv)
         = app.add_subcommand("organize", "Sort the folder's files into category folders");
     organize->add_option("FOLDER", folder, "The folder to organize")->required()->type_name("");
     CLI::App *undo = app.add_subcommand(
-        "undo", "Move the files of the last run back (the last run of FOLDER, when one is given)");
+        "undo", "Move the files of the last run back (of FOLDER, when one is given)");
     std::string undoFolder;
     undo->add_option("FOLDER", undoFolder, "The folder whose last run to undo")->type_name("");
 
