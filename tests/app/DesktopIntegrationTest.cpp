@@ -1,4 +1,5 @@
 #include "ActionArea.h"
+#include "Autostart.h"
 #include "ContentView.h"
 #include "FolderOrganizerViewModel.h"
 #include "MenuBarView.h"
@@ -51,6 +52,7 @@ private slots:
     void cleanupTestCase() { m_bus.kill(), m_bus.waitForFinished(); }
     void undoInATrayRunsNotificationUndoesThatRun();
     void aSecondLaunchLandsOnTheOpenDialog();
+    void anAutostartEntryOutlivesNoRemovedProgram();
 
 private:
     QProcess m_bus;
@@ -129,6 +131,12 @@ void DesktopIntegrationTest::aSecondLaunchLandsOnTheOpenDialog()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QTRY_VERIFY(!app->contentView()->previewView());
     QVERIFY(app->handOverRefusal().isEmpty());
+}
+
+void DesktopIntegrationTest::anAutostartEntryOutlivesNoRemovedProgram()
+{
+    QVERIFY(Autostart::entryText(QStringLiteral("/opt/My Apps/ti\\dy"))
+                .contains(QStringLiteral("\nTryExec=/opt/My Apps/ti\\\\dy\n")));
 }
 
 QTEST_MAIN(DesktopIntegrationTest)
