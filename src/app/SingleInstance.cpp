@@ -129,7 +129,8 @@ bool SingleInstance::handOver(const Request &request)
     socket.connectToServer(m_socketPath);
     if (!socket.waitForConnected(connectTimeoutMs))
         return false;
-    QByteArray line = request.folder.isEmpty() ? raiseRequest : openRequest + request.folder.toBase64();
+    QByteArray line
+        = request.folder.isEmpty() ? raiseRequest : openRequest + request.folder.toBase64();
     if (!request.activationToken.isEmpty())
         line += ' ' + tokenKey + request.activationToken.toBase64();
     if (!request.startupId.isEmpty())
@@ -175,7 +176,9 @@ void SingleInstance::read(QLocalSocket *socket)
     line.chop(1);
     std::optional<Request> request = parseRequest(line);
     // By its bytes: a name that is not valid in the locale's encoding must still match.
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (request && !request->folder.isEmpty()
         && (!request->folder.startsWith('/') || ::stat(request->folder.constData(), &info) != 0
             || !S_ISDIR(info.st_mode)))

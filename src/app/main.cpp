@@ -2,8 +2,8 @@
 #include "CommandLine.h"
 #include "OpenFileLimit.h"
 #include "SingleInstance.h"
-#include "TidyraApp.h"
 #include "Text.h"
+#include "TidyraApp.h"
 #include "Translations.h"
 #include "WindowActivation.h"
 

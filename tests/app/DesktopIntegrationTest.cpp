@@ -94,9 +94,9 @@ void DesktopIntegrationTest::undoInATrayRunsNotificationUndoesThatRun()
 
     // Another notification's Undo, or another action, is not this run's.
     const auto invoke = [&](uint id, const QString &action) {
-        desktop.send(QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/Notifications"),
-                         QStringLiteral("org.freedesktop.Notifications"),
-                         QStringLiteral("ActionInvoked"))
+        desktop.send(
+            QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/Notifications"),
+                QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("ActionInvoked"))
             << id << action);
     };
     invoke(7, QStringLiteral("undo"));

@@ -59,8 +59,8 @@ void SingleInstanceTest::secondClaimHandsOverAndMalformedRequestsAreIgnored()
     // refusal comes back to be told.
     const QByteArray odd = QFile::encodeName(folder.path()) + "/caf\xE9 \xFF";
     QCOMPARE(::mkdir(odd.constData(), 0755), 0);
-    for (const SingleInstance::Request &request : { SingleInstance::Request { odd, "tok en", "id" },
-             SingleInstance::Request {} }) {
+    for (const SingleInstance::Request &request :
+        { SingleInstance::Request { odd, "tok en", "id" }, SingleInstance::Request {} }) {
         refusal = request.folder.isEmpty() ? QString() : QStringLiteral("busy\nnow");
         auto second = std::async(std::launch::async, [socketPath, request] {
             SingleInstance launch(socketPath);

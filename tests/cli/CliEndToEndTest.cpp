@@ -320,10 +320,11 @@ TEST_F(CliEndToEndTest, APreviewStopsOnCtrlCAndWhenItsReaderGoes)
     int status = 0;
     ::waitpid(child, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
-    EXPECT_EQ(readFile(m_capture / "err"), "Interrupted: the preview stopped; nothing was changed.\n");
+    EXPECT_EQ(
+        readFile(m_capture / "err"), "Interrupted: the preview stopped; nothing was changed.\n");
 
-    const std::string closed = "{ " + quoted(TIDYRA_CLI_PATH) + " preview " + quoted(folder)
-        + " 2>" + quoted(m_capture / "err") + "; echo $? >" + quoted(m_capture / "status")
+    const std::string closed = "{ " + quoted(TIDYRA_CLI_PATH) + " preview " + quoted(folder) + " 2>"
+        + quoted(m_capture / "err") + "; echo $? >" + quoted(m_capture / "status")
         + "; } | head -c 1 >/dev/null";
     ASSERT_EQ(std::system(closed.c_str()), 0);
     EXPECT_EQ(readFile(m_capture / "status"), "1\n");
