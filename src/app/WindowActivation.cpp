@@ -1,13 +1,18 @@
 #include "WindowActivation.h"
 
+#include "X11StartupNotice.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QWidget>
 
+#include <utility>
+
 namespace {
 
 QByteArray pendingToken;
+QByteArray pendingStartupId;
 
 // The visible dialog the user works in: a modal one (the preview is window-modal), or
 // the last dialog shown over the main window.
@@ -26,9 +31,10 @@ QWidget *topmostDialog(QWidget *mainWindow)
 
 } // namespace
 
-void WindowActivation::useToken(const QByteArray &activationToken)
+void WindowActivation::useToken(const QByteArray &activationToken, const QByteArray &startupId)
 {
     pendingToken = activationToken;
+    pendingStartupId = startupId;
 }
 
 QWidget *WindowActivation::bringForward(QWidget *mainWindow)
@@ -46,5 +52,6 @@ QWidget *WindowActivation::bringForward(QWidget *mainWindow)
         qputenv("XDG_ACTIVATION_TOKEN", pendingToken);
     pendingToken.clear();
     target->activateWindow();
+    X11StartupNotice::activate(target, std::exchange(pendingStartupId, {}));
     return target;
 }

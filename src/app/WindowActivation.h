@@ -10,8 +10,9 @@ class QWidget;
 // raise the window for it, which Wayland desktops refuse a program on its own.
 namespace WindowActivation {
 
-// The Wayland activation token for the next bringForward; used once.
-void useToken(const QByteArray &activationToken);
+// The Wayland activation token and the X11 startup id of a second launch, for the next
+// bringForward; used once.
+void useToken(const QByteArray &activationToken, const QByteArray &startupId = {});
 
 // Shows `mainWindow` (restored when minimized or hidden in the tray), then raises and
 // activates the topmost dialog over it, or the window itself when there is none.

@@ -51,7 +51,7 @@ int main(int argc, char *argv[])
     TidyraApp tidyra;
     instance.setHandler([&tidyra](const SingleInstance::Request &handed) {
         const QString refusal = handed.folder.isEmpty() ? QString() : tidyra.handOverRefusal();
-        WindowActivation::useToken(handed.activationToken);
+        WindowActivation::useToken(handed.activationToken, handed.startupId);
         tidyra.activate(refusal.isEmpty() ? QFile::decodeName(handed.folder) : QString());
         return refusal;
     });
