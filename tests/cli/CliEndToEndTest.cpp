@@ -300,8 +300,8 @@ TEST_F(CliEndToEndTest, APreviewStopsOnCtrlCAndWhenItsReaderGoes)
         + " 2>" + quoted(m_capture / "err");
     const std::string status = "; echo $? >" + quoted(m_capture / "status");
     const std::string fifo = quoted(m_capture / "fifo");
-    for (const std::string reader : { "head -c 1 >/dev/null; kill -INT $pid; cat >/dev/null",
-             "head -c 1 >/dev/null" }) {
+    for (const std::string reader :
+        { "head -c 1 >/dev/null; kill -INT $pid; cat >/dev/null", "head -c 1 >/dev/null" }) {
         const std::string command = "mkfifo " + fifo + " && { " + program + " >" + fifo
             + " & pid=$!; { " + reader + "; } <" + fifo + "; wait $pid" + status + "; rm " + fifo
             + "; }";
