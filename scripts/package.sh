@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Builds Tidyra in Release (in build-package) and makes the Debian package there:
-# build-package/tidyra_VERSION_ARCH.deb.
+# Builds Tidyra in build/ (reusing what test.sh or run.sh built there) and makes the
+# Debian package: build/tidyra_VERSION_ARCH.deb. lintian checks it where installed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh package
-cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DTIDYRA_BUILD_TESTS=OFF -DTIDYRA_BUILD_BENCH=OFF -DTIDYRA_BUILD_GUI=ON
-cmake --build build-package -j2
-(cd build-package && cpack -G DEB)
+scripts/configure.sh
+cmake --build build -j2
+(cd build && cpack -G DEB)
+if command -v lintian >/dev/null; then
+  lintian -I -E --pedantic build/tidyra_*.deb
+fi

@@ -1,27 +1,32 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Tidyra needs, only those that are missing.
-# Usage: scripts/setup.sh [build|test|gui|package]
-#   build:   compilers, libraries and the translation tools for the engine, the terminal
-#            front end and the app
-#   test:    build + what the tests need (the desktop-entry and AppStream validators too)
+# Usage: scripts/setup.sh [build|test|gui|package|dev]
+#   build:   compilers, libraries, the translation tools and help2man (the manual pages
+#            are made from --help) for the engine, the terminal front end and the app
+#   test:    build + what the tests need: the desktop-entry and AppStream validators,
+#            a D-Bus daemon, bash-completion, lintian, and what the file-system tests
+#            mount (exFAT through FUSE, sshfs with a local SSH server) or watch (strace)
 #   gui:     build + what running the app needs (X11 and Wayland plugins, Qt's own
 #            translations)
-#   package: build + what `cpack -G DEB` needs
+#   package: build + what `cpack -G DEB` and lintian need
+#   dev:     test + clang-format and clang-tidy, for the checks in CONTRIBUTING.md
 set -euo pipefail
 
 mode=${1:-build}
 packages=(cmake ninja-build g++ pkg-config libicu-dev nlohmann-json3-dev libcli11-dev
-          qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev)
+          qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev libxcb1-dev help2man)
+test_packages=(libgtest-dev fonts-dejavu-core appstream desktop-file-utils
+               qt6-translations-l10n dbus-daemon bash-completion lintian dpkg-dev file
+               exfatprogs exfat-fuse sshfs openssh-server openssh-client strace)
 case "$mode" in
   # A font, so that offscreen widget tests and screenshots measure real text.
-  # exFAT tools, so that a test can mount a USB-stick-like file system through FUSE.
-  test) packages+=(libgtest-dev fonts-dejavu-core appstream desktop-file-utils
-                   qt6-translations-l10n exfatprogs exfat-fuse) ;;
+  test) packages+=("${test_packages[@]}") ;;
+  dev) packages+=("${test_packages[@]}" clang-format clang-tidy) ;;
   gui) packages+=(qt6-qpa-plugins qt6-wayland libqt6svg6 qt6-translations-l10n
                   fonts-dejavu-core) ;;
-  package) packages+=(dpkg-dev file) ;;
+  package) packages+=(dpkg-dev file lintian) ;;
   build) ;;
-  *) echo "usage: $0 [build|test|gui|package]" >&2; exit 2 ;;
+  *) echo "usage: $0 [build|test|gui|package|dev]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs all tests.
+# Installs what is missing, builds everything in build/ and runs all tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh test
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DTIDYRA_BUILD_TESTS=ON -DTIDYRA_BUILD_BENCH=ON -DTIDYRA_BUILD_GUI=ON
+scripts/configure.sh -DTIDYRA_BUILD_TESTS=ON -DTIDYRA_BUILD_BENCH=ON
 cmake --build build -j2
 ctest --test-dir build --output-on-failure -j2

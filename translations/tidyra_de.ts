@@ -65,6 +65,17 @@
     </message>
 </context>
 <context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Open Tidyra</source>
+        <translation>Tidyra öffnen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogFolderChooser</name>
     <message>
         <source>Choose a folder to organize</source>

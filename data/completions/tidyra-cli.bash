@@ -1,34 +1,29 @@
 # bash completion for tidyra-cli
 _tidyra_cli()
 {
-    local cur=${COMP_WORDS[COMP_CWORD]}
-    local command=""
-    local i
-    for ((i = 1; i < COMP_CWORD; i++)); do
-        case ${COMP_WORDS[i]} in
-            preview|organize|undo) command=${COMP_WORDS[i]}; break ;;
+    local cur prev words cword
+    _init_completion || return
+
+    local command="" i
+    for ((i = 1; i < cword; i++)); do
+        case ${words[i]} in
+            preview|organize|undo) command=${words[i]}; break ;;
         esac
     done
 
     case $command in
         "")
-            COMPREPLY=($(compgen -W "preview organize undo --help --version" -- "$cur")) ;;
-        preview)
+            COMPREPLY=($(compgen -W "preview organize undo --help --help-all --version -V -h" \
+                -- "$cur")) ;;
+        *)
             if [[ $cur == -* ]]; then
-                COMPREPLY=($(compgen -W "--json --help" -- "$cur"))
+                local options="--help"
+                [[ $command == preview ]] && options+=" --json"
+                COMPREPLY=($(compgen -W "$options" -- "$cur"))
             else
-                compopt -o filenames 2>/dev/null
-                COMPREPLY=($(compgen -d -- "$cur"))
+                # Folders only, with blanks and other odd characters kept whole.
+                _filedir -d
             fi ;;
-        organize)
-            if [[ $cur == -* ]]; then
-                COMPREPLY=($(compgen -W "--help" -- "$cur"))
-            else
-                compopt -o filenames 2>/dev/null
-                COMPREPLY=($(compgen -d -- "$cur"))
-            fi ;;
-        undo)
-            COMPREPLY=($(compgen -W "--help" -- "$cur")) ;;
     esac
-}
-complete -F _tidyra_cli tidyra-cli
+} &&
+    complete -F _tidyra_cli tidyra-cli

@@ -31,6 +31,15 @@ QString execArgument(const QString &argument)
     return quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
 }
 
+// A plain string value: only the backslash and control characters are escaped.
+QString stringValue(QString value)
+{
+    value.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    value.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    value.replace(QLatin1Char('\t'), QStringLiteral("\\t"));
+    return value.replace(QLatin1Char('\r'), QStringLiteral("\\r"));
+}
+
 } // namespace
 
 Autostart::Autostart(const QString &folder)
@@ -76,8 +85,11 @@ QString Autostart::entryText(const QString &program)
                           "Name=Tidyra\n"
                           "Comment=Tidyra in the system tray\n"
                           "Exec=%1 --hidden\n"
+                          // A login after the program was removed starts nothing,
+                          // rather than failing.
+                          "TryExec=%2\n"
                           "Icon=io.github.tidyra.Tidyra\n"
                           "Terminal=false\n"
                           "X-GNOME-Autostart-enabled=true\n")
-        .arg(execArgument(program));
+        .arg(execArgument(program), stringValue(program));
 }

@@ -1,15 +1,15 @@
 #include "SingleInstance.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <optional>
+
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -19,7 +19,45 @@ constexpr int connectTimeoutMs = 1000;
 constexpr int replyTimeoutMs = 5000;
 const QByteArray raiseRequest = QByteArrayLiteral("raise");
 const QByteArray openRequest = QByteArrayLiteral("open ");
-const QByteArray acknowledgement = QByteArrayLiteral("ok\n");
+const QByteArray acknowledgement = QByteArrayLiteral("ok");
+const QByteArray refusalPrefix = QByteArrayLiteral("refused ");
+const QByteArray tokenKey = QByteArrayLiteral("token=");
+const QByteArray startupIdKey = QByteArrayLiteral("startup-id=");
+
+std::optional<QByteArray> fromBase64(const QByteArray &text)
+{
+    auto decoded = QByteArray::fromBase64Encoding(text, QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded || decoded.decoded.contains('\0'))
+        return std::nullopt;
+    return decoded.decoded;
+}
+
+// The words of a request line, or nothing when it is not one.
+std::optional<SingleInstance::Request> parseRequest(const QByteArray &line)
+{
+    const QList<QByteArray> words = line.split(' ');
+    SingleInstance::Request request;
+    qsizetype next = 1;
+    if (words.first() == openRequest.trimmed() && words.size() > 1) {
+        const auto folder = fromBase64(words.at(1));
+        if (!folder || folder->isEmpty())
+            return std::nullopt;
+        request.folder = *folder;
+        next = 2;
+    } else if (words.first() != raiseRequest) {
+        return std::nullopt;
+    }
+    for (const QByteArray &word : words.mid(next)) {
+        const bool isToken = word.startsWith(tokenKey);
+        if (!isToken && !word.startsWith(startupIdKey))
+            return std::nullopt;
+        const auto value = fromBase64(word.mid((isToken ? tokenKey : startupIdKey).size()));
+        if (!value)
+            return std::nullopt;
+        (isToken ? request.activationToken : request.startupId) = *value;
+    }
+    return request;
+}
 
 // Defence in depth beside the socket's permissions: only our own user is listened to.
 bool peerIsSameUser(const QLocalSocket *socket)
@@ -53,14 +91,19 @@ QString SingleInstance::defaultSocketPath()
         + QStringLiteral("/io.github.tidyra.Tidyra.socket");
 }
 
-SingleInstance::Role SingleInstance::claim(const QString &folder)
+SingleInstance::Request SingleInstance::requestFromEnvironment(const QByteArray &folder)
+{
+    return { folder, qgetenv("XDG_ACTIVATION_TOKEN"), qgetenv("DESKTOP_STARTUP_ID") };
+}
+
+SingleInstance::Role SingleInstance::claim(const Request &request)
 {
     // Two launches at once must not both find no instance and both listen.
     QLockFile lock(m_socketPath + QStringLiteral(".lock"));
     lock.setStaleLockTime(10000);
     const bool locked = lock.tryLock(3000);
 
-    if (handOver(folder))
+    if (handOver(request))
         return Role::handedOver;
     if (!locked)
         return Role::alone;
@@ -80,19 +123,26 @@ SingleInstance::Role SingleInstance::claim(const QString &folder)
     return Role::primary;
 }
 
-bool SingleInstance::handOver(const QString &folder)
+bool SingleInstance::handOver(const Request &request)
 {
     QLocalSocket socket;
     socket.connectToServer(m_socketPath);
     if (!socket.waitForConnected(connectTimeoutMs))
         return false;
-    const QByteArray request
-        = folder.isEmpty() ? raiseRequest : openRequest + QFile::encodeName(folder).toBase64();
-    socket.write(request + '\n');
+    QByteArray line
+        = request.folder.isEmpty() ? raiseRequest : openRequest + request.folder.toBase64();
+    if (!request.activationToken.isEmpty())
+        line += ' ' + tokenKey + request.activationToken.toBase64();
+    if (!request.startupId.isEmpty())
+        line += ' ' + startupIdKey + request.startupId.toBase64();
+    socket.write(line + '\n');
     if (!socket.waitForBytesWritten(replyTimeoutMs))
         return false;
-    // The reply tells that the request arrived; a hung instance still counts as running.
+    // The answer tells that the request arrived; a hung instance still counts as running.
     while (!socket.canReadLine() && socket.waitForReadyRead(replyTimeoutMs)) { }
+    const QByteArray answer = socket.readLine(maxRequestSize).trimmed();
+    if (answer.startsWith(refusalPrefix))
+        m_refusal = QString::fromUtf8(answer.mid(refusalPrefix.size()));
     return true;
 }
 
@@ -124,20 +174,21 @@ void SingleInstance::read(QLocalSocket *socket)
         return;
     }
     line.chop(1);
-    socket->write(acknowledgement);
-    socket->disconnectFromServer();
-
-    if (line == raiseRequest) {
-        emit activationRequested({});
+    std::optional<Request> request = parseRequest(line);
+    // By its bytes: a name that is not valid in the locale's encoding must still match.
+    struct stat info
+    {
+    };
+    if (request && !request->folder.isEmpty()
+        && (!request->folder.startsWith('/') || ::stat(request->folder.constData(), &info) != 0
+            || !S_ISDIR(info.st_mode)))
+        request.reset();
+    if (!request) {
+        socket->abort();
         return;
     }
-    if (!line.startsWith(openRequest))
-        return;
-    const auto decoded = QByteArray::fromBase64Encoding(
-        line.mid(openRequest.size()), QByteArray::AbortOnBase64DecodingErrors);
-    if (!decoded || decoded.decoded.isEmpty() || decoded.decoded.contains('\0'))
-        return;
-    const QString folder = QFile::decodeName(decoded.decoded);
-    if (QDir::isAbsolutePath(folder) && QFileInfo(folder).isDir())
-        emit activationRequested(folder);
+    QString refusal = m_handler ? m_handler(*request) : QString();
+    refusal.replace(u'\n', u' ');
+    socket->write((refusal.isEmpty() ? acknowledgement : refusalPrefix + refusal.toUtf8()) + '\n');
+    socket->disconnectFromServer();
 }

@@ -1,6 +1,7 @@
 #include "TidyraApp.h"
 
 #include "ContentView.h"
+#include "DesktopNotifier.h"
 #include "FileDialogFolderChooser.h"
 #include "FolderOrganizerViewModel.h"
 #include "HandedFolderChooser.h"
@@ -8,6 +9,7 @@
 #include "QSettingsStore.h"
 #include "Symbols.h"
 #include "SystemClock.h"
+#include "WindowActivation.h"
 
 #include <QAction>
 #include <QApplication>
@@ -94,17 +96,37 @@ void TidyraApp::buildScenes(std::unique_ptr<FolderChooser> chooser,
             if (!std::exchange(m_trayRun, false))
                 return;
             notify(runNotificationText(organized, skipped, m_viewModel->selectedFolderName()),
-                skipped > 0);
+                skipped > 0, organized > 0);
         });
+    // Undo in a notification undoes the run it tells of, and no other: it is taken back
+    // once that run is no longer the one Undo would undo.
+    m_notifier = new DesktopNotifier(this);
+    connect(m_notifier, &DesktopNotifier::undoInvoked, this, &TidyraApp::undoFromNotification);
+    connect(m_notifier, &DesktopNotifier::clicked, this, [this] { activate(); });
+    connect(m_notifier, &DesktopNotifier::unanswered, this,
+        [this](const QString &title, const QString &message, bool isWarning) {
+            if (m_tray)
+                m_tray->showMessage(title, message,
+                    isWarning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information,
+                    notificationMs);
+        });
+    for (const auto change : { &FolderOrganizerViewModel::selectedFolderURLChanged,
+             &FolderOrganizerViewModel::isOrganizingChanged,
+             &FolderOrganizerViewModel::canUndoChanged })
+        connect(m_viewModel, change, this, [this] {
+            if (m_viewModel->isOrganizing() || !m_viewModel->canUndo())
+                m_notifier->withdrawUndo();
+        });
+    connect(m_viewModel, &FolderOrganizerViewModel::selectedFolderURLChanged, m_notifier,
+        &DesktopNotifier::withdrawUndo);
+    // "Open Tidyra" lands on the dialog the user left open, not on the window below it.
+    connect(m_menuBarView->openAction(), &QAction::triggered, this, [this] { activate(); });
     connect(m_menuBarView->organizeAction(), &QAction::triggered, this, &TidyraApp::settleTrayRun);
     connect(m_viewModel, &FolderOrganizerViewModel::isOrganizingChanged, this,
         &TidyraApp::settleTrayRun, Qt::QueuedConnection);
 
     m_trayWatch.setInterval(trayWatchIntervalMs);
-    connect(&m_trayWatch, &QTimer::timeout, this, [this] {
-        if (watchForTray())
-            m_trayWatch.stop();
-    });
+    connect(&m_trayWatch, &QTimer::timeout, this, &TidyraApp::watchTrayPresence);
 }
 
 void TidyraApp::addWindowShortcuts()
@@ -123,12 +145,11 @@ void TidyraApp::start(bool hidden)
     const bool hasTray = watchForTray();
     if (!hidden)
         m_window->show();
-    if (hasTray)
-        return;
     // The window is the application, and closing it quits, until a tray turns up. At
     // login the panel may come a little after Tidyra; without one, the window shows.
+    // A tray that goes away later (the panel crashed or was removed) is noticed too.
     m_trayWatch.start();
-    if (hidden) {
+    if (hidden && !hasTray) {
         QTimer::singleShot(hiddenStartPatienceMs, this, [this] {
             if (!m_tray)
                 m_window->show();
@@ -159,25 +180,61 @@ bool TidyraApp::watchForTray()
     return true;
 }
 
+void TidyraApp::watchTrayPresence()
+{
+    if (!m_tray) {
+        watchForTray();
+        return;
+    }
+    const bool available = QSystemTrayIcon::isSystemTrayAvailable();
+    if (available == !QApplication::quitOnLastWindowClosed())
+        return;
+    // Without a tray the window is the only way back to Tidyra: it shows, and closing
+    // it quits. Qt puts the icon back by itself when a tray returns.
+    QApplication::setQuitOnLastWindowClosed(!available);
+    if (!available)
+        activate();
+}
+
 void TidyraApp::showTrayMenu()
 {
-    // Many trays open the context menu only on a right click; a left click drops it too.
+    // Many trays open the context menu only on a right click; a left click drops it too,
+    // at the icon. A Wayland client neither knows where the icon is nor where the
+    // pointer was, so there a left click opens the window instead and the menu stays
+    // with the right click, which the tray draws itself.
     const QRect iconArea = m_tray->geometry();
-    m_menuBarView->menu()->popup(iconArea.isValid() ? iconArea.bottomLeft() : QCursor::pos());
+    if (iconArea.isValid())
+        m_menuBarView->menu()->popup(iconArea.bottomLeft());
+    else if (QGuiApplication::platformName().startsWith(u"wayland"))
+        activate();
+    else
+        m_menuBarView->menu()->popup(QCursor::pos());
 }
 
 bool TidyraApp::activate(const QString &folder)
 {
-    MenuBarView::showMainWindow();
+    WindowActivation::bringForward(m_window.get());
     if (folder.isEmpty())
         return true;
-    // A dialog (the folder chooser, the preview) or a run has the user's attention.
-    if (m_viewModel->isShowingPreview() || m_viewModel->isOrganizing() || m_chooser->isAsking())
+    if (!handOverRefusal().isEmpty())
         return false;
     if (!m_chooser->hand(folder))
         return false;
     m_viewModel->chooseFolder();
     return true;
+}
+
+QString TidyraApp::handOverRefusal() const
+{
+    // A dialog (the folder chooser, the preview) or a run has the user's attention. Told
+    // to the launch on its terminal, which the app's language does not reach.
+    if (m_viewModel->isShowingPreview())
+        return QStringLiteral("the preview is open in Tidyra; close it and try again");
+    if (m_chooser->isAsking())
+        return QStringLiteral("Tidyra is asking for a folder; close that dialog and try again");
+    if (m_viewModel->isOrganizing())
+        return QStringLiteral("Tidyra is busy with a run; try again when it is over");
+    return {};
 }
 
 QString TidyraApp::runNotificationText(int organized, int skipped, const QString &folderName)
@@ -200,14 +257,20 @@ void TidyraApp::requestQuit()
     m_viewModel->cancelRun();
 }
 
-void TidyraApp::notify(const QString &message, bool isWarning)
+void TidyraApp::notify(const QString &message, bool isWarning, bool offerUndo)
 {
     const QString title = QStringLiteral("Tidyra");
-    if (m_tray) {
-        m_tray->showMessage(title, message,
-            isWarning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information, notificationMs);
-    }
+    m_notifier->notify(title, message, isWarning, offerUndo);
     emit notified(title, message);
+}
+
+void TidyraApp::undoFromNotification()
+{
+    if (m_viewModel->isOrganizing() || !m_viewModel->canUndo())
+        return;
+    // Its outcome is told the same way, once the undo is over.
+    m_trayRun = true;
+    m_viewModel->undoLastOperation();
 }
 
 void TidyraApp::settleTrayRun()

@@ -9,6 +9,7 @@
 
 class Clock;
 class ContentView;
+class DesktopNotifier;
 class FileSystem;
 class FolderChooser;
 class FolderOrganizerViewModel;
@@ -46,6 +47,8 @@ public:
     // it (nothing runs). The folder is passed over while the user is busy with a dialog
     // or a run. False when it was passed over.
     bool activate(const QString &folder = {});
+    // Why a folder handed over now would be passed over; empty when it would be taken.
+    QString handOverRefusal() const;
 
     // "N files organized in FOLDER." with ", M skipped" when files were skipped.
     static QString runNotificationText(int organized, int skipped, const QString &folderName);
@@ -63,7 +66,8 @@ public:
     Autostart &autostart() { return m_autostart; }
 
 signals:
-    // A desktop notification went out (through the tray, where there is one).
+    // A desktop notification went out (through the desktop's notification service, or
+    // the tray's balloon where no service answers).
     void notified(const QString &title, const QString &message);
 
 private:
@@ -73,7 +77,9 @@ private:
     void addWindowShortcuts();
     bool watchForTray();
     void showTrayMenu();
-    void notify(const QString &message, bool isWarning = false);
+    void notify(const QString &message, bool isWarning = false, bool offerUndo = false);
+    void undoFromNotification();
+    void watchTrayPresence();
     void settleTrayRun();
     void setStartAtLogin(bool enabled);
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -87,6 +93,7 @@ private:
     MenuBarView *m_menuBarView = nullptr;
     QSystemTrayIcon *m_tray = nullptr;
     QTimer m_trayWatch;
+    DesktopNotifier *m_notifier = nullptr;
     Autostart m_autostart;
     bool m_remembersGeometry = false;
     // An "Organize Now" from the tray is under way; its outcome becomes a notification.

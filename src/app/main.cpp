@@ -2,12 +2,17 @@
 #include "CommandLine.h"
 #include "OpenFileLimit.h"
 #include "SingleInstance.h"
+#include "Text.h"
 #include "TidyraApp.h"
 #include "Translations.h"
+#include "WindowActivation.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLocale>
 #include <QTimer>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -22,6 +27,10 @@ int main(int argc, char *argv[])
     if (!options)
         return exitStatus;
 
+    // Taken before the window system is opened, which consumes the startup id.
+    const SingleInstance::Request request
+        = SingleInstance::requestFromEnvironment(QFile::encodeName(options->folder));
+
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Tidyra"));
     // The Wayland app id and the X11 startup id match the desktop entry and AppStream id.
@@ -29,12 +38,23 @@ int main(int argc, char *argv[])
     Translations::install(QLocale::system());
 
     SingleInstance instance;
-    if (instance.claim(options->folder) == SingleInstance::Role::handedOver)
-        return 0;
+    if (instance.claim(request) == SingleInstance::Role::handedOver) {
+        if (instance.refusal().isEmpty())
+            return 0;
+        // The name escaped, as everywhere it is printed: it cannot drive the terminal.
+        std::fprintf(stderr, "tidyra: %s was not selected: %s\n",
+            Text::displayText(request.folder.toStdString()).c_str(),
+            instance.refusal().toLocal8Bit().constData());
+        return 1;
+    }
 
     TidyraApp tidyra;
-    QObject::connect(&instance, &SingleInstance::activationRequested, &tidyra,
-        [&tidyra](const QString &folder) { tidyra.activate(folder); });
+    instance.setHandler([&tidyra](const SingleInstance::Request &handed) {
+        const QString refusal = handed.folder.isEmpty() ? QString() : tidyra.handOverRefusal();
+        WindowActivation::useToken(handed.activationToken, handed.startupId);
+        tidyra.activate(refusal.isEmpty() ? QFile::decodeName(handed.folder) : QString());
+        return refusal;
+    });
     tidyra.start(options->hidden);
     if (!options->folder.isEmpty())
         tidyra.activate(options->folder);

@@ -1,6 +1,8 @@
 #include "CliApplication.h"
 
 #include "CliCommands.h"
+#include "HelpFormatter.h"
+#include "StoppableOutput.h"
 #include "Text.h"
 #include "UndoService.h"
 
@@ -16,6 +18,8 @@
 #include <vector>
 
 #include <CLI/CLI.hpp>
+#include <poll.h>
+#include <unistd.h>
 
 namespace CliApplication {
 namespace {
@@ -43,13 +47,14 @@ void requestStop(int)
 
 // Ctrl-C and SIGTERM end a run after the current move, with its record complete;
 // a closed pipe makes writes fail (and the exit status say so) instead of killing
-// the run half-way.
+// the run half-way. Calls under way when a signal comes are resumed, not failed.
 void installSignalHandlers()
 {
     struct sigaction action
     {
     };
     action.sa_handler = requestStop;
+    action.sa_flags = SA_RESTART;
     sigemptyset(&action.sa_mask);
     ::sigaction(SIGINT, &action, nullptr);
     ::sigaction(SIGTERM, &action, nullptr);
@@ -61,6 +66,14 @@ bool outputReached()
 {
     std::cout.flush();
     return std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout);
+}
+
+// Whoever read standard output has gone (`tidyra-cli preview DIR | head`): they chose to
+// stop reading, which is no error to report.
+bool readerHasGone()
+{
+    pollfd output { STDOUT_FILENO, POLLOUT, 0 };
+    return ::poll(&output, 1, 0) == 1 && (output.revents & POLLERR) != 0;
 }
 
 // A usage error shows the usage of the command it was made in.
@@ -79,9 +92,11 @@ int run(int argc, char **argv)
                  "(Images, Documents, ... Others) and can undo the last run.",
         "tidyra-cli");
     app.set_version_flag(
-        "--version", std::string("tidyra-cli ") + TIDYRA_VERSION, "Show the version and exit");
+        "-V,--version", std::string("tidyra-cli ") + TIDYRA_VERSION, "Show the version and exit");
     app.set_help_flag("-h,--help", "Show this help and exit");
+    app.set_help_all_flag("--help-all", "Show the help of every command and exit");
     app.footer(footer());
+    app.formatter(std::make_shared<HelpFormatter>());
     app.require_subcommand(1);
     app.failure_message(usageFailure);
 
@@ -99,7 +114,7 @@ int run(int argc, char **argv)
         = app.add_subcommand("organize", "Sort the folder's files into category folders");
     organize->add_option("FOLDER", folder, "The folder to organize")->required()->type_name("");
     CLI::App *undo = app.add_subcommand(
-        "undo", "Move the files of the last run back (the last run of FOLDER, when one is given)");
+        "undo", "Move the files of the last run back (of FOLDER, when one is given)");
     std::string undoFolder;
     undo->add_option("FOLDER", undoFolder, "The folder whose last run to undo")->type_name("");
 
@@ -125,7 +140,14 @@ int run(int argc, char **argv)
     ExitStatus status = ExitStatus::success;
     try {
         if (preview->parsed()) {
-            status = CliCommands::preview(folder, asJson, std::cout);
+            StoppableOutput stoppable(std::cout.rdbuf(), stopRequested);
+            std::ostream out(&stoppable);
+            status = CliCommands::preview(folder, asJson, out);
+            if (stopRequested.load()) {
+                std::cout.flush();
+                std::cerr << "Interrupted: the preview stopped; nothing was changed.\n";
+                return static_cast<int>(ExitStatus::failure);
+            }
         } else {
             const UndoService journal;
             if (organize->parsed())
@@ -145,6 +167,8 @@ int run(int argc, char **argv)
     }
     if (!outputReached()) {
         const int error = errno;
+        if (readerHasGone())
+            return static_cast<int>(ExitStatus::failure);
         std::cerr << "Error: cannot write the output: " << std::strerror(error ? error : EIO)
                   << '\n';
         return static_cast<int>(ExitStatus::failure);

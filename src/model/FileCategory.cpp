@@ -22,7 +22,9 @@ constexpr std::array codeExtensions { "js"sv, "ts"sv, "jsx"sv, "tsx"sv, "py"sv, 
     "dockerfile"sv };
 constexpr std::array archiveExtensions { "zip"sv, "rar"sv, "tar"sv, "gz"sv, "7z"sv, "bz2"sv, "xz"sv,
     "iso"sv, "tgz"sv };
-constexpr std::array installerExtensions { "dmg"sv, "pkg"sv, "exe"sv, "msi"sv };
+// Beside the installers of other systems, the package and bundle formats of Linux.
+constexpr std::array installerExtensions { "dmg"sv, "pkg"sv, "exe"sv, "msi"sv, "deb"sv, "rpm"sv,
+    "appimage"sv, "flatpak"sv, "flatpakref"sv, "snap"sv };
 constexpr std::array designExtensions { "psd"sv, "ai"sv, "eps"sv, "indd"sv, "sketch"sv, "fig"sv,
     "xd"sv };
 constexpr std::array fontExtensions { "ttf"sv, "otf"sv, "woff"sv, "woff2"sv, "eot"sv };

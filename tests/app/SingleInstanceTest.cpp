@@ -11,6 +11,8 @@
 
 #include <future>
 
+#include <sys/stat.h>
+
 class SingleInstanceTest : public QObject
 {
     Q_OBJECT
@@ -27,16 +29,22 @@ void SingleInstanceTest::secondClaimHandsOverAndMalformedRequestsAreIgnored()
     const QString socketPath = runtime.filePath(QStringLiteral("tidyra.socket"));
     SingleInstance first(socketPath);
     QCOMPARE(first.claim(), SingleInstance::Role::primary);
-    QSignalSpy requests(&first, &SingleInstance::activationRequested);
+    QByteArrayList handed; // "folder|token|startup id"
+    QString refusal;
+    first.setHandler([&](const SingleInstance::Request &request) {
+        handed << request.folder + '|' + request.activationToken + '|' + request.startupId;
+        return refusal;
+    });
     // Only the owner can reach the socket.
     QCOMPARE(QFileInfo(socketPath).permissions() & (QFile::ReadOther | QFile::WriteOther), 0);
 
-    // Garbage, a relative or missing folder, bad base64, an endless line: all ignored.
+    // Garbage, a relative or missing folder, bad base64, an unknown word, an endless
+    // line: all ignored.
     const QByteArray missing
         = QFile::encodeName(folder.filePath(QStringLiteral("gone"))).toBase64();
-    for (const QByteArray &bytes :
-        { QByteArray("hello\n"), QByteArray("open dG1w\n"), "open " + missing + '\n',
-            QByteArray("open !!!\n"), QByteArray("raise"), QByteArray(70 * 1024, 'x') }) {
+    for (const QByteArray &bytes : { QByteArray("hello\n"), QByteArray("open dG1w\n"),
+             "open " + missing + '\n', QByteArray("open !!!\n"), QByteArray("raise x=eA==\n"),
+             QByteArray("raise"), QByteArray(70 * 1024, 'x') }) {
         QLocalSocket stranger;
         stranger.connectToServer(socketPath);
         QVERIFY(stranger.waitForConnected(1000));
@@ -44,17 +52,27 @@ void SingleInstanceTest::secondClaimHandsOverAndMalformedRequestsAreIgnored()
         QVERIFY(stranger.waitForBytesWritten(1000));
     }
     QTest::qWait(200);
-    QCOMPARE(requests.size(), 0);
+    QCOMPARE(handed.size(), 0);
 
-    // A second launch blocks until the first answers, so it runs beside the event loop;
-    // with a folder or without, it hands over.
-    for (const QString &path : { folder.path(), QString() }) {
-        auto second = std::async(std::launch::async,
-            [socketPath, path] { return SingleInstance(socketPath).claim(path); });
-        QTRY_COMPARE(requests.size(), 1);
-        QCOMPARE(second.get(), SingleInstance::Role::handedOver);
-        QCOMPARE(requests.takeFirst().first().toString(), path);
+    // A second launch blocks until the first answers, so it runs beside the event loop.
+    // A name that is not UTF-8 arrives byte for byte, with the launch's tokens; a
+    // refusal comes back to be told.
+    const QByteArray odd = QFile::encodeName(folder.path()) + "/caf\xE9 \xFF";
+    QCOMPARE(::mkdir(odd.constData(), 0755), 0);
+    for (const SingleInstance::Request &request :
+        { SingleInstance::Request { odd, "tok en", "id" }, SingleInstance::Request {} }) {
+        refusal = request.folder.isEmpty() ? QString() : QStringLiteral("busy\nnow");
+        auto second = std::async(std::launch::async, [socketPath, request] {
+            SingleInstance launch(socketPath);
+            return launch.claim(request) == SingleInstance::Role::handedOver ? launch.refusal()
+                                                                             : QStringLiteral("?");
+        });
+        QTRY_COMPARE(handed.size(), 1);
+        QCOMPARE(second.get(), QString(refusal).replace(u'\n', u' '));
+        QCOMPARE(handed.takeFirst(),
+            request.folder + '|' + request.activationToken + '|' + request.startupId);
     }
+    ::rmdir(odd.constData()); // a name QTemporaryDir cannot spell
 }
 
 void SingleInstanceTest::twoLaunchesMakeOneInstance()

@@ -262,6 +262,7 @@ TEST_F(CliEndToEndTest, MistakesAndErrorsExitWithTwoAndOne)
     EXPECT_THAT(run({ "tidy" }).err, HasSubstr("Error: unknown command \"tidy\""));
     EXPECT_EQ(run({ "--help" }).exitCode, 0);
     EXPECT_EQ(run({ "--version" }).out, "tidyra-cli 0.1.0\n");
+    EXPECT_EQ(run({ "-V" }).out, "tidyra-cli 0.1.0\n");
 
     writeFile(m_folder / "plain.txt", "x");
     for (const fs::path &folder : { m_folder / "gone\n\x1b[2Jx", m_folder / "plain.txt" }) {
@@ -286,6 +287,31 @@ TEST_F(CliEndToEndTest, MistakesAndErrorsExitWithTwoAndOne)
     writeFile(m_state / "tidyra", "not a folder");
     EXPECT_EQ(run({ "organize", m_folder.path().string() }).exitCode, 1);
     EXPECT_EQ(readFile(m_folder / "plain.txt"), "x");
+}
+
+// Ctrl-C, and a reader that stops reading, end a preview quietly with 1. The output is
+// larger than a pipe holds, so the program is still printing when either comes; Ctrl-C
+// comes once the first bytes show it is past setting up.
+TEST_F(CliEndToEndTest, APreviewStopsOnCtrlCAndWhenItsReaderGoes)
+{
+    for (int i = 0; i < 3000; ++i)
+        writeFile(m_folder / (std::string(90, 'n') + std::to_string(i) + ".txt"));
+    const std::string program = quoted(TIDYRA_CLI_PATH) + " preview " + quoted(m_folder.path())
+        + " 2>" + quoted(m_capture / "err");
+    const std::string status = "; echo $? >" + quoted(m_capture / "status");
+    const std::string fifo = quoted(m_capture / "fifo");
+    for (const std::string reader :
+        { "head -c 1 >/dev/null; kill -INT $pid; cat >/dev/null", "head -c 1 >/dev/null" }) {
+        const std::string command = "mkfifo " + fifo + " && { " + program + " >" + fifo
+            + " & pid=$!; { " + reader + "; } <" + fifo + "; wait $pid" + status + "; rm " + fifo
+            + "; }";
+        ASSERT_EQ(std::system(command.c_str()), 0);
+        EXPECT_EQ(readFile(m_capture / "status"), "1\n") << reader;
+        EXPECT_EQ(readFile(m_capture / "err"),
+            reader.find("kill") != std::string::npos
+                ? "Interrupted: the preview stopped; nothing was changed.\n"
+                : "");
+    }
 }
 
 TEST_F(CliEndToEndTest, TheJournalFollowsTheXdgStateRules)

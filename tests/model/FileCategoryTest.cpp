@@ -29,7 +29,7 @@ TEST(FileCategoryTest, EachCategoryHoldsExactlyItsListedExtensions)
             "js ts jsx tsx py java c cpp h hpp cs go rs rb php html css scss sass less sh bash "
             "zsh sql r swift kt dart vue svelte json yaml yml toml xml env gitignore dockerfile" },
         { "Archives", "zip rar tar gz 7z bz2 xz iso tgz" },
-        { "Installers", "dmg pkg exe msi" },
+        { "Installers", "dmg pkg exe msi deb rpm appimage flatpak flatpakref snap" },
         { "Design", "psd ai eps indd sketch fig xd" },
         { "Fonts", "ttf otf woff woff2 eot" },
         { "3D Models", "obj fbx blend stl glb gltf dae 3ds" },
@@ -49,8 +49,8 @@ TEST(FileCategoryTest, EachCategoryHoldsExactlyItsListedExtensions)
         const auto actual = extensions(category);
         EXPECT_EQ(std::vector<std::string>(actual.begin(), actual.end()), expected) << folder;
     }
-    EXPECT_EQ(listed, 133u);
-    EXPECT_EQ(extensionMap().size(), 132u);
+    EXPECT_EQ(listed, 139u);
+    EXPECT_EQ(extensionMap().size(), 138u);
 }
 
 TEST(FileCategoryTest, ClassifiesExtensionsInAnyLetterCase)
@@ -58,6 +58,7 @@ TEST(FileCategoryTest, ClassifiesExtensionsInAnyLetterCase)
     const std::pair<std::string_view, FileCategory> cases[] {
         { "JpEg", FileCategory::images },
         { "3DS", FileCategory::threeDModels },
+        { "AppImage", FileCategory::installers },
         // KELVIN SIGN lower-cases to a plain "k" under the Unicode mapping.
         { "\u212aEY", FileCategory::documents },
         // An extension is what follows a name's last dot, so none holds a dot; names

@@ -1,0 +1,139 @@
+#include "ActionArea.h"
+#include "ContentView.h"
+#include "FolderOrganizerViewModel.h"
+#include "MenuBarView.h"
+#include "PreviewView.h"
+#include "TidyraApp.h"
+#include "Translations.h"
+#include "ViewTestSupport.h"
+#include "WaitForRun.h"
+
+#include <QAction>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+// A notification service as a desktop runs one, on a private bus: it keeps the icon,
+// the body, the actions and the desktop entry of each notification.
+class FakeNotifications : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    QList<QVariantList> shown;
+
+public slots:
+    QStringList GetCapabilities() { return { "actions", "body", "body-markup" }; }
+    uint Notify(const QString &, uint, const QString &icon, const QString &, const QString &body,
+        const QStringList &actions, const QVariantMap &hints, int)
+    {
+        shown << QVariantList { icon, body, actions, hints.value("desktop-entry") };
+        return uint(shown.size());
+    }
+    void CloseNotification(uint) { }
+};
+
+// Run under LANG=de_DE.UTF-8, as a German desktop session starts the program.
+class DesktopIntegrationTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase() { m_bus.kill(), m_bus.waitForFinished(); }
+    void windowSpeaksGermanWithGermanPlurals();
+    void undoInATrayRunsNotificationUndoesThatRun();
+
+private:
+    QProcess m_bus;
+};
+
+void DesktopIntegrationTest::initTestCase()
+{
+    QCOMPARE(QLocale::system().name(), QStringLiteral("de_DE"));
+    QVERIFY(Translations::install(QLocale::system()));
+    m_bus.start(QStringLiteral("dbus-daemon"), { "--session", "--nofork", "--print-address" });
+    // Before the app's first use of the session bus, which reads the address once.
+    if (m_bus.waitForStarted() && m_bus.waitForReadyRead())
+        qputenv("DBUS_SESSION_BUS_ADDRESS", m_bus.readLine().trimmed());
+}
+
+void DesktopIntegrationTest::windowSpeaksGermanWithGermanPlurals()
+{
+    ViewModelFixture fixture;
+    fixture.restoredFolder = fixture.inboxPath();
+    fixture.write("a.jpg");
+    auto viewModel = fixture.makeViewModel();
+    QCOMPARE(viewModel->statusMessage(), QStringLiteral("Bereit — Inbox"));
+    ContentView view(viewModel.get());
+    QCOMPARE(view.actionArea()->organizeButton()->text(), QStringLiteral("&Jetzt ordnen"));
+
+    QTest::mouseClick(view.actionArea()->organizeButton(), Qt::LeftButton);
+    QCOMPARE(viewModel->progressMessage(), QStringLiteral("Wird geordnet…"));
+    QVERIFY(waitForRun(*viewModel));
+    QCOMPARE(viewModel->statusMessage(), QStringLiteral("1 Datei geordnet."));
+    viewModel->undoLastOperation();
+    QVERIFY(waitForRun(*viewModel));
+    QCOMPARE(
+        viewModel->statusMessage(), QStringLiteral("Rückgängig gemacht — 1 Datei zurückgelegt."));
+    QCOMPARE(PreviewView::summaryText(3), QStringLiteral("3 Dateien werden verschoben"));
+
+    // Qt's own texts (the file dialog's buttons) come from its German translation,
+    // where the system has it.
+    if (QFile::exists(
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm")))
+        QCOMPARE(
+            QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+}
+
+void DesktopIntegrationTest::undoInATrayRunsNotificationUndoesThatRun()
+{
+    if (m_bus.state() != QProcess::Running)
+        QSKIP("dbus-daemon is not installed");
+    FakeNotifications service;
+    QDBusConnection desktop = QDBusConnection::connectToBus(
+        qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("desktop"));
+    QVERIFY(desktop.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &service,
+        QDBusConnection::ExportAllSlots));
+    QVERIFY(desktop.registerService(QStringLiteral("org.freedesktop.Notifications")));
+    ViewModelFixture fixture;
+    fixture.restoredFolder = fixture.inboxPath();
+    for (const char *name : { "a.jpg", "b.pdf" })
+        fixture.write(name);
+    const TreeSnapshot before = snapshotTree(fixture.inbox);
+    const auto app = fixture.makeApp();
+    app->start();
+
+    app->menuBarView()->organizeAction()->trigger();
+    QTRY_COMPARE(service.shown.size(), 1);
+    const QString id = QStringLiteral("io.github.tidyra.Tidyra");
+    const QStringList actions { "default", "Tidyra öffnen", "undo", "Rückgängig" };
+    QCOMPARE(
+        service.shown.first(), QVariantList({ id, "2 Dateien in Inbox geordnet.", actions, id }));
+
+    // Another notification's Undo, or another action, is not this run's.
+    const auto invoke = [&](uint id, const QString &action) {
+        desktop.send(
+            QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/Notifications"),
+                QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("ActionInvoked"))
+            << id << action);
+    };
+    invoke(7, QStringLiteral("undo"));
+    invoke(1, QStringLiteral("undone"));
+    QTest::qWait(200);
+    QVERIFY(app->viewModel()->canUndo());
+    invoke(1, QStringLiteral("undo"));
+    QTRY_COMPARE(service.shown.size(), 2); // with nothing more to undo
+    QCOMPARE(service.shown.last(),
+        QVariantList(
+            { id, "Rückgängig gemacht — 2 Dateien zurückgelegt.", actions.mid(0, 2), id }));
+    QCOMPARE(describeDifference(before, snapshotTree(fixture.inbox)), std::string());
+}
+
+QTEST_MAIN(DesktopIntegrationTest)
+#include "DesktopIntegrationTest.moc"
