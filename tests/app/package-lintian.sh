@@ -7,4 +7,7 @@ command -v lintian >/dev/null || { echo "lintian is not installed; skipped"; exi
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 (cd "$1" && cpack -G DEB -B "$out" >"$out/cpack.log" 2>&1) || { cat "$out/cpack.log"; exit 1; }
-lintian -I -E --pedantic --fail-on error,warning,info,pedantic "$out"/tidyra_*.deb
+# spelling-error-in-binary is left out: it reads machine code as words (a string the
+# compiler builds from immediates, "open fol" then "L", came out as "folL").
+lintian -I -E --pedantic --fail-on error,warning,info,pedantic \
+  --suppress-tags spelling-error-in-binary "$out"/tidyra_*.deb
