@@ -3,9 +3,11 @@
 #include "ContentView.h"
 #include "FileDialogFolderChooser.h"
 #include "FolderOrganizerViewModel.h"
+#include "FolderPath.h"
 #include "HandedFolderChooser.h"
 #include "MenuBarView.h"
 #include "QSettingsStore.h"
+#include "ScreenFit.h"
 #include "Symbols.h"
 #include "SystemClock.h"
 
@@ -40,8 +42,9 @@ TidyraApp::TidyraApp(QObject *parent)
         std::move(dialog), std::make_unique<QSettingsStore>(), std::make_unique<SystemClock>(), {});
     // The view model exists before the window it asks over.
     dialogChooser->setParentWidget(m_window.get());
-    dialogChooser->setCurrentFolder(
-        [viewModel = m_viewModel] { return viewModel->selectedFolderPath(); });
+    dialogChooser->setCurrentFolder([viewModel = m_viewModel] {
+        return FolderPath::fromBytes(viewModel->selectedFolderBytes());
+    });
 }
 
 TidyraApp::TidyraApp(std::unique_ptr<FolderChooser> chooser,
@@ -120,6 +123,7 @@ void TidyraApp::addWindowShortcuts()
 void TidyraApp::start(bool hidden)
 {
     restoreGeometry();
+    ScreenFit::fit(m_window.get());
     const bool hasTray = watchForTray();
     if (!hidden)
         m_window->show();

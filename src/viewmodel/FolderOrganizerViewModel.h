@@ -29,6 +29,7 @@
 // the terminal.
 class FileOrganizerService;
 class FileSystem;
+class PlanObstacles;
 class UndoService;
 
 class FolderOrganizerViewModel : public QObject
@@ -40,6 +41,7 @@ class FolderOrganizerViewModel : public QObject
     Q_PROPERTY(
         std::shared_ptr<const MoveList> currentPlan READ currentPlan NOTIFY currentPlanChanged)
     Q_PROPERTY(QString statusMessage READ statusMessage NOTIFY statusMessageChanged)
+    Q_PROPERTY(bool isStatusError READ isStatusError NOTIFY isStatusErrorChanged)
     Q_PROPERTY(bool canUndo READ canUndo NOTIFY canUndoChanged)
     Q_PROPERTY(bool isOrganizing READ isOrganizing NOTIFY isOrganizingChanged)
     Q_PROPERTY(QStringList activityLog READ activityLog NOTIFY activityLogChanged)
@@ -64,6 +66,14 @@ public:
     // rather than copied: a plan of 100,000 moves is held once. Null before any.
     const std::shared_ptr<const MoveList> &currentPlan() const { return m_currentPlan; }
     QString statusMessage() const { return m_statusMessage; }
+    // The status tells a failure ("Error: ...", "Undo failed: ...").
+    bool isStatusError() const { return m_isStatusError; }
+    // What stands in the way of moves of currentPlan, found when it was made; null
+    // with no plan.
+    const std::shared_ptr<const PlanObstacles> &currentObstacles() const
+    {
+        return m_currentObstacles;
+    }
     bool canUndo() const { return m_canUndo; }
     bool isOrganizing() const { return m_isOrganizing; }
     QStringList activityLog() const { return m_activityLog; }
@@ -73,10 +83,13 @@ public:
     // empty when no run is going.
     QString progressMessage() const { return m_progressMessage; }
 
-    // Last path component of the selected folder; empty when none is selected.
+    // Last path component of the selected folder, fit for one line (control characters
+    // escaped, bytes that are not UTF-8 as U+FFFD); empty when none is selected.
     QString selectedFolderName() const;
-    // Full local path of the selected folder; empty when none is selected.
+    // Full path of the selected folder, fit for one line likewise; empty when none.
     QString selectedFolderPath() const;
+    // The selected folder's path as the file system has it.
+    QByteArray selectedFolderBytes() const { return m_folderBytes; }
 
 public slots:
     void chooseFolder();
@@ -96,6 +109,7 @@ signals:
     void isShowingPreviewChanged();
     void currentPlanChanged();
     void statusMessageChanged();
+    void isStatusErrorChanged();
     void canUndoChanged();
     void isOrganizingChanged();
     void activityLogChanged();
@@ -110,6 +124,7 @@ private:
     struct ScanResult
     {
         std::shared_ptr<const MoveList> plan;
+        std::shared_ptr<const PlanObstacles> obstacles;
         QString error;
     };
     struct ExecutionResult
@@ -133,6 +148,7 @@ private:
     template <typename Result>
     void startRun(RunKind kind, std::function<Result()> work, std::function<void(Result &)> done);
     void updateProgress();
+    void queryCanUndo();
 
     // Worker thread only.
     ScanResult scan(const std::filesystem::path &folder) const;
@@ -154,6 +170,7 @@ private:
     void setSelectedFolderURL(const QUrl &url);
     void setCurrentPlan(std::shared_ptr<const MoveList> plan);
     void setStatusMessage(const QString &message);
+    void setErrorMessage(const QString &message);
     void setCanUndo(bool canUndo);
     void setIsOrganizing(bool organizing);
     void setActivityLog(const QStringList &log);
@@ -168,10 +185,13 @@ private:
     std::unique_ptr<Clock> m_clock;
 
     QUrl m_selectedFolderURL;
+    QByteArray m_folderBytes; // the truth behind m_selectedFolderURL
     bool m_isShowingPreview = false;
     // Never replaced while a run lasts: the worker may be carrying it out.
     std::shared_ptr<const MoveList> m_currentPlan;
     QString m_statusMessage;
+    bool m_isStatusError = false;
+    std::shared_ptr<const PlanObstacles> m_currentObstacles;
     bool m_canUndo = false;
     bool m_isOrganizing = false;
     QStringList m_activityLog;

@@ -1,12 +1,14 @@
 #include "ActionArea.h"
 
 #include "BusySpinner.h"
+#include "ErrorStyle.h"
 #include "FolderOrganizerViewModel.h"
 #include "ProminentButton.h"
 #include "StyledLabel.h"
 #include "SymbolView.h"
 #include "Symbols.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QToolButton>
@@ -39,6 +41,8 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     , m_spinner(new BusySpinner(this))
     , m_infoSymbol(new SymbolView(
           QStringLiteral("info.circle"), TextStyle::caption, ForegroundStyle::tertiary, this))
+    , m_errorSymbol(new SymbolView(QStringLiteral("exclamationmark.octagon"), TextStyle::caption,
+          ForegroundStyle::secondary, this))
     , m_status(new StyledLabel({}, TextStyle::caption, false, ForegroundStyle::secondary, this))
     , m_cancelButton(new QToolButton(this))
 {
@@ -46,6 +50,8 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     m_organizeButton->setObjectName(QStringLiteral("organizeButton"));
     m_undoButton->setObjectName(QStringLiteral("undoButton"));
     m_status->setObjectName(QStringLiteral("statusLabel"));
+    m_errorSymbol->setObjectName(QStringLiteral("errorSymbol"));
+    m_errorSymbol->setAccessibleName(tr("Error"));
     m_cancelButton->setObjectName(QStringLiteral("cancelRunButton"));
     m_cancelButton->setText(tr("Cancel"));
     m_cancelButton->setFont(textStyleFont(TextStyle::caption));
@@ -65,7 +71,9 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     auto *statusLine = new QHBoxLayout;
     statusLine->setSpacing(6);
     statusLine->addWidget(m_spinner, 0, Qt::AlignVCenter);
-    statusLine->addWidget(m_infoSymbol, 0, Qt::AlignVCenter);
+    // At the first line of an error that wraps.
+    statusLine->addWidget(m_infoSymbol, 0, Qt::AlignTop);
+    statusLine->addWidget(m_errorSymbol, 0, Qt::AlignTop);
     statusLine->addWidget(m_status, 1);
     statusLine->addWidget(m_cancelButton, 0, Qt::AlignVCenter);
 
@@ -86,7 +94,7 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     connect(m_viewModel, &VM::isOrganizingChanged, this, &ActionArea::refreshButtons);
     connect(m_viewModel, &VM::isOrganizingChanged, this, &ActionArea::refreshStatus);
     connect(m_viewModel, &VM::statusMessageChanged, this, &ActionArea::refreshStatus);
-    connect(m_viewModel, &VM::lastSkippedChanged, this, &ActionArea::refreshStatus);
+    connect(m_viewModel, &VM::isStatusErrorChanged, this, &ActionArea::refreshStatus);
     connect(m_viewModel, &VM::progressMessageChanged, this, &ActionArea::refreshStatus);
     refreshButtons();
     refreshStatus();
@@ -104,18 +112,25 @@ void ActionArea::refreshButtons()
 void ActionArea::refreshStatus()
 {
     const bool organizing = m_viewModel->isOrganizing();
+    const bool isError = !organizing && m_viewModel->isStatusError();
     m_spinner->setVisible(organizing);
-    m_infoSymbol->setVisible(!organizing);
+    m_infoSymbol->setVisible(!organizing && !isError);
+    m_errorSymbol->setVisible(isError);
     m_cancelButton->setVisible(organizing);
     // A run tells how far it is; its outcome then becomes the status.
     const QString progress = m_viewModel->progressMessage();
     m_status->setText(organizing && !progress.isEmpty() ? progress : m_viewModel->statusMessage());
-    // The line tells how many files were skipped; which ones and why is told here.
-    QString details = m_viewModel->statusMessage();
-    const QStringList skipped = m_viewModel->lastSkipped();
-    if (!skipped.isEmpty())
-        details += QLatin1String("\n\n") + tr("Skipped in the last run:") + QLatin1Char('\n')
-            + skipped.join(QLatin1Char('\n'));
-    m_status->setToolTip(details);
-    m_status->setAccessibleDescription(details);
+    // An error is read whole: it wraps rather than lose its reason to an ellipsis.
+    m_status->setWordWrap(isError);
+    const QColor tint = isError ? errorColor(palette()) : QColor();
+    m_status->setColor(tint);
+    m_errorSymbol->setTint(tint);
+    m_status->setAccessibleDescription(isError ? tr("Error") : QString());
+}
+
+void ActionArea::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        refreshStatus();
 }

@@ -23,8 +23,12 @@ public:
     QPushButton *undoButton() const { return m_undoButton; }
     BusySpinner *spinner() const { return m_spinner; }
     SymbolView *infoSymbol() const { return m_infoSymbol; }
+    SymbolView *errorSymbol() const { return m_errorSymbol; }
     StyledLabel *statusLabel() const { return m_status; }
     QToolButton *cancelButton() const { return m_cancelButton; }
+
+protected:
+    void changeEvent(QEvent *event) override;
 
 private:
     void refreshButtons();
@@ -36,6 +40,7 @@ private:
     QPushButton *m_undoButton;
     BusySpinner *m_spinner;
     SymbolView *m_infoSymbol;
+    SymbolView *m_errorSymbol;
     StyledLabel *m_status;
     QToolButton *m_cancelButton;
 };

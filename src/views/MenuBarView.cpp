@@ -14,10 +14,10 @@ MenuBarView::MenuBarView(FolderOrganizerViewModel *viewModel, QObject *parent)
     , m_viewModel(viewModel)
     , m_menu(std::make_unique<QMenu>())
 {
-    // An information line, not a command: disabled so it can be neither hovered nor chosen.
+    // The folder line reads as text, not greyed out as a disabled entry would; choosing
+    // it opens the window, where the folder is shown and changed.
     m_folderAction = m_menu->addAction(QString());
     m_folderAction->setFont(textStyleFont(TextStyle::caption));
-    m_folderAction->setEnabled(false);
     m_runAction = m_menu->addAction(QString());
     m_runAction->setFont(textStyleFont(TextStyle::caption));
     m_runAction->setEnabled(false);
@@ -38,6 +38,7 @@ MenuBarView::MenuBarView(FolderOrganizerViewModel *viewModel, QObject *parent)
         showMainWindow();
     });
     connect(m_openAction, &QAction::triggered, this, &MenuBarView::showMainWindow);
+    connect(m_folderAction, &QAction::triggered, this, &MenuBarView::showMainWindow);
     using VM = FolderOrganizerViewModel;
     for (const auto change :
         { &VM::selectedFolderURLChanged, &VM::isOrganizingChanged, &VM::progressMessageChanged })
