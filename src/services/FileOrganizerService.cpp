@@ -251,8 +251,11 @@ RunReport FileOrganizerService::executeMoves(const OrganizationPlan &plan, int r
             : PlanPathResolver::none;
         if (target == PlanPathResolver::none) {
             rejected.push_back(lastName(operation.sourceURL));
-            m_skipReporter(rejected.back(),
-                ErrorDescriptions::outsideFolder(operation.destinationURL, plan.folderURL));
+            const std::string why
+                = ErrorDescriptions::outsideFolder(operation.destinationURL, plan.folderURL);
+            m_skipReporter(rejected.back(), why);
+            if (journal)
+                journal->skipped(rejected.back(), why);
             continue;
         }
         if (target == list.targets.size())
@@ -286,6 +289,8 @@ RunReport FileOrganizerService::executeMoves(const MoveList &list, int root, Run
     const auto skip = [&](const std::string &name, const std::string &description) {
         ++report.skipped;
         m_skipReporter(name, description);
+        if (journal)
+            journal->skipped(name, description);
     };
 
     // Why moves into a target cannot happen, empty when they can.

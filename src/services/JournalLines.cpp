@@ -367,4 +367,49 @@ Parsed parseLine(std::string_view line)
     return result;
 }
 
+void appendDetailsHeader(std::string &out, RunDetails::Kind kind, std::string_view folder)
+{
+    appendLiteral(out, "{\"tidyra\":\"details\",\"version\":");
+    appendNumber(out, currentVersion);
+    out += kind == RunDetails::Kind::run ? ",\"kind\":\"run\"" : ",\"kind\":\"undo\"";
+    appendLiteral(out, ",\"folder\":");
+    appendBytes(out, folder);
+    appendLiteral(out, "}\n");
+}
+
+void appendDetail(std::string &out, std::string_view name, std::string_view why)
+{
+    appendLiteral(out, "{\"name\":");
+    appendBytes(out, name);
+    appendLiteral(out, ",\"why\":");
+    appendBytes(out, why);
+    appendLiteral(out, "}\n");
+}
+
+std::optional<std::pair<RunDetails::Kind, std::string>> parseDetailsHeader(std::string_view line)
+{
+    const std::optional<Json> value = parsed(line);
+    if (!value || value->value("tidyra", "") != "details")
+        return std::nullopt;
+    const auto version = numberOf(*value, "version");
+    const std::string kind = value->value("kind", "");
+    auto folder = value->contains("folder") ? bytesOf((*value)["folder"]) : std::nullopt;
+    if (!version || *version != currentVersion || (kind != "run" && kind != "undo") || !folder)
+        return std::nullopt;
+    return std::pair(
+        kind == "run" ? RunDetails::Kind::run : RunDetails::Kind::undo, std::move(*folder));
+}
+
+std::optional<std::pair<std::string, std::string>> parseDetail(std::string_view line)
+{
+    const std::optional<Json> value = parsed(line);
+    if (!value || !value->contains("name") || !value->contains("why"))
+        return std::nullopt;
+    auto name = bytesOf((*value)["name"]);
+    auto why = bytesOf((*value)["why"]);
+    if (!name || !why)
+        return std::nullopt;
+    return std::pair(std::move(*name), std::move(*why));
+}
+
 } // namespace JournalLines

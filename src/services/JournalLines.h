@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileSystem.h"
+#include "RunDetails.h"
 
 #include <cstdint>
 #include <optional>
@@ -72,5 +73,11 @@ struct Parsed
     std::optional<Marked> marked;
 };
 Parsed parseLine(std::string_view line);
+
+void appendDetailsHeader(std::string &out, RunDetails::Kind kind, std::string_view folder);
+void appendDetail(std::string &out, std::string_view name, std::string_view why);
+// The kind and folder (bytes) of a details file; nullopt when not a valid header.
+std::optional<std::pair<RunDetails::Kind, std::string>> parseDetailsHeader(std::string_view line);
+std::optional<std::pair<std::string, std::string>> parseDetail(std::string_view line);
 
 } // namespace JournalLines

@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "ErrorDescriptions.h"
 #include "JournalError.h"
+#include "PathText.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -76,6 +77,7 @@ void JournalStore::prepare() const
 {
     makeFolders(runsFolder());
     makeFolders(m_folder / "locks");
+    makeFolders(m_folder / "details");
 }
 
 std::string JournalStore::key(const FileIdentity &folder)
@@ -84,6 +86,26 @@ std::string JournalStore::key(const FileIdentity &folder)
     std::snprintf(text, sizeof text, "%llx-%llx", static_cast<unsigned long long>(folder.device),
         static_cast<unsigned long long>(folder.inode));
     return text;
+}
+
+std::string JournalStore::pathKey(const fs::path &folder)
+{
+    // FNV-1a of the path's bytes: a short, fixed-length file name for any path; the
+    // file itself names the folder in full, so a clash is recognised.
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    const fs::path normal = PathText::normalFolder(folder);
+    for (const char c : normal.native()) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 0x100000001b3ULL;
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    return text;
+}
+
+fs::path JournalStore::detailsFile(const fs::path &folder) const
+{
+    return m_folder / "details" / (pathKey(folder) + ".jsonl");
 }
 
 fs::path JournalStore::runsFolder() const

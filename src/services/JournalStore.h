@@ -13,6 +13,8 @@
 //                                     folder's identity, so a renamed folder keeps it
 //   locks/DEVICE-INODE.lock           held (flock) by the run or undo at work there
 //   last-run                          the name of the run file started last
+//   details/PATH.jsonl                what the folder's last run left in place or its
+//                                     last undo could not restore, by the folder's path
 class JournalStore
 {
 public:
@@ -40,6 +42,9 @@ public:
     std::vector<std::filesystem::path> runsOf(const FileIdentity &folder) const;
     std::filesystem::path runFile(const std::string &name) const;
 
+    // Where the details of the folder at this path are kept (see RunDetailsWriter).
+    std::filesystem::path detailsFile(const std::filesystem::path &folder) const;
+
     // The name of the run file started last, or empty.
     std::string lastRun() const;
     void setLastRun(const std::string &name) const;
@@ -53,6 +58,7 @@ public:
 private:
     std::filesystem::path runsFolder() const;
     static std::string key(const FileIdentity &folder);
+    static std::string pathKey(const std::filesystem::path &folder);
 
     std::filesystem::path m_folder;
 };

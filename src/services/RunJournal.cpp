@@ -2,6 +2,7 @@
 
 #include "ErrorDescriptions.h"
 #include "JournalError.h"
+#include "RunDetailsWriter.h"
 
 #include <cerrno>
 
@@ -101,6 +102,12 @@ void RunJournal::mark(JournalLines::Mark mark, std::uint64_t index)
     JournalLines::appendMark(m_buffer, mark, index);
     if (m_buffer.size() >= flushThreshold)
         flush();
+}
+
+void RunJournal::skipped(std::string_view name, std::string_view why)
+{
+    if (m_details)
+        m_details->add(name, why);
 }
 
 void RunJournal::flush()

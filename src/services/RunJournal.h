@@ -9,6 +9,8 @@
 // Appends to one run's journal file. Lines are buffered and written in batches;
 // sync() makes everything written so far durable before the caller moves anything
 // the lines announce. Failures throw JournalError.
+class RunDetailsWriter;
+
 class RunJournal
 {
 public:
@@ -27,6 +29,9 @@ public:
     void intend(std::uint64_t index, std::string_view from,
         const std::vector<std::string> &toFolder, std::string_view toName, std::uint64_t inode);
     void mark(JournalLines::Mark mark, std::uint64_t index);
+    // A move left out, and why; kept in `details` when the run has one.
+    void skipped(std::string_view name, std::string_view why);
+    void setDetails(RunDetailsWriter *details) { m_details = details; }
 
     // Writes what is buffered, without waiting for the disk.
     void flush();
@@ -41,4 +46,5 @@ private:
     std::filesystem::path m_file;
     FileDescriptor m_handle;
     std::string m_buffer;
+    RunDetailsWriter *m_details = nullptr;
 };

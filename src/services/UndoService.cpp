@@ -4,10 +4,13 @@
 #include "FileOrganizerService.h"
 #include "FileSystemError.h"
 #include "JournalError.h"
+#include "JournalReader.h"
 #include "PathText.h"
+#include "RunDetailsWriter.h"
 #include "RunJournal.h"
 #include "RunRecord.h"
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 
@@ -66,6 +69,8 @@ RunReport UndoService::recorded(
 
     const fs::path file = journals.newRunFile(root.identity);
     const std::string previous = journals.lastRun();
+    RunDetailsWriter details(
+        journals.detailsFile(folder), RunDetails::Kind::run, PathText::normalFolder(folder));
     RunJournal journal = RunJournal::create(
         file, { PathText::normalFolder(folder).native(), root.identity, utcNow(), previous });
     try {
@@ -75,6 +80,7 @@ RunReport UndoService::recorded(
         throw;
     }
 
+    journal.setDetails(&details);
     RunReport report;
     try {
         report = execute(root.handle.get(), journal);
@@ -84,6 +90,7 @@ RunReport UndoService::recorded(
         journals.setLastRun(previous);
         throw;
     }
+    details.finish();
     // The files have moved by now; tidying the journal must not turn that into an
     // error. A leftover file is harmless: the newest run of a folder is the one undone,
     // and a run that moved nothing is settled by looking.
@@ -159,8 +166,10 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
                 continue;
             UndoReport report = undoRun(organizer, record, root.handle.get(), control);
             report.folder = *folder;
-            if (record.hadMoves(report))
+            if (record.hadMoves(report)) {
+                keepDetails(report);
                 return report;
+            }
         }
         nothing.folder = *folder;
         return nothing;
@@ -200,8 +209,10 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
         RunRecord record = RunRecord::read(file);
         UndoReport report = undoRun(organizer, record, root.handle.get(), control);
         report.folder = recorded;
-        if (record.hadMoves(report))
+        if (record.hadMoves(report)) {
+            keepDetails(report);
             return report;
+        }
         // This run moved nothing after all: the one before it is the last run.
         name = record.header.previous;
         journals.setLastRun(name);
@@ -216,5 +227,47 @@ bool UndoService::canUndo(const FileOrganizerService &organizer, const fs::path 
         return !store().runsOf(root.identity).empty();
     } catch (const std::exception &) {
         return false;
+    }
+}
+
+void UndoService::keepDetails(const UndoReport &report) const
+{
+    RunDetailsWriter details(store().detailsFile(report.folder), RunDetails::Kind::undo,
+        PathText::normalFolder(report.folder));
+    for (const auto &[name, why] : report.notRestored)
+        details.add(name, why);
+    details.finish();
+}
+
+std::optional<RunDetails> UndoService::lastDetails(const fs::path &folder) const
+{
+    try {
+        const JournalStore &journals = store();
+        const fs::path file = journals.detailsFile(folder);
+        if (!fileExists(file))
+            return std::nullopt;
+        JournalReader reader(file);
+        JournalReader::Line line;
+        if (!reader.next(line) || !line.complete)
+            return std::nullopt;
+        auto header = JournalLines::parseDetailsHeader(line.text);
+        // The file is named by a hash of the path: the path itself must match.
+        if (!header || header->second != PathText::normalFolder(folder).native())
+            return std::nullopt;
+        RunDetails details;
+        details.kind = header->first;
+        details.folder = folder;
+        while (reader.next(line)) {
+            if (!line.complete || line.tooLong)
+                continue;
+            if (auto entry = JournalLines::parseDetail(line.text))
+                details.entries.push_back(std::move(*entry));
+        }
+        if (details.entries.empty())
+            return std::nullopt;
+        std::sort(details.entries.begin(), details.entries.end());
+        return details;
+    } catch (const std::exception &) {
+        return std::nullopt;
     }
 }

@@ -3,6 +3,7 @@
 #include "JournalStore.h"
 #include "MoveList.h"
 #include "OrganizationPlan.h"
+#include "RunDetails.h"
 #include "RunReports.h"
 
 #include <chrono>
@@ -40,6 +41,11 @@ public:
     // Whether `folder` has a recorded run to undo. Cheap: nothing is read.
     bool canUndo(const FileOrganizerService &organizer, const std::filesystem::path &folder) const;
 
+    // The details of the last run or undo of `folder` that left files out; nullopt when
+    // the folder's last run and undo left nothing out (or nothing is recorded). Const
+    // and cheap enough for a worker thread: one small file is read.
+    std::optional<RunDetails> lastDetails(const std::filesystem::path &folder) const;
+
     // How long to wait for another run on the same folder.
     void setLockWait(std::chrono::milliseconds wait) { m_lockWait = wait; }
 
@@ -49,6 +55,8 @@ private:
     template <typename Execute>
     RunReport recorded(const FileOrganizerService &organizer, const std::filesystem::path &folder,
         Execute execute) const;
+    // Keeps what an undo could not restore, for lastDetails.
+    void keepDetails(const UndoReport &report) const;
     UndoReport undoRun(const FileOrganizerService &organizer, RunRecord &record, int root,
         const RunControl &control) const;
 

@@ -80,3 +80,36 @@ TEST_F(UndoTest, ASecondRunOnTheSameFolderWaitsThenMovesNothing)
     EXPECT_THROW(organizeRecorded(), FolderBusyError);
     EXPECT_EQ(namesIn(m_dir.path()), Names { "a.jpg" });
 }
+
+TEST_F(UndoTest, DetailsTellWhatTheLastRunOrUndoLeftOut)
+{
+    EXPECT_FALSE(m_undo.lastDetails(m_dir.path()));
+    // A plain file named like a category folder keeps files out of it.
+    writeFiles(m_dir.path(), { "b.jpg", "a.jpg", "Images" });
+    ASSERT_EQ(organizeRecorded().moved, 1u);
+    auto details = m_undo.lastDetails(m_dir.path());
+    ASSERT_TRUE(details);
+    EXPECT_EQ(details->kind, RunDetails::Kind::run);
+    ASSERT_EQ(details->entries.size(), 2u);
+    EXPECT_EQ(details->entries[0].first, "a.jpg");
+    EXPECT_THAT(details->entries[1].second, HasSubstr("\"Images\""));
+
+    // A run that moves nothing keeps no run file, but its details stay.
+    writeFiles(m_dir.path(), { "c.pdf" });
+    m_fileSystem->failCall(Op::renameNoReplace, 0, EACCES);
+    ASSERT_EQ(organizeRecorded().moved, 0u);
+    details = m_undo.lastDetails(m_dir.path());
+    ASSERT_TRUE(details);
+    EXPECT_EQ(details->entries.size(), 3u);
+    m_fileSystem->reset();
+
+    fs::remove(m_dir / "Others/Images");
+    EXPECT_EQ(undo().notRestored.size(), 1u);
+    details = m_undo.lastDetails(m_dir.path());
+    ASSERT_TRUE(details);
+    EXPECT_EQ(details->kind, RunDetails::Kind::undo);
+    EXPECT_EQ(details->entries.at(0).first, "Images");
+
+    EXPECT_EQ(organizeRecorded().moved, 3u);
+    EXPECT_FALSE(m_undo.lastDetails(m_dir.path()));
+}
