@@ -120,6 +120,7 @@ FolderOrganizerViewModel::FolderOrganizerViewModel(std::unique_ptr<FolderChooser
     m_selectedFolderURL = FolderPath::toUrl(bytes);
     m_statusMessage = tr("Ready — %1").arg(folderName(bytes));
     m_canUndo = m_undoService->canUndo(*m_organizer, FolderPath::toFileSystem(bytes));
+    loadRunDetails();
 }
 
 FolderOrganizerViewModel::~FolderOrganizerViewModel()
@@ -166,7 +167,8 @@ void FolderOrganizerViewModel::chooseFolder()
     // The folder's own last run, wherever it was made, is what Undo offers.
     refreshCanUndo();
     setActivityLog({});
-    setLastSkipped({});
+    setRunDetails(nullptr);
+    loadRunDetails();
 }
 
 void FolderOrganizerViewModel::generatePreview()
@@ -306,6 +308,8 @@ void FolderOrganizerViewModel::startRun(
                 [this, result, done] {
                     m_progressTimer.stop();
                     queryCanUndo();
+                    if (m_runKind != RunKind::scanning)
+                        loadRunDetails();
                     done(*result);
                     setProgressMessage({});
                     setIsOrganizing(false);
@@ -352,13 +356,13 @@ FolderOrganizerViewModel::ScanResult FolderOrganizerViewModel::scan(
 FolderOrganizerViewModel::ExecutionResult FolderOrganizerViewModel::execute(const MoveList &plan)
 {
     ExecutionResult result;
-    m_runSkipped.clear();
+    m_runSkipped = 0;
     try {
         result.report = m_undoService->organize(*m_organizer, plan, runControl());
     } catch (const std::exception &error) {
         result.error = describe(error);
     }
-    result.skipped = std::exchange(m_runSkipped, {});
+    result.skipped = std::exchange(m_runSkipped, 0);
     return result;
 }
 
@@ -396,8 +400,7 @@ void FolderOrganizerViewModel::reportExecution(
     }
     const RunReport &report = result.report;
     const int count = int(report.moved);
-    const int skipped = int(result.skipped.size());
-    setLastSkipped(result.skipped);
+    const int skipped = result.skipped;
     if (!report.stoppedBy.empty())
         setErrorMessage(tr("Error: %1").arg(ErrorTexts::translate(report.stoppedBy)));
     else if (report.cancelled)
@@ -424,7 +427,7 @@ void FolderOrganizerViewModel::reportSkipped(
 {
     // The description names the file too, so it is made fit for one line as well.
     const QString entry = displayName(name) + QLatin1String(": ") + displayName(description);
-    m_runSkipped.append(entry);
+    ++m_runSkipped;
     // The console line stays for those who start Tidyra from a terminal.
     const QByteArray line = "[Tidyra] Skipped " + entry.toUtf8() + '\n';
     std::fwrite(line.constData(), 1, std::size_t(line.size()), stdout);
@@ -480,9 +483,50 @@ void FolderOrganizerViewModel::setActivityLog(const QStringList &log)
     assign(m_activityLog, log, &FolderOrganizerViewModel::activityLogChanged);
 }
 
-void FolderOrganizerViewModel::setLastSkipped(const QStringList &skipped)
+void FolderOrganizerViewModel::setRunDetails(std::shared_ptr<const RunDetails> details)
 {
-    assign(m_lastSkipped, skipped, &FolderOrganizerViewModel::lastSkippedChanged);
+    const auto same = [](const RunDetails *a, const RunDetails *b) {
+        if (!a || !b)
+            return a == b;
+        return a->kind == b->kind && a->folder == b->folder && a->entries == b->entries;
+    };
+    if (same(m_runDetails.get(), details.get()))
+        return;
+    m_runDetails = std::move(details);
+    emit runDetailsChanged();
+}
+
+void FolderOrganizerViewModel::loadRunDetails()
+{
+    if (m_folderBytes.isEmpty())
+        return;
+    const QByteArray bytes = m_folderBytes;
+    QMetaObject::invokeMethod(
+        m_worker,
+        [this, bytes] {
+            std::shared_ptr<const RunDetails> details;
+            try {
+                if (auto found = m_undoService->lastDetails(FolderPath::toFileSystem(bytes)))
+                    details = std::make_shared<const RunDetails>(std::move(*found));
+            } catch (const std::exception &) {
+                // An unreadable journal has nothing to tell here; Undo reports it.
+            }
+            QMetaObject::invokeMethod(
+                this,
+                [this, bytes, details = std::move(details)]() mutable {
+                    // Another folder may have been chosen meanwhile.
+                    if (bytes == m_folderBytes)
+                        setRunDetails(std::move(details));
+                },
+                Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
+}
+
+void FolderOrganizerViewModel::showRunDetails()
+{
+    if (m_runDetails)
+        emit runDetailsRequested();
 }
 
 void FolderOrganizerViewModel::setProgressMessage(const QString &message)

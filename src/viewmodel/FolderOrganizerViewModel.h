@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "FolderChooser.h"
 #include "MoveList.h"
+#include "RunDetails.h"
 #include "RunReports.h"
 #include "SettingsStore.h"
 
@@ -45,7 +46,8 @@ class FolderOrganizerViewModel : public QObject
     Q_PROPERTY(bool canUndo READ canUndo NOTIFY canUndoChanged)
     Q_PROPERTY(bool isOrganizing READ isOrganizing NOTIFY isOrganizingChanged)
     Q_PROPERTY(QStringList activityLog READ activityLog NOTIFY activityLogChanged)
-    Q_PROPERTY(QStringList lastSkipped READ lastSkipped NOTIFY lastSkippedChanged)
+    Q_PROPERTY(
+        std::shared_ptr<const RunDetails> runDetails READ runDetails NOTIFY runDetailsChanged)
     Q_PROPERTY(QString progressMessage READ progressMessage NOTIFY progressMessageChanged)
 
 public:
@@ -77,8 +79,11 @@ public:
     bool canUndo() const { return m_canUndo; }
     bool isOrganizing() const { return m_isOrganizing; }
     QStringList activityLog() const { return m_activityLog; }
-    // The moves the last execution skipped, as "NAME: REASON"; emptied by a folder choice.
-    QStringList lastSkipped() const { return m_lastSkipped; }
+    // What the selected folder's last run skipped, or its last undo could not restore,
+    // as the run journal keeps it (so also after a restart, and for runs of
+    // tidyra-cli); null when they left nothing out. Read on the worker after each run
+    // and each choice of a folder.
+    const std::shared_ptr<const RunDetails> &runDetails() const { return m_runDetails; }
     // How far the run is ("Organizing… 41200 of 100000"), updated a few times a second;
     // empty when no run is going.
     QString progressMessage() const { return m_progressMessage; }
@@ -103,6 +108,8 @@ public slots:
     // Asks the journal again whether the selected folder has a run to undo, which
     // tidyra-cli may have recorded or undone meanwhile.
     void refreshCanUndo();
+    // Asks the views to show runDetails (the tray menu's "Details…" does).
+    void showRunDetails();
 
 signals:
     void selectedFolderURLChanged();
@@ -113,7 +120,9 @@ signals:
     void canUndoChanged();
     void isOrganizingChanged();
     void activityLogChanged();
-    void lastSkippedChanged();
+    void runDetailsChanged();
+    // showRunDetails was called and there are details to show.
+    void runDetailsRequested();
     void progressMessageChanged();
     // After every execution that was not cancelled, with what it moved and skipped.
     void planApplied(int organizedCount, int skippedCount);
@@ -130,7 +139,7 @@ private:
     struct ExecutionResult
     {
         RunReport report;
-        QStringList skipped;
+        int skipped = 0;
         QString error; // nothing moved
     };
     struct OrganizeResult
@@ -174,9 +183,11 @@ private:
     void setCanUndo(bool canUndo);
     void setIsOrganizing(bool organizing);
     void setActivityLog(const QStringList &log);
-    void setLastSkipped(const QStringList &skipped);
+    void setRunDetails(std::shared_ptr<const RunDetails> details);
+    // Reads runDetails for the selected folder on the worker.
+    void loadRunDetails();
     void setProgressMessage(const QString &message);
-    // Collects one skipped move of the running execution and prints its console line;
+    // Counts one skipped move of the running execution and prints its console line;
     // called on the worker.
     void reportSkipped(const std::string &name, const std::string &description);
 
@@ -195,11 +206,11 @@ private:
     bool m_canUndo = false;
     bool m_isOrganizing = false;
     QStringList m_activityLog;
-    QStringList m_lastSkipped;
+    std::shared_ptr<const RunDetails> m_runDetails;
     QString m_progressMessage;
-    // Filled by the engine while an execution runs, taken when it returns; touched on
+    // Counted by the engine while an execution runs, taken when it returns; touched on
     // the worker only.
-    QStringList m_runSkipped;
+    int m_runSkipped = 0;
 
     // Used by the worker while a run lasts and by the UI thread only between runs.
     std::unique_ptr<FileOrganizerService> m_organizer;

@@ -4,6 +4,8 @@
 #include "ErrorStyle.h"
 #include "FolderOrganizerViewModel.h"
 #include "ProminentButton.h"
+#include "RunDetailsModel.h"
+#include "RunDetailsView.h"
 #include "StyledLabel.h"
 #include "SymbolView.h"
 #include "Symbols.h"
@@ -45,6 +47,7 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
           ForegroundStyle::secondary, this))
     , m_status(new StyledLabel({}, TextStyle::caption, false, ForegroundStyle::secondary, this))
     , m_cancelButton(new QToolButton(this))
+    , m_detailsButton(new QToolButton(this))
 {
     m_previewButton->setObjectName(QStringLiteral("previewButton"));
     m_organizeButton->setObjectName(QStringLiteral("organizeButton"));
@@ -61,6 +64,11 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     m_cancelButton->setSizePolicy(keepsItsPlace);
     // Alt+C is "Change"; Escape, while the button shows, stops the run.
     m_cancelButton->setShortcut(QKeySequence(Qt::Key_Escape));
+    m_detailsButton->setObjectName(QStringLiteral("detailsButton"));
+    m_detailsButton->setText(tr("&Details…"));
+    m_detailsButton->setFont(textStyleFont(TextStyle::caption));
+    m_detailsButton->setFocusPolicy(Qt::StrongFocus);
+    m_detailsButton->setToolTip(tr("The files left out, and why"));
 
     auto *commands = new QHBoxLayout;
     commands->setSpacing(10);
@@ -75,6 +83,7 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     statusLine->addWidget(m_infoSymbol, 0, Qt::AlignTop);
     statusLine->addWidget(m_errorSymbol, 0, Qt::AlignTop);
     statusLine->addWidget(m_status, 1);
+    statusLine->addWidget(m_detailsButton, 0, Qt::AlignTop);
     statusLine->addWidget(m_cancelButton, 0, Qt::AlignVCenter);
 
     auto *column = new QVBoxLayout(this);
@@ -88,6 +97,9 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     connect(m_organizeButton, &QPushButton::clicked, m_viewModel, &VM::organizeNow);
     connect(m_undoButton, &QPushButton::clicked, m_viewModel, &VM::undoLastOperation);
     connect(m_cancelButton, &QToolButton::clicked, m_viewModel, &VM::cancelRun);
+    connect(m_detailsButton, &QToolButton::clicked, this, &ActionArea::showDetails);
+    connect(m_viewModel, &VM::runDetailsRequested, this, &ActionArea::showDetails);
+    connect(m_viewModel, &VM::runDetailsChanged, this, &ActionArea::refreshStatus);
 
     connect(m_viewModel, &VM::selectedFolderURLChanged, this, &ActionArea::refreshButtons);
     connect(m_viewModel, &VM::canUndoChanged, this, &ActionArea::refreshButtons);
@@ -117,6 +129,7 @@ void ActionArea::refreshStatus()
     m_infoSymbol->setVisible(!organizing && !isError);
     m_errorSymbol->setVisible(isError);
     m_cancelButton->setVisible(organizing);
+    m_detailsButton->setVisible(!organizing && m_viewModel->runDetails());
     // A run tells how far it is; its outcome then becomes the status.
     const QString progress = m_viewModel->progressMessage();
     m_status->setText(organizing && !progress.isEmpty() ? progress : m_viewModel->statusMessage());
@@ -126,6 +139,27 @@ void ActionArea::refreshStatus()
     m_status->setColor(tint);
     m_errorSymbol->setTint(tint);
     m_status->setAccessibleDescription(isError ? tr("Error") : QString());
+}
+
+RunDetailsView *ActionArea::detailsView() const
+{
+    return m_details;
+}
+
+void ActionArea::showDetails()
+{
+    if (!m_viewModel->runDetails())
+        return;
+    // One at a time, showing the latest details.
+    if (m_details && m_details->model()->details() != m_viewModel->runDetails())
+        m_details->close();
+    if (!m_details) {
+        m_details = new RunDetailsView(m_viewModel->runDetails(), window());
+        m_details->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_details->show();
+    m_details->raise();
+    m_details->activateWindow();
 }
 
 void ActionArea::changeEvent(QEvent *event)

@@ -1,16 +1,19 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class BusySpinner;
 class FolderOrganizerViewModel;
 class QPushButton;
 class QToolButton;
+class RunDetailsView;
 class StyledLabel;
 class SymbolView;
 
 // The main window's commands (preview, organize, undo) and the status line under them;
-// while a run lasts, the line tells its progress and offers to cancel it.
+// while a run lasts, the line tells its progress and offers to cancel it; after a run
+// or undo that left files out, it offers their details.
 class ActionArea : public QWidget
 {
     Q_OBJECT
@@ -26,6 +29,11 @@ public:
     SymbolView *errorSymbol() const { return m_errorSymbol; }
     StyledLabel *statusLabel() const { return m_status; }
     QToolButton *cancelButton() const { return m_cancelButton; }
+    QToolButton *detailsButton() const { return m_detailsButton; }
+    // The details window, while it is open.
+    RunDetailsView *detailsView() const;
+    // Opens (or raises) the window with the last run's details.
+    void showDetails();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -43,4 +51,6 @@ private:
     SymbolView *m_errorSymbol;
     StyledLabel *m_status;
     QToolButton *m_cancelButton;
+    QToolButton *m_detailsButton;
+    QPointer<RunDetailsView> m_details;
 };

@@ -21,6 +21,7 @@ MenuBarView::MenuBarView(FolderOrganizerViewModel *viewModel, QObject *parent)
     m_runAction = m_menu->addAction(QString());
     m_runAction->setFont(textStyleFont(TextStyle::caption));
     m_runAction->setEnabled(false);
+    m_detailsAction = m_menu->addAction(tr("Details…"));
     m_menu->addSeparator();
     m_organizeAction
         = m_menu->addAction(Symbols::icon(QStringLiteral("sparkles")), tr("Organize Now"));
@@ -39,9 +40,13 @@ MenuBarView::MenuBarView(FolderOrganizerViewModel *viewModel, QObject *parent)
     });
     connect(m_openAction, &QAction::triggered, this, &MenuBarView::showMainWindow);
     connect(m_folderAction, &QAction::triggered, this, &MenuBarView::showMainWindow);
+    connect(m_detailsAction, &QAction::triggered, this, [this] {
+        showMainWindow();
+        m_viewModel->showRunDetails();
+    });
     using VM = FolderOrganizerViewModel;
-    for (const auto change :
-        { &VM::selectedFolderURLChanged, &VM::isOrganizingChanged, &VM::progressMessageChanged })
+    for (const auto change : { &VM::selectedFolderURLChanged, &VM::isOrganizingChanged,
+             &VM::progressMessageChanged, &VM::runDetailsChanged })
         connect(m_viewModel, change, this, &MenuBarView::refresh);
     refresh();
 }
@@ -66,6 +71,8 @@ void MenuBarView::refresh()
     QString progress = m_viewModel->progressMessage();
     m_runAction->setText(progress.replace(QLatin1Char('&'), QStringLiteral("&&")));
     m_organizeAction->setEnabled(hasFolder && !organizing);
+    // What the last run (from the tray too) left out is one step away.
+    m_detailsAction->setVisible(!organizing && m_viewModel->runDetails());
 }
 
 void MenuBarView::showMainWindow()

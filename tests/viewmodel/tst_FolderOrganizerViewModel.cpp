@@ -345,10 +345,13 @@ void FolderOrganizerViewModelTest::failedAndSkippedRunsKeepTheLastRun()
         QStringLiteral("[10:42] Organized 0 files in Mes Téléchargements, 2 skipped"));
     QCOMPARE(applied.size(), 1);
     QCOMPARE(applied.first(), (QList<QVariant> { 0, 2 }));
-    const QStringList forSong = h.vm->lastSkipped().filter(QStringLiteral("song.mp3: "));
-    QVERIFY2(h.vm->lastSkipped().size() == 2 && forSong.size() == 1
-            && forSong.first().contains(QString::fromLocal8Bit(std::strerror(EACCES))),
-        qPrintable(h.vm->lastSkipped().join(u'|')));
+    // The details name each file with its reason, sorted, from the journal.
+    QTRY_VERIFY(h.vm->runDetails());
+    const RunDetails skipped = *h.vm->runDetails();
+    QVERIFY(skipped.kind == RunDetails::Kind::run && skipped.entries.size() == 2);
+    QCOMPARE(skipped.entries[0].first, "c\nd.txt");
+    QCOMPARE(skipped.entries[1].first, "song.mp3");
+    QVERIFY(QString::fromStdString(skipped.entries[1].second).contains(strerror(EACCES)));
     QVERIFY(h.vm->canUndo());
 
     // What cannot go back because something new sits at its old name stays recorded.
@@ -359,14 +362,20 @@ void FolderOrganizerViewModelTest::failedAndSkippedRunsKeepTheLastRun()
         QStringLiteral("Undo incomplete — 1 file restored, 1 file could not be restored."));
     QVERIFY(h.vm->canUndo() && fs::exists(folder / "a.jpg"));
     QCOMPARE(readFile(folder / "b.txt"), std::string("newer"));
+    QTRY_VERIFY(h.vm->runDetails() && h.vm->runDetails()->kind == RunDetails::Kind::undo);
+    QCOMPARE(h.vm->runDetails()->entries.size(), std::size_t(1));
+    QCOMPARE(h.vm->runDetails()->entries[0].first, "b.txt");
+    // ... also after a restart.
+    Harness restarted(toQString(folder));
+    QTRY_VERIFY(restarted.vm->runDetails());
+    QCOMPARE(restarted.vm->runDetails()->entries, h.vm->runDetails()->entries);
     // Once the obstacle is gone, a second undo finishes the job.
     fs::remove(folder / "b.txt");
     h.run(&VM::undoLastOperation);
     QCOMPARE(h.vm->statusMessage(), QStringLiteral("Undo complete — 1 file restored."));
     QVERIFY(!h.vm->canUndo());
     QCOMPARE(readFile(folder / "b.txt"), std::string("b.txt"));
-    h.choose(folder);
-    QVERIFY(h.vm->lastSkipped().isEmpty());
+    QTRY_VERIFY(!h.vm->runDetails());
 }
 
 // The journal is shared: Undo survives a restart, also after quitting mid-run, and the
