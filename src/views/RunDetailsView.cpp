@@ -13,8 +13,28 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <QStyledItemDelegate>
+
 #include <algorithm>
 #include <utility>
+
+namespace {
+
+// Reason headings in bold, the names under them plain.
+class HeadingDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->font.setBold(!index.parent().isValid());
+    }
+};
+
+} // namespace
 
 RunDetailsView::RunDetailsView(std::shared_ptr<const RunDetails> details, QWidget *parent)
     : QDialog(parent)
@@ -36,6 +56,7 @@ RunDetailsView::RunDetailsView(std::shared_ptr<const RunDetails> details, QWidge
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setTextElideMode(Qt::ElideMiddle);
     m_list->setModel(m_model);
+    m_list->setItemDelegate(new HeadingDelegate(m_list));
     m_list->expandAll();
     m_list->setCurrentIndex(m_model->index(0, 0));
 
