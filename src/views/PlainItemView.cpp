@@ -21,9 +21,10 @@ void paintFocusFrame(QAbstractItemView *view)
 {
     if (!view->hasFocus())
         return;
-    QPainter painter(view->viewport());
+    QPainter painter(view);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(view->palette().color(QPalette::Highlight), 2));
+    painter.setPen(QPen(view->palette().color(QPalette::Highlight), focusFrameWidth));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRectF(view->viewport()->rect()).adjusted(1, 1, -1, -1), 3, 3);
+    const qreal inset = focusFrameWidth / 2.0;
+    painter.drawRoundedRect(QRectF(view->rect()).adjusted(inset, inset, -inset, -inset), 3, 3);
 }

@@ -7,6 +7,9 @@ class QAbstractItemView;
 // the content can still be scrolled with the keyboard.
 void makePlain(QAbstractItemView *view);
 
-// While `view` has keyboard focus, a frame in the accent colour around what it shows
-// (the style's own frame is off); called from its paintEvent, after the rows.
+// The width of the focus frame, kept free beside the rows as viewport margins.
+constexpr int focusFrameWidth = 2;
+
+// While `view` has keyboard focus, a frame in the accent colour along its edges (the
+// style's own frame is off), drawn on the view itself, around its viewport.
 void paintFocusFrame(QAbstractItemView *view);

@@ -17,8 +17,7 @@ public:
     void setVerticalPadding(int top, int bottom);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
-    void scrollContentsBy(int dx, int dy) override;
 };

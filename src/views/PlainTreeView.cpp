@@ -2,12 +2,15 @@
 
 #include "PlainItemView.h"
 
+#include <QEvent>
+
 #include <QHeaderView>
 
 PlainTreeView::PlainTreeView(QWidget *parent)
     : QTreeView(parent)
 {
     makePlain(this);
+    setViewportMargins(focusFrameWidth, 0, focusFrameWidth, 0);
     setHeaderHidden(true);
     setRootIsDecorated(false);
     setItemsExpandable(false);
@@ -25,38 +28,35 @@ void PlainTreeView::setVerticalPadding(int top, int bottom)
 {
     m_topPadding = top;
     m_bottomPadding = bottom;
-    setViewportMargins(0, top, 0, bottom);
+    setViewportMargins(focusFrameWidth, top, focusFrameWidth, bottom);
 }
 
 void PlainTreeView::updateGeometries()
 {
     QTreeView::updateGeometries();
-    if (viewportMargins() != QMargins(0, m_topPadding, 0, m_bottomPadding))
-        setViewportMargins(0, m_topPadding, 0, m_bottomPadding);
-}
-
-void PlainTreeView::paintEvent(QPaintEvent *event)
-{
-    QTreeView::paintEvent(event);
-    paintFocusFrame(this);
+    if (viewportMargins()
+        != QMargins(focusFrameWidth, m_topPadding, focusFrameWidth, m_bottomPadding))
+        setViewportMargins(focusFrameWidth, m_topPadding, focusFrameWidth, m_bottomPadding);
 }
 
 void PlainTreeView::focusInEvent(QFocusEvent *event)
 {
     QTreeView::focusInEvent(event);
-    viewport()->update();
+    update();
 }
 
 void PlainTreeView::focusOutEvent(QFocusEvent *event)
 {
     QTreeView::focusOutEvent(event);
-    viewport()->update();
+    update();
 }
 
-void PlainTreeView::scrollContentsBy(int dx, int dy)
+bool PlainTreeView::event(QEvent *event)
 {
-    QTreeView::scrollContentsBy(dx, dy);
-    // Scrolling moves the painted pixels, the frame with them: draw it afresh.
-    if (hasFocus())
-        viewport()->update();
+    const bool handled = QTreeView::event(event);
+    // The frame goes around the rows, in the margins left for it, on this widget and
+    // not on the scrolling viewport.
+    if (event->type() == QEvent::Paint)
+        paintFocusFrame(this);
+    return handled;
 }

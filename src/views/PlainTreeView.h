@@ -19,10 +19,9 @@ public:
 protected:
     // QTreeView sets the viewport margins for its header here; the padding is put back.
     void updateGeometries() override;
-    void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
-    void scrollContentsBy(int dx, int dy) override;
 
 private:
     int m_topPadding = 0;
