@@ -27,6 +27,7 @@
 #include <QLocale>
 #include <QMainWindow>
 #include <QPalette>
+#include <QPushButton>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -105,6 +106,7 @@ bool renderDetails(TidyraApp &tidyra, const QString &folder, const QDir &output)
     waitForRun(*viewModel);
     while (!viewModel->runDetails())
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    tidyra.contentView()->actionArea()->organizeButton()->setFocus();
     ok = save(tidyra.mainWindow(), output.filePath(QStringLiteral("main-window-details.png")))
         && ok;
     ActionArea *actions = tidyra.contentView()->actionArea();
@@ -162,6 +164,9 @@ int main(int argc, char *argv[])
     const QString mainWindowFile = variant.isEmpty()
         ? QStringLiteral("main-window.png")
         : QStringLiteral("main-window-%1.png").arg(variant);
+    // The focus where a click on "Organize Now" leaves it, not on the list it moved to
+    // while the buttons were off.
+    tidyra.contentView()->actionArea()->organizeButton()->setFocus();
     bool ok = save(tidyra.mainWindow(), output.filePath(mainWindowFile));
     viewModel->undoLastOperation();
     waitForRun(*viewModel);
