@@ -5,10 +5,12 @@
 #include "AppDelegate.h"
 #include "Autostart.h"
 #include "BusySpinner.h"
+#include "CommandLine.h"
 #include "ContentView.h"
 #include "Contrast.h"
 #include "FaultInjectingFileSystem.h"
 #include "FolderHeader.h"
+#include "FolderPath.h"
 #include "Gate.h"
 #include "MenuBarView.h"
 #include "PlainListView.h"
@@ -95,6 +97,7 @@ private slots:
     void startAtLoginWritesTheAutostartEntry();
     void skippedFilesArePreviewedAndDetailed();
     void errorsReadAndPaintedContrastHolds();
+    void aFolderNamedInBytesIsTakenAsItIs();
 };
 
 void TidyraAppTest::windowAndMenuFollowTheStateTable()
@@ -441,6 +444,23 @@ void TidyraAppTest::errorsReadAndPaintedContrastHolds()
     const QRect screen = big.screen()->availableGeometry();
     QVERIFY(screen.contains(QRect(big.pos(), big.size())));
     QVERIFY(big.minimumWidth() <= screen.width() && big.width() > screen.width() / 2);
+}
+
+// `tidyra $'/path/bad-\xff-folder'` selects that very folder.
+void TidyraAppTest::aFolderNamedInBytesIsTakenAsItIs()
+{
+    ViewModelFixture fixture;
+    const std::filesystem::path bad = fixture.temp / "bad-\xff-folder";
+    std::filesystem::create_directories(bad);
+    QByteArray argument = QByteArray::fromStdString(bad.native());
+    char *argv[] = { const_cast<char *>("tidyra"), argument.data(), nullptr };
+    int status = -1;
+    const std::optional<CommandLine> options = CommandLine::parse(2, argv, status);
+    QVERIFY(options && status == 0);
+    const auto app = fixture.makeApp();
+    QVERIFY(app->activate(options->folder));
+    QCOMPARE(app->viewModel()->selectedFolderBytes(), argument);
+    QCOMPARE(app->viewModel()->statusMessage(), QStringLiteral("Ready — bad-\uFFFD-folder"));
 }
 
 QTEST_MAIN(TidyraAppTest)
