@@ -114,7 +114,7 @@ FolderOrganizerViewModel::FolderOrganizerViewModel(std::unique_ptr<FolderChooser
         = QByteArray::fromBase64(m_settings->stringValue(lastFolderBytesKey).toLatin1());
     // Taken only while it still belongs to the stored text, which another program may
     // have rewritten.
-    if (!storedBytes.isEmpty() && FolderPath::display(storedBytes) == FolderPath::display(bytes))
+    if (!storedBytes.isEmpty() && QString::fromUtf8(storedBytes) == stored)
         bytes = storedBytes;
     m_folderBytes = bytes;
     m_selectedFolderURL = FolderPath::toUrl(bytes);
@@ -159,7 +159,7 @@ void FolderOrganizerViewModel::chooseFolder()
     const QByteArray bytes = FolderPath::toBytes(*chosen);
     m_folderBytes = bytes;
     setSelectedFolderURL(FolderPath::toUrl(bytes));
-    m_settings->setStringValue(lastFolderPathKey, FolderPath::display(bytes));
+    m_settings->setStringValue(lastFolderPathKey, QString::fromUtf8(bytes));
     const bool isText = Text::isValidUtf8(bytes.toStdString());
     m_settings->setStringValue(
         lastFolderBytesKey, isText ? QString() : QString::fromLatin1(bytes.toBase64()));

@@ -139,6 +139,8 @@ void ActionArea::refreshStatus()
     m_status->setColor(tint);
     m_errorSymbol->setTint(tint);
     m_status->setAccessibleDescription(isError ? tr("Error") : QString());
+    // A long status cut at the window's width reads whole when hovered.
+    m_status->setToolTip(m_viewModel->statusMessage());
 }
 
 RunDetailsView *ActionArea::detailsView() const

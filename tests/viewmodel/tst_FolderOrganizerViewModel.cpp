@@ -502,6 +502,7 @@ void FolderOrganizerViewModelTest::folderNamesStayNames()
     h.choose(makeFolder(dir, { "a.jpg" }, "two\nlines"));
     QCOMPARE(h.vm->statusMessage(), QStringLiteral("Ready — two\\nlines"));
     QCOMPARE(h.vm->selectedFolderPath(), toQString(dir / "two\\nlines"));
+    QCOMPARE(h.settings->stringValue("lastFolderPath"), toQString(dir / "two\nlines"));
     h.run(&VM::organizeNow);
     QCOMPARE(h.vm->activityLog(),
         QStringList({ QStringLiteral("[10:42] Organized 1 file in two\\nlines") }));
