@@ -43,7 +43,47 @@ int FileMover::move(int fromFolder, const std::string &fromName, int toFolder,
     if (!rejectsNoReplace(renameError))
         return renameError;
     m_usedFallback = true;
+    if (!linksKeepIdentity(m_probeFolder))
+        return moveByReservation(fromFolder, fromName, toFolder, toName, expected);
     return moveByLink(fromFolder, fromName, toFolder, toName, expected);
+}
+
+namespace {
+
+const std::string probeName = ".tidyra-probe";
+const std::string probeLinkName = ".tidyra-probe-link";
+
+} // namespace
+
+void FileMover::removeProbe(int folder)
+{
+    // Only the lock holder probes a folder, so these names are ours, once they are
+    // the empty files a probe makes.
+    for (const std::string &name : { probeLinkName, probeName }) {
+        EntryInfo info;
+        if (look(folder, name, info) == 0 && info.type == EntryType::regular && info.size == 0
+            && m_fileSystem.unlinkFile(folder, name) != 0)
+            m_fileSystem.unlinkFile(folder, name);
+    }
+}
+
+bool FileMover::linksKeepIdentity(int folder)
+{
+    if (m_links != Links::unknown)
+        return m_links == Links::trusted;
+    m_links = Links::untrusted;
+    removeProbe(folder);
+    if (m_fileSystem.createExclusive(folder, probeName) != 0)
+        return false;
+    EntryInfo first;
+    EntryInfo second;
+    if (m_fileSystem.hardLink(folder, probeName, folder, probeLinkName) == 0
+        && m_fileSystem.statIn(folder, probeName, first) == 0
+        && m_fileSystem.statIn(folder, probeLinkName, second) == 0
+        && first.identity == second.identity && first.linkCount == 2 && second.linkCount == 2)
+        m_links = Links::trusted;
+    removeProbe(folder);
+    return m_links == Links::trusted;
 }
 
 bool FileMover::isFile(int folder, const std::string &name, const FileIdentity &expected)

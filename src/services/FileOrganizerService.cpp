@@ -6,6 +6,7 @@
 #include "FileName.h"
 #include "FileSystemError.h"
 #include "FolderWalker.h"
+#include "InodeTrust.h"
 #include "PathText.h"
 #include "PlanPathResolver.h"
 #include "PosixFileSystem.h"
@@ -13,10 +14,12 @@
 #include "RunRecord.h"
 #include "Text.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
 #include <optional>
+#include <set>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -223,6 +226,9 @@ FileOrganizerService::OpenFolder FileOrganizerService::openFolder(const fs::path
     if (const int error = m_fileSystem->statFolder(opened.handle.get(), info))
         throw FileSystemError(error, ErrorDescriptions::cannotOpenFolder(folderURL, error));
     opened.identity = info.identity;
+    std::uint64_t type = 0;
+    m_fileSystem->fileSystemType(opened.handle.get(), type);
+    opened.stableInodes = InodeTrust::stableAcrossMounts(type);
     return opened;
 }
 
@@ -296,6 +302,28 @@ RunReport FileOrganizerService::executeMoves(const MoveList &list, int root, Run
     // Why moves into a target cannot happen, empty when they can.
     const auto &targets = list.targets;
     std::vector<std::string> blocked(targets.size());
+    if (journal) {
+        // Folders are announced, on disk, before they are made: a run killed in between
+        // leaves none that undo does not know of.
+        std::set<std::vector<std::string>> toMake;
+        FolderWalker look(*m_fileSystem, root);
+        for (const MoveList::Target &target : targets) {
+            const FolderWalker::Result found = look.open(target.parts, false);
+            for (std::size_t depth = found.failedDepth;
+                 found.error == ENOENT && depth < target.parts.size(); ++depth)
+                toMake.emplace(target.parts.begin(), target.parts.begin() + depth + 1);
+        }
+        for (const std::vector<std::string> &parts : toMake)
+            journal->folderToMake(parts);
+        if (!toMake.empty()) {
+            try {
+                journal->sync();
+            } catch (const std::exception &error) {
+                report.stoppedBy = error.what();
+                return report;
+            }
+        }
+    }
     FolderWalker walker(*m_fileSystem, root);
     for (std::size_t i = 0; i < targets.size(); ++i) {
         const FolderWalker::Result opened = walker.open(targets[i].parts, true);
@@ -317,7 +345,7 @@ RunReport FileOrganizerService::executeMoves(const MoveList &list, int root, Run
             journal->folderMade({ made.parts, made.identity.inode });
     }
 
-    FileMover mover(*m_fileSystem);
+    FileMover mover(*m_fileSystem, root);
     struct Ready
     {
         const MoveList::Move *move;
@@ -353,7 +381,7 @@ RunReport FileOrganizerService::executeMoves(const MoveList &list, int root, Run
             }
             if (journal)
                 journal->intend(move.index, move.source, targets[move.target].parts,
-                    move.destinationName(), info.identity.inode);
+                    move.destinationName(), info);
             batch.push_back({ &move, info.identity });
         }
         if (journal && !batch.empty()) {
@@ -392,6 +420,7 @@ RunReport FileOrganizerService::executeMoves(const MoveList &list, int root, Run
     }
     if (journal) {
         try {
+            journal->end(report.moved);
             journal->sync();
         } catch (const std::exception &) {
             // The intents are on disk already; undo settles the rest by looking.
@@ -440,7 +469,8 @@ void FileOrganizerService::removeMadeFolders(
         }
         EntryInfo info;
         if (!reachable || m_fileSystem->statIn(parentFd, it->parts.back(), info) != 0
-            || info.type != EntryType::directory || info.identity != it->identity)
+            || info.type != EntryType::directory
+            || (it->identity != FileIdentity {} && info.identity != it->identity))
             continue;
         // rmdir removes nothing but an empty folder, so a file that arrived meanwhile
         // keeps its folder.
@@ -458,25 +488,56 @@ struct FileOrganizerService::Whereabouts
     bool atDestination = false;
     bool atSource = false;
     bool aside = false;
+    FileIdentity found; // the file's identity now, where it was found
+    EntryInfo destination; // what is at the destination, when destinationError is 0
 };
 
-FileOrganizerService::Whereabouts FileOrganizerService::locate(FolderWalker &walker, int root,
-    const JournalLines::Intent &intent, const FileIdentity &expected) const
+// How undo knows the files of a run, by the strongest key the file system keeps.
+enum class FileOrganizerService::Recognition : std::uint8_t {
+    inode, // the same inode on the same device
+    inodeAndStamp, // the same inode, on a disk mounted again, and the same size and time
+    stamp, // inode numbers do not hold: the same size and modification time
+};
+
+// Whether `info` is the file `intent` moved; in any doubt it is not.
+bool FileOrganizerService::isRecordedFile(const EntryInfo &info, const JournalLines::Intent &intent,
+    const FileIdentity &expected, Recognition recognition)
 {
+    if (info.type != EntryType::regular)
+        return false;
+    const bool sameStamp
+        = intent.stamped && info.size == intent.size && info.modified == intent.modified;
+    // A run recorded before sizes and times were kept has its inode only.
+    if (recognition == Recognition::stamp && intent.stamped)
+        return sameStamp;
+    return info.identity == expected
+        && (recognition != Recognition::inodeAndStamp || !intent.stamped || sameStamp);
+}
+
+FileOrganizerService::Whereabouts FileOrganizerService::locate(FolderWalker &walker, int root,
+    const JournalLines::Intent &intent, const FileIdentity &expected, Recognition how) const
+{
+    const bool stableInodes = how != Recognition::stamp;
     Whereabouts where;
     const std::vector<std::string> folderParts(intent.to.begin(), intent.to.end() - 1);
     const FolderWalker::Result opened = walker.open(folderParts, false);
     where.folderError = opened.error;
     where.failedDepth = opened.failedDepth;
-    EntryInfo info;
     if (opened.error == 0) {
-        where.destinationError = m_fileSystem->statIn(opened.fd, intent.to.back(), info);
-        where.atDestination = where.destinationError == 0 && info.identity == expected;
+        where.destinationError
+            = m_fileSystem->statIn(opened.fd, intent.to.back(), where.destination);
+        where.atDestination = where.destinationError == 0
+            && isRecordedFile(where.destination, intent, expected, how);
+        if (where.atDestination)
+            where.found = where.destination.identity;
     }
     if (!where.atDestination) {
-        where.atSource
-            = m_fileSystem->statIn(root, intent.from, info) == 0 && info.identity == expected;
-        where.aside = !where.atSource
+        EntryInfo info;
+        where.atSource = m_fileSystem->statIn(root, intent.from, info) == 0
+            && isRecordedFile(info, intent, expected, how);
+        where.found = info.identity;
+        // Only the link route sets names aside, and it is taken only where inodes hold.
+        where.aside = !where.atSource && stableInodes
             && m_fileSystem->statIn(root, FileMover::asideName(expected), info) == 0
             && info.identity == expected;
     }
@@ -488,10 +549,26 @@ UndoReport FileOrganizerService::undoMoves(
 {
     using State = RunRecord::State;
     UndoReport report;
-    const std::uint64_t device = record.header.folderIdentity.device;
+    // The device of the folder now: a disk plugged in again may get another number.
+    EntryInfo rootInfo;
+    std::uint64_t type = 0;
+    int error = m_fileSystem->statFolder(root, rootInfo);
+    if (error == 0)
+        error = m_fileSystem->fileSystemType(root, type);
+    if (error != 0)
+        throw FileSystemError(
+            error, ErrorDescriptions::cannotOpenFolder(fs::path(record.header.folder), error));
+    const bool stableInodes = record.header.stableInodes && InodeTrust::stableAcrossMounts(type);
+    const std::uint64_t device = rootInfo.identity.device;
+    // On a disk mounted again (another device number) an inode number alone could name
+    // another disk's file: the size and time must agree too.
+    const Recognition recognition = !stableInodes       ? Recognition::stamp
+        : device == record.header.folderIdentity.device ? Recognition::inode
+                                                        : Recognition::inodeAndStamp;
     const std::string folderName = lastName(fs::path(record.header.folder));
     FolderWalker walker(*m_fileSystem, root);
-    FileMover mover(*m_fileSystem);
+    FileMover mover(*m_fileSystem, root);
+    mover.removeProbe(root);
     const auto settle = [&](std::size_t k, State state) {
         record.states[k] = state;
         journal.mark(state == State::back ? JournalLines::Mark::back : JournalLines::Mark::givenUp,
@@ -521,26 +598,27 @@ UndoReport FileOrganizerService::undoMoves(
         const JournalLines::Intent &intent = record.intents[k];
         const FileIdentity expected { device, intent.inode };
         const std::string &toName = intent.to.back();
+        const std::vector<std::string> folderParts(intent.to.begin(), intent.to.end() - 1);
         const std::string folderText = joinedParts(intent.to, intent.to.size() - 1);
         const bool knownMoved = state != State::unknown;
         // A move that went the fallback way, or that a kill interrupted, may have
         // left its old name aside: once the file is back, that name goes.
-        const bool mayBeAside = state != State::moved;
+        const bool mayBeAside = stableInodes && state != State::moved;
 
-        Whereabouts where = locate(walker, root, intent, expected);
+        Whereabouts where = locate(walker, root, intent, expected, recognition);
         if (!where.atDestination && !where.atSource && !where.aside) {
             // Nothing is given up on one look: a second, fresh one must agree.
             FolderWalker fresh(*m_fileSystem, root);
-            where = locate(fresh, root, intent, expected);
+            where = locate(fresh, root, intent, expected, recognition);
         }
 
         if (where.atDestination) {
-            const std::vector<std::string> folderParts(intent.to.begin(), intent.to.end() - 1);
             std::string why;
             int error = moveAcross(walker, mover, root, folderParts, intent.from, toName, false,
-                expected, folderName, why);
+                where.found, folderName, why);
             EntryInfo source;
-            if (error == EEXIST && m_fileSystem->statIn(root, intent.from, source) == 0
+            if (error == EEXIST && stableInodes
+                && m_fileSystem->statIn(root, intent.from, source) == 0
                 && source.identity == expected) {
                 // A run killed inside a link-then-unlink move left the file under both
                 // names: dropping the new one puts it back.
@@ -560,6 +638,8 @@ UndoReport FileOrganizerService::undoMoves(
             // stopped before it could say so.
             if (mayBeAside)
                 mover.removeExtraName(root, FileMover::asideName(expected), expected);
+            if (!knownMoved && where.destinationError == 0)
+                removeReservation(walker, folderParts, toName, where.destination);
             if (knownMoved)
                 ++report.restored;
             else
@@ -580,10 +660,17 @@ UndoReport FileOrganizerService::undoMoves(
             --files;
             settle(k, State::givenUp);
         } else if (where.folderError == 0 && where.destinationError == 0) {
+            // Known by size and time, a file edited since cannot be told from another.
+            const bool changed = recognition != Recognition::inode
+                && where.destination.type == EntryType::regular && intent.stamped
+                && (recognition == Recognition::stamp
+                    || where.destination.identity.inode == intent.inode);
             report.notRestored.emplace_back(toName,
                 ErrorDescriptions::inQuotes(toName) + " in "
                     + ErrorDescriptions::inQuotes(folderText)
-                    + " is another item now; it was left as it is");
+                    + (changed ? " has changed since it was moved there, or is another file; "
+                                 "it was left as it is"
+                               : " is another item now; it was left as it is"));
             settle(k, State::givenUp);
         } else if (where.folderError == ENOENT || where.folderError == ENOTDIR
             || where.folderError == ELOOP || where.destinationError == ENOENT) {
@@ -604,10 +691,40 @@ UndoReport FileOrganizerService::undoMoves(
     tellProgress();
     journal.flush();
 
+    // Folders announced but never confirmed by a run that was killed (the kill may
+    // have come between making and saying so), and all of them where inode numbers do
+    // not hold, are known by name alone: an empty folder of that name is taken to be
+    // the run's.
     std::vector<FolderWalker::Created> made;
-    made.reserve(record.made.size());
-    for (const JournalLines::Made &folder : record.made)
-        made.push_back({ folder.parts, { device, folder.inode } });
+    std::set<std::vector<std::string>> confirmed;
+    for (const JournalLines::Made &folder : record.made) {
+        made.push_back({ folder.parts,
+            stableInodes ? FileIdentity { device, folder.inode } : FileIdentity {} });
+        confirmed.insert(folder.parts);
+    }
+    for (const std::vector<std::string> &parts : record.toMake) {
+        if (!record.ended && confirmed.insert(parts).second)
+            made.push_back({ parts, FileIdentity {} });
+    }
+    // Parents before the folders inside them, as removeMadeFolders expects.
+    std::stable_sort(made.begin(), made.end(),
+        [](const auto &a, const auto &b) { return a.parts.size() < b.parts.size(); });
     removeMadeFolders(root, made);
     return report;
+}
+
+void FileOrganizerService::removeReservation(FolderWalker &walker,
+    const std::vector<std::string> &folderParts, const std::string &name,
+    const EntryInfo &seen) const
+{
+    // An empty regular file at the new name of a move that a kill interrupted, while
+    // the file itself is still at its old name: the reservation of the fallback
+    // route, made by the run. It goes only while it is still that empty file.
+    if (seen.type != EntryType::regular || seen.size != 0)
+        return;
+    const FolderWalker::Result opened = walker.open(folderParts, false);
+    EntryInfo now;
+    if (opened.error == 0 && m_fileSystem->statIn(opened.fd, name, now) == 0
+        && now.type == EntryType::regular && now.size == 0 && now.identity == seen.identity)
+        m_fileSystem->unlinkFile(opened.fd, name);
 }

@@ -44,6 +44,7 @@ public:
     {
         FileDescriptor handle;
         FileIdentity identity;
+        bool stableInodes = false; // see InodeTrust
     };
     OpenFolder openFolder(const std::filesystem::path &folderURL) const;
 
@@ -65,9 +66,12 @@ public:
         const RunControl &control, std::vector<std::uint32_t> *moved) const;
 
     // Moves a recorded run's files back inside `root`, newest first: only a file still
-    // where the run put it and still the same file (device and inode). Each outcome is
-    // marked in `journal`; what could not be moved back stays pending there. Removes
-    // the folders the run made once they are empty.
+    // where the run put it and still the same file: the same inode where inode numbers
+    // hold, else the same size and modification time (to the nanosecond), a regular
+    // file in either case. Each outcome is marked in `journal`; what could not be
+    // moved back stays pending there. Removes what the run left behind: the folders
+    // it made (or announced) once they are empty, and the empty reservation of a move
+    // that a kill interrupted.
     UndoReport undoMoves(
         int root, RunRecord &record, RunJournal &journal, const RunControl &control) const;
 
@@ -90,11 +94,20 @@ private:
         const std::string &rootFolderName, std::string &why) const;
 
     struct Whereabouts;
+    enum class Recognition : std::uint8_t;
+    static bool isRecordedFile(const EntryInfo &info, const JournalLines::Intent &intent,
+        const FileIdentity &expected, Recognition recognition);
     Whereabouts locate(FolderWalker &walker, int root, const JournalLines::Intent &intent,
-        const FileIdentity &expected) const;
+        const FileIdentity &expected, Recognition recognition) const;
+
+    // Removes the empty file `seen` at `name` in the folder `folderParts`, while it is
+    // still that file: what a killed run's fallback move reserved.
+    void removeReservation(FolderWalker &walker, const std::vector<std::string> &folderParts,
+        const std::string &name, const EntryInfo &seen) const;
 
     // Removes, deepest first, the folders in `made` that are empty and still the
-    // folders that were made; a folder that was there before is never touched.
+    // folders that were made (by name alone where the identity is {}); a folder that
+    // was there before is never touched.
     void removeMadeFolders(int root, const std::vector<FolderWalker::Created> &made) const;
 
     std::shared_ptr<FileSystem> m_fileSystem;

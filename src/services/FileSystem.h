@@ -30,6 +30,7 @@ struct EntryInfo
     FileIdentity identity;
     std::uint64_t size = 0;
     std::uint64_t linkCount = 0;
+    std::int64_t modified = 0; // modification time, nanoseconds since 1970
 };
 
 struct DirectoryEntry
@@ -63,6 +64,8 @@ public:
     virtual int statIn(int folder, const std::string &name, EntryInfo &info) = 0;
     // fstat of an open folder.
     virtual int statFolder(int folder, EntryInfo &info) = 0;
+    // fstatfs of an open folder: the file system's type (f_type).
+    virtual int fileSystemType(int folder, std::uint64_t &type) = 0;
 
     // renameat2 with RENAME_NOREPLACE: never replaces anything.
     virtual int renameNoReplace(

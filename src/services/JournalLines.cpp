@@ -7,6 +7,7 @@
 #include "Text.h"
 
 #include <charconv>
+#include <cstdint>
 
 #include <nlohmann/json.hpp>
 
@@ -156,6 +157,20 @@ void appendHeader(std::string &out, const Header &header)
     appendQuoted(out, header.started);
     appendLiteral(out, ",\"previous\":");
     appendQuoted(out, header.previous);
+    out += header.stableInodes ? ",\"inodes\":\"stable\"}\n" : ",\"inodes\":\"unstable\"}\n";
+}
+
+void appendMake(std::string &out, const std::vector<std::string> &parts)
+{
+    appendLiteral(out, "{\"make\":");
+    appendBytes(out, joined(parts));
+    appendLiteral(out, "}\n");
+}
+
+void appendEnd(std::string &out, std::uint64_t moved)
+{
+    appendLiteral(out, "{\"e\":");
+    appendNumber(out, moved);
     appendLiteral(out, "}\n");
 }
 
@@ -169,7 +184,7 @@ void appendMade(std::string &out, const Made &made)
 }
 
 void appendIntent(std::string &out, std::uint64_t index, std::string_view from,
-    const std::vector<std::string> &toFolder, std::string_view toName, std::uint64_t inode)
+    const std::vector<std::string> &toFolder, std::string_view toName, const EntryInfo &file)
 {
     appendLiteral(out, "{\"i\":");
     appendNumber(out, index);
@@ -194,7 +209,15 @@ void appendIntent(std::string &out, std::uint64_t index, std::string_view from,
         appendBytes(out, to);
     }
     appendLiteral(out, ",\"inode\":");
-    appendNumber(out, inode);
+    appendNumber(out, file.identity.inode);
+    appendLiteral(out, ",\"size\":");
+    appendNumber(out, file.size);
+    appendLiteral(out, ",\"mtime\":");
+    if (file.modified < 0)
+        out += '-';
+    appendNumber(out,
+        file.modified < 0 ? 0 - static_cast<std::uint64_t>(file.modified)
+                          : static_cast<std::uint64_t>(file.modified));
     appendLiteral(out, "}\n");
 }
 
@@ -223,6 +246,7 @@ std::optional<Header> parseHeader(std::string_view line)
     header.folderIdentity = { *device, *inode };
     header.started = value->value("started", "");
     header.previous = value->value("previous", "");
+    header.stableInodes = value->value("inodes", "stable") != "unstable";
     // The previous run is named by a file name in the same folder, never a path.
     if (header.previous.find('/') != std::string::npos)
         header.previous.clear();
@@ -232,8 +256,8 @@ std::optional<Header> parseHeader(std::string_view line)
 namespace {
 
 // An intent after its fields are read: only names that stay inside the folder count.
-std::optional<Intent> checkedIntent(
-    std::uint64_t index, std::string from, const std::string &to, std::uint64_t inode)
+std::optional<Intent> checkedIntent(std::uint64_t index, std::string from, const std::string &to,
+    std::uint64_t inode, std::optional<std::uint64_t> size, std::optional<std::int64_t> modified)
 {
     auto toParts = plainParts(to);
     if (!PathText::isPlainName(from) || from.find('\0') != std::string::npos || !toParts
@@ -242,7 +266,13 @@ std::optional<Intent> checkedIntent(
     const std::vector<std::string> folder(toParts->begin(), toParts->end() - 1);
     if (!isCategoryFolder(folder))
         return std::nullopt;
-    return Intent { index, std::move(from), std::move(*toParts), inode };
+    Intent intent { index, std::move(from), std::move(*toParts), inode };
+    if (size && modified) {
+        intent.stamped = true;
+        intent.size = *size;
+        intent.modified = *modified;
+    }
+    return intent;
 }
 
 // Reads the lines this program writes most, in exactly the form it writes them, without
@@ -290,6 +320,14 @@ public:
         }
         return std::nullopt;
     }
+    std::optional<std::int64_t> signedNumber()
+    {
+        const bool negative = literal("-");
+        const auto value = number();
+        if (!value || *value > static_cast<std::uint64_t>(INT64_MAX))
+            return std::nullopt;
+        return negative ? -static_cast<std::int64_t>(*value) : static_cast<std::int64_t>(*value);
+    }
     bool atEnd() const { return m_rest.empty(); }
 
 private:
@@ -325,10 +363,19 @@ std::optional<Parsed> parseFast(std::string_view line)
     if (!to || !fast.literal(",\"inode\":"))
         return std::nullopt;
     const auto inode = fast.number();
-    if (!inode || !fast.literal("}") || !fast.atEnd())
+    if (!inode)
+        return std::nullopt;
+    std::optional<std::uint64_t> size;
+    std::optional<std::int64_t> modified;
+    if (fast.literal(",\"size\":")) {
+        size = fast.number();
+        if (!size || !fast.literal(",\"mtime\":") || !(modified = fast.signedNumber()))
+            return std::nullopt;
+    }
+    if (!fast.literal("}") || !fast.atEnd())
         return std::nullopt;
     Parsed result;
-    result.intent = checkedIntent(*index, std::move(*from), *to, *inode);
+    result.intent = checkedIntent(*index, std::move(*from), *to, *inode, size, modified);
     return result;
 }
 
@@ -350,6 +397,17 @@ Parsed parseLine(std::string_view line)
             return result;
         }
     }
+    if (numberOf(*value, "e")) {
+        result.ended = true;
+        return result;
+    }
+    if (value->contains("make")) {
+        const auto text = bytesOf((*value)["make"]);
+        auto parts = text ? plainParts(*text) : std::nullopt;
+        if (parts && isCategoryFolder(*parts))
+            result.make = std::move(*parts);
+        return result;
+    }
     if (value->contains("made")) {
         const auto text = bytesOf((*value)["made"]);
         const auto inode = numberOf(*value, "inode");
@@ -362,8 +420,13 @@ Parsed parseLine(std::string_view line)
     const auto inode = numberOf(*value, "inode");
     auto from = value->contains("from") ? bytesOf((*value)["from"]) : std::nullopt;
     const auto to = value->contains("to") ? bytesOf((*value)["to"]) : std::nullopt;
+    const auto size = numberOf(*value, "size");
+    std::optional<std::int64_t> modified;
+    if (const auto found = value->find("mtime");
+        found != value->end() && found->is_number_integer())
+        modified = found->get<std::int64_t>();
     if (index && inode && from && to)
-        result.intent = checkedIntent(*index, std::move(*from), *to, *inode);
+        result.intent = checkedIntent(*index, std::move(*from), *to, *inode, size, modified);
     return result;
 }
 

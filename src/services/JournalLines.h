@@ -15,9 +15,12 @@
 // 100,000 files writes 200,000 lines); reading goes through the JSON library and
 // trusts nothing, since undo moves files by what a line says.
 //
-//   {"tidyra":"run","version":1,"folder":P,"device":D,"inode":I,"started":T,"previous":F}
+//   {"tidyra":"run","version":1,"folder":P,"device":D,"inode":I,"started":T,"previous":F,
+//    "inodes":"stable"|"unstable"}    whether inode numbers outlive a remount there
+//   {"make":"Images/JPG"}                  a folder the run is about to create
 //   {"made":"Images/JPG","inode":I}        a folder the run created
-//   {"i":N,"from":NAME,"to":"Images/JPG/NAME","inode":I}   the intent to make move N
+//   {"i":N,"from":NAME,"to":"Images/JPG/NAME","inode":I,"size":S,"mtime":NS}
+//            the intent to make move N, with the file's size and modification time
 //   {"d":N}  move N happened      {"f":N}  it happened without no-replace renames
 //   {"b":N}  undo moved it back
 //   {"x":N}  undo can never move it back (gone, or replaced by another file)
@@ -31,6 +34,10 @@ struct Header
     FileIdentity folderIdentity;
     std::string started; // ISO 8601, UTC
     std::string previous; // the run file that was the last run before this one, or empty
+    // False where inode numbers may change with a remount or differ between the names
+    // of one file (FUSE, FAT and SMB file systems): files are then known by size and
+    // modification time. Runs recorded before this was written had it true.
+    bool stableInodes = true;
 };
 
 struct Made
@@ -45,6 +52,9 @@ struct Intent
     std::string from; // a name directly in the folder
     std::vector<std::string> to; // CATEGORY[/SUB]/NAME below the folder
     std::uint64_t inode = 0;
+    bool stamped = false; // size and modified were recorded
+    std::uint64_t size = 0;
+    std::int64_t modified = 0; // nanoseconds
 };
 
 enum class Mark : std::uint8_t { moved, movedByFallback, back, givenUp };
@@ -56,9 +66,11 @@ struct Marked
 };
 
 void appendHeader(std::string &out, const Header &header);
+void appendMake(std::string &out, const std::vector<std::string> &parts);
 void appendMade(std::string &out, const Made &made);
 void appendIntent(std::string &out, std::uint64_t index, std::string_view from,
-    const std::vector<std::string> &toFolder, std::string_view toName, std::uint64_t inode);
+    const std::vector<std::string> &toFolder, std::string_view toName, const EntryInfo &file);
+void appendEnd(std::string &out, std::uint64_t moved);
 void appendMark(std::string &out, Mark mark, std::uint64_t index);
 
 // nullopt when the line is not a valid header.
@@ -68,6 +80,8 @@ std::optional<Header> parseHeader(std::string_view line);
 // the organized folder gives monostate-like nullopt in every member.
 struct Parsed
 {
+    std::optional<std::vector<std::string>> make;
+    bool ended = false;
     std::optional<Made> made;
     std::optional<Intent> intent;
     std::optional<Marked> marked;

@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "ErrorDescriptions.h"
 #include "JournalError.h"
+#include "JournalReader.h"
 #include "PathText.h"
 
 #include <algorithm>
@@ -10,7 +11,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
+#include <optional>
+#include <string_view>
 #include <thread>
 
 #include <fcntl.h>
@@ -73,11 +75,45 @@ fs::path JournalStore::defaultFolder()
     return stateHome / "tidyra";
 }
 
+void JournalStore::checkTrusted() const
+{
+    const uid_t user = ::geteuid();
+    for (const fs::path &folder :
+        { m_folder, runsFolder(), m_folder / "locks", m_folder / "details" }) {
+        struct stat info
+        {
+        };
+        // The folder itself may be reached through a link; what lies inside may not.
+        const int found
+            = folder == m_folder ? ::stat(folder.c_str(), &info) : ::lstat(folder.c_str(), &info);
+        if (found != 0) {
+            if (errno == ENOENT)
+                continue;
+            fail("open folder", folder, errno);
+        }
+        const std::string name = ErrorDescriptions::inQuotes(folder.native());
+        if (!S_ISDIR(info.st_mode))
+            throw JournalError("the undo journal's folder " + name
+                + " is not a folder; remove it and Tidyra makes a new one");
+        if (info.st_uid != user)
+            throw JournalError("the undo journal's folder " + name
+                + " belongs to another user, so Tidyra does not trust it; make it yours "
+                  "(chown -R \"$(id -un)\" "
+                + name + ") or remove it");
+        if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0)
+            throw JournalError("the undo journal's folder " + name
+                + " can be changed by other users, so Tidyra does not trust it; make it "
+                  "private (chmod 700 "
+                + name + ")");
+    }
+}
+
 void JournalStore::prepare() const
 {
     makeFolders(runsFolder());
     makeFolders(m_folder / "locks");
     makeFolders(m_folder / "details");
+    checkTrusted();
 }
 
 std::string JournalStore::key(const FileIdentity &folder)
@@ -116,7 +152,7 @@ fs::path JournalStore::runsFolder() const
 FileDescriptor JournalStore::lock(const FileIdentity &folder, std::chrono::milliseconds wait) const
 {
     const fs::path file = m_folder / "locks" / (key(folder) + ".lock");
-    FileDescriptor handle(::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+    FileDescriptor handle(::open(file.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (!handle.isValid())
         fail("open", file, errno);
     const auto deadline = std::chrono::steady_clock::now() + wait;
@@ -133,28 +169,73 @@ FileDescriptor JournalStore::lock(const FileIdentity &folder, std::chrono::milli
     return handle;
 }
 
-fs::path JournalStore::newRunFile(const FileIdentity &folder) const
+fs::path JournalStore::newRunFile(const FileIdentity &folder, const fs::path &path) const
 {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     char stamp[32];
     std::snprintf(stamp, sizeof stamp, "%016llx",
         static_cast<unsigned long long>(
             std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
-    return runsFolder() / (key(folder) + "." + stamp + ".jsonl");
+    return runsFolder() / (key(folder) + "." + pathKey(path) + "." + stamp + ".jsonl");
+}
+
+namespace {
+
+// KEY[.PATH].STARTED.jsonl: the parts before the start time, and the start time.
+struct RunName
+{
+    std::string_view key;
+    std::string_view path; // empty in runs of earlier releases
+    std::string_view started;
+};
+
+std::optional<RunName> splitRunName(std::string_view name)
+{
+    if (!name.ends_with(".jsonl"))
+        return std::nullopt;
+    name.remove_suffix(6);
+    const std::size_t last = name.rfind('.');
+    if (last == std::string_view::npos)
+        return std::nullopt;
+    RunName run { name.substr(0, last), {}, name.substr(last + 1) };
+    if (const std::size_t dot = run.key.find('.'); dot != std::string_view::npos) {
+        run.path = run.key.substr(dot + 1);
+        run.key = run.key.substr(0, dot);
+    }
+    return run;
+}
+
+} // namespace
+
+template <typename Matches> std::vector<fs::path> JournalStore::runsWhere(Matches matches) const
+{
+    std::vector<std::pair<std::string, fs::path>> found;
+    std::error_code error;
+    for (const fs::directory_entry &entry : fs::directory_iterator(runsFolder(), error)) {
+        const std::string name = entry.path().filename().native();
+        const std::optional<RunName> run = splitRunName(name);
+        if (run && matches(*run))
+            found.emplace_back(run->started, entry.path());
+    }
+    std::sort(found.begin(), found.end(), std::greater<>());
+    std::vector<fs::path> runs;
+    for (auto &[started, path] : found)
+        runs.push_back(std::move(path));
+    return runs;
 }
 
 std::vector<fs::path> JournalStore::runsOf(const FileIdentity &folder) const
 {
-    const std::string prefix = key(folder) + ".";
-    std::vector<fs::path> runs;
-    std::error_code error;
-    for (const fs::directory_entry &entry : fs::directory_iterator(runsFolder(), error)) {
-        const std::string name = entry.path().filename().native();
-        if (name.starts_with(prefix) && name.ends_with(".jsonl"))
-            runs.push_back(entry.path());
-    }
-    std::sort(runs.begin(), runs.end(), std::greater<>());
-    return runs;
+    const std::string wanted = key(folder);
+    return runsWhere([&](const RunName &run) { return run.key == wanted; });
+}
+
+std::vector<fs::path> JournalStore::runsOf(const FileIdentity &folder, const fs::path &path) const
+{
+    const std::string wanted = key(folder);
+    const std::string wantedPath = pathKey(path);
+    return runsWhere(
+        [&](const RunName &run) { return run.key == wanted || run.path == wantedPath; });
 }
 
 fs::path JournalStore::runFile(const std::string &name) const
@@ -164,9 +245,15 @@ fs::path JournalStore::runFile(const std::string &name) const
 
 std::string JournalStore::lastRun() const
 {
-    std::ifstream in(m_folder / "last-run");
     std::string name;
-    std::getline(in, name);
+    try {
+        JournalReader reader(m_folder / "last-run");
+        JournalReader::Line line;
+        if (reader.next(line) && !line.tooLong)
+            name = line.text;
+    } catch (const JournalError &) {
+        return {};
+    }
     // Only a plain name in the runs folder is ever followed.
     if (name.find('/') != std::string::npos || name == "." || name == "..")
         return {};

@@ -9,8 +9,11 @@
 #include <vector>
 
 // The folder where runs are recorded for undo, shared by the app and tidyra-cli:
-//   runs/DEVICE-INODE.STARTED.jsonl   one file a run, named after the organized
-//                                     folder's identity, so a renamed folder keeps it
+//   runs/DEVICE-INODE.PATH.STARTED.jsonl
+//                                     one file a run, named after the organized
+//                                     folder's identity, so a renamed folder keeps it,
+//                                     and its path, so a remounted one is found again
+//                                     (runs of earlier releases: DEVICE-INODE.STARTED)
 //   locks/DEVICE-INODE.lock           held (flock) by the run or undo at work there
 //   last-run                          the name of the run file started last
 //   details/PATH.jsonl                what the folder's last run left in place or its
@@ -26,7 +29,13 @@ public:
 
     const std::filesystem::path &folder() const { return m_folder; }
 
-    // Creates the folders (private to the user); throws JournalError when it cannot.
+    // Throws JournalError, saying how to fix it, when the folder is not the user's
+    // own or others can write to it: undo acts on what it reads there. A folder that
+    // does not exist yet is no error.
+    void checkTrusted() const;
+
+    // Creates the folders (private to the user) and checks them (see checkTrusted);
+    // throws JournalError when it cannot.
     // A place that refuses new files is found when the run's file is created, which
     // is before anything moves.
     void prepare() const;
@@ -36,10 +45,15 @@ public:
     // of a process that dies, so a killed run never blocks.
     FileDescriptor lock(const FileIdentity &folder, std::chrono::milliseconds wait) const;
 
-    // A new run file's path for the folder; later runs sort after earlier ones.
-    std::filesystem::path newRunFile(const FileIdentity &folder) const;
-    // The folder's run files, newest first.
+    // A new run file's path for the folder at `path`; later runs sort after earlier ones.
+    std::filesystem::path newRunFile(
+        const FileIdentity &folder, const std::filesystem::path &path) const;
+    // The run files of the folder with this identity, newest first.
     std::vector<std::filesystem::path> runsOf(const FileIdentity &folder) const;
+    // Those of this identity or recorded at this path (whose headers must then be
+    // checked), newest first.
+    std::vector<std::filesystem::path> runsOf(
+        const FileIdentity &folder, const std::filesystem::path &path) const;
     std::filesystem::path runFile(const std::string &name) const;
 
     // Where the details of the folder at this path are kept (see RunDetailsWriter).
@@ -59,6 +73,8 @@ private:
     std::filesystem::path runsFolder() const;
     static std::string key(const FileIdentity &folder);
     static std::string pathKey(const std::filesystem::path &folder);
+    // Run files whose names satisfy `matches`, newest first.
+    template <typename Matches> std::vector<std::filesystem::path> runsWhere(Matches matches) const;
 
     std::filesystem::path m_folder;
 };

@@ -5,6 +5,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -30,6 +31,8 @@ void fillInfo(const struct stat &status, EntryInfo &info)
         = { static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino) };
     info.size = static_cast<std::uint64_t>(status.st_size);
     info.linkCount = static_cast<std::uint64_t>(status.st_nlink);
+    info.modified
+        = static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec;
 }
 
 int lastError()
@@ -168,6 +171,17 @@ int PosixFileSystem::statFolder(int folder, EntryInfo &info)
     if (::fstat(folder, &status) != 0)
         return lastError();
     fillInfo(status, info);
+    return 0;
+}
+
+int PosixFileSystem::fileSystemType(int folder, std::uint64_t &type)
+{
+    struct statfs status
+    {
+    };
+    if (::fstatfs(folder, &status) != 0)
+        return lastError();
+    type = static_cast<std::uint64_t>(status.f_type);
     return 0;
 }
 

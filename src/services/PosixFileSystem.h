@@ -12,6 +12,7 @@ public:
     int makeFolder(int parent, const std::string &name) override;
     int statIn(int folder, const std::string &name, EntryInfo &info) override;
     int statFolder(int folder, EntryInfo &info) override;
+    int fileSystemType(int folder, std::uint64_t &type) override;
     int renameNoReplace(int fromFolder, const std::string &fromName, int toFolder,
         const std::string &toName) override;
     int hardLink(int fromFolder, const std::string &fromName, int toFolder,

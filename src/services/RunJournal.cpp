@@ -59,8 +59,8 @@ void RunJournal::fail(const char *what, int error) const
 
 RunJournal RunJournal::create(const std::filesystem::path &file, const JournalLines::Header &header)
 {
-    FileDescriptor handle(
-        ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, 0600));
+    FileDescriptor handle(::open(
+        file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0600));
     RunJournal journal(file, std::move(handle));
     if (!journal.m_handle.isValid())
         journal.fail("create", errno);
@@ -73,7 +73,7 @@ RunJournal RunJournal::create(const std::filesystem::path &file, const JournalLi
 
 RunJournal RunJournal::reopen(const std::filesystem::path &file)
 {
-    FileDescriptor handle(::open(file.c_str(), O_RDWR | O_APPEND | O_CLOEXEC));
+    FileDescriptor handle(::open(file.c_str(), O_RDWR | O_APPEND | O_NOFOLLOW | O_CLOEXEC));
     RunJournal journal(file, std::move(handle));
     if (!journal.m_handle.isValid())
         journal.fail("open", errno);
@@ -84,15 +84,25 @@ RunJournal RunJournal::reopen(const std::filesystem::path &file)
     return journal;
 }
 
+void RunJournal::folderToMake(const std::vector<std::string> &parts)
+{
+    JournalLines::appendMake(m_buffer, parts);
+}
+
+void RunJournal::end(std::uint64_t moved)
+{
+    JournalLines::appendEnd(m_buffer, moved);
+}
+
 void RunJournal::folderMade(const JournalLines::Made &made)
 {
     JournalLines::appendMade(m_buffer, made);
 }
 
 void RunJournal::intend(std::uint64_t index, std::string_view from,
-    const std::vector<std::string> &toFolder, std::string_view toName, std::uint64_t inode)
+    const std::vector<std::string> &toFolder, std::string_view toName, const EntryInfo &file)
 {
-    JournalLines::appendIntent(m_buffer, index, from, toFolder, toName, inode);
+    JournalLines::appendIntent(m_buffer, index, from, toFolder, toName, file);
     if (m_buffer.size() >= flushThreshold)
         flush();
 }

@@ -25,9 +25,13 @@ public:
     RunJournal &operator=(RunJournal &&) noexcept = default;
     ~RunJournal();
 
+    // A folder about to be made; sync() before making it.
+    void folderToMake(const std::vector<std::string> &parts);
     void folderMade(const JournalLines::Made &made);
     void intend(std::uint64_t index, std::string_view from,
-        const std::vector<std::string> &toFolder, std::string_view toName, std::uint64_t inode);
+        const std::vector<std::string> &toFolder, std::string_view toName, const EntryInfo &file);
+    // The run is over: a later run may forget it once it is superseded.
+    void end(std::uint64_t moved);
     void mark(JournalLines::Mark mark, std::uint64_t index);
     // A move left out, and why; kept in `details` when the run has one.
     void skipped(std::string_view name, std::string_view why);

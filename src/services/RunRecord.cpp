@@ -1,51 +1,68 @@
 #include "RunRecord.h"
 
 #include "ErrorDescriptions.h"
+#include "FileDescriptor.h"
 #include "JournalError.h"
+#include "JournalReader.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
+#include <string_view>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-// Opens a journal and reads its header; `in` is left at the first line after it.
-JournalLines::Header openJournal(const std::filesystem::path &file, std::ifstream &in)
+// Reads a journal's header; `reader` is left at the first line after it.
+std::optional<JournalLines::Header> openJournal(
+    const std::filesystem::path &file, JournalReader &reader)
 {
-    in.open(file, std::ios::binary);
-    if (!in)
-        throw JournalError("cannot read the undo journal "
-            + ErrorDescriptions::inQuotes(file.native()) + ": "
-            + ErrorDescriptions::reason(errno ? errno : EIO));
-    std::string line;
+    JournalReader::Line line;
+    if (!reader.next(line))
+        return std::nullopt;
+    if (!line.complete && !line.tooLong) {
+        // Torn by a kill or a power cut while the header was written: what there is
+        // must be the start of one, or this is no file of ours.
+        constexpr std::string_view lead = R"({"tidyra":"run")";
+        if (line.text.size() < lead.size() ? lead.starts_with(line.text)
+                                           : line.text.starts_with(lead))
+            return std::nullopt;
+    }
     std::optional<JournalLines::Header> header;
-    if (std::getline(in, line))
-        header = JournalLines::parseHeader(line);
+    if (line.complete && !line.tooLong)
+        header = JournalLines::parseHeader(line.text);
     if (!header)
         throw JournalError("the undo journal " + ErrorDescriptions::inQuotes(file.native())
             + " is not a journal of this Tidyra release and was left untouched");
-    return std::move(*header);
+    return header;
 }
 
 } // namespace
 
-JournalLines::Header RunRecord::readHeader(const std::filesystem::path &file)
+std::optional<JournalLines::Header> RunRecord::readHeader(const std::filesystem::path &file)
 {
-    std::ifstream in;
-    return openJournal(file, in);
+    JournalReader reader(file);
+    return openJournal(file, reader);
 }
 
-RunRecord RunRecord::read(const std::filesystem::path &file)
+std::optional<RunRecord> RunRecord::read(const std::filesystem::path &file)
 {
-    std::ifstream in;
+    JournalReader reader(file);
+    std::optional<JournalLines::Header> header = openJournal(file, reader);
+    if (!header)
+        return std::nullopt;
     RunRecord record;
     record.file = file;
-    record.header = openJournal(file, in);
-    std::string line;
+    record.header = std::move(*header);
+    JournalReader::Line line;
 
-    while (std::getline(in, line)) {
-        JournalLines::Parsed parsed = JournalLines::parseLine(line);
+    while (reader.next(line)) {
+        if (line.tooLong || !line.complete)
+            continue;
+        JournalLines::Parsed parsed = JournalLines::parseLine(line.text);
         if (parsed.intent) {
             // Intents come in rising order; anything else is not a line this program wrote.
             if (!record.intents.empty() && parsed.intent->index <= record.intents.back().index)
@@ -54,6 +71,10 @@ RunRecord RunRecord::read(const std::filesystem::path &file)
             record.states.push_back(State::unknown);
         } else if (parsed.made) {
             record.made.push_back(std::move(*parsed.made));
+        } else if (parsed.make) {
+            record.toMake.push_back(std::move(*parsed.make));
+        } else if (parsed.ended) {
+            record.ended = true;
         } else if (parsed.marked) {
             const std::size_t position = record.positionOf(parsed.marked->index);
             if (position == record.intents.size())
@@ -78,6 +99,25 @@ RunRecord RunRecord::read(const std::filesystem::path &file)
         }
     }
     return record;
+}
+
+bool RunRecord::wasEnded(const std::filesystem::path &file)
+{
+    const FileDescriptor handle(::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat info
+    {
+    };
+    if (!handle.isValid() || ::fstat(handle.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    char tail[64];
+    const off_t length = std::min<off_t>(info.st_size, sizeof tail);
+    if (::pread(handle.get(), tail, static_cast<std::size_t>(length), info.st_size - length)
+        != length)
+        return false;
+    const std::string_view text(tail, static_cast<std::size_t>(length));
+    const std::size_t start = text.rfind('\n', text.size() >= 2 ? text.size() - 2 : 0);
+    return text.ends_with("}\n") && start != std::string_view::npos
+        && text.substr(start + 1).starts_with("{\"e\":");
 }
 
 std::size_t RunRecord::pendingCount() const

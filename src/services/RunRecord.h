@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 // One run as its journal tells it: what it meant to move, what it made, and what
@@ -21,16 +22,24 @@ struct RunRecord
 
     std::filesystem::path file;
     JournalLines::Header header;
+    std::vector<std::vector<std::string>> toMake; // announced; made or not
     std::vector<JournalLines::Made> made;
     std::vector<JournalLines::Intent> intents; // by rising index
 
     std::vector<State> states;
+    bool ended = false; // the run came to its end (not killed)
 
-    // Reads a journal. Lines torn by a crash or damaged are passed over; a file that
-    // is not a run journal at all throws JournalError.
-    static RunRecord read(const std::filesystem::path &file);
+    // Reads a journal. Lines torn by a crash, damaged or absurdly long are passed over;
+    // a file that is not a run journal at all throws JournalError. A file without a
+    // complete first line is a run killed before its header was written, which never
+    // moved anything: nullopt.
+    static std::optional<RunRecord> read(const std::filesystem::path &file);
     // Only the header, which says whose run it is: all that is needed before locking.
-    static JournalLines::Header readHeader(const std::filesystem::path &file);
+    static std::optional<JournalLines::Header> readHeader(const std::filesystem::path &file);
+
+    // Whether the run came to its end, by its last line: cheap, nothing else is read.
+    // A run whose undo began since may be taken for one that did not.
+    static bool wasEnded(const std::filesystem::path &file);
 
     // Whether an undo of this record did or left anything: false only for a run that,
     // as it turned out, never moved a file.

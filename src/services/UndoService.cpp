@@ -58,6 +58,19 @@ const JournalStore &UndoService::store() const
     return *m_store;
 }
 
+bool UndoService::belongsTo(const JournalLines::Header &header,
+    const FileOrganizerService::OpenFolder &root, const fs::path &folder)
+{
+    if (header.folderIdentity == root.identity)
+        return true;
+    // Found again by its path after a remount: a disk plugged in again may get another
+    // device number but keeps its inode numbers where they hold; where they do not,
+    // each file is still checked by size and modification time before it moves.
+    return header.folder == PathText::normalFolder(folder).native()
+        && (header.folderIdentity.inode == root.identity.inode
+            || (!header.stableInodes && !root.stableInodes));
+}
+
 template <typename Execute>
 RunReport UndoService::recorded(
     const FileOrganizerService &organizer, const fs::path &folder, Execute execute) const
@@ -67,12 +80,14 @@ RunReport UndoService::recorded(
     const FileOrganizerService::OpenFolder root = organizer.openFolder(folder);
     const FileDescriptor lock = journals.lock(root.identity, m_lockWait);
 
-    const fs::path file = journals.newRunFile(root.identity);
+    const fs::path file = journals.newRunFile(root.identity, folder);
     const std::string previous = journals.lastRun();
     RunDetailsWriter details(
         journals.detailsFile(folder), RunDetails::Kind::run, PathText::normalFolder(folder));
-    RunJournal journal = RunJournal::create(
-        file, { PathText::normalFolder(folder).native(), root.identity, utcNow(), previous });
+    JournalLines::Header header { PathText::normalFolder(folder).native(), root.identity, utcNow(),
+        previous };
+    header.stableInodes = root.stableInodes;
+    RunJournal journal = RunJournal::create(file, header);
     try {
         journals.setLastRun(file.filename().native());
     } catch (...) {
@@ -100,8 +115,13 @@ RunReport UndoService::recorded(
             journals.remove(file);
             journals.setLastRun(previous);
         } else {
-            for (const fs::path &older : journals.runsOf(root.identity)) {
-                if (older != file)
+            // This run supersedes the folder's last one, but not a run that was killed:
+            // its files are still to undo, after this run's.
+            for (const fs::path &older : journals.runsOf(root.identity, folder)) {
+                if (older == file || !RunRecord::wasEnded(older))
+                    continue;
+                const auto olderHeader = RunRecord::readHeader(older);
+                if (!olderHeader || belongsTo(*olderHeader, root, folder))
                     journals.remove(older);
             }
         }
@@ -133,9 +153,14 @@ UndoReport UndoService::undoRun(const FileOrganizerService &organizer, RunRecord
     try {
         journal.sync();
         if (record.pendingCount() == 0) {
-            // Done: this run and any older one of the folder are history.
-            for (const fs::path &run : store().runsOf(record.header.folderIdentity))
-                store().remove(run);
+            // Done. A killed run before it, kept by this one, is now the folder's last.
+            store().remove(record.file);
+            const std::string name = record.file.filename().native();
+            const std::string &previous = record.header.previous;
+            if (store().lastRun() == name && !previous.empty()
+                && previous.substr(0, previous.find('.')) == name.substr(0, name.find('.'))
+                && fileExists(store().runFile(previous)))
+                store().setLastRun(previous);
         }
     } catch (const JournalError &) {
         // The files are back; a later undo finds them there and settles the record.
@@ -147,31 +172,35 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
     const std::optional<fs::path> &folder, const RunControl &control) const
 {
     const JournalStore &journals = store();
+    journals.checkTrusted();
     UndoReport nothing;
     nothing.nothingToUndo = true;
 
     if (folder) {
+        nothing.folder = *folder;
         const FileOrganizerService::OpenFolder root = organizer.openFolder(*folder);
-        if (journals.runsOf(root.identity).empty()) {
-            nothing.folder = *folder;
+        if (journals.runsOf(root.identity, *folder).empty())
             return nothing;
-        }
         journals.prepare();
         const FileDescriptor lock = journals.lock(root.identity, m_lockWait);
         // Newest first; a run that turns out to have moved nothing gives way to the
         // one before it.
-        for (const fs::path &file : journals.runsOf(root.identity)) {
-            RunRecord record = RunRecord::read(file);
-            if (record.header.folderIdentity != root.identity)
+        for (const fs::path &file : journals.runsOf(root.identity, *folder)) {
+            std::optional<RunRecord> record = RunRecord::read(file);
+            if (!record) {
+                // Killed before its header was written: it never happened.
+                journals.remove(file);
                 continue;
-            UndoReport report = undoRun(organizer, record, root.handle.get(), control);
+            }
+            if (!belongsTo(record->header, root, *folder))
+                continue;
+            UndoReport report = undoRun(organizer, *record, root.handle.get(), control);
             report.folder = *folder;
-            if (record.hadMoves(report)) {
+            if (record->hadMoves(report)) {
                 keepDetails(report);
                 return report;
             }
         }
-        nothing.folder = *folder;
         return nothing;
     }
 
@@ -185,8 +214,12 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
         const fs::path file = journals.runFile(name);
         if (!fileExists(file))
             break;
-        const JournalLines::Header header = RunRecord::readHeader(file);
-        const fs::path recorded(header.folder);
+        const std::optional<JournalLines::Header> header = RunRecord::readHeader(file);
+        if (!header) {
+            journals.remove(file);
+            break;
+        }
+        const fs::path recorded(header->folder);
         FileOrganizerService::OpenFolder root;
         try {
             root = organizer.openFolder(recorded);
@@ -196,7 +229,7 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
                     + "; if the folder was moved or renamed, undo it by its new path: tidyra-cli "
                       "undo FOLDER");
         }
-        if (root.identity != header.folderIdentity)
+        if (!belongsTo(*header, root, recorded))
             throw FileSystemError(ENOENT,
                 ErrorDescriptions::inQuotes(recorded.native())
                     + " is no longer the folder that was organized; if that folder was moved or "
@@ -206,15 +239,17 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
         // Read again under the lock: another undo may have settled it meanwhile.
         if (!fileExists(file))
             break;
-        RunRecord record = RunRecord::read(file);
-        UndoReport report = undoRun(organizer, record, root.handle.get(), control);
+        std::optional<RunRecord> record = RunRecord::read(file);
+        if (!record)
+            break;
+        UndoReport report = undoRun(organizer, *record, root.handle.get(), control);
         report.folder = recorded;
-        if (record.hadMoves(report)) {
+        if (record->hadMoves(report)) {
             keepDetails(report);
             return report;
         }
         // This run moved nothing after all: the one before it is the last run.
-        name = record.header.previous;
+        name = record->header.previous;
         journals.setLastRun(name);
     }
     return nothing;
@@ -223,8 +258,9 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
 bool UndoService::canUndo(const FileOrganizerService &organizer, const fs::path &folder) const
 {
     try {
+        store().checkTrusted();
         const FileOrganizerService::OpenFolder root = organizer.openFolder(folder);
-        return !store().runsOf(root.identity).empty();
+        return !store().runsOf(root.identity, folder).empty();
     } catch (const std::exception &) {
         return false;
     }
@@ -243,6 +279,7 @@ std::optional<RunDetails> UndoService::lastDetails(const fs::path &folder) const
 {
     try {
         const JournalStore &journals = store();
+        journals.checkTrusted();
         const fs::path file = journals.detailsFile(folder);
         if (!fileExists(file))
             return std::nullopt;

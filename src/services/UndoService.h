@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileOrganizerService.h"
 #include "JournalStore.h"
 #include "MoveList.h"
 #include "OrganizationPlan.h"
@@ -11,12 +12,12 @@
 #include <optional>
 #include <vector>
 
-class FileOrganizerService;
 struct RunRecord;
 
 // Every organizing run recorded on disk, ahead of its moves, so that it can be
 // undone after a crash or a restart, from the app or from tidyra-cli. One run at a
-// time per folder; each folder keeps its last run that moved anything.
+// time per folder; each folder keeps its last run that moved anything (and a killed run
+// before it, whose files are still to undo).
 class UndoService
 {
 public:
@@ -42,8 +43,8 @@ public:
     bool canUndo(const FileOrganizerService &organizer, const std::filesystem::path &folder) const;
 
     // The details of the last run or undo of `folder` that left files out; nullopt when
-    // the folder's last run and undo left nothing out (or nothing is recorded). Const
-    // and cheap enough for a worker thread: one small file is read.
+    // the folder's last run and undo left nothing out (or nothing is recorded). Const,
+    // for a worker thread: only the folder's details file is read.
     std::optional<RunDetails> lastDetails(const std::filesystem::path &folder) const;
 
     // How long to wait for another run on the same folder.
@@ -51,6 +52,9 @@ public:
 
 private:
     const JournalStore &store() const;
+    // Whether a run recorded with `header` is a run of the folder opened at `folder`.
+    static bool belongsTo(const JournalLines::Header &header,
+        const FileOrganizerService::OpenFolder &root, const std::filesystem::path &folder);
     // The run around `execute`, which moves inside the open folder it is given.
     template <typename Execute>
     RunReport recorded(const FileOrganizerService &organizer, const std::filesystem::path &folder,

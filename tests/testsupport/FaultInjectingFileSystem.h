@@ -24,9 +24,10 @@ public:
         statIn,
         statFolder,
         renameReplacing,
-        createExclusive
+        createExclusive,
+        fileSystemType
     };
-    static constexpr std::size_t operationCount = 12;
+    static constexpr std::size_t operationCount = 13;
 
     explicit FaultInjectingFileSystem(std::shared_ptr<FileSystem> inner = {});
 
@@ -54,6 +55,7 @@ public:
     TIDYRA_PASS_THROUGH(makeFolder, (int f, const std::string &n), f, n)
     TIDYRA_PASS_THROUGH(statIn, (int f, const std::string &n, EntryInfo &i), f, n, i)
     TIDYRA_PASS_THROUGH(statFolder, (int f, EntryInfo &i), f, i)
+    TIDYRA_PASS_THROUGH(fileSystemType, (int f, std::uint64_t &t), f, t)
     TIDYRA_PASS_THROUGH(
         renameReplacing, (int f, const std::string &n, int t, const std::string &m), f, n, t, m)
     TIDYRA_PASS_THROUGH(

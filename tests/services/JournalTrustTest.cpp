@@ -1,0 +1,116 @@
+#include "EngineTestSupport.h"
+#include "JournalError.h"
+#include "JournalReader.h"
+#include "JournalStore.h"
+
+#include <regex>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using JournalTrustTest = EngineTest;
+
+namespace {
+
+// The folder's only run file.
+fs::path runFile(const fs::path &state, const FileOrganizerService &service, const fs::path &folder)
+{
+    return JournalStore(state).runsOf(service.openFolder(folder).identity).at(0);
+}
+
+} // namespace
+
+// As on a USB stick plugged in again: inode numbers all new. Where they are not to be
+// trusted, a file is known by size and modification time; one changed since stays.
+TEST_F(JournalTrustTest, WithoutStableInodesFilesAreKnownBySizeAndTime)
+{
+    writeFiles(m_dir.path(), { "a.jpg", "b.pdf", "c.mp3" });
+    ASSERT_EQ(organizeRecorded().moved, 3u);
+    const fs::path file = runFile(m_state.path(), m_service, m_dir.path());
+    std::string text = readFile(file);
+    text = std::regex_replace(text, std::regex(R"("inodes":"stable")"), R"("inodes":"unstable")");
+    text = std::regex_replace(text, std::regex(R"("inode":\d+,"size")"), R"("inode":7,"size")");
+    writeFile(file, text);
+    writeFile(m_dir / "Audio/c.mp3", "c.mp4"); // same size, another time
+
+    const UndoReport report = undo();
+    EXPECT_EQ(report.restored, 2u);
+    ASSERT_EQ(report.notRestored.size(), 1u);
+    EXPECT_THAT(report.notRestored[0].second, HasSubstr("has changed since it was moved there"));
+    EXPECT_EQ(namesIn(m_dir.path()), (Names { "Audio", "a.jpg", "b.pdf" }));
+}
+
+// A kill before the header reached the disk leaves an empty or torn run file: a run
+// that never happened, which is no obstacle to undoing the one before.
+TEST_F(JournalTrustTest, ARunFileWithoutAHeaderIsARunThatNeverHappened)
+{
+    writeFiles(m_dir.path(), { "a.jpg", "b.pdf" });
+    ASSERT_EQ(organizeRecorded().moved, 2u);
+    const fs::path file = runFile(m_state.path(), m_service, m_dir.path());
+    std::string newer = file.native();
+    newer = newer.substr(0, newer.rfind('.', newer.size() - 7)) + ".ffffffffffffffff.jsonl";
+    for (const char *torn : { "", "{\"tidyra\":\"ru", "{\"tidyra\":\"run\",\"vers" }) {
+        writeFile(newer, torn);
+        EXPECT_TRUE(m_undo.canUndo(m_service, m_dir.path()));
+    }
+    EXPECT_EQ(undo().restored, 2u);
+    EXPECT_TRUE(fs::is_empty(m_state / "runs"));
+}
+
+// The journal's folder is trusted only when it is the user's own and private, and
+// nothing in it is followed or read unless it is the user's own file.
+TEST_F(JournalTrustTest, OnlyAPrivateJournalOfTheUsersOwnIsUsed)
+{
+    writeFiles(m_dir.path(), { "a.jpg" });
+    ::chmod(m_state.path().c_str(), 0770);
+    const auto refusal = [&] {
+        try {
+            organizeRecorded();
+        } catch (const JournalError &error) {
+            return std::string(error.what());
+        }
+        return std::string();
+    };
+    EXPECT_THAT(refusal(), HasSubstr("\"" + m_state.path().string() + "\" can be changed by "));
+    EXPECT_THAT(refusal(), HasSubstr("chmod 700"));
+    ::chmod(m_state.path().c_str(), 0700);
+    EXPECT_EQ(namesIn(m_dir.path()), Names { "a.jpg" });
+
+    // A lock planted as a link is not followed.
+    const JournalStore store(m_state.path());
+    store.prepare();
+    store.lock(m_service.openFolder(m_dir.path()).identity, {});
+    const fs::path lock = fs::directory_iterator(m_state / "locks")->path();
+    fs::remove(lock);
+    fs::create_symlink(m_outside / "planted", lock);
+    EXPECT_THROW(organizeRecorded(), JournalError);
+    EXPECT_FALSE(fs::exists(m_outside / "planted"));
+    fs::remove(lock);
+    ASSERT_EQ(organizeRecorded().moved, 1u);
+
+    // A run file that is not the user's own is not read.
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "handing a file to another user needs root";
+    const fs::path file = runFile(m_state.path(), m_service, m_dir.path());
+    ASSERT_EQ(::chown(file.c_str(), 65534, 65534), 0);
+    EXPECT_THROW(undo(), JournalError);
+    EXPECT_EQ(namesIn(m_dir.path()), Names { "Images" });
+}
+
+// A line longer than any Tidyra writes is passed over without being held whole.
+TEST(JournalReaderTest, AnAbsurdLineIsPassedOverAndTheRestIsRead)
+{
+    const TempDir dir;
+    writeFile(dir / "run", "first\n" + std::string(JournalReader::maxLine * 3, 'x') + "\nlast");
+    JournalReader reader(dir / "run");
+    JournalReader::Line line;
+    ASSERT_TRUE(reader.next(line));
+    EXPECT_EQ(line.text, "first");
+    ASSERT_TRUE(reader.next(line));
+    EXPECT_TRUE(line.tooLong);
+    EXPECT_TRUE(line.text.empty());
+    ASSERT_TRUE(reader.next(line));
+    EXPECT_EQ(line.text, "last");
+    EXPECT_FALSE(line.complete);
+    EXPECT_FALSE(reader.next(line));
+}
