@@ -171,6 +171,22 @@
         <source>cannot find a place for the undo journal: neither XDG_STATE_HOME nor HOME is set</source>
         <translation>kein Ort für das Journal zum Rückgängigmachen: weder XDG_STATE_HOME noch HOME ist gesetzt</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; has changed since it was moved there, or is another file; it was left as it is</source>
+        <translation>„%1“ in „%2“ wurde geändert, seit es dorthin verschoben wurde, oder ist eine andere Datei; es blieb unverändert</translation>
+    </message>
+    <message>
+        <source>the undo journal&apos;s folder &quot;%1&quot; is not a folder; remove it and Tidyra makes a new one</source>
+        <translation>der Ordner des Journals zum Rückgängigmachen „%1“ ist kein Ordner; entfernen Sie ihn, dann legt Tidyra einen neuen an</translation>
+    </message>
+    <message>
+        <source>the undo journal&apos;s folder &quot;%1&quot; belongs to another user, so Tidyra does not trust it; make it yours (chown -R &quot;$(id -un)&quot; &quot;%1&quot;) or remove it</source>
+        <translation>der Ordner des Journals zum Rückgängigmachen „%1“ gehört einem anderen Benutzer, daher vertraut Tidyra ihm nicht; übernehmen Sie ihn (chown -R &quot;$(id -un)&quot; &quot;%1&quot;) oder entfernen Sie ihn</translation>
+    </message>
+    <message>
+        <source>the undo journal&apos;s folder &quot;%1&quot; can be changed by other users, so Tidyra does not trust it; make it private (chmod 700 &quot;%1&quot;)</source>
+        <translation>der Ordner des Journals zum Rückgängigmachen „%1“ kann von anderen Benutzern geändert werden, daher vertraut Tidyra ihm nicht; machen Sie ihn privat (chmod 700 &quot;%1&quot;)</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogFolderChooser</name>

@@ -171,6 +171,22 @@
         <source>cannot find a place for the undo journal: neither XDG_STATE_HOME nor HOME is set</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; has changed since it was moved there, or is another file; it was left as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the undo journal&apos;s folder &quot;%1&quot; is not a folder; remove it and Tidyra makes a new one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the undo journal&apos;s folder &quot;%1&quot; belongs to another user, so Tidyra does not trust it; make it yours (chown -R &quot;$(id -un)&quot; &quot;%1&quot;) or remove it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the undo journal&apos;s folder &quot;%1&quot; can be changed by other users, so Tidyra does not trust it; make it private (chmod 700 &quot;%1&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FileDialogFolderChooser</name>

@@ -26,6 +26,7 @@ enum class Kind : std::uint8_t {
     cannotMoveTo, // %1 name, %2 folder, %3 reason
     outsideFolder, // %1 path, %2 folder
     anotherItemNow, // %1 name, %2 folder
+    changedSinceMoved, // %1 name, %2 folder
     noLongerIn, // %1 name, %2 folder
     folderBusy,
     notTheOrganizedFolder, // %1 folder
@@ -33,6 +34,9 @@ enum class Kind : std::uint8_t {
     journalUnreadable, // %1 journal file, %2 reason
     journalTooOld, // %1 journal file
     noJournalPlace,
+    journalFolderNotAFolder, // %1 folder
+    journalFolderOfAnotherUser, // %1 folder
+    journalFolderWritableByOthers, // %1 folder
 };
 
 // A description taken apart: which template, and its arguments as they were written.

@@ -39,6 +39,9 @@ QString translatedTemplate(Kind kind)
         return ErrorTexts::tr("\"%1\" is not inside the organized folder \"%2\"");
     case Kind::anotherItemNow:
         return ErrorTexts::tr("\"%1\" in \"%2\" is another item now; it was left as it is");
+    case Kind::changedSinceMoved:
+        return ErrorTexts::tr("\"%1\" in \"%2\" has changed since it was moved there, or is "
+                              "another file; it was left as it is");
     case Kind::noLongerIn:
         return ErrorTexts::tr("\"%1\" is no longer in \"%2\"");
     case Kind::folderBusy:
@@ -59,6 +62,16 @@ QString translatedTemplate(Kind kind)
     case Kind::noJournalPlace:
         return ErrorTexts::tr(
             "cannot find a place for the undo journal: neither XDG_STATE_HOME nor HOME is set");
+    case Kind::journalFolderNotAFolder:
+        return ErrorTexts::tr("the undo journal's folder \"%1\" is not a folder; remove it and "
+                              "Tidyra makes a new one");
+    case Kind::journalFolderOfAnotherUser:
+        return ErrorTexts::tr("the undo journal's folder \"%1\" belongs to another user, so "
+                              "Tidyra does not trust it; make it yours (chown -R \"$(id -un)\" "
+                              "\"%1\") or remove it");
+    case Kind::journalFolderWritableByOthers:
+        return ErrorTexts::tr("the undo journal's folder \"%1\" can be changed by other users, "
+                              "so Tidyra does not trust it; make it private (chmod 700 \"%1\")");
     }
     return {};
 }
