@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Renders the main window and the preview dialog offscreen, on a sample folder of loose
 # downloads, into docs/screenshots/main-window.png and docs/screenshots/preview-sheet.png,
-# and the main window in German (main-window-de.png) and with a dark palette
-# (main-window-dark.png).
+# the main window in German (main-window-de.png) and with a dark palette
+# (main-window-dark.png), and a run that skips files: its preview (preview-skipped.png),
+# the window after it (main-window-details.png) and its details (run-details.png).
 # Usage: scripts/screenshots.sh            (builds what it needs in build/, or $TIDYRA_BUILD_DIR)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -26,7 +27,7 @@ for name in IMG_2041.jpg IMG_2042.jpg beach.png scan.heic "Quarterly Report.pdf"
 done
 
 mkdir -p "$root/docs/screenshots"
-for variant in "" de dark; do
+for variant in "" de dark details; do
   QT_QPA_PLATFORM=offscreen "$build/tools/screenshots/tidyra-screenshots" "$sample" "$root/docs/screenshots" \
     ${variant:+"$variant"}
 done

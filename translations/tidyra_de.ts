@@ -16,12 +16,20 @@
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <source>Skipped in the last run:</source>
-        <translation>Beim letzten Lauf übersprungen:</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>&amp;Details…</source>
+        <translation>&amp;Details…</translation>
+    </message>
+    <message>
+        <source>The files left out, and why</source>
+        <translation>Die ausgelassenen Dateien und der Grund</translation>
     </message>
 </context>
 <context>
@@ -33,6 +41,23 @@
     <message>
         <source>Activity</source>
         <translation>Aktivität</translation>
+    </message>
+</context>
+<context>
+    <name>AfterTreeModel</name>
+    <message>
+        <source>Will be skipped</source>
+        <translation>Wird ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A file that the run would leave in place, and why</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <extracomment>A file that gets a numbered name, since its own is taken: old → new</extracomment>
+        <translation>%1 → %2</translation>
     </message>
 </context>
 <context>
@@ -73,6 +98,105 @@
     <message>
         <source>Undo</source>
         <translation>Rückgängig</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorTexts</name>
+    <message>
+        <source>cannot open folder &quot;%1&quot;: %2</source>
+        <translation>Ordner „%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot create folder &quot;%1&quot; in &quot;%2&quot;: %3</source>
+        <translation>Ordner „%1“ kann in „%2“ nicht angelegt werden: %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a symbolic link, which Tidyra does not follow</source>
+        <translation>„%1“ ist ein symbolischer Link, dem Tidyra nicht folgt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation>„%1“ ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>an item named &quot;%1&quot; already exists in &quot;%2&quot;</source>
+        <translation>in „%2“ gibt es schon ein Objekt namens „%1“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no longer there</source>
+        <translation>„%1“ ist nicht mehr da</translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot; to &quot;%2&quot;: it is on another device, and Tidyra never copies</source>
+        <translation>„%1“ kann nicht nach „%2“ verschoben werden: es liegt auf einem anderen Gerät, und Tidyra kopiert nie</translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot;: the name &quot;%2&quot; is longer than the file system allows</source>
+        <translation>„%1“ kann nicht verschoben werden: der Name „%2“ ist länger, als das Dateisystem erlaubt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was replaced by another item meanwhile and was left as it is</source>
+        <translation>„%1“ wurde inzwischen durch ein anderes Objekt ersetzt und blieb unverändert</translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht verschoben werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot; to &quot;%2&quot;: %3</source>
+        <translation>„%1“ kann nicht nach „%2“ verschoben werden: %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not inside the organized folder &quot;%2&quot;</source>
+        <translation>„%1“ liegt nicht im geordneten Ordner „%2“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; is another item now; it was left as it is</source>
+        <translation>„%1“ in „%2“ ist jetzt ein anderes Objekt; es blieb unverändert</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no longer in &quot;%2&quot;</source>
+        <translation>„%1“ ist nicht mehr in „%2“</translation>
+    </message>
+    <message>
+        <source>another Tidyra run is at work on this folder; try again when it has finished</source>
+        <translation>ein anderer Tidyra-Lauf arbeitet an diesem Ordner; versuchen Sie es erneut, wenn er fertig ist</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no longer the folder that was organized; if that folder was moved or renamed, undo it by its new path: tidyra-cli undo FOLDER</source>
+        <translation>„%1“ ist nicht mehr der Ordner, der geordnet wurde; wurde er verschoben oder umbenannt, machen Sie es unter seinem neuen Pfad rückgängig: tidyra-cli undo ORDNER</translation>
+    </message>
+    <message>
+        <source>%1; if the folder was moved or renamed, undo it by its new path: tidyra-cli undo FOLDER</source>
+        <translation>%1; wurde der Ordner verschoben oder umbenannt, machen Sie es unter seinem neuen Pfad rückgängig: tidyra-cli undo ORDNER</translation>
+    </message>
+    <message>
+        <source>cannot read the undo journal &quot;%1&quot;: %2</source>
+        <translation>das Journal zum Rückgängigmachen „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>the undo journal &quot;%1&quot; was written by an earlier Tidyra release, which this one cannot read; it was left untouched</source>
+        <translation>das Journal zum Rückgängigmachen „%1“ stammt von einer älteren Tidyra-Version, die diese nicht lesen kann; es blieb unangetastet</translation>
+    </message>
+    <message>
+        <source>cannot find a place for the undo journal: neither XDG_STATE_HOME nor HOME is set</source>
+        <translation>kein Ort für das Journal zum Rückgängigmachen: weder XDG_STATE_HOME noch HOME ist gesetzt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; has changed since it was moved there, or is another file; it was left as it is</source>
+        <translation>„%1“ in „%2“ wurde geändert, seit es dorthin verschoben wurde, oder ist eine andere Datei; es blieb unverändert</translation>
+    </message>
+    <message>
+        <source>the undo journal&apos;s folder &quot;%1&quot; is not a folder; remove it and Tidyra makes a new one</source>
+        <translation>der Ordner des Journals zum Rückgängigmachen „%1“ ist kein Ordner; entfernen Sie ihn, dann legt Tidyra einen neuen an</translation>
+    </message>
+    <message>
+        <source>the undo journal&apos;s folder &quot;%1&quot; belongs to another user, so Tidyra does not trust it; make it yours (chown -R &quot;$(id -un)&quot; &quot;%1&quot;) or remove it</source>
+        <translation>der Ordner des Journals zum Rückgängigmachen „%1“ gehört einem anderen Benutzer, daher vertraut Tidyra ihm nicht; übernehmen Sie ihn (chown -R &quot;$(id -un)&quot; &quot;%1&quot;) oder entfernen Sie ihn</translation>
+    </message>
+    <message>
+        <source>the undo journal&apos;s folder &quot;%1&quot; can be changed by other users, so Tidyra does not trust it; make it private (chmod 700 &quot;%1&quot;)</source>
+        <translation>der Ordner des Journals zum Rückgängigmachen „%1“ kann von anderen Benutzern geändert werden, daher vertraut Tidyra ihm nicht; machen Sie ihn privat (chmod 700 &quot;%1&quot;)</translation>
     </message>
 </context>
 <context>
@@ -247,6 +371,10 @@
         <source>No folder selected</source>
         <translation>Kein Ordner ausgewählt</translation>
     </message>
+    <message>
+        <source>Details…</source>
+        <translation>Details…</translation>
+    </message>
 </context>
 <context>
     <name>PreviewView</name>
@@ -280,6 +408,54 @@
     <message>
         <source>Apply</source>
         <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>How many files will be moved, then how many will be skipped</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n will be skipped</source>
+        <translation>
+            <numerusform>%n wird ausgelassen</numerusform>
+            <numerusform>%n werden ausgelassen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RunDetailsModel</name>
+    <message numerus="yes">
+        <source>%n file(s): %1</source>
+        <extracomment>How many files, then the reason they share</extracomment>
+        <translation>
+            <numerusform>%n Datei: %1</numerusform>
+            <numerusform>%n Dateien: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) not restored by the last undo of %1</source>
+        <translation>
+            <numerusform>%n Datei beim letzten Rückgängigmachen in %1 nicht zurückgelegt</numerusform>
+            <numerusform>%n Dateien beim letzten Rückgängigmachen in %1 nicht zurückgelegt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) skipped in the last run of %1</source>
+        <translation>
+            <numerusform>%n Datei beim letzten Lauf in %1 ausgelassen</numerusform>
+            <numerusform>%n Dateien beim letzten Lauf in %1 ausgelassen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RunDetailsView</name>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>&amp;Alles kopieren</translation>
     </message>
 </context>
 <context>

@@ -16,11 +16,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Skipped in the last run:</source>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cancel</source>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Details…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The files left out, and why</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -32,6 +40,23 @@
     </message>
     <message>
         <source>Activity</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AfterTreeModel</name>
+    <message>
+        <source>Will be skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A file that the run would leave in place, and why</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <extracomment>A file that gets a numbered name, since its own is taken: old → new</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -72,6 +97,104 @@
     </message>
     <message>
         <source>Undo</source>
+    </message>
+</context>
+<context>
+    <name>ErrorTexts</name>
+    <message>
+        <source>cannot open folder &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot create folder &quot;%1&quot; in &quot;%2&quot;: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a symbolic link, which Tidyra does not follow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an item named &quot;%1&quot; already exists in &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no longer there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot; to &quot;%2&quot;: it is on another device, and Tidyra never copies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot;: the name &quot;%2&quot; is longer than the file system allows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was replaced by another item meanwhile and was left as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot; to &quot;%2&quot;: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not inside the organized folder &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; is another item now; it was left as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no longer in &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another Tidyra run is at work on this folder; try again when it has finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no longer the folder that was organized; if that folder was moved or renamed, undo it by its new path: tidyra-cli undo FOLDER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; if the folder was moved or renamed, undo it by its new path: tidyra-cli undo FOLDER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read the undo journal &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the undo journal &quot;%1&quot; was written by an earlier Tidyra release, which this one cannot read; it was left untouched</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot find a place for the undo journal: neither XDG_STATE_HOME nor HOME is set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; has changed since it was moved there, or is another file; it was left as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the undo journal&apos;s folder &quot;%1&quot; is not a folder; remove it and Tidyra makes a new one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the undo journal&apos;s folder &quot;%1&quot; belongs to another user, so Tidyra does not trust it; make it yours (chown -R &quot;$(id -un)&quot; &quot;%1&quot;) or remove it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the undo journal&apos;s folder &quot;%1&quot; can be changed by other users, so Tidyra does not trust it; make it private (chmod 700 &quot;%1&quot;)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -247,6 +370,10 @@
         <source>No folder selected</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Details…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PreviewView</name>
@@ -279,6 +406,54 @@
     </message>
     <message>
         <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>How many files will be moved, then how many will be skipped</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n will be skipped</source>
+        <translation>
+            <numerusform>%n will be skipped</numerusform>
+            <numerusform>%n will be skipped</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RunDetailsModel</name>
+    <message numerus="yes">
+        <source>%n file(s): %1</source>
+        <extracomment>How many files, then the reason they share</extracomment>
+        <translation>
+            <numerusform>%n file: %1</numerusform>
+            <numerusform>%n files: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) not restored by the last undo of %1</source>
+        <translation>
+            <numerusform>%n file not restored by the last undo of %1</numerusform>
+            <numerusform>%n files not restored by the last undo of %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) skipped in the last run of %1</source>
+        <translation>
+            <numerusform>%n file skipped in the last run of %1</numerusform>
+            <numerusform>%n files skipped in the last run of %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RunDetailsView</name>
+    <message>
+        <source>Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

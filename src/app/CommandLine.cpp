@@ -1,11 +1,18 @@
 #include "CommandLine.h"
 
+#include "FolderPath.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFileInfo>
+#include <QDir>
 #include <QStringList>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -14,6 +21,26 @@ void print(FILE *stream, const QString &text)
     const QByteArray bytes = text.toLocal8Bit();
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
     std::fflush(stream);
+}
+
+bool isFolder(const QByteArray &path)
+{
+    struct stat info
+    {
+    };
+    return ::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// The folder as an absolute path, the bytes of its name kept (see FolderPath).
+QString absoluteFolder(const QString &argument)
+{
+    if (argument.startsWith(QLatin1Char('/')))
+        return QDir::cleanPath(argument);
+    QByteArray here(4096, '\0');
+    while (!::getcwd(here.data(), std::size_t(here.size())) && errno == ERANGE)
+        here.resize(here.size() * 2);
+    here.resize(qsizetype(std::strlen(here.constData())));
+    return QDir::cleanPath(FolderPath::fromBytes(here) + QLatin1Char('/') + argument);
 }
 
 } // namespace
@@ -32,7 +59,7 @@ std::optional<CommandLine> CommandLine::parse(int argc, char **argv, int &exitSt
 
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << FolderPath::fromBytes(QByteArray(argv[i])); // a folder's bytes, kept
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -76,13 +103,15 @@ std::optional<CommandLine> CommandLine::parse(int argc, char **argv, int &exitSt
         return std::nullopt;
     }
     if (!positional.isEmpty()) {
-        const QFileInfo folder(positional.first());
-        if (!folder.isDir()) {
-            print(stderr, QStringLiteral("tidyra: not a folder: %1\n").arg(positional.first()));
+        const QString folder = absoluteFolder(positional.first());
+        if (!isFolder(FolderPath::toBytes(folder))) {
+            print(stderr,
+                QStringLiteral("tidyra: not a folder: %1\n")
+                    .arg(FolderPath::display(FolderPath::toBytes(positional.first()))));
             exitStatus = 2;
             return std::nullopt;
         }
-        options.folder = folder.absoluteFilePath();
+        options.folder = folder;
     }
     return options;
 }

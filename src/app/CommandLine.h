@@ -8,7 +8,9 @@
 // so --help, --version and mistakes are answered on a terminal without a display.
 struct CommandLine
 {
-    QString folder; // absolute path of an existing folder, or empty
+    // Absolute path of an existing folder, or empty; bytes that are not UTF-8 kept as
+    // FolderPath::fromBytes keeps them.
+    QString folder;
     bool hidden = false; // start in the tray (as at login)
 
     // The options, or the exit status after help, version or an error has been printed.

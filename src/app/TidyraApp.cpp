@@ -4,9 +4,11 @@
 #include "DesktopNotifier.h"
 #include "FileDialogFolderChooser.h"
 #include "FolderOrganizerViewModel.h"
+#include "FolderPath.h"
 #include "HandedFolderChooser.h"
 #include "MenuBarView.h"
 #include "QSettingsStore.h"
+#include "ScreenFit.h"
 #include "Symbols.h"
 #include "SystemClock.h"
 #include "WindowActivation.h"
@@ -42,8 +44,9 @@ TidyraApp::TidyraApp(QObject *parent)
         std::move(dialog), std::make_unique<QSettingsStore>(), std::make_unique<SystemClock>(), {});
     // The view model exists before the window it asks over.
     dialogChooser->setParentWidget(m_window.get());
-    dialogChooser->setCurrentFolder(
-        [viewModel = m_viewModel] { return viewModel->selectedFolderPath(); });
+    dialogChooser->setCurrentFolder([viewModel = m_viewModel] {
+        return FolderPath::fromBytes(viewModel->selectedFolderBytes());
+    });
 }
 
 TidyraApp::TidyraApp(std::unique_ptr<FolderChooser> chooser,
@@ -142,6 +145,7 @@ void TidyraApp::addWindowShortcuts()
 void TidyraApp::start(bool hidden)
 {
     restoreGeometry();
+    ScreenFit::fit(m_window.get());
     const bool hasTray = watchForTray();
     if (!hidden)
         m_window->show();

@@ -34,10 +34,11 @@ ExitStatus preview(const std::filesystem::path &folder, bool asJson, std::ostrea
 {
     const FileOrganizerService service;
     const MoveList plan = service.planMoves(chosenFolder(folder));
+    const PlanObstacles obstacles(service.fileSystem(), plan);
     if (asJson)
-        PreviewPrinter::writeJson(out, plan);
+        PreviewPrinter::writeJson(out, plan, obstacles);
     else
-        PreviewPrinter::writeText(out, plan);
+        PreviewPrinter::writeText(out, plan, obstacles);
     return ExitStatus::success;
 }
 

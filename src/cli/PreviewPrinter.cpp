@@ -4,9 +4,12 @@
 #include "PreviewTree.h"
 #include "Text.h"
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -14,29 +17,66 @@
 namespace PreviewPrinter {
 namespace {
 
+using Renamed = std::unordered_map<std::string, std::string>;
+
 // Names are shown escaped: a newline in one would otherwise forge a line.
-void writeNames(std::ostream &out, const std::vector<std::string> &names, std::string_view indent)
+void writeNames(std::ostream &out, const std::vector<std::string> &names, std::string_view indent,
+    const Renamed &renamed)
 {
-    for (const std::string &name : names)
-        out << indent << Text::displayText(name) << '\n';
+    for (const std::string &name : names) {
+        out << indent << Text::displayText(name);
+        if (const auto found = renamed.find(name); found != renamed.end())
+            out << " → " << Text::displayText(found->second);
+        out << '\n';
+    }
 }
 
 } // namespace
 
-void writeText(std::ostream &out, const MoveList &list)
+void writeText(std::ostream &out, const MoveList &list, const PlanObstacles &obstacles)
 {
-    out << Text::fileCount(list.moves.size()) << " will be moved\n";
-    for (const CategoryPreviewNode &node : buildPreviewTree(list)) {
+    // The tree promises only what would move; the rest is listed after it.
+    const std::size_t skippedCount = obstacles.blockedMoves();
+    MoveList kept;
+    std::vector<std::pair<std::string, std::string>> skipped;
+    Renamed renamed;
+    if (skippedCount > 0) {
+        kept.folder = list.folder;
+        kept.targets = list.targets;
+    }
+    for (const MoveList::Move &move : list.moves) {
+        if (obstacles.blocks(move)) {
+            skipped.emplace_back(move.source, obstacles.reason(move.target));
+            continue;
+        }
+        if (skippedCount > 0)
+            kept.moves.push_back(move);
+        if (!move.destination.empty() && move.destination != move.source)
+            renamed.emplace(move.source, move.destination);
+    }
+
+    out << Text::fileCount(list.moves.size() - skippedCount) << " will be moved";
+    if (skippedCount > 0)
+        out << ", " << skippedCount << " will be skipped";
+    out << '\n';
+    for (const CategoryPreviewNode &node : buildPreviewTree(skippedCount > 0 ? kept : list)) {
         out << rawValue(node.category) << "/\n";
-        writeNames(out, node.directFiles, "  ");
+        writeNames(out, node.directFiles, "  ", renamed);
         for (const SubGroupPreviewNode &group : node.subGroups) {
             out << "  " << Text::displayText(group.name) << "/\n";
-            writeNames(out, group.files, "    ");
+            writeNames(out, group.files, "    ", renamed);
         }
     }
+    if (skipped.empty())
+        return;
+    std::sort(skipped.begin(), skipped.end(),
+        [](const auto &a, const auto &b) { return Text::lessThan(a.first, b.first); });
+    out << "Will be skipped:\n";
+    for (const auto &[name, reason] : skipped)
+        out << "  " << Text::displayText(name) << ": " << Text::displayText(reason) << '\n';
 }
 
-void writeJson(std::ostream &out, const MoveList &list)
+void writeJson(std::ostream &out, const MoveList &list, const PlanObstacles &obstacles)
 {
     // Written one move at a time, so that a large plan needs no second copy in memory.
     using Json = nlohmann::ordered_json;
@@ -61,6 +101,18 @@ void writeJson(std::ostream &out, const MoveList &list)
             { "subGroup", target.subGroup ? PathCodec::encode(*target.subGroup) : Json(nullptr) },
         };
         out << (first ? "\n    " : ",\n    ") << operation.dump();
+        first = false;
+    }
+    out << (first ? "],\n" : "\n  ],\n") << "  \"skipped\": [";
+    first = true;
+    for (const MoveList::Move &move : list.moves) {
+        if (!obstacles.blocks(move))
+            continue;
+        const Json skipped {
+            { "source", PathCodec::encode(folder + separator + move.source) },
+            { "reason", Text::displayText(obstacles.reason(move.target)) },
+        };
+        out << (first ? "\n    " : ",\n    ") << skipped.dump();
         first = false;
     }
     out << (first ? "]\n}\n" : "\n  ]\n}\n");

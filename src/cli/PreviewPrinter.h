@@ -1,21 +1,27 @@
 #pragma once
 
 #include "MoveList.h"
+#include "PlanObstacles.h"
 
 #include <iosfwd>
 
 // How `tidyra-cli preview` shows a plan.
 namespace PreviewPrinter {
 
-// The summary line ("3 files will be moved"), then the folder tree the plan forms:
-// category folders as "Images/", their sub-folders indented by two blanks, file
-// names (present names) by two more. Files that land in a category folder that
-// also holds sub-folders come right under the category line.
-void writeText(std::ostream &out, const MoveList &list);
+// The summary line ("3 files will be moved", and ", 1 will be skipped" when
+// `obstacles` stop some), then the folder tree the plan forms: category folders as
+// "Images/", their sub-folders indented by two blanks, file names (present names) by
+// two more, with " → " and the new name where a file gets a numbered one. Files that
+// land in a category folder that also holds sub-folders come right under the category
+// line. Last, the files that would be skipped, under "Will be skipped:", each with
+// the reason.
+void writeText(std::ostream &out, const MoveList &list, const PlanObstacles &obstacles = {});
 
-// {"folder": PATH, "operations": [{"source", "destination", "category", "subGroup"}]}
-// in plan order; paths and sub-groups as PathCodec writes them, subGroup null when
-// the file goes straight into its category folder.
-void writeJson(std::ostream &out, const MoveList &list);
+// {"folder": PATH, "operations": [{"source", "destination", "category", "subGroup"}],
+// "skipped": [{"source", "reason"}]} with the operations in plan order (all of them,
+// those that would be skipped included) and the moves that would be skipped in plan
+// order; paths and sub-groups as PathCodec writes them, subGroup null when the file
+// goes straight into its category folder.
+void writeJson(std::ostream &out, const MoveList &list, const PlanObstacles &obstacles = {});
 
 } // namespace PreviewPrinter

@@ -1,5 +1,6 @@
 #include "ErrorDescriptions.h"
 
+#include "ErrorTemplates.h"
 #include "FileMover.h"
 #include "Text.h"
 
@@ -18,25 +19,38 @@ std::string inQuotes(std::string_view bytes)
     return '"' + Text::displayText(bytes) + '"';
 }
 
+namespace {
+
+using ErrorTemplates::Kind;
+
+// An argument shown in quotes by its template.
+std::string shown(std::string_view bytes)
+{
+    return Text::displayText(bytes);
+}
+
+} // namespace
+
 std::string cannotOpenFolder(const std::filesystem::path &folder, int error)
 {
-    return "cannot open folder " + inQuotes(folder.native()) + ": " + reason(error);
+    return ErrorTemplates::format(
+        Kind::cannotOpenFolder, { shown(folder.native()), reason(error) });
 }
 
 std::string cannotCreateFolder(
     std::string_view relative, const std::filesystem::path &folder, int error)
 {
-    return "cannot create folder " + inQuotes(relative) + " in " + inQuotes(folder.native()) + ": "
-        + reason(error);
+    return ErrorTemplates::format(
+        Kind::cannotCreateFolder, { shown(relative), shown(folder.native()), reason(error) });
 }
 
 std::string blockedFolder(std::string_view relative, int error)
 {
     if (error == ELOOP)
-        return inQuotes(relative) + " is a symbolic link, which Tidyra does not follow";
+        return ErrorTemplates::format(Kind::symbolicLink, { shown(relative) });
     if (error == ENOTDIR)
-        return inQuotes(relative) + " is not a folder";
-    return "cannot open folder " + inQuotes(relative) + ": " + reason(error);
+        return ErrorTemplates::format(Kind::notAFolder, { shown(relative) });
+    return ErrorTemplates::format(Kind::cannotOpenFolder, { shown(relative), reason(error) });
 }
 
 std::string moveFailed(
@@ -45,28 +59,27 @@ std::string moveFailed(
     switch (error) {
     case EEXIST:
     case ENOTEMPTY:
-        return "an item named " + inQuotes(toName) + " already exists in " + inQuotes(toFolder);
+        return ErrorTemplates::format(Kind::alreadyExists, { shown(toName), shown(toFolder) });
     case ENOENT:
-        return inQuotes(name) + " is no longer there";
+        return ErrorTemplates::format(Kind::noLongerThere, { shown(name) });
     case EXDEV:
-        return "cannot move " + inQuotes(name) + " to " + inQuotes(toFolder)
-            + ": it is on another device, and Tidyra never copies";
+        return ErrorTemplates::format(Kind::otherDevice, { shown(name), shown(toFolder) });
     case ENAMETOOLONG:
-        return "cannot move " + inQuotes(name) + ": the name " + inQuotes(toName)
-            + " is longer than the file system allows";
+        return ErrorTemplates::format(Kind::nameTooLong, { shown(name), shown(toName) });
     case FileMover::changedMeanwhile:
-        return inQuotes(name) + " was replaced by another item meanwhile and was left as it is";
+        return ErrorTemplates::format(Kind::replacedMeanwhile, { shown(name) });
     default:
         if (toFolder.empty())
-            return "cannot move " + inQuotes(name) + ": " + reason(error);
-        return "cannot move " + inQuotes(name) + " to " + inQuotes(toFolder) + ": " + reason(error);
+            return ErrorTemplates::format(Kind::cannotMove, { shown(name), reason(error) });
+        return ErrorTemplates::format(
+            Kind::cannotMoveTo, { shown(name), shown(toFolder), reason(error) });
     }
 }
 
 std::string outsideFolder(const std::filesystem::path &path, const std::filesystem::path &folder)
 {
-    return inQuotes(path.native()) + " is not inside the organized folder "
-        + inQuotes(folder.native());
+    return ErrorTemplates::format(
+        Kind::outsideFolder, { shown(path.native()), shown(folder.native()) });
 }
 
 } // namespace ErrorDescriptions

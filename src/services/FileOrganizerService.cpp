@@ -414,8 +414,9 @@ RunReport FileOrganizerService::executeMoves(const MoveList &list, int root, Run
             if (moved)
                 moved->push_back(move.index);
         }
+        // Files, not plan slots: a cancel may cut the batch short.
         if (control.progress)
-            control.progress(next, total);
+            control.progress(report.moved + report.skipped, total);
     }
     if (journal) {
         try {
@@ -574,9 +575,17 @@ UndoReport FileOrganizerService::undoMoves(
             record.intents[k].index);
     };
 
-    const std::size_t total = record.intents.size();
-    std::size_t handled = 0;
-    for (std::size_t k = total; k-- > 0;) {
+    // Progress counts the run's files: an announced move that never happened (a run
+    // cancelled inside a batch) is none of them.
+    std::size_t files = 0;
+    for (const State state : record.states)
+        files += state != State::back && state != State::givenUp ? 1 : 0;
+    const auto tellProgress = [&] {
+        if (control.progress)
+            control.progress(report.restored + report.notRestored.size(), files);
+    };
+    std::size_t looked = 0;
+    for (std::size_t k = record.intents.size(); k-- > 0;) {
         const State state = record.states[k];
         if (state == State::back || state == State::givenUp)
             continue;
@@ -584,8 +593,8 @@ UndoReport FileOrganizerService::undoMoves(
             report.cancelled = true;
             break;
         }
-        if (control.progress && ++handled % 1024 == 0)
-            control.progress(total - k, total);
+        if (++looked % 1024 == 0)
+            tellProgress();
         const JournalLines::Intent &intent = record.intents[k];
         const FileIdentity expected { device, intent.inode };
         const std::string &toName = intent.to.back();
@@ -633,6 +642,8 @@ UndoReport FileOrganizerService::undoMoves(
                 removeReservation(walker, folderParts, toName, where.destination);
             if (knownMoved)
                 ++report.restored;
+            else
+                --files;
             settle(k, State::back);
         } else if (where.aside) {
             const std::string aside = FileMover::asideName(expected);
@@ -646,6 +657,7 @@ UndoReport FileOrganizerService::undoMoves(
             settle(k, State::back);
         } else if (!knownMoved && (where.folderError != 0 || where.destinationError != 0)) {
             // Announced, never moved, and no longer where it was: nothing of this run.
+            --files;
             settle(k, State::givenUp);
         } else if (where.folderError == 0 && where.destinationError == 0) {
             // Known by size and time, a file edited since cannot be told from another.
@@ -676,6 +688,7 @@ UndoReport FileOrganizerService::undoMoves(
                                            folderName, where.destinationError));
         }
     }
+    tellProgress();
     journal.flush();
 
     // Folders announced but never confirmed by a run that was killed (the kill may

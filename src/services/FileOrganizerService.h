@@ -78,6 +78,8 @@ public:
     // Where skipped moves go; by default the line "[Tidyra] Skipped NAME: DESCRIPTION"
     // on standard output.
     void setSkipReporter(SkipReporter reporter);
+    // The file system it works through, for read-only looks of its callers.
+    FileSystem &fileSystem() const { return *m_fileSystem; }
 
 private:
     // `name` when nothing in the open `folder` has it, else the first free "name (n).ext".

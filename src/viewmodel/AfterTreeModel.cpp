@@ -1,23 +1,62 @@
 #include "AfterTreeModel.h"
 
 #include "CategoryLines.h"
+#include "ErrorTexts.h"
 #include "MemoryRelease.h"
+#include "PlanObstacles.h"
 #include "PreviewRoles.h"
 #include "PreviewTree.h"
 #include "Text.h"
 
 #include <QThreadPool>
 
-AfterTreeModel::AfterTreeModel(const MoveList &plan, QObject *parent)
-    : QAbstractItemModel(parent)
-    , m_tree(buildPreviewTree(plan))
+#include <algorithm>
+
+namespace {
+
+// The plan without the moves that would be skipped; the plan itself when there are none.
+std::vector<CategoryPreviewNode> treeOf(const MoveList &plan, const PlanObstacles *obstacles)
 {
-    std::size_t count = 0;
+    if (!obstacles || obstacles->blockedMoves() == 0)
+        return buildPreviewTree(plan);
+    MoveList kept;
+    kept.folder = plan.folder;
+    kept.targets = plan.targets;
+    for (const MoveList::Move &move : plan.moves) {
+        if (!obstacles->blocks(move))
+            kept.moves.push_back(move);
+    }
+    return buildPreviewTree(kept);
+}
+
+} // namespace
+
+AfterTreeModel::AfterTreeModel(
+    const MoveList &plan, const PlanObstacles *obstacles, QObject *parent)
+    : QAbstractItemModel(parent)
+    , m_tree(treeOf(plan, obstacles))
+{
+    for (const MoveList::Move &move : plan.moves) {
+        if (obstacles && obstacles->blocks(move))
+            m_skipped.emplace_back(move.source, obstacles->reason(move.target));
+        else if (!move.destination.empty() && move.destination != move.source)
+            m_renamed.emplace(move.source, move.destination);
+    }
+    std::sort(m_skipped.begin(), m_skipped.end(),
+        [](const auto &a, const auto &b) { return Text::lessThan(a.first, b.first); });
+
+    std::size_t count = m_skipped.empty() ? 0 : m_skipped.size() + 1;
     for (const CategoryPreviewNode &node : m_tree)
         count += categoryLineCount(node);
     m_lines.reserve(count);
     for (std::size_t node = 0; node < m_tree.size(); ++node)
         appendCategoryLines(m_tree[node], std::uint32_t(node), m_lines);
+    if (!m_skipped.empty()) {
+        using Kind = PreviewLine::Kind;
+        m_lines.push_back({ Kind::skippedHeading, 0, 0, PreviewLine::noSubGroup, 0 });
+        for (std::uint32_t file = 0; file < m_skipped.size(); ++file)
+            m_lines.push_back({ Kind::skippedFile, 1, 0, PreviewLine::noSubGroup, file });
+    }
 
     // A line's parent is the nearest line above it that is one level shallower.
     const auto root = std::uint32_t(m_lines.size());
@@ -44,7 +83,8 @@ AfterTreeModel::AfterTreeModel(const MoveList &plan, QObject *parent)
 AfterTreeModel::~AfterTreeModel()
 {
     QThreadPool::globalInstance()->start(
-        [tree = std::move(m_tree), lines = std::move(m_lines), childStart = std::move(m_childStart),
+        [tree = std::move(m_tree), renamed = std::move(m_renamed), skipped = std::move(m_skipped),
+            lines = std::move(m_lines), childStart = std::move(m_childStart),
             children = std::move(m_children), parents = std::move(m_parent),
             rows = std::move(m_row)]() mutable {
             tree.clear();
@@ -99,6 +139,9 @@ QVariant AfterTreeModel::data(const QModelIndex &index, int role) const
     case Qt::AccessibleTextRole:
         return text(line);
     case PreviewRoles::category:
+        if (line.kind == PreviewLine::Kind::skippedHeading
+            || line.kind == PreviewLine::Kind::skippedFile)
+            return {};
         return int(m_tree[line.node].category);
     case PreviewRoles::kind:
         return int(line.kind);
@@ -111,6 +154,18 @@ QVariant AfterTreeModel::data(const QModelIndex &index, int role) const
 
 QString AfterTreeModel::text(const PreviewLine &line) const
 {
+    switch (line.kind) {
+    case PreviewLine::Kind::skippedHeading:
+        return tr("Will be skipped");
+    case PreviewLine::Kind::skippedFile: {
+        const auto &[name, reason] = m_skipped[line.file];
+        //: A file that the run would leave in place, and why
+        return tr("%1 — %2").arg(
+            QString::fromStdString(Text::displayText(name)), ErrorTexts::translate(reason));
+    }
+    default:
+        break;
+    }
     const CategoryPreviewNode &node = m_tree[line.node];
     switch (line.kind) {
     case PreviewLine::Kind::category:
@@ -122,8 +177,14 @@ QString AfterTreeModel::text(const PreviewLine &line) const
         const std::string &name = line.subGroup == PreviewLine::noSubGroup
             ? node.directFiles[line.file]
             : node.subGroups[line.subGroup].files[line.file];
-        return QString::fromStdString(Text::displayText(name));
+        const QString shown = QString::fromStdString(Text::displayText(name));
+        const auto renamed = m_renamed.find(name);
+        if (renamed == m_renamed.end())
+            return shown;
+        //: A file that gets a numbered name, since its own is taken: old → new
+        return tr("%1 → %2").arg(shown, QString::fromStdString(Text::displayText(renamed->second)));
     }
+    default:
+        return {};
     }
-    return {};
 }

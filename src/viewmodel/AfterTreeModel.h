@@ -7,17 +7,26 @@
 #include <QAbstractItemModel>
 
 #include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
+
+class PlanObstacles;
 
 // The "After" column: the preview tree of a plan as a real tree (categories, their
 // sub-folders and files), so a screen reader hears its levels. Each index carries the
-// number of its line, in the top-to-bottom order the column shows them.
+// number of its line, in the top-to-bottom order the column shows them. A file that
+// gets a numbered name shows both ("photo.jpg → photo (1).jpg"); files whose moves
+// `obstacles` would stop are left out of the tree and listed last, under "Will be
+// skipped", each with the reason.
 class AfterTreeModel : public QAbstractItemModel
 {
     Q_OBJECT
 
 public:
-    explicit AfterTreeModel(const MoveList &plan, QObject *parent = nullptr);
+    explicit AfterTreeModel(
+        const MoveList &plan, const PlanObstacles *obstacles = nullptr, QObject *parent = nullptr);
     // The tree of a large plan takes tens of milliseconds to free: that happens on a
     // pool thread, so closing the preview does not stall the window.
     ~AfterTreeModel() override;
@@ -37,6 +46,10 @@ private:
     std::uint32_t slotOf(const QModelIndex &index) const;
 
     std::vector<CategoryPreviewNode> m_tree;
+    // Source name to its numbered destination name, for the few files that get one.
+    std::unordered_map<std::string, std::string> m_renamed;
+    // Name and reason, sorted by name.
+    std::vector<std::pair<std::string, std::string>> m_skipped;
     std::vector<PreviewLine> m_lines;
     // Children of every line, and of the root in the last slot, packed: the children of
     // slot s are m_children[m_childStart[s] .. m_childStart[s + 1]).

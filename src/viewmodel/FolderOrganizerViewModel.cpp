@@ -1,13 +1,15 @@
 #include "FolderOrganizerViewModel.h"
 
+#include "ErrorTexts.h"
 #include "FileOrganizerService.h"
+#include "FolderPath.h"
 #include "MemoryRelease.h"
+#include "PlanObstacles.h"
 #include "Text.h"
 #include "Translations.h"
 #include "UndoService.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QMetaObject>
 
 #include <cstdio>
@@ -25,34 +27,21 @@ Q_COREAPP_STARTUP_FUNCTION(installPluralForms)
 namespace {
 
 const QString lastFolderPathKey = QStringLiteral("lastFolderPath");
+// Beside "lastFolderPath", which is text, the bytes of a path that is not UTF-8.
+const QString lastFolderBytesKey = QStringLiteral("lastFolderPathBytes");
 // A few progress updates a second: enough to see it move, too few to cost anything.
 constexpr int progressIntervalMs = 250;
 
-// The last component of a local path, ignoring trailing slashes ("/" stays "/").
-QString lastPathComponent(const QString &path)
+// A folder's name fit for one line: a newline in it would split a log line in two.
+QString folderName(const QByteArray &path)
 {
-    qsizetype end = path.size();
-    while (end > 1 && path.at(end - 1) == QLatin1Char('/'))
-        --end;
-    const QString trimmed = path.left(end);
-    if (trimmed == QLatin1String("/"))
-        return trimmed;
-    return trimmed.mid(trimmed.lastIndexOf(QLatin1Char('/')) + 1);
+    return FolderPath::display(FolderPath::lastComponent(path));
 }
 
-std::filesystem::path toFileSystemPath(const QString &path)
-{
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
-QString fromFileSystemPath(const std::filesystem::path &path)
-{
-    return QFile::decodeName(QByteArray::fromStdString(path.native()));
-}
-
+// In the user's language, the arguments (names) as the engine wrote them.
 QString describe(const std::exception &error)
 {
-    return QString::fromUtf8(error.what());
+    return ErrorTexts::translate(error.what());
 }
 
 // A file name fit for one line: control characters escaped (a newline in a name would
@@ -120,9 +109,18 @@ FolderOrganizerViewModel::FolderOrganizerViewModel(std::unique_ptr<FolderChooser
     const QString stored = m_settings->stringValue(lastFolderPathKey);
     if (stored.isEmpty())
         return;
-    m_selectedFolderURL = QUrl::fromLocalFile(stored);
-    m_statusMessage = tr("Ready — %1").arg(lastPathComponent(stored));
-    m_canUndo = m_undoService->canUndo(*m_organizer, toFileSystemPath(stored));
+    QByteArray bytes = FolderPath::toBytes(stored);
+    const QByteArray storedBytes
+        = QByteArray::fromBase64(m_settings->stringValue(lastFolderBytesKey).toLatin1());
+    // Taken only while it still belongs to the stored text, which another program may
+    // have rewritten.
+    if (!storedBytes.isEmpty() && QString::fromUtf8(storedBytes) == stored)
+        bytes = storedBytes;
+    m_folderBytes = bytes;
+    m_selectedFolderURL = FolderPath::toUrl(bytes);
+    m_statusMessage = tr("Ready — %1").arg(folderName(bytes));
+    m_canUndo = m_undoService->canUndo(*m_organizer, FolderPath::toFileSystem(bytes));
+    loadRunDetails();
 }
 
 FolderOrganizerViewModel::~FolderOrganizerViewModel()
@@ -141,48 +139,54 @@ void FolderOrganizerViewModel::setIsShowingPreview(bool showing)
 
 QString FolderOrganizerViewModel::selectedFolderName() const
 {
-    return lastPathComponent(selectedFolderPath());
+    return m_folderBytes.isEmpty() ? QString() : folderName(m_folderBytes);
 }
 
 QString FolderOrganizerViewModel::selectedFolderPath() const
 {
-    return m_selectedFolderURL.isEmpty() ? QString() : m_selectedFolderURL.toLocalFile();
+    return FolderPath::display(m_folderBytes);
 }
 
 void FolderOrganizerViewModel::chooseFolder()
 {
+    // A run belongs to its folder: its outcome and its undo must not land on another.
+    if (m_isOrganizing)
+        return;
     const std::optional<QString> chosen = m_chooser->chooseFolder();
-    if (!chosen || chosen->isEmpty())
+    if (!chosen || chosen->isEmpty() || m_isOrganizing)
         return;
 
-    const QUrl url = QUrl::fromLocalFile(*chosen);
-    const QString path = url.toLocalFile();
-    setSelectedFolderURL(url);
-    m_settings->setStringValue(lastFolderPathKey, path);
-    setStatusMessage(tr("Ready — %1").arg(lastPathComponent(path)));
-    // The folder's own last run, wherever it was made, is what Undo offers; during a
-    // run the engine is the worker's, and the end of the run tells.
-    if (!m_isOrganizing)
-        refreshCanUndo();
+    const QByteArray bytes = FolderPath::toBytes(*chosen);
+    m_folderBytes = bytes;
+    setSelectedFolderURL(FolderPath::toUrl(bytes));
+    m_settings->setStringValue(lastFolderPathKey, QString::fromUtf8(bytes));
+    const bool isText = Text::isValidUtf8(bytes.toStdString());
+    m_settings->setStringValue(
+        lastFolderBytesKey, isText ? QString() : QString::fromLatin1(bytes.toBase64()));
+    setStatusMessage(tr("Ready — %1").arg(folderName(bytes)));
+    // The folder's own last run, wherever it was made, is what Undo offers.
+    refreshCanUndo();
     setActivityLog({});
-    setLastSkipped({});
+    setRunDetails(nullptr);
+    loadRunDetails();
 }
 
 void FolderOrganizerViewModel::generatePreview()
 {
     if (m_selectedFolderURL.isEmpty() || m_isOrganizing)
         return;
-    const std::filesystem::path folder = toFileSystemPath(selectedFolderPath());
+    const std::filesystem::path folder = FolderPath::toFileSystem(m_folderBytes);
     startRun<ScanResult>(
         RunKind::scanning, [this, folder] { return scan(folder); },
         [this](ScanResult &result) {
             if (m_cancel)
                 return;
             if (!result.plan) {
-                setStatusMessage(tr("Error: %1").arg(result.error));
+                setErrorMessage(tr("Error: %1").arg(result.error));
                 return;
             }
             const bool hasMoves = !result.plan->moves.empty();
+            m_currentObstacles = std::move(result.obstacles);
             setCurrentPlan(std::move(result.plan));
             if (hasMoves)
                 setIsShowingPreview(true);
@@ -208,7 +212,7 @@ void FolderOrganizerViewModel::organizeNow()
 {
     if (m_selectedFolderURL.isEmpty() || m_isOrganizing)
         return;
-    const std::filesystem::path folder = toFileSystemPath(selectedFolderPath());
+    const std::filesystem::path folder = FolderPath::toFileSystem(m_folderBytes);
     startRun<OrganizeResult>(
         RunKind::organizing,
         [this, folder] {
@@ -219,9 +223,10 @@ void FolderOrganizerViewModel::organizeNow()
         },
         [this](OrganizeResult &result) {
             if (!result.scan.plan) {
-                setStatusMessage(tr("Error: %1").arg(result.scan.error));
+                setErrorMessage(tr("Error: %1").arg(result.scan.error));
             } else if (result.execution) {
                 const std::filesystem::path folder = result.scan.plan->folder;
+                m_currentObstacles = std::move(result.scan.obstacles);
                 setCurrentPlan(std::move(result.scan.plan));
                 reportExecution(*result.execution, folder);
             } else if (m_cancel) {
@@ -236,7 +241,7 @@ void FolderOrganizerViewModel::undoLastOperation()
 {
     if (m_selectedFolderURL.isEmpty() || m_isOrganizing)
         return;
-    const std::filesystem::path folder = toFileSystemPath(selectedFolderPath());
+    const std::filesystem::path folder = FolderPath::toFileSystem(m_folderBytes);
     startRun<UndoResult>(
         RunKind::undoing,
         [this, folder] {
@@ -251,7 +256,7 @@ void FolderOrganizerViewModel::undoLastOperation()
         [this](UndoResult &result) {
             if (!result.error.isEmpty()) {
                 // The journal keeps what was not moved back, for a later try.
-                setStatusMessage(tr("Undo failed: %1").arg(result.error));
+                setErrorMessage(tr("Undo failed: %1").arg(result.error));
                 return;
             }
             const UndoReport &report = result.report;
@@ -302,7 +307,9 @@ void FolderOrganizerViewModel::startRun(
                 this,
                 [this, result, done] {
                     m_progressTimer.stop();
-                    refreshCanUndo();
+                    queryCanUndo();
+                    if (m_runKind != RunKind::scanning)
+                        loadRunDetails();
                     done(*result);
                     setProgressMessage({});
                     setIsOrganizing(false);
@@ -338,22 +345,24 @@ FolderOrganizerViewModel::ScanResult FolderOrganizerViewModel::scan(
     const std::filesystem::path &folder) const
 {
     try {
-        return { std::make_shared<const MoveList>(m_organizer->planMoves(folder)), {} };
+        auto plan = std::make_shared<const MoveList>(m_organizer->planMoves(folder));
+        auto obstacles = std::make_shared<const PlanObstacles>(m_organizer->fileSystem(), *plan);
+        return { std::move(plan), std::move(obstacles), {} };
     } catch (const std::exception &error) {
-        return { nullptr, describe(error) };
+        return { nullptr, nullptr, describe(error) };
     }
 }
 
 FolderOrganizerViewModel::ExecutionResult FolderOrganizerViewModel::execute(const MoveList &plan)
 {
     ExecutionResult result;
-    m_runSkipped.clear();
+    m_runSkipped = 0;
     try {
         result.report = m_undoService->organize(*m_organizer, plan, runControl());
     } catch (const std::exception &error) {
         result.error = describe(error);
     }
-    result.skipped = std::exchange(m_runSkipped, {});
+    result.skipped = std::exchange(m_runSkipped, 0);
     return result;
 }
 
@@ -370,8 +379,15 @@ RunControl FolderOrganizerViewModel::runControl()
 
 void FolderOrganizerViewModel::refreshCanUndo()
 {
-    setCanUndo(!m_selectedFolderURL.isEmpty()
-        && m_undoService->canUndo(*m_organizer, toFileSystemPath(selectedFolderPath())));
+    // During a run the engine is the worker's; the end of the run asks again.
+    if (!m_isOrganizing)
+        queryCanUndo();
+}
+
+void FolderOrganizerViewModel::queryCanUndo()
+{
+    setCanUndo(!m_folderBytes.isEmpty()
+        && m_undoService->canUndo(*m_organizer, FolderPath::toFileSystem(m_folderBytes)));
 }
 
 void FolderOrganizerViewModel::reportExecution(
@@ -379,21 +395,20 @@ void FolderOrganizerViewModel::reportExecution(
 {
     if (!result.error.isEmpty()) {
         // Nothing moved; the earlier run stays the one to undo.
-        setStatusMessage(tr("Error: %1").arg(result.error));
+        setErrorMessage(tr("Error: %1").arg(result.error));
         return;
     }
     const RunReport &report = result.report;
     const int count = int(report.moved);
-    const int skipped = int(result.skipped.size());
-    setLastSkipped(result.skipped);
+    const int skipped = result.skipped;
     if (!report.stoppedBy.empty())
-        setStatusMessage(tr("Error: %1").arg(QString::fromStdString(report.stoppedBy)));
+        setErrorMessage(tr("Error: %1").arg(ErrorTexts::translate(report.stoppedBy)));
     else if (report.cancelled)
         setStatusMessage(cancelledStatus(count));
     else
         setStatusMessage(organizedStatus(count, skipped));
     appendLog(organizedLogLine(
-        count, skipped, report.cancelled, lastPathComponent(fromFileSystemPath(folder))));
+        count, skipped, report.cancelled, folderName(FolderPath::fromFileSystem(folder))));
     if (!report.cancelled)
         emit planApplied(count, skipped);
 }
@@ -412,7 +427,7 @@ void FolderOrganizerViewModel::reportSkipped(
 {
     // The description names the file too, so it is made fit for one line as well.
     const QString entry = displayName(name) + QLatin1String(": ") + displayName(description);
-    m_runSkipped.append(entry);
+    ++m_runSkipped;
     // The console line stays for those who start Tidyra from a terminal.
     const QByteArray line = "[Tidyra] Skipped " + entry.toUtf8() + '\n';
     std::fwrite(line.constData(), 1, std::size_t(line.size()), stdout);
@@ -443,6 +458,13 @@ void FolderOrganizerViewModel::setCurrentPlan(std::shared_ptr<const MoveList> pl
 
 void FolderOrganizerViewModel::setStatusMessage(const QString &message)
 {
+    assign(m_isStatusError, false, &FolderOrganizerViewModel::isStatusErrorChanged);
+    assign(m_statusMessage, message, &FolderOrganizerViewModel::statusMessageChanged);
+}
+
+void FolderOrganizerViewModel::setErrorMessage(const QString &message)
+{
+    assign(m_isStatusError, true, &FolderOrganizerViewModel::isStatusErrorChanged);
     assign(m_statusMessage, message, &FolderOrganizerViewModel::statusMessageChanged);
 }
 
@@ -461,9 +483,50 @@ void FolderOrganizerViewModel::setActivityLog(const QStringList &log)
     assign(m_activityLog, log, &FolderOrganizerViewModel::activityLogChanged);
 }
 
-void FolderOrganizerViewModel::setLastSkipped(const QStringList &skipped)
+void FolderOrganizerViewModel::setRunDetails(std::shared_ptr<const RunDetails> details)
 {
-    assign(m_lastSkipped, skipped, &FolderOrganizerViewModel::lastSkippedChanged);
+    const auto same = [](const RunDetails *a, const RunDetails *b) {
+        if (!a || !b)
+            return a == b;
+        return a->kind == b->kind && a->folder == b->folder && a->entries == b->entries;
+    };
+    if (same(m_runDetails.get(), details.get()))
+        return;
+    m_runDetails = std::move(details);
+    emit runDetailsChanged();
+}
+
+void FolderOrganizerViewModel::loadRunDetails()
+{
+    if (m_folderBytes.isEmpty())
+        return;
+    const QByteArray bytes = m_folderBytes;
+    QMetaObject::invokeMethod(
+        m_worker,
+        [this, bytes] {
+            std::shared_ptr<const RunDetails> details;
+            try {
+                if (auto found = m_undoService->lastDetails(FolderPath::toFileSystem(bytes)))
+                    details = std::make_shared<const RunDetails>(std::move(*found));
+            } catch (const std::exception &) {
+                // An unreadable journal has nothing to tell here; Undo reports it.
+            }
+            QMetaObject::invokeMethod(
+                this,
+                [this, bytes, details = std::move(details)]() mutable {
+                    // Another folder may have been chosen meanwhile.
+                    if (bytes == m_folderBytes)
+                        setRunDetails(std::move(details));
+                },
+                Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
+}
+
+void FolderOrganizerViewModel::showRunDetails()
+{
+    if (m_runDetails)
+        emit runDetailsRequested();
 }
 
 void FolderOrganizerViewModel::setProgressMessage(const QString &message)

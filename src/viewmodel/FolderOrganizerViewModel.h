@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "FolderChooser.h"
 #include "MoveList.h"
+#include "RunDetails.h"
 #include "RunReports.h"
 #include "SettingsStore.h"
 
@@ -29,6 +30,7 @@
 // the terminal.
 class FileOrganizerService;
 class FileSystem;
+class PlanObstacles;
 class UndoService;
 
 class FolderOrganizerViewModel : public QObject
@@ -40,10 +42,12 @@ class FolderOrganizerViewModel : public QObject
     Q_PROPERTY(
         std::shared_ptr<const MoveList> currentPlan READ currentPlan NOTIFY currentPlanChanged)
     Q_PROPERTY(QString statusMessage READ statusMessage NOTIFY statusMessageChanged)
+    Q_PROPERTY(bool isStatusError READ isStatusError NOTIFY isStatusErrorChanged)
     Q_PROPERTY(bool canUndo READ canUndo NOTIFY canUndoChanged)
     Q_PROPERTY(bool isOrganizing READ isOrganizing NOTIFY isOrganizingChanged)
     Q_PROPERTY(QStringList activityLog READ activityLog NOTIFY activityLogChanged)
-    Q_PROPERTY(QStringList lastSkipped READ lastSkipped NOTIFY lastSkippedChanged)
+    Q_PROPERTY(
+        std::shared_ptr<const RunDetails> runDetails READ runDetails NOTIFY runDetailsChanged)
     Q_PROPERTY(QString progressMessage READ progressMessage NOTIFY progressMessageChanged)
 
 public:
@@ -64,19 +68,33 @@ public:
     // rather than copied: a plan of 100,000 moves is held once. Null before any.
     const std::shared_ptr<const MoveList> &currentPlan() const { return m_currentPlan; }
     QString statusMessage() const { return m_statusMessage; }
+    // The status tells a failure ("Error: ...", "Undo failed: ...").
+    bool isStatusError() const { return m_isStatusError; }
+    // What stands in the way of moves of currentPlan, found when it was made; null
+    // with no plan.
+    const std::shared_ptr<const PlanObstacles> &currentObstacles() const
+    {
+        return m_currentObstacles;
+    }
     bool canUndo() const { return m_canUndo; }
     bool isOrganizing() const { return m_isOrganizing; }
     QStringList activityLog() const { return m_activityLog; }
-    // The moves the last execution skipped, as "NAME: REASON"; emptied by a folder choice.
-    QStringList lastSkipped() const { return m_lastSkipped; }
+    // What the selected folder's last run skipped, or its last undo could not restore,
+    // as the run journal keeps it (so also after a restart, and for runs of
+    // tidyra-cli); null when they left nothing out. Read on the worker after each run
+    // and each choice of a folder.
+    const std::shared_ptr<const RunDetails> &runDetails() const { return m_runDetails; }
     // How far the run is ("Organizing… 41200 of 100000"), updated a few times a second;
     // empty when no run is going.
     QString progressMessage() const { return m_progressMessage; }
 
-    // Last path component of the selected folder; empty when none is selected.
+    // Last path component of the selected folder, fit for one line (control characters
+    // escaped, bytes that are not UTF-8 as U+FFFD); empty when none is selected.
     QString selectedFolderName() const;
-    // Full local path of the selected folder; empty when none is selected.
+    // Full path of the selected folder, fit for one line likewise; empty when none.
     QString selectedFolderPath() const;
+    // The selected folder's path as the file system has it.
+    QByteArray selectedFolderBytes() const { return m_folderBytes; }
 
 public slots:
     void chooseFolder();
@@ -90,16 +108,21 @@ public slots:
     // Asks the journal again whether the selected folder has a run to undo, which
     // tidyra-cli may have recorded or undone meanwhile.
     void refreshCanUndo();
+    // Asks the views to show runDetails (the tray menu's "Details…" does).
+    void showRunDetails();
 
 signals:
     void selectedFolderURLChanged();
     void isShowingPreviewChanged();
     void currentPlanChanged();
     void statusMessageChanged();
+    void isStatusErrorChanged();
     void canUndoChanged();
     void isOrganizingChanged();
     void activityLogChanged();
-    void lastSkippedChanged();
+    void runDetailsChanged();
+    // showRunDetails was called and there are details to show.
+    void runDetailsRequested();
     void progressMessageChanged();
     // After every execution that was not cancelled, with what it moved and skipped.
     void planApplied(int organizedCount, int skippedCount);
@@ -110,12 +133,13 @@ private:
     struct ScanResult
     {
         std::shared_ptr<const MoveList> plan;
+        std::shared_ptr<const PlanObstacles> obstacles;
         QString error;
     };
     struct ExecutionResult
     {
         RunReport report;
-        QStringList skipped;
+        int skipped = 0;
         QString error; // nothing moved
     };
     struct OrganizeResult
@@ -133,6 +157,7 @@ private:
     template <typename Result>
     void startRun(RunKind kind, std::function<Result()> work, std::function<void(Result &)> done);
     void updateProgress();
+    void queryCanUndo();
 
     // Worker thread only.
     ScanResult scan(const std::filesystem::path &folder) const;
@@ -154,12 +179,15 @@ private:
     void setSelectedFolderURL(const QUrl &url);
     void setCurrentPlan(std::shared_ptr<const MoveList> plan);
     void setStatusMessage(const QString &message);
+    void setErrorMessage(const QString &message);
     void setCanUndo(bool canUndo);
     void setIsOrganizing(bool organizing);
     void setActivityLog(const QStringList &log);
-    void setLastSkipped(const QStringList &skipped);
+    void setRunDetails(std::shared_ptr<const RunDetails> details);
+    // Reads runDetails for the selected folder on the worker.
+    void loadRunDetails();
     void setProgressMessage(const QString &message);
-    // Collects one skipped move of the running execution and prints its console line;
+    // Counts one skipped move of the running execution and prints its console line;
     // called on the worker.
     void reportSkipped(const std::string &name, const std::string &description);
 
@@ -168,18 +196,21 @@ private:
     std::unique_ptr<Clock> m_clock;
 
     QUrl m_selectedFolderURL;
+    QByteArray m_folderBytes; // the truth behind m_selectedFolderURL
     bool m_isShowingPreview = false;
     // Never replaced while a run lasts: the worker may be carrying it out.
     std::shared_ptr<const MoveList> m_currentPlan;
     QString m_statusMessage;
+    bool m_isStatusError = false;
+    std::shared_ptr<const PlanObstacles> m_currentObstacles;
     bool m_canUndo = false;
     bool m_isOrganizing = false;
     QStringList m_activityLog;
-    QStringList m_lastSkipped;
+    std::shared_ptr<const RunDetails> m_runDetails;
     QString m_progressMessage;
-    // Filled by the engine while an execution runs, taken when it returns; touched on
+    // Counted by the engine while an execution runs, taken when it returns; touched on
     // the worker only.
-    QStringList m_runSkipped;
+    int m_runSkipped = 0;
 
     // Used by the worker while a run lasts and by the UI thread only between runs.
     std::unique_ptr<FileOrganizerService> m_organizer;

@@ -10,6 +10,8 @@ struct PreviewLine
         category,
         subGroup,
         file,
+        skippedHeading, // "Will be skipped", after the categories
+        skippedFile, // `file` indexes the skipped files
     };
 
     Kind kind = Kind::category;

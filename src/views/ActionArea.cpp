@@ -1,12 +1,17 @@
 #include "ActionArea.h"
 
 #include "BusySpinner.h"
+#include "ErrorStyle.h"
 #include "FolderOrganizerViewModel.h"
 #include "ProminentButton.h"
+#include "RunDetailsModel.h"
+#include "RunDetailsView.h"
 #include "StyledLabel.h"
 #include "SymbolView.h"
 #include "Symbols.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QToolButton>
@@ -39,13 +44,18 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     , m_spinner(new BusySpinner(this))
     , m_infoSymbol(new SymbolView(
           QStringLiteral("info.circle"), TextStyle::caption, ForegroundStyle::tertiary, this))
+    , m_errorSymbol(new SymbolView(QStringLiteral("exclamationmark.octagon"), TextStyle::caption,
+          ForegroundStyle::secondary, this))
     , m_status(new StyledLabel({}, TextStyle::caption, false, ForegroundStyle::secondary, this))
     , m_cancelButton(new QToolButton(this))
+    , m_detailsButton(new QToolButton(this))
 {
     m_previewButton->setObjectName(QStringLiteral("previewButton"));
     m_organizeButton->setObjectName(QStringLiteral("organizeButton"));
     m_undoButton->setObjectName(QStringLiteral("undoButton"));
     m_status->setObjectName(QStringLiteral("statusLabel"));
+    m_errorSymbol->setObjectName(QStringLiteral("errorSymbol"));
+    m_errorSymbol->setAccessibleName(tr("Error"));
     m_cancelButton->setObjectName(QStringLiteral("cancelRunButton"));
     m_cancelButton->setText(tr("Cancel"));
     m_cancelButton->setFont(textStyleFont(TextStyle::caption));
@@ -55,6 +65,11 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     m_cancelButton->setSizePolicy(keepsItsPlace);
     // Alt+C is "Change"; Escape, while the button shows, stops the run.
     m_cancelButton->setShortcut(QKeySequence(Qt::Key_Escape));
+    m_detailsButton->setObjectName(QStringLiteral("detailsButton"));
+    m_detailsButton->setText(tr("&Details…"));
+    m_detailsButton->setFont(textStyleFont(TextStyle::caption));
+    m_detailsButton->setFocusPolicy(Qt::StrongFocus);
+    m_detailsButton->setToolTip(tr("The files left out, and why"));
 
     auto *commands = new QHBoxLayout;
     commands->setSpacing(10);
@@ -65,8 +80,11 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     auto *statusLine = new QHBoxLayout;
     statusLine->setSpacing(6);
     statusLine->addWidget(m_spinner, 0, Qt::AlignVCenter);
-    statusLine->addWidget(m_infoSymbol, 0, Qt::AlignVCenter);
+    // At the first line of an error that wraps.
+    statusLine->addWidget(m_infoSymbol, 0, Qt::AlignTop);
+    statusLine->addWidget(m_errorSymbol, 0, Qt::AlignTop);
     statusLine->addWidget(m_status, 1);
+    statusLine->addWidget(m_detailsButton, 0, Qt::AlignTop);
     statusLine->addWidget(m_cancelButton, 0, Qt::AlignVCenter);
 
     auto *column = new QVBoxLayout(this);
@@ -80,13 +98,16 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     connect(m_organizeButton, &QPushButton::clicked, m_viewModel, &VM::organizeNow);
     connect(m_undoButton, &QPushButton::clicked, m_viewModel, &VM::undoLastOperation);
     connect(m_cancelButton, &QToolButton::clicked, m_viewModel, &VM::cancelRun);
+    connect(m_detailsButton, &QToolButton::clicked, this, &ActionArea::showDetails);
+    connect(m_viewModel, &VM::runDetailsRequested, this, &ActionArea::showDetails);
+    connect(m_viewModel, &VM::runDetailsChanged, this, &ActionArea::refreshStatus);
 
     connect(m_viewModel, &VM::selectedFolderURLChanged, this, &ActionArea::refreshButtons);
     connect(m_viewModel, &VM::canUndoChanged, this, &ActionArea::refreshButtons);
     connect(m_viewModel, &VM::isOrganizingChanged, this, &ActionArea::refreshButtons);
     connect(m_viewModel, &VM::isOrganizingChanged, this, &ActionArea::refreshStatus);
     connect(m_viewModel, &VM::statusMessageChanged, this, &ActionArea::refreshStatus);
-    connect(m_viewModel, &VM::lastSkippedChanged, this, &ActionArea::refreshStatus);
+    connect(m_viewModel, &VM::isStatusErrorChanged, this, &ActionArea::refreshStatus);
     connect(m_viewModel, &VM::progressMessageChanged, this, &ActionArea::refreshStatus);
     refreshButtons();
     refreshStatus();
@@ -96,26 +117,67 @@ void ActionArea::refreshButtons()
 {
     const bool hasFolder = !m_viewModel->selectedFolderURL().isEmpty();
     const bool idle = !m_viewModel->isOrganizing();
+    // Turning the focused button off sends the focus on down the chain; it comes back
+    // when the run is over, so the keyboard is where the user left it.
+    QWidget *focused = QApplication::focusWidget();
+    if (!idle && focused && isAncestorOf(focused))
+        m_focusBeforeRun = focused;
     m_previewButton->setEnabled(hasFolder && idle);
     m_organizeButton->setEnabled(hasFolder && idle);
     m_undoButton->setEnabled(m_viewModel->canUndo() && idle);
+    if (idle && m_focusBeforeRun) {
+        if (m_focusBeforeRun->isEnabled() && window()->isActiveWindow())
+            m_focusBeforeRun->setFocus(Qt::OtherFocusReason);
+        m_focusBeforeRun = nullptr;
+    }
 }
 
 void ActionArea::refreshStatus()
 {
     const bool organizing = m_viewModel->isOrganizing();
+    const bool isError = !organizing && m_viewModel->isStatusError();
     m_spinner->setVisible(organizing);
-    m_infoSymbol->setVisible(!organizing);
+    m_infoSymbol->setVisible(!organizing && !isError);
+    m_errorSymbol->setVisible(isError);
     m_cancelButton->setVisible(organizing);
+    m_detailsButton->setVisible(!organizing && m_viewModel->runDetails());
     // A run tells how far it is; its outcome then becomes the status.
     const QString progress = m_viewModel->progressMessage();
     m_status->setText(organizing && !progress.isEmpty() ? progress : m_viewModel->statusMessage());
-    // The line tells how many files were skipped; which ones and why is told here.
-    QString details = m_viewModel->statusMessage();
-    const QStringList skipped = m_viewModel->lastSkipped();
-    if (!skipped.isEmpty())
-        details += QLatin1String("\n\n") + tr("Skipped in the last run:") + QLatin1Char('\n')
-            + skipped.join(QLatin1Char('\n'));
-    m_status->setToolTip(details);
-    m_status->setAccessibleDescription(details);
+    // An error is read whole: it wraps rather than lose its reason to an ellipsis.
+    m_status->setWordWrap(isError);
+    const QColor tint = isError ? errorColor(palette()) : QColor();
+    m_status->setColor(tint);
+    m_errorSymbol->setTint(tint);
+    m_status->setAccessibleDescription(isError ? tr("Error") : QString());
+    // A long status cut at the window's width reads whole when hovered.
+    m_status->setToolTip(m_viewModel->statusMessage());
+}
+
+RunDetailsView *ActionArea::detailsView() const
+{
+    return m_details;
+}
+
+void ActionArea::showDetails()
+{
+    if (!m_viewModel->runDetails())
+        return;
+    // One at a time, showing the latest details.
+    if (m_details && m_details->model()->details() != m_viewModel->runDetails())
+        m_details->close();
+    if (!m_details) {
+        m_details = new RunDetailsView(m_viewModel->runDetails(), window());
+        m_details->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_details->show();
+    m_details->raise();
+    m_details->activateWindow();
+}
+
+void ActionArea::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        refreshStatus();
 }

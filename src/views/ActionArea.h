@@ -1,16 +1,19 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class BusySpinner;
 class FolderOrganizerViewModel;
 class QPushButton;
 class QToolButton;
+class RunDetailsView;
 class StyledLabel;
 class SymbolView;
 
 // The main window's commands (preview, organize, undo) and the status line under them;
-// while a run lasts, the line tells its progress and offers to cancel it.
+// while a run lasts, the line tells its progress and offers to cancel it; after a run
+// or undo that left files out, it offers their details.
 class ActionArea : public QWidget
 {
     Q_OBJECT
@@ -23,8 +26,17 @@ public:
     QPushButton *undoButton() const { return m_undoButton; }
     BusySpinner *spinner() const { return m_spinner; }
     SymbolView *infoSymbol() const { return m_infoSymbol; }
+    SymbolView *errorSymbol() const { return m_errorSymbol; }
     StyledLabel *statusLabel() const { return m_status; }
     QToolButton *cancelButton() const { return m_cancelButton; }
+    QToolButton *detailsButton() const { return m_detailsButton; }
+    // The details window, while it is open.
+    RunDetailsView *detailsView() const;
+    // Opens (or raises) the window with the last run's details.
+    void showDetails();
+
+protected:
+    void changeEvent(QEvent *event) override;
 
 private:
     void refreshButtons();
@@ -36,6 +48,10 @@ private:
     QPushButton *m_undoButton;
     BusySpinner *m_spinner;
     SymbolView *m_infoSymbol;
+    SymbolView *m_errorSymbol;
     StyledLabel *m_status;
     QToolButton *m_cancelButton;
+    QToolButton *m_detailsButton;
+    QPointer<RunDetailsView> m_details;
+    QPointer<QWidget> m_focusBeforeRun; // a command that had the focus when a run began
 };

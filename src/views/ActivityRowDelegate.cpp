@@ -1,6 +1,7 @@
 #include "ActivityRowDelegate.h"
 
 #include "ForegroundStyle.h"
+#include "RowPainting.h"
 #include "TextStyle.h"
 
 #include <QAbstractItemView>
@@ -30,6 +31,7 @@ void ActivityRowDelegate::paint(
     const int gap = index.row() == 0 ? 0 : rowSpacing;
     const QRect area(option.rect.left() + horizontalPadding, option.rect.top() + gap, textWidth(),
         option.rect.height() - gap);
+    drawCurrentRowMark(painter, option);
     painter->save();
     painter->setFont(m_font);
     painter->setPen(foregroundColor(option.palette, ForegroundStyle::secondary));

@@ -6,6 +6,7 @@
 #include "RowPainting.h"
 #include "TextStyle.h"
 
+#include <QHelpEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -16,17 +17,37 @@ BeforeRowDelegate::BeforeRowDelegate(QObject *parent)
     , m_iconSize(std::min(categoryIconColumn, QFontMetrics(m_font).height()))
 { }
 
+namespace {
+
+// The row's content sits above its share of the gap to the next row.
+QRect lineRect(const QStyleOptionViewItem &option)
+{
+    return option.rect.adjusted(BeforeRowDelegate::horizontalPadding, 1,
+        -BeforeRowDelegate::horizontalPadding, -1 - BeforeRowDelegate::rowSpacing);
+}
+
+} // namespace
+
 void BeforeRowDelegate::paint(
     QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
-    // The row's content sits above its share of the gap to the next row.
-    const QRect line
-        = option.rect.adjusted(horizontalPadding, 1, -horizontalPadding, -1 - rowSpacing);
+    const QRect line = lineRect(option);
+    drawCurrentRowMark(painter, option);
     painter->save();
     drawCategoryLine(painter, line, FileCategory(index.data(PreviewRoles::category).toInt()),
         m_iconSize, m_font, foregroundColor(option.palette, ForegroundStyle::primary),
         index.data(Qt::DisplayRole).toString());
     painter->restore();
+}
+
+bool BeforeRowDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,
+    const QStyleOptionViewItem &option, const QModelIndex &index)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    return showCutTextTip(event, view,
+        lineRect(option).adjusted(categoryIconColumn + categoryIconSpacing, 0, 0, 0), m_font,
+        index.data(Qt::DisplayRole).toString());
 }
 
 QSize BeforeRowDelegate::sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const

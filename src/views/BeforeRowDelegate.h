@@ -4,7 +4,8 @@
 #include <QStyledItemDelegate>
 
 // One "Before" row: the category's coloured symbol in a 14-point column, then the file
-// name in the caption style on one line, cut with an ellipsis when too long.
+// name in the caption style on one line, cut with an ellipsis when too long (and then
+// shown whole as a tooltip).
 class BeforeRowDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -18,6 +19,9 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
         const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    // A name cut with an ellipsis shows whole as a tooltip.
+    bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+        const QModelIndex &index) override;
 
 private:
     QFont m_font;

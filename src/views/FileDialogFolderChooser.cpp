@@ -1,5 +1,7 @@
 #include "FileDialogFolderChooser.h"
 
+#include "FolderPath.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -40,8 +42,11 @@ std::optional<QString> FileDialogFolderChooser::chooseFolder()
     dialog.setLabelText(QFileDialog::Accept, tr("Select"));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    const QStringList chosen = dialog.selectedFiles();
-    if (chosen.isEmpty() || chosen.first().isEmpty())
+    // By URL: a desktop's own dialog hands over a name that is not UTF-8 byte for
+    // byte, percent-encoded, where a path string would have lost those bytes.
+    const QList<QUrl> chosen = dialog.selectedUrls();
+    if (chosen.isEmpty() || !chosen.first().isLocalFile())
         return std::nullopt;
-    return QDir(chosen.first()).absolutePath();
+    const QString path = FolderPath::fromBytes(FolderPath::fromUrl(chosen.first()));
+    return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
 }

@@ -4,6 +4,7 @@
 #include "FolderOrganizerViewModel.h"
 #include "ProminentButton.h"
 #include "StyledLabel.h"
+#include "Symbols.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -19,6 +20,10 @@ FolderHeader::FolderHeader(FolderOrganizerViewModel *viewModel, QWidget *parent)
     m_title->setObjectName(QStringLiteral("folderTitle"));
     m_subtitle->setObjectName(QStringLiteral("folderSubtitle"));
     m_folderButton->setObjectName(QStringLiteral("folderButton"));
+    // As tall as the command buttons below, whose symbols make them taller than text.
+    QPushButton probe(QStringLiteral("X"));
+    probe.setIcon(Symbols::icon(QStringLiteral("eye")));
+    m_folderButton->setMinimumHeight(probe.sizeHint().height());
 
     auto *text = new QVBoxLayout;
     text->setSpacing(3);
@@ -36,6 +41,9 @@ FolderHeader::FolderHeader(FolderOrganizerViewModel *viewModel, QWidget *parent)
         &FolderOrganizerViewModel::chooseFolder);
     connect(m_viewModel, &FolderOrganizerViewModel::selectedFolderURLChanged, this,
         &FolderHeader::refresh);
+    // A run stays tied to its folder: another is chosen once it has ended.
+    connect(
+        m_viewModel, &FolderOrganizerViewModel::isOrganizingChanged, this, &FolderHeader::refresh);
     refresh();
 }
 
@@ -57,4 +65,5 @@ void FolderHeader::refresh()
     }
     // A long path shows in full when hovered, since the line itself is cut.
     m_subtitle->setToolTip(hasFolder ? m_viewModel->selectedFolderPath() : QString());
+    m_folderButton->setEnabled(!m_viewModel->isOrganizing());
 }

@@ -14,13 +14,14 @@ MenuBarView::MenuBarView(FolderOrganizerViewModel *viewModel, QObject *parent)
     , m_viewModel(viewModel)
     , m_menu(std::make_unique<QMenu>())
 {
-    // An information line, not a command: disabled so it can be neither hovered nor chosen.
+    // The folder line reads as text, not greyed out as a disabled entry would; choosing
+    // it opens the window, where the folder is shown and changed.
     m_folderAction = m_menu->addAction(QString());
     m_folderAction->setFont(textStyleFont(TextStyle::caption));
-    m_folderAction->setEnabled(false);
     m_runAction = m_menu->addAction(QString());
     m_runAction->setFont(textStyleFont(TextStyle::caption));
     m_runAction->setEnabled(false);
+    m_detailsAction = m_menu->addAction(tr("Details…"));
     m_menu->addSeparator();
     m_organizeAction
         = m_menu->addAction(Symbols::icon(QStringLiteral("sparkles")), tr("Organize Now"));
@@ -38,9 +39,14 @@ MenuBarView::MenuBarView(FolderOrganizerViewModel *viewModel, QObject *parent)
         showMainWindow();
     });
     connect(m_openAction, &QAction::triggered, this, &MenuBarView::showMainWindow);
+    connect(m_folderAction, &QAction::triggered, this, &MenuBarView::showMainWindow);
+    connect(m_detailsAction, &QAction::triggered, this, [this] {
+        showMainWindow();
+        m_viewModel->showRunDetails();
+    });
     using VM = FolderOrganizerViewModel;
-    for (const auto change :
-        { &VM::selectedFolderURLChanged, &VM::isOrganizingChanged, &VM::progressMessageChanged })
+    for (const auto change : { &VM::selectedFolderURLChanged, &VM::isOrganizingChanged,
+             &VM::progressMessageChanged, &VM::runDetailsChanged })
         connect(m_viewModel, change, this, &MenuBarView::refresh);
     refresh();
 }
@@ -65,6 +71,8 @@ void MenuBarView::refresh()
     QString progress = m_viewModel->progressMessage();
     m_runAction->setText(progress.replace(QLatin1Char('&'), QStringLiteral("&&")));
     m_organizeAction->setEnabled(hasFolder && !organizing);
+    // What the last run (from the tray too) left out is one step away.
+    m_detailsAction->setVisible(!organizing && m_viewModel->runDetails());
 }
 
 void MenuBarView::showMainWindow()

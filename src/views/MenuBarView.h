@@ -25,6 +25,7 @@ public:
     QAction *folderAction() const { return m_folderAction; }
     // Shown only while a run lasts.
     QAction *runAction() const { return m_runAction; }
+    QAction *detailsAction() const { return m_detailsAction; }
     QAction *organizeAction() const { return m_organizeAction; }
     QAction *openAction() const { return m_openAction; }
     // Checkable; its check mark is set by the application.
@@ -46,6 +47,7 @@ private:
     std::unique_ptr<QMenu> m_menu;
     QAction *m_folderAction;
     QAction *m_runAction;
+    QAction *m_detailsAction;
     QAction *m_organizeAction;
     QAction *m_openAction;
     QAction *m_startAtLoginAction;

@@ -15,4 +15,15 @@ public:
     void setModel(QAbstractItemModel *model) override;
     // Space above the first and below the last row.
     void setVerticalPadding(int top, int bottom);
+
+protected:
+    // QTreeView sets the viewport margins for its header here; the padding is put back.
+    void updateGeometries() override;
+    bool event(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    int m_topPadding = 0;
+    int m_bottomPadding = 0;
 };

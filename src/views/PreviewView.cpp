@@ -8,8 +8,10 @@
 #include "HeadedColumn.h"
 #include "PlainListView.h"
 #include "PlainTreeView.h"
+#include "PlanObstacles.h"
 #include "PreviewLineDelegate.h"
 #include "ProminentButton.h"
+#include "ScreenFit.h"
 #include "StyledLabel.h"
 #include "Symbols.h"
 
@@ -24,12 +26,13 @@ PreviewView::PreviewView(
     std::shared_ptr<const MoveList> plan, FolderOrganizerViewModel *viewModel, QWidget *parent)
     : QDialog(parent)
     , m_plan(std::move(plan))
+    , m_obstacles(viewModel->currentObstacles())
     , m_viewModel(viewModel)
 {
     setWindowTitle(tr("Organization Preview"));
     setWindowModality(Qt::WindowModal);
     setMinimumSize(620, 420);
-    resize(700, 520);
+    ScreenFit::fit(this, QSize(700, 520));
 
     m_beforeList = new PlainListView(this);
     m_beforeList->setObjectName(QStringLiteral("beforeList"));
@@ -39,7 +42,7 @@ PreviewView::PreviewView(
     m_afterList = new PlainTreeView(this);
     m_afterList->setObjectName(QStringLiteral("afterList"));
     m_afterList->setItemDelegate(new PreviewLineDelegate(m_afterList));
-    m_afterList->setModel(new AfterTreeModel(*m_plan, m_afterList));
+    m_afterList->setModel(new AfterTreeModel(*m_plan, m_obstacles.get(), m_afterList));
 
     // Every row is the same height, so a plan of any size lays out at once.
     m_beforeList->setUniformItemSizes(true);
@@ -91,9 +94,13 @@ bool PreviewView::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-QString PreviewView::summaryText(std::size_t fileCount)
+QString PreviewView::summaryText(std::size_t fileCount, std::size_t skippedCount)
 {
-    return tr("%n file(s) will be moved", nullptr, int(fileCount));
+    const QString moved = tr("%n file(s) will be moved", nullptr, int(fileCount));
+    if (skippedCount == 0)
+        return moved;
+    //: How many files will be moved, then how many will be skipped
+    return tr("%1, %2").arg(moved, tr("%n will be skipped", nullptr, int(skippedCount)));
 }
 
 QWidget *PreviewView::makeHeader()
@@ -102,8 +109,9 @@ QWidget *PreviewView::makeHeader()
     m_title = new StyledLabel(
         tr("Organization Preview"), TextStyle::headline, true, ForegroundStyle::primary, header);
     m_title->setObjectName(QStringLiteral("previewTitle"));
-    m_summary = new StyledLabel(summaryText(m_plan->moves.size()), TextStyle::caption, false,
-        ForegroundStyle::secondary, header);
+    const std::size_t skipped = m_obstacles ? m_obstacles->blockedMoves() : 0;
+    m_summary = new StyledLabel(summaryText(m_plan->moves.size() - skipped, skipped),
+        TextStyle::caption, false, ForegroundStyle::secondary, header);
     m_summary->setObjectName(QStringLiteral("previewSummary"));
 
     m_closeButton = new QToolButton(header);

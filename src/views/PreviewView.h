@@ -7,6 +7,7 @@
 #include <memory>
 
 class FolderOrganizerViewModel;
+class PlanObstacles;
 class PlainListView;
 class PlainTreeView;
 class QAbstractItemView;
@@ -26,8 +27,9 @@ public:
     PreviewView(std::shared_ptr<const MoveList> plan, FolderOrganizerViewModel *viewModel,
         QWidget *parent = nullptr);
 
-    // "1 file will be moved", "12 files will be moved".
-    static QString summaryText(std::size_t fileCount);
+    // "1 file will be moved", "12 files will be moved", and ", 1 will be skipped" when some would
+    // be.
+    static QString summaryText(std::size_t fileCount, std::size_t skippedCount = 0);
 
     FolderOrganizerViewModel *viewModel() const { return m_viewModel; }
     StyledLabel *titleLabel() const { return m_title; }
@@ -47,6 +49,7 @@ private:
     QWidget *makeColumn(const QString &heading, QAbstractItemView *list);
 
     std::shared_ptr<const MoveList> m_plan;
+    std::shared_ptr<const PlanObstacles> m_obstacles;
     FolderOrganizerViewModel *m_viewModel;
     StyledLabel *m_title = nullptr;
     StyledLabel *m_summary = nullptr;

@@ -2,8 +2,12 @@
 
 #include "CategoryIcons.h"
 
+#include <QAbstractItemView>
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QStyleOptionViewItem>
+#include <QToolTip>
 
 void drawElidedLine(QPainter *painter, const QRect &rect, const QFont &font, const QColor &color,
     const QString &text)
@@ -24,4 +28,29 @@ void drawCategoryLine(QPainter *painter, const QRect &line, FileCategory categor
         icon);
     drawElidedLine(painter, line.adjusted(categoryIconColumn + categoryIconSpacing, 0, 0, 0), font,
         color, text);
+}
+
+void drawCurrentRowMark(QPainter *painter, const QStyleOptionViewItem &option)
+{
+    if (!(option.state & QStyle::State_HasFocus))
+        return;
+    QColor accent = option.palette.color(QPalette::Highlight);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(QPen(accent, 1));
+    accent.setAlphaF(0.16);
+    painter->setBrush(accent);
+    painter->drawRoundedRect(QRectF(option.rect).adjusted(3.5, 0.5, -3.5, -0.5), 3, 3);
+    painter->restore();
+}
+
+bool showCutTextTip(QHelpEvent *event, QAbstractItemView *view, const QRect &textRect,
+    const QFont &font, const QString &text)
+{
+    if (QFontMetrics(font).horizontalAdvance(text) <= textRect.width()) {
+        QToolTip::hideText();
+        return false;
+    }
+    QToolTip::showText(event->globalPos(), text, view->viewport(), textRect);
+    return true;
 }

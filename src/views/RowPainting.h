@@ -2,11 +2,14 @@
 
 #include "FileCategory.h"
 
+class QAbstractItemView;
 class QColor;
 class QFont;
+class QHelpEvent;
 class QPainter;
 class QRect;
 class QString;
+class QStyleOptionViewItem;
 
 // The column a category's symbol is centred in at the start of a preview row, and the
 // gap between it and the row's text.
@@ -21,3 +24,11 @@ void drawElidedLine(QPainter *painter, const QRect &rect, const QFont &font, con
 // at the left of `line`, then `text` as drawElidedLine draws it.
 void drawCategoryLine(QPainter *painter, const QRect &line, FileCategory category, int iconSize,
     const QFont &font, const QColor &color, const QString &text);
+
+// Where a focused list's current row is: a tinted band in the accent colour behind the
+// row, drawn before its content.
+void drawCurrentRowMark(QPainter *painter, const QStyleOptionViewItem &option);
+
+// The full text as a tooltip, when `textRect` cuts it; false when it fits (no tooltip).
+bool showCutTextTip(QHelpEvent *event, QAbstractItemView *view, const QRect &textRect,
+    const QFont &font, const QString &text);

@@ -14,6 +14,12 @@ SymbolView::SymbolView(
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
+void SymbolView::setTint(const QColor &tint)
+{
+    m_tint = tint;
+    update();
+}
+
 QSize SymbolView::sizeHint() const
 {
     // A symbol is about as tall as the capitals and descenders of its text style.
@@ -26,5 +32,7 @@ void SymbolView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const int side = std::min(width(), height());
     const QRect square((width() - side) / 2, (height() - side) / 2, side, side);
-    Symbols::icon(m_symbolName, foregroundColor(palette(), m_foreground)).paint(&painter, square);
+    Symbols::icon(
+        m_symbolName, m_tint.isValid() ? m_tint : foregroundColor(palette(), m_foreground))
+        .paint(&painter, square);
 }

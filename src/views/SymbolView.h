@@ -16,6 +16,8 @@ public:
         QWidget *parent = nullptr);
 
     QString symbolName() const { return m_symbolName; }
+    // A tint of its own instead of the foreground style; an invalid colour goes back.
+    void setTint(const QColor &tint);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -26,4 +28,5 @@ protected:
 private:
     QString m_symbolName;
     ForegroundStyle m_foreground;
+    QColor m_tint;
 };

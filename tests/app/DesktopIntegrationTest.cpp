@@ -1,5 +1,6 @@
 #include "ActionArea.h"
 #include "ContentView.h"
+#include "ErrorTexts.h"
 #include "FolderOrganizerViewModel.h"
 #include "MenuBarView.h"
 #include "PreviewView.h"
@@ -82,6 +83,9 @@ void DesktopIntegrationTest::windowSpeaksGermanWithGermanPlurals()
     QCOMPARE(
         viewModel->statusMessage(), QStringLiteral("Rückgängig gemacht — 1 Datei zurückgelegt."));
     QCOMPARE(PreviewView::summaryText(3), QStringLiteral("3 Dateien werden verschoben"));
+    // The engine's English failure texts are shown in German, names as they were.
+    QCOMPARE(ErrorTexts::translate("cannot open folder \"/x/Locked\": Keine Berechtigung"),
+        QStringLiteral("Ordner „/x/Locked“ kann nicht geöffnet werden: Keine Berechtigung"));
 
     // Qt's own texts (the file dialog's buttons) come from its German translation,
     // where the system has it.

@@ -110,11 +110,11 @@ TEST_F(CliEndToEndTest, PreviewLosesNothingAndOrganizeThenUndoGivesBackTheTree)
     fillFolder();
     const TreeSnapshot before = snapshotTree(m_folder.path());
     // Files without extension sit directly in "Others/", above its sub-folders; the
-    // renamed "a (1).jpg" is shown under its present name.
+    // file that gets a numbered name shows it beside its present name.
     EXPECT_EQ(run({ "preview", m_folder.path().string() }).out,
         "8 files will be moved\n3D Models/\n  model.stl\nDocuments/\n  PDF/\n    report.pdf\n"
-        "  TXT/\n    caf\xEF\xBF\xBD \xEF\xBF\xBD.txt\nImages/\n  JPG/\n    a.jpg\n  PNG/\n    "
-        "b.png\nOthers/\n  README\n  notes.\n  QQQ/\n    x.qqq\n");
+        "  TXT/\n    caf\xEF\xBF\xBD \xEF\xBF\xBD.txt\nImages/\n  JPG/\n    a.jpg → a (1).jpg\n"
+        "  PNG/\n    b.png\nOthers/\n  README\n  notes.\n  QQQ/\n    x.qqq\n");
 
     const Json document = Json::parse(run({ "preview", "--json", m_folder.path().string() }).out);
     const fs::path folder = fs::canonical(m_folder.path());
@@ -172,8 +172,17 @@ TEST_F(CliEndToEndTest, SkipsExitWithThreeAndWhatIsNotRestoredIsKeptForLater)
              std::string("c.pdf"), std::string("d.mp3") })
         writeFile(m_folder / name, name);
 
+    // The preview promises only what can move, and names the rest with the reason.
     const CliResult preview = run({ "preview", m_folder.path().string() });
-    EXPECT_THAT(preview.out, HasSubstr("  a\\n[Tidyra] Skipped fake.jpg\n"));
+    const std::string reason = ": \"Images\" is a symbolic link, which Tidyra does not follow\n";
+    EXPECT_EQ(preview.out,
+        "2 files will be moved, 2 will be skipped\nAudio/\n  d.mp3\nDocuments/\n  c.pdf\n"
+        "Will be skipped:\n  a\\n[Tidyra] Skipped fake.jpg"
+            + reason + "  b\\x1B]0;owned\\x07.jpg" + reason);
+    const Json skipped = Json::parse(run({ "preview", "--json", m_folder.path().string() }).out);
+    EXPECT_EQ(skipped["operations"].size(), 4U);
+    ASSERT_EQ(skipped["skipped"].size(), 2U);
+    EXPECT_EQ(skipped["skipped"][1]["reason"], reason.substr(2, reason.size() - 3));
     const CliResult organized = run({ "organize", m_folder.path().string() });
     EXPECT_EQ(organized.exitCode, 3) << organized.err;
     EXPECT_THAT(organized.out, HasSubstr("[Tidyra] Skipped a\\n[Tidyra] Skipped fake.jpg: "));

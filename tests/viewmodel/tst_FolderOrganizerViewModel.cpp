@@ -2,6 +2,7 @@
 #include "FileOrganizerService.h"
 #include "FixedClock.h"
 #include "FolderOrganizerViewModel.h"
+#include "FolderPath.h"
 #include "Gate.h"
 #include "MemorySettingsStore.h"
 #include "QueuedFolderChooser.h"
@@ -160,6 +161,7 @@ private slots:
     void undoSurvivesQuittingAndIsSharedWithTheTerminal();
     void aRunGoesOnInTheBackgroundUntilCancelled();
     void logKeepsNewestFiftyEntries();
+    void folderNamesStayNames();
 
 private:
     std::unique_ptr<QTemporaryDir> m_state;
@@ -269,8 +271,9 @@ void FolderOrganizerViewModelTest::scanErrorsAndTidyFolderKeepThePlan()
     SignalRecorder recorder(h.vm.get());
     h.run(&VM::generatePreview);
     QVERIFY2(showsError(*h.vm, ENOENT), qPrintable(h.vm->statusMessage()));
-    QCOMPARE(
-        recorder.takeChanges(), QStringLiteral("isOrganizing*2 progressMessage*2 statusMessage"));
+    QCOMPARE(recorder.takeChanges(),
+        QStringLiteral("isOrganizing*2 isStatusError progressMessage*2 statusMessage"));
+    QVERIFY(h.vm->isStatusError());
     QVERIFY(!h.vm->currentPlan());
 
     const fs::path folder = makeFolder(dir, { "a.txt" });
@@ -294,8 +297,8 @@ void FolderOrganizerViewModelTest::scanErrorsAndTidyFolderKeepThePlan()
     h.run(&VM::organizeNow);
     QCOMPARE(
         h.vm->statusMessage(), QStringLiteral("Nothing to organize — folder is already tidy."));
-    QCOMPARE(
-        recorder.takeChanges(), QStringLiteral("isOrganizing*2 progressMessage*2 statusMessage"));
+    QCOMPARE(recorder.takeChanges(),
+        QStringLiteral("isOrganizing*2 isStatusError progressMessage*2 statusMessage"));
     QCOMPARE(h.vm->currentPlan(), oldPlan);
     h.run(&VM::generatePreview);
     QVERIFY(h.vm->currentPlan() != oldPlan && h.vm->currentPlan()->moves.empty());
@@ -320,7 +323,7 @@ void FolderOrganizerViewModelTest::failedAndSkippedRunsKeepTheLastRun()
     h.run(&VM::organizeNow);
     QVERIFY2(showsError(*h.vm, EACCES), qPrintable(h.vm->statusMessage()));
     QCOMPARE(recorder.takeChanges(),
-        QStringLiteral("currentPlan isOrganizing*2 progressMessage*2 statusMessage"));
+        QStringLiteral("currentPlan isOrganizing*2 isStatusError progressMessage*2 statusMessage"));
     QVERIFY(h.vm->canUndo());
     QCOMPARE(h.vm->activityLog(), log);
 
@@ -342,10 +345,13 @@ void FolderOrganizerViewModelTest::failedAndSkippedRunsKeepTheLastRun()
         QStringLiteral("[10:42] Organized 0 files in Mes Téléchargements, 2 skipped"));
     QCOMPARE(applied.size(), 1);
     QCOMPARE(applied.first(), (QList<QVariant> { 0, 2 }));
-    const QStringList forSong = h.vm->lastSkipped().filter(QStringLiteral("song.mp3: "));
-    QVERIFY2(h.vm->lastSkipped().size() == 2 && forSong.size() == 1
-            && forSong.first().contains(QString::fromLocal8Bit(std::strerror(EACCES))),
-        qPrintable(h.vm->lastSkipped().join(u'|')));
+    // The details name each file with its reason, sorted, from the journal.
+    QTRY_VERIFY(h.vm->runDetails());
+    const RunDetails skipped = *h.vm->runDetails();
+    QVERIFY(skipped.kind == RunDetails::Kind::run && skipped.entries.size() == 2);
+    QCOMPARE(skipped.entries[0].first, "c\nd.txt");
+    QCOMPARE(skipped.entries[1].first, "song.mp3");
+    QVERIFY(QString::fromStdString(skipped.entries[1].second).contains(strerror(EACCES)));
     QVERIFY(h.vm->canUndo());
 
     // What cannot go back because something new sits at its old name stays recorded.
@@ -356,14 +362,20 @@ void FolderOrganizerViewModelTest::failedAndSkippedRunsKeepTheLastRun()
         QStringLiteral("Undo incomplete — 1 file restored, 1 file could not be restored."));
     QVERIFY(h.vm->canUndo() && fs::exists(folder / "a.jpg"));
     QCOMPARE(readFile(folder / "b.txt"), std::string("newer"));
+    QTRY_VERIFY(h.vm->runDetails() && h.vm->runDetails()->kind == RunDetails::Kind::undo);
+    QCOMPARE(h.vm->runDetails()->entries.size(), std::size_t(1));
+    QCOMPARE(h.vm->runDetails()->entries[0].first, "b.txt");
+    // ... also after a restart.
+    Harness restarted(toQString(folder));
+    QTRY_VERIFY(restarted.vm->runDetails());
+    QCOMPARE(restarted.vm->runDetails()->entries, h.vm->runDetails()->entries);
     // Once the obstacle is gone, a second undo finishes the job.
     fs::remove(folder / "b.txt");
     h.run(&VM::undoLastOperation);
     QCOMPARE(h.vm->statusMessage(), QStringLiteral("Undo complete — 1 file restored."));
     QVERIFY(!h.vm->canUndo());
     QCOMPARE(readFile(folder / "b.txt"), std::string("b.txt"));
-    h.choose(folder);
-    QVERIFY(h.vm->lastSkipped().isEmpty());
+    QTRY_VERIFY(!h.vm->runDetails());
 }
 
 // The journal is shared: Undo survives a restart, also after quitting mid-run, and the
@@ -427,11 +439,15 @@ void FolderOrganizerViewModelTest::aRunGoesOnInTheBackgroundUntilCancelled()
     QVERIFY(gate.waitUntilHeld());
     QTRY_COMPARE(h.vm->progressMessage(), QStringLiteral("Organizing… 4096 of 4100"));
     QCOMPARE(h.vm->statusMessage(), QStringLiteral("Ready — Big"));
-    // One run at a time: nothing else starts meanwhile.
+    // One run at a time: nothing else starts meanwhile, and the run keeps its folder
+    // (the chooser is not even asked).
     SignalRecorder recorder(h.vm.get());
     for (Action action : everyRun)
         (h.vm.get()->*action)();
+    h.choose(dir / "Other");
     QCOMPARE(recorder.takeChanges(), QString());
+    QCOMPARE(h.answers->size(), std::size_t(1));
+    h.answers->clear();
 
     // The move under way ends; no other starts.
     h.vm->cancelRun();
@@ -448,8 +464,15 @@ void FolderOrganizerViewModelTest::aRunGoesOnInTheBackgroundUntilCancelled()
     QVERIFY(h.vm->progressMessage().isEmpty());
     QCOMPARE(filesIn(folder), 3);
 
-    // What moved before the cancel is recorded like any run.
-    h.run(&VM::undoLastOperation);
+    // What moved before the cancel is recorded like any run; undo counts its files,
+    // not the moves announced in the journal (three never happened).
+    Gate undoGate;
+    h.fileSystem->beforeCall(Op::renameNoReplace, 1100, [&] { undoGate.hold(); });
+    h.vm->undoLastOperation();
+    QVERIFY(undoGate.waitUntilHeld());
+    QTRY_COMPARE(h.vm->progressMessage(), QStringLiteral("Undoing… 1020 of 4097"));
+    undoGate.open();
+    QVERIFY(waitForRun(*h.vm));
     QCOMPARE(h.vm->statusMessage(), QStringLiteral("Undo complete — 4097 files restored."));
     QCOMPARE(filesIn(folder), fileCount);
 }
@@ -468,6 +491,36 @@ void FolderOrganizerViewModelTest::logKeepsNewestFiftyEntries()
     }
     QCOMPARE(h.vm->activityLog().front(), QStringLiteral("[51] Organized 1 file in Inbox"));
     QCOMPARE(h.vm->activityLog().back(), QStringLiteral("[2] Undo complete — 1 file restored."));
+}
+
+// A newline in a folder's name is shown escaped wherever the name appears; a name that
+// is not UTF-8 is chosen, organized and restored at the next launch byte for byte.
+void FolderOrganizerViewModelTest::folderNamesStayNames()
+{
+    TempDir dir;
+    Harness h;
+    h.choose(makeFolder(dir, { "a.jpg" }, "two\nlines"));
+    QCOMPARE(h.vm->statusMessage(), QStringLiteral("Ready — two\\nlines"));
+    QCOMPARE(h.vm->selectedFolderPath(), toQString(dir / "two\\nlines"));
+    QCOMPARE(h.settings->stringValue("lastFolderPath"), toQString(dir / "two\nlines"));
+    h.run(&VM::organizeNow);
+    QCOMPARE(h.vm->activityLog(),
+        QStringList({ QStringLiteral("[10:42] Organized 1 file in two\\nlines") }));
+
+    const fs::path bad = makeFolder(dir, { "b.pdf" }, "bad-\xff-folder");
+    const QByteArray bytes = QByteArray::fromStdString(bad.native());
+    h.answers->push_back(FolderPath::fromBytes(bytes));
+    h.vm->chooseFolder();
+    QCOMPARE(h.vm->selectedFolderName(), QStringLiteral("bad-\uFFFD-folder"));
+    QCOMPARE(FolderPath::fromUrl(h.vm->selectedFolderURL()), bytes);
+    h.run(&VM::organizeNow);
+    QVERIFY(fs::exists(bad / "Documents" / "b.pdf"));
+    auto *settings = new MemorySettingsStore(h.settings->stringValue("lastFolderPath"));
+    settings->setStringValue("lastFolderPathBytes", h.settings->stringValue("lastFolderPathBytes"));
+    VM restarted(std::make_unique<QueuedFolderChooser>(h.answers),
+        std::unique_ptr<SettingsStore>(settings), std::make_unique<FixedClock>("10:42"), {});
+    QVERIFY(restarted.canUndo());
+    QCOMPARE(restarted.selectedFolderBytes(), bytes);
 }
 
 QTEST_GUILESS_MAIN(FolderOrganizerViewModelTest)

@@ -5,14 +5,21 @@
 #include "AppDelegate.h"
 #include "Autostart.h"
 #include "BusySpinner.h"
+#include "CommandLine.h"
 #include "ContentView.h"
+#include "Contrast.h"
 #include "FaultInjectingFileSystem.h"
 #include "FolderHeader.h"
+#include "FolderPath.h"
 #include "Gate.h"
 #include "MenuBarView.h"
 #include "PlainListView.h"
 #include "PlainTreeView.h"
 #include "PreviewView.h"
+#include "ProminentButton.h"
+#include "RunDetailsModel.h"
+#include "RunDetailsView.h"
+#include "ScreenFit.h"
 #include "StyledLabel.h"
 #include "SymbolView.h"
 #include "ViewTestSupport.h"
@@ -20,6 +27,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QMainWindow>
 #include <QMenu>
@@ -42,10 +50,12 @@ QString shown(const ContentView &view)
     for (const QPushButton *button : { header->folderButton(), actions->previewButton(),
              actions->organizeButton(), actions->undoButton() })
         buttons << button->text() + (button->isEnabled() ? QString() : QStringLiteral(" (off)"));
-    if (actions->cancelButton()->isVisibleTo(&view))
-        buttons << actions->cancelButton()->text();
+    for (const QToolButton *button : { actions->cancelButton(), actions->detailsButton() })
+        if (button->isVisibleTo(&view))
+            buttons << button->text();
     const QString indicator = QString(actions->spinner()->isVisibleTo(&view) ? "spinner" : "")
-        + QString(actions->infoSymbol()->isVisibleTo(&view) ? "info" : "");
+        + QString(actions->infoSymbol()->isVisibleTo(&view) ? "info" : "")
+        + QString(actions->errorSymbol()->isVisibleTo(&view) ? "error" : "");
     const ActivitySection *activity = view.activitySection();
     const auto *emptyText = view.findChild<StyledLabel *>(QStringLiteral("activityEmptyText"));
     QString log = rowTexts(activity->logView()->model()).join(QStringLiteral(" / "));
@@ -85,6 +95,9 @@ private slots:
     void previewSheetMenuAndHandedFoldersShareOneViewModel();
     void largePlanUsesNoWidgetPerRow();
     void startAtLoginWritesTheAutostartEntry();
+    void skippedFilesArePreviewedAndDetailed();
+    void errorsReadAndPaintedContrastHolds();
+    void aFolderNamedInBytesIsTakenAsItIs();
 };
 
 void TidyraAppTest::windowAndMenuFollowTheStateTable()
@@ -101,7 +114,7 @@ void TidyraAppTest::windowAndMenuFollowTheStateTable()
                        "&Preview (off), &Organize Now (off), &Undo (off) | info: Select a folder "
                        "to get started. | No activity yet"));
     const QString menuRest = QStringLiteral("---, Open Tidyra, Start at login, Quit");
-    QCOMPARE(menuShown(*app), "No folder selected (off), ---, Organize Now (off), " + menuRest);
+    QCOMPARE(menuShown(*app), "No folder selected, ---, Organize Now (off), " + menuRest);
 
     // Ctrl+O asks for a folder.
     QVERIFY(activate(app->mainWindow()));
@@ -111,7 +124,7 @@ void TidyraAppTest::windowAndMenuFollowTheStateTable()
     const QString undoOff = header + " | &Change, &Preview, &Organize Now, &Undo (off) | info: ";
     const QString ready = undoOff + "Ready — Inbox | No activity yet";
     QCOMPARE(shown(view), ready);
-    QCOMPARE(menuShown(*app), "Inbox (off), ---, Organize Now, " + menuRest);
+    QCOMPARE(menuShown(*app), "Inbox, ---, Organize Now, " + menuRest);
 
     QTest::mouseClick(actions->organizeButton(), Qt::LeftButton);
     QVERIFY(waitForRun(*app->viewModel()));
@@ -130,15 +143,14 @@ void TidyraAppTest::windowAndMenuFollowTheStateTable()
     QVERIFY(gate.waitUntilHeld());
     QCOMPARE(shown(view),
         header
-            + " | &Change, &Preview (off), &Organize Now (off), &Undo (off), Cancel | "
+            + " | &Change (off), &Preview (off), &Organize Now (off), &Undo (off), Cancel | "
               "spinner: Organizing… | "
             + organized);
-    QCOMPARE(
-        menuShown(*app), "Inbox (off), Organizing… (off), ---, Organize Now (off), " + menuRest);
+    QCOMPARE(menuShown(*app), "Inbox, Organizing… (off), ---, Organize Now (off), " + menuRest);
     gate.open();
     QVERIFY(waitForRun(*app->viewModel()));
     QCOMPARE(shown(view), idle + "1 file organized. | " + organized + " / " + organized);
-    QCOMPARE(menuShown(*app), "Inbox (off), ---, Organize Now, " + menuRest);
+    QCOMPARE(menuShown(*app), "Inbox, ---, Organize Now, " + menuRest);
 
     QTest::mouseClick(actions->undoButton(), Qt::LeftButton);
     QVERIFY(waitForRun(*app->viewModel()));
@@ -332,6 +344,127 @@ void TidyraAppTest::largePlanUsesNoWidgetPerRow()
     QCOMPARE(qobject_cast<AfterTreeModel *>(preview.afterList()->model())->lineCount(), 5001u);
     QVERIFY(preview.findChildren<QWidget *>().size() < 100);
     QVERIFY(preview.beforeList()->uniformItemSizes() && preview.afterList()->uniformRowHeights());
+}
+
+// With "Images" a link, the preview promises no image and names each with the reason;
+// a file whose name is taken shows its numbered name. After the run, 400 skipped files
+// are a list under their reason, one keystroke from the status line and from the menu.
+void TidyraAppTest::skippedFilesArePreviewedAndDetailed()
+{
+    ViewModelFixture fixture;
+    fixture.restoredFolder = fixture.inboxPath();
+    const QTemporaryDir outside;
+    std::filesystem::create_directory_symlink(
+        outside.path().toStdString(), fixture.inbox / "Images");
+    for (int i = 400; i-- > 0;)
+        fixture.write("p" + std::to_string(1000 + i) + ".jpg");
+    std::filesystem::create_directories(fixture.inbox / "Documents");
+    writeFile(fixture.inbox / "Documents" / "a.pdf");
+    fixture.write("a.pdf");
+    const auto app = fixture.makeApp();
+    app->start();
+    FolderOrganizerViewModel *viewModel = app->viewModel();
+    ActionArea *actions = app->contentView()->actionArea();
+
+    viewModel->generatePreview();
+    QVERIFY(waitForRun(*viewModel));
+    PreviewView *sheet = app->contentView()->previewView();
+    QCOMPARE(
+        sheet->summaryLabel()->text(), QStringLiteral("1 file will be moved, 400 will be skipped"));
+    const QStringList after = indentedLines(sheet->afterList()->model());
+    const QString reason
+        = QStringLiteral("\"Images\" is a symbolic link, which Tidyra does not follow");
+    QCOMPARE(after.mid(0, 4),
+        QStringList(
+            { "Documents/", "  a.pdf → a (1).pdf", "Will be skipped", "  p1000.jpg — " + reason }));
+    QCOMPARE(after.size(), 403);
+    QTest::keyClick(sheet, Qt::Key_Escape);
+
+    viewModel->organizeNow();
+    QVERIFY(waitForRun(*viewModel));
+    QCOMPARE(actions->statusLabel()->text(), QStringLiteral("1 file organized, 400 skipped."));
+    QTRY_VERIFY(actions->detailsButton()->isVisibleTo(app->mainWindow()));
+    QVERIFY(app->menuBarView()->detailsAction()->isVisible());
+    QVERIFY(activate(app->mainWindow()));
+    QTest::keyClick(app->mainWindow(), Qt::Key_D, Qt::AltModifier);
+    QTRY_VERIFY(actions->detailsView() && actions->detailsView()->isVisible());
+    const RunDetailsModel *model = actions->detailsView()->model();
+    QCOMPARE(model->title(), QStringLiteral("400 files skipped in the last run of Inbox"));
+    QCOMPARE(rowTexts(model), QStringList("400 files: " + reason));
+    const QModelIndex group = model->index(0, 0);
+    QCOMPARE(model->rowCount(group), 400);
+    QCOMPARE(model->index(0, 0, group).data().toString(), QStringLiteral("p1000.jpg"));
+    QCOMPARE(model->index(399, 0, group).data().toString(), QStringLiteral("p1399.jpg"));
+    actions->detailsView()->copyAllButton()->click();
+    QVERIFY(QApplication::clipboard()->text().contains("\n  p1399.jpg\n"));
+}
+
+// An error shows as one and keeps its whole text; the prominent button's label reads
+// at 4.5:1 on its fill as painted, in a light and a dark palette; a window asking for
+// more than the screen gets what fits.
+void TidyraAppTest::errorsReadAndPaintedContrastHolds()
+{
+    auto fileSystem = std::make_shared<FaultInjectingFileSystem>();
+    ViewModelFixture fixture(fileSystem);
+    fixture.restoredFolder = fixture.inboxPath();
+    const auto app = fixture.makeApp();
+    app->start();
+    ActionArea *actions = app->contentView()->actionArea();
+    fileSystem->failCall(FaultInjectingFileSystem::Operation::openFolder, 1, EACCES);
+    app->viewModel()->generatePreview();
+    QVERIFY(waitForRun(*app->viewModel()));
+    QVERIFY(actions->errorSymbol()->isVisibleTo(app->mainWindow()));
+    QVERIFY(actions->statusLabel()->wordWrap() && actions->statusLabel()->color().isValid());
+    QCOMPARE(actions->statusLabel()->text(),
+        "Error: cannot open folder \"" + fixture.inboxPath() + "\": " + strerror(EACCES));
+
+    QPalette dark;
+    for (const auto &[role, color] :
+        { std::pair(QPalette::Window, "#2a2a2e"), { QPalette::WindowText, "#eeeeee" },
+            { QPalette::Button, "#3a3a3e" }, { QPalette::ButtonText, "#eeeeee" },
+            { QPalette::Highlight, "#3daee9" }, { QPalette::HighlightedText, "#ffffff" } })
+        dark.setColor(role, QColor(color));
+    for (const QPalette &palette : { QApplication::palette(), dark }) {
+        QApplication::setPalette(palette);
+        ProminentButton *button = qobject_cast<ProminentButton *>(actions->organizeButton());
+        const QImage image = button->grab().toImage();
+        // The fill is the commonest colour; the label, the pixel that differs most from it.
+        QHash<QRgb, int> counts;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                ++counts[image.pixel(x, y)];
+        const QRgb fill = *std::max_element(counts.keyBegin(), counts.keyEnd(),
+            [&](QRgb a, QRgb b) { return counts[a] < counts[b]; });
+        double best = 1;
+        for (auto pixel = counts.keyBegin(); pixel != counts.keyEnd(); ++pixel)
+            best = std::max(best, Contrast::ratio(QColor(fill), QColor(*pixel)));
+        QVERIFY2(best >= 4.5, qPrintable(QString::number(best)));
+    }
+    QApplication::setPalette(QPalette());
+
+    QWidget big;
+    big.setMinimumSize(3000, 3000);
+    ScreenFit::fit(&big, QSize(4000, 4000));
+    const QRect screen = big.screen()->availableGeometry();
+    QVERIFY(screen.contains(QRect(big.pos(), big.size())));
+    QVERIFY(big.minimumWidth() <= screen.width() && big.width() > screen.width() / 2);
+}
+
+// `tidyra $'/path/bad-\xff-folder'` selects that very folder.
+void TidyraAppTest::aFolderNamedInBytesIsTakenAsItIs()
+{
+    ViewModelFixture fixture;
+    const std::filesystem::path bad = fixture.temp / "bad-\xff-folder";
+    std::filesystem::create_directories(bad);
+    QByteArray argument = QByteArray::fromStdString(bad.native());
+    char *argv[] = { const_cast<char *>("tidyra"), argument.data(), nullptr };
+    int status = -1;
+    const std::optional<CommandLine> options = CommandLine::parse(2, argv, status);
+    QVERIFY(options && status == 0);
+    const auto app = fixture.makeApp();
+    QVERIFY(app->activate(options->folder));
+    QCOMPARE(app->viewModel()->selectedFolderBytes(), argument);
+    QCOMPARE(app->viewModel()->statusMessage(), QStringLiteral("Ready — bad-\uFFFD-folder"));
 }
 
 QTEST_MAIN(TidyraAppTest)

@@ -2,25 +2,34 @@
 //   tidyra-screenshots FOLDER OUTPUT_DIR [de|dark]
 // FOLDER should hold a few loose files; it is organized, put back, and previewed.
 // "de" renders only the main window, in German, as main-window-de.png; "dark" only the
-// main window with a dark palette, as main-window-dark.png.
+// main window with a dark palette, as main-window-dark.png; "details" a run that skips
+// files ("Images" a link, a name already taken in "Documents"): its preview
+// (preview-skipped.png), the window after it (main-window-details.png) and the details
+// (run-details.png), and takes all of that away again.
 
+#include "ActionArea.h"
 #include "AppDelegate.h"
 #include "ContentView.h"
 #include "FixedClock.h"
 #include "FolderChooser.h"
 #include "FolderOrganizerViewModel.h"
 #include "MemorySettingsStore.h"
+#include "PlainTreeView.h"
 #include "PreviewView.h"
+#include "RunDetailsView.h"
 #include "TidyraApp.h"
 #include "Translations.h"
 #include "WaitForRun.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QMainWindow>
 #include <QPalette>
+#include <QPushButton>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <cstdio>
@@ -70,6 +79,50 @@ QPalette darkPalette()
     return palette;
 }
 
+bool renderDetails(TidyraApp &tidyra, const QString &folder, const QDir &output)
+{
+    FolderOrganizerViewModel *viewModel = tidyra.viewModel();
+    const QTemporaryDir elsewhere;
+    const QString images = folder + QStringLiteral("/Images");
+    const QString documents = folder + QStringLiteral("/Documents");
+    QDir().mkpath(documents + QStringLiteral("/PDF"));
+    QFile::copy(
+        folder + QStringLiteral("/notes.txt"), documents + QStringLiteral("/PDF/invoice-0457.pdf"));
+    if (!QFile::link(elsewhere.path(), images))
+        return false;
+
+    viewModel->generatePreview();
+    waitForRun(*viewModel);
+    PreviewView *preview = tidyra.contentView()->previewView();
+    bool ok = preview != nullptr;
+    if (preview) {
+        preview->resize(680, 500);
+        // Down to the files that will be skipped, below the tree.
+        preview->afterList()->scrollToBottom();
+        ok = save(preview, output.filePath(QStringLiteral("preview-skipped.png")));
+        preview->reject();
+    }
+    viewModel->organizeNow();
+    waitForRun(*viewModel);
+    while (!viewModel->runDetails())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    tidyra.contentView()->actionArea()->organizeButton()->setFocus();
+    ok = save(tidyra.mainWindow(), output.filePath(QStringLiteral("main-window-details.png")))
+        && ok;
+    ActionArea *actions = tidyra.contentView()->actionArea();
+    actions->showDetails();
+    if (RunDetailsView *details = actions->detailsView()) {
+        details->resize(560, 360);
+        ok = save(details, output.filePath(QStringLiteral("run-details.png"))) && ok;
+        details->close();
+    }
+    viewModel->undoLastOperation();
+    waitForRun(*viewModel);
+    QFile::remove(images);
+    QDir(documents).removeRecursively();
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -78,8 +131,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tidyra"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tidyra"));
     const QString variant = argc == 4 ? QString::fromLocal8Bit(argv[3]) : QString();
-    if ((argc != 3 && argc != 4) || (argc == 4 && variant != u"de" && variant != u"dark")) {
-        std::fputs("usage: tidyra-screenshots FOLDER OUTPUT_DIR [de|dark]\n", stderr);
+    if ((argc != 3 && argc != 4)
+        || (argc == 4 && variant != u"de" && variant != u"dark" && variant != u"details")) {
+        std::fputs("usage: tidyra-screenshots FOLDER OUTPUT_DIR [de|dark|details]\n", stderr);
         return 2;
     }
     const QString folder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
@@ -96,6 +150,8 @@ int main(int argc, char *argv[])
     FolderOrganizerViewModel *viewModel = tidyra.viewModel();
     tidyra.mainWindow()->resize(520, 480);
     tidyra.mainWindow()->show();
+    if (variant == u"details")
+        return renderDetails(tidyra, folder, output) ? 0 : 1;
 
     // A run and its undo fill the activity log and leave the files as they were.
     // Each step runs on the worker; the next waits for it to be reported.
@@ -108,6 +164,9 @@ int main(int argc, char *argv[])
     const QString mainWindowFile = variant.isEmpty()
         ? QStringLiteral("main-window.png")
         : QStringLiteral("main-window-%1.png").arg(variant);
+    // The focus where a click on "Organize Now" leaves it, not on the list it moved to
+    // while the buttons were off.
+    tidyra.contentView()->actionArea()->organizeButton()->setFocus();
     bool ok = save(tidyra.mainWindow(), output.filePath(mainWindowFile));
     viewModel->undoLastOperation();
     waitForRun(*viewModel);

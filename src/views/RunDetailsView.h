@@ -1,0 +1,38 @@
+#pragma once
+
+#include "RunDetails.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class QPushButton;
+class QTreeView;
+class RunDetailsModel;
+class StyledLabel;
+
+// What the last run of a folder skipped, or its last undo could not restore: every
+// name under its reason, in a list that holds any number of names. Rows can be
+// selected and copied (Ctrl+C), or all of it with "Copy All".
+class RunDetailsView : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit RunDetailsView(std::shared_ptr<const RunDetails> details, QWidget *parent = nullptr);
+
+    QTreeView *list() const { return m_list; }
+    RunDetailsModel *model() const { return m_model; }
+    QPushButton *copyAllButton() const { return m_copyAll; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void copySelection() const;
+
+    RunDetailsModel *m_model;
+    StyledLabel *m_title;
+    QTreeView *m_list;
+    QPushButton *m_copyAll;
+};
