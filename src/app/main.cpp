@@ -1,5 +1,6 @@
 #include "AppDelegate.h"
 #include "CommandLine.h"
+#include "FolderPath.h"
 #include "OpenFileLimit.h"
 #include "SingleInstance.h"
 #include "Text.h"
@@ -8,7 +9,6 @@
 #include "WindowActivation.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLocale>
 #include <QTimer>
 
@@ -29,7 +29,7 @@ int main(int argc, char *argv[])
 
     // Taken before the window system is opened, which consumes the startup id.
     const SingleInstance::Request request
-        = SingleInstance::requestFromEnvironment(QFile::encodeName(options->folder));
+        = SingleInstance::requestFromEnvironment(FolderPath::toBytes(options->folder));
 
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Tidyra"));
@@ -52,7 +52,7 @@ int main(int argc, char *argv[])
     instance.setHandler([&tidyra](const SingleInstance::Request &handed) {
         const QString refusal = handed.folder.isEmpty() ? QString() : tidyra.handOverRefusal();
         WindowActivation::useToken(handed.activationToken, handed.startupId);
-        tidyra.activate(refusal.isEmpty() ? QFile::decodeName(handed.folder) : QString());
+        tidyra.activate(refusal.isEmpty() ? FolderPath::fromBytes(handed.folder) : QString());
         return refusal;
     });
     tidyra.start(options->hidden);

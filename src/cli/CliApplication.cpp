@@ -108,7 +108,7 @@ int run(int argc, char **argv)
     preview->add_flag("--json", asJson,
         std::string("Print the plan as JSON: {\"folder\", \"operations\": "
                     "[{\"source\", \"destination\", \"category\", "
-                    "\"subGroup\"}]}. ")
+                    "\"subGroup\"}], \"skipped\": [{\"source\", \"reason\"}]}. ")
             + pathEncodingHelp);
     CLI::App *organize
         = app.add_subcommand("organize", "Sort the folder's files into category folders");
