@@ -68,7 +68,7 @@ Steps runEngine(const fs::path &folder, std::size_t count)
     Steps steps;
     auto start = Clock::now();
     // The compact plan, as the app and tidyra-cli use it.
-    const MoveList plan = service.planMoves(folder);
+    const OrganizationPlan plan = service.buildPlan(folder);
     steps.plan = millisecondsSince(start);
     require(plan.moves.size() == count, "the engine planned a move for every file");
     // The run journal lives beside the folder, on the same file system, and its
@@ -176,7 +176,7 @@ void measurePreview(const fs::path &root, std::size_t files, int repetitions)
     const fs::path folder = root / "preview";
     FileSet::create(folder, files);
     const FileOrganizerService service;
-    const MoveList plan = service.planMoves(folder);
+    const OrganizationPlan plan = service.buildPlan(folder);
     FileSet::remove(folder);
     std::vector<double> times;
     std::size_t categories = 0;

@@ -33,7 +33,7 @@ int main(int argc, char **argv)
     }
     const long start = peakKiB();
     const FileOrganizerService service;
-    const MoveList plan = service.planMoves(argv[1]);
+    const OrganizationPlan plan = service.buildPlan(argv[1]);
     const long planned = peakKiB();
     const auto tree = buildPreviewTree(plan);
     const long previewed = peakKiB();

@@ -33,12 +33,12 @@ public:
 };
 
 // A Downloads-like mix: several kinds per category, so the tree has sub-folders.
-std::shared_ptr<const MoveList> makePlan(std::size_t fileCount)
+std::shared_ptr<const OrganizationPlan> makePlan(std::size_t fileCount)
 {
     static constexpr std::array<const char *, 16> extensions { "jpg", "png", "heic", "pdf", "docx",
         "txt", "mp3", "m4a", "mov", "mp4", "zip", "gz", "py", "html", "dmg", "xyz" };
-    auto plan = std::make_shared<MoveList>();
-    plan->folder = "/home/user/Downloads";
+    auto plan = std::make_shared<OrganizationPlan>();
+    plan->folderURL = "/home/user/Downloads";
     plan->moves.reserve(fileCount);
 
     std::map<FileCategory, std::set<std::string>> kinds;
@@ -47,7 +47,8 @@ std::shared_ptr<const MoveList> makePlan(std::size_t fileCount)
     std::map<std::string, std::uint32_t> targets;
     for (const char *extension : extensions) {
         const FileCategory category = categoryForExtension(extension);
-        MoveList::Target target { category, std::nullopt, { std::string(rawValue(category)) } };
+        OrganizationPlan::Target target { category, std::nullopt,
+            { std::string(rawValue(category)) } };
         if (kinds[category].size() > 1) {
             target.subGroup = Text::toUpperCase(extension);
             target.parts.push_back(*target.subGroup);
@@ -82,7 +83,7 @@ int main(int argc, char *argv[])
         std::make_unique<MemorySettingsStore>(), std::make_unique<FixedClock>(QString()));
     QElapsedTimer timer;
     timer.start();
-    const std::shared_ptr<const MoveList> plan = makePlan(fileCount);
+    const std::shared_ptr<const OrganizationPlan> plan = makePlan(fileCount);
     const qint64 planMs = timer.restart();
     const long memoryBeforeKiB = peakMemoryKiB();
 

@@ -33,7 +33,7 @@ std::string inQuotes(const std::filesystem::path &path)
 ExitStatus preview(const std::filesystem::path &folder, bool asJson, std::ostream &out)
 {
     const FileOrganizerService service;
-    const MoveList plan = service.planMoves(chosenFolder(folder));
+    const OrganizationPlan plan = service.buildPlan(chosenFolder(folder));
     const PlanObstacles obstacles(service.fileSystem(), plan);
     if (asJson)
         PreviewPrinter::writeJson(out, plan, obstacles);
@@ -46,7 +46,7 @@ ExitStatus organize(const std::filesystem::path &folder, const UndoService &undo
     const std::atomic<bool> *stop, std::ostream &out, std::ostream &err)
 {
     const FileOrganizerService service;
-    const MoveList plan = service.planMoves(chosenFolder(folder));
+    const OrganizationPlan plan = service.buildPlan(chosenFolder(folder));
     if (plan.moves.empty()) {
         out << "Nothing to organize — folder is already tidy.\n";
         return ExitStatus::success;

@@ -33,18 +33,18 @@ void writeNames(std::ostream &out, const std::vector<std::string> &names, std::s
 
 } // namespace
 
-void writeText(std::ostream &out, const MoveList &list, const PlanObstacles &obstacles)
+void writeText(std::ostream &out, const OrganizationPlan &list, const PlanObstacles &obstacles)
 {
     // The tree promises only what would move; the rest is listed after it.
     const std::size_t skippedCount = obstacles.blockedMoves();
-    MoveList kept;
+    OrganizationPlan kept;
     std::vector<std::pair<std::string, std::string>> skipped;
     Renamed renamed;
     if (skippedCount > 0) {
-        kept.folder = list.folder;
+        kept.folderURL = list.folderURL;
         kept.targets = list.targets;
     }
-    for (const MoveList::Move &move : list.moves) {
+    for (const OrganizationPlan::Move &move : list.moves) {
         if (obstacles.blocks(move)) {
             skipped.emplace_back(move.source, obstacles.reason(move.target));
             continue;
@@ -76,23 +76,24 @@ void writeText(std::ostream &out, const MoveList &list, const PlanObstacles &obs
         out << "  " << Text::displayText(name) << ": " << Text::displayText(reason) << '\n';
 }
 
-void writeJson(std::ostream &out, const MoveList &list, const PlanObstacles &obstacles)
+void writeJson(std::ostream &out, const OrganizationPlan &list, const PlanObstacles &obstacles)
 {
     // Written one move at a time, so that a large plan needs no second copy in memory.
     using Json = nlohmann::ordered_json;
-    out << "{\n  \"folder\": " << PathCodec::encode(list.folder).dump() << ",\n  \"operations\": [";
+    out << "{\n  \"folder\": " << PathCodec::encode(list.folderURL).dump()
+        << ",\n  \"operations\": [";
     std::vector<std::string> folders;
-    for (const MoveList::Target &target : list.targets) {
-        std::string path = list.folder.native();
+    for (const OrganizationPlan::Target &target : list.targets) {
+        std::string path = list.folderURL.native();
         for (const std::string &part : target.parts)
             path = (std::filesystem::path(path) / part).native();
         folders.push_back(std::move(path));
     }
-    const std::string &folder = list.folder.native();
+    const std::string &folder = list.folderURL.native();
     const std::string separator = folder.empty() || folder.back() == '/' ? "" : "/";
     bool first = true;
-    for (const MoveList::Move &move : list.moves) {
-        const MoveList::Target &target = list.targets[move.target];
+    for (const OrganizationPlan::Move &move : list.moves) {
+        const OrganizationPlan::Target &target = list.targets[move.target];
         const Json operation {
             { "source", PathCodec::encode(folder + separator + move.source) },
             { "destination",
@@ -105,7 +106,7 @@ void writeJson(std::ostream &out, const MoveList &list, const PlanObstacles &obs
     }
     out << (first ? "],\n" : "\n  ],\n") << "  \"skipped\": [";
     first = true;
-    for (const MoveList::Move &move : list.moves) {
+    for (const OrganizationPlan::Move &move : list.moves) {
         if (!obstacles.blocks(move))
             continue;
         const Json skipped {

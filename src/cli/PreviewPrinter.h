@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MoveList.h"
+#include "OrganizationPlan.h"
 #include "PlanObstacles.h"
 
 #include <iosfwd>
@@ -15,13 +15,15 @@ namespace PreviewPrinter {
 // land in a category folder that also holds sub-folders come right under the category
 // line. Last, the files that would be skipped, under "Will be skipped:", each with
 // the reason.
-void writeText(std::ostream &out, const MoveList &list, const PlanObstacles &obstacles = {});
+void writeText(
+    std::ostream &out, const OrganizationPlan &list, const PlanObstacles &obstacles = {});
 
 // {"folder": PATH, "operations": [{"source", "destination", "category", "subGroup"}],
 // "skipped": [{"source", "reason"}]} with the operations in plan order (all of them,
 // those that would be skipped included) and the moves that would be skipped in plan
 // order; paths and sub-groups as PathCodec writes them, subGroup null when the file
 // goes straight into its category folder.
-void writeJson(std::ostream &out, const MoveList &list, const PlanObstacles &obstacles = {});
+void writeJson(
+    std::ostream &out, const OrganizationPlan &list, const PlanObstacles &obstacles = {});
 
 } // namespace PreviewPrinter

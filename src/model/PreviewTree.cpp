@@ -4,36 +4,18 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
 #include <optional>
 
 std::vector<CategoryPreviewNode> buildPreviewTree(const OrganizationPlan &plan)
 {
-    // The same tree as from the compact form: one target per category and sub-group.
-    MoveList list;
-    list.folder = plan.folderURL;
-    std::map<std::pair<FileCategory, std::optional<std::string>>, std::uint32_t> targets;
-    for (const FileMoveOperation &operation : plan.operations) {
-        const auto [found, isNew] = targets.try_emplace(
-            { operation.category, operation.subGroup }, std::uint32_t(list.targets.size()));
-        if (isNew)
-            list.targets.push_back({ operation.category, operation.subGroup, {} });
-        list.moves.push_back({ operation.sourceURL.filename().native(), {}, found->second,
-            std::uint32_t(list.moves.size()) });
-    }
-    return buildPreviewTree(list);
-}
-
-std::vector<CategoryPreviewNode> buildPreviewTree(const MoveList &plan)
-{
     // Each target is one category, or one of its sub-groups (an empty one for files
     // without extension, which land in the category folder itself and are shown there).
     std::vector<std::vector<std::string>> names(plan.targets.size());
-    for (const MoveList::Move &move : plan.moves)
+    for (const OrganizationPlan::Move &move : plan.moves)
         names[move.target].push_back(move.source);
     std::array<std::optional<CategoryPreviewNode>, allCases.size()> nodes;
     for (std::size_t target = 0; target < plan.targets.size(); ++target) {
-        const MoveList::Target &place = plan.targets[target];
+        const OrganizationPlan::Target &place = plan.targets[target];
         if (names[target].empty())
             continue;
         std::optional<CategoryPreviewNode> &node = nodes[static_cast<std::size_t>(place.category)];

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "CategoryPreviewNode.h"
-#include "MoveList.h"
 #include "OrganizationPlan.h"
 
 #include <vector>
@@ -9,6 +8,3 @@
 // The tree of category folders, sub-groups and present file names that applying
 // `plan` would produce, sorted for display. Pure; reads no file system.
 std::vector<CategoryPreviewNode> buildPreviewTree(const OrganizationPlan &plan);
-// The same tree from the compact form of a plan.
-std::vector<CategoryPreviewNode> buildPreviewTree(const MoveList &plan);
-

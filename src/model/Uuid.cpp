@@ -34,6 +34,14 @@ Uuid Uuid::random()
     return uuid;
 }
 
+Uuid Uuid::numbered(std::uint32_t number) const
+{
+    Uuid uuid = *this;
+    for (std::size_t i = 0; i < 4; ++i)
+        uuid.m_bytes[15 - i] ^= static_cast<std::uint8_t>(number >> (8 * i));
+    return uuid;
+}
+
 bool Uuid::isNull() const
 {
     return std::all_of(m_bytes.begin(), m_bytes.end(), [](std::uint8_t b) { return b == 0; });

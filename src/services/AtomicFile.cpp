@@ -1,15 +1,12 @@
 #include "AtomicFile.h"
 
 #include "FileDescriptor.h"
+#include "FileSystem.h"
 
 #include <cerrno>
+#include <random>
 #include <string>
 #include <system_error>
-#include <utility>
-
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 namespace AtomicFile {
 namespace {
@@ -19,53 +16,56 @@ namespace {
     throw std::system_error(code, std::generic_category(), what + " \"" + path.string() + "\"");
 }
 
-// Without this a rename can be lost on power failure even though the data is safe.
-void syncFolder(const std::filesystem::path &folder)
+// Makes an empty private file at a name beside `name` that nothing has yet.
+int createTemporary(FileSystem &fileSystem, int folder, const std::string &name,
+    std::string &temporary, FileDescriptor &handle)
 {
-    FileDescriptor handle(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!handle.isValid() || ::fsync(handle.get()) != 0)
-        fail(errno, "cannot flush folder", folder);
-}
-
-void writeAll(int fd, std::string_view content, const std::filesystem::path &path)
-{
-    while (!content.empty()) {
-        const ssize_t written = ::write(fd, content.data(), content.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            fail(errno, "cannot write", path);
-        }
-        content.remove_prefix(static_cast<std::size_t>(written));
+    static constexpr char letters[]
+        = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device seed;
+    std::minstd_rand random(seed());
+    int error = EEXIST;
+    for (int attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
+        temporary = name + '.';
+        for (int i = 0; i < 6; ++i)
+            temporary += letters[random() % (sizeof letters - 1)];
+        error = fileSystem.createFile(folder, temporary, handle);
     }
+    return error;
 }
 
 } // namespace
 
-void write(const std::filesystem::path &file, std::string_view content)
+void write(FileSystem &fileSystem, const std::filesystem::path &file, std::string_view content)
 {
-    const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
-    std::string temporary = (folder / (file.filename().native() + ".XXXXXX")).native();
-    int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        fail(errno, "cannot create a temporary file in", folder);
+    const std::filesystem::path folderPath = file.parent_path().empty() ? "." : file.parent_path();
+    FileDescriptor folder;
+    if (const int error = fileSystem.openFolder(folderPath, folder))
+        fail(error, "cannot create a temporary file in", folderPath);
+    FileDescriptor handle;
+    std::string temporary;
+    if (const int error
+        = createTemporary(fileSystem, folder.get(), file.filename(), temporary, handle))
+        fail(error, "cannot create a temporary file in", folderPath);
+    const std::filesystem::path temporaryPath = folderPath / temporary;
     try {
-        writeAll(fd, content, temporary);
-        if (::fsync(fd) != 0)
-            fail(errno, "cannot flush", temporary);
-        // close() is where some network file systems report a failed write.
-        const int closed = ::close(std::exchange(fd, -1));
-        if (closed != 0)
-            fail(errno, "cannot write", temporary);
-        if (::rename(temporary.c_str(), file.c_str()) != 0)
-            fail(errno, "cannot replace", file);
+        if (const int error = fileSystem.writeFile(handle.get(), content))
+            fail(error, "cannot write", temporaryPath);
+        if (const int error = fileSystem.syncData(handle.get()))
+            fail(error, "cannot flush", temporaryPath);
+        if (const int error = fileSystem.closeFile(handle))
+            fail(error, "cannot write", temporaryPath);
+        if (const int error
+            = fileSystem.renameReplacing(folder.get(), temporary, folder.get(), file.filename()))
+            fail(error, "cannot replace", file);
     } catch (...) {
-        if (fd >= 0)
-            ::close(fd);
-        ::unlink(temporary.c_str());
+        handle.reset();
+        fileSystem.unlinkFile(folder.get(), temporary);
         throw;
     }
-    syncFolder(folder);
+    // Without this a rename can be lost on power failure even though the data is safe.
+    if (const int error = fileSystem.syncFolder(folder.get()))
+        fail(error, "cannot flush folder", folderPath);
 }
 
 } // namespace AtomicFile

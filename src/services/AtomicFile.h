@@ -3,14 +3,16 @@
 #include <filesystem>
 #include <string_view>
 
+class FileSystem;
+
 // Whole-file replacement that never leaves a half-written file behind: readers
 // see either the old content or the new one, also after a crash or power loss.
 namespace AtomicFile {
 
 // Writes `content` to a temporary file in the same folder, flushes it to disk and
-// renames it over `file`, then flushes the folder. The new file is private to the
-// user (mode 0600). Throws std::system_error naming the file on failure; the old
-// file is then untouched.
-void write(const std::filesystem::path &file, std::string_view content);
+// renames it over `file`, then flushes the folder, all through `fileSystem`. The new
+// file is private to the user (mode 0600). Throws std::system_error naming the file
+// on failure; the old file is then untouched.
+void write(FileSystem &fileSystem, const std::filesystem::path &file, std::string_view content);
 
 } // namespace AtomicFile

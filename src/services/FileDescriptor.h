@@ -26,6 +26,8 @@ public:
     int get() const { return m_fd; }
     bool isValid() const { return m_fd >= 0; }
     void reset(int fd = -1);
+    // Gives the descriptor up without closing it.
+    int release() { return std::exchange(m_fd, -1); }
 
 private:
     int m_fd = -1;

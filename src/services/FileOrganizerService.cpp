@@ -8,7 +8,6 @@
 #include "FolderWalker.h"
 #include "InodeTrust.h"
 #include "PathText.h"
-#include "PlanPathResolver.h"
 #include "PosixFileSystem.h"
 #include "RunJournal.h"
 #include "RunRecord.h"
@@ -60,41 +59,6 @@ void FileOrganizerService::setSkipReporter(SkipReporter reporter)
 
 OrganizationPlan FileOrganizerService::buildPlan(const fs::path &folderURL) const
 {
-    return toPlan(planMoves(folderURL));
-}
-
-OrganizationPlan FileOrganizerService::toPlan(const MoveList &list)
-{
-    OrganizationPlan plan;
-    plan.folderURL = list.folder;
-    plan.operations.reserve(list.moves.size());
-    // Paths are built as text and made into a path once: every path operation splits
-    // the whole path into components again, which dominated planning large folders.
-    const std::string &folderText = list.folder.native();
-    std::vector<std::string> targetFolders;
-    targetFolders.reserve(list.targets.size());
-    for (const MoveList::Target &target : list.targets) {
-        std::string path = folderText;
-        for (const std::string &part : target.parts)
-            path = joinedText(path, part);
-        targetFolders.push_back(std::move(path));
-    }
-    for (const MoveList::Move &move : list.moves) {
-        const MoveList::Target &target = list.targets[move.target];
-        FileMoveOperation operation;
-        operation.id = Uuid::random();
-        operation.sourceURL = fs::path(joinedText(folderText, move.source));
-        operation.destinationURL
-            = fs::path(joinedText(targetFolders[move.target], move.destinationName()));
-        operation.category = target.category;
-        operation.subGroup = target.subGroup;
-        plan.operations.push_back(std::move(operation));
-    }
-    return plan;
-}
-
-MoveList FileOrganizerService::planMoves(const fs::path &folderURL) const
-{
     // Everything below goes through this handle, so the folder's depth does not matter.
     FileDescriptor root;
     std::vector<DirectoryEntry> entries;
@@ -126,8 +90,8 @@ MoveList FileOrganizerService::planMoves(const fs::path &folderURL) const
     // The listing is no longer needed; a plan of 100,000 moves should not carry it too.
     std::vector<DirectoryEntry>().swap(entries);
 
-    MoveList list;
-    list.folder = folderURL;
+    OrganizationPlan list;
+    list.folderURL = folderURL;
     std::size_t total = 0;
     for (const auto &files : groups)
         total += files.size();
@@ -167,7 +131,7 @@ MoveList FileOrganizerService::planMoves(const fs::path &folderURL) const
             auto [known, inserted] = destinationFolders.try_emplace(group);
             DestinationFolder &destination = known->second;
             if (inserted) {
-                MoveList::Target target;
+                OrganizationPlan::Target target;
                 target.category = category;
                 if (hasSubGroups)
                     target.subGroup = group;
@@ -181,7 +145,7 @@ MoveList FileOrganizerService::planMoves(const fs::path &folderURL) const
                 lastOpened = destination.target;
                 destination.isChecked = opened.error == 0;
             }
-            MoveList::Move move;
+            OrganizationPlan::Move move;
             if (destination.isChecked) {
                 if (lastOpened != destination.target) {
                     opened = walker.open(list.targets[destination.target].parts, false);
@@ -232,64 +196,8 @@ FileOrganizerService::OpenFolder FileOrganizerService::openFolder(const fs::path
     return opened;
 }
 
-std::vector<FileMoveOperation> FileOrganizerService::executePlan(const OrganizationPlan &plan) const
-{
-    const OpenFolder root = openFolder(plan.folderURL);
-    std::vector<FileMoveOperation> executed;
-    executeMoves(plan, root.handle.get(), nullptr, {}, &executed);
-    return executed;
-}
-
-RunReport FileOrganizerService::executeMoves(const OrganizationPlan &plan, int root,
-    RunJournal *journal, const RunControl &control, std::vector<FileMoveOperation> *executed) const
-{
-    // Into the engine's own form; a move that does not stay inside the folder gets no
-    // target at all and is reported as skipped.
-    MoveList list;
-    list.folder = plan.folderURL;
-    list.moves.reserve(plan.operations.size());
-    PlanPathResolver places(normalFolder(plan.folderURL));
-    std::vector<std::string> rejected;
-    for (std::size_t i = 0; i < plan.operations.size(); ++i) {
-        const FileMoveOperation &operation = plan.operations[i];
-        const std::size_t target = places.isDirectlyInFolder(operation.sourceURL)
-            ? places.destinationFolder(operation.destinationURL)
-            : PlanPathResolver::none;
-        if (target == PlanPathResolver::none) {
-            rejected.push_back(lastName(operation.sourceURL));
-            const std::string why
-                = ErrorDescriptions::outsideFolder(operation.destinationURL, plan.folderURL);
-            m_skipReporter(rejected.back(), why);
-            if (journal)
-                journal->skipped(rejected.back(), why);
-            continue;
-        }
-        if (target == list.targets.size())
-            list.targets.push_back(
-                { operation.category, operation.subGroup, places.folders()[target] });
-        MoveList::Move move;
-        move.source = lastName(operation.sourceURL);
-        std::string destination = lastName(operation.destinationURL);
-        if (destination != move.source)
-            move.destination = std::move(destination);
-        move.target = static_cast<std::uint32_t>(target);
-        move.index = static_cast<std::uint32_t>(i);
-        list.moves.push_back(std::move(move));
-    }
-
-    std::vector<std::uint32_t> moved;
-    RunReport report = executeMoves(list, root, journal, control, executed ? &moved : nullptr);
-    report.skipped += rejected.size();
-    if (executed) {
-        executed->reserve(executed->size() + moved.size());
-        for (const std::uint32_t index : moved)
-            executed->push_back(plan.operations[index]);
-    }
-    return report;
-}
-
-RunReport FileOrganizerService::executeMoves(const MoveList &list, int root, RunJournal *journal,
-    const RunControl &control, std::vector<std::uint32_t> *moved) const
+RunReport FileOrganizerService::executeMoves(const OrganizationPlan &list, int root,
+    RunJournal *journal, const RunControl &control, std::vector<std::uint32_t> *moved) const
 {
     RunReport report;
     const auto skip = [&](const std::string &name, const std::string &description) {
@@ -307,7 +215,7 @@ RunReport FileOrganizerService::executeMoves(const MoveList &list, int root, Run
         // leaves none that undo does not know of.
         std::set<std::vector<std::string>> toMake;
         FolderWalker look(*m_fileSystem, root);
-        for (const MoveList::Target &target : targets) {
+        for (const OrganizationPlan::Target &target : targets) {
             const FolderWalker::Result found = look.open(target.parts, false);
             for (std::size_t depth = found.failedDepth;
                  found.error == ENOENT && depth < target.parts.size(); ++depth)
@@ -331,7 +239,7 @@ RunReport FileOrganizerService::executeMoves(const MoveList &list, int root, Run
             removeMadeFolders(root, walker.created());
             throw FileSystemError(opened.error,
                 ErrorDescriptions::cannotCreateFolder(
-                    joinedParts(targets[i].parts, opened.failedDepth + 1), list.folder,
+                    joinedParts(targets[i].parts, opened.failedDepth + 1), list.folderURL,
                     opened.error));
         }
         // Something that is not a folder of ours stands in the way: it is left alone
@@ -348,7 +256,7 @@ RunReport FileOrganizerService::executeMoves(const MoveList &list, int root, Run
     FileMover mover(*m_fileSystem, root);
     struct Ready
     {
-        const MoveList::Move *move;
+        const OrganizationPlan::Move *move;
         FileIdentity identity;
     };
     std::vector<Ready> batch;
@@ -360,7 +268,7 @@ RunReport FileOrganizerService::executeMoves(const MoveList &list, int root, Run
         // cheap; a crash leaves at most one batch to settle by looking.
         batch.clear();
         for (; next < total && batch.size() < journalBatchSize; ++next) {
-            const MoveList::Move &move = list.moves[next];
+            const OrganizationPlan::Move &move = list.moves[next];
             if (!blocked[move.target].empty()) {
                 skip(move.source, blocked[move.target]);
                 continue;
@@ -398,7 +306,7 @@ RunReport FileOrganizerService::executeMoves(const MoveList &list, int root, Run
                 report.cancelled = true;
                 break;
             }
-            const MoveList::Move &move = *ready.move;
+            const OrganizationPlan::Move &move = *ready.move;
             std::string why;
             if (moveAcross(walker, mover, root, targets[move.target].parts, move.source,
                     move.destinationName(), true, ready.identity, {}, why)

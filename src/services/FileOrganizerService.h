@@ -1,10 +1,8 @@
 #pragma once
 
-#include "FileMoveOperation.h"
 #include "FileSystem.h"
 #include "FolderWalker.h"
 #include "JournalLines.h"
-#include "MoveList.h"
 #include "OrganizationPlan.h"
 #include "RunReports.h"
 
@@ -34,9 +32,11 @@ public:
     // One move per regular, non-hidden file directly in `folderURL`, downloads still in
     // progress left out. Touches nothing.
     OrganizationPlan buildPlan(const std::filesystem::path &folderURL) const;
-    // The same plan in the engine's compact form, for runs too large to hold as paths.
-    MoveList planMoves(const std::filesystem::path &folderURL) const;
-    static OrganizationPlan toPlan(const MoveList &list);
+    // The plan's earlier name, until every caller says buildPlan.
+    OrganizationPlan planMoves(const std::filesystem::path &folderURL) const
+    {
+        return buildPlan(folderURL);
+    }
 
     // The chosen folder opened once, with its identity; every later step works
     // through this handle, so a folder swapped for a link meanwhile is never followed.
@@ -48,21 +48,14 @@ public:
     };
     OpenFolder openFolder(const std::filesystem::path &folderURL) const;
 
-    // Creates the destination folders, moves each file (never replacing anything),
-    // removes again the folders it made that stayed empty, and returns the moves that
-    // happened, in plan order. Throws only when a destination folder cannot be
-    // created (nothing moved). Keeps no record for undo: see UndoService.
-    std::vector<FileMoveOperation> executePlan(const OrganizationPlan &plan) const;
-
-    // The run itself, inside `root` (the plan's folder, opened). With a journal, each
-    // batch of moves is announced there, durably, before any of them is made, and
-    // each move is marked as it happens. A journal that cannot be written stops the
-    // run (RunReport::stoppedBy). Moves that happened are appended to `executed`.
+    // The run itself, inside `root` (the plan's folder, opened): creates the
+    // destination folders, moves each file (never replacing anything) and removes again
+    // the folders it made that stayed empty. With a journal, each batch of moves is
+    // announced there, durably, before any of them is made, and each move is marked as
+    // it happens. A journal that cannot be written stops the run (RunReport::stoppedBy).
+    // Throws only when a destination folder cannot be created (nothing moved). The plan
+    // indexes of the moves that happened are appended to `moved`.
     RunReport executeMoves(const OrganizationPlan &plan, int root, RunJournal *journal,
-        const RunControl &control, std::vector<FileMoveOperation> *executed) const;
-    // The same for a compact plan; the plan indexes of the moves that happened are
-    // appended to `moved`.
-    RunReport executeMoves(const MoveList &list, int root, RunJournal *journal,
         const RunControl &control, std::vector<std::uint32_t> *moved) const;
 
     // Moves a recorded run's files back inside `root`, newest first: only a file still

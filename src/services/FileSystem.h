@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 enum class EntryType : std::uint8_t {
@@ -62,7 +63,7 @@ public:
     // fstatat without following links (lstat semantics: 0 when any entry, a dangling
     // link included, has that name): type, identity and size of `name` in `folder`.
     virtual int statIn(int folder, const std::string &name, EntryInfo &info) = 0;
-    // fstat of an open folder.
+    // fstat of an open folder (or of an open file of the journal's).
     virtual int statFolder(int folder, EntryInfo &info) = 0;
     // fstatfs of an open folder: the file system's type (f_type).
     virtual int fileSystemType(int folder, std::uint64_t &type) = 0;
@@ -84,4 +85,24 @@ public:
     virtual int unlinkFile(int folder, const std::string &name) = 0;
     // rmdir: fails unless the folder is empty, so nothing inside is ever deleted.
     virtual int removeFolder(int folder, const std::string &name) = 0;
+
+    // The undo journal's own files, in the state folder, go through here too, so that
+    // a test can fail them and check that each sync comes before the moves it guards.
+    // Creates the file `name` (private to the user, never through a link) to append
+    // to; EEXIST when the name is taken.
+    virtual int createFile(int folder, const std::string &name, FileDescriptor &handle) = 0;
+    // Opens the existing file `name` to read and append, never through a link.
+    virtual int openToAppend(int folder, const std::string &name, FileDescriptor &handle) = 0;
+    // Writes all of `data` (write, again after a short write or EINTR).
+    virtual int writeFile(int file, std::string_view data) = 0;
+    // pread of up to `size` bytes at `offset`; `got` is what was read.
+    virtual int readAt(
+        int file, std::uint64_t offset, char *into, std::size_t size, std::size_t &got)
+        = 0;
+    // fdatasync: what was written is on the disk.
+    virtual int syncData(int file) = 0;
+    // fsync of an open folder: a name made or renamed in it is on the disk.
+    virtual int syncFolder(int folder) = 0;
+    // close, where some network file systems report a failed write.
+    virtual int closeFile(FileDescriptor &handle) = 0;
 };

@@ -5,6 +5,7 @@
 #include "JournalError.h"
 #include "JournalReader.h"
 #include "PathText.h"
+#include "PosixFileSystem.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -58,9 +59,14 @@ void makeFolders(const fs::path &folder)
 
 } // namespace
 
-JournalStore::JournalStore(fs::path folder)
+JournalStore::JournalStore(fs::path folder, FileSystem *fileSystem)
     : m_folder(std::move(folder))
-{ }
+    , m_fileSystem(fileSystem)
+{
+    static PosixFileSystem posix;
+    if (!m_fileSystem)
+        m_fileSystem = &posix;
+}
 
 fs::path JournalStore::defaultFolder()
 {
@@ -263,7 +269,7 @@ std::string JournalStore::lastRun() const
 void JournalStore::setLastRun(const std::string &name) const
 {
     try {
-        AtomicFile::write(m_folder / "last-run", name + "\n");
+        AtomicFile::write(*m_fileSystem, m_folder / "last-run", name + "\n");
     } catch (const std::exception &error) {
         throw JournalError(error.what());
     }
@@ -271,8 +277,12 @@ void JournalStore::setLastRun(const std::string &name) const
 
 void JournalStore::remove(const fs::path &run) const
 {
-    if (::unlink(run.c_str()) != 0 && errno != ENOENT)
-        fail("remove", run, errno);
+    FileDescriptor folder;
+    int error = m_fileSystem->openFolder(run.parent_path(), folder);
+    if (error == 0)
+        error = m_fileSystem->unlinkFile(folder.get(), run.filename());
+    if (error != 0 && error != ENOENT)
+        fail("remove", run, error);
 }
 
 fs::path JournalStore::oldJournal() const

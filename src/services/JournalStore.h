@@ -21,7 +21,14 @@
 class JournalStore
 {
 public:
-    explicit JournalStore(std::filesystem::path folder);
+    // Its files are written through `fileSystem`, the real one when none is given.
+    explicit JournalStore(std::filesystem::path folder, FileSystem *fileSystem = nullptr);
+    // The same place, written through `fileSystem`: the one of the run at work.
+    JournalStore through(FileSystem &fileSystem) const
+    {
+        return JournalStore(m_folder, &fileSystem);
+    }
+    FileSystem &fileSystem() const { return *m_fileSystem; }
 
     // $XDG_STATE_HOME/tidyra, or ~/.local/state/tidyra when that is unset or not
     // absolute. Throws JournalError when neither gives a place.
@@ -77,4 +84,5 @@ private:
     template <typename Matches> std::vector<std::filesystem::path> runsWhere(Matches matches) const;
 
     std::filesystem::path m_folder;
+    FileSystem *m_fileSystem;
 };

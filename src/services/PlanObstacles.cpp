@@ -5,11 +5,11 @@
 
 #include <cerrno>
 
-PlanObstacles::PlanObstacles(FileSystem &fileSystem, const MoveList &plan)
+PlanObstacles::PlanObstacles(FileSystem &fileSystem, const OrganizationPlan &plan)
 {
     FileDescriptor root;
     // A folder that cannot be opened fails the run as a whole, which the run reports.
-    if (plan.moves.empty() || fileSystem.openFolder(plan.folder, root) != 0)
+    if (plan.moves.empty() || fileSystem.openFolder(plan.folderURL, root) != 0)
         return;
     m_reasons.resize(plan.targets.size());
     FolderWalker walker(fileSystem, root.get());
@@ -23,7 +23,7 @@ PlanObstacles::PlanObstacles(FileSystem &fileSystem, const MoveList &plan)
             relative += (k == 0 ? "" : "/") + parts[k];
         m_reasons[i] = ErrorDescriptions::blockedFolder(relative, opened.error);
     }
-    for (const MoveList::Move &move : plan.moves)
+    for (const OrganizationPlan::Move &move : plan.moves)
         m_blockedMoves += blocks(move) ? 1 : 0;
 }
 

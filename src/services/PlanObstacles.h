@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FileSystem.h"
-#include "MoveList.h"
+#include "OrganizationPlan.h"
 
 #include <cstddef>
 #include <string>
@@ -16,11 +16,11 @@ class PlanObstacles
 public:
     PlanObstacles() = default;
     // Looks at every target of `plan` inside its folder, without following links.
-    PlanObstacles(FileSystem &fileSystem, const MoveList &plan);
+    PlanObstacles(FileSystem &fileSystem, const OrganizationPlan &plan);
 
     // Why moves into target `target` would be skipped; empty when they would not.
     const std::string &reason(std::size_t target) const;
-    bool blocks(const MoveList::Move &move) const { return !reason(move.target).empty(); }
+    bool blocks(const OrganizationPlan::Move &move) const { return !reason(move.target).empty(); }
     // How many moves of the plan would be skipped.
     std::size_t blockedMoves() const { return m_blockedMoves; }
 

@@ -227,3 +227,64 @@ int PosixFileSystem::removeFolder(int folder, const std::string &name)
 {
     return ::unlinkat(folder, name.c_str(), AT_REMOVEDIR) == 0 ? 0 : lastError();
 }
+
+int PosixFileSystem::createFile(int folder, const std::string &name, FileDescriptor &handle)
+{
+    const int fd = ::openat(folder, name.c_str(),
+        O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return lastError();
+    handle.reset(fd);
+    return 0;
+}
+
+int PosixFileSystem::openToAppend(int folder, const std::string &name, FileDescriptor &handle)
+{
+    const int fd = ::openat(folder, name.c_str(), O_RDWR | O_APPEND | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return lastError();
+    handle.reset(fd);
+    return 0;
+}
+
+int PosixFileSystem::writeFile(int file, std::string_view data)
+{
+    while (!data.empty()) {
+        const ssize_t written = ::write(file, data.data(), data.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return lastError();
+        }
+        data.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
+
+int PosixFileSystem::readAt(
+    int file, std::uint64_t offset, char *into, std::size_t size, std::size_t &got)
+{
+    ssize_t read = 0;
+    do {
+        read = ::pread(file, into, size, static_cast<off_t>(offset));
+    } while (read < 0 && errno == EINTR);
+    if (read < 0)
+        return lastError();
+    got = static_cast<std::size_t>(read);
+    return 0;
+}
+
+int PosixFileSystem::syncData(int file)
+{
+    return ::fdatasync(file) == 0 ? 0 : lastError();
+}
+
+int PosixFileSystem::syncFolder(int folder)
+{
+    return ::fsync(folder) == 0 ? 0 : lastError();
+}
+
+int PosixFileSystem::closeFile(FileDescriptor &handle)
+{
+    return ::close(handle.release()) == 0 ? 0 : lastError();
+}

@@ -22,4 +22,12 @@ public:
     int createExclusive(int folder, const std::string &name) override;
     int unlinkFile(int folder, const std::string &name) override;
     int removeFolder(int folder, const std::string &name) override;
+    int createFile(int folder, const std::string &name, FileDescriptor &handle) override;
+    int openToAppend(int folder, const std::string &name, FileDescriptor &handle) override;
+    int writeFile(int file, std::string_view data) override;
+    int readAt(
+        int file, std::uint64_t offset, char *into, std::size_t size, std::size_t &got) override;
+    int syncData(int file) override;
+    int syncFolder(int folder) override;
+    int closeFile(FileDescriptor &handle) override;
 };

@@ -4,51 +4,22 @@
 #include "JournalError.h"
 #include "RunDetailsWriter.h"
 
-#include <cerrno>
-
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace {
 
 constexpr std::size_t flushThreshold = 1 << 20;
 
-int writeAll(int fd, std::string_view content)
-{
-    while (!content.empty()) {
-        const ssize_t written = ::write(fd, content.data(), content.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        content.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return 0;
-}
-
-// A new name is durable only once its folder is.
-int syncFolderOf(const std::filesystem::path &file)
-{
-    const FileDescriptor folder(
-        ::open(file.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!folder.isValid())
-        return errno;
-    return ::fsync(folder.get()) == 0 ? 0 : errno;
-}
-
 } // namespace
 
-RunJournal::RunJournal(std::filesystem::path file, FileDescriptor handle)
-    : m_file(std::move(file))
-    , m_handle(std::move(handle))
+RunJournal::RunJournal(FileSystem &fileSystem, std::filesystem::path file)
+    : m_fileSystem(&fileSystem)
+    , m_file(std::move(file))
 { }
 
 RunJournal::~RunJournal()
 {
     // Whatever is still buffered is worth writing; a crash would only lose it.
     if (m_handle.isValid() && !m_buffer.empty())
-        writeAll(m_handle.get(), m_buffer);
+        m_fileSystem->writeFile(m_handle.get(), m_buffer);
 }
 
 void RunJournal::fail(const char *what, int error) const
@@ -57,29 +28,40 @@ void RunJournal::fail(const char *what, int error) const
         + ErrorDescriptions::inQuotes(m_file.native()) + ": " + ErrorDescriptions::reason(error));
 }
 
-RunJournal RunJournal::create(const std::filesystem::path &file, const JournalLines::Header &header)
+RunJournal RunJournal::create(
+    FileSystem &fileSystem, const std::filesystem::path &file, const JournalLines::Header &header)
 {
-    FileDescriptor handle(::open(
-        file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0600));
-    RunJournal journal(file, std::move(handle));
-    if (!journal.m_handle.isValid())
-        journal.fail("create", errno);
+    RunJournal journal(fileSystem, file);
+    FileDescriptor folder;
+    if (const int error = fileSystem.openFolder(file.parent_path(), folder))
+        journal.fail("create", error);
+    if (const int error = fileSystem.createFile(folder.get(), file.filename(), journal.m_handle))
+        journal.fail("create", error);
     JournalLines::appendHeader(journal.m_buffer, header);
     journal.sync();
-    if (const int error = syncFolderOf(file))
+    // A new name is durable only once its folder is.
+    if (const int error = fileSystem.syncFolder(folder.get()))
         journal.fail("write", error);
     return journal;
 }
 
-RunJournal RunJournal::reopen(const std::filesystem::path &file)
+RunJournal RunJournal::reopen(FileSystem &fileSystem, const std::filesystem::path &file)
 {
-    FileDescriptor handle(::open(file.c_str(), O_RDWR | O_APPEND | O_NOFOLLOW | O_CLOEXEC));
-    RunJournal journal(file, std::move(handle));
-    if (!journal.m_handle.isValid())
-        journal.fail("open", errno);
-    const off_t size = ::lseek(journal.m_handle.get(), 0, SEEK_END);
+    RunJournal journal(fileSystem, file);
+    FileDescriptor folder;
+    int error = fileSystem.openFolder(file.parent_path(), folder);
+    if (error == 0)
+        error = fileSystem.openToAppend(folder.get(), file.filename(), journal.m_handle);
+    EntryInfo info;
+    if (error == 0)
+        error = fileSystem.statFolder(journal.m_handle.get(), info);
+    if (error != 0)
+        journal.fail("open", error);
     char last = '\n';
-    if (size > 0 && ::pread(journal.m_handle.get(), &last, 1, size - 1) == 1 && last != '\n')
+    std::size_t got = 0;
+    if (info.size > 0
+        && fileSystem.readAt(journal.m_handle.get(), info.size - 1, &last, 1, got) == 0 && got == 1
+        && last != '\n')
         journal.m_buffer += '\n';
     return journal;
 }
@@ -124,7 +106,7 @@ void RunJournal::flush()
 {
     if (m_buffer.empty())
         return;
-    const int error = writeAll(m_handle.get(), m_buffer);
+    const int error = m_fileSystem->writeFile(m_handle.get(), m_buffer);
     m_buffer.clear();
     if (error != 0)
         fail("write", error);
@@ -133,6 +115,6 @@ void RunJournal::flush()
 void RunJournal::sync()
 {
     flush();
-    if (::fdatasync(m_handle.get()) != 0)
-        fail("write", errno);
+    if (const int error = m_fileSystem->syncData(m_handle.get()))
+        fail("write", error);
 }

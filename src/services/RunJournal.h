@@ -1,14 +1,16 @@
 #pragma once
 
 #include "FileDescriptor.h"
+#include "FileSystem.h"
 #include "JournalLines.h"
 
 #include <filesystem>
 #include <string>
 
-// Appends to one run's journal file. Lines are buffered and written in batches;
-// sync() makes everything written so far durable before the caller moves anything
-// the lines announce. Failures throw JournalError.
+// Appends to one run's journal file, through the file system the run works through.
+// Lines are buffered and written in batches; sync() makes everything written so far
+// durable before the caller moves anything the lines announce. Failures throw
+// JournalError.
 class RunDetailsWriter;
 
 class RunJournal
@@ -16,10 +18,11 @@ class RunJournal
 public:
     // Creates `file` (it must not exist) with the header, and makes the file and
     // its folder durable, so that the run exists on disk before its first move.
-    static RunJournal create(const std::filesystem::path &file, const JournalLines::Header &header);
+    static RunJournal create(FileSystem &fileSystem, const std::filesystem::path &file,
+        const JournalLines::Header &header);
     // Opens an existing journal to append undo's marks. A line torn by a crash is
     // ended first, so that the next line starts clean.
-    static RunJournal reopen(const std::filesystem::path &file);
+    static RunJournal reopen(FileSystem &fileSystem, const std::filesystem::path &file);
 
     RunJournal(RunJournal &&) noexcept = default;
     RunJournal &operator=(RunJournal &&) noexcept = default;
@@ -44,9 +47,10 @@ public:
     const std::filesystem::path &file() const { return m_file; }
 
 private:
-    RunJournal(std::filesystem::path file, FileDescriptor handle);
+    RunJournal(FileSystem &fileSystem, std::filesystem::path file);
     [[noreturn]] void fail(const char *what, int error) const;
 
+    FileSystem *m_fileSystem;
     std::filesystem::path m_file;
     FileDescriptor m_handle;
     std::string m_buffer;

@@ -75,7 +75,7 @@ template <typename Execute>
 RunReport UndoService::recorded(
     const FileOrganizerService &organizer, const fs::path &folder, Execute execute) const
 {
-    const JournalStore &journals = store();
+    const JournalStore journals = store().through(organizer.fileSystem());
     journals.prepare();
     const FileOrganizerService::OpenFolder root = organizer.openFolder(folder);
     const FileDescriptor lock = journals.lock(root.identity, m_lockWait);
@@ -87,7 +87,7 @@ RunReport UndoService::recorded(
     JournalLines::Header header { PathText::normalFolder(folder).native(), root.identity, utcNow(),
         previous };
     header.stableInodes = root.stableInodes;
-    RunJournal journal = RunJournal::create(file, header);
+    RunJournal journal = RunJournal::create(journals.fileSystem(), file, header);
     try {
         journals.setLastRun(file.filename().native());
     } catch (...) {
@@ -132,35 +132,36 @@ RunReport UndoService::recorded(
 RunReport UndoService::organize(const FileOrganizerService &organizer, const OrganizationPlan &plan,
     const RunControl &control, std::vector<FileMoveOperation> *executed) const
 {
-    return recorded(organizer, plan.folderURL, [&](int root, RunJournal &journal) {
-        return organizer.executeMoves(plan, root, &journal, control, executed);
-    });
-}
-
-RunReport UndoService::organize(
-    const FileOrganizerService &organizer, const MoveList &list, const RunControl &control) const
-{
-    return recorded(organizer, list.folder, [&](int root, RunJournal &journal) {
-        return organizer.executeMoves(list, root, &journal, control, nullptr);
-    });
+    std::vector<std::uint32_t> moved;
+    const RunReport report
+        = recorded(organizer, plan.folderURL, [&](int root, RunJournal &journal) {
+              return organizer.executeMoves(
+                  plan, root, &journal, control, executed ? &moved : nullptr);
+          });
+    if (executed) {
+        for (const std::uint32_t index : moved)
+            executed->push_back(plan.operation(index));
+    }
+    return report;
 }
 
 UndoReport UndoService::undoRun(const FileOrganizerService &organizer, RunRecord &record, int root,
     const RunControl &control) const
 {
-    RunJournal journal = RunJournal::reopen(record.file);
+    RunJournal journal = RunJournal::reopen(organizer.fileSystem(), record.file);
     UndoReport report = organizer.undoMoves(root, record, journal, control);
     try {
         journal.sync();
         if (record.pendingCount() == 0) {
             // Done. A killed run before it, kept by this one, is now the folder's last.
-            store().remove(record.file);
+            const JournalStore journals = store().through(organizer.fileSystem());
+            journals.remove(record.file);
             const std::string name = record.file.filename().native();
             const std::string &previous = record.header.previous;
-            if (store().lastRun() == name && !previous.empty()
+            if (journals.lastRun() == name && !previous.empty()
                 && previous.substr(0, previous.find('.')) == name.substr(0, name.find('.'))
-                && fileExists(store().runFile(previous)))
-                store().setLastRun(previous);
+                && fileExists(journals.runFile(previous)))
+                journals.setLastRun(previous);
         }
     } catch (const JournalError &) {
         // The files are back; a later undo finds them there and settles the record.
@@ -171,7 +172,7 @@ UndoReport UndoService::undoRun(const FileOrganizerService &organizer, RunRecord
 UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
     const std::optional<fs::path> &folder, const RunControl &control) const
 {
-    const JournalStore &journals = store();
+    const JournalStore journals = store().through(organizer.fileSystem());
     journals.checkTrusted();
     UndoReport nothing;
     nothing.nothingToUndo = true;

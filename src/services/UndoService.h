@@ -1,8 +1,8 @@
 #pragma once
 
+#include "FileMoveOperation.h"
 #include "FileOrganizerService.h"
 #include "JournalStore.h"
-#include "MoveList.h"
 #include "OrganizationPlan.h"
 #include "RunDetails.h"
 #include "RunReports.h"
@@ -28,10 +28,9 @@ public:
     // folder cannot be opened, is busy with another run, or the journal cannot be
     // written; a journal that fails later stops the run (RunReport::stoppedBy). A
     // run that moves nothing leaves the folder's last run undoable.
+    // The moves that happened are appended to `executed`, in plan order.
     RunReport organize(const FileOrganizerService &organizer, const OrganizationPlan &plan,
         const RunControl &control = {}, std::vector<FileMoveOperation> *executed = nullptr) const;
-    RunReport organize(const FileOrganizerService &organizer, const MoveList &list,
-        const RunControl &control = {}) const;
 
     // Undoes the last run of `folder`, or the last run of all when none is given.
     // What cannot be moved back stays recorded for a later undo. Throws when the

@@ -20,7 +20,7 @@ std::vector<CategoryPreviewNode> treeOf(const MoveList &plan, const PlanObstacle
     if (!obstacles || obstacles->blockedMoves() == 0)
         return buildPreviewTree(plan);
     MoveList kept;
-    kept.folder = plan.folder;
+    kept.folderURL = plan.folderURL;
     kept.targets = plan.targets;
     for (const MoveList::Move &move : plan.moves) {
         if (!obstacles->blocks(move))

@@ -80,7 +80,7 @@ std::string executedIsExact(const OrganizationPlan &plan,
 {
     std::string problems;
     std::size_t next = 0;
-    for (const FileMoveOperation &operation : plan.operations) {
+    for (const FileMoveOperation &operation : plan.operations()) {
         const std::string name = shown(operation.sourceURL.filename());
         if (next < executed.size() && executed[next].id == operation.id) {
             const FileMoveOperation &done = executed[next++];

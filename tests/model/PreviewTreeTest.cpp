@@ -20,9 +20,22 @@ FileMoveOperation move(const std::string &name, FileCategory category,
     return { Uuid::random(), folder / name, destination, category, subGroup };
 }
 
-std::vector<CategoryPreviewNode> treeOf(std::vector<FileMoveOperation> operations)
+std::vector<CategoryPreviewNode> treeOf(const std::vector<FileMoveOperation> &operations)
 {
-    return buildPreviewTree({ folder, std::move(operations) });
+    OrganizationPlan plan;
+    plan.folderURL = folder;
+    for (const FileMoveOperation &operation : operations) {
+        std::uint32_t target = 0;
+        while (target < plan.targets.size()
+            && (plan.targets[target].category != operation.category
+                || plan.targets[target].subGroup != operation.subGroup))
+            ++target;
+        if (target == plan.targets.size())
+            plan.targets.push_back({ operation.category, operation.subGroup, {} });
+        plan.moves.push_back({ operation.sourceURL.filename(), operation.destinationURL.filename(),
+            target, std::uint32_t(plan.moves.size()) });
+    }
+    return buildPreviewTree(plan);
 }
 
 } // namespace

@@ -34,6 +34,19 @@ protected:
     // A run recorded in the journal, as the app and the CLI make it.
     RunReport organizeRecorded() { return m_undo.organize(m_service, plan()); }
     UndoReport undo() { return m_undo.undoLast(m_service, m_dir.path()); }
+    // The moves of a recorded run of `plan` that happened.
+    std::vector<FileMoveOperation> execute(const OrganizationPlan &plan)
+    {
+        std::vector<FileMoveOperation> executed;
+        m_undo.organize(m_service, plan, {}, &executed);
+        return executed;
+    }
+    OrganizationPlan emptyPlan() const
+    {
+        OrganizationPlan empty;
+        empty.folderURL = m_dir.path();
+        return empty;
+    }
     Names skippedNames() const
     {
         Names names;
@@ -86,7 +99,7 @@ inline Names namesIn(const fs::path &folder)
 // plan's folder; throws when there is none.
 inline std::string targetOf(const OrganizationPlan &plan, const std::string &name)
 {
-    for (const FileMoveOperation &operation : plan.operations)
+    for (const FileMoveOperation &operation : plan.operations())
         if (operation.sourceURL.filename() == name)
             return operation.destinationURL.lexically_relative(plan.folderURL).string();
     throw std::runtime_error("no move planned for " + name);

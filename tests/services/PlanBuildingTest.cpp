@@ -7,7 +7,7 @@ using PlanBuildingTest = EngineTest;
 
 TEST_F(PlanBuildingTest, PlansOnlyVisibleRegularFilesAtTheTopAndTouchesNothing)
 {
-    EXPECT_TRUE(plan().operations.empty());
+    EXPECT_TRUE(plan().moves.empty());
     writeFiles(m_dir.path(), { "real.jpg", "song.mp3", ".hidden.jpg", ".env" });
     writeFile(m_dir / "Inner/deep.pdf");
     writeFile(m_dir / "Images/old.jpg"); // an earlier run's folder
@@ -19,10 +19,10 @@ TEST_F(PlanBuildingTest, PlansOnlyVisibleRegularFilesAtTheTopAndTouchesNothing)
 
     const OrganizationPlan result = plan();
     EXPECT_EQ(result.folderURL, m_dir.path());
-    ASSERT_EQ(result.operations.size(), 2u);
+    ASSERT_EQ(result.operations().size(), 2u);
     EXPECT_EQ(targetOf(result, "real.jpg"), "Images/real.jpg");
     EXPECT_EQ(targetOf(result, "song.mp3"), "Audio/song.mp3");
-    for (const FileMoveOperation &operation : result.operations) {
+    for (const FileMoveOperation &operation : result.operations()) {
         EXPECT_EQ(operation.sourceURL, m_dir / operation.sourceURL.filename());
         EXPECT_EQ(operation.destinationURL.parent_path().filename(), rawValue(operation.category));
     }
@@ -51,7 +51,7 @@ TEST_F(PlanBuildingTest, SubGroupsOnlyWhenACategoryHoldsSeveralExtensions)
         for (const auto &file : files)
             writeFile(dir / file.first);
         const OrganizationPlan result = m_service.buildPlan(dir.path());
-        EXPECT_EQ(result.operations.size(), files.size());
+        EXPECT_EQ(result.operations().size(), files.size());
         for (const auto &[name, destination] : files)
             EXPECT_EQ(targetOf(result, name), destination) << name;
     }
@@ -83,7 +83,7 @@ TEST_F(PlanBuildingTest, TakenNamesGetTheFirstFreeNumber)
     };
     for (const auto &[name, destination] : expected)
         EXPECT_EQ(targetOf(result, name), destination) << name;
-    EXPECT_EQ(m_service.executePlan(result).size(), std::size(expected));
+    EXPECT_EQ(execute(result).size(), std::size(expected));
     EXPECT_EQ(readFile(m_dir / "Images/JPG/IMG.JPG"), "old");
     EXPECT_TRUE(fs::is_symlink(m_dir / "Images/JPG/photo.jpg"));
 }
@@ -96,11 +96,11 @@ TEST_F(PlanBuildingTest, TwoMovesCanShareADestinationAndTheFirstInPlanOrderWins)
     EXPECT_EQ(targetOf(result, "photo.jpg"), "Images/photo (1).jpg");
     EXPECT_EQ(targetOf(result, "photo (1).jpg"), "Images/photo (1).jpg");
 
-    const auto executed = m_service.executePlan(result);
+    const auto executed = execute(result);
     ASSERT_EQ(executed.size(), 1u);
-    EXPECT_EQ(executed[0].id, result.operations[0].id);
-    const std::string winner = result.operations[0].sourceURL.filename().string();
-    const std::string loser = result.operations[1].sourceURL.filename().string();
+    EXPECT_EQ(executed[0].id, result.operations()[0].id);
+    const std::string winner = result.operations()[0].sourceURL.filename().string();
+    const std::string loser = result.operations()[1].sourceURL.filename().string();
     ASSERT_EQ(skippedNames(), Names { loser });
     EXPECT_THAT(m_skips[0].second, HasSubstr("\"photo (1).jpg\" already exists"));
     EXPECT_EQ(readFile(m_dir / loser), loser);
@@ -117,7 +117,7 @@ TEST_F(PlanBuildingTest, FolderThatCannotBeListedIsAnErrorNamingFolderAndReason)
     EXPECT_THAT(error.description(), HasSubstr(m_dir.path().string()));
     EXPECT_THAT(error.description(), HasSubstr(std::strerror(EACCES)));
     // The fault was a single call: the next scan works.
-    EXPECT_EQ(plan().operations.size(), 1u);
+    EXPECT_EQ(plan().moves.size(), 1u);
 }
 
 TEST_F(PlanBuildingTest, DownloadsInProgressAreNeverPlanned)
@@ -135,7 +135,8 @@ TEST_F(PlanBuildingTest, DownloadsInProgressAreNeverPlanned)
     writeFiles(m_dir.path(), { "x.part.txt", "aria2" });
 
     Names planned;
-    for (const FileMoveOperation &operation : plan().operations)
+    const OrganizationPlan result = plan();
+    for (const FileMoveOperation &operation : result.operations())
         planned.push_back(operation.sourceURL.filename().string());
     std::sort(planned.begin(), planned.end());
     EXPECT_EQ(planned, (Names { "aria2", "empty.txt", "tool.deb", "x.part.txt" }));

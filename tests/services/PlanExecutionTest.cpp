@@ -9,7 +9,7 @@ TEST_F(PlanExecutionTest, VanishedSourceIsSkippedAndTheRestGoesAhead)
     writeFiles(m_dir.path(), { "a.jpg", "photo.jpg", "c.pdf" });
     const OrganizationPlan plan = this->plan();
     fs::remove(m_dir / "photo.jpg");
-    EXPECT_EQ(m_service.executePlan(plan).size(), 2u);
+    EXPECT_EQ(execute(plan).size(), 2u);
     ASSERT_EQ(skippedNames(), Names { "photo.jpg" });
     EXPECT_EQ(m_skips[0].second, "\"photo.jpg\" is no longer there");
     EXPECT_EQ(readFile(m_dir / "Documents/c.pdf"), "c.pdf");
@@ -22,13 +22,13 @@ TEST_F(PlanExecutionTest, FoldersTheRunMadeGoWhenLeftEmptyAndUserFoldersStay)
     const OrganizationPlan plan = this->plan();
     for (const char *name : { "a.jpg", "b.jpg", "d.mp3", "e.wav" })
         fs::remove(m_dir / name);
-    EXPECT_EQ(m_service.executePlan(plan).size(), 1u);
+    EXPECT_EQ(execute(plan).size(), 1u);
     // Sub-group folders too: Audio/MP3 and Audio/WAV, then Audio itself.
     EXPECT_EQ(namesIn(m_dir.path()), (Names { "Documents", "Empty Stuff" }));
 
     // An empty category folder that was there before is the user's: it stays.
     fs::create_directory(m_dir / "Videos");
-    EXPECT_TRUE(m_service.executePlan({ m_dir.path(), {} }).empty());
+    EXPECT_TRUE(execute(emptyPlan()).empty());
     EXPECT_EQ(namesIn(m_dir.path()), (Names { "Documents", "Empty Stuff", "Videos" }));
 }
 
@@ -40,7 +40,7 @@ TEST_F(PlanExecutionTest, FolderCreationFailureThrowsBeforeAnyMove)
         SCOPED_TRACE(failingCall);
         m_fileSystem->reset();
         m_fileSystem->failCall(Op::makeFolder, failingCall, EACCES);
-        const FileSystemError error = errorFrom([&] { m_service.executePlan(plan); });
+        const FileSystemError error = errorFrom([&] { execute(plan); });
         EXPECT_EQ(error.code(), EACCES);
         EXPECT_THAT(error.description(), HasSubstr(std::strerror(EACCES)));
         EXPECT_THAT(error.description(), testing::ContainsRegex("\"(Images|Documents)\""));
@@ -83,7 +83,7 @@ TEST_F(PlanExecutionTest, EntriesSwappedInAfterPlanningStayAndCleanUpNeverLeaves
         fs::create_directory_symlink(m_outside.path(), m_dir.path());
     });
 
-    EXPECT_EQ(m_service.executePlan(plan).size(), 1u);
+    EXPECT_EQ(execute(plan).size(), 1u);
     EXPECT_EQ(skippedNames(), (Names { "a.jpg", "b.pdf" }));
     EXPECT_THAT(m_skips[0].second, HasSubstr("was replaced by another item"));
     EXPECT_TRUE(fs::is_directory(moved / "a.jpg"));

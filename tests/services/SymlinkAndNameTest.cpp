@@ -30,7 +30,7 @@ TEST_F(SymlinkAndNameTest, EntryInPlaceOfADestinationFolderIsNeverFollowedAndBlo
                 blocker == Blocker::linkToFolder ? outside.path() : outside / "made", path);
         const fs::file_type blockerType = fs::symlink_status(path).type();
 
-        EXPECT_EQ(m_service.executePlan(plan).size(), plan.operations.size() - skipped.size());
+        EXPECT_EQ(execute(plan).size(), plan.operations().size() - skipped.size());
         EXPECT_EQ(skippedNames(), skipped);
         for (const std::string &name : skipped)
             EXPECT_EQ(readFile(dir / name), name);
@@ -87,7 +87,7 @@ TEST_F(SymlinkAndNameTest, NamesBeyondTheLengthLimitAreSkippedAndStay)
     const std::string odd = "a." + extension;
     writeFiles(m_dir.path(), { fits, clashes, odd, "b.qqq" });
 
-    EXPECT_EQ(m_service.executePlan(plan()).size(), 2u);
+    EXPECT_EQ(execute(plan()).size(), 2u);
     EXPECT_EQ(readFile(m_dir / "Images" / fits), fits);
     EXPECT_EQ(readFile(m_dir / "Others/QQQ/b.qqq"), "b.qqq");
     ASSERT_EQ(skippedNames(), (Names { odd, clashes }));

@@ -23,6 +23,7 @@ void FaultInjectingFileSystem::reset()
 {
     m_faults.clear();
     m_calls.fill(0);
+    m_log.clear();
 }
 
 int FaultInjectingFileSystem::callCount(Operation operation) const
@@ -38,6 +39,7 @@ int FaultInjectingFileSystem::totalCalls() const
 int FaultInjectingFileSystem::intercept(Operation operation)
 {
     const int call = ++m_calls[static_cast<std::size_t>(operation)];
+    m_log.push_back(operation);
     int error = 0;
     for (const Fault &fault : m_faults) {
         if (fault.operation != operation || (fault.nth != 0 && fault.nth != call))

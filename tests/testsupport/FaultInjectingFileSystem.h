@@ -25,9 +25,16 @@ public:
         statFolder,
         renameReplacing,
         createExclusive,
-        fileSystemType
+        fileSystemType,
+        createFile,
+        openToAppend,
+        writeFile,
+        readAt,
+        syncData,
+        syncFolder,
+        closeFile
     };
-    static constexpr std::size_t operationCount = 13;
+    static constexpr std::size_t operationCount = 20;
 
     explicit FaultInjectingFileSystem(std::shared_ptr<FileSystem> inner = {});
 
@@ -40,6 +47,8 @@ public:
 
     int callCount(Operation operation) const;
     int totalCalls() const;
+    // Every call since the last reset, in order.
+    const std::vector<Operation> &calls() const { return m_log; }
 
 // Each call is counted, may fail or run a hook, and otherwise goes to the real one
 // (parameters: folder, name, target folder, new name, handle, entries, type, info).
@@ -65,6 +74,14 @@ public:
     TIDYRA_PASS_THROUGH(createExclusive, (int f, const std::string &n), f, n)
     TIDYRA_PASS_THROUGH(unlinkFile, (int f, const std::string &n), f, n)
     TIDYRA_PASS_THROUGH(removeFolder, (int f, const std::string &n), f, n)
+    TIDYRA_PASS_THROUGH(createFile, (int f, const std::string &n, FileDescriptor &h), f, n, h)
+    TIDYRA_PASS_THROUGH(openToAppend, (int f, const std::string &n, FileDescriptor &h), f, n, h)
+    TIDYRA_PASS_THROUGH(writeFile, (int f, std::string_view d), f, d)
+    TIDYRA_PASS_THROUGH(
+        readAt, (int f, std::uint64_t o, char *i, std::size_t s, std::size_t &g), f, o, i, s, g)
+    TIDYRA_PASS_THROUGH(syncData, (int f), f)
+    TIDYRA_PASS_THROUGH(syncFolder, (int f), f)
+    TIDYRA_PASS_THROUGH(closeFile, (FileDescriptor & h), h)
 #undef TIDYRA_PASS_THROUGH
 
 private:
@@ -82,4 +99,5 @@ private:
     std::shared_ptr<FileSystem> m_inner;
     std::array<int, operationCount> m_calls {};
     std::vector<Fault> m_faults;
+    std::vector<Operation> m_log;
 };

@@ -1,0 +1,85 @@
+// What the journal must have on disk before anything moves, and what a journal that
+// fails in the middle of a run leaves: a run that stops after its batch and undoes whole.
+
+#include "EngineTestSupport.h"
+
+namespace {
+
+// More than one batch of intents.
+constexpr int fileCount = 5000;
+
+Names fillFolder(const fs::path &folder)
+{
+    Names names;
+    for (int i = 0; i < fileCount; ++i) {
+        names.push_back("f" + std::to_string(10000 + i) + (i % 2 ? ".txt" : ".jpg"));
+        writeFile(folder / names.back(), names.back());
+    }
+    return names;
+}
+
+using RunJournalTest = EngineTest;
+
+TEST_F(RunJournalTest, NothingMovesBeforeTheJournalSaysSoOnDisk)
+{
+    fillFolder(m_dir.path());
+    const OrganizationPlan planned = plan();
+    m_fileSystem->reset();
+    ASSERT_EQ(m_undo.organize(m_service, planned).moved, std::size_t(fileCount));
+
+    // The run file is created, its header synced and its folder synced, before the
+    // next file (the last-run note) is created; then no move is made while anything
+    // written to the journal is not yet synced.
+    int created = 0;
+    bool headerSynced = false;
+    bool folderSynced = false;
+    bool unsynced = false;
+    int moves = 0;
+    int syncsBetweenMoves = 0;
+    for (const Op operation : m_fileSystem->calls()) {
+        if (operation == Op::createFile) {
+            ++created;
+        } else if (operation == Op::syncData) {
+            headerSynced = headerSynced || created == 1;
+            syncsBetweenMoves += moves > 0 && unsynced ? 1 : 0;
+            unsynced = false;
+        } else if (operation == Op::syncFolder) {
+            folderSynced = folderSynced || (created == 1 && headerSynced);
+        } else if (operation == Op::writeFile) {
+            unsynced = true;
+        } else if (operation == Op::renameNoReplace || operation == Op::hardLink) {
+            ASSERT_TRUE(headerSynced && folderSynced) << "a move before the run file is durable";
+            ASSERT_FALSE(unsynced) << "a move before its intent is synced";
+            ++moves;
+        }
+    }
+    EXPECT_GE(moves, fileCount);
+    EXPECT_GE(syncsBetweenMoves, 1) << "the second batch is announced and synced too";
+}
+
+TEST_F(RunJournalTest, AJournalFailingMidRunStopsAfterTheBatchAndTheRunUndoesWhole)
+{
+    for (const Op failing : { Op::writeFile, Op::syncData }) {
+        SCOPED_TRACE(failing == Op::writeFile ? "a write fails" : "a sync fails");
+        const Names names = fillFolder(m_dir.path());
+        const OrganizationPlan planned = plan();
+        m_fileSystem->reset();
+        // The first journal write or sync after the first move: the next batch's.
+        m_fileSystem->beforeCall(
+            Op::renameNoReplace, 1, [this, failing] { m_fileSystem->failCall(failing, 1, EIO); });
+        const RunReport report = m_undo.organize(m_service, planned);
+        EXPECT_THAT(report.stoppedBy, HasSubstr("cannot write the undo journal"));
+        EXPECT_GT(report.moved, 0u);
+        EXPECT_LT(report.moved, std::size_t(fileCount));
+
+        m_fileSystem->reset();
+        const UndoReport undone = undo();
+        EXPECT_EQ(undone.restored, report.moved);
+        EXPECT_TRUE(undone.notRestored.empty());
+        EXPECT_EQ(namesIn(m_dir.path()), names);
+        for (const std::string &name : names)
+            fs::remove(m_dir / name);
+    }
+}
+
+} // namespace
