@@ -1,19 +1,20 @@
 #include "AtomicFile.h"
 
+#include "EngineError.h"
 #include "FileDescriptor.h"
 #include "FileSystem.h"
 
 #include <cerrno>
 #include <random>
 #include <string>
-#include <system_error>
 
 namespace AtomicFile {
 namespace {
 
 [[noreturn]] void fail(int code, const std::string &what, const std::filesystem::path &path)
 {
-    throw std::system_error(code, std::generic_category(), what + " \"" + path.string() + "\"");
+    throw EngineError(
+        code, what + " \"" + path.string() + "\": " + std::generic_category().message(code));
 }
 
 // Makes an empty private file at a name beside `name` that nothing has yet.

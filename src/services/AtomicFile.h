@@ -11,8 +11,8 @@ namespace AtomicFile {
 
 // Writes `content` to a temporary file in the same folder, flushes it to disk and
 // renames it over `file`, then flushes the folder, all through `fileSystem`. The new
-// file is private to the user (mode 0600). Throws std::system_error naming the file
-// on failure; the old file is then untouched.
+// file is private to the user (mode 0600). Throws EngineError naming the file and
+// the reason on failure; the old file is then untouched.
 void write(FileSystem &fileSystem, const std::filesystem::path &file, std::string_view content);
 
 } // namespace AtomicFile

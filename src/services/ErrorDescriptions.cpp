@@ -1,7 +1,7 @@
 #include "ErrorDescriptions.h"
 
+#include "EngineError.h"
 #include "ErrorTemplates.h"
-#include "FileMover.h"
 #include "Text.h"
 
 #include <cerrno>
@@ -54,8 +54,12 @@ std::string blockedFolder(std::string_view relative, int error)
 }
 
 std::string moveFailed(
-    std::string_view name, std::string_view toName, std::string_view toFolder, int error)
+    std::string_view name, std::string_view toName, std::string_view toFolder, std::error_code code)
 {
+    if (code == EngineCondition::changedMeanwhile)
+        return ErrorTemplates::format(Kind::replacedMeanwhile, { shown(name) });
+    // Any other condition of ours is an errno's too: the mover's are only these two.
+    const int error = code.value();
     switch (error) {
     case EEXIST:
     case ENOTEMPTY:
@@ -66,8 +70,6 @@ std::string moveFailed(
         return ErrorTemplates::format(Kind::otherDevice, { shown(name), shown(toFolder) });
     case ENAMETOOLONG:
         return ErrorTemplates::format(Kind::nameTooLong, { shown(name), shown(toName) });
-    case FileMover::changedMeanwhile:
-        return ErrorTemplates::format(Kind::replacedMeanwhile, { shown(name) });
     default:
         if (toFolder.empty())
             return ErrorTemplates::format(Kind::cannotMove, { shown(name), reason(error) });

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 // The human-readable texts of engine failures. Each names the item and the reason.
 namespace ErrorDescriptions {
@@ -18,8 +19,8 @@ std::string cannotCreateFolder(
 // A folder on the way to a destination that is a link, not a folder, or unreadable.
 std::string blockedFolder(std::string_view relative, int error);
 // A move of `name` to `toName` inside the folder shown as `toFolder` that failed with `error`.
-std::string moveFailed(
-    std::string_view name, std::string_view toName, std::string_view toFolder, int error);
+std::string moveFailed(std::string_view name, std::string_view toName, std::string_view toFolder,
+    std::error_code error);
 std::string outsideFolder(const std::filesystem::path &path, const std::filesystem::path &folder);
 
 } // namespace ErrorDescriptions

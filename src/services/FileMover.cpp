@@ -1,5 +1,6 @@
 #include "FileMover.h"
 
+#include "EngineError.h"
 #include "FileName.h"
 
 #include <cerrno>
@@ -35,13 +36,13 @@ std::string FileMover::asideName(const FileIdentity &identity)
     return name;
 }
 
-int FileMover::move(int fromFolder, const std::string &fromName, int toFolder,
+std::error_code FileMover::move(int fromFolder, const std::string &fromName, int toFolder,
     const std::string &toName, const FileIdentity &expected)
 {
     m_usedFallback = false;
     const int renameError = m_fileSystem.renameNoReplace(fromFolder, fromName, toFolder, toName);
     if (!rejectsNoReplace(renameError))
-        return renameError;
+        return systemError(renameError);
     m_usedFallback = true;
     if (!linksKeepIdentity(m_probeFolder))
         return moveByReservation(fromFolder, fromName, toFolder, toName, expected);
@@ -100,14 +101,14 @@ void FileMover::removeExtraName(int folder, const std::string &name, const FileI
         m_fileSystem.unlinkFile(folder, name);
 }
 
-int FileMover::moveByLink(int fromFolder, const std::string &fromName, int toFolder,
+std::error_code FileMover::moveByLink(int fromFolder, const std::string &fromName, int toFolder,
     const std::string &toName, const FileIdentity &expected)
 {
     const int linkError = m_fileSystem.hardLink(fromFolder, fromName, toFolder, toName);
     if (hasNoHardLinks(linkError))
         return moveByReservation(fromFolder, fromName, toFolder, toName, expected);
     if (linkError != 0)
-        return linkError;
+        return systemError(linkError);
 
     EntryInfo linked;
     if (look(toFolder, toName, linked) != 0 || linked.identity != expected) {
@@ -115,7 +116,7 @@ int FileMover::moveByLink(int fromFolder, const std::string &fromName, int toFol
         // away again while that file still has its old one, and leave it be.
         if (linked.identity != FileIdentity {} && linked.linkCount >= 2)
             m_fileSystem.unlinkFile(toFolder, toName);
-        return changedMeanwhile;
+        return EngineCondition::changedMeanwhile;
     }
 
     // The old name is not removed directly: another program may have saved a new
@@ -123,17 +124,17 @@ int FileMover::moveByLink(int fromFolder, const std::string &fromName, int toFol
     const std::string aside = asideName(expected);
     const int asideError = m_fileSystem.renameReplacing(fromFolder, fromName, fromFolder, aside);
     if (asideError == ENOENT && !isFile(fromFolder, fromName, expected))
-        return 0; // the old name is gone already; the file has its new one
+        return {}; // the old name is gone already; the file has its new one
     if (asideError != 0) {
         removeExtraName(toFolder, toName, expected);
-        return asideError;
+        return systemError(asideError);
     }
     if (isFile(fromFolder, aside, expected)) {
         // Our file under a private name; its new name holds it. Should removing fail
         // twice, undo finds the private name and settles it.
         if (m_fileSystem.unlinkFile(fromFolder, aside) != 0)
             m_fileSystem.unlinkFile(fromFolder, aside);
-        return 0;
+        return {};
     }
     // Someone else's file went aside: it goes back under its name, never over another;
     // should that name be taken again already, under the first free numbered one.
@@ -144,14 +145,14 @@ int FileMover::moveByLink(int fromFolder, const std::string &fromName, int toFol
             break;
         }
     }
-    return 0;
+    return {};
 }
 
-int FileMover::moveByReservation(int fromFolder, const std::string &fromName, int toFolder,
-    const std::string &toName, const FileIdentity &expected)
+std::error_code FileMover::moveByReservation(int fromFolder, const std::string &fromName,
+    int toFolder, const std::string &toName, const FileIdentity &expected)
 {
     if (const int error = m_fileSystem.createExclusive(toFolder, toName))
-        return error;
+        return systemError(error);
     EntryInfo reservation;
     const bool reserved = look(toFolder, toName, reservation) == 0
         && reservation.type == EntryType::regular && reservation.size == 0;
@@ -163,15 +164,15 @@ int FileMover::moveByReservation(int fromFolder, const std::string &fromName, in
     };
     if (!reserved) {
         removeReservation();
-        return EEXIST;
+        return systemError(EEXIST);
     }
     if (!isFile(fromFolder, fromName, expected)) {
         removeReservation();
-        return changedMeanwhile;
+        return EngineCondition::changedMeanwhile;
     }
     if (const int error = m_fileSystem.renameReplacing(fromFolder, fromName, toFolder, toName)) {
         removeReservation();
-        return error;
+        return systemError(error);
     }
-    return 0;
+    return {};
 }

@@ -4,10 +4,12 @@
 
 #include <cstdint>
 #include <string>
+#include <system_error>
 
 // Moves one file between two open folders without ever replacing anything, and
 // without ever removing a name that may no longer be the file it was asked to move.
-// Returns 0 or the errno that made it fail; on failure the file is where it was.
+// Returns no error, the errno that made it fail, or EngineCondition::changedMeanwhile;
+// on failure the file is where it was.
 //
 // Where the file system rejects no-replace renames (NFS, CIFS, some FUSE) and a probe
 // shows that its hard links keep one identity (sshfs gives each name its own inode
@@ -22,10 +24,6 @@
 class FileMover
 {
 public:
-    // Raised when the source is no longer the file that was planned (another
-    // program replaced it), so it was not moved.
-    static constexpr int changedMeanwhile = -2;
-
     // Links are probed in `probeFolder` (see linksKeepIdentity): the organized folder,
     // which undo clears of what a killed probe left.
     FileMover(FileSystem &fileSystem, int probeFolder)
@@ -34,8 +32,10 @@ public:
     { }
 
     // Moves `fromName`, which must be the file `expected`, to `toName`.
-    int move(int fromFolder, const std::string &fromName, int toFolder, const std::string &toName,
-        const FileIdentity &expected);
+    // EngineCondition::changedMeanwhile when it is no longer that file (another program
+    // replaced it), so it was not moved.
+    std::error_code move(int fromFolder, const std::string &fromName, int toFolder,
+        const std::string &toName, const FileIdentity &expected);
 
     // The private name the fallback gives a file's old name while checking it; a run
     // killed at that moment leaves it, and undo looks for it there.
@@ -57,9 +57,9 @@ public:
     void removeProbe(int folder);
 
 private:
-    int moveByLink(int fromFolder, const std::string &fromName, int toFolder,
+    std::error_code moveByLink(int fromFolder, const std::string &fromName, int toFolder,
         const std::string &toName, const FileIdentity &expected);
-    int moveByReservation(int fromFolder, const std::string &fromName, int toFolder,
+    std::error_code moveByReservation(int fromFolder, const std::string &fromName, int toFolder,
         const std::string &toName, const FileIdentity &expected);
     int look(int folder, const std::string &name, EntryInfo &info);
     bool isFile(int folder, const std::string &name, const FileIdentity &expected);

@@ -1,10 +1,10 @@
 #include "FileOrganizerService.h"
 
 #include "DownloadsInProgress.h"
+#include "EngineError.h"
 #include "ErrorDescriptions.h"
 #include "FileMover.h"
 #include "FileName.h"
-#include "FileSystemError.h"
 #include "FolderWalker.h"
 #include "InodeTrust.h"
 #include "PathText.h"
@@ -66,7 +66,7 @@ OrganizationPlan FileOrganizerService::buildPlan(const fs::path &folderURL) cons
     if (error == 0)
         error = m_fileSystem->listFolder(root.get(), entries);
     if (error != 0)
-        throw FileSystemError(error, ErrorDescriptions::cannotOpenFolder(folderURL, error));
+        throw EngineError(error, ErrorDescriptions::cannotOpenFolder(folderURL, error));
 
     const DownloadsInProgress downloads(entries);
     std::array<std::vector<PlannedFile>, allCases.size()> groups;
@@ -185,10 +185,10 @@ FileOrganizerService::OpenFolder FileOrganizerService::openFolder(const fs::path
 {
     OpenFolder opened;
     if (const int error = m_fileSystem->openFolder(folderURL, opened.handle))
-        throw FileSystemError(error, ErrorDescriptions::cannotOpenFolder(folderURL, error));
+        throw EngineError(error, ErrorDescriptions::cannotOpenFolder(folderURL, error));
     EntryInfo info;
     if (const int error = m_fileSystem->statFolder(opened.handle.get(), info))
-        throw FileSystemError(error, ErrorDescriptions::cannotOpenFolder(folderURL, error));
+        throw EngineError(error, ErrorDescriptions::cannotOpenFolder(folderURL, error));
     opened.identity = info.identity;
     std::uint64_t type = 0;
     m_fileSystem->fileSystemType(opened.handle.get(), type);
@@ -237,7 +237,7 @@ RunReport FileOrganizerService::executeMoves(const OrganizationPlan &list, int r
         const FolderWalker::Result opened = walker.open(targets[i].parts, true);
         if (opened.creationFailed) {
             removeMadeFolders(root, walker.created());
-            throw FileSystemError(opened.error,
+            throw EngineError(opened.error,
                 ErrorDescriptions::cannotCreateFolder(
                     joinedParts(targets[i].parts, opened.failedDepth + 1), list.folderURL,
                     opened.error));
@@ -278,13 +278,14 @@ RunReport FileOrganizerService::executeMoves(const OrganizationPlan &list, int r
             EntryInfo info;
             if (const int error = m_fileSystem->statIn(root, move.source, info)) {
                 skip(move.source,
-                    ErrorDescriptions::moveFailed(move.source, move.source, {}, error));
+                    ErrorDescriptions::moveFailed(
+                        move.source, move.source, {}, systemError(error)));
                 continue;
             }
             if (info.type != EntryType::regular) {
                 skip(move.source,
                     ErrorDescriptions::moveFailed(
-                        move.source, move.source, {}, FileMover::changedMeanwhile));
+                        move.source, move.source, {}, EngineCondition::changedMeanwhile));
                 continue;
             }
             if (journal)
@@ -309,8 +310,7 @@ RunReport FileOrganizerService::executeMoves(const OrganizationPlan &list, int r
             const OrganizationPlan::Move &move = *ready.move;
             std::string why;
             if (moveAcross(walker, mover, root, targets[move.target].parts, move.source,
-                    move.destinationName(), true, ready.identity, {}, why)
-                != 0) {
+                    move.destinationName(), true, ready.identity, {}, why)) {
                 skip(move.source, why);
                 continue;
             }
@@ -338,7 +338,7 @@ RunReport FileOrganizerService::executeMoves(const OrganizationPlan &list, int r
     return report;
 }
 
-int FileOrganizerService::moveAcross(FolderWalker &walker, FileMover &mover, int root,
+std::error_code FileOrganizerService::moveAcross(FolderWalker &walker, FileMover &mover, int root,
     const std::vector<std::string> &parts, const std::string &rootName,
     const std::string &innerName, bool inward, const FileIdentity &identity,
     const std::string &rootFolderName, std::string &why) const
@@ -347,11 +347,12 @@ int FileOrganizerService::moveAcross(FolderWalker &walker, FileMover &mover, int
     if (opened.error != 0) {
         why = ErrorDescriptions::blockedFolder(
             joinedParts(parts, opened.failedDepth + 1), opened.error);
-        return opened.error;
+        return systemError(opened.error);
     }
-    const int error = inward ? mover.move(root, rootName, opened.fd, innerName, identity)
-                             : mover.move(opened.fd, innerName, root, rootName, identity);
-    if (error != 0)
+    const std::error_code error = inward
+        ? mover.move(root, rootName, opened.fd, innerName, identity)
+        : mover.move(opened.fd, innerName, root, rootName, identity);
+    if (error)
         why = inward ? ErrorDescriptions::moveFailed(
                   rootName, innerName, joinedParts(parts, parts.size()), error)
                      : ErrorDescriptions::moveFailed(innerName, rootName, rootFolderName, error);
@@ -464,7 +465,7 @@ UndoReport FileOrganizerService::undoMoves(
     if (error == 0)
         error = m_fileSystem->fileSystemType(root, type);
     if (error != 0)
-        throw FileSystemError(
+        throw EngineError(
             error, ErrorDescriptions::cannotOpenFolder(fs::path(record.header.folder), error));
     const bool stableInodes = record.header.stableInodes && InodeTrust::stableAcrossMounts(type);
     const std::uint64_t device = rootInfo.identity.device;
@@ -522,18 +523,18 @@ UndoReport FileOrganizerService::undoMoves(
 
         if (where.atDestination) {
             std::string why;
-            int error = moveAcross(walker, mover, root, folderParts, intent.from, toName, false,
-                where.found, folderName, why);
+            std::error_code error = moveAcross(walker, mover, root, folderParts, intent.from,
+                toName, false, where.found, folderName, why);
             EntryInfo source;
-            if (error == EEXIST && stableInodes
+            if (error == std::errc::file_exists && stableInodes
                 && m_fileSystem->statIn(root, intent.from, source) == 0
                 && source.identity == expected) {
                 // A run killed inside a link-then-unlink move left the file under both
                 // names: dropping the new one puts it back.
                 mover.removeExtraName(walker.open(folderParts, false).fd, toName, expected);
-                error = 0;
+                error.clear();
             }
-            if (error != 0) {
+            if (error) {
                 report.notRestored.emplace_back(toName, why);
                 continue;
             }
@@ -555,8 +556,8 @@ UndoReport FileOrganizerService::undoMoves(
             settle(k, State::back);
         } else if (where.aside) {
             const std::string aside = FileMover::asideName(expected);
-            const int error = mover.move(root, aside, root, intent.from, expected);
-            if (error != 0) {
+            const std::error_code error = mover.move(root, aside, root, intent.from, expected);
+            if (error) {
                 report.notRestored.emplace_back(intent.from,
                     ErrorDescriptions::moveFailed(intent.from, intent.from, folderName, error));
                 continue;
@@ -593,7 +594,7 @@ UndoReport FileOrganizerService::undoMoves(
                 where.folderError != 0 ? ErrorDescriptions::blockedFolder(
                     joinedParts(intent.to, where.failedDepth + 1), where.folderError)
                                        : ErrorDescriptions::moveFailed(toName, intent.from,
-                                           folderName, where.destinationError));
+                                           folderName, systemError(where.destinationError)));
         }
     }
     tellProgress();

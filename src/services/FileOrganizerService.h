@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 class FileMover;
@@ -17,7 +18,7 @@ class RunJournal;
 struct RunRecord;
 
 // Scans a folder into a plan, carries plans out and reverses them. Keeps no state
-// between calls. Failures are thrown as FileSystemError; a single move that fails
+// between calls. Failures are thrown as EngineError; a single move that fails
 // during execution is reported as skipped and is not a failure.
 class FileOrganizerService
 {
@@ -81,7 +82,7 @@ private:
     // The one move step of runs and undos: between the chosen folder (`root`) and the
     // folder `parts` below it, inward or back out. Returns 0 or the errno, with `why`
     // naming the item and the reason.
-    int moveAcross(FolderWalker &walker, FileMover &mover, int root,
+    std::error_code moveAcross(FolderWalker &walker, FileMover &mover, int root,
         const std::vector<std::string> &parts, const std::string &rootName,
         const std::string &innerName, bool inward, const FileIdentity &identity,
         const std::string &rootFolderName, std::string &why) const;

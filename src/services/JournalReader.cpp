@@ -1,7 +1,7 @@
 #include "JournalReader.h"
 
+#include "EngineError.h"
 #include "ErrorDescriptions.h"
-#include "JournalError.h"
 
 #include <cerrno>
 #include <cstring>
@@ -21,8 +21,9 @@ JournalReader::JournalReader(const std::filesystem::path &file)
     , m_handle(::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK | O_CLOEXEC))
 {
     const auto fail = [&](int error) {
-        throw JournalError("cannot read the undo journal "
-            + ErrorDescriptions::inQuotes(file.native()) + ": " + ErrorDescriptions::reason(error));
+        throw EngineError(error,
+            "cannot read the undo journal " + ErrorDescriptions::inQuotes(file.native()) + ": "
+                + ErrorDescriptions::reason(error));
     };
     if (!m_handle.isValid())
         fail(errno);
@@ -33,8 +34,9 @@ JournalReader::JournalReader(const std::filesystem::path &file)
         fail(errno);
     // Undo acts on what it reads: a file another user could have written is not read.
     if (!S_ISREG(info.st_mode) || info.st_uid != ::geteuid())
-        throw JournalError("the undo journal " + ErrorDescriptions::inQuotes(file.native())
-            + " is not a file of your own and was left untouched");
+        throw EngineError(EngineCondition::journalUnusable,
+            "the undo journal " + ErrorDescriptions::inQuotes(file.native())
+                + " is not a file of your own and was left untouched");
 }
 
 bool JournalReader::fill()
@@ -52,9 +54,9 @@ bool JournalReader::fill()
     if (got < 0) {
         const int error = errno;
         m_buffer.resize(used);
-        throw JournalError("cannot read the undo journal "
-            + ErrorDescriptions::inQuotes(m_file.native()) + ": "
-            + ErrorDescriptions::reason(error));
+        throw EngineError(error,
+            "cannot read the undo journal " + ErrorDescriptions::inQuotes(m_file.native()) + ": "
+                + ErrorDescriptions::reason(error));
     }
     m_buffer.resize(used + static_cast<std::size_t>(got));
     m_atEnd = got == 0;

@@ -10,7 +10,7 @@
 // Reads one of the journal's files line by line, trusting nothing in it: the file is
 // opened without following a link and read only when it is a regular file of the
 // user's own, and no line is ever held longer than any line Tidyra writes, so an
-// absurd file costs time to pass over but no memory. Failures throw JournalError.
+// absurd file costs time to pass over but no memory. Failures throw EngineError.
 class JournalReader
 {
 public:

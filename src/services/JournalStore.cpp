@@ -1,8 +1,8 @@
 #include "JournalStore.h"
 
 #include "AtomicFile.h"
+#include "EngineError.h"
 #include "ErrorDescriptions.h"
-#include "JournalError.h"
 #include "JournalReader.h"
 #include "PathText.h"
 #include "PosixFileSystem.h"
@@ -27,8 +27,9 @@ namespace {
 
 [[noreturn]] void fail(const std::string &what, const fs::path &path, int error)
 {
-    throw JournalError("cannot " + what + " " + ErrorDescriptions::inQuotes(path.native()) + ": "
-        + ErrorDescriptions::reason(error));
+    throw EngineError(error,
+        "cannot " + what + " " + ErrorDescriptions::inQuotes(path.native()) + ": "
+            + ErrorDescriptions::reason(error));
 }
 
 fs::path absoluteFromEnvironment(const char *name)
@@ -74,7 +75,7 @@ fs::path JournalStore::defaultFolder()
     if (stateHome.empty()) {
         const fs::path home = absoluteFromEnvironment("HOME");
         if (home.empty())
-            throw JournalError(
+            throw EngineError(EngineCondition::journalUnusable,
                 "cannot find a place for the undo journal: neither XDG_STATE_HOME nor HOME is set");
         stateHome = home / ".local" / "state";
     }
@@ -99,18 +100,21 @@ void JournalStore::checkTrusted() const
         }
         const std::string name = ErrorDescriptions::inQuotes(folder.native());
         if (!S_ISDIR(info.st_mode))
-            throw JournalError("the undo journal's folder " + name
-                + " is not a folder; remove it and Tidyra makes a new one");
+            throw EngineError(EngineCondition::journalUnusable,
+                "the undo journal's folder " + name
+                    + " is not a folder; remove it and Tidyra makes a new one");
         if (info.st_uid != user)
-            throw JournalError("the undo journal's folder " + name
-                + " belongs to another user, so Tidyra does not trust it; make it yours "
-                  "(chown -R \"$(id -un)\" "
-                + name + ") or remove it");
+            throw EngineError(EngineCondition::journalUnusable,
+                "the undo journal's folder " + name
+                    + " belongs to another user, so Tidyra does not trust it; make it yours "
+                      "(chown -R \"$(id -un)\" "
+                    + name + ") or remove it");
         if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0)
-            throw JournalError("the undo journal's folder " + name
-                + " can be changed by other users, so Tidyra does not trust it; make it "
-                  "private (chmod 700 "
-                + name + ")");
+            throw EngineError(EngineCondition::journalUnusable,
+                "the undo journal's folder " + name
+                    + " can be changed by other users, so Tidyra does not trust it; make it "
+                      "private (chmod 700 "
+                    + name + ")");
     }
 }
 
@@ -168,8 +172,9 @@ FileDescriptor JournalStore::lock(const FileIdentity &folder, std::chrono::milli
         if (errno != EWOULDBLOCK)
             fail("lock", file, errno);
         if (std::chrono::steady_clock::now() >= deadline)
-            throw FolderBusyError("another Tidyra run is at work on this folder; try again when "
-                                  "it has finished");
+            throw EngineError(EngineCondition::folderBusy,
+                "another Tidyra run is at work on this folder; try again when "
+                "it has finished");
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     return handle;
@@ -257,7 +262,7 @@ std::string JournalStore::lastRun() const
         JournalReader::Line line;
         if (reader.next(line) && !line.tooLong)
             name = line.text;
-    } catch (const JournalError &) {
+    } catch (const EngineError &) {
         return {};
     }
     // Only a plain name in the runs folder is ever followed.
@@ -268,11 +273,7 @@ std::string JournalStore::lastRun() const
 
 void JournalStore::setLastRun(const std::string &name) const
 {
-    try {
-        AtomicFile::write(*m_fileSystem, m_folder / "last-run", name + "\n");
-    } catch (const std::exception &error) {
-        throw JournalError(error.what());
-    }
+    AtomicFile::write(*m_fileSystem, m_folder / "last-run", name + "\n");
 }
 
 void JournalStore::remove(const fs::path &run) const

@@ -31,25 +31,25 @@ public:
     FileSystem &fileSystem() const { return *m_fileSystem; }
 
     // $XDG_STATE_HOME/tidyra, or ~/.local/state/tidyra when that is unset or not
-    // absolute. Throws JournalError when neither gives a place.
+    // absolute. Throws EngineError when neither gives a place.
     static std::filesystem::path defaultFolder();
 
     const std::filesystem::path &folder() const { return m_folder; }
 
-    // Throws JournalError, saying how to fix it, when the folder is not the user's
+    // Throws EngineError, saying how to fix it, when the folder is not the user's
     // own or others can write to it: undo acts on what it reads there. A folder that
     // does not exist yet is no error.
     void checkTrusted() const;
 
     // Creates the folders (private to the user) and checks them (see checkTrusted);
-    // throws JournalError when it cannot.
+    // throws EngineError when it cannot.
     // A place that refuses new files is found when the run's file is created, which
     // is before anything moves.
     void prepare() const;
 
     // Holds the folder with this identity for one run or undo. Waits up to `wait`
-    // for another holder, then throws FolderBusyError. The kernel drops the lock
-    // of a process that dies, so a killed run never blocks.
+    // for another holder, then throws EngineError (EngineCondition::folderBusy). The kernel drops
+    // the lock of a process that dies, so a killed run never blocks.
     FileDescriptor lock(const FileIdentity &folder, std::chrono::milliseconds wait) const;
 
     // A new run file's path for the folder at `path`; later runs sort after earlier ones.

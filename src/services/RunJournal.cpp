@@ -1,7 +1,7 @@
 #include "RunJournal.h"
 
+#include "EngineError.h"
 #include "ErrorDescriptions.h"
-#include "JournalError.h"
 #include "RunDetailsWriter.h"
 
 namespace {
@@ -24,8 +24,10 @@ RunJournal::~RunJournal()
 
 void RunJournal::fail(const char *what, int error) const
 {
-    throw JournalError(std::string("cannot ") + what + " the undo journal "
-        + ErrorDescriptions::inQuotes(m_file.native()) + ": " + ErrorDescriptions::reason(error));
+    throw EngineError(error,
+        std::string("cannot ") + what + " the undo journal "
+            + ErrorDescriptions::inQuotes(m_file.native()) + ": "
+            + ErrorDescriptions::reason(error));
 }
 
 RunJournal RunJournal::create(

@@ -10,7 +10,7 @@
 // Appends to one run's journal file, through the file system the run works through.
 // Lines are buffered and written in batches; sync() makes everything written so far
 // durable before the caller moves anything the lines announce. Failures throw
-// JournalError.
+// EngineError.
 class RunDetailsWriter;
 
 class RunJournal

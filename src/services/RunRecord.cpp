@@ -1,8 +1,8 @@
 #include "RunRecord.h"
 
+#include "EngineError.h"
 #include "ErrorDescriptions.h"
 #include "FileDescriptor.h"
-#include "JournalError.h"
 #include "JournalReader.h"
 
 #include <algorithm>
@@ -35,8 +35,9 @@ std::optional<JournalLines::Header> openJournal(
     if (line.complete && !line.tooLong)
         header = JournalLines::parseHeader(line.text);
     if (!header)
-        throw JournalError("the undo journal " + ErrorDescriptions::inQuotes(file.native())
-            + " is not a journal of this Tidyra release and was left untouched");
+        throw EngineError(EngineCondition::journalUnusable,
+            "the undo journal " + ErrorDescriptions::inQuotes(file.native())
+                + " is not a journal of this Tidyra release and was left untouched");
     return header;
 }
 

@@ -30,7 +30,7 @@ struct RunRecord
     bool ended = false; // the run came to its end (not killed)
 
     // Reads a journal. Lines torn by a crash, damaged or absurdly long are passed over;
-    // a file that is not a run journal at all throws JournalError. A file without a
+    // a file that is not a run journal at all throws EngineError. A file without a
     // complete first line is a run killed before its header was written, which never
     // moved anything: nullopt.
     static std::optional<RunRecord> read(const std::filesystem::path &file);

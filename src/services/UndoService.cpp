@@ -1,9 +1,8 @@
 #include "UndoService.h"
 
+#include "EngineError.h"
 #include "ErrorDescriptions.h"
 #include "FileOrganizerService.h"
-#include "FileSystemError.h"
-#include "JournalError.h"
 #include "JournalReader.h"
 #include "PathText.h"
 #include "RunDetailsWriter.h"
@@ -43,7 +42,7 @@ UndoService::UndoService(fs::path stateFolder)
     if (stateFolder.empty()) {
         try {
             stateFolder = JournalStore::defaultFolder();
-        } catch (const JournalError &error) {
+        } catch (const EngineError &error) {
             m_noPlace = error.what();
             return;
         }
@@ -54,7 +53,7 @@ UndoService::UndoService(fs::path stateFolder)
 const JournalStore &UndoService::store() const
 {
     if (!m_store)
-        throw JournalError(m_noPlace);
+        throw EngineError(EngineCondition::journalUnusable, m_noPlace);
     return *m_store;
 }
 
@@ -99,7 +98,7 @@ RunReport UndoService::recorded(
     RunReport report;
     try {
         report = execute(root.handle.get(), journal);
-    } catch (const FileSystemError &) {
+    } catch (const EngineError &) {
         // Thrown before the first move: this run never happened.
         journals.remove(file);
         journals.setLastRun(previous);
@@ -125,7 +124,7 @@ RunReport UndoService::recorded(
                     journals.remove(older);
             }
         }
-    } catch (const JournalError &) { }
+    } catch (const EngineError &) { }
     return report;
 }
 
@@ -163,7 +162,7 @@ UndoReport UndoService::undoRun(const FileOrganizerService &organizer, RunRecord
                 && fileExists(journals.runFile(previous)))
                 journals.setLastRun(previous);
         }
-    } catch (const JournalError &) {
+    } catch (const EngineError &) {
         // The files are back; a later undo finds them there and settles the record.
     }
     return report;
@@ -207,10 +206,10 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
 
     std::string name = journals.lastRun();
     if (name.empty() && fileExists(journals.oldJournal()))
-        throw JournalError("the undo journal "
-            + ErrorDescriptions::inQuotes(journals.oldJournal().native())
-            + " was written by an earlier Tidyra release, which this one cannot read; it was "
-              "left untouched");
+        throw EngineError(EngineCondition::journalUnusable,
+            "the undo journal " + ErrorDescriptions::inQuotes(journals.oldJournal().native())
+                + " was written by an earlier Tidyra release, which this one cannot read; it was "
+                  "left untouched");
     while (!name.empty()) {
         const fs::path file = journals.runFile(name);
         if (!fileExists(file))
@@ -224,14 +223,14 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
         FileOrganizerService::OpenFolder root;
         try {
             root = organizer.openFolder(recorded);
-        } catch (const FileSystemError &error) {
-            throw FileSystemError(error.code(),
+        } catch (const EngineError &error) {
+            throw EngineError(error.code(),
                 error.description()
                     + "; if the folder was moved or renamed, undo it by its new path: tidyra-cli "
                       "undo FOLDER");
         }
         if (!belongsTo(*header, root, recorded))
-            throw FileSystemError(ENOENT,
+            throw EngineError(EngineCondition::notTheOrganizedFolder,
                 ErrorDescriptions::inQuotes(recorded.native())
                     + " is no longer the folder that was organized; if that folder was moved or "
                       "renamed, undo it by its new path: tidyra-cli undo FOLDER");

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "EngineError.h"
 #include "FaultInjectingFileSystem.h"
 #include "FileOrganizerService.h"
-#include "FileSystemError.h"
 #include "TempDir.h"
 #include "UndoService.h"
 
@@ -74,15 +74,15 @@ inline void writeFiles(const fs::path &folder, std::initializer_list<std::string
 }
 
 // The error `action` throws; a test failure when it throws none.
-template <typename Action> FileSystemError errorFrom(Action action)
+template <typename Action> EngineError errorFrom(Action action)
 {
     try {
         action();
-    } catch (const FileSystemError &error) {
+    } catch (const EngineError &error) {
         return error;
     }
-    ADD_FAILURE() << "no FileSystemError thrown";
-    return FileSystemError(0, {});
+    ADD_FAILURE() << "no EngineError thrown";
+    return EngineError(0, {});
 }
 
 // Entry names directly in `folder` (hidden ones included), sorted by bytes.

@@ -1,5 +1,5 @@
+#include "EngineError.h"
 #include "EngineTestSupport.h"
-#include "JournalError.h"
 #include "JournalReader.h"
 #include "JournalStore.h"
 
@@ -66,7 +66,7 @@ TEST_F(JournalTrustTest, OnlyAPrivateJournalOfTheUsersOwnIsUsed)
     const auto refusal = [&] {
         try {
             organizeRecorded();
-        } catch (const JournalError &error) {
+        } catch (const EngineError &error) {
             return std::string(error.what());
         }
         return std::string();
@@ -83,7 +83,7 @@ TEST_F(JournalTrustTest, OnlyAPrivateJournalOfTheUsersOwnIsUsed)
     const fs::path lock = fs::directory_iterator(m_state / "locks")->path();
     fs::remove(lock);
     fs::create_symlink(m_outside / "planted", lock);
-    EXPECT_THROW(organizeRecorded(), JournalError);
+    EXPECT_THROW(organizeRecorded(), EngineError);
     EXPECT_FALSE(fs::exists(m_outside / "planted"));
     fs::remove(lock);
     ASSERT_EQ(organizeRecorded().moved, 1u);
@@ -93,7 +93,7 @@ TEST_F(JournalTrustTest, OnlyAPrivateJournalOfTheUsersOwnIsUsed)
         GTEST_SKIP() << "handing a file to another user needs root";
     const fs::path file = runFile(m_state.path(), m_service, m_dir.path());
     ASSERT_EQ(::chown(file.c_str(), 65534, 65534), 0);
-    EXPECT_THROW(undo(), JournalError);
+    EXPECT_THROW(undo(), EngineError);
     EXPECT_EQ(namesIn(m_dir.path()), Names { "Images" });
 }
 

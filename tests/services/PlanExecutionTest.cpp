@@ -40,8 +40,8 @@ TEST_F(PlanExecutionTest, FolderCreationFailureThrowsBeforeAnyMove)
         SCOPED_TRACE(failingCall);
         m_fileSystem->reset();
         m_fileSystem->failCall(Op::makeFolder, failingCall, EACCES);
-        const FileSystemError error = errorFrom([&] { execute(plan); });
-        EXPECT_EQ(error.code(), EACCES);
+        const EngineError error = errorFrom([&] { execute(plan); });
+        EXPECT_EQ(error.code(), std::errc::permission_denied);
         EXPECT_THAT(error.description(), HasSubstr(std::strerror(EACCES)));
         EXPECT_THAT(error.description(), testing::ContainsRegex("\"(Images|Documents)\""));
         EXPECT_EQ(m_fileSystem->callCount(Op::renameNoReplace), 0);

@@ -1,5 +1,5 @@
+#include "EngineError.h"
 #include "EngineTestSupport.h"
-#include "JournalError.h"
 #include "JournalStore.h"
 
 #include <map>
@@ -77,7 +77,7 @@ TEST_F(UndoTest, ASecondRunOnTheSameFolderWaitsThenMovesNothing)
     store.prepare();
     const FileDescriptor held = store.lock(m_service.openFolder(m_dir.path()).identity, {});
     m_undo.setLockWait(std::chrono::milliseconds(100));
-    EXPECT_THROW(organizeRecorded(), FolderBusyError);
+    EXPECT_EQ(errorFrom([&] { organizeRecorded(); }).code(), EngineCondition::folderBusy);
     EXPECT_EQ(namesIn(m_dir.path()), Names { "a.jpg" });
 }
 
