@@ -2,19 +2,16 @@
 
 #include "Base64.h"
 #include "FileCategory.h"
-#include "PathCodec.h"
 #include "PathText.h"
 #include "Text.h"
 
+#include <array>
 #include <charconv>
+#include <climits>
 #include <cstdint>
-
-#include <nlohmann/json.hpp>
 
 namespace JournalLines {
 namespace {
-
-using Json = nlohmann::ordered_json;
 
 // A literal's length is known when it is compiled; append(const char *) would
 // count it again at every call, and journals write hundreds of thousands of lines.
@@ -93,22 +90,299 @@ std::string joined(const std::vector<std::string> &parts)
     return PathText::joinedParts(parts, parts.size());
 }
 
-std::optional<std::string> bytesOf(const Json &value)
+// One member of a line's object. A string is given as its bytes, the {"base64": ...}
+// form of names that are not UTF-8 included.
+struct Field
 {
-    try {
-        return PathCodec::decode(value).native();
-    } catch (const std::invalid_argument &) {
-        return std::nullopt;
-    }
-}
+    enum class Kind : std::uint8_t { number, text, other };
+    std::string_view key;
+    Kind kind = Kind::other;
+    bool negative = false;
+    std::uint64_t magnitude = 0;
+    std::string text;
+};
 
-std::optional<std::uint64_t> numberOf(const Json &object, const char *key)
+// Reads a line as the flat JSON object the writer above makes, and any other valid
+// spelling of it (spaces, every string escape), trusting nothing: anything that is
+// not such an object, or holds a string that is not UTF-8, is no line at all. No
+// general JSON parser: it took nine tenths of an undo's time.
+class LineReader
 {
-    const auto found = object.find(key);
-    if (found == object.end() || !found->is_number_unsigned())
-        return std::nullopt;
-    return found->get<std::uint64_t>();
-}
+public:
+    // Room for the longest line this program writes (the header's eight members).
+    static constexpr std::size_t maxFields = 12;
+
+    explicit LineReader(std::string_view line)
+        : m_rest(line)
+    {
+        m_valid = readObject();
+    }
+
+    bool isValid() const { return m_valid; }
+    const Field *find(std::string_view key) const
+    {
+        for (std::size_t i = 0; i < m_count; ++i) {
+            if (m_fields[i].key == key)
+                return &m_fields[i];
+        }
+        return nullptr;
+    }
+    std::optional<std::uint64_t> unsignedNumber(std::string_view key) const
+    {
+        const Field *field = find(key);
+        if (!field || field->kind != Field::Kind::number || field->negative)
+            return std::nullopt;
+        return field->magnitude;
+    }
+    std::optional<std::int64_t> signedNumber(std::string_view key) const
+    {
+        const Field *field = find(key);
+        if (!field || field->kind != Field::Kind::number)
+            return std::nullopt;
+        if (field->negative) {
+            if (field->magnitude > static_cast<std::uint64_t>(INT64_MAX) + 1)
+                return std::nullopt;
+            return static_cast<std::int64_t>(0 - field->magnitude);
+        }
+        if (field->magnitude > static_cast<std::uint64_t>(INT64_MAX))
+            return std::nullopt;
+        return static_cast<std::int64_t>(field->magnitude);
+    }
+    std::optional<std::string> bytes(std::string_view key) const
+    {
+        const Field *field = find(key);
+        if (!field || field->kind != Field::Kind::text)
+            return std::nullopt;
+        return field->text;
+    }
+
+private:
+    void skipSpace()
+    {
+        while (!m_rest.empty()
+            && (m_rest.front() == ' ' || m_rest.front() == '\t' || m_rest.front() == '\r'))
+            m_rest.remove_prefix(1);
+    }
+    bool take(char c)
+    {
+        skipSpace();
+        if (m_rest.empty() || m_rest.front() != c)
+            return false;
+        m_rest.remove_prefix(1);
+        return true;
+    }
+    bool takeWord(std::string_view word)
+    {
+        if (!m_rest.starts_with(word))
+            return false;
+        m_rest.remove_prefix(word.size());
+        return true;
+    }
+
+    bool readObject()
+    {
+        if (!take('{'))
+            return false;
+        if (take('}'))
+            return atEnd();
+        do {
+            if (m_count == maxFields)
+                return false;
+            Field &field = m_fields[m_count++];
+            if (!take('"') || !readKey(field.key) || !take(':') || !readValue(field))
+                return false;
+        } while (take(','));
+        return take('}') && atEnd();
+    }
+    bool atEnd()
+    {
+        skipSpace();
+        return m_rest.empty();
+    }
+
+    // Keys are the writer's few plain words, seen in place; one spelled with escapes
+    // is decoded and kept.
+    bool readKey(std::string_view &key)
+    {
+        for (std::size_t i = 0; i < m_rest.size() && m_rest[i] != '\\'; ++i) {
+            if (static_cast<unsigned char>(m_rest[i]) < 0x20)
+                return false;
+            if (m_rest[i] == '"') {
+                key = m_rest.substr(0, i);
+                m_rest.remove_prefix(i + 1);
+                return true;
+            }
+        }
+        std::string &kept = m_keys[m_count - 1];
+        if (!readString(kept))
+            return false;
+        key = kept;
+        return true;
+    }
+
+    bool readValue(Field &field)
+    {
+        skipSpace();
+        if (m_rest.empty())
+            return false;
+        const char c = m_rest.front();
+        if (c == '"') {
+            m_rest.remove_prefix(1);
+            field.kind = Field::Kind::text;
+            return readString(field.text);
+        }
+        if (c == '{') {
+            // A name that is not UTF-8: {"base64":"..."}.
+            std::string key;
+            std::string encoded;
+            m_rest.remove_prefix(1);
+            if (!take('"') || !readString(key) || key != "base64" || !take(':') || !take('"')
+                || !readString(encoded) || !take('}'))
+                return false;
+            std::optional<std::string> decoded = Base64::decode(encoded);
+            if (!decoded)
+                return false;
+            field.kind = Field::Kind::text;
+            field.text = std::move(*decoded);
+            return true;
+        }
+        if (c == '-' || (c >= '0' && c <= '9')) {
+            field.kind = Field::Kind::number;
+            field.negative = c == '-';
+            if (field.negative)
+                m_rest.remove_prefix(1);
+            const auto [end, error]
+                = std::from_chars(m_rest.data(), m_rest.data() + m_rest.size(), field.magnitude);
+            const auto length = static_cast<std::size_t>(end - m_rest.data());
+            // JSON allows no leading zeros; fractions and exponents are never written.
+            if (error != std::errc() || length == 0 || (length > 1 && m_rest.front() == '0'))
+                return false;
+            m_rest.remove_prefix(length);
+            return m_rest.empty()
+                || (m_rest.front() != '.' && m_rest.front() != 'e' && m_rest.front() != 'E');
+        }
+        field.kind = Field::Kind::other;
+        return takeWord("true") || takeWord("false") || takeWord("null");
+    }
+
+    // After the opening quote, up to and past the closing one.
+    bool readString(std::string &out)
+    {
+        bool wide = false;
+        for (std::size_t i = 0; i < m_rest.size(); ++i) {
+            const auto byte = static_cast<unsigned char>(m_rest[i]);
+            if (byte == '"') {
+                out.assign(m_rest.substr(0, i));
+                m_rest.remove_prefix(i + 1);
+                return !wide || Text::isValidUtf8(out);
+            }
+            if (byte == '\\')
+                return readEscapedString(out);
+            if (byte < 0x20)
+                return false;
+            wide = wide || byte >= 0x80;
+        }
+        return false;
+    }
+    bool readEscapedString(std::string &out)
+    {
+        out.clear();
+        while (!m_rest.empty()) {
+            const char c = m_rest.front();
+            m_rest.remove_prefix(1);
+            if (c == '"')
+                return Text::isValidUtf8(out);
+            if (static_cast<unsigned char>(c) < 0x20)
+                return false;
+            if (c != '\\') {
+                out += c;
+                continue;
+            }
+            if (m_rest.empty())
+                return false;
+            const char escape = m_rest.front();
+            m_rest.remove_prefix(1);
+            switch (escape) {
+            case '"':
+            case '\\':
+            case '/':
+                out += escape;
+                break;
+            case 'b':
+                out += '\b';
+                break;
+            case 'f':
+                out += '\f';
+                break;
+            case 'n':
+                out += '\n';
+                break;
+            case 'r':
+                out += '\r';
+                break;
+            case 't':
+                out += '\t';
+                break;
+            case 'u':
+                if (!readCodePoint(out))
+                    return false;
+                break;
+            default:
+                return false;
+            }
+        }
+        return false;
+    }
+    std::optional<std::uint32_t> hex4()
+    {
+        std::uint32_t value = 0;
+        if (m_rest.size() < 4)
+            return std::nullopt;
+        const auto [end, error] = std::from_chars(m_rest.data(), m_rest.data() + 4, value, 16);
+        if (error != std::errc() || end != m_rest.data() + 4)
+            return std::nullopt;
+        m_rest.remove_prefix(4);
+        return value;
+    }
+    // After "\u": one code point, a surrogate pair whole, as UTF-8.
+    bool readCodePoint(std::string &out)
+    {
+        std::optional<std::uint32_t> point = hex4();
+        if (!point || (*point >= 0xDC00 && *point <= 0xDFFF))
+            return false;
+        if (*point >= 0xD800 && *point <= 0xDBFF) {
+            if (!takeWord("\\u"))
+                return false;
+            const std::optional<std::uint32_t> low = hex4();
+            if (!low || *low < 0xDC00 || *low > 0xDFFF)
+                return false;
+            *point = 0x10000 + ((*point - 0xD800) << 10) + (*low - 0xDC00);
+        }
+        const std::uint32_t p = *point;
+        if (p < 0x80) {
+            out += static_cast<char>(p);
+        } else if (p < 0x800) {
+            out += static_cast<char>(0xC0 | (p >> 6));
+            out += static_cast<char>(0x80 | (p & 0x3F));
+        } else if (p < 0x10000) {
+            out += static_cast<char>(0xE0 | (p >> 12));
+            out += static_cast<char>(0x80 | ((p >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (p & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (p >> 18));
+            out += static_cast<char>(0x80 | ((p >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((p >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (p & 0x3F));
+        }
+        return true;
+    }
+
+    std::string_view m_rest;
+    std::array<Field, maxFields> m_fields;
+    std::array<std::string, maxFields> m_keys;
+    std::size_t m_count = 0;
+    bool m_valid = false;
+};
 
 // Splits "A/B/C" into plain names: no empty part, no "." or "..", no NUL.
 std::optional<std::vector<std::string>> plainParts(const std::string &text)
@@ -133,12 +407,24 @@ bool isCategoryFolder(const std::vector<std::string> &parts)
     return !parts.empty() && parts.size() <= 2 && categoryFromRawValue(parts.front()).has_value();
 }
 
-std::optional<Json> parsed(std::string_view line)
+// An intent after its fields are read: only names that stay inside the folder count.
+std::optional<Intent> checkedIntent(std::uint64_t index, std::string from, const std::string &to,
+    std::uint64_t inode, std::optional<std::uint64_t> size, std::optional<std::int64_t> modified)
 {
-    Json value = Json::parse(line.begin(), line.end(), nullptr, false);
-    if (value.is_discarded() || !value.is_object())
+    auto toParts = plainParts(to);
+    if (!PathText::isPlainName(from) || from.find('\0') != std::string::npos || !toParts
+        || toParts->size() < 2)
         return std::nullopt;
-    return value;
+    const std::vector<std::string> folder(toParts->begin(), toParts->end() - 1);
+    if (!isCategoryFolder(folder))
+        return std::nullopt;
+    Intent intent { index, std::move(from), std::move(*toParts), inode };
+    if (size && modified) {
+        intent.stamped = true;
+        intent.size = *size;
+        intent.modified = *modified;
+    }
+    return intent;
 }
 
 } // namespace
@@ -231,203 +517,67 @@ void appendMark(std::string &out, Mark mark, std::uint64_t index)
 
 std::optional<Header> parseHeader(std::string_view line)
 {
-    const std::optional<Json> value = parsed(line);
-    if (!value || value->value("tidyra", "") != "run")
+    const LineReader value(line);
+    if (!value.isValid() || value.bytes("tidyra") != "run")
         return std::nullopt;
-    const auto version = numberOf(*value, "version");
-    const auto device = numberOf(*value, "device");
-    const auto inode = numberOf(*value, "inode");
-    const auto folder = value->contains("folder") ? bytesOf((*value)["folder"]) : std::nullopt;
+    const auto version = value.unsignedNumber("version");
+    const auto device = value.unsignedNumber("device");
+    const auto inode = value.unsignedNumber("inode");
+    const auto folder = value.bytes("folder");
     if (!version || *version != currentVersion || !device || !inode || !folder || folder->empty()
         || folder->front() != '/' || folder->find('\0') != std::string::npos)
         return std::nullopt;
     Header header;
     header.folder = *folder;
     header.folderIdentity = { *device, *inode };
-    header.started = value->value("started", "");
-    header.previous = value->value("previous", "");
-    header.stableInodes = value->value("inodes", "stable") != "unstable";
+    header.started = value.bytes("started").value_or("");
+    header.previous = value.bytes("previous").value_or("");
+    header.stableInodes = value.bytes("inodes") != "unstable";
     // The previous run is named by a file name in the same folder, never a path.
     if (header.previous.find('/') != std::string::npos)
         header.previous.clear();
     return header;
 }
 
-namespace {
-
-// An intent after its fields are read: only names that stay inside the folder count.
-std::optional<Intent> checkedIntent(std::uint64_t index, std::string from, const std::string &to,
-    std::uint64_t inode, std::optional<std::uint64_t> size, std::optional<std::int64_t> modified)
-{
-    auto toParts = plainParts(to);
-    if (!PathText::isPlainName(from) || from.find('\0') != std::string::npos || !toParts
-        || toParts->size() < 2)
-        return std::nullopt;
-    const std::vector<std::string> folder(toParts->begin(), toParts->end() - 1);
-    if (!isCategoryFolder(folder))
-        return std::nullopt;
-    Intent intent { index, std::move(from), std::move(*toParts), inode };
-    if (size && modified) {
-        intent.stamped = true;
-        intent.size = *size;
-        intent.modified = *modified;
-    }
-    return intent;
-}
-
-// Reads the lines this program writes most, in exactly the form it writes them, without
-// the general parser, which took nine tenths of an undo's time. Anything else, escapes
-// and base64 included, goes to the general parser.
-class FastLine
-{
-public:
-    explicit FastLine(std::string_view line)
-        : m_rest(line)
-    { }
-
-    bool literal(std::string_view text)
-    {
-        if (!m_rest.starts_with(text))
-            return false;
-        m_rest.remove_prefix(text.size());
-        return true;
-    }
-    std::optional<std::uint64_t> number()
-    {
-        std::uint64_t value = 0;
-        const auto [end, error]
-            = std::from_chars(m_rest.data(), m_rest.data() + m_rest.size(), value);
-        const std::size_t length = static_cast<std::size_t>(end - m_rest.data());
-        // JSON allows no leading zeros.
-        if (error != std::errc() || length == 0 || (length > 1 && m_rest.front() == '0'))
-            return std::nullopt;
-        m_rest.remove_prefix(length);
-        return value;
-    }
-    // A string of plain ASCII up to its closing quote.
-    std::optional<std::string> plainString()
-    {
-        for (std::size_t i = 0; i < m_rest.size(); ++i) {
-            const char c = m_rest[i];
-            if (c == '"') {
-                std::string text(m_rest.substr(0, i));
-                m_rest.remove_prefix(i + 1);
-                return text;
-            }
-            if (c == '\\' || static_cast<unsigned char>(c) < 0x20
-                || static_cast<unsigned char>(c) >= 0x80)
-                return std::nullopt;
-        }
-        return std::nullopt;
-    }
-    std::optional<std::int64_t> signedNumber()
-    {
-        const bool negative = literal("-");
-        const auto value = number();
-        if (!value || *value > static_cast<std::uint64_t>(INT64_MAX))
-            return std::nullopt;
-        return negative ? -static_cast<std::int64_t>(*value) : static_cast<std::int64_t>(*value);
-    }
-    bool atEnd() const { return m_rest.empty(); }
-
-private:
-    std::string_view m_rest;
-};
-
-std::optional<Parsed> parseFast(std::string_view line)
-{
-    static constexpr std::pair<std::string_view, Mark> marks[]
-        = { { "{\"d\":", Mark::moved }, { "{\"f\":", Mark::movedByFallback },
-              { "{\"b\":", Mark::back }, { "{\"x\":", Mark::givenUp } };
-    for (const auto &[prefix, mark] : marks) {
-        FastLine fast(line);
-        if (!fast.literal(prefix))
-            continue;
-        const auto index = fast.number();
-        if (!index || !fast.literal("}") || !fast.atEnd())
-            return std::nullopt;
-        Parsed result;
-        result.marked = Marked { mark, *index };
-        return result;
-    }
-    FastLine fast(line);
-    if (!fast.literal("{\"i\":"))
-        return std::nullopt;
-    const auto index = fast.number();
-    if (!index || !fast.literal(",\"from\":\""))
-        return std::nullopt;
-    auto from = fast.plainString();
-    if (!from || !fast.literal(",\"to\":\""))
-        return std::nullopt;
-    const auto to = fast.plainString();
-    if (!to || !fast.literal(",\"inode\":"))
-        return std::nullopt;
-    const auto inode = fast.number();
-    if (!inode)
-        return std::nullopt;
-    std::optional<std::uint64_t> size;
-    std::optional<std::int64_t> modified;
-    if (fast.literal(",\"size\":")) {
-        size = fast.number();
-        if (!size || !fast.literal(",\"mtime\":") || !(modified = fast.signedNumber()))
-            return std::nullopt;
-    }
-    if (!fast.literal("}") || !fast.atEnd())
-        return std::nullopt;
-    Parsed result;
-    result.intent = checkedIntent(*index, std::move(*from), *to, *inode, size, modified);
-    return result;
-}
-
-} // namespace
-
 Parsed parseLine(std::string_view line)
 {
-    if (std::optional<Parsed> fast = parseFast(line))
-        return std::move(*fast);
-    Parsed result;
-    const std::optional<Json> value = parsed(line);
-    if (!value)
-        return result;
-    static constexpr std::pair<const char *, Mark> marks[] = { { "d", Mark::moved },
+    const LineReader value(line);
+    if (!value.isValid())
+        return {};
+    static constexpr std::pair<std::string_view, Mark> marks[] = { { "d", Mark::moved },
         { "f", Mark::movedByFallback }, { "b", Mark::back }, { "x", Mark::givenUp } };
     for (const auto &[key, mark] : marks) {
-        if (const auto index = numberOf(*value, key)) {
-            result.marked = Marked { mark, *index };
-            return result;
-        }
+        if (const auto index = value.unsignedNumber(key))
+            return Marked { mark, *index };
     }
-    if (numberOf(*value, "e")) {
-        result.ended = true;
-        return result;
-    }
-    if (value->contains("make")) {
-        const auto text = bytesOf((*value)["make"]);
+    if (value.unsignedNumber("e"))
+        return Ended {};
+    if (value.find("make")) {
+        const auto text = value.bytes("make");
         auto parts = text ? plainParts(*text) : std::nullopt;
         if (parts && isCategoryFolder(*parts))
-            result.make = std::move(*parts);
-        return result;
+            return ToMake { std::move(*parts) };
+        return {};
     }
-    if (value->contains("made")) {
-        const auto text = bytesOf((*value)["made"]);
-        const auto inode = numberOf(*value, "inode");
+    if (value.find("made")) {
+        const auto text = value.bytes("made");
+        const auto inode = value.unsignedNumber("inode");
         auto parts = text ? plainParts(*text) : std::nullopt;
         if (parts && inode && isCategoryFolder(*parts))
-            result.made = Made { std::move(*parts), *inode };
-        return result;
+            return Made { std::move(*parts), *inode };
+        return {};
     }
-    const auto index = numberOf(*value, "i");
-    const auto inode = numberOf(*value, "inode");
-    auto from = value->contains("from") ? bytesOf((*value)["from"]) : std::nullopt;
-    const auto to = value->contains("to") ? bytesOf((*value)["to"]) : std::nullopt;
-    const auto size = numberOf(*value, "size");
-    std::optional<std::int64_t> modified;
-    if (const auto found = value->find("mtime");
-        found != value->end() && found->is_number_integer())
-        modified = found->get<std::int64_t>();
-    if (index && inode && from && to)
-        result.intent = checkedIntent(*index, std::move(*from), *to, *inode, size, modified);
-    return result;
+    const auto index = value.unsignedNumber("i");
+    const auto inode = value.unsignedNumber("inode");
+    auto from = value.bytes("from");
+    const auto to = value.bytes("to");
+    if (!index || !inode || !from || !to)
+        return {};
+    std::optional<Intent> intent = checkedIntent(*index, std::move(*from), *to, *inode,
+        value.unsignedNumber("size"), value.signedNumber("mtime"));
+    if (!intent)
+        return {};
+    return std::move(*intent);
 }
 
 void appendDetailsHeader(std::string &out, RunDetails::Kind kind, std::string_view folder)
@@ -451,12 +601,12 @@ void appendDetail(std::string &out, std::string_view name, std::string_view why)
 
 std::optional<std::pair<RunDetails::Kind, std::string>> parseDetailsHeader(std::string_view line)
 {
-    const std::optional<Json> value = parsed(line);
-    if (!value || value->value("tidyra", "") != "details")
+    const LineReader value(line);
+    if (!value.isValid() || value.bytes("tidyra") != "details")
         return std::nullopt;
-    const auto version = numberOf(*value, "version");
-    const std::string kind = value->value("kind", "");
-    auto folder = value->contains("folder") ? bytesOf((*value)["folder"]) : std::nullopt;
+    const auto version = value.unsignedNumber("version");
+    const std::string kind = value.bytes("kind").value_or("");
+    auto folder = value.bytes("folder");
     if (!version || *version != currentVersion || (kind != "run" && kind != "undo") || !folder)
         return std::nullopt;
     return std::pair(
@@ -465,11 +615,9 @@ std::optional<std::pair<RunDetails::Kind, std::string>> parseDetailsHeader(std::
 
 std::optional<std::pair<std::string, std::string>> parseDetail(std::string_view line)
 {
-    const std::optional<Json> value = parsed(line);
-    if (!value || !value->contains("name") || !value->contains("why"))
-        return std::nullopt;
-    auto name = bytesOf((*value)["name"]);
-    auto why = bytesOf((*value)["why"]);
+    const LineReader value(line);
+    auto name = value.isValid() ? value.bytes("name") : std::nullopt;
+    auto why = value.isValid() ? value.bytes("why") : std::nullopt;
     if (!name || !why)
         return std::nullopt;
     return std::pair(std::move(*name), std::move(*why));

@@ -7,12 +7,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 // The run journal's lines: one JSON object a line, so that a reader can stop at the
 // last complete line after a crash. Names are bytes: a valid UTF-8 name is a JSON
-// string, any other the object {"base64": "..."}. Writing is done by hand (a run of
-// 100,000 files writes 200,000 lines); reading goes through the JSON library and
+// string, any other the object {"base64": "..."}. One codec writes and reads them, by
+// hand (a run of 100,000 files writes 200,000 lines, and undo reads them); reading
 // trusts nothing, since undo moves files by what a line says.
 //
 //   {"tidyra":"run","version":1,"folder":P,"device":D,"inode":I,"started":T,"previous":F,
@@ -76,16 +77,20 @@ void appendMark(std::string &out, Mark mark, std::uint64_t index);
 // nullopt when the line is not a valid header.
 std::optional<Header> parseHeader(std::string_view line);
 
-// One line after the header; a line that is torn, damaged or names anything outside
-// the organized folder gives monostate-like nullopt in every member.
-struct Parsed
+// A folder the run is about to create.
+struct ToMake
 {
-    std::optional<std::vector<std::string>> make;
-    bool ended = false;
-    std::optional<Made> made;
-    std::optional<Intent> intent;
-    std::optional<Marked> marked;
+    std::vector<std::string> parts;
 };
+
+// The run is over.
+struct Ended
+{
+};
+
+// One line after the header; a line that is torn, damaged or names anything outside
+// the organized folder is std::monostate.
+using Parsed = std::variant<std::monostate, ToMake, Ended, Made, Intent, Marked>;
 Parsed parseLine(std::string_view line);
 
 void appendDetailsHeader(std::string &out, RunDetails::Kind kind, std::string_view folder);

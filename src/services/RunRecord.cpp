@@ -64,24 +64,24 @@ std::optional<RunRecord> RunRecord::read(const std::filesystem::path &file)
         if (line.tooLong || !line.complete)
             continue;
         JournalLines::Parsed parsed = JournalLines::parseLine(line.text);
-        if (parsed.intent) {
+        if (auto *intent = std::get_if<JournalLines::Intent>(&parsed)) {
             // Intents come in rising order; anything else is not a line this program wrote.
-            if (!record.intents.empty() && parsed.intent->index <= record.intents.back().index)
+            if (!record.intents.empty() && intent->index <= record.intents.back().index)
                 continue;
-            record.intents.push_back(std::move(*parsed.intent));
+            record.intents.push_back(std::move(*intent));
             record.states.push_back(State::unknown);
-        } else if (parsed.made) {
-            record.made.push_back(std::move(*parsed.made));
-        } else if (parsed.make) {
-            record.toMake.push_back(std::move(*parsed.make));
-        } else if (parsed.ended) {
+        } else if (auto *made = std::get_if<JournalLines::Made>(&parsed)) {
+            record.made.push_back(std::move(*made));
+        } else if (auto *toMake = std::get_if<JournalLines::ToMake>(&parsed)) {
+            record.toMake.push_back(std::move(toMake->parts));
+        } else if (std::holds_alternative<JournalLines::Ended>(parsed)) {
             record.ended = true;
-        } else if (parsed.marked) {
-            const std::size_t position = record.positionOf(parsed.marked->index);
+        } else if (const auto *marked = std::get_if<JournalLines::Marked>(&parsed)) {
+            const std::size_t position = record.positionOf(marked->index);
             if (position == record.intents.size())
                 continue;
             State &state = record.states[position];
-            switch (parsed.marked->mark) {
+            switch (marked->mark) {
             case JournalLines::Mark::moved:
                 if (state == State::unknown)
                     state = State::moved;
