@@ -10,10 +10,8 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <system_error>
 #include <vector>
 
-class FileMover;
 class RunJournal;
 struct RunRecord;
 
@@ -78,31 +76,6 @@ public:
 private:
     // `name` when nothing in the open `folder` has it, else the first free "name (n).ext".
     std::string uniqueDestination(int folder, const std::string &name) const;
-
-    // The one move step of runs and undos: between the chosen folder (`root`) and the
-    // folder `parts` below it, inward or back out. Returns 0 or the errno, with `why`
-    // naming the item and the reason.
-    std::error_code moveAcross(FolderWalker &walker, FileMover &mover, int root,
-        const std::vector<std::string> &parts, const std::string &rootName,
-        const std::string &innerName, bool inward, const FileIdentity &identity,
-        const std::string &rootFolderName, std::string &why) const;
-
-    struct Whereabouts;
-    enum class Recognition : std::uint8_t;
-    static bool isRecordedFile(const EntryInfo &info, const JournalLines::Intent &intent,
-        const FileIdentity &expected, Recognition recognition);
-    Whereabouts locate(FolderWalker &walker, int root, const JournalLines::Intent &intent,
-        const FileIdentity &expected, Recognition recognition) const;
-
-    // Removes the empty file `seen` at `name` in the folder `folderParts`, while it is
-    // still that file: what a killed run's fallback move reserved.
-    void removeReservation(FolderWalker &walker, const std::vector<std::string> &folderParts,
-        const std::string &name, const EntryInfo &seen) const;
-
-    // Removes, deepest first, the folders in `made` that are empty and still the
-    // folders that were made (by name alone where the identity is {}); a folder that
-    // was there before is never touched.
-    void removeMadeFolders(int root, const std::vector<FolderWalker::Created> &made) const;
 
     std::shared_ptr<FileSystem> m_fileSystem;
     SkipReporter m_skipReporter;
