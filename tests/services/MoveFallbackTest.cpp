@@ -98,6 +98,30 @@ TEST_P(MoveFallbackTest, ASecondSaveMeanwhileLeavesBothVersionsInSight)
     EXPECT_EQ(namesIn(m_dir.path()), (Names { "Images", "photo (1).jpg", "photo.jpg" }));
 }
 
+// The planned file replaced just before the move, and the replacement's old name taken
+// away just after it: the new name, now its only one, stays. Into the reservation
+// route, another program writes just after it is made: nothing is renamed over it.
+TEST_P(MoveFallbackTest, AnotherProgramsFileKeepsItsOnlyNameAndItsContent)
+{
+    start(false);
+    const bool link = GetParam() == Route::link;
+    m_fileSystem->beforeCall(link ? Op::hardLink : Op::createExclusive, link ? 2 : 1, [&] {
+        if (link)
+            writeFile(m_dir / "other", "theirs"), fs::rename(m_dir / "other", m_dir / "photo.jpg");
+        m_fileSystem->beforeCall(Op::statIn, 1, [&] {
+            if (link)
+                fs::remove(m_dir / "photo.jpg");
+            else
+                writeFile(m_dir / "Images/photo.jpg", "theirs");
+        });
+    });
+    EXPECT_EQ(organizeRecorded().moved, 0u);
+    EXPECT_EQ(readFile(m_dir / "Images/photo.jpg"), "theirs");
+    if (!link) {
+        EXPECT_EQ(readFile(m_dir / "photo.jpg"), "P");
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Routes, MoveFallbackTest, testing::Values(Route::link, Route::reservation),
     [](const auto &info) { return info.param == Route::link ? "Link" : "Reservation"; });
 

@@ -1,12 +1,12 @@
 #include "OpenFileLimit.h"
-
-#include <gtest/gtest.h>
+#include "EngineTestSupport.h"
 
 #include <cstdlib>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
-// Runs in a child process, whose limits the test may lower freely. That no file is
-// skipped for want of handles is tested end to end, through tidyra-cli.
+// Run in child processes, whose limits a test may lower freely.
 TEST(OpenFileLimitTest, TheSoftLimitIsRaisedToTheHardOne)
 {
     EXPECT_EXIT(
@@ -21,4 +21,23 @@ TEST(OpenFileLimitTest, TheSoftLimitIsRaisedToTheHardOne)
             std::_Exit(limit.rlim_cur == 512 && OpenFileLimit::current() == 512 ? 0 : 1);
         },
         testing::ExitedWithCode(0), "");
+}
+
+// Handles held elsewhere in the process leave the walker fewer than it counts on: it
+// really runs out, lets go of the folders it no longer needs and goes on.
+TEST_F(EngineTest, RunningOutOfHandlesMidRunSkipsNothing)
+{
+    for (int i = 0; i < 40; ++i)
+        writeFile(m_dir / ("f" + std::to_string(i) + ".x" + std::to_string(i)), "x");
+    const auto withFewHandlesLeft = [&] {
+        const rlimit limit { 64, 64 };
+        if (::setrlimit(RLIMIT_NOFILE, &limit) != 0)
+            std::_Exit(90);
+        while (::fcntl(0, F_DUPFD, 0) >= 0) { }
+        for (int fd = 52; fd < 64; ++fd)
+            ::close(fd);
+        const std::size_t moved = organizeRecorded().moved;
+        std::_Exit(moved == 40 && m_skips.empty() && undo().restored == 40 ? 0 : 1);
+    };
+    EXPECT_EXIT(withFewHandlesLeft(), testing::ExitedWithCode(0), "");
 }

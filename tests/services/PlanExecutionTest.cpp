@@ -32,6 +32,19 @@ TEST_F(PlanExecutionTest, FoldersTheRunMadeGoWhenLeftEmptyAndUserFoldersStay)
     EXPECT_EQ(namesIn(m_dir.path()), (Names { "Documents", "Empty Stuff", "Videos" }));
 }
 
+// A folder put in the place of one the run made is someone else's: it stays.
+TEST_F(PlanExecutionTest, CleanUpRemovesOnlyTheFoldersItMade)
+{
+    writeFiles(m_dir.path(), { "a.jpg" });
+    m_fileSystem->failCall(Op::renameNoReplace, 1, EACCES);
+    m_fileSystem->beforeCall(Op::renameNoReplace, 1, [&] {
+        fs::rename(m_dir / "Images", m_outside / "Images");
+        fs::create_directory(m_dir / "Images");
+    });
+    EXPECT_EQ(organizeRecorded().moved, 0u);
+    EXPECT_EQ(namesIn(m_dir.path()), (Names { "Images", "a.jpg" }));
+}
+
 TEST_F(PlanExecutionTest, FolderCreationFailureThrowsBeforeAnyMove)
 {
     writeFiles(m_dir.path(), { "a.jpg", "c.pdf" });

@@ -66,8 +66,41 @@ TEST_F(UndoTest, ATornLastLineIsPassedOverAndIntentsAreSettledByLooking)
         if (!line.starts_with("{\"d\":"))
             kept += line + '\n';
     writeFile(file, kept + "{\"i\":2,\"from\":\"c.j");
-    EXPECT_EQ(undo().restored, 2u) << "each file is found by its inode where the run put it";
+    // One file stays, so the journal does too: its torn line was ended before undo's marks.
+    m_fileSystem->failCall(Op::renameNoReplace, 1, EACCES);
+    EXPECT_EQ(undo().restored, 1u) << "each file is found by its inode where the run put it";
+    EXPECT_THAT(readFile(file), HasSubstr("\"c.j\n{\"b\":"));
+    EXPECT_EQ(undo().restored, 1u);
     EXPECT_EQ(namesIn(m_dir.path()), (Names { "a.jpg", "b.png" }));
+}
+
+// The folder is held for the whole undo, also when named; the last run of all is undone
+// only in the folder that was organized, never in a new one made at its old path.
+TEST_F(UndoTest, UndoHoldsTheFolderAndChecksWhichFolderItIs)
+{
+    writeFiles(m_dir.path(), { "a.jpg" });
+    ASSERT_EQ(organizeRecorded().moved, 1u);
+    const FileIdentity identity = m_service.openFolder(m_dir.path()).identity;
+    bool held = false;
+    m_fileSystem->beforeCall(Op::renameNoReplace, 1, [&] {
+        try {
+            JournalStore(m_state.path()).lock(identity, {});
+        } catch (const EngineError &error) {
+            held = error.code() == EngineCondition::folderBusy;
+        }
+    });
+    EXPECT_EQ(undo().restored, 1u);
+    EXPECT_TRUE(held);
+
+    ASSERT_EQ(organizeRecorded().moved, 1u);
+    const fs::path moved = m_dir.path().string() + "-renamed";
+    fs::rename(m_dir.path(), moved);
+    writeFiles(m_dir.path(), { "new.jpg" });
+    EXPECT_EQ(errorFrom([&] { m_undo.undoLast(m_service, std::nullopt); }).code(),
+        EngineCondition::notTheOrganizedFolder);
+    EXPECT_EQ(namesIn(m_dir.path()), Names { "new.jpg" });
+    EXPECT_EQ(m_undo.undoLast(m_service, moved).restored, 1u);
+    fs::remove_all(moved);
 }
 
 TEST_F(UndoTest, ASecondRunOnTheSameFolderWaitsThenMovesNothing)
