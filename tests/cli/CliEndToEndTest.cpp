@@ -338,21 +338,6 @@ TEST_F(CliEndToEndTest, TheJournalFollowsTheXdgStateRules)
     EXPECT_EQ(readFile(m_folder / "song.mp3"), "la");
 }
 
-TEST_F(CliEndToEndTest, ManySubGroupsUnderALowLimitOfOpenFilesSkipNothing)
-{
-    // Both limits low, as "ulimit -n" sets them: raising the soft one cannot help.
-    constexpr int files = 600;
-    for (int i = 0; i < files; ++i)
-        writeFile(m_folder / ("f" + std::to_string(i) + ".x" + std::to_string(i)), "x");
-    m_shellSetup = "ulimit -n 256 && ";
-
-    EXPECT_EQ(
-        run({ "organize", m_folder.path().string() }).out.substr(0, 500), "600 files organized.\n");
-    EXPECT_EQ(readFile(m_folder / "Others/X599/f599.x599"), "x");
-    EXPECT_EQ(run({ "undo" }).exitCode, 0);
-    EXPECT_EQ(readFile(m_folder / "f599.x599"), "x");
-}
-
 TEST_F(CliEndToEndTest, AFolderDeeperThanPathMaxIsOrganizedAndUndone)
 {
     // No call that takes the whole path reaches it, only calls relative to a handle; the

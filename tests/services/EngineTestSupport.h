@@ -41,12 +41,6 @@ protected:
         m_undo.organize(m_service, plan, {}, &executed);
         return executed;
     }
-    OrganizationPlan emptyPlan() const
-    {
-        OrganizationPlan empty;
-        empty.folderURL = m_dir.path();
-        return empty;
-    }
     Names skippedNames() const
     {
         Names names;

@@ -8,81 +8,52 @@
 
 namespace {
 
-// A name of 1 to 255 bytes, drawn mostly from what needs care in a line: quotes,
-// backslashes, newlines and other control characters, UTF-8, and bytes that are not.
+// 1 to 255 bytes of what needs care in a line: quotes, backslashes, newlines and other
+// control characters, UTF-8, and bytes that are not.
 std::string randomName(std::mt19937 &random)
 {
-    static const std::string pieces[]
-        = { "\"", "\\", "\n", "\r", "\t", "\x01", "\x1f", "\x7f", "a", "Z", " ", ".", "caf\xc3\xa9",
-              "\xe2\x82\xac", "\xf0\x9f\x93\x81", "\xff", "\xc3", "\xed\xa0\x80", "\\u0041" };
+    static const std::string pieces[] = { "\"", "\\", "\n", "\t", "\x01", "\x1f", "\x7f", "a", " ",
+        ".", "\xc3\xa9", "\xf0\x9f\x93\x81", "\xff", "\xc3", "\xed\xa0\x80", "\\u0041" };
     const std::size_t length = std::uniform_int_distribution<std::size_t>(1, 255)(random);
     std::string name;
     while (name.size() < length)
-        name
-            += pieces[std::uniform_int_distribution<std::size_t>(0, std::size(pieces) - 1)(random)];
+        name += pieces[random() % std::size(pieces)];
     name.resize(length);
-    // "." and ".." are no file names, "/" and NUL are in none.
     return name == "." || name == ".." ? name + "x" : name;
 }
 
-TEST(JournalLinesTest, EveryNameComesBackExactlyFromEachKindOfLine)
+TEST(JournalLinesTest, EveryNameComesBackExactly)
 {
     std::mt19937 random(20261206);
     for (int round = 0; round < 2000; ++round) {
         const std::string from = randomName(random);
         const std::string to = randomName(random);
         const std::string sub = randomName(random);
-        SCOPED_TRACE(testing::Message() << "round " << round);
-        EntryInfo info;
-        info.identity.inode = random();
-        info.size = random();
-        info.modified = round % 2 ? -std::int64_t(random()) : std::int64_t(random()) << 20;
-
+        EntryInfo info { EntryType::regular, { 0, random() }, random(), 1,
+            round % 2 ? -std::int64_t(random()) : std::int64_t(random()) << 20 };
         std::string line;
         JournalLines::appendIntent(line, std::uint64_t(round), from, { "Images", sub }, to, info);
-        ASSERT_EQ(line.back(), '\n');
-        line.pop_back();
-        ASSERT_EQ(line.find('\n'), std::string::npos) << "one line a record";
-        const auto parsed = JournalLines::parseLine(line);
+        ASSERT_EQ(line.find('\n'), line.size() - 1) << "one line a record";
+        const auto parsed = JournalLines::parseLine(line.substr(0, line.size() - 1));
         const auto *intent = std::get_if<JournalLines::Intent>(&parsed);
         ASSERT_NE(intent, nullptr) << line;
-        EXPECT_EQ(intent->index, std::uint64_t(round));
         EXPECT_EQ(intent->from, from);
         EXPECT_EQ(intent->to, (std::vector<std::string> { "Images", sub, to }));
-        EXPECT_EQ(intent->inode, info.identity.inode);
-        EXPECT_TRUE(intent->stamped);
-        EXPECT_EQ(intent->size, info.size);
-        EXPECT_EQ(intent->modified, info.modified);
-
-        line.clear();
-        JournalLines::appendMade(line, { { "Images", sub }, 7 });
-        const auto made = JournalLines::parseLine(line.substr(0, line.size() - 1));
-        ASSERT_TRUE(std::holds_alternative<JournalLines::Made>(made));
-        EXPECT_EQ(std::get<JournalLines::Made>(made).parts[1], sub);
-
-        line.clear();
-        JournalLines::appendHeader(line, { "/" + from, { 1, 2 }, "now", "run.jsonl", false });
-        const auto header = JournalLines::parseHeader(line.substr(0, line.size() - 1));
-        ASSERT_TRUE(header);
-        EXPECT_EQ(header->folder, "/" + from);
-        EXPECT_FALSE(header->stableInodes);
-
+        EXPECT_EQ(std::tuple(intent->index, intent->inode, intent->size, intent->modified),
+            std::tuple(std::uint64_t(round), info.identity.inode, info.size, info.modified));
         line.clear();
         JournalLines::appendDetail(line, from, to);
-        const auto detail = JournalLines::parseDetail(line.substr(0, line.size() - 1));
-        ASSERT_TRUE(detail);
-        EXPECT_EQ(*detail, std::pair(from, to));
+        EXPECT_EQ(JournalLines::parseDetail(line.substr(0, line.size() - 1)), std::pair(from, to));
     }
 }
 
-TEST(JournalLinesTest, EscapesOfOtherWritersAreReadAndDamagedLinesAreNone)
+TEST(JournalLinesTest, OtherSpellingsAreReadAndDamagedLinesAreNone)
 {
     const auto intent
         = JournalLines::parseLine(R"( { "i" : 3, "from":"a\n\u00e9\ud83d\udcc1\\b",)"
                                   R"("to":{"base64":"SW1hZ2VzL3guanBn"},"inode":9 } )");
     ASSERT_TRUE(std::holds_alternative<JournalLines::Intent>(intent));
     EXPECT_EQ(std::get<JournalLines::Intent>(intent).from, "a\n\xc3\xa9\xf0\x9f\x93\x81\\b");
-    EXPECT_FALSE(std::get<JournalLines::Intent>(intent).stamped);
     for (const char *damaged : { "{\"d\":1", "{\"d\":01}", "{\"d\":1.5}", "{\"d\":-1}",
              "{\"d\":1}x", "{\"i\":1,\"from\":\"\xff\",\"to\":\"Images/a\",\"inode\":1}",
              "{\"i\":1,\"from\":\"a\",\"to\":\"Images/../a\",\"inode\":1}",

@@ -1,6 +1,5 @@
 #include "EngineTestSupport.h"
 
-#include <cstring>
 #include <sys/stat.h>
 
 using PlanBuildingTest = EngineTest;
@@ -105,19 +104,6 @@ TEST_F(PlanBuildingTest, TwoMovesCanShareADestinationAndTheFirstInPlanOrderWins)
     EXPECT_THAT(m_skips[0].second, HasSubstr("\"photo (1).jpg\" already exists"));
     EXPECT_EQ(readFile(m_dir / loser), loser);
     EXPECT_EQ(readFile(m_dir / "Images/photo (1).jpg"), winner);
-}
-
-// Missing folders and plain files in their place are tested through tidyra-cli.
-TEST_F(PlanBuildingTest, FolderThatCannotBeListedIsAnErrorNamingFolderAndReason)
-{
-    writeFile(m_dir / "plain.txt");
-    m_fileSystem->failCall(Op::listFolder, 1, EACCES); // injected: the tests run as root
-    const EngineError error = errorFrom([&] { plan(); });
-    EXPECT_EQ(error.code(), std::errc::permission_denied);
-    EXPECT_THAT(error.description(), HasSubstr(m_dir.path().string()));
-    EXPECT_THAT(error.description(), HasSubstr(std::strerror(EACCES)));
-    // The fault was a single call: the next scan works.
-    EXPECT_EQ(plan().moves.size(), 1u);
 }
 
 TEST_F(PlanBuildingTest, DownloadsInProgressAreNeverPlanned)
