@@ -4,7 +4,7 @@
 #include "FileName.h"
 
 #include <cerrno>
-#include <cstdio>
+#include <charconv>
 
 namespace {
 
@@ -30,10 +30,9 @@ int FileMover::look(int folder, const std::string &name, EntryInfo &info)
 
 std::string FileMover::asideName(const FileIdentity &identity)
 {
-    char name[64];
-    std::snprintf(
-        name, sizeof name, ".tidyra-moving-%llx", static_cast<unsigned long long>(identity.inode));
-    return name;
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, identity.inode, 16).ptr;
+    return std::string(".tidyra-moving-").append(digits, end);
 }
 
 std::error_code FileMover::move(int fromFolder, const std::string &fromName, int toFolder,
@@ -51,8 +50,8 @@ std::error_code FileMover::move(int fromFolder, const std::string &fromName, int
 
 namespace {
 
-const std::string probeName = ".tidyra-probe";
-const std::string probeLinkName = ".tidyra-probe-link";
+constexpr char probeName[] = ".tidyra-probe";
+constexpr char probeLinkName[] = ".tidyra-probe-link";
 
 } // namespace
 
@@ -60,7 +59,7 @@ void FileMover::removeProbe(int folder)
 {
     // Only the lock holder probes a folder, so these names are ours, once they are
     // the empty files a probe makes.
-    for (const std::string &name : { probeLinkName, probeName }) {
+    for (const char *name : { probeLinkName, probeName }) {
         EntryInfo info;
         if (look(folder, name, info) == 0 && info.type == EntryType::regular && info.size == 0
             && m_fileSystem.unlinkFile(folder, name) != 0)

@@ -30,8 +30,9 @@ void printSkipped(const std::string &name, const std::string &description)
 {
     const std::string line = "[Tidyra] Skipped " + Text::displayText(name) + ": "
         + Text::displayText(description) + '\n';
-    std::fwrite(line.data(), 1, line.size(), stdout);
-    std::fflush(stdout);
+    // Nothing is to be done about a terminal that is gone; the run goes on.
+    static_cast<void>(std::fwrite(line.data(), 1, line.size(), stdout));
+    static_cast<void>(std::fflush(stdout));
 }
 
 struct PlannedFile

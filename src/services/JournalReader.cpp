@@ -4,7 +4,7 @@
 #include "ErrorDescriptions.h"
 
 #include <cerrno>
-#include <cstring>
+#include <string_view>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr std::size_t chunk = 64 * 1024;
+constexpr std::size_t chunk = std::size_t { 64 } * 1024;
 
 } // namespace
 
@@ -68,8 +68,8 @@ bool JournalReader::next(Line &line)
     for (;;) {
         const char *begin = m_buffer.data() + m_start;
         const std::size_t rest = m_buffer.size() - m_start;
-        if (const void *end = std::memchr(begin, '\n', rest)) {
-            const auto length = static_cast<std::size_t>(static_cast<const char *>(end) - begin);
+        if (const std::size_t length = std::string_view(begin, rest).find('\n');
+            length != std::string_view::npos) {
             m_start += length + 1;
             line = { m_skipping ? std::string_view() : std::string_view(begin, length), true,
                 m_skipping };

@@ -15,7 +15,7 @@ class JournalReader
 {
 public:
     // Longer than any line Tidyra writes: a path is at most a few KB, even escaped.
-    static constexpr std::size_t maxLine = 64 * 1024;
+    static constexpr std::size_t maxLine = std::size_t { 64 } * 1024;
 
     struct Line
     {

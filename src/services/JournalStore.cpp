@@ -9,8 +9,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string_view>
@@ -25,6 +25,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// `value` in lower-case hexadecimal, at least `width` digits.
+std::string hexText(std::uint64_t value, std::size_t width = 0)
+{
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value, 16).ptr;
+    const auto length = static_cast<std::size_t>(end - digits);
+    return std::string(width > length ? width - length : 0, '0').append(digits, end);
+}
+
 [[noreturn]] void fail(const std::string &what, const fs::path &path, int error)
 {
     throw EngineError(error,
@@ -34,7 +43,9 @@ namespace {
 
 fs::path absoluteFromEnvironment(const char *name)
 {
-    const char *value = std::getenv(name);
+    // Read once, when the journal's place is settled, before any thread runs; nothing
+    // in Tidyra changes its environment.
+    const char *value = std::getenv(name); // NOLINT(concurrency-mt-unsafe)
     if (!value || value[0] != '/')
         return {};
     return value;
@@ -103,18 +114,19 @@ void JournalStore::checkTrusted() const
             throw EngineError(EngineCondition::journalUnusable,
                 "the undo journal's folder " + name
                     + " is not a folder; remove it and Tidyra makes a new one");
-        if (info.st_uid != user)
-            throw EngineError(EngineCondition::journalUnusable,
-                "the undo journal's folder " + name
-                    + " belongs to another user, so Tidyra does not trust it; make it yours "
-                      "(chown -R \"$(id -un)\" "
-                    + name + ") or remove it");
-        if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0)
-            throw EngineError(EngineCondition::journalUnusable,
-                "the undo journal's folder " + name
-                    + " can be changed by other users, so Tidyra does not trust it; make it "
-                      "private (chmod 700 "
-                    + name + ")");
+        std::string why = "the undo journal's folder " + name;
+        if (info.st_uid != user) {
+            why += " belongs to another user, so Tidyra does not trust it; make it yours "
+                   "(chown -R \"$(id -un)\" ";
+            why += name;
+            throw EngineError(EngineCondition::journalUnusable, why += ") or remove it");
+        }
+        if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+            why += " can be changed by other users, so Tidyra does not trust it; make it "
+                   "private (chmod 700 ";
+            why += name;
+            throw EngineError(EngineCondition::journalUnusable, why += ")");
+        }
     }
 }
 
@@ -128,10 +140,7 @@ void JournalStore::prepare() const
 
 std::string JournalStore::key(const FileIdentity &folder)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, "%llx-%llx", static_cast<unsigned long long>(folder.device),
-        static_cast<unsigned long long>(folder.inode));
-    return text;
+    return hexText(folder.device) + '-' + hexText(folder.inode);
 }
 
 std::string JournalStore::pathKey(const fs::path &folder)
@@ -144,9 +153,7 @@ std::string JournalStore::pathKey(const fs::path &folder)
         hash ^= static_cast<unsigned char>(c);
         hash *= 0x100000001b3ULL;
     }
-    char text[32];
-    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
-    return text;
+    return hexText(hash, 16);
 }
 
 fs::path JournalStore::detailsFile(const fs::path &folder) const
@@ -183,10 +190,10 @@ FileDescriptor JournalStore::lock(const FileIdentity &folder, std::chrono::milli
 fs::path JournalStore::newRunFile(const FileIdentity &folder, const fs::path &path) const
 {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    char stamp[32];
-    std::snprintf(stamp, sizeof stamp, "%016llx",
-        static_cast<unsigned long long>(
-            std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+    const std::string stamp
+        = hexText(static_cast<std::uint64_t>(
+                      std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
+            16);
     return runsFolder() / (key(folder) + "." + pathKey(path) + "." + stamp + ".jsonl");
 }
 
@@ -230,6 +237,7 @@ template <typename Matches> std::vector<fs::path> JournalStore::runsWhere(Matche
     }
     std::sort(found.begin(), found.end(), std::greater<>());
     std::vector<fs::path> runs;
+    runs.reserve(found.size());
     for (auto &[started, path] : found)
         runs.push_back(std::move(path));
     return runs;

@@ -57,7 +57,8 @@ int PosixFileSystem::listFolder(int folder, std::vector<DirectoryEntry> &entries
     int error = 0;
     for (;;) {
         errno = 0;
-        const dirent *entry = ::readdir(dir);
+        // Each listing reads its own stream, which no other thread touches.
+        const dirent *entry = ::readdir(dir); // NOLINT(concurrency-mt-unsafe)
         if (!entry) {
             error = errno;
             break;

@@ -25,7 +25,8 @@ std::string utcNow()
     std::tm parts {};
     ::gmtime_r(&now, &parts);
     char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &parts);
+    if (std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &parts) == 0)
+        return {};
     return text;
 }
 
@@ -132,11 +133,9 @@ RunReport UndoService::organize(const FileOrganizerService &organizer, const Org
     const RunControl &control, std::vector<FileMoveOperation> *executed) const
 {
     std::vector<std::uint32_t> moved;
-    const RunReport report
-        = recorded(organizer, plan.folderURL, [&](int root, RunJournal &journal) {
-              return organizer.executeMoves(
-                  plan, root, &journal, control, executed ? &moved : nullptr);
-          });
+    RunReport report = recorded(organizer, plan.folderURL, [&](int root, RunJournal &journal) {
+        return organizer.executeMoves(plan, root, &journal, control, executed ? &moved : nullptr);
+    });
     if (executed) {
         for (const std::uint32_t index : moved)
             executed->push_back(plan.operation(index));
