@@ -137,9 +137,3 @@ std::size_t RunRecord::positionOf(std::uint64_t index) const
         ? static_cast<std::size_t>(found - intents.begin())
         : intents.size();
 }
-
-bool RunRecord::hadMoves(const UndoReport &report) const
-{
-    return report.restored > 0 || !report.notRestored.empty() || report.cancelled
-        || pendingCount() > 0;
-}

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "JournalLines.h"
-#include "RunReports.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -40,10 +39,6 @@ struct RunRecord
     // Whether the run came to its end, by its last line: cheap, nothing else is read.
     // A run whose undo began since may be taken for one that did not.
     static bool wasEnded(const std::filesystem::path &file);
-
-    // Whether an undo of this record did or left anything: false only for a run that,
-    // as it turned out, never moved a file.
-    bool hadMoves(const UndoReport &report) const;
 
     // Moves that may still be away from their old place.
     std::size_t pendingCount() const;

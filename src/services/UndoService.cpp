@@ -30,6 +30,14 @@ std::string utcNow()
     return text;
 }
 
+// Whether an undo of `record` did or left anything: false only for a run that, as it
+// turned out, never moved a file.
+bool hadMoves(const RunRecord &record, const UndoReport &report)
+{
+    return report.restored > 0 || !report.notRestored.empty() || report.cancelled
+        || record.pendingCount() > 0;
+}
+
 bool fileExists(const fs::path &file)
 {
     return ::access(file.c_str(), F_OK) == 0;
@@ -195,7 +203,7 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
                 continue;
             UndoReport report = undoRun(organizer, *record, root.handle.get(), control);
             report.folder = *folder;
-            if (record->hadMoves(report)) {
+            if (hadMoves(*record, report)) {
                 keepDetails(report);
                 return report;
             }
@@ -243,7 +251,7 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
             break;
         UndoReport report = undoRun(organizer, *record, root.handle.get(), control);
         report.folder = recorded;
-        if (record->hadMoves(report)) {
+        if (hadMoves(*record, report)) {
             keepDetails(report);
             return report;
         }
