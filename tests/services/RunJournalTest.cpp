@@ -43,6 +43,9 @@ TEST_F(RunJournalTest, NothingMovesBeforeTheJournalSaysSoOnDisk)
         if (operation == Op::syncData)
             syncsBetweenMoves += unsynced && moves > 0;
         unsynced = operation == Op::writeFile || (unsynced && operation != Op::syncData);
+        if (operation == Op::makeFolder) {
+            ASSERT_FALSE(unsynced) << "a folder made before it is announced on disk";
+        }
         if (operation == Op::renameNoReplace || operation == Op::hardLink) {
             ASSERT_TRUE(headerSynced && folderSynced) << "a move before the run file is durable";
             ASSERT_FALSE(unsynced) << "a move before its intent is synced";
@@ -75,6 +78,21 @@ TEST_F(RunJournalTest, AJournalFailingMidRunStopsAfterTheBatchAndTheRunUndoesWho
         for (const std::string &name : names)
             fs::remove(m_dir / name);
     }
+}
+
+// A cancel, which progress reports are a moment for, stops a run and an undo soon.
+TEST_F(RunJournalTest, ACancelStopsTheRunAndTheUndo)
+{
+    fillFolder(m_dir.path());
+    std::atomic<bool> cancel = false;
+    const RunControl control { &cancel, [&](std::size_t, std::size_t) { cancel = true; } };
+    const RunReport run = m_undo.organize(m_service, plan(), control);
+    EXPECT_TRUE(run.cancelled);
+    EXPECT_LT(run.moved, std::size_t(fileCount));
+    cancel = false;
+    const UndoReport undone = m_undo.undoLast(m_service, m_dir.path(), control);
+    EXPECT_TRUE(undone.cancelled);
+    EXPECT_LT(undone.restored, run.moved);
 }
 
 } // namespace
