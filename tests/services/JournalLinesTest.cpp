@@ -57,6 +57,7 @@ TEST(JournalLinesTest, OtherSpellingsAreReadAndDamagedLinesAreNone)
     for (const char *damaged : { "{\"d\":1", "{\"d\":01}", "{\"d\":1.5}", "{\"d\":-1}",
              "{\"d\":1}x", "{\"i\":1,\"from\":\"\xff\",\"to\":\"Images/a\",\"inode\":1}",
              "{\"i\":1,\"from\":\"a\",\"to\":\"Images/../a\",\"inode\":1}",
+             "{\"i\":1,\"from\":\"a\",\"to\":\"Images/A/B/a\",\"inode\":1}",
              "{\"i\":1,\"from\":\"\\ud800\",\"to\":\"Images/a\",\"inode\":1}",
              "{\"make\":{\"base64\":\"!!\"}}", "[1]", "" })
         EXPECT_TRUE(std::holds_alternative<std::monostate>(JournalLines::parseLine(damaged)))

@@ -55,6 +55,12 @@ TEST_F(JournalTrustTest, ARunFileWithoutAHeaderIsARunThatNeverHappened)
     }
     EXPECT_EQ(undo().restored, 2u);
     EXPECT_TRUE(fs::is_empty(m_state / "runs"));
+
+    // A last-run note naming anything but a run file of the runs folder is no run.
+    writeFile(m_outside / "run.jsonl", "not a run");
+    writeFile(m_state / "last-run", (m_outside / "run.jsonl").string() + "\n");
+    EXPECT_TRUE(m_undo.undoLast(m_service, std::nullopt).nothingToUndo);
+    EXPECT_TRUE(fs::exists(m_outside / "run.jsonl"));
 }
 
 // The journal's folder is trusted only when it is the user's own and private, and

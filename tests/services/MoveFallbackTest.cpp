@@ -105,7 +105,8 @@ TEST_P(MoveFallbackTest, AnotherProgramsFileKeepsItsOnlyNameAndItsContent)
 {
     start(false);
     const bool link = GetParam() == Route::link;
-    m_fileSystem->beforeCall(link ? Op::hardLink : Op::createExclusive, link ? 2 : 1, [&] {
+    // The first link and the first exclusive file are the probe's.
+    m_fileSystem->beforeCall(link ? Op::hardLink : Op::createExclusive, 2, [&] {
         if (link)
             writeFile(m_dir / "other", "theirs"), fs::rename(m_dir / "other", m_dir / "photo.jpg");
         m_fileSystem->beforeCall(Op::statIn, 1, [&] {
