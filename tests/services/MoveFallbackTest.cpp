@@ -1,4 +1,7 @@
 #include "EngineTestSupport.h"
+#include "FileMover.h"
+
+#include <sys/stat.h>
 
 #include <set>
 
@@ -121,6 +124,22 @@ TEST_P(MoveFallbackTest, AnotherProgramsFileKeepsItsOnlyNameAndItsContent)
     if (!link) {
         EXPECT_EQ(readFile(m_dir / "photo.jpg"), "P");
     }
+}
+
+// A run killed inside a link-route move leaves the file's old name aside; undo, knowing
+// the move went that way, takes it away once the file is back.
+TEST_F(EngineTest, UndoTakesAwayTheNameALinkRouteMoveLeftAside)
+{
+    writeFile(m_dir / "photo.jpg", "P");
+    m_fileSystem->failCall(Op::renameNoReplace, 0, EINVAL);
+    ASSERT_EQ(organizeRecorded().moved, 1u);
+    struct stat moved = {};
+    ASSERT_EQ(::stat((m_dir / "Images/photo.jpg").c_str(), &moved), 0);
+    fs::create_hard_link(
+        m_dir / "Images/photo.jpg", m_dir / FileMover::asideName({ 0, moved.st_ino }));
+    m_fileSystem->reset();
+    EXPECT_EQ(undo().restored, 1u);
+    EXPECT_EQ(namesIn(m_dir.path()), Names { "photo.jpg" });
 }
 
 INSTANTIATE_TEST_SUITE_P(Routes, MoveFallbackTest, testing::Values(Route::link, Route::reservation),

@@ -101,6 +101,22 @@ TEST_F(UndoTest, UndoHoldsTheFolderAndChecksWhichFolderItIs)
     fs::remove_all(moved);
 }
 
+// A killed run (no end line) is kept by the next run of its folder, and undone after it.
+TEST_F(UndoTest, AKilledRunIsUndoneAfterTheRunThatFollowedIt)
+{
+    writeFiles(m_dir.path(), { "a.jpg" });
+    ASSERT_EQ(organizeRecorded().moved, 1u);
+    const fs::path file
+        = JournalStore(m_state.path()).runsOf(m_service.openFolder(m_dir.path()).identity).at(0);
+    const std::string text = readFile(file);
+    writeFile(file, text.substr(0, text.rfind("{\"e\":")));
+    writeFiles(m_dir.path(), { "b.pdf" });
+    ASSERT_EQ(organizeRecorded().moved, 1u);
+    EXPECT_EQ(undo().restored, 1u);
+    EXPECT_EQ(undo().restored, 1u);
+    EXPECT_EQ(namesIn(m_dir.path()), (Names { "a.jpg", "b.pdf" }));
+}
+
 TEST_F(UndoTest, ASecondRunOnTheSameFolderWaitsThenMovesNothing)
 {
     writeFiles(m_dir.path(), { "a.jpg" });
