@@ -72,9 +72,11 @@ int run(const std::string &arguments, const fs::path &state, const char *signal 
     const char *call = nullptr, int nth = 0)
 {
     std::string command = "XDG_STATE_HOME='" + state.string() + "' ";
+    // LeakSanitizer cannot work under ptrace, which strace is.
     if (signal)
-        command += std::string("strace -f -o /dev/null -e trace=") + call + " -e inject=" + call
-            + ":signal=" + signal + ":when=" + std::to_string(nth) + ' ';
+        command += std::string("ASAN_OPTIONS=\"$ASAN_OPTIONS:detect_leaks=0\" ")
+            + "strace -f -o /dev/null -e trace=" + call + " -e inject=" + call + ":signal=" + signal
+            + ":when=" + std::to_string(nth) + ' ';
     const int status
         = std::system((command + TIDYRA_CLI_PATH + ' ' + arguments + " >/dev/null").c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;

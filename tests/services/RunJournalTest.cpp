@@ -33,6 +33,7 @@ TEST_F(RunJournalTest, NothingMovesBeforeTheJournalSaysSoOnDisk)
     bool headerSynced = false;
     bool folderSynced = false;
     bool unsynced = false;
+    bool announced = false;
     int syncsBetweenMoves = 0;
     int moves = 0;
     for (const Op operation : m_fileSystem->calls()) {
@@ -42,9 +43,15 @@ TEST_F(RunJournalTest, NothingMovesBeforeTheJournalSaysSoOnDisk)
             = folderSynced || (operation == Op::syncFolder && headerSynced && created == 1);
         if (operation == Op::syncData)
             syncsBetweenMoves += unsynced && moves > 0;
+        // The folders to make are written and synced after the last-run note.
+        announced = (announced || (operation == Op::syncData && unsynced))
+            && operation != Op::renameReplacing;
         unsynced = operation == Op::writeFile || (unsynced && operation != Op::syncData);
-        if (operation == Op::makeFolder || operation == Op::renameReplacing) {
-            ASSERT_FALSE(unsynced) << "a folder made before it is announced on disk";
+        if (operation == Op::makeFolder) {
+            ASSERT_TRUE(announced) << "a folder made before it is announced on disk";
+        }
+        if (operation == Op::renameReplacing) {
+            ASSERT_FALSE(unsynced) << "the last-run note put in place before it is synced";
         }
         if (operation == Op::renameNoReplace || operation == Op::hardLink) {
             ASSERT_TRUE(headerSynced && folderSynced) << "a move before the run file is durable";
