@@ -1,10 +1,8 @@
 #include "TidyraApp.h"
 #include "ActionArea.h"
-#include "ActivitySection.h"
 #include "AfterTreeModel.h"
 #include "AppDelegate.h"
 #include "Autostart.h"
-#include "BusySpinner.h"
 #include "CommandLine.h"
 #include "ContentView.h"
 #include "Contrast.h"
@@ -30,61 +28,11 @@
 #include <QClipboard>
 #include <QFile>
 #include <QMainWindow>
-#include <QMenu>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-
-namespace {
-
-// The main window as a user reads it, one part of its state table after the other:
-// "header | buttons | status line | activity"; a disabled button reads "(off)".
-QString shown(const ContentView &view)
-{
-    const FolderHeader *header = view.header();
-    const ActionArea *actions = view.actionArea();
-    QStringList buttons;
-    for (const QPushButton *button : { header->folderButton(), actions->previewButton(),
-             actions->organizeButton(), actions->undoButton() })
-        buttons << button->text() + (button->isEnabled() ? QString() : QStringLiteral(" (off)"));
-    for (const QToolButton *button : { actions->cancelButton(), actions->detailsButton() })
-        if (button->isVisibleTo(&view))
-            buttons << button->text();
-    const QString indicator = QString(actions->spinner()->isVisibleTo(&view) ? "spinner" : "")
-        + QString(actions->infoSymbol()->isVisibleTo(&view) ? "info" : "")
-        + QString(actions->errorSymbol()->isVisibleTo(&view) ? "error" : "");
-    const ActivitySection *activity = view.activitySection();
-    const auto *emptyText = view.findChild<StyledLabel *>(QStringLiteral("activityEmptyText"));
-    QString log = rowTexts(activity->logView()->model()).join(QStringLiteral(" / "));
-    if (!activity->isShowingLog())
-        log = activity->emptyState()->isVisibleTo(&view) ? emptyText->text() : QStringLiteral("?");
-    return QStringList { header->titleLabel()->text() + ", " + header->subtitleLabel()->text(),
-        buttons.join(QStringLiteral(", ")), indicator + ": " + actions->statusLabel()->text(), log }
-        .join(QStringLiteral(" | "));
-}
-
-// The tray menu's visible entries, "---" for a separator; a disabled entry reads "(off)".
-QString menuShown(const TidyraApp &app)
-{
-    QStringList texts;
-    for (const QAction *action : app.menuBarView()->menu()->actions())
-        if (action->isVisible())
-            texts << (action->isSeparator() ? QStringLiteral("---")
-                                            : action->iconText()
-                        + (action->isEnabled() ? QString() : QStringLiteral(" (off)")));
-    return texts.join(QStringLiteral(", "));
-}
-
-bool activate(QWidget *window)
-{
-    QApplication::setActiveWindow(window);
-    return QTest::qWaitForWindowActive(window);
-}
-
-} // namespace
 
 class TidyraAppTest : public QObject
 {

@@ -1,10 +1,25 @@
 #include "ViewTestSupport.h"
 
+#include "ActionArea.h"
+#include "ActivitySection.h"
+#include "BusySpinner.h"
+#include "ContentView.h"
+#include "FolderHeader.h"
+#include "MenuBarView.h"
+#include "PlainListView.h"
 #include "PreviewRoles.h"
+#include "StyledLabel.h"
+#include "SymbolView.h"
 #include "TidyraApp.h"
 
 #include <QAbstractItemModel>
 #include <QAbstractItemModelTester>
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
 
 ViewModelFixture::ViewModelFixture(std::shared_ptr<FileSystem> wrappedFileSystem)
     : fileSystem(std::move(wrappedFileSystem))
@@ -75,4 +90,45 @@ QStringList indentedLines(const QAbstractItemModel *model)
     QStringList lines;
     appendIndentedLines(model, {}, 0, lines);
     return lines;
+}
+
+QString shown(const ContentView &view)
+{
+    const FolderHeader *header = view.header();
+    const ActionArea *actions = view.actionArea();
+    QStringList buttons;
+    for (const QPushButton *button : { header->folderButton(), actions->previewButton(),
+             actions->organizeButton(), actions->undoButton() })
+        buttons << button->text() + (button->isEnabled() ? QString() : QStringLiteral(" (off)"));
+    for (const QToolButton *button : { actions->cancelButton(), actions->detailsButton() })
+        if (button->isVisibleTo(&view))
+            buttons << button->text();
+    const QString indicator = QString(actions->spinner()->isVisibleTo(&view) ? "spinner" : "")
+        + QString(actions->infoSymbol()->isVisibleTo(&view) ? "info" : "")
+        + QString(actions->errorSymbol()->isVisibleTo(&view) ? "error" : "");
+    const ActivitySection *activity = view.activitySection();
+    const auto *emptyText = view.findChild<StyledLabel *>(QStringLiteral("activityEmptyText"));
+    QString log = rowTexts(activity->logView()->model()).join(QStringLiteral(" / "));
+    if (!activity->isShowingLog())
+        log = activity->emptyState()->isVisibleTo(&view) ? emptyText->text() : QStringLiteral("?");
+    return QStringList { header->titleLabel()->text() + ", " + header->subtitleLabel()->text(),
+        buttons.join(QStringLiteral(", ")), indicator + ": " + actions->statusLabel()->text(), log }
+        .join(QStringLiteral(" | "));
+}
+
+QString menuShown(const TidyraApp &app)
+{
+    QStringList texts;
+    for (const QAction *action : app.menuBarView()->menu()->actions())
+        if (action->isVisible())
+            texts << (action->isSeparator() ? QStringLiteral("---")
+                                            : action->iconText()
+                        + (action->isEnabled() ? QString() : QStringLiteral(" (off)")));
+    return texts.join(QStringLiteral(", "));
+}
+
+bool activate(QWidget *window)
+{
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
 }
