@@ -80,7 +80,6 @@ void FolderOrganizerViewModelTest::stateTableFromChoiceToUndo()
     QCOMPARE(recorder.takeChanges(),
         QStringLiteral("currentPlan isOrganizing*2 isShowingPreview progressMessage*2"));
     QCOMPARE(h.vm->currentPlan()->moves.size(), std::size_t(3));
-    QCOMPARE(filesIn(folder), 3);
     // A plan is stored again even when it looks the same.
     h.run(&VM::generatePreview);
     QCOMPARE(
