@@ -20,9 +20,9 @@ Q_COREAPP_STARTUP_FUNCTION(installPluralForms)
 
 namespace {
 
-const QString lastFolderPathKey = QStringLiteral("lastFolderPath");
+constexpr QLatin1String lastFolderPathKey("lastFolderPath");
 // Beside "lastFolderPath", which is text, the bytes of a path that is not UTF-8.
-const QString lastFolderBytesKey = QStringLiteral("lastFolderPathBytes");
+constexpr QLatin1String lastFolderBytesKey("lastFolderPathBytes");
 // A folder's name fit for one line: a newline in it would split a log line in two.
 QString folderName(const QByteArray &path)
 {

@@ -13,11 +13,12 @@
 #include <QTemporaryFile>
 #include <QTest>
 
+#include <array>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <system_error>
 #include <unistd.h>
 
 // What the view-model tests share: a view model over fake ports, and ways to watch it.
@@ -26,7 +27,7 @@ using Op = FaultInjectingFileSystem::Operation;
 using VM = FolderOrganizerViewModel;
 using Action = void (VM::*)();
 
-inline const QList<Action> everyRun
+constexpr std::array<Action, 4> everyRun
     = { &VM::generatePreview, &VM::organizeNow, &VM::applyCurrentPlan, &VM::undoLastOperation };
 
 // Tells which change signals fired since the last call, as "name" or "name*count",
@@ -60,11 +61,11 @@ inline QByteArray stdoutOf(const std::function<void()> &action)
     QTemporaryFile file;
     if (!file.open())
         return {};
-    std::fflush(stdout);
+    (void)std::fflush(stdout);
     const int saved = ::dup(STDOUT_FILENO);
     ::dup2(file.handle(), STDOUT_FILENO);
     action();
-    std::fflush(stdout);
+    (void)std::fflush(stdout);
     ::dup2(saved, STDOUT_FILENO);
     ::close(saved);
     file.seek(0);
@@ -80,7 +81,8 @@ inline QString toQString(const fs::path &path)
 inline bool showsError(const VM &vm, int error)
 {
     return vm.statusMessage().startsWith(QStringLiteral("Error: "))
-        && vm.statusMessage().contains(QString::fromLocal8Bit(std::strerror(error)));
+        && vm.statusMessage().contains(
+            QString::fromStdString(std::generic_category().message(error)));
 }
 
 // A view model over fake ports and a fault-injecting wrapper around the real disk.
@@ -119,7 +121,7 @@ struct Harness
 inline fs::path makeFolder(const TempDir &dir, std::initializer_list<const char *> files,
     const char *name = "Mes Téléchargements", int count = 0)
 {
-    const fs::path folder = dir / name;
+    fs::path folder = dir / name;
     fs::create_directories(folder);
     for (const char *file : files)
         writeFile(folder / file, file);

@@ -360,7 +360,8 @@ void TidyraAppTest::errorsReadAndPaintedContrastHolds()
     QVERIFY(actions->errorSymbol()->isVisibleTo(app->mainWindow()));
     QVERIFY(actions->statusLabel()->wordWrap() && actions->statusLabel()->color().isValid());
     QCOMPARE(actions->statusLabel()->text(),
-        "Error: cannot open folder \"" + fixture.inboxPath() + "\": " + strerror(EACCES));
+        "Error: cannot open folder \"" + fixture.inboxPath()
+            + "\": " + QString::fromStdString(std::generic_category().message(EACCES)));
 
     QPalette dark;
     for (const auto &[role, color] :

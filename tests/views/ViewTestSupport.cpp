@@ -76,7 +76,7 @@ void appendIndentedLines(
         const int indent = index.data(PreviewRoles::indent).toInt();
         const QString text = index.data(Qt::DisplayRole).toString();
         lines << (indent == depth
-                ? QString(2 * indent, QLatin1Char(' ')) + text
+                ? QString(qsizetype(2) * indent, QLatin1Char(' ')) + text
                 : QStringLiteral("depth %1, indent %2: %3").arg(depth).arg(indent).arg(text));
         appendIndentedLines(model, index, depth + 1, lines);
     }
