@@ -97,7 +97,7 @@ bool PreviewView::eventFilter(QObject *watched, QEvent *event)
 
 QString PreviewView::summaryText(std::size_t fileCount, std::size_t skippedCount)
 {
-    const QString moved = tr("%n file(s) will be moved", nullptr, int(fileCount));
+    QString moved = tr("%n file(s) will be moved", nullptr, int(fileCount));
     if (skippedCount == 0)
         return moved;
     //: How many files will be moved, then how many will be skipped
