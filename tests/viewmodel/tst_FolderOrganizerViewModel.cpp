@@ -74,7 +74,6 @@ void FolderOrganizerViewModelTest::stateTableFromChoiceToUndo()
 
     h.choose(folder);
     QCOMPARE(recorder.takeChanges(), QStringLiteral("selectedFolderURL statusMessage"));
-    QCOMPARE(h.settings->stringValue(QStringLiteral("lastFolderPath")), toQString(folder));
 
     h.run(&VM::generatePreview);
     QCOMPARE(recorder.takeChanges(),
@@ -143,7 +142,6 @@ void FolderOrganizerViewModelTest::scanErrorsAndTidyFolderKeepThePlan()
     QVERIFY2(showsError(*h.vm, ENOENT), qPrintable(h.vm->statusMessage()));
     QCOMPARE(recorder.takeChanges(),
         QStringLiteral("isOrganizing*2 isStatusError progressMessage*2 statusMessage"));
-    QVERIFY(h.vm->isStatusError());
     QVERIFY(!h.vm->currentPlan());
 
     const fs::path folder = makeFolder(dir, { "a.txt" });
@@ -194,7 +192,6 @@ void FolderOrganizerViewModelTest::failedAndSkippedRunsKeepTheLastRun()
     QVERIFY2(showsError(*h.vm, EACCES), qPrintable(h.vm->statusMessage()));
     QCOMPARE(recorder.takeChanges(),
         QStringLiteral("currentPlan isOrganizing*2 isStatusError progressMessage*2 statusMessage"));
-    QVERIFY(h.vm->canUndo());
     QCOMPARE(h.vm->activityLog(), log);
 
     // A newline in a name must not forge a console line.
