@@ -5,7 +5,9 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-const QString Autostart::fileName = QStringLiteral("io.github.tidyra.Tidyra.desktop");
+// QStringLiteral points at static data: nothing is allocated, nothing can throw.
+const QString Autostart::fileName // NOLINT(cert-err58-cpp)
+    = QStringLiteral("io.github.tidyra.Tidyra.desktop");
 
 namespace {
 

@@ -19,8 +19,10 @@ namespace {
 void print(FILE *stream, const QString &text)
 {
     const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
-    std::fflush(stream);
+    // Help and errors of the command line: where they cannot be written, nothing is
+    // left to tell, and the exit status says the rest.
+    (void)std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+    (void)std::fflush(stream);
 }
 
 bool isFolder(const QByteArray &path)

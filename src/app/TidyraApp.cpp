@@ -26,7 +26,7 @@
 
 namespace {
 
-const QString geometryKey = QStringLiteral("windowGeometry");
+constexpr QLatin1String geometryKey("windowGeometry");
 // How often a missing tray is looked for, and how long a hidden start waits for one.
 constexpr int trayWatchIntervalMs = 2000;
 constexpr int hiddenStartPatienceMs = 15000;

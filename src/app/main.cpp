@@ -42,7 +42,7 @@ int main(int argc, char *argv[])
         if (instance.refusal().isEmpty())
             return 0;
         // The name escaped, as everywhere it is printed: it cannot drive the terminal.
-        std::fprintf(stderr, "tidyra: %s was not selected: %s\n",
+        (void)std::fprintf(stderr, "tidyra: %s was not selected: %s\n",
             Text::displayText(request.folder.toStdString()).c_str(),
             instance.refusal().toLocal8Bit().constData());
         return 1;
@@ -50,7 +50,7 @@ int main(int argc, char *argv[])
 
     TidyraApp tidyra;
     instance.setHandler([&tidyra](const SingleInstance::Request &handed) {
-        const QString refusal = handed.folder.isEmpty() ? QString() : tidyra.handOverRefusal();
+        QString refusal = handed.folder.isEmpty() ? QString() : tidyra.handOverRefusal();
         WindowActivation::useToken(handed.activationToken, handed.startupId);
         tidyra.activate(refusal.isEmpty() ? FolderPath::fromBytes(handed.folder) : QString());
         return refusal;

@@ -10,11 +10,11 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <exception>
 #include <iostream>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include <CLI/CLI.hpp>
@@ -58,7 +58,7 @@ void installSignalHandlers()
     sigemptyset(&action.sa_mask);
     ::sigaction(SIGINT, &action, nullptr);
     ::sigaction(SIGTERM, &action, nullptr);
-    std::signal(SIGPIPE, SIG_IGN);
+    (void)std::signal(SIGPIPE, SIG_IGN); // fails only for a signal that does not exist
 }
 
 // Whether everything written to standard output reached it.
@@ -169,8 +169,8 @@ int run(int argc, char **argv)
         const int error = errno;
         if (readerHasGone())
             return static_cast<int>(ExitStatus::failure);
-        std::cerr << "Error: cannot write the output: " << std::strerror(error ? error : EIO)
-                  << '\n';
+        std::cerr << "Error: cannot write the output: "
+                  << std::generic_category().message(error ? error : EIO) << '\n';
         return static_cast<int>(ExitStatus::failure);
     }
     return static_cast<int>(status);

@@ -21,15 +21,16 @@ void ProgressLine::show(std::size_t done, std::size_t total)
         return;
     m_lastDrawn = now;
     m_drawn = true;
-    std::fprintf(stderr, "\r%s… %zu of %zu\033[K", m_verb.c_str(), done, total);
-    std::fflush(stderr);
+    // A progress line that cannot be drawn must not stop the run it tells of.
+    (void)std::fprintf(stderr, "\r%s… %zu of %zu\033[K", m_verb.c_str(), done, total);
+    (void)std::fflush(stderr);
 }
 
 void ProgressLine::clear()
 {
     if (!m_drawn)
         return;
-    std::fputs("\r\033[K", stderr);
-    std::fflush(stderr);
+    (void)std::fputs("\r\033[K", stderr);
+    (void)std::fflush(stderr);
     m_drawn = false;
 }

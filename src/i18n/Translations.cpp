@@ -7,7 +7,7 @@
 namespace Translations {
 namespace {
 
-const QString resourceFolder = QStringLiteral(":/i18n");
+constexpr QLatin1String resourceFolder(":/i18n");
 
 // Installs a translator owned by the application when `load` finds its file.
 template <typename Load> bool installTranslator(Load load)

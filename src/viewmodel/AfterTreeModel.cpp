@@ -177,7 +177,7 @@ QString AfterTreeModel::text(const PreviewLine &line) const
         const std::string &name = line.subGroup == PreviewLine::noSubGroup
             ? node.directFiles[line.file]
             : node.subGroups[line.subGroup].files[line.file];
-        const QString shown = QString::fromStdString(Text::displayText(name));
+        QString shown = QString::fromStdString(Text::displayText(name));
         const auto renamed = m_renamed.find(name);
         if (renamed == m_renamed.end())
             return shown;

@@ -39,6 +39,8 @@ public:
 
     // All lines, top to bottom, as the column shows them fully expanded.
     std::size_t lineCount() const { return m_lines.size(); }
+    // The plan's moves that the obstacles stop, listed apart under "Will be skipped".
+    std::size_t skippedCount() const { return m_skipped.size(); }
 
 private:
     QString text(const PreviewLine &line) const;

@@ -1,19 +1,13 @@
 #include "FolderOrganizerViewModel.h"
 
 #include "ErrorTexts.h"
-#include "FileOrganizerService.h"
 #include "FolderPath.h"
-#include "MemoryRelease.h"
-#include "PlanObstacles.h"
+#include "RunController.h"
 #include "Text.h"
 #include "Translations.h"
-#include "UndoService.h"
 
 #include <QCoreApplication>
-#include <QMetaObject>
 
-#include <cstdio>
-#include <exception>
 #include <utility>
 
 // Counts are written with %n, so even English needs its plural forms ("1 file", "2
@@ -26,29 +20,13 @@ Q_COREAPP_STARTUP_FUNCTION(installPluralForms)
 
 namespace {
 
-const QString lastFolderPathKey = QStringLiteral("lastFolderPath");
+constexpr QLatin1String lastFolderPathKey("lastFolderPath");
 // Beside "lastFolderPath", which is text, the bytes of a path that is not UTF-8.
-const QString lastFolderBytesKey = QStringLiteral("lastFolderPathBytes");
-// A few progress updates a second: enough to see it move, too few to cost anything.
-constexpr int progressIntervalMs = 250;
-
+constexpr QLatin1String lastFolderBytesKey("lastFolderPathBytes");
 // A folder's name fit for one line: a newline in it would split a log line in two.
 QString folderName(const QByteArray &path)
 {
     return FolderPath::display(FolderPath::lastComponent(path));
-}
-
-// In the user's language, the arguments (names) as the engine wrote them.
-QString describe(const std::exception &error)
-{
-    return ErrorTexts::translate(error.what());
-}
-
-// A file name fit for one line: control characters escaped (a newline in a name would
-// forge a line), as on the console and in the preview.
-QString displayName(const std::string &name)
-{
-    return QString::fromStdString(Text::displayText(name));
 }
 
 QString organizedStatus(int count, int skipped)
@@ -91,19 +69,10 @@ FolderOrganizerViewModel::FolderOrganizerViewModel(std::unique_ptr<FolderChooser
     , m_settings(std::move(settings))
     , m_clock(std::move(clock))
     , m_statusMessage(tr("Select a folder to get started."))
-    , m_organizer(std::make_unique<FileOrganizerService>(std::move(fileSystem)))
-    , m_undoService(std::make_unique<UndoService>())
+    , m_runs(std::make_unique<RunController>(std::move(fileSystem)))
 {
-    m_organizer->setSkipReporter([this](const std::string &name, const std::string &description) {
-        reportSkipped(name, description);
-    });
-    m_progressTimer.setInterval(progressIntervalMs);
-    connect(&m_progressTimer, &QTimer::timeout, this, &FolderOrganizerViewModel::updateProgress);
-    m_worker = new QObject;
-    m_worker->moveToThread(&m_thread);
-    connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
-    m_thread.setObjectName(QStringLiteral("Tidyra worker"));
-    m_thread.start();
+    connect(
+        m_runs.get(), &RunController::progressed, this, &FolderOrganizerViewModel::updateProgress);
 
     // The folder is taken as stored, even if it is gone by now: the first scan tells.
     const QString stored = m_settings->stringValue(lastFolderPathKey);
@@ -119,18 +88,11 @@ FolderOrganizerViewModel::FolderOrganizerViewModel(std::unique_ptr<FolderChooser
     m_folderBytes = bytes;
     m_selectedFolderURL = FolderPath::toUrl(bytes);
     m_statusMessage = tr("Ready — %1").arg(folderName(bytes));
-    m_canUndo = m_undoService->canUndo(*m_organizer, FolderPath::toFileSystem(bytes));
+    queryCanUndo();
     loadRunDetails();
 }
 
-FolderOrganizerViewModel::~FolderOrganizerViewModel()
-{
-    // The queued report of a run still going is dropped with this object; the journal
-    // has its record.
-    m_cancel = true;
-    m_thread.quit();
-    m_thread.wait();
-}
+FolderOrganizerViewModel::~FolderOrganizerViewModel() = default;
 
 void FolderOrganizerViewModel::setIsShowingPreview(bool showing)
 {
@@ -157,6 +119,10 @@ void FolderOrganizerViewModel::chooseFolder()
         return;
 
     const QByteArray bytes = FolderPath::toBytes(*chosen);
+    // Undo is offered for the folder's own last run only: not for another's while
+    // the journal is asked.
+    if (bytes != m_folderBytes)
+        setCanUndo(false);
     m_folderBytes = bytes;
     setSelectedFolderURL(FolderPath::toUrl(bytes));
     m_settings->setStringValue(lastFolderPathKey, QString::fromUtf8(bytes));
@@ -175,11 +141,9 @@ void FolderOrganizerViewModel::generatePreview()
 {
     if (m_selectedFolderURL.isEmpty() || m_isOrganizing)
         return;
-    const std::filesystem::path folder = FolderPath::toFileSystem(m_folderBytes);
-    startRun<ScanResult>(
-        RunKind::scanning, [this, folder] { return scan(folder); },
-        [this](ScanResult &result) {
-            if (m_cancel)
+    m_runs->scan(FolderPath::toFileSystem(m_folderBytes),
+        endingRun<RunController::ScanResult>([this](RunController::ScanResult &result) {
+            if (m_runs->isCancelled())
                 return;
             if (!result.plan) {
                 setErrorMessage(tr("Error: %1").arg(result.error));
@@ -192,7 +156,8 @@ void FolderOrganizerViewModel::generatePreview()
                 setIsShowingPreview(true);
             else
                 setStatusMessage(tr("Nothing to organize — folder is already tidy."));
-        });
+        }));
+    beginRun(RunKind::scanning);
 }
 
 void FolderOrganizerViewModel::applyCurrentPlan()
@@ -200,60 +165,42 @@ void FolderOrganizerViewModel::applyCurrentPlan()
     if (!m_currentPlan || m_isOrganizing)
         return;
     setIsShowingPreview(false);
-    // Shared, not copied: the worker keeps it alive whatever happens meanwhile.
-    const std::shared_ptr<const MoveList> plan = m_currentPlan;
-    startRun<ExecutionResult>(
-        RunKind::organizing, [this, plan] { return execute(*plan); },
-        [this, folder = plan->folder](
-            ExecutionResult &result) { reportExecution(result, folder); });
+    m_runs->execute(m_currentPlan, FolderPath::toFileSystem(m_folderBytes),
+        endingRun<RunController::ExecutionResult>(
+            [this, folder = m_currentPlan->folder](RunController::ExecutionResult &result) {
+                reportExecution(result.report, result.error, folder);
+            }));
+    beginRun(RunKind::organizing);
 }
 
 void FolderOrganizerViewModel::organizeNow()
 {
     if (m_selectedFolderURL.isEmpty() || m_isOrganizing)
         return;
-    const std::filesystem::path folder = FolderPath::toFileSystem(m_folderBytes);
-    startRun<OrganizeResult>(
-        RunKind::organizing,
-        [this, folder] {
-            OrganizeResult result { scan(folder), std::nullopt };
-            if (result.scan.plan && !result.scan.plan->moves.empty() && !m_cancel)
-                result.execution = execute(*result.scan.plan);
-            return result;
-        },
-        [this](OrganizeResult &result) {
+    m_runs->organize(FolderPath::toFileSystem(m_folderBytes),
+        endingRun<RunController::OrganizeResult>([this](RunController::OrganizeResult &result) {
             if (!result.scan.plan) {
                 setErrorMessage(tr("Error: %1").arg(result.scan.error));
             } else if (result.execution) {
                 const std::filesystem::path folder = result.scan.plan->folder;
                 m_currentObstacles = std::move(result.scan.obstacles);
                 setCurrentPlan(std::move(result.scan.plan));
-                reportExecution(*result.execution, folder);
-            } else if (m_cancel) {
+                reportExecution(result.execution->report, result.execution->error, folder);
+            } else if (m_runs->isCancelled()) {
                 setStatusMessage(cancelledStatus(0));
             } else {
                 setStatusMessage(tr("Nothing to organize — folder is already tidy."));
             }
-        });
+        }));
+    beginRun(RunKind::organizing);
 }
 
 void FolderOrganizerViewModel::undoLastOperation()
 {
     if (m_selectedFolderURL.isEmpty() || m_isOrganizing)
         return;
-    const std::filesystem::path folder = FolderPath::toFileSystem(m_folderBytes);
-    startRun<UndoResult>(
-        RunKind::undoing,
-        [this, folder] {
-            UndoResult result;
-            try {
-                result.report = m_undoService->undoLast(*m_organizer, folder, runControl());
-            } catch (const std::exception &error) {
-                result.error = describe(error);
-            }
-            return result;
-        },
-        [this](UndoResult &result) {
+    m_runs->undo(FolderPath::toFileSystem(m_folderBytes),
+        endingRun<RunController::UndoResult>([this](RunController::UndoResult &result) {
             if (!result.error.isEmpty()) {
                 // The journal keeps what was not moved back, for a later try.
                 setErrorMessage(tr("Undo failed: %1").arg(result.error));
@@ -275,56 +222,45 @@ void FolderOrganizerViewModel::undoLastOperation()
                               .arg(tr("%n file(s)", nullptr, int(report.notRestored.size())));
             setStatusMessage(message);
             appendLog(message);
-        });
+        }));
+    beginRun(RunKind::undoing);
 }
 
 void FolderOrganizerViewModel::cancelRun()
 {
-    if (!m_isOrganizing || m_cancel)
+    if (!m_isOrganizing || m_runs->isCancelled())
         return;
-    m_cancel = true;
+    m_runs->cancel();
     setProgressMessage(tr("Stopping…"));
 }
 
-template <typename Result>
-void FolderOrganizerViewModel::startRun(
-    RunKind kind, std::function<Result()> work, std::function<void(Result &)> done)
+void FolderOrganizerViewModel::beginRun(RunKind kind)
 {
-    m_cancel = false;
-    m_progressDone = 0;
-    m_progressTotal = 0;
     m_runKind = kind;
     setIsOrganizing(true);
     updateProgress();
-    m_progressTimer.start();
-    // The report is queued to this object, so it runs on the UI thread; when this
-    // object is gone by then, the report goes with it.
-    QMetaObject::invokeMethod(
-        m_worker,
-        [this, work, done] {
-            auto result = std::make_shared<Result>(work());
-            QMetaObject::invokeMethod(
-                this,
-                [this, result, done] {
-                    m_progressTimer.stop();
-                    queryCanUndo();
-                    if (m_runKind != RunKind::scanning)
-                        loadRunDetails();
-                    done(*result);
-                    setProgressMessage({});
-                    setIsOrganizing(false);
-                },
-                Qt::QueuedConnection);
-        },
-        Qt::QueuedConnection);
+}
+
+template <typename Result>
+std::function<void(Result &, bool)> FolderOrganizerViewModel::endingRun(
+    std::function<void(Result &)> report)
+{
+    return [this, report = std::move(report)](Result &result, bool canUndo) {
+        setCanUndo(canUndo);
+        if (m_runKind != RunKind::scanning)
+            loadRunDetails();
+        report(result);
+        setProgressMessage({});
+        setIsOrganizing(false);
+    };
 }
 
 void FolderOrganizerViewModel::updateProgress()
 {
-    if (m_cancel)
+    if (m_runs->isCancelled())
         return; // "Stopping…" stays until the run has stopped
-    const std::size_t total = m_progressTotal;
-    const QString done = QString::number(m_progressDone);
+    const std::size_t total = m_runs->progressTotal();
+    const QString done = QString::number(m_runs->progressDone());
     switch (m_runKind) {
     case RunKind::scanning:
         setProgressMessage(tr("Scanning…"));
@@ -341,42 +277,6 @@ void FolderOrganizerViewModel::updateProgress()
     }
 }
 
-FolderOrganizerViewModel::ScanResult FolderOrganizerViewModel::scan(
-    const std::filesystem::path &folder) const
-{
-    try {
-        auto plan = std::make_shared<const MoveList>(m_organizer->planMoves(folder));
-        auto obstacles = std::make_shared<const PlanObstacles>(m_organizer->fileSystem(), *plan);
-        return { std::move(plan), std::move(obstacles), {} };
-    } catch (const std::exception &error) {
-        return { nullptr, nullptr, describe(error) };
-    }
-}
-
-FolderOrganizerViewModel::ExecutionResult FolderOrganizerViewModel::execute(const MoveList &plan)
-{
-    ExecutionResult result;
-    m_runSkipped = 0;
-    try {
-        result.report = m_undoService->organize(*m_organizer, plan, runControl());
-    } catch (const std::exception &error) {
-        result.error = describe(error);
-    }
-    result.skipped = std::exchange(m_runSkipped, 0);
-    return result;
-}
-
-RunControl FolderOrganizerViewModel::runControl()
-{
-    RunControl control;
-    control.cancel = &m_cancel;
-    control.progress = [this](std::size_t done, std::size_t total) {
-        m_progressDone = done;
-        m_progressTotal = total;
-    };
-    return control;
-}
-
 void FolderOrganizerViewModel::refreshCanUndo()
 {
     // During a run the engine is the worker's; the end of the run asks again.
@@ -386,21 +286,28 @@ void FolderOrganizerViewModel::refreshCanUndo()
 
 void FolderOrganizerViewModel::queryCanUndo()
 {
-    setCanUndo(!m_folderBytes.isEmpty()
-        && m_undoService->canUndo(*m_organizer, FolderPath::toFileSystem(m_folderBytes)));
+    if (m_folderBytes.isEmpty()) {
+        setCanUndo(false);
+        return;
+    }
+    const QByteArray bytes = m_folderBytes;
+    m_runs->readCanUndo(FolderPath::toFileSystem(bytes), [this, bytes](bool canUndo) {
+        // Another folder may have been chosen meanwhile.
+        if (bytes == m_folderBytes)
+            setCanUndo(canUndo);
+    });
 }
 
 void FolderOrganizerViewModel::reportExecution(
-    const ExecutionResult &result, const std::filesystem::path &folder)
+    const RunReport &report, const QString &error, const std::filesystem::path &folder)
 {
-    if (!result.error.isEmpty()) {
+    if (!error.isEmpty()) {
         // Nothing moved; the earlier run stays the one to undo.
-        setErrorMessage(tr("Error: %1").arg(result.error));
+        setErrorMessage(tr("Error: %1").arg(error));
         return;
     }
-    const RunReport &report = result.report;
     const int count = int(report.moved);
-    const int skipped = result.skipped;
+    const int skipped = int(report.skipped);
     if (!report.stoppedBy.empty())
         setErrorMessage(tr("Error: %1").arg(ErrorTexts::translate(report.stoppedBy)));
     else if (report.cancelled)
@@ -422,18 +329,6 @@ void FolderOrganizerViewModel::appendLog(const QString &message)
     setActivityLog(log);
 }
 
-void FolderOrganizerViewModel::reportSkipped(
-    const std::string &name, const std::string &description)
-{
-    // The description names the file too, so it is made fit for one line as well.
-    const QString entry = displayName(name) + QLatin1String(": ") + displayName(description);
-    ++m_runSkipped;
-    // The console line stays for those who start Tidyra from a terminal.
-    const QByteArray line = "[Tidyra] Skipped " + entry.toUtf8() + '\n';
-    std::fwrite(line.constData(), 1, std::size_t(line.size()), stdout);
-    std::fflush(stdout);
-}
-
 void FolderOrganizerViewModel::setSelectedFolderURL(const QUrl &url)
 {
     assign(m_selectedFolderURL, url, &FolderOrganizerViewModel::selectedFolderURLChanged);
@@ -443,16 +338,8 @@ void FolderOrganizerViewModel::setCurrentPlan(std::shared_ptr<const MoveList> pl
 {
     // Plans have no meaningful equality (each scan is a new one), so every store counts.
     std::swap(m_currentPlan, plan);
-    // Freeing a large plan takes a while: the worker does it, and hands the memory
-    // back to the system.
     if (plan)
-        QMetaObject::invokeMethod(
-            m_worker,
-            [old = std::move(plan)]() mutable {
-                old.reset();
-                releaseFreedMemory();
-            },
-            Qt::QueuedConnection);
+        m_runs->release(std::move(plan));
     emit currentPlanChanged();
 }
 
@@ -501,26 +388,12 @@ void FolderOrganizerViewModel::loadRunDetails()
     if (m_folderBytes.isEmpty())
         return;
     const QByteArray bytes = m_folderBytes;
-    QMetaObject::invokeMethod(
-        m_worker,
-        [this, bytes] {
-            std::shared_ptr<const RunDetails> details;
-            try {
-                if (auto found = m_undoService->lastDetails(FolderPath::toFileSystem(bytes)))
-                    details = std::make_shared<const RunDetails>(std::move(*found));
-            } catch (const std::exception &) {
-                // An unreadable journal has nothing to tell here; Undo reports it.
-            }
-            QMetaObject::invokeMethod(
-                this,
-                [this, bytes, details = std::move(details)]() mutable {
-                    // Another folder may have been chosen meanwhile.
-                    if (bytes == m_folderBytes)
-                        setRunDetails(std::move(details));
-                },
-                Qt::QueuedConnection);
-        },
-        Qt::QueuedConnection);
+    m_runs->readRunDetails(
+        FolderPath::toFileSystem(bytes), [this, bytes](std::shared_ptr<const RunDetails> details) {
+            // Another folder may have been chosen meanwhile.
+            if (bytes == m_folderBytes)
+                setRunDetails(std::move(details));
+        });
 }
 
 void FolderOrganizerViewModel::showRunDetails()

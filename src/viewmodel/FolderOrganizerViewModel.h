@@ -3,35 +3,29 @@
 #include "Clock.h"
 #include "FolderChooser.h"
 #include "MoveList.h"
-#include "RunDetails.h"
-#include "RunReports.h"
 #include "SettingsStore.h"
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <QThread>
-#include <QTimer>
 #include <QUrl>
 
-#include <atomic>
-#include <cstddef>
 #include <functional>
 #include <memory>
-#include <optional>
 
-// The one state the user interface draws, and every user action. Scans, organizing runs
-// and undos go to one worker thread of the view model's own, so the window stays alive;
-// the properties change on the UI thread only, when the worker reports back. One run at
+// The one state the user interface draws, and every user action. Scans, organizing runs,
+// undos and reads of the journal go to the worker of a RunController, so the window
+// stays alive; the properties change on the UI thread only, when it answers. One run at
 // a time: isOrganizing is true while it lasts, and actions other than choosing a folder
 // and cancelling do nothing meanwhile. Engine failures become the status message and
 // never leave an action. Runs are recorded in the journal shared with tidyra-cli
 // ($XDG_STATE_HOME/tidyra), so Undo survives a restart and can take back a run made from
 // the terminal.
-class FileOrganizerService;
 class FileSystem;
 class PlanObstacles;
-class UndoService;
+class RunController;
+struct RunDetails;
+struct RunReport;
 
 class FolderOrganizerViewModel : public QObject
 {
@@ -57,8 +51,7 @@ public:
     FolderOrganizerViewModel(std::unique_ptr<FolderChooser> chooser,
         std::unique_ptr<SettingsStore> settings, std::unique_ptr<Clock> clock,
         std::shared_ptr<FileSystem> fileSystem = {}, QObject *parent = nullptr);
-    // Stops a run after its current move and waits for it, so the journal holds the
-    // record of every move made.
+    // Stops a run after its current move and waits for it (RunController).
     ~FolderOrganizerViewModel() override;
 
     QUrl selectedFolderURL() const { return m_selectedFolderURL; }
@@ -105,8 +98,8 @@ public slots:
     // Stops the run after the current move; what moved so far stays recorded for undo.
     // A scan cannot be stopped half-way: its plan is dropped when it ends.
     void cancelRun();
-    // Asks the journal again whether the selected folder has a run to undo, which
-    // tidyra-cli may have recorded or undone meanwhile.
+    // Asks the journal again, on the worker, whether the selected folder has a run to
+    // undo, which tidyra-cli may have recorded or undone meanwhile.
     void refreshCanUndo();
     // Asks the views to show runDetails (the tray menu's "Details…" does).
     void showRunDetails();
@@ -129,42 +122,19 @@ signals:
 
 private:
     enum class RunKind { scanning, organizing, undoing };
-    // What a run on the worker hands back to the UI thread.
-    struct ScanResult
-    {
-        std::shared_ptr<const MoveList> plan;
-        std::shared_ptr<const PlanObstacles> obstacles;
-        QString error;
-    };
-    struct ExecutionResult
-    {
-        RunReport report;
-        int skipped = 0;
-        QString error; // nothing moved
-    };
-    struct OrganizeResult
-    {
-        ScanResult scan;
-        std::optional<ExecutionResult> execution; // none when nothing was executed
-    };
-    struct UndoResult
-    {
-        UndoReport report;
-        QString error;
-    };
 
-    // Runs `work` on the worker, then `done` with its result on the UI thread.
+    // Marks a run of `kind` as started, once the controller has it.
+    void beginRun(RunKind kind);
+    // The controller's answer wrapped: canUndo and the details first, then `report`,
+    // then the run is over.
     template <typename Result>
-    void startRun(RunKind kind, std::function<Result()> work, std::function<void(Result &)> done);
+    std::function<void(Result &, bool)> endingRun(std::function<void(Result &)> report);
     void updateProgress();
     void queryCanUndo();
 
-    // Worker thread only.
-    ScanResult scan(const std::filesystem::path &folder) const;
-    ExecutionResult execute(const MoveList &plan);
-    RunControl runControl();
-
-    void reportExecution(const ExecutionResult &result, const std::filesystem::path &folder);
+    // `error` when nothing moved.
+    void reportExecution(
+        const RunReport &report, const QString &error, const std::filesystem::path &folder);
     void appendLog(const QString &message);
 
     // Stores `value` and emits `changed`, only when the value really changes.
@@ -187,9 +157,6 @@ private:
     // Reads runDetails for the selected folder on the worker.
     void loadRunDetails();
     void setProgressMessage(const QString &message);
-    // Counts one skipped move of the running execution and prints its console line;
-    // called on the worker.
-    void reportSkipped(const std::string &name, const std::string &description);
 
     std::unique_ptr<FolderChooser> m_chooser;
     std::unique_ptr<SettingsStore> m_settings;
@@ -208,21 +175,7 @@ private:
     QStringList m_activityLog;
     std::shared_ptr<const RunDetails> m_runDetails;
     QString m_progressMessage;
-    // Counted by the engine while an execution runs, taken when it returns; touched on
-    // the worker only.
-    int m_runSkipped = 0;
-
-    // Used by the worker while a run lasts and by the UI thread only between runs.
-    std::unique_ptr<FileOrganizerService> m_organizer;
-    std::unique_ptr<UndoService> m_undoService;
-
-    // Written by the engine on the worker, read by the progress timer on the UI thread.
-    std::atomic<bool> m_cancel = false;
-    std::atomic<std::size_t> m_progressDone = 0;
-    std::atomic<std::size_t> m_progressTotal = 0;
     RunKind m_runKind = RunKind::scanning;
-    QTimer m_progressTimer;
 
-    QThread m_thread;
-    QObject *m_worker; // lives in m_thread; runs the jobs
+    std::unique_ptr<RunController> m_runs;
 };

@@ -89,7 +89,7 @@ QByteArray lastComponent(const QByteArray &bytes)
     qsizetype end = bytes.size();
     while (end > 1 && bytes.at(end - 1) == '/')
         --end;
-    const QByteArray trimmed = bytes.left(end);
+    QByteArray trimmed = bytes.left(end);
     if (trimmed == "/")
         return trimmed;
     return trimmed.mid(trimmed.lastIndexOf('/') + 1);

@@ -2,6 +2,7 @@
 
 #include "ErrorTexts.h"
 #include "FolderPath.h"
+#include "RunDetails.h"
 #include "Text.h"
 
 #include <algorithm>

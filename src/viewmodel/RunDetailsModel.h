@@ -1,12 +1,12 @@
 #pragma once
 
-#include "RunDetails.h"
-
 #include <QAbstractItemModel>
 
 #include <cstdint>
 #include <memory>
 #include <vector>
+
+struct RunDetails;
 
 // The files a run skipped (or an undo could not restore), grouped by reason: one
 // heading line per reason ("12 files: "Images" is a symbolic link, which Tidyra does

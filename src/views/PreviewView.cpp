@@ -8,7 +8,6 @@
 #include "HeadedColumn.h"
 #include "PlainListView.h"
 #include "PlainTreeView.h"
-#include "PlanObstacles.h"
 #include "PreviewLineDelegate.h"
 #include "ProminentButton.h"
 #include "ScreenFit.h"
@@ -42,7 +41,9 @@ PreviewView::PreviewView(
     m_afterList = new PlainTreeView(this);
     m_afterList->setObjectName(QStringLiteral("afterList"));
     m_afterList->setItemDelegate(new PreviewLineDelegate(m_afterList));
-    m_afterList->setModel(new AfterTreeModel(*m_plan, m_obstacles.get(), m_afterList));
+    auto *afterModel = new AfterTreeModel(*m_plan, m_obstacles.get(), m_afterList);
+    m_skippedCount = afterModel->skippedCount();
+    m_afterList->setModel(afterModel);
 
     // Every row is the same height, so a plan of any size lays out at once.
     m_beforeList->setUniformItemSizes(true);
@@ -96,7 +97,7 @@ bool PreviewView::eventFilter(QObject *watched, QEvent *event)
 
 QString PreviewView::summaryText(std::size_t fileCount, std::size_t skippedCount)
 {
-    const QString moved = tr("%n file(s) will be moved", nullptr, int(fileCount));
+    QString moved = tr("%n file(s) will be moved", nullptr, int(fileCount));
     if (skippedCount == 0)
         return moved;
     //: How many files will be moved, then how many will be skipped
@@ -109,8 +110,7 @@ QWidget *PreviewView::makeHeader()
     m_title = new StyledLabel(
         tr("Organization Preview"), TextStyle::headline, true, ForegroundStyle::primary, header);
     m_title->setObjectName(QStringLiteral("previewTitle"));
-    const std::size_t skipped = m_obstacles ? m_obstacles->blockedMoves() : 0;
-    m_summary = new StyledLabel(summaryText(m_plan->moves.size() - skipped, skipped),
+    m_summary = new StyledLabel(summaryText(m_plan->moves.size() - m_skippedCount, m_skippedCount),
         TextStyle::caption, false, ForegroundStyle::secondary, header);
     m_summary->setObjectName(QStringLiteral("previewSummary"));
 

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include <cstddef>
 #include <memory>
 
 class FolderOrganizerViewModel;
@@ -50,6 +51,7 @@ private:
 
     std::shared_ptr<const MoveList> m_plan;
     std::shared_ptr<const PlanObstacles> m_obstacles;
+    std::size_t m_skippedCount = 0;
     FolderOrganizerViewModel *m_viewModel;
     StyledLabel *m_title = nullptr;
     StyledLabel *m_summary = nullptr;

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "RunDetails.h"
-
 #include <QDialog>
 
 #include <memory>
 
 class QPushButton;
 class QTreeView;
+struct RunDetails;
 class RunDetailsModel;
 class StyledLabel;
 

@@ -44,7 +44,7 @@ void SingleInstanceTest::secondClaimHandsOverAndMalformedRequestsAreIgnored()
         = QFile::encodeName(folder.filePath(QStringLiteral("gone"))).toBase64();
     for (const QByteArray &bytes : { QByteArray("hello\n"), QByteArray("open dG1w\n"),
              "open " + missing + '\n', QByteArray("open !!!\n"), QByteArray("raise x=eA==\n"),
-             QByteArray("raise"), QByteArray(70 * 1024, 'x') }) {
+             QByteArray("raise"), QByteArray(qsizetype(70) * 1024, 'x') }) {
         QLocalSocket stranger;
         stranger.connectToServer(socketPath);
         QVERIFY(stranger.waitForConnected(1000));

@@ -1,10 +1,8 @@
 #include "TidyraApp.h"
 #include "ActionArea.h"
-#include "ActivitySection.h"
 #include "AfterTreeModel.h"
 #include "AppDelegate.h"
 #include "Autostart.h"
-#include "BusySpinner.h"
 #include "CommandLine.h"
 #include "ContentView.h"
 #include "Contrast.h"
@@ -30,61 +28,11 @@
 #include <QClipboard>
 #include <QFile>
 #include <QMainWindow>
-#include <QMenu>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-
-namespace {
-
-// The main window as a user reads it, one part of its state table after the other:
-// "header | buttons | status line | activity"; a disabled button reads "(off)".
-QString shown(const ContentView &view)
-{
-    const FolderHeader *header = view.header();
-    const ActionArea *actions = view.actionArea();
-    QStringList buttons;
-    for (const QPushButton *button : { header->folderButton(), actions->previewButton(),
-             actions->organizeButton(), actions->undoButton() })
-        buttons << button->text() + (button->isEnabled() ? QString() : QStringLiteral(" (off)"));
-    for (const QToolButton *button : { actions->cancelButton(), actions->detailsButton() })
-        if (button->isVisibleTo(&view))
-            buttons << button->text();
-    const QString indicator = QString(actions->spinner()->isVisibleTo(&view) ? "spinner" : "")
-        + QString(actions->infoSymbol()->isVisibleTo(&view) ? "info" : "")
-        + QString(actions->errorSymbol()->isVisibleTo(&view) ? "error" : "");
-    const ActivitySection *activity = view.activitySection();
-    const auto *emptyText = view.findChild<StyledLabel *>(QStringLiteral("activityEmptyText"));
-    QString log = rowTexts(activity->logView()->model()).join(QStringLiteral(" / "));
-    if (!activity->isShowingLog())
-        log = activity->emptyState()->isVisibleTo(&view) ? emptyText->text() : QStringLiteral("?");
-    return QStringList { header->titleLabel()->text() + ", " + header->subtitleLabel()->text(),
-        buttons.join(QStringLiteral(", ")), indicator + ": " + actions->statusLabel()->text(), log }
-        .join(QStringLiteral(" | "));
-}
-
-// The tray menu's visible entries, "---" for a separator; a disabled entry reads "(off)".
-QString menuShown(const TidyraApp &app)
-{
-    QStringList texts;
-    for (const QAction *action : app.menuBarView()->menu()->actions())
-        if (action->isVisible())
-            texts << (action->isSeparator() ? QStringLiteral("---")
-                                            : action->iconText()
-                        + (action->isEnabled() ? QString() : QStringLiteral(" (off)")));
-    return texts.join(QStringLiteral(", "));
-}
-
-bool activate(QWidget *window)
-{
-    QApplication::setActiveWindow(window);
-    return QTest::qWaitForWindowActive(window);
-}
-
-} // namespace
 
 class TidyraAppTest : public QObject
 {
@@ -157,11 +105,6 @@ void TidyraAppTest::windowAndMenuFollowTheStateTable()
     const QString undone = QStringLiteral("Undo complete — 1 file restored.");
     QCOMPARE(shown(view),
         undoOff + undone + " | [10:30] " + undone + " / " + organized + " / " + organized);
-
-    // Choosing the folder again empties the log.
-    fixture.answers->push_back(fixture.inboxPath());
-    QTest::mouseClick(view.header()->folderButton(), Qt::LeftButton);
-    QCOMPARE(shown(view), ready);
 }
 
 // The window with a plan of six files: images of two kinds (sub-folders), one document
@@ -410,13 +353,15 @@ void TidyraAppTest::errorsReadAndPaintedContrastHolds()
     const auto app = fixture.makeApp();
     app->start();
     ActionArea *actions = app->contentView()->actionArea();
-    fileSystem->failCall(FaultInjectingFileSystem::Operation::openFolder, 1, EACCES);
+    // Every open fails: the journal's look on the worker may come before the scan's.
+    fileSystem->failCall(FaultInjectingFileSystem::Operation::openFolder, 0, EACCES);
     app->viewModel()->generatePreview();
     QVERIFY(waitForRun(*app->viewModel()));
     QVERIFY(actions->errorSymbol()->isVisibleTo(app->mainWindow()));
     QVERIFY(actions->statusLabel()->wordWrap() && actions->statusLabel()->color().isValid());
     QCOMPARE(actions->statusLabel()->text(),
-        "Error: cannot open folder \"" + fixture.inboxPath() + "\": " + strerror(EACCES));
+        "Error: cannot open folder \"" + fixture.inboxPath()
+            + "\": " + QString::fromStdString(std::generic_category().message(EACCES)));
 
     QPalette dark;
     for (const auto &[role, color] :

@@ -1,9 +1,25 @@
 #include "ViewTestSupport.h"
 
+#include "ActionArea.h"
+#include "ActivitySection.h"
+#include "BusySpinner.h"
+#include "ContentView.h"
+#include "FolderHeader.h"
+#include "MenuBarView.h"
+#include "PlainListView.h"
 #include "PreviewRoles.h"
+#include "StyledLabel.h"
+#include "SymbolView.h"
 #include "TidyraApp.h"
 
 #include <QAbstractItemModel>
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
 
 ViewModelFixture::ViewModelFixture(std::shared_ptr<FileSystem> wrappedFileSystem)
     : fileSystem(std::move(wrappedFileSystem))
@@ -28,8 +44,21 @@ std::unique_ptr<TidyraApp> ViewModelFixture::makeApp() const
         std::make_unique<FixedClock>(QStringLiteral("10:30")), fileSystem);
 }
 
+namespace {
+
+// Every model a test reads is first checked whole against the rules views rely on
+// (indexes, parents, row counts): the preview's tree is packed by hand.
+void checkModel(const QAbstractItemModel *model)
+{
+    const QAbstractItemModelTester tester(const_cast<QAbstractItemModel *>(model),
+        QAbstractItemModelTester::FailureReportingMode::QtTest);
+}
+
+} // namespace
+
 QStringList rowTexts(const QAbstractItemModel *model)
 {
+    checkModel(model);
     QStringList texts;
     for (int row = 0; row < model->rowCount(); ++row)
         texts << model->index(row, 0).data(Qt::DisplayRole).toString();
@@ -47,10 +76,8 @@ void appendIndentedLines(
         const int indent = index.data(PreviewRoles::indent).toInt();
         const QString text = index.data(Qt::DisplayRole).toString();
         lines << (indent == depth
-                ? QString(2 * indent, QLatin1Char(' ')) + text
+                ? QString(qsizetype(2) * indent, QLatin1Char(' ')) + text
                 : QStringLiteral("depth %1, indent %2: %3").arg(depth).arg(indent).arg(text));
-        if (index.parent() != parent || index.row() != row)
-            lines << QStringLiteral("bad parent or row: ") + text;
         appendIndentedLines(model, index, depth + 1, lines);
     }
 }
@@ -59,7 +86,49 @@ void appendIndentedLines(
 
 QStringList indentedLines(const QAbstractItemModel *model)
 {
+    checkModel(model);
     QStringList lines;
     appendIndentedLines(model, {}, 0, lines);
     return lines;
+}
+
+QString shown(const ContentView &view)
+{
+    const FolderHeader *header = view.header();
+    const ActionArea *actions = view.actionArea();
+    QStringList buttons;
+    for (const QPushButton *button : { header->folderButton(), actions->previewButton(),
+             actions->organizeButton(), actions->undoButton() })
+        buttons << button->text() + (button->isEnabled() ? QString() : QStringLiteral(" (off)"));
+    for (const QToolButton *button : { actions->cancelButton(), actions->detailsButton() })
+        if (button->isVisibleTo(&view))
+            buttons << button->text();
+    const QString indicator = QString(actions->spinner()->isVisibleTo(&view) ? "spinner" : "")
+        + QString(actions->infoSymbol()->isVisibleTo(&view) ? "info" : "")
+        + QString(actions->errorSymbol()->isVisibleTo(&view) ? "error" : "");
+    const ActivitySection *activity = view.activitySection();
+    const auto *emptyText = view.findChild<StyledLabel *>(QStringLiteral("activityEmptyText"));
+    QString log = rowTexts(activity->logView()->model()).join(QStringLiteral(" / "));
+    if (!activity->isShowingLog())
+        log = activity->emptyState()->isVisibleTo(&view) ? emptyText->text() : QStringLiteral("?");
+    return QStringList { header->titleLabel()->text() + ", " + header->subtitleLabel()->text(),
+        buttons.join(QStringLiteral(", ")), indicator + ": " + actions->statusLabel()->text(), log }
+        .join(QStringLiteral(" | "));
+}
+
+QString menuShown(const TidyraApp &app)
+{
+    QStringList texts;
+    for (const QAction *action : app.menuBarView()->menu()->actions())
+        if (action->isVisible())
+            texts << (action->isSeparator() ? QStringLiteral("---")
+                                            : action->iconText()
+                        + (action->isEnabled() ? QString() : QStringLiteral(" (off)")));
+    return texts.join(QStringLiteral(", "));
+}
+
+bool activate(QWidget *window)
+{
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
 }

@@ -11,7 +11,9 @@
 #include <memory>
 #include <optional>
 
+class ContentView;
 class QAbstractItemModel;
+class QWidget;
 class TidyraApp;
 
 // A real temporary folder "Inbox", and a view model (or the whole app) on it whose
@@ -37,3 +39,11 @@ QStringList rowTexts(const QAbstractItemModel *model);
 // The "After" tree, depth first, each line indented by two blanks per level ("  JPG/");
 // a line whose drawn indentation differs from its depth in the tree says so.
 QStringList indentedLines(const QAbstractItemModel *model);
+
+// The main window as a user reads it, one part of its state table after the other:
+// "header | buttons | status line | activity"; a disabled button reads "(off)".
+QString shown(const ContentView &view);
+// The tray menu's visible entries, "---" for a separator; a disabled entry reads "(off)".
+QString menuShown(const TidyraApp &app);
+// Makes `window` the active one; false when the platform does not.
+bool activate(QWidget *window);

@@ -133,7 +133,7 @@ int main(int argc, char *argv[])
     const QString variant = argc == 4 ? QString::fromLocal8Bit(argv[3]) : QString();
     if ((argc != 3 && argc != 4)
         || (argc == 4 && variant != u"de" && variant != u"dark" && variant != u"details")) {
-        std::fputs("usage: tidyra-screenshots FOLDER OUTPUT_DIR [de|dark|details]\n", stderr);
+        (void)std::fputs("usage: tidyra-screenshots FOLDER OUTPUT_DIR [de|dark|details]\n", stderr);
         return 2;
     }
     const QString folder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
@@ -177,7 +177,7 @@ int main(int argc, char *argv[])
     waitForRun(*viewModel);
     PreviewView *preview = tidyra.contentView()->previewView();
     if (!preview) {
-        std::fputs("the preview did not open\n", stderr);
+        (void)std::fputs("the preview did not open\n", stderr);
         return 1;
     }
     preview->resize(680, 500);

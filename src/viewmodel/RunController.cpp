@@ -1,0 +1,194 @@
+#include "RunController.h"
+
+#include "ErrorTexts.h"
+#include "FileOrganizerService.h"
+#include "MemoryRelease.h"
+#include "PlanObstacles.h"
+#include "UndoService.h"
+
+#include <QMetaObject>
+
+#include <exception>
+#include <utility>
+
+namespace {
+
+// A few progress updates a second: enough to see it move, too few to cost anything.
+constexpr int progressIntervalMs = 250;
+
+// In the user's language, the arguments (names) as the engine wrote them.
+QString describe(const std::exception &error)
+{
+    return ErrorTexts::translate(error.what());
+}
+
+} // namespace
+
+RunController::RunController(std::shared_ptr<FileSystem> fileSystem, QObject *parent)
+    : QObject(parent)
+    , m_organizer(std::make_unique<FileOrganizerService>(std::move(fileSystem)))
+    , m_undoService(std::make_unique<UndoService>())
+{
+    m_progressTimer.setInterval(progressIntervalMs);
+    connect(&m_progressTimer, &QTimer::timeout, this, &RunController::progressed);
+    m_worker = new QObject;
+    m_worker->moveToThread(&m_thread);
+    connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
+    m_thread.setObjectName(QStringLiteral("Tidyra worker"));
+    m_thread.start();
+}
+
+RunController::~RunController()
+{
+    // The queued answer of a run still going is dropped with this object; the journal
+    // has its record.
+    m_cancel = true;
+    m_thread.quit();
+    m_thread.wait();
+}
+
+template <typename Result>
+void RunController::start(
+    std::function<Result()> work, const std::filesystem::path &folder, Done<Result> done)
+{
+    m_cancel = false;
+    m_progressDone = 0;
+    m_progressTotal = 0;
+    m_progressTimer.start();
+    // The answer is queued to this object, so it runs on the UI thread.
+    QMetaObject::invokeMethod(
+        m_worker,
+        [this, work = std::move(work), folder, done = std::move(done)] {
+            auto result = std::make_shared<Result>(work());
+            // Asked after the run, on the worker, as the journal is read for it.
+            const bool canUndo = canUndoOnWorker(folder);
+            QMetaObject::invokeMethod(
+                this,
+                [this, result, canUndo, done] {
+                    m_progressTimer.stop();
+                    done(*result, canUndo);
+                },
+                Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
+}
+
+void RunController::scan(const std::filesystem::path &folder, Done<ScanResult> done)
+{
+    start<ScanResult>([this, folder] { return scanOnWorker(folder); }, folder, std::move(done));
+}
+
+void RunController::execute(std::shared_ptr<const MoveList> plan,
+    const std::filesystem::path &folder, Done<ExecutionResult> done)
+{
+    start<ExecutionResult>(
+        [this, plan = std::move(plan)] { return executeOnWorker(*plan); }, folder, std::move(done));
+}
+
+void RunController::organize(const std::filesystem::path &folder, Done<OrganizeResult> done)
+{
+    start<OrganizeResult>(
+        [this, folder] {
+            OrganizeResult result { scanOnWorker(folder), std::nullopt };
+            if (result.scan.plan && !result.scan.plan->moves.empty() && !m_cancel)
+                result.execution = executeOnWorker(*result.scan.plan);
+            return result;
+        },
+        folder, std::move(done));
+}
+
+void RunController::undo(const std::filesystem::path &folder, Done<UndoResult> done)
+{
+    start<UndoResult>(
+        [this, folder] {
+            UndoResult result;
+            try {
+                result.report = m_undoService->undoLast(*m_organizer, folder, runControl());
+            } catch (const std::exception &error) {
+                result.error = describe(error);
+            }
+            return result;
+        },
+        folder, std::move(done));
+}
+
+void RunController::readCanUndo(const std::filesystem::path &folder, std::function<void(bool)> done)
+{
+    QMetaObject::invokeMethod(
+        m_worker,
+        [this, folder, done = std::move(done)] {
+            const bool canUndo = canUndoOnWorker(folder);
+            QMetaObject::invokeMethod(
+                this, [canUndo, done] { done(canUndo); }, Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
+}
+
+void RunController::readRunDetails(const std::filesystem::path &folder,
+    std::function<void(std::shared_ptr<const RunDetails>)> done)
+{
+    QMetaObject::invokeMethod(
+        m_worker,
+        [this, folder, done = std::move(done)] {
+            std::shared_ptr<const RunDetails> details;
+            try {
+                if (auto found = m_undoService->lastDetails(folder))
+                    details = std::make_shared<const RunDetails>(std::move(*found));
+            } catch (const std::exception &) {
+                // An unreadable journal has nothing to tell here; Undo reports it.
+            }
+            QMetaObject::invokeMethod(
+                this, [details = std::move(details), done]() mutable { done(std::move(details)); },
+                Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
+}
+
+void RunController::release(std::shared_ptr<const MoveList> plan)
+{
+    QMetaObject::invokeMethod(
+        m_worker,
+        [old = std::move(plan)]() mutable {
+            old.reset();
+            releaseFreedMemory();
+        },
+        Qt::QueuedConnection);
+}
+
+RunController::ScanResult RunController::scanOnWorker(const std::filesystem::path &folder) const
+{
+    try {
+        auto plan = std::make_shared<const MoveList>(m_organizer->planMoves(folder));
+        auto obstacles = std::make_shared<const PlanObstacles>(m_organizer->fileSystem(), *plan);
+        return { std::move(plan), std::move(obstacles), {} };
+    } catch (const std::exception &error) {
+        return { nullptr, nullptr, describe(error) };
+    }
+}
+
+RunController::ExecutionResult RunController::executeOnWorker(const MoveList &plan)
+{
+    ExecutionResult result;
+    try {
+        result.report = m_undoService->organize(*m_organizer, plan, runControl());
+    } catch (const std::exception &error) {
+        result.error = describe(error);
+    }
+    return result;
+}
+
+RunControl RunController::runControl()
+{
+    RunControl control;
+    control.cancel = &m_cancel;
+    control.progress = [this](std::size_t done, std::size_t total) {
+        m_progressDone = done;
+        m_progressTotal = total;
+    };
+    return control;
+}
+
+bool RunController::canUndoOnWorker(const std::filesystem::path &folder) const
+{
+    return !folder.empty() && m_undoService->canUndo(*m_organizer, folder);
+}

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "MoveList.h"
+#include "RunDetails.h"
+#include "RunReports.h"
+
+#include <QObject>
+#include <QString>
+#include <QThread>
+#include <QTimer>
+
+#include <atomic>
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class FileOrganizerService;
+class FileSystem;
+class PlanObstacles;
+class UndoService;
+
+// The view model's hands on the engine: one worker thread of its own that scans,
+// organizes, undoes and reads the journal, one job at a time in the order given, so the
+// window stays alive. Every answer comes back on the UI thread, to the callback given;
+// an engine failure arrives as its description in the user's language. An answer that
+// arrives when this object is gone is dropped. The engine's objects belong to the
+// worker: nothing else touches them.
+class RunController : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct ScanResult
+    {
+        std::shared_ptr<const MoveList> plan;
+        std::shared_ptr<const PlanObstacles> obstacles;
+        QString error;
+    };
+    struct ExecutionResult
+    {
+        RunReport report; // its skipped moves are on standard output, as the engine prints them
+        QString error; // nothing moved
+    };
+    struct OrganizeResult
+    {
+        ScanResult scan;
+        std::optional<ExecutionResult> execution; // none when nothing was executed
+    };
+    struct UndoResult
+    {
+        UndoReport report;
+        QString error;
+    };
+    // A run's answer: its result, and whether the folder given to it has a run to undo
+    // once it is over.
+    template <typename Result> using Done = std::function<void(Result &result, bool canUndo)>;
+
+    // An empty `fileSystem` means the real one.
+    explicit RunController(std::shared_ptr<FileSystem> fileSystem, QObject *parent = nullptr);
+    // Stops a run after its current move and waits for it, so the journal holds the
+    // record of every move made.
+    ~RunController() override;
+
+    // One run at a time: the caller starts the next once the last has answered.
+    void scan(const std::filesystem::path &folder, Done<ScanResult> done);
+    // Carries out `plan`, shared rather than copied, which the worker keeps alive.
+    void execute(std::shared_ptr<const MoveList> plan, const std::filesystem::path &folder,
+        Done<ExecutionResult> done);
+    // Scans and, when there is anything to move and no cancel came, executes.
+    void organize(const std::filesystem::path &folder, Done<OrganizeResult> done);
+    void undo(const std::filesystem::path &folder, Done<UndoResult> done);
+
+    // Stops the run after the current move; a scan runs to its end.
+    void cancel() { m_cancel = true; }
+    bool isCancelled() const { return m_cancel; }
+    // How far the running execution or undo is; a total of 0 until it is known.
+    std::size_t progressDone() const { return m_progressDone; }
+    std::size_t progressTotal() const { return m_progressTotal; }
+
+    // Whether `folder` has a run to undo, which tidyra-cli may have recorded or undone.
+    void readCanUndo(const std::filesystem::path &folder, std::function<void(bool)> done);
+    // What the last run or undo of `folder` left out, null when nothing.
+    void readRunDetails(const std::filesystem::path &folder,
+        std::function<void(std::shared_ptr<const RunDetails>)> done);
+    // Frees a plan on the worker, as freeing a large one takes a while, and hands the
+    // memory back to the system.
+    void release(std::shared_ptr<const MoveList> plan);
+
+signals:
+    // A few times a second while a run lasts.
+    void progressed();
+
+private:
+    template <typename Result>
+    void start(
+        std::function<Result()> work, const std::filesystem::path &folder, Done<Result> done);
+    // Worker thread only.
+    ScanResult scanOnWorker(const std::filesystem::path &folder) const;
+    ExecutionResult executeOnWorker(const MoveList &plan);
+    RunControl runControl();
+    bool canUndoOnWorker(const std::filesystem::path &folder) const;
+
+    std::unique_ptr<FileOrganizerService> m_organizer;
+    std::unique_ptr<UndoService> m_undoService;
+
+    // Written by the engine on the worker, read by the UI thread.
+    std::atomic<bool> m_cancel = false;
+    std::atomic<std::size_t> m_progressDone = 0;
+    std::atomic<std::size_t> m_progressTotal = 0;
+    QTimer m_progressTimer;
+
+    QThread m_thread;
+    QObject *m_worker; // lives in m_thread; runs the jobs
+};
