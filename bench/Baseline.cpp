@@ -1,6 +1,6 @@
 #include "Baseline.h"
 
-#include "FileCategory.h"
+#include "model/FileCategory.h"
 
 #include <array>
 #include <cerrno>

@@ -3,11 +3,11 @@
 // Prints a table of medians and engine/baseline ratios.
 
 #include "Baseline.h"
-#include "FileOrganizerService.h"
 #include "FileSet.h"
 #include "Machine.h"
-#include "PreviewTree.h"
-#include "UndoService.h"
+#include "model/PreviewTree.h"
+#include "services/organizing/FileOrganizerService.h"
+#include "services/organizing/UndoService.h"
 
 #include <algorithm>
 #include <chrono>

@@ -3,8 +3,8 @@
 // The peak is VmHWM of this process's memory: ru_maxrss would also count the parent's
 // memory when started with vfork, as posix_spawn does.
 
-#include "FileOrganizerService.h"
-#include "PreviewTree.h"
+#include "model/PreviewTree.h"
+#include "services/organizing/FileOrganizerService.h"
 
 #include <cstdio>
 #include <fstream>

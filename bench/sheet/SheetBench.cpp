@@ -2,14 +2,14 @@
 // took until the dialog was drawn and the peak memory of the process.
 //   tidyra-sheet-bench [FILE_COUNT]     (default 100000)
 
-#include "FileCategory.h"
-#include "FileName.h"
 #include "FixedClock.h"
 #include "FolderChooser.h"
 #include "FolderOrganizerViewModel.h"
 #include "MemorySettingsStore.h"
 #include "PreviewView.h"
-#include "Text.h"
+#include "model/FileCategory.h"
+#include "model/FileName.h"
+#include "model/Text.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,12 +1,12 @@
 #include "AppDelegate.h"
 #include "CommandLine.h"
 #include "FolderPath.h"
-#include "OpenFileLimit.h"
 #include "SingleInstance.h"
-#include "Text.h"
 #include "TidyraApp.h"
 #include "Translations.h"
 #include "WindowActivation.h"
+#include "model/Text.h"
+#include "services/filesystem/OpenFileLimit.h"
 
 #include <QApplication>
 #include <QLocale>

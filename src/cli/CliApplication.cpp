@@ -3,8 +3,8 @@
 #include "CliCommands.h"
 #include "HelpFormatter.h"
 #include "StoppableOutput.h"
-#include "Text.h"
-#include "UndoService.h"
+#include "model/Text.h"
+#include "services/organizing/UndoService.h"
 
 #include <atomic>
 #include <cerrno>

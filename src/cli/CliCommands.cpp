@@ -1,11 +1,11 @@
 #include "CliCommands.h"
 
-#include "ErrorDescriptions.h"
-#include "FileOrganizerService.h"
 #include "PreviewPrinter.h"
 #include "ProgressLine.h"
-#include "Text.h"
-#include "UndoService.h"
+#include "model/Text.h"
+#include "services/errors/ErrorDescriptions.h"
+#include "services/organizing/FileOrganizerService.h"
+#include "services/organizing/UndoService.h"
 
 #include <ostream>
 #include <system_error>

@@ -1,8 +1,8 @@
 #include "PreviewPrinter.h"
 
-#include "PathCodec.h"
-#include "PreviewTree.h"
-#include "Text.h"
+#include "model/PreviewTree.h"
+#include "model/Text.h"
+#include "services/paths/PathCodec.h"
 
 #include <algorithm>
 #include <ostream>

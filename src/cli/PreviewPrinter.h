@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OrganizationPlan.h"
-#include "PlanObstacles.h"
+#include "model/OrganizationPlan.h"
+#include "services/organizing/PlanObstacles.h"
 
 #include <iosfwd>
 

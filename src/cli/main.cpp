@@ -1,5 +1,5 @@
 #include "CliApplication.h"
-#include "OpenFileLimit.h"
+#include "services/filesystem/OpenFileLimit.h"
 
 int main(int argc, char **argv)
 {

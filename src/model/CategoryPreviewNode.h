@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FileCategory.h"
-#include "SubGroupPreviewNode.h"
-#include "Uuid.h"
+#include "model/FileCategory.h"
+#include "model/SubGroupPreviewNode.h"
+#include "model/Uuid.h"
 
 #include <string>
 #include <vector>

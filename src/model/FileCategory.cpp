@@ -1,6 +1,6 @@
-#include "FileCategory.h"
+#include "model/FileCategory.h"
 
-#include "Text.h"
+#include "model/Text.h"
 
 namespace {
 

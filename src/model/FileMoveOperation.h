@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FileCategory.h"
-#include "Uuid.h"
+#include "model/FileCategory.h"
+#include "model/Uuid.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "FileName.h"
+#include "model/FileName.h"
 
 namespace FileName {
 

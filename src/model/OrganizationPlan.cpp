@@ -1,4 +1,4 @@
-#include "OrganizationPlan.h"
+#include "model/OrganizationPlan.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FileCategory.h"
-#include "FileMoveOperation.h"
-#include "Uuid.h"
+#include "model/FileCategory.h"
+#include "model/FileMoveOperation.h"
+#include "model/Uuid.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "PreviewTree.h"
+#include "model/PreviewTree.h"
 
-#include "Text.h"
+#include "model/Text.h"
 
 #include <algorithm>
 #include <array>

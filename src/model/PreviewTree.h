@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CategoryPreviewNode.h"
-#include "OrganizationPlan.h"
+#include "model/CategoryPreviewNode.h"
+#include "model/OrganizationPlan.h"
 
 #include <vector>
 

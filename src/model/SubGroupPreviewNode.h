@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Uuid.h"
+#include "model/Uuid.h"
 
 #include <string>
 #include <vector>

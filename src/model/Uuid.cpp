@@ -1,4 +1,4 @@
-#include "Uuid.h"
+#include "model/Uuid.h"
 
 #include <algorithm>
 #include <cstring>

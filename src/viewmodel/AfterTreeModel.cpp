@@ -3,10 +3,10 @@
 #include "CategoryLines.h"
 #include "ErrorTexts.h"
 #include "MemoryRelease.h"
-#include "PlanObstacles.h"
 #include "PreviewRoles.h"
-#include "PreviewTree.h"
-#include "Text.h"
+#include "model/PreviewTree.h"
+#include "model/Text.h"
+#include "services/organizing/PlanObstacles.h"
 
 #include <QThreadPool>
 
@@ -15,14 +15,15 @@
 namespace {
 
 // The plan without the moves that would be skipped; the plan itself when there are none.
-std::vector<CategoryPreviewNode> treeOf(const MoveList &plan, const PlanObstacles *obstacles)
+std::vector<CategoryPreviewNode> treeOf(
+    const OrganizationPlan &plan, const PlanObstacles *obstacles)
 {
     if (!obstacles || obstacles->blockedMoves() == 0)
         return buildPreviewTree(plan);
-    MoveList kept;
+    OrganizationPlan kept;
     kept.folderURL = plan.folderURL;
     kept.targets = plan.targets;
-    for (const MoveList::Move &move : plan.moves) {
+    for (const OrganizationPlan::Move &move : plan.moves) {
         if (!obstacles->blocks(move))
             kept.moves.push_back(move);
     }
@@ -32,11 +33,11 @@ std::vector<CategoryPreviewNode> treeOf(const MoveList &plan, const PlanObstacle
 } // namespace
 
 AfterTreeModel::AfterTreeModel(
-    const MoveList &plan, const PlanObstacles *obstacles, QObject *parent)
+    const OrganizationPlan &plan, const PlanObstacles *obstacles, QObject *parent)
     : QAbstractItemModel(parent)
     , m_tree(treeOf(plan, obstacles))
 {
-    for (const MoveList::Move &move : plan.moves) {
+    for (const OrganizationPlan::Move &move : plan.moves) {
         if (obstacles && obstacles->blocks(move))
             m_skipped.emplace_back(move.source, obstacles->reason(move.target));
         else if (!move.destination.empty() && move.destination != move.source)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CategoryPreviewNode.h"
-#include "MoveList.h"
 #include "PreviewLine.h"
+#include "model/CategoryPreviewNode.h"
+#include "model/OrganizationPlan.h"
 
 #include <QAbstractItemModel>
 
@@ -25,8 +25,8 @@ class AfterTreeModel : public QAbstractItemModel
     Q_OBJECT
 
 public:
-    explicit AfterTreeModel(
-        const MoveList &plan, const PlanObstacles *obstacles = nullptr, QObject *parent = nullptr);
+    explicit AfterTreeModel(const OrganizationPlan &plan, const PlanObstacles *obstacles = nullptr,
+        QObject *parent = nullptr);
     // The tree of a large plan takes tens of milliseconds to free: that happens on a
     // pool thread, so closing the preview does not stall the window.
     ~AfterTreeModel() override;

@@ -1,9 +1,9 @@
 #include "BeforeListModel.h"
 
 #include "PreviewRoles.h"
-#include "Text.h"
+#include "model/Text.h"
 
-BeforeListModel::BeforeListModel(std::shared_ptr<const MoveList> plan, QObject *parent)
+BeforeListModel::BeforeListModel(std::shared_ptr<const OrganizationPlan> plan, QObject *parent)
     : QAbstractListModel(parent)
     , m_plan(std::move(plan))
 { }
@@ -17,7 +17,7 @@ QVariant BeforeListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    const MoveList::Move &move = m_plan->moves[std::size_t(index.row())];
+    const OrganizationPlan::Move &move = m_plan->moves[std::size_t(index.row())];
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MoveList.h"
+#include "model/OrganizationPlan.h"
 
 #include <QAbstractListModel>
 
@@ -13,11 +13,12 @@ class BeforeListModel : public QAbstractListModel
     Q_OBJECT
 
 public:
-    explicit BeforeListModel(std::shared_ptr<const MoveList> plan, QObject *parent = nullptr);
+    explicit BeforeListModel(
+        std::shared_ptr<const OrganizationPlan> plan, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
 
 private:
-    std::shared_ptr<const MoveList> m_plan;
+    std::shared_ptr<const OrganizationPlan> m_plan;
 };

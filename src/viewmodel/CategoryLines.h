@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CategoryPreviewNode.h"
 #include "PreviewLine.h"
+#include "model/CategoryPreviewNode.h"
 
 #include <cstdint>
 #include <vector>

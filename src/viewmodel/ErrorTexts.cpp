@@ -1,7 +1,7 @@
 #include "ErrorTexts.h"
 
-#include "ErrorTemplates.h"
-#include "Text.h"
+#include "model/Text.h"
+#include "services/errors/ErrorTemplates.h"
 
 namespace {
 

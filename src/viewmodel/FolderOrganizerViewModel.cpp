@@ -3,8 +3,8 @@
 #include "ErrorTexts.h"
 #include "FolderPath.h"
 #include "RunController.h"
-#include "Text.h"
 #include "Translations.h"
+#include "model/Text.h"
 
 #include <QCoreApplication>
 
@@ -167,7 +167,7 @@ void FolderOrganizerViewModel::applyCurrentPlan()
     setIsShowingPreview(false);
     m_runs->execute(m_currentPlan, FolderPath::toFileSystem(m_folderBytes),
         endingRun<RunController::ExecutionResult>(
-            [this, folder = m_currentPlan->folder](RunController::ExecutionResult &result) {
+            [this, folder = m_currentPlan->folderURL](RunController::ExecutionResult &result) {
                 reportExecution(result.report, result.error, folder);
             }));
     beginRun(RunKind::organizing);
@@ -182,7 +182,7 @@ void FolderOrganizerViewModel::organizeNow()
             if (!result.scan.plan) {
                 setErrorMessage(tr("Error: %1").arg(result.scan.error));
             } else if (result.execution) {
-                const std::filesystem::path folder = result.scan.plan->folder;
+                const std::filesystem::path folder = result.scan.plan->folderURL;
                 m_currentObstacles = std::move(result.scan.obstacles);
                 setCurrentPlan(std::move(result.scan.plan));
                 reportExecution(result.execution->report, result.execution->error, folder);
@@ -334,7 +334,7 @@ void FolderOrganizerViewModel::setSelectedFolderURL(const QUrl &url)
     assign(m_selectedFolderURL, url, &FolderOrganizerViewModel::selectedFolderURLChanged);
 }
 
-void FolderOrganizerViewModel::setCurrentPlan(std::shared_ptr<const MoveList> plan)
+void FolderOrganizerViewModel::setCurrentPlan(std::shared_ptr<const OrganizationPlan> plan)
 {
     // Plans have no meaningful equality (each scan is a new one), so every store counts.
     std::swap(m_currentPlan, plan);

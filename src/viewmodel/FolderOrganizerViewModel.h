@@ -2,8 +2,8 @@
 
 #include "Clock.h"
 #include "FolderChooser.h"
-#include "MoveList.h"
 #include "SettingsStore.h"
+#include "model/OrganizationPlan.h"
 
 #include <QObject>
 #include <QString>
@@ -33,8 +33,8 @@ class FolderOrganizerViewModel : public QObject
     Q_PROPERTY(QUrl selectedFolderURL READ selectedFolderURL NOTIFY selectedFolderURLChanged)
     Q_PROPERTY(bool isShowingPreview READ isShowingPreview WRITE setIsShowingPreview NOTIFY
             isShowingPreviewChanged)
-    Q_PROPERTY(
-        std::shared_ptr<const MoveList> currentPlan READ currentPlan NOTIFY currentPlanChanged)
+    Q_PROPERTY(std::shared_ptr<const OrganizationPlan> currentPlan READ currentPlan NOTIFY
+            currentPlanChanged)
     Q_PROPERTY(QString statusMessage READ statusMessage NOTIFY statusMessageChanged)
     Q_PROPERTY(bool isStatusError READ isStatusError NOTIFY isStatusErrorChanged)
     Q_PROPERTY(bool canUndo READ canUndo NOTIFY canUndoChanged)
@@ -59,7 +59,7 @@ public:
     void setIsShowingPreview(bool showing);
     // The last plan stored, in the engine's compact form, shared with the preview
     // rather than copied: a plan of 100,000 moves is held once. Null before any.
-    const std::shared_ptr<const MoveList> &currentPlan() const { return m_currentPlan; }
+    const std::shared_ptr<const OrganizationPlan> &currentPlan() const { return m_currentPlan; }
     QString statusMessage() const { return m_statusMessage; }
     // The status tells a failure ("Error: ...", "Undo failed: ...").
     bool isStatusError() const { return m_isStatusError; }
@@ -147,7 +147,7 @@ private:
         emit(this->*changed)();
     }
     void setSelectedFolderURL(const QUrl &url);
-    void setCurrentPlan(std::shared_ptr<const MoveList> plan);
+    void setCurrentPlan(std::shared_ptr<const OrganizationPlan> plan);
     void setStatusMessage(const QString &message);
     void setErrorMessage(const QString &message);
     void setCanUndo(bool canUndo);
@@ -166,7 +166,7 @@ private:
     QByteArray m_folderBytes; // the truth behind m_selectedFolderURL
     bool m_isShowingPreview = false;
     // Never replaced while a run lasts: the worker may be carrying it out.
-    std::shared_ptr<const MoveList> m_currentPlan;
+    std::shared_ptr<const OrganizationPlan> m_currentPlan;
     QString m_statusMessage;
     bool m_isStatusError = false;
     std::shared_ptr<const PlanObstacles> m_currentObstacles;

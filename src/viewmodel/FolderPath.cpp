@@ -1,6 +1,6 @@
 #include "FolderPath.h"
 
-#include "Text.h"
+#include "model/Text.h"
 
 namespace FolderPath {
 namespace {

@@ -1,10 +1,10 @@
 #include "RunController.h"
 
 #include "ErrorTexts.h"
-#include "FileOrganizerService.h"
 #include "MemoryRelease.h"
-#include "PlanObstacles.h"
-#include "UndoService.h"
+#include "services/organizing/FileOrganizerService.h"
+#include "services/organizing/PlanObstacles.h"
+#include "services/organizing/UndoService.h"
 
 #include <QMetaObject>
 
@@ -78,7 +78,7 @@ void RunController::scan(const std::filesystem::path &folder, Done<ScanResult> d
     start<ScanResult>([this, folder] { return scanOnWorker(folder); }, folder, std::move(done));
 }
 
-void RunController::execute(std::shared_ptr<const MoveList> plan,
+void RunController::execute(std::shared_ptr<const OrganizationPlan> plan,
     const std::filesystem::path &folder, Done<ExecutionResult> done)
 {
     start<ExecutionResult>(
@@ -144,7 +144,7 @@ void RunController::readRunDetails(const std::filesystem::path &folder,
         Qt::QueuedConnection);
 }
 
-void RunController::release(std::shared_ptr<const MoveList> plan)
+void RunController::release(std::shared_ptr<const OrganizationPlan> plan)
 {
     QMetaObject::invokeMethod(
         m_worker,
@@ -158,7 +158,7 @@ void RunController::release(std::shared_ptr<const MoveList> plan)
 RunController::ScanResult RunController::scanOnWorker(const std::filesystem::path &folder) const
 {
     try {
-        auto plan = std::make_shared<const MoveList>(m_organizer->planMoves(folder));
+        auto plan = std::make_shared<const OrganizationPlan>(m_organizer->buildPlan(folder));
         auto obstacles = std::make_shared<const PlanObstacles>(m_organizer->fileSystem(), *plan);
         return { std::move(plan), std::move(obstacles), {} };
     } catch (const std::exception &error) {
@@ -166,7 +166,7 @@ RunController::ScanResult RunController::scanOnWorker(const std::filesystem::pat
     }
 }
 
-RunController::ExecutionResult RunController::executeOnWorker(const MoveList &plan)
+RunController::ExecutionResult RunController::executeOnWorker(const OrganizationPlan &plan)
 {
     ExecutionResult result;
     try {

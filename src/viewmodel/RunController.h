@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MoveList.h"
-#include "RunDetails.h"
-#include "RunReports.h"
+#include "model/OrganizationPlan.h"
+#include "services/journal/RunDetails.h"
+#include "services/organizing/RunReports.h"
 
 #include <QObject>
 #include <QString>
@@ -34,7 +34,7 @@ class RunController : public QObject
 public:
     struct ScanResult
     {
-        std::shared_ptr<const MoveList> plan;
+        std::shared_ptr<const OrganizationPlan> plan;
         std::shared_ptr<const PlanObstacles> obstacles;
         QString error;
     };
@@ -66,7 +66,7 @@ public:
     // One run at a time: the caller starts the next once the last has answered.
     void scan(const std::filesystem::path &folder, Done<ScanResult> done);
     // Carries out `plan`, shared rather than copied, which the worker keeps alive.
-    void execute(std::shared_ptr<const MoveList> plan, const std::filesystem::path &folder,
+    void execute(std::shared_ptr<const OrganizationPlan> plan, const std::filesystem::path &folder,
         Done<ExecutionResult> done);
     // Scans and, when there is anything to move and no cancel came, executes.
     void organize(const std::filesystem::path &folder, Done<OrganizeResult> done);
@@ -86,7 +86,7 @@ public:
         std::function<void(std::shared_ptr<const RunDetails>)> done);
     // Frees a plan on the worker, as freeing a large one takes a while, and hands the
     // memory back to the system.
-    void release(std::shared_ptr<const MoveList> plan);
+    void release(std::shared_ptr<const OrganizationPlan> plan);
 
 signals:
     // A few times a second while a run lasts.
@@ -98,7 +98,7 @@ private:
         std::function<Result()> work, const std::filesystem::path &folder, Done<Result> done);
     // Worker thread only.
     ScanResult scanOnWorker(const std::filesystem::path &folder) const;
-    ExecutionResult executeOnWorker(const MoveList &plan);
+    ExecutionResult executeOnWorker(const OrganizationPlan &plan);
     RunControl runControl();
     bool canUndoOnWorker(const std::filesystem::path &folder) const;
 

@@ -2,8 +2,8 @@
 
 #include "ErrorTexts.h"
 #include "FolderPath.h"
-#include "RunDetails.h"
-#include "Text.h"
+#include "model/Text.h"
+#include "services/journal/RunDetails.h"
 
 #include <algorithm>
 #include <string_view>

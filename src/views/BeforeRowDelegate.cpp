@@ -1,10 +1,10 @@
 #include "BeforeRowDelegate.h"
 
-#include "FileCategory.h"
 #include "ForegroundStyle.h"
 #include "PreviewRoles.h"
 #include "RowPainting.h"
 #include "TextStyle.h"
+#include "model/FileCategory.h"
 
 #include <QHelpEvent>
 #include <QPainter>

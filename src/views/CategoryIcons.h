@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileCategory.h"
+#include "model/FileCategory.h"
 
 #include <QPixmap>
 

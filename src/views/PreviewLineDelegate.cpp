@@ -1,13 +1,13 @@
 #include "PreviewLineDelegate.h"
 
 #include "ErrorStyle.h"
-#include "FileCategory.h"
 #include "ForegroundStyle.h"
 #include "PreviewLine.h"
 #include "PreviewRoles.h"
 #include "RowPainting.h"
 #include "Symbols.h"
 #include "TextStyle.h"
+#include "model/FileCategory.h"
 
 #include <QApplication>
 #include <QHelpEvent>

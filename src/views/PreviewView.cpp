@@ -21,8 +21,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-PreviewView::PreviewView(
-    std::shared_ptr<const MoveList> plan, FolderOrganizerViewModel *viewModel, QWidget *parent)
+PreviewView::PreviewView(std::shared_ptr<const OrganizationPlan> plan,
+    FolderOrganizerViewModel *viewModel, QWidget *parent)
     : QDialog(parent)
     , m_plan(std::move(plan))
     , m_obstacles(viewModel->currentObstacles())

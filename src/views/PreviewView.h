@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MoveList.h"
+#include "model/OrganizationPlan.h"
 
 #include <QDialog>
 
@@ -25,7 +25,7 @@ class PreviewView : public QDialog
     Q_OBJECT
 
 public:
-    PreviewView(std::shared_ptr<const MoveList> plan, FolderOrganizerViewModel *viewModel,
+    PreviewView(std::shared_ptr<const OrganizationPlan> plan, FolderOrganizerViewModel *viewModel,
         QWidget *parent = nullptr);
 
     // "1 file will be moved", "12 files will be moved", and ", 1 will be skipped" when some would
@@ -49,7 +49,7 @@ private:
     QWidget *makeFooter();
     QWidget *makeColumn(const QString &heading, QAbstractItemView *list);
 
-    std::shared_ptr<const MoveList> m_plan;
+    std::shared_ptr<const OrganizationPlan> m_plan;
     std::shared_ptr<const PlanObstacles> m_obstacles;
     std::size_t m_skippedCount = 0;
     FolderOrganizerViewModel *m_viewModel;

@@ -1,6 +1,6 @@
-#include "PathCodec.h"
 #include "TempDir.h"
-#include "Text.h"
+#include "model/Text.h"
+#include "services/paths/PathCodec.h"
 
 #include <algorithm>
 #include <climits>

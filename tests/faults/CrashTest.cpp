@@ -3,10 +3,10 @@
 // that every file is still there exactly once, in its old place or its new one, whole,
 // and that undo then brings every file back.
 
-#include "FileCategory.h"
-#include "FileName.h"
 #include "TempDir.h"
-#include "Text.h"
+#include "model/FileCategory.h"
+#include "model/FileName.h"
+#include "model/Text.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,10 @@
 // that the reported moves are the real ones, and that a clean undo then finishes.
 
 #include "FaultInjectingFileSystem.h"
-#include "FileOrganizerService.h"
 #include "Invariants.h"
 #include "Scene.h"
-#include "UndoService.h"
+#include "services/organizing/FileOrganizerService.h"
+#include "services/organizing/UndoService.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "Interferer.h"
 
-#include "FileCategory.h"
+#include "model/FileCategory.h"
 
 #include <fcntl.h>
 #include <linux/fs.h>

@@ -1,7 +1,7 @@
 #include "Invariants.h"
 
-#include "FileCategory.h"
-#include "Text.h"
+#include "model/FileCategory.h"
+#include "model/Text.h"
 
 #include <map>
 

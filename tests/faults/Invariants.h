@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OrganizationPlan.h"
 #include "TempDir.h"
+#include "model/OrganizationPlan.h"
 
 #include <set>
 #include <string>

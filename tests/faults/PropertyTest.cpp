@@ -4,10 +4,10 @@
 // TIDYRA_PROPERTY_SECONDS (time limit) explore further. A failure names its seed.
 
 #include "FaultInjectingFileSystem.h"
-#include "FileOrganizerService.h"
 #include "Interferer.h"
 #include "Invariants.h"
-#include "UndoService.h"
+#include "services/organizing/FileOrganizerService.h"
+#include "services/organizing/UndoService.h"
 
 #include <gtest/gtest.h>
 

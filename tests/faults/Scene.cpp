@@ -1,8 +1,8 @@
 #include "Scene.h"
 
-#include "FileCategory.h"
-#include "FileName.h"
-#include "Text.h"
+#include "model/FileCategory.h"
+#include "model/FileName.h"
+#include "model/Text.h"
 
 #include <array>
 #include <fcntl.h>

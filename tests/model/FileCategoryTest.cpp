@@ -1,4 +1,4 @@
-#include "FileCategory.h"
+#include "model/FileCategory.h"
 
 #include <gtest/gtest.h>
 

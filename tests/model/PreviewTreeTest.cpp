@@ -1,4 +1,4 @@
-#include "PreviewTree.h"
+#include "model/PreviewTree.h"
 
 #include <gtest/gtest.h>
 

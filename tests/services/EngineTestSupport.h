@@ -1,10 +1,10 @@
 #pragma once
 
-#include "EngineError.h"
 #include "FaultInjectingFileSystem.h"
-#include "FileOrganizerService.h"
 #include "TempDir.h"
-#include "UndoService.h"
+#include "services/errors/EngineError.h"
+#include "services/organizing/FileOrganizerService.h"
+#include "services/organizing/UndoService.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Whatever bytes a name holds, a journal line gives it back exactly.
 
-#include "JournalLines.h"
+#include "services/journal/JournalLines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "EngineError.h"
 #include "EngineTestSupport.h"
-#include "JournalReader.h"
-#include "JournalStore.h"
+#include "services/errors/EngineError.h"
+#include "services/journal/JournalReader.h"
+#include "services/journal/JournalStore.h"
 
 #include <regex>
 

@@ -1,5 +1,5 @@
 #include "EngineTestSupport.h"
-#include "FileMover.h"
+#include "services/filesystem/FileMover.h"
 
 #include <sys/stat.h>
 

@@ -1,4 +1,4 @@
-#include "OpenFileLimit.h"
+#include "services/filesystem/OpenFileLimit.h"
 #include "EngineTestSupport.h"
 
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "EngineError.h"
 #include "EngineTestSupport.h"
-#include "JournalStore.h"
+#include "services/errors/EngineError.h"
+#include "services/journal/JournalStore.h"
 
 #include <map>
 #include <sstream>

@@ -1,6 +1,6 @@
 #include "FaultInjectingFileSystem.h"
 
-#include "PosixFileSystem.h"
+#include "services/filesystem/PosixFileSystem.h"
 
 #include <numeric>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileSystem.h"
+#include "services/filesystem/FileSystem.h"
 
 #include <array>
 #include <functional>

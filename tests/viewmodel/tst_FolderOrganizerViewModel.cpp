@@ -1,8 +1,8 @@
-#include "FileOrganizerService.h"
 #include "FolderPath.h"
 #include "Gate.h"
-#include "UndoService.h"
 #include "ViewModelHarness.h"
+#include "services/organizing/FileOrganizerService.h"
+#include "services/organizing/UndoService.h"
 
 #include <QTemporaryDir>
 #include <QThread>
@@ -83,7 +83,7 @@ void FolderOrganizerViewModelTest::stateTableFromChoiceToUndo()
     h.run(&VM::generatePreview);
     QCOMPARE(
         recorder.takeChanges(), QStringLiteral("currentPlan isOrganizing*2 progressMessage*2"));
-    const std::shared_ptr<const MoveList> plan = h.vm->currentPlan();
+    const std::shared_ptr<const OrganizationPlan> plan = h.vm->currentPlan();
 
     h.run(&VM::applyCurrentPlan);
     QCOMPARE(recorder.takeChanges(),
@@ -147,7 +147,7 @@ void FolderOrganizerViewModelTest::scanErrorsAndTidyFolderKeepThePlan()
     const fs::path folder = makeFolder(dir, { "a.txt" });
     h.run(&VM::generatePreview);
     h.vm->setIsShowingPreview(false);
-    const std::shared_ptr<const MoveList> oldPlan = h.vm->currentPlan();
+    const std::shared_ptr<const OrganizationPlan> oldPlan = h.vm->currentPlan();
     for (Action action : { &VM::generatePreview, &VM::organizeNow }) {
         h.fileSystem->failCall(Op::listFolder, 1, EACCES);
         h.run(action);

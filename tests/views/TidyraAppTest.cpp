@@ -151,7 +151,7 @@ void TidyraAppTest::previewSheetMenuAndHandedFoldersShareOneViewModel()
     QPointer<PreviewView> sheet = openSheet();
     QCOMPARE(sheet->summaryLabel()->text(), QStringLiteral("6 files will be moved"));
     QStringList planned; // "Before" lists each file of the plan, as the plan has them
-    for (const MoveList::Move &move : viewModel->currentPlan()->moves)
+    for (const OrganizationPlan::Move &move : viewModel->currentPlan()->moves)
         planned << QString::fromStdString(move.source);
     QCOMPARE(rowTexts(sheet->beforeList()->model()), planned);
     // README lands in "Others" itself, ahead of the sub-folders.
@@ -273,8 +273,8 @@ void TidyraAppTest::startAtLoginWritesTheAutostartEntry()
 
 void TidyraAppTest::largePlanUsesNoWidgetPerRow()
 {
-    auto plan = std::make_shared<MoveList>();
-    plan->folder = "/nowhere";
+    auto plan = std::make_shared<OrganizationPlan>();
+    plan->folderURL = "/nowhere";
     plan->targets.push_back({ FileCategory::documents, std::nullopt, { "Documents" } });
     for (std::uint32_t i = 0; i < 5000; ++i)
         plan->moves.push_back({ "file" + std::to_string(i) + ".txt", {}, 0, i });

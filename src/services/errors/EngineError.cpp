@@ -1,0 +1,36 @@
+#include "services/errors/EngineError.h"
+
+namespace {
+
+class EngineCategory final : public std::error_category
+{
+public:
+    const char *name() const noexcept override { return "tidyra"; }
+    std::string message(int condition) const override
+    {
+        switch (static_cast<EngineCondition>(condition)) {
+        case EngineCondition::changedMeanwhile:
+            return "replaced by another item";
+        case EngineCondition::folderBusy:
+            return "another Tidyra run is at work on this folder";
+        case EngineCondition::journalUnusable:
+            return "the undo journal cannot be used";
+        case EngineCondition::notTheOrganizedFolder:
+            return "no longer the folder that was organized";
+        }
+        return "unknown condition";
+    }
+};
+
+} // namespace
+
+const std::error_category &engineCategory()
+{
+    static const EngineCategory category;
+    return category;
+}
+
+std::error_code make_error_code(EngineCondition condition)
+{
+    return { static_cast<int>(condition), engineCategory() };
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "services/filesystem/FileSystem.h"
+
+#include <cstdint>
+#include <string>
+#include <system_error>
+
+// Moves one file between two open folders without ever replacing anything, and
+// without ever removing a name that may no longer be the file it was asked to move.
+// Returns no error, the errno that made it fail, or EngineCondition::changedMeanwhile;
+// on failure the file is where it was.
+//
+// Where the file system rejects no-replace renames (NFS, CIFS, some FUSE) and a probe
+// shows that its hard links keep one identity (sshfs gives each name its own inode
+// number and a link count of 1, so a link could never be told from another file),
+// the file is hard-linked to its new name and its old name is first renamed aside to a
+// private name, then checked, and only then removed; a file that another program
+// saved over the old name meanwhile is put back there. Where hard links are not
+// possible or not to be trusted (exFAT through FUSE, sshfs), the new name is reserved as an empty
+// file made exclusively, and the file is renamed over that reservation only while it is still the
+// empty file made. That leaves one window: a program that writes into the reservation between the
+// check and the rename loses what it wrote there.
+class FileMover
+{
+public:
+    // Links are probed in `probeFolder` (see linksKeepIdentity): the organized folder,
+    // which undo clears of what a killed probe left.
+    FileMover(FileSystem &fileSystem, int probeFolder)
+        : m_fileSystem(fileSystem)
+        , m_probeFolder(probeFolder)
+    { }
+
+    // Moves `fromName`, which must be the file `expected`, to `toName`.
+    // EngineCondition::changedMeanwhile when it is no longer that file (another program
+    // replaced it), so it was not moved.
+    std::error_code move(int fromFolder, const std::string &fromName, int toFolder,
+        const std::string &toName, const FileIdentity &expected);
+
+    // The private name the fallback gives a file's old name while checking it; a run
+    // killed at that moment leaves it, and undo looks for it there.
+    static std::string asideName(const FileIdentity &identity);
+
+    // Whether the last move went the fallback way, which may leave the old name
+    // aside when a run is killed in the middle of it.
+    bool usedFallback() const { return m_usedFallback; }
+
+    // Removes `name` only while it is one more name of `expected`, so the file keeps
+    // another.
+    void removeExtraName(int folder, const std::string &name, const FileIdentity &expected);
+
+    // Whether hard links on the file system of `folder` are seen as one file: the
+    // name of a probe file and a link to it must give one inode and a link count of
+    // 2. Found out once, on the first move that needs it.
+    bool linksKeepIdentity(int folder);
+    // Removes what a probe killed half-way left in `folder`.
+    void removeProbe(int folder);
+
+private:
+    std::error_code moveByLink(int fromFolder, const std::string &fromName, int toFolder,
+        const std::string &toName, const FileIdentity &expected);
+    std::error_code moveByReservation(int fromFolder, const std::string &fromName, int toFolder,
+        const std::string &toName, const FileIdentity &expected);
+    int look(int folder, const std::string &name, EntryInfo &info);
+    bool isFile(int folder, const std::string &name, const FileIdentity &expected);
+
+    FileSystem &m_fileSystem;
+    int m_probeFolder;
+    bool m_usedFallback = false;
+    enum class Links : std::uint8_t { unknown, trusted, untrusted };
+    Links m_links = Links::unknown;
+};

@@ -1,0 +1,100 @@
+#include "services/filesystem/FolderWalker.h"
+
+#include "services/filesystem/FileSystem.h"
+#include "services/filesystem/OpenFileLimit.h"
+
+#include <algorithm>
+#include <cerrno>
+
+namespace {
+
+// A quarter of the limit on open files, so that the rest of the process (the
+// application's own handles, the listing, the journal) keeps plenty: 256 at the
+// usual limit of 1024, 64 under "ulimit -n 256".
+std::size_t capacityFor(std::size_t openFileLimit)
+{
+    return std::clamp<std::size_t>(openFileLimit / 4, 4, 4096);
+}
+
+} // namespace
+
+FolderWalker::FolderWalker(FileSystem &fileSystem, int root)
+    : m_fileSystem(fileSystem)
+    , m_root(root)
+    , m_capacity(capacityFor(OpenFileLimit::current()))
+{ }
+
+int FolderWalker::openStep(
+    int parent, const std::string &name, const std::string &key, FileDescriptor &handle)
+{
+    const int error = m_fileSystem.openSubfolder(parent, name, handle);
+    if ((error != EMFILE && error != ENFILE) || m_handles.empty())
+        return error;
+    // Keeps only the folders above this one: `parent` is among them.
+    m_last.reset();
+    std::erase_if(m_handles, [&key](const auto &entry) {
+        const std::string &held = entry.first;
+        return !(key.size() > held.size() && key.compare(0, held.size(), held) == 0
+            && key[held.size()] == '/');
+    });
+    return m_fileSystem.openSubfolder(parent, name, handle);
+}
+
+FolderWalker::Result FolderWalker::open(const std::vector<std::string> &parts, bool create)
+{
+    // Runs open the same folder for many files in a row.
+    if (!create && m_last && m_last->parts == parts)
+        return m_last->result;
+    m_last.reset();
+    if (m_handles.size() + parts.size() > m_capacity)
+        m_handles.clear();
+
+    Result result;
+    int parent = m_root;
+    std::string key;
+    for (std::size_t depth = 0; depth < parts.size(); ++depth) {
+        // Names never hold '/', so joining with it gives an unambiguous key.
+        if (depth > 0)
+            key += '/';
+        key += parts[depth];
+        if (const auto found = m_handles.find(key); found != m_handles.end()) {
+            parent = found->second.get();
+            continue;
+        }
+        FileDescriptor handle;
+        int error = openStep(parent, parts[depth], key, handle);
+        if (error == ENOENT && create) {
+            const int makeError = m_fileSystem.makeFolder(parent, parts[depth]);
+            // EEXIST: something appeared meanwhile; opening it below tells what it is.
+            if (makeError != 0 && makeError != EEXIST) {
+                result.error = makeError;
+                result.creationFailed = true;
+                result.failedDepth = depth;
+                return result;
+            }
+            error = openStep(parent, parts[depth], key, handle);
+            // Only a folder this run made may be removed again by it.
+            EntryInfo made;
+            if (makeError == 0 && error == 0 && m_fileSystem.statFolder(handle.get(), made) == 0)
+                m_created.push_back(
+                    { { parts.begin(), parts.begin() + depth + 1 }, made.identity });
+        }
+        if (error == ENOTDIR || error == ELOOP) {
+            // Depending on the flags the kernel says either for a link; tell them apart
+            // so the user learns that a link, not a file, is in the way.
+            EntryInfo entry;
+            if (m_fileSystem.statIn(parent, parts[depth], entry) == 0)
+                error = entry.type == EntryType::symlink ? ELOOP : ENOTDIR;
+        }
+        if (error != 0) {
+            result.error = error;
+            result.failedDepth = depth;
+            return result;
+        }
+        parent = handle.get();
+        m_handles.emplace(key, std::move(handle));
+    }
+    result.fd = parent;
+    m_last = Last { parts, result };
+    return result;
+}

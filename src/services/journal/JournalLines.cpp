@@ -1,0 +1,331 @@
+#include "services/journal/JournalLines.h"
+
+#include "model/FileCategory.h"
+#include "model/Text.h"
+#include "services/journal/JournalLineReader.h"
+#include "services/paths/Base64.h"
+#include "services/paths/PathText.h"
+
+#include <charconv>
+#include <cstdint>
+
+namespace JournalLines {
+namespace {
+
+// A literal's length is known when it is compiled; append(const char *) would
+// count it again at every call, and journals write hundreds of thousands of lines.
+template <std::size_t size> void appendLiteral(std::string &out, const char (&text)[size])
+{
+    out.append(text, size - 1);
+}
+
+void appendNumber(std::string &out, std::uint64_t value)
+{
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out.append(digits, end);
+}
+
+bool needsEscape(char c)
+{
+    return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
+}
+
+bool isPlainAscii(std::string_view text)
+{
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80 || needsEscape(c))
+            return false;
+    }
+    return true;
+}
+
+void appendEscaped(std::string &out, std::string_view text)
+{
+    static constexpr char hex[] = "0123456789abcdef";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            appendLiteral(out, "\\u00");
+            out += hex[byte >> 4];
+            out += hex[byte & 15];
+        } else {
+            out += c;
+        }
+    }
+}
+
+void appendQuoted(std::string &out, std::string_view text)
+{
+    out += '"';
+    appendEscaped(out, text);
+    out += '"';
+}
+
+// A name or relative path, lossless: JSON strings can hold only valid UTF-8.
+void appendBytes(std::string &out, std::string_view bytes)
+{
+    // Most names are plain ASCII and go in as they are.
+    if (isPlainAscii(bytes)) {
+        out += '"';
+        out.append(bytes);
+        out += '"';
+        return;
+    }
+    if (Text::isValidUtf8(bytes)) {
+        appendQuoted(out, bytes);
+        return;
+    }
+    appendLiteral(out, "{\"base64\":\"");
+    out += Base64::encode(bytes);
+    appendLiteral(out, "\"}");
+}
+
+std::string joined(const std::vector<std::string> &parts)
+{
+    return PathText::joinedParts(parts, parts.size());
+}
+
+// Splits "A/B/C" into plain names: no empty part, no "." or "..", no NUL.
+std::optional<std::vector<std::string>> plainParts(const std::string &text)
+{
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t slash = text.find('/', start);
+        std::string part = text.substr(start, slash == std::string::npos ? slash : slash - start);
+        if (!PathText::isPlainName(part) || part.find('\0') != std::string::npos)
+            return std::nullopt;
+        parts.push_back(std::move(part));
+        if (slash == std::string::npos)
+            return parts;
+        start = slash + 1;
+    }
+}
+
+// Inside a category folder Tidyra makes, at most one sub-group deep.
+bool isCategoryFolder(const std::vector<std::string> &parts)
+{
+    return !parts.empty() && parts.size() <= 2 && categoryFromRawValue(parts.front()).has_value();
+}
+
+// An intent after its fields are read: only names that stay inside the folder count.
+std::optional<Intent> checkedIntent(std::uint64_t index, std::string from, const std::string &to,
+    std::uint64_t inode, std::optional<std::uint64_t> size, std::optional<std::int64_t> modified)
+{
+    auto toParts = plainParts(to);
+    if (!PathText::isPlainName(from) || from.find('\0') != std::string::npos || !toParts
+        || toParts->size() < 2)
+        return std::nullopt;
+    const std::vector<std::string> folder(toParts->begin(), toParts->end() - 1);
+    if (!isCategoryFolder(folder))
+        return std::nullopt;
+    Intent intent { index, std::move(from), std::move(*toParts), inode };
+    if (size && modified) {
+        intent.stamped = true;
+        intent.size = *size;
+        intent.modified = *modified;
+    }
+    return intent;
+}
+
+} // namespace
+
+void appendHeader(std::string &out, const Header &header)
+{
+    appendLiteral(out, "{\"tidyra\":\"run\",\"version\":");
+    appendNumber(out, currentVersion);
+    appendLiteral(out, ",\"folder\":");
+    appendBytes(out, header.folder);
+    appendLiteral(out, ",\"device\":");
+    appendNumber(out, header.folderIdentity.device);
+    appendLiteral(out, ",\"inode\":");
+    appendNumber(out, header.folderIdentity.inode);
+    appendLiteral(out, ",\"started\":");
+    appendQuoted(out, header.started);
+    appendLiteral(out, ",\"previous\":");
+    appendQuoted(out, header.previous);
+    out += header.stableInodes ? ",\"inodes\":\"stable\"}\n" : ",\"inodes\":\"unstable\"}\n";
+}
+
+void appendMake(std::string &out, const std::vector<std::string> &parts)
+{
+    appendLiteral(out, "{\"make\":");
+    appendBytes(out, joined(parts));
+    appendLiteral(out, "}\n");
+}
+
+void appendEnd(std::string &out, std::uint64_t moved)
+{
+    appendLiteral(out, "{\"e\":");
+    appendNumber(out, moved);
+    appendLiteral(out, "}\n");
+}
+
+void appendMade(std::string &out, const Made &made)
+{
+    appendLiteral(out, "{\"made\":");
+    appendBytes(out, joined(made.parts));
+    appendLiteral(out, ",\"inode\":");
+    appendNumber(out, made.inode);
+    appendLiteral(out, "}\n");
+}
+
+void appendIntent(std::string &out, std::uint64_t index, std::string_view from,
+    const std::vector<std::string> &toFolder, std::string_view toName, const EntryInfo &file)
+{
+    appendLiteral(out, "{\"i\":");
+    appendNumber(out, index);
+    appendLiteral(out, ",\"from\":");
+    appendBytes(out, from);
+    appendLiteral(out, ",\"to\":");
+    bool plain = isPlainAscii(toName);
+    for (const std::string &part : toFolder)
+        plain = plain && isPlainAscii(part);
+    if (plain) {
+        out += '"';
+        for (const std::string &part : toFolder) {
+            out += part;
+            out += '/';
+        }
+        out.append(toName);
+        out += '"';
+    } else {
+        std::string to = joined(toFolder);
+        to += '/';
+        to += toName;
+        appendBytes(out, to);
+    }
+    appendLiteral(out, ",\"inode\":");
+    appendNumber(out, file.identity.inode);
+    appendLiteral(out, ",\"size\":");
+    appendNumber(out, file.size);
+    appendLiteral(out, ",\"mtime\":");
+    if (file.modified < 0)
+        out += '-';
+    appendNumber(out,
+        file.modified < 0 ? 0 - static_cast<std::uint64_t>(file.modified)
+                          : static_cast<std::uint64_t>(file.modified));
+    appendLiteral(out, "}\n");
+}
+
+void appendMark(std::string &out, Mark mark, std::uint64_t index)
+{
+    static constexpr const char *keys[] = { "{\"d\":", "{\"f\":", "{\"b\":", "{\"x\":" };
+    out += keys[static_cast<std::size_t>(mark)];
+    appendNumber(out, index);
+    appendLiteral(out, "}\n");
+}
+
+std::optional<Header> parseHeader(std::string_view line)
+{
+    const JournalLineReader value(line);
+    if (!value.isValid() || value.bytes("tidyra") != "run")
+        return std::nullopt;
+    const auto version = value.unsignedNumber("version");
+    const auto device = value.unsignedNumber("device");
+    const auto inode = value.unsignedNumber("inode");
+    const auto folder = value.bytes("folder");
+    if (!version || *version != currentVersion || !device || !inode || !folder || folder->empty()
+        || folder->front() != '/' || folder->find('\0') != std::string::npos)
+        return std::nullopt;
+    Header header;
+    header.folder = *folder;
+    header.folderIdentity = { *device, *inode };
+    header.started = value.bytes("started").value_or("");
+    header.previous = value.bytes("previous").value_or("");
+    header.stableInodes = value.bytes("inodes") != "unstable";
+    // The previous run is named by a file name in the same folder, never a path.
+    if (header.previous.find('/') != std::string::npos)
+        header.previous.clear();
+    return header;
+}
+
+Parsed parseLine(std::string_view line)
+{
+    const JournalLineReader value(line);
+    if (!value.isValid())
+        return {};
+    static constexpr std::pair<std::string_view, Mark> marks[] = { { "d", Mark::moved },
+        { "f", Mark::movedByFallback }, { "b", Mark::back }, { "x", Mark::givenUp } };
+    for (const auto &[key, mark] : marks) {
+        if (const auto index = value.unsignedNumber(key))
+            return Marked { mark, *index };
+    }
+    if (value.unsignedNumber("e"))
+        return Ended {};
+    if (value.find("make")) {
+        const auto text = value.bytes("make");
+        auto parts = text ? plainParts(*text) : std::nullopt;
+        if (parts && isCategoryFolder(*parts))
+            return ToMake { std::move(*parts) };
+        return {};
+    }
+    if (value.find("made")) {
+        const auto text = value.bytes("made");
+        const auto inode = value.unsignedNumber("inode");
+        auto parts = text ? plainParts(*text) : std::nullopt;
+        if (parts && inode && isCategoryFolder(*parts))
+            return Made { std::move(*parts), *inode };
+        return {};
+    }
+    const auto index = value.unsignedNumber("i");
+    const auto inode = value.unsignedNumber("inode");
+    auto from = value.bytes("from");
+    const auto to = value.bytes("to");
+    if (!index || !inode || !from || !to)
+        return {};
+    std::optional<Intent> intent = checkedIntent(*index, std::move(*from), *to, *inode,
+        value.unsignedNumber("size"), value.signedNumber("mtime"));
+    if (!intent)
+        return {};
+    return std::move(*intent);
+}
+
+void appendDetailsHeader(std::string &out, RunDetails::Kind kind, std::string_view folder)
+{
+    appendLiteral(out, "{\"tidyra\":\"details\",\"version\":");
+    appendNumber(out, currentVersion);
+    out += kind == RunDetails::Kind::run ? ",\"kind\":\"run\"" : ",\"kind\":\"undo\"";
+    appendLiteral(out, ",\"folder\":");
+    appendBytes(out, folder);
+    appendLiteral(out, "}\n");
+}
+
+void appendDetail(std::string &out, std::string_view name, std::string_view why)
+{
+    appendLiteral(out, "{\"name\":");
+    appendBytes(out, name);
+    appendLiteral(out, ",\"why\":");
+    appendBytes(out, why);
+    appendLiteral(out, "}\n");
+}
+
+std::optional<std::pair<RunDetails::Kind, std::string>> parseDetailsHeader(std::string_view line)
+{
+    const JournalLineReader value(line);
+    if (!value.isValid() || value.bytes("tidyra") != "details")
+        return std::nullopt;
+    const auto version = value.unsignedNumber("version");
+    const std::string kind = value.bytes("kind").value_or("");
+    auto folder = value.bytes("folder");
+    if (!version || *version != currentVersion || (kind != "run" && kind != "undo") || !folder)
+        return std::nullopt;
+    return std::pair(
+        kind == "run" ? RunDetails::Kind::run : RunDetails::Kind::undo, std::move(*folder));
+}
+
+std::optional<std::pair<std::string, std::string>> parseDetail(std::string_view line)
+{
+    const JournalLineReader value(line);
+    auto name = value.isValid() ? value.bytes("name") : std::nullopt;
+    auto why = value.isValid() ? value.bytes("why") : std::nullopt;
+    if (!name || !why)
+        return std::nullopt;
+    return std::pair(std::move(*name), std::move(*why));
+}
+
+} // namespace JournalLines

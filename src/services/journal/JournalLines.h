@@ -1,0 +1,102 @@
+#pragma once
+
+#include "services/filesystem/FileSystem.h"
+#include "services/journal/RunDetails.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+// The run journal's lines: one JSON object a line, so that a reader can stop at the
+// last complete line after a crash. Names are bytes: a valid UTF-8 name is a JSON
+// string, any other the object {"base64": "..."}. One codec writes and reads them, by
+// hand (a run of 100,000 files writes 200,000 lines, and undo reads them); reading
+// trusts nothing, since undo moves files by what a line says.
+//
+//   {"tidyra":"run","version":1,"folder":P,"device":D,"inode":I,"started":T,"previous":F,
+//    "inodes":"stable"|"unstable"}    whether inode numbers outlive a remount there
+//   {"make":"Images/JPG"}                  a folder the run is about to create
+//   {"made":"Images/JPG","inode":I}        a folder the run created
+//   {"i":N,"from":NAME,"to":"Images/JPG/NAME","inode":I,"size":S,"mtime":NS}
+//            the intent to make move N, with the file's size and modification time
+//   {"d":N}  move N happened      {"f":N}  it happened without no-replace renames
+//   {"b":N}  undo moved it back
+//   {"x":N}  undo can never move it back (gone, or replaced by another file)
+namespace JournalLines {
+
+inline constexpr int currentVersion = 1;
+
+struct Header
+{
+    std::string folder; // bytes
+    FileIdentity folderIdentity;
+    std::string started; // ISO 8601, UTC
+    std::string previous; // the run file that was the last run before this one, or empty
+    // False where inode numbers may change with a remount or differ between the names
+    // of one file (FUSE, FAT and SMB file systems): files are then known by size and
+    // modification time. Runs recorded before this was written had it true.
+    bool stableInodes = true;
+};
+
+struct Made
+{
+    std::vector<std::string> parts; // below the organized folder
+    std::uint64_t inode = 0;
+};
+
+struct Intent
+{
+    std::uint64_t index = 0;
+    std::string from; // a name directly in the folder
+    std::vector<std::string> to; // CATEGORY[/SUB]/NAME below the folder
+    std::uint64_t inode = 0;
+    bool stamped = false; // size and modified were recorded
+    std::uint64_t size = 0;
+    std::int64_t modified = 0; // nanoseconds
+};
+
+enum class Mark : std::uint8_t { moved, movedByFallback, back, givenUp };
+
+struct Marked
+{
+    Mark mark;
+    std::uint64_t index = 0;
+};
+
+void appendHeader(std::string &out, const Header &header);
+void appendMake(std::string &out, const std::vector<std::string> &parts);
+void appendMade(std::string &out, const Made &made);
+void appendIntent(std::string &out, std::uint64_t index, std::string_view from,
+    const std::vector<std::string> &toFolder, std::string_view toName, const EntryInfo &file);
+void appendEnd(std::string &out, std::uint64_t moved);
+void appendMark(std::string &out, Mark mark, std::uint64_t index);
+
+// nullopt when the line is not a valid header.
+std::optional<Header> parseHeader(std::string_view line);
+
+// A folder the run is about to create.
+struct ToMake
+{
+    std::vector<std::string> parts;
+};
+
+// The run is over.
+struct Ended
+{
+};
+
+// One line after the header; a line that is torn, damaged or names anything outside
+// the organized folder is std::monostate.
+using Parsed = std::variant<std::monostate, ToMake, Ended, Made, Intent, Marked>;
+Parsed parseLine(std::string_view line);
+
+void appendDetailsHeader(std::string &out, RunDetails::Kind kind, std::string_view folder);
+void appendDetail(std::string &out, std::string_view name, std::string_view why);
+// The kind and folder (bytes) of a details file; nullopt when not a valid header.
+std::optional<std::pair<RunDetails::Kind, std::string>> parseDetailsHeader(std::string_view line);
+std::optional<std::pair<std::string, std::string>> parseDetail(std::string_view line);
+
+} // namespace JournalLines

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "services/filesystem/FileDescriptor.h"
+#include "services/filesystem/FileSystem.h"
+#include "services/journal/JournalLines.h"
+
+#include <filesystem>
+#include <string>
+
+// Appends to one run's journal file, through the file system the run works through.
+// Lines are buffered and written in batches; sync() makes everything written so far
+// durable before the caller moves anything the lines announce. Failures throw
+// EngineError.
+class RunDetailsWriter;
+
+class RunJournal
+{
+public:
+    // Creates `file` (it must not exist) with the header, and makes the file and
+    // its folder durable, so that the run exists on disk before its first move.
+    static RunJournal create(FileSystem &fileSystem, const std::filesystem::path &file,
+        const JournalLines::Header &header);
+    // Opens an existing journal to append undo's marks. A line torn by a crash is
+    // ended first, so that the next line starts clean.
+    static RunJournal reopen(FileSystem &fileSystem, const std::filesystem::path &file);
+
+    RunJournal(RunJournal &&) noexcept = default;
+    RunJournal &operator=(RunJournal &&) noexcept = default;
+    ~RunJournal();
+
+    // A folder about to be made; sync() before making it.
+    void folderToMake(const std::vector<std::string> &parts);
+    void folderMade(const JournalLines::Made &made);
+    void intend(std::uint64_t index, std::string_view from,
+        const std::vector<std::string> &toFolder, std::string_view toName, const EntryInfo &file);
+    // The run is over: a later run may forget it once it is superseded.
+    void end(std::uint64_t moved);
+    void mark(JournalLines::Mark mark, std::uint64_t index);
+    // A move left out, and why; kept in `details` when the run has one.
+    void skipped(std::string_view name, std::string_view why);
+    void setDetails(RunDetailsWriter *details) { m_details = details; }
+
+    // Writes what is buffered, without waiting for the disk.
+    void flush();
+    // Writes what is buffered and waits until it is on the disk.
+    void sync();
+    const std::filesystem::path &file() const { return m_file; }
+
+private:
+    RunJournal(FileSystem &fileSystem, std::filesystem::path file);
+    [[noreturn]] void fail(const char *what, int error) const;
+
+    FileSystem *m_fileSystem;
+    std::filesystem::path m_file;
+    FileDescriptor m_handle;
+    std::string m_buffer;
+    RunDetailsWriter *m_details = nullptr;
+};

@@ -1,0 +1,139 @@
+#include "services/journal/RunRecord.h"
+
+#include "services/errors/EngineError.h"
+#include "services/errors/ErrorDescriptions.h"
+#include "services/filesystem/FileDescriptor.h"
+#include "services/journal/JournalReader.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <string_view>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Reads a journal's header; `reader` is left at the first line after it.
+std::optional<JournalLines::Header> openJournal(
+    const std::filesystem::path &file, JournalReader &reader)
+{
+    JournalReader::Line line;
+    if (!reader.next(line))
+        return std::nullopt;
+    if (!line.complete && !line.tooLong) {
+        // Torn by a kill or a power cut while the header was written: what there is
+        // must be the start of one, or this is no file of ours.
+        constexpr std::string_view lead = R"({"tidyra":"run")";
+        if (line.text.size() < lead.size() ? lead.starts_with(line.text)
+                                           : line.text.starts_with(lead))
+            return std::nullopt;
+    }
+    std::optional<JournalLines::Header> header;
+    if (line.complete && !line.tooLong)
+        header = JournalLines::parseHeader(line.text);
+    if (!header)
+        throw EngineError(EngineCondition::journalUnusable,
+            "the undo journal " + ErrorDescriptions::inQuotes(file.native())
+                + " is not a journal of this Tidyra release and was left untouched");
+    return header;
+}
+
+} // namespace
+
+std::optional<JournalLines::Header> RunRecord::readHeader(const std::filesystem::path &file)
+{
+    JournalReader reader(file);
+    return openJournal(file, reader);
+}
+
+std::optional<RunRecord> RunRecord::read(const std::filesystem::path &file)
+{
+    JournalReader reader(file);
+    std::optional<JournalLines::Header> header = openJournal(file, reader);
+    if (!header)
+        return std::nullopt;
+    RunRecord record;
+    record.file = file;
+    record.header = std::move(*header);
+    JournalReader::Line line;
+
+    while (reader.next(line)) {
+        if (line.tooLong || !line.complete)
+            continue;
+        JournalLines::Parsed parsed = JournalLines::parseLine(line.text);
+        if (auto *intent = std::get_if<JournalLines::Intent>(&parsed)) {
+            // Intents come in rising order; anything else is not a line this program wrote.
+            if (!record.intents.empty() && intent->index <= record.intents.back().index)
+                continue;
+            record.intents.push_back(std::move(*intent));
+            record.states.push_back(State::unknown);
+        } else if (auto *made = std::get_if<JournalLines::Made>(&parsed)) {
+            record.made.push_back(std::move(*made));
+        } else if (auto *toMake = std::get_if<JournalLines::ToMake>(&parsed)) {
+            record.toMake.push_back(std::move(toMake->parts));
+        } else if (std::holds_alternative<JournalLines::Ended>(parsed)) {
+            record.ended = true;
+        } else if (const auto *marked = std::get_if<JournalLines::Marked>(&parsed)) {
+            const std::size_t position = record.positionOf(marked->index);
+            if (position == record.intents.size())
+                continue;
+            State &state = record.states[position];
+            switch (marked->mark) {
+            case JournalLines::Mark::moved:
+                if (state == State::unknown)
+                    state = State::moved;
+                break;
+            case JournalLines::Mark::movedByFallback:
+                if (state == State::unknown)
+                    state = State::movedByFallback;
+                break;
+            case JournalLines::Mark::back:
+                state = State::back;
+                break;
+            case JournalLines::Mark::givenUp:
+                state = State::givenUp;
+                break;
+            }
+        }
+    }
+    return record;
+}
+
+bool RunRecord::wasEnded(const std::filesystem::path &file)
+{
+    const FileDescriptor handle(::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat info
+    {
+    };
+    if (!handle.isValid() || ::fstat(handle.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    char tail[64];
+    const off_t length = std::min<off_t>(info.st_size, sizeof tail);
+    if (::pread(handle.get(), tail, static_cast<std::size_t>(length), info.st_size - length)
+        != length)
+        return false;
+    const std::string_view text(tail, static_cast<std::size_t>(length));
+    const std::size_t start = text.rfind('\n', text.size() >= 2 ? text.size() - 2 : 0);
+    return text.ends_with("}\n") && start != std::string_view::npos
+        && text.substr(start + 1).starts_with("{\"e\":");
+}
+
+std::size_t RunRecord::pendingCount() const
+{
+    return static_cast<std::size_t>(std::count_if(states.begin(), states.end(),
+        [](State state) { return state != State::back && state != State::givenUp; }));
+}
+
+std::size_t RunRecord::positionOf(std::uint64_t index) const
+{
+    const auto found = std::lower_bound(intents.begin(), intents.end(), index,
+        [](const JournalLines::Intent &intent, std::uint64_t value) {
+            return intent.index < value;
+        });
+    return found != intents.end() && found->index == index
+        ? static_cast<std::size_t>(found - intents.begin())
+        : intents.size();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "services/journal/JournalLines.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+// One run as its journal tells it: what it meant to move, what it made, and what
+// has happened to each move since.
+struct RunRecord
+{
+    enum class State : std::uint8_t {
+        unknown, // intended; whether it moved is settled by looking
+        moved,
+        movedByFallback, // may have left its old name aside (see FileMover)
+        back,
+        givenUp,
+    };
+
+    std::filesystem::path file;
+    JournalLines::Header header;
+    std::vector<std::vector<std::string>> toMake; // announced; made or not
+    std::vector<JournalLines::Made> made;
+    std::vector<JournalLines::Intent> intents; // by rising index
+
+    std::vector<State> states;
+    bool ended = false; // the run came to its end (not killed)
+
+    // Reads a journal. Lines torn by a crash, damaged or absurdly long are passed over;
+    // a file that is not a run journal at all throws EngineError. A file without a
+    // complete first line is a run killed before its header was written, which never
+    // moved anything: nullopt.
+    static std::optional<RunRecord> read(const std::filesystem::path &file);
+    // Only the header, which says whose run it is: all that is needed before locking.
+    static std::optional<JournalLines::Header> readHeader(const std::filesystem::path &file);
+
+    // Whether the run came to its end, by its last line: cheap, nothing else is read.
+    // A run whose undo began since may be taken for one that did not.
+    static bool wasEnded(const std::filesystem::path &file);
+
+    // Moves that may still be away from their old place.
+    std::size_t pendingCount() const;
+    // Where the intent with this index is in `intents`; intents.size() when nowhere.
+    std::size_t positionOf(std::uint64_t index) const;
+};

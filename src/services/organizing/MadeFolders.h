@@ -1,0 +1,16 @@
+#pragma once
+
+#include "services/filesystem/FileSystem.h"
+#include "services/filesystem/FolderWalker.h"
+
+#include <vector>
+
+// What runs and undos leave behind of the folders a run made.
+namespace MadeFolders {
+
+// Removes, deepest first, the folders in `made` (below `root`) that are empty and still
+// the folders that were made (by name alone where the identity is {}); a folder that
+// was there before is never touched.
+void removeEmpty(FileSystem &fileSystem, int root, const std::vector<FolderWalker::Created> &made);
+
+} // namespace MadeFolders

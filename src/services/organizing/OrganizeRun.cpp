@@ -1,0 +1,166 @@
+#include "services/organizing/OrganizeRun.h"
+
+#include "services/errors/EngineError.h"
+#include "services/errors/ErrorDescriptions.h"
+#include "services/filesystem/FileMover.h"
+#include "services/filesystem/FolderWalker.h"
+#include "services/journal/RunJournal.h"
+#include "services/organizing/MadeFolders.h"
+#include "services/organizing/MoveStep.h"
+#include "services/paths/PathText.h"
+
+#include <cerrno>
+#include <set>
+
+using PathText::joinedParts;
+
+namespace {
+
+// Moves announced in the journal with one sync; a crash leaves at most this many
+// to settle by looking, and a disk pays one flush for each.
+constexpr std::size_t journalBatchSize = 4096;
+
+} // namespace
+
+RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJournal *journal,
+    const RunControl &control, std::vector<std::uint32_t> *moved) const
+{
+    RunReport report;
+    const auto skip = [&](const std::string &name, const std::string &description) {
+        ++report.skipped;
+        m_skipReporter(name, description);
+        if (journal)
+            journal->skipped(name, description);
+    };
+
+    // Why moves into a target cannot happen, empty when they can.
+    const auto &targets = list.targets;
+    std::vector<std::string> blocked(targets.size());
+    if (journal) {
+        // Folders are announced, on disk, before they are made: a run killed in between
+        // leaves none that undo does not know of.
+        std::set<std::vector<std::string>> toMake;
+        FolderWalker look(m_fileSystem, root);
+        for (const OrganizationPlan::Target &target : targets) {
+            const FolderWalker::Result found = look.open(target.parts, false);
+            for (std::size_t depth = found.failedDepth;
+                 found.error == ENOENT && depth < target.parts.size(); ++depth)
+                toMake.emplace(target.parts.begin(), target.parts.begin() + depth + 1);
+        }
+        for (const std::vector<std::string> &parts : toMake)
+            journal->folderToMake(parts);
+        if (!toMake.empty()) {
+            try {
+                journal->sync();
+            } catch (const std::exception &error) {
+                report.stoppedBy = error.what();
+                return report;
+            }
+        }
+    }
+    FolderWalker walker(m_fileSystem, root);
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        const FolderWalker::Result opened = walker.open(targets[i].parts, true);
+        if (opened.creationFailed) {
+            MadeFolders::removeEmpty(m_fileSystem, root, walker.created());
+            throw EngineError(opened.error,
+                ErrorDescriptions::cannotCreateFolder(
+                    joinedParts(targets[i].parts, opened.failedDepth + 1), list.folderURL,
+                    opened.error));
+        }
+        // Something that is not a folder of ours stands in the way: it is left alone
+        // and the moves into it are reported as skipped.
+        if (opened.error != 0)
+            blocked[i] = ErrorDescriptions::blockedFolder(
+                joinedParts(targets[i].parts, opened.failedDepth + 1), opened.error);
+    }
+    if (journal) {
+        for (const FolderWalker::Created &made : walker.created())
+            journal->folderMade({ made.parts, made.identity.inode });
+    }
+
+    FileMover mover(m_fileSystem, root);
+    MoveStep step(walker, mover, root);
+    struct Ready
+    {
+        const OrganizationPlan::Move *move;
+        FileIdentity identity;
+    };
+    std::vector<Ready> batch;
+    const std::size_t total = list.moves.size();
+    std::size_t next = 0;
+    while (next < total && !report.cancelled && report.stoppedBy.empty()) {
+        // Each batch is checked and announced first: a file is moved only once the
+        // journal holds, on disk, which file goes where. One sync a batch keeps that
+        // cheap; a crash leaves at most one batch to settle by looking.
+        batch.clear();
+        for (; next < total && batch.size() < journalBatchSize; ++next) {
+            const OrganizationPlan::Move &move = list.moves[next];
+            if (!blocked[move.target].empty()) {
+                skip(move.source, blocked[move.target]);
+                continue;
+            }
+            // Only what is still a regular file is moved: a folder or link put in its
+            // place after planning stays.
+            EntryInfo info;
+            if (const int error = m_fileSystem.statIn(root, move.source, info)) {
+                skip(move.source,
+                    ErrorDescriptions::moveFailed(
+                        move.source, move.source, {}, systemError(error)));
+                continue;
+            }
+            if (info.type != EntryType::regular) {
+                skip(move.source,
+                    ErrorDescriptions::moveFailed(
+                        move.source, move.source, {}, EngineCondition::changedMeanwhile));
+                continue;
+            }
+            if (journal)
+                journal->intend(move.index, move.source, targets[move.target].parts,
+                    move.destinationName(), info);
+            batch.push_back({ &move, info.identity });
+        }
+        if (journal && !batch.empty()) {
+            try {
+                journal->sync();
+            } catch (const std::exception &error) {
+                report.stoppedBy = error.what();
+                break;
+            }
+        }
+
+        for (const Ready &ready : batch) {
+            if (control.isCancelled()) {
+                report.cancelled = true;
+                break;
+            }
+            const OrganizationPlan::Move &move = *ready.move;
+            std::string why;
+            if (step.into(targets[move.target].parts, move.source, move.destinationName(),
+                    ready.identity, why)) {
+                skip(move.source, why);
+                continue;
+            }
+            ++report.moved;
+            if (journal)
+                journal->mark(mover.usedFallback() ? JournalLines::Mark::movedByFallback
+                                                   : JournalLines::Mark::moved,
+                    move.index);
+            if (moved)
+                moved->push_back(move.index);
+        }
+        // Files, not plan slots: a cancel may cut the batch short.
+        if (control.progress)
+            control.progress(report.moved + report.skipped, total);
+    }
+    if (journal) {
+        try {
+            journal->end(report.moved);
+            journal->sync();
+        } catch (const std::exception &) {
+            // The intents are on disk already; undo settles the rest by looking.
+        }
+    }
+    MadeFolders::removeEmpty(m_fileSystem, root, walker.created());
+    return report;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "model/OrganizationPlan.h"
+#include "services/filesystem/FileSystem.h"
+#include "services/organizing/RunReports.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+class RunJournal;
+
+// One organizing run inside the plan's folder, opened (`root`): creates the
+// destination folders, moves each file (never replacing anything) and removes again
+// the folders it made that stayed empty. With a journal, each batch of moves is
+// announced there, durably, before any of them is made, and each move is marked as it
+// happens; a journal that cannot be written stops the run (RunReport::stoppedBy).
+class OrganizeRun
+{
+public:
+    using SkipReporter
+        = std::function<void(const std::string &name, const std::string &description)>;
+
+    OrganizeRun(FileSystem &fileSystem, const SkipReporter &skipReporter)
+        : m_fileSystem(fileSystem)
+        , m_skipReporter(skipReporter)
+    { }
+
+    // Throws only when a destination folder cannot be created (nothing moved). The
+    // plan indexes of the moves that happened are appended to `moved`.
+    RunReport execute(const OrganizationPlan &plan, int root, RunJournal *journal,
+        const RunControl &control, std::vector<std::uint32_t> *moved) const;
+
+private:
+    FileSystem &m_fileSystem;
+    const SkipReporter &m_skipReporter;
+};

@@ -1,0 +1,269 @@
+#include "services/organizing/UndoRun.h"
+
+#include "services/errors/EngineError.h"
+#include "services/errors/ErrorDescriptions.h"
+#include "services/filesystem/FileMover.h"
+#include "services/filesystem/InodeTrust.h"
+#include "services/journal/RunJournal.h"
+#include "services/journal/RunRecord.h"
+#include "services/organizing/MadeFolders.h"
+#include "services/organizing/MoveStep.h"
+#include "services/paths/PathText.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <set>
+
+namespace fs = std::filesystem;
+using namespace PathText;
+
+// Where a recorded move's file is now, as one fresh look tells: at the run's
+// destination, back at its old name, or aside under the fallback's private name.
+struct UndoRun::Whereabouts
+{
+    int folderError = 0; // opening the destination folder
+    int destinationError = 0; // looking at the destination, when the folder opened
+    std::size_t failedDepth = 0;
+    bool atDestination = false;
+    bool atSource = false;
+    bool aside = false;
+    FileIdentity found; // the file's identity now, where it was found
+    EntryInfo destination; // what is at the destination, when destinationError is 0
+};
+
+// How undo knows the files of a run, by the strongest key the file system keeps.
+enum class UndoRun::Recognition : std::uint8_t {
+    inode, // the same inode on the same device
+    inodeAndStamp, // the same inode, on a disk mounted again, and the same size and time
+    stamp, // inode numbers do not hold: the same size and modification time
+};
+
+// Whether `info` is the file `intent` moved; in any doubt it is not.
+bool UndoRun::isRecordedFile(const EntryInfo &info, const JournalLines::Intent &intent,
+    const FileIdentity &expected, Recognition recognition)
+{
+    if (info.type != EntryType::regular)
+        return false;
+    const bool sameStamp
+        = intent.stamped && info.size == intent.size && info.modified == intent.modified;
+    // A run recorded before sizes and times were kept has its inode only.
+    if (recognition == Recognition::stamp && intent.stamped)
+        return sameStamp;
+    return info.identity == expected
+        && (recognition != Recognition::inodeAndStamp || !intent.stamped || sameStamp);
+}
+
+UndoRun::Whereabouts UndoRun::locate(FolderWalker &walker, int root,
+    const JournalLines::Intent &intent, const FileIdentity &expected, Recognition how) const
+{
+    const bool stableInodes = how != Recognition::stamp;
+    Whereabouts where;
+    const std::vector<std::string> folderParts(intent.to.begin(), intent.to.end() - 1);
+    const FolderWalker::Result opened = walker.open(folderParts, false);
+    where.folderError = opened.error;
+    where.failedDepth = opened.failedDepth;
+    if (opened.error == 0) {
+        where.destinationError
+            = m_fileSystem.statIn(opened.fd, intent.to.back(), where.destination);
+        where.atDestination = where.destinationError == 0
+            && isRecordedFile(where.destination, intent, expected, how);
+        if (where.atDestination)
+            where.found = where.destination.identity;
+    }
+    if (!where.atDestination) {
+        EntryInfo info;
+        where.atSource = m_fileSystem.statIn(root, intent.from, info) == 0
+            && isRecordedFile(info, intent, expected, how);
+        where.found = info.identity;
+        // Only the link route sets names aside, and it is taken only where inodes hold.
+        where.aside = !where.atSource && stableInodes
+            && m_fileSystem.statIn(root, FileMover::asideName(expected), info) == 0
+            && info.identity == expected;
+    }
+    return where;
+}
+
+UndoReport UndoRun::execute(
+    int root, RunRecord &record, RunJournal &journal, const RunControl &control) const
+{
+    using State = RunRecord::State;
+    UndoReport report;
+    // The device of the folder now: a disk plugged in again may get another number.
+    EntryInfo rootInfo;
+    std::uint64_t type = 0;
+    int error = m_fileSystem.statFolder(root, rootInfo);
+    if (error == 0)
+        error = m_fileSystem.fileSystemType(root, type);
+    if (error != 0)
+        throw EngineError(
+            error, ErrorDescriptions::cannotOpenFolder(fs::path(record.header.folder), error));
+    const bool stableInodes = record.header.stableInodes && InodeTrust::stableAcrossMounts(type);
+    const std::uint64_t device = rootInfo.identity.device;
+    // On a disk mounted again (another device number) an inode number alone could name
+    // another disk's file: the size and time must agree too.
+    const Recognition recognition = !stableInodes       ? Recognition::stamp
+        : device == record.header.folderIdentity.device ? Recognition::inode
+                                                        : Recognition::inodeAndStamp;
+    const std::string folderName = lastName(fs::path(record.header.folder));
+    FolderWalker walker(m_fileSystem, root);
+    FileMover mover(m_fileSystem, root);
+    mover.removeProbe(root);
+    MoveStep step(walker, mover, root);
+    const auto settle = [&](std::size_t k, State state) {
+        record.states[k] = state;
+        journal.mark(state == State::back ? JournalLines::Mark::back : JournalLines::Mark::givenUp,
+            record.intents[k].index);
+    };
+
+    // Progress counts the run's files: an announced move that never happened (a run
+    // cancelled inside a batch) is none of them.
+    std::size_t files = 0;
+    for (const State state : record.states)
+        files += state != State::back && state != State::givenUp ? 1 : 0;
+    const auto tellProgress = [&] {
+        if (control.progress)
+            control.progress(report.restored + report.notRestored.size(), files);
+    };
+    std::size_t looked = 0;
+    for (std::size_t k = record.intents.size(); k-- > 0;) {
+        const State state = record.states[k];
+        if (state == State::back || state == State::givenUp)
+            continue;
+        if (control.isCancelled()) {
+            report.cancelled = true;
+            break;
+        }
+        if (++looked % 1024 == 0)
+            tellProgress();
+        const JournalLines::Intent &intent = record.intents[k];
+        const FileIdentity expected { device, intent.inode };
+        const std::string &toName = intent.to.back();
+        const std::vector<std::string> folderParts(intent.to.begin(), intent.to.end() - 1);
+        const std::string folderText = joinedParts(intent.to, intent.to.size() - 1);
+        const bool knownMoved = state != State::unknown;
+        // A move that went the fallback way, or that a kill interrupted, may have
+        // left its old name aside: once the file is back, that name goes.
+        const bool mayBeAside = stableInodes && state != State::moved;
+
+        Whereabouts where = locate(walker, root, intent, expected, recognition);
+        if (!where.atDestination && !where.atSource && !where.aside) {
+            // Nothing is given up on one look: a second, fresh one must agree.
+            FolderWalker fresh(m_fileSystem, root);
+            where = locate(fresh, root, intent, expected, recognition);
+        }
+
+        if (where.atDestination) {
+            std::string why;
+            std::error_code error
+                = step.back(folderParts, toName, intent.from, where.found, folderName, why);
+            EntryInfo source;
+            if (error == std::errc::file_exists && stableInodes
+                && m_fileSystem.statIn(root, intent.from, source) == 0
+                && source.identity == expected) {
+                // A run killed inside a link-then-unlink move left the file under both
+                // names: dropping the new one puts it back.
+                mover.removeExtraName(walker.open(folderParts, false).fd, toName, expected);
+                error.clear();
+            }
+            if (error) {
+                report.notRestored.emplace_back(toName, why);
+                continue;
+            }
+            if (mayBeAside)
+                mover.removeExtraName(root, FileMover::asideName(expected), expected);
+            ++report.restored;
+            settle(k, State::back);
+        } else if (where.atSource) {
+            // Already at its old place: never moved, or moved back by an undo that
+            // stopped before it could say so.
+            if (mayBeAside)
+                mover.removeExtraName(root, FileMover::asideName(expected), expected);
+            if (!knownMoved && where.destinationError == 0)
+                removeReservation(walker, folderParts, toName, where.destination);
+            if (knownMoved)
+                ++report.restored;
+            else
+                --files;
+            settle(k, State::back);
+        } else if (where.aside) {
+            const std::string aside = FileMover::asideName(expected);
+            const std::error_code error = mover.move(root, aside, root, intent.from, expected);
+            if (error) {
+                report.notRestored.emplace_back(intent.from,
+                    ErrorDescriptions::moveFailed(intent.from, intent.from, folderName, error));
+                continue;
+            }
+            ++report.restored;
+            settle(k, State::back);
+        } else if (!knownMoved && (where.folderError != 0 || where.destinationError != 0)) {
+            // Announced, never moved, and no longer where it was: nothing of this run.
+            --files;
+            settle(k, State::givenUp);
+        } else if (where.folderError == 0 && where.destinationError == 0) {
+            // Known by size and time, a file edited since cannot be told from another.
+            const bool changed = recognition != Recognition::inode
+                && where.destination.type == EntryType::regular && intent.stamped
+                && (recognition == Recognition::stamp
+                    || where.destination.identity.inode == intent.inode);
+            report.notRestored.emplace_back(toName,
+                ErrorDescriptions::inQuotes(toName) + " in "
+                    + ErrorDescriptions::inQuotes(folderText)
+                    + (changed ? " has changed since it was moved there, or is another file; "
+                                 "it was left as it is"
+                               : " is another item now; it was left as it is"));
+            settle(k, State::givenUp);
+        } else if (where.folderError == ENOENT || where.folderError == ENOTDIR
+            || where.folderError == ELOOP || where.destinationError == ENOENT) {
+            report.notRestored.emplace_back(toName,
+                ErrorDescriptions::inQuotes(toName) + " is no longer in "
+                    + ErrorDescriptions::inQuotes(folderText));
+            settle(k, State::givenUp);
+        } else {
+            // Something in the way that may pass (permissions, too many open files):
+            // it stays pending for a later undo.
+            report.notRestored.emplace_back(toName,
+                where.folderError != 0 ? ErrorDescriptions::blockedFolder(
+                    joinedParts(intent.to, where.failedDepth + 1), where.folderError)
+                                       : ErrorDescriptions::moveFailed(toName, intent.from,
+                                           folderName, systemError(where.destinationError)));
+        }
+    }
+    tellProgress();
+    journal.flush();
+
+    // Folders announced but never confirmed by a run that was killed (the kill may
+    // have come between making and saying so), and all of them where inode numbers do
+    // not hold, are known by name alone: an empty folder of that name is taken to be
+    // the run's.
+    std::vector<FolderWalker::Created> made;
+    std::set<std::vector<std::string>> confirmed;
+    for (const JournalLines::Made &folder : record.made) {
+        made.push_back({ folder.parts,
+            stableInodes ? FileIdentity { device, folder.inode } : FileIdentity {} });
+        confirmed.insert(folder.parts);
+    }
+    for (const std::vector<std::string> &parts : record.toMake) {
+        if (!record.ended && confirmed.insert(parts).second)
+            made.push_back({ parts, FileIdentity {} });
+    }
+    // Parents before the folders inside them, as removeMadeFolders expects.
+    std::stable_sort(made.begin(), made.end(),
+        [](const auto &a, const auto &b) { return a.parts.size() < b.parts.size(); });
+    MadeFolders::removeEmpty(m_fileSystem, root, made);
+    return report;
+}
+
+void UndoRun::removeReservation(FolderWalker &walker, const std::vector<std::string> &folderParts,
+    const std::string &name, const EntryInfo &seen) const
+{
+    // An empty regular file at the new name of a move that a kill interrupted, while
+    // the file itself is still at its old name: the reservation of the fallback
+    // route, made by the run. It goes only while it is still that empty file.
+    if (seen.type != EntryType::regular || seen.size != 0)
+        return;
+    const FolderWalker::Result opened = walker.open(folderParts, false);
+    EntryInfo now;
+    if (opened.error == 0 && m_fileSystem.statIn(opened.fd, name, now) == 0
+        && now.type == EntryType::regular && now.size == 0 && now.identity == seen.identity)
+        m_fileSystem.unlinkFile(opened.fd, name);
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "services/filesystem/FileSystem.h"
+#include "services/filesystem/FolderWalker.h"
+#include "services/journal/JournalLines.h"
+#include "services/organizing/RunReports.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class RunJournal;
+struct RunRecord;
+
+// Moves a recorded run's files back inside its folder, opened (`root`), newest first:
+// only a file still where the run put it and still the same file: the same inode where
+// inode numbers hold, else the same size and modification time (to the nanosecond), a
+// regular file in either case. Each outcome is marked in the journal; what could not
+// be moved back stays pending there. Removes what the run left behind: the folders it
+// made (or announced) once they are empty, and the empty reservation of a move that a
+// kill interrupted.
+class UndoRun
+{
+public:
+    explicit UndoRun(FileSystem &fileSystem)
+        : m_fileSystem(fileSystem)
+    { }
+
+    UndoReport execute(
+        int root, RunRecord &record, RunJournal &journal, const RunControl &control) const;
+
+private:
+    struct Whereabouts;
+    enum class Recognition : std::uint8_t;
+    static bool isRecordedFile(const EntryInfo &info, const JournalLines::Intent &intent,
+        const FileIdentity &expected, Recognition recognition);
+    Whereabouts locate(FolderWalker &walker, int root, const JournalLines::Intent &intent,
+        const FileIdentity &expected, Recognition recognition) const;
+    // Removes the empty file `seen` at `name` in the folder `folderParts`, while it is
+    // still that file: what a killed run's fallback move reserved.
+    void removeReservation(FolderWalker &walker, const std::vector<std::string> &folderParts,
+        const std::string &name, const EntryInfo &seen) const;
+
+    FileSystem &m_fileSystem;
+};

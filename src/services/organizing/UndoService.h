@@ -1,0 +1,69 @@
+#pragma once
+
+#include "model/FileMoveOperation.h"
+#include "model/OrganizationPlan.h"
+#include "services/journal/JournalStore.h"
+#include "services/journal/RunDetails.h"
+#include "services/organizing/FileOrganizerService.h"
+#include "services/organizing/RunReports.h"
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+struct RunRecord;
+
+// Every organizing run recorded on disk, ahead of its moves, so that it can be
+// undone after a crash or a restart, from the app or from tidyra-cli. One run at a
+// time per folder; each folder keeps its last run that moved anything (and a killed run
+// before it, whose files are still to undo).
+class UndoService
+{
+public:
+    // An empty `stateFolder` means JournalStore::defaultFolder().
+    explicit UndoService(std::filesystem::path stateFolder = {});
+
+    // Carries `plan` out with its run recorded. Throws (nothing moved) when the
+    // folder cannot be opened, is busy with another run, or the journal cannot be
+    // written; a journal that fails later stops the run (RunReport::stoppedBy). A
+    // run that moves nothing leaves the folder's last run undoable.
+    // The moves that happened are appended to `executed`, in plan order.
+    RunReport organize(const FileOrganizerService &organizer, const OrganizationPlan &plan,
+        const RunControl &control = {}, std::vector<FileMoveOperation> *executed = nullptr) const;
+
+    // Undoes the last run of `folder`, or the last run of all when none is given.
+    // What cannot be moved back stays recorded for a later undo. Throws when the
+    // journal cannot be read or its folder is gone; the journal then stays as it is.
+    UndoReport undoLast(const FileOrganizerService &organizer,
+        const std::optional<std::filesystem::path> &folder, const RunControl &control = {}) const;
+
+    // Whether `folder` has a recorded run to undo. Cheap: nothing is read.
+    bool canUndo(const FileOrganizerService &organizer, const std::filesystem::path &folder) const;
+
+    // The details of the last run or undo of `folder` that left files out; nullopt when
+    // the folder's last run and undo left nothing out (or nothing is recorded). Const,
+    // for a worker thread: only the folder's details file is read.
+    std::optional<RunDetails> lastDetails(const std::filesystem::path &folder) const;
+
+    // How long to wait for another run on the same folder.
+    void setLockWait(std::chrono::milliseconds wait) { m_lockWait = wait; }
+
+private:
+    const JournalStore &store() const;
+    // Whether a run recorded with `header` is a run of the folder opened at `folder`.
+    static bool belongsTo(const JournalLines::Header &header,
+        const FileOrganizerService::OpenFolder &root, const std::filesystem::path &folder);
+    // The run around `execute`, which moves inside the open folder it is given.
+    template <typename Execute>
+    RunReport recorded(const FileOrganizerService &organizer, const std::filesystem::path &folder,
+        Execute execute) const;
+    // Keeps what an undo could not restore, for lastDetails.
+    void keepDetails(const UndoReport &report) const;
+    UndoReport undoRun(const FileOrganizerService &organizer, RunRecord &record, int root,
+        const RunControl &control) const;
+
+    std::optional<JournalStore> m_store;
+    std::string m_noPlace; // why there is no journal place, when there is none
+    std::chrono::milliseconds m_lockWait { 3000 };
+};
