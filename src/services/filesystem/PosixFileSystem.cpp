@@ -40,6 +40,15 @@ int lastError()
     return errno != 0 ? errno : EIO;
 }
 
+// Hands a descriptor just opened to `handle`, or says why there is none.
+int adopt(int fd, FileDescriptor &handle)
+{
+    if (fd < 0)
+        return lastError();
+    handle.reset(fd);
+    return 0;
+}
+
 } // namespace
 
 int PosixFileSystem::listFolder(int folder, std::vector<DirectoryEntry> &entries)
@@ -141,11 +150,8 @@ int PosixFileSystem::openFolder(const std::filesystem::path &folder, FileDescrip
 
 int PosixFileSystem::openSubfolder(int parent, const std::string &name, FileDescriptor &handle)
 {
-    const int fd = ::openat(parent, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return lastError();
-    handle.reset(fd);
-    return 0;
+    return adopt(
+        ::openat(parent, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC), handle);
 }
 
 int PosixFileSystem::makeFolder(int parent, const std::string &name)
@@ -231,21 +237,15 @@ int PosixFileSystem::removeFolder(int folder, const std::string &name)
 
 int PosixFileSystem::createFile(int folder, const std::string &name, FileDescriptor &handle)
 {
-    const int fd = ::openat(folder, name.c_str(),
-        O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return lastError();
-    handle.reset(fd);
-    return 0;
+    return adopt(::openat(folder, name.c_str(),
+                     O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0600),
+        handle);
 }
 
 int PosixFileSystem::openToAppend(int folder, const std::string &name, FileDescriptor &handle)
 {
-    const int fd = ::openat(folder, name.c_str(), O_RDWR | O_APPEND | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return lastError();
-    handle.reset(fd);
-    return 0;
+    return adopt(
+        ::openat(folder, name.c_str(), O_RDWR | O_APPEND | O_NOFOLLOW | O_CLOEXEC), handle);
 }
 
 int PosixFileSystem::writeFile(int file, std::string_view data)
