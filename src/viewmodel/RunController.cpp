@@ -112,24 +112,29 @@ void RunController::undo(const std::filesystem::path &folder, Done<UndoResult> d
         folder, std::move(done));
 }
 
-void RunController::readCanUndo(const std::filesystem::path &folder, std::function<void(bool)> done)
+template <typename Value>
+void RunController::ask(std::function<Value()> work, std::function<void(Value)> done)
 {
     QMetaObject::invokeMethod(
         m_worker,
-        [this, folder, done = std::move(done)] {
-            const bool canUndo = canUndoOnWorker(folder);
+        [this, work = std::move(work), done = std::move(done)] {
             QMetaObject::invokeMethod(
-                this, [canUndo, done] { done(canUndo); }, Qt::QueuedConnection);
+                this, [value = work(), done]() mutable { done(std::move(value)); },
+                Qt::QueuedConnection);
         },
         Qt::QueuedConnection);
+}
+
+void RunController::readCanUndo(const std::filesystem::path &folder, std::function<void(bool)> done)
+{
+    ask<bool>([this, folder] { return canUndoOnWorker(folder); }, std::move(done));
 }
 
 void RunController::readRunDetails(const std::filesystem::path &folder,
     std::function<void(std::shared_ptr<const RunDetails>)> done)
 {
-    QMetaObject::invokeMethod(
-        m_worker,
-        [this, folder, done = std::move(done)] {
+    ask<std::shared_ptr<const RunDetails>>(
+        [this, folder] {
             std::shared_ptr<const RunDetails> details;
             try {
                 if (auto found = m_undoService->lastDetails(folder))
@@ -137,11 +142,9 @@ void RunController::readRunDetails(const std::filesystem::path &folder,
             } catch (const std::exception &) {
                 // An unreadable journal has nothing to tell here; Undo reports it.
             }
-            QMetaObject::invokeMethod(
-                this, [details = std::move(details), done]() mutable { done(std::move(details)); },
-                Qt::QueuedConnection);
+            return details;
         },
-        Qt::QueuedConnection);
+        std::move(done));
 }
 
 void RunController::release(std::shared_ptr<const OrganizationPlan> plan)

@@ -96,6 +96,9 @@ private:
     template <typename Result>
     void start(
         std::function<Result()> work, const std::filesystem::path &folder, Done<Result> done);
+    // Runs `work` on the worker and hands its value to `done` on the UI thread.
+    template <typename Value>
+    void ask(std::function<Value()> work, std::function<void(Value)> done);
     // Worker thread only.
     ScanResult scanOnWorker(const std::filesystem::path &folder) const;
     ExecutionResult executeOnWorker(const OrganizationPlan &plan);
