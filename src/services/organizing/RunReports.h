@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -19,9 +20,14 @@ struct RunControl
     bool isCancelled() const { return cancel && cancel->load(std::memory_order_relaxed); }
 };
 
+// Who started a run: the user, or the watch on a folder that tidies it automatically.
+enum class RunOrigin : std::uint8_t { manual, automatic };
+
 // What an organizing run did.
 struct RunReport
 {
+    // The recorded run's id (see RunHistoryEntry), empty when nothing was recorded.
+    std::string runId;
     std::size_t moved = 0;
     std::size_t skipped = 0; // each reported through the skip reporter
     bool cancelled = false;
@@ -38,4 +44,15 @@ struct UndoReport
     std::vector<std::pair<std::string, std::string>> notRestored;
     bool nothingToUndo = false;
     bool cancelled = false;
+};
+
+// One recorded run of a folder, as its history lists it.
+struct RunHistoryEntry
+{
+    std::string id; // stable: names the run for UndoService::undoRun and tidyra-cli
+    std::string started; // ISO 8601, UTC
+    RunOrigin origin = RunOrigin::manual;
+    std::size_t moved = 0; // files the run moved
+    std::size_t undoable = 0; // of those, still where the run put them
+    bool ended = true; // false for a run that was killed
 };

@@ -138,7 +138,7 @@ RunReport UndoService::recorded(
 }
 
 RunReport UndoService::organize(const FileOrganizerService &organizer, const OrganizationPlan &plan,
-    const RunControl &control, std::vector<FileMoveOperation> *executed) const
+    const RunControl &control, std::vector<FileMoveOperation> *executed, RunOrigin /*origin*/) const
 {
     std::vector<std::uint32_t> moved;
     RunReport report = recorded(organizer, plan.folderURL, [&](int root, RunJournal &journal) {
@@ -151,8 +151,8 @@ RunReport UndoService::organize(const FileOrganizerService &organizer, const Org
     return report;
 }
 
-UndoReport UndoService::undoRun(const FileOrganizerService &organizer, RunRecord &record, int root,
-    const RunControl &control) const
+UndoReport UndoService::undoRecord(const FileOrganizerService &organizer, RunRecord &record,
+    int root, const RunControl &control) const
 {
     RunJournal journal = RunJournal::reopen(organizer.fileSystem(), record.file);
     UndoReport report = organizer.undoMoves(root, record, journal, control);
@@ -201,7 +201,7 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
             }
             if (!belongsTo(record->header, root, *folder))
                 continue;
-            UndoReport report = undoRun(organizer, *record, root.handle.get(), control);
+            UndoReport report = undoRecord(organizer, *record, root.handle.get(), control);
             report.folder = *folder;
             if (hadMoves(*record, report)) {
                 keepDetails(report);
@@ -249,7 +249,7 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
         std::optional<RunRecord> record = RunRecord::read(file);
         if (!record)
             break;
-        UndoReport report = undoRun(organizer, *record, root.handle.get(), control);
+        UndoReport report = undoRecord(organizer, *record, root.handle.get(), control);
         report.folder = recorded;
         if (hadMoves(*record, report)) {
             keepDetails(report);
@@ -314,4 +314,17 @@ std::optional<RunDetails> UndoService::lastDetails(const fs::path &folder) const
     } catch (const std::exception &) {
         return std::nullopt;
     }
+}
+
+UndoReport UndoService::undoRun(const FileOrganizerService &, const std::optional<fs::path> &,
+    const std::string &runId, const RunControl &) const
+{
+    // Not recorded yet: runs are kept one a folder.
+    throw EngineError(EngineCondition::journalUnusable, "no run " + runId + " is recorded");
+}
+
+std::vector<RunHistoryEntry> UndoService::history(
+    const FileOrganizerService &, const fs::path &) const
+{
+    return {};
 }

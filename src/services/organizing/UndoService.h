@@ -30,13 +30,25 @@ public:
     // run that moves nothing leaves the folder's last run undoable.
     // The moves that happened are appended to `executed`, in plan order.
     RunReport organize(const FileOrganizerService &organizer, const OrganizationPlan &plan,
-        const RunControl &control = {}, std::vector<FileMoveOperation> *executed = nullptr) const;
+        const RunControl &control = {}, std::vector<FileMoveOperation> *executed = nullptr,
+        RunOrigin origin = RunOrigin::manual) const;
 
     // Undoes the last run of `folder`, or the last run of all when none is given.
     // What cannot be moved back stays recorded for a later undo. Throws when the
     // journal cannot be read or its folder is gone; the journal then stays as it is.
     UndoReport undoLast(const FileOrganizerService &organizer,
         const std::optional<std::filesystem::path> &folder, const RunControl &control = {}) const;
+
+    // Undoes the recorded run `runId` (of `folder`, when given), which need not be the
+    // last: files that later runs moved are never touched. Throws EngineError when no
+    // such run is recorded.
+    UndoReport undoRun(const FileOrganizerService &organizer,
+        const std::optional<std::filesystem::path> &folder, const std::string &runId,
+        const RunControl &control = {}) const;
+
+    // The recorded runs of `folder`, newest first (at most the last 20).
+    std::vector<RunHistoryEntry> history(
+        const FileOrganizerService &organizer, const std::filesystem::path &folder) const;
 
     // Whether `folder` has a recorded run to undo. Cheap: nothing is read.
     bool canUndo(const FileOrganizerService &organizer, const std::filesystem::path &folder) const;
@@ -60,7 +72,7 @@ private:
         Execute execute) const;
     // Keeps what an undo could not restore, for lastDetails.
     void keepDetails(const UndoReport &report) const;
-    UndoReport undoRun(const FileOrganizerService &organizer, RunRecord &record, int root,
+    UndoReport undoRecord(const FileOrganizerService &organizer, RunRecord &record, int root,
         const RunControl &control) const;
 
     std::optional<JournalStore> m_store;
