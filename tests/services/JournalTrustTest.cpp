@@ -1,5 +1,6 @@
 #include "EngineTestSupport.h"
 #include "services/errors/EngineError.h"
+#include "services/filesystem/PosixFileSystem.h"
 #include "services/journal/JournalReader.h"
 #include "services/journal/JournalStore.h"
 
@@ -54,7 +55,9 @@ TEST_F(JournalTrustTest, ARunFileWithoutAHeaderIsARunThatNeverHappened)
         EXPECT_TRUE(m_undo.canUndo(m_service, m_dir.path()));
     }
     EXPECT_EQ(undo().restored, 2u);
-    EXPECT_TRUE(fs::is_empty(m_state / "runs"));
+    // The torn file is gone; the undone run stays as history, with nothing to undo.
+    EXPECT_EQ(namesIn(m_state / "runs"), Names { file.filename() });
+    EXPECT_FALSE(m_undo.canUndo(m_service, m_dir.path()));
 
     // A last-run note naming anything but a run file of the runs folder is no run.
     writeFile(m_outside / "run.jsonl", "not a run");
@@ -108,7 +111,8 @@ TEST(JournalReaderTest, AnAbsurdLineIsPassedOverAndTheRestIsRead)
 {
     const TempDir dir;
     writeFile(dir / "run", "first\n" + std::string(JournalReader::maxLine * 3, 'x') + "\nlast");
-    JournalReader reader(dir / "run");
+    PosixFileSystem fileSystem;
+    JournalReader reader(fileSystem, dir / "run");
     JournalReader::Line line;
     ASSERT_TRUE(reader.next(line));
     EXPECT_EQ(line.text, "first");

@@ -32,9 +32,13 @@ public:
         readAt,
         syncData,
         syncFolder,
-        closeFile
+        closeFile,
+        openToRead,
+        openOrCreate,
+        tryLock,
+        makePrivateFolder
     };
-    static constexpr std::size_t operationCount = 20;
+    static constexpr std::size_t operationCount = 24;
 
     explicit FaultInjectingFileSystem(std::shared_ptr<FileSystem> inner = {});
 
@@ -76,6 +80,10 @@ public:
     TIDYRA_PASS_THROUGH(removeFolder, (int f, const std::string &n), f, n)
     TIDYRA_PASS_THROUGH(createFile, (int f, const std::string &n, FileDescriptor &h), f, n, h)
     TIDYRA_PASS_THROUGH(openToAppend, (int f, const std::string &n, FileDescriptor &h), f, n, h)
+    TIDYRA_PASS_THROUGH(openToRead, (int f, const std::string &n, FileDescriptor &h), f, n, h)
+    TIDYRA_PASS_THROUGH(openOrCreate, (int f, const std::string &n, FileDescriptor &h), f, n, h)
+    TIDYRA_PASS_THROUGH(tryLock, (int f), f)
+    TIDYRA_PASS_THROUGH(makePrivateFolder, (int f, const std::string &n), f, n)
     TIDYRA_PASS_THROUGH(writeFile, (int f, std::string_view d), f, d)
     TIDYRA_PASS_THROUGH(
         readAt, (int f, std::uint64_t o, char *i, std::size_t s, std::size_t &g), f, o, i, s, g)

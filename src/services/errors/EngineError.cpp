@@ -17,6 +17,8 @@ public:
             return "the undo journal cannot be used";
         case EngineCondition::notTheOrganizedFolder:
             return "no longer the folder that was organized";
+        case EngineCondition::noSuchRun:
+            return "no such run is recorded";
         }
         return "unknown condition";
     }

@@ -10,6 +10,7 @@ enum class EngineCondition {
     folderBusy, // another run or undo holds the folder
     journalUnusable, // the undo journal cannot be kept or trusted, for no errno of its own
     notTheOrganizedFolder, // the recorded path now names another folder
+    noSuchRun, // no recorded run has the id asked for
 };
 
 // The category of EngineCondition values, named "tidyra".

@@ -32,6 +32,8 @@ struct EntryInfo
     std::uint64_t size = 0;
     std::uint64_t linkCount = 0;
     std::int64_t modified = 0; // modification time, nanoseconds since 1970
+    std::uint32_t owner = 0; // user id
+    std::uint32_t permissions = 0; // mode bits without the type (07777)
 };
 
 struct DirectoryEntry
@@ -93,6 +95,16 @@ public:
     virtual int createFile(int folder, const std::string &name, FileDescriptor &handle) = 0;
     // Opens the existing file `name` to read and append, never through a link.
     virtual int openToAppend(int folder, const std::string &name, FileDescriptor &handle) = 0;
+    // Opens the existing file `name` to read, never through a link (nor blocking on a fifo).
+    virtual int openToRead(int folder, const std::string &name, FileDescriptor &handle) = 0;
+    // Opens the file `name`, made private to the user when it is not there, never through
+    // a link: the lock files, which outlive their holders.
+    virtual int openOrCreate(int folder, const std::string &name, FileDescriptor &handle) = 0;
+    // Takes the open file's exclusive lock (flock) without waiting: EWOULDBLOCK while
+    // another holds it. The kernel drops a lock when its holder dies.
+    virtual int tryLock(int file) = 0;
+    // Creates the folder `name` inside `parent`, private to the user (0700).
+    virtual int makePrivateFolder(int parent, const std::string &name) = 0;
     // Writes all of `data` (write, again after a short write or EINTR).
     virtual int writeFile(int file, std::string_view data) = 0;
     // pread of up to `size` bytes at `offset`; `got` is what was read.

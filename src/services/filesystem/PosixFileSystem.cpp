@@ -4,6 +4,7 @@
 #include <climits>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
 #include <sys/syscall.h>
@@ -33,6 +34,8 @@ void fillInfo(const struct stat &status, EntryInfo &info)
     info.linkCount = static_cast<std::uint64_t>(status.st_nlink);
     info.modified
         = static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec;
+    info.owner = static_cast<std::uint32_t>(status.st_uid);
+    info.permissions = static_cast<std::uint32_t>(status.st_mode & 07777);
 }
 
 int lastError()
@@ -246,6 +249,33 @@ int PosixFileSystem::openToAppend(int folder, const std::string &name, FileDescr
 {
     return adopt(
         ::openat(folder, name.c_str(), O_RDWR | O_APPEND | O_NOFOLLOW | O_CLOEXEC), handle);
+}
+
+int PosixFileSystem::openToRead(int folder, const std::string &name, FileDescriptor &handle)
+{
+    return adopt(
+        ::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK | O_CLOEXEC),
+        handle);
+}
+
+int PosixFileSystem::openOrCreate(int folder, const std::string &name, FileDescriptor &handle)
+{
+    return adopt(
+        ::openat(folder, name.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600), handle);
+}
+
+int PosixFileSystem::tryLock(int file)
+{
+    int result = 0;
+    do {
+        result = ::flock(file, LOCK_EX | LOCK_NB);
+    } while (result != 0 && errno == EINTR);
+    return result == 0 ? 0 : lastError();
+}
+
+int PosixFileSystem::makePrivateFolder(int parent, const std::string &name)
+{
+    return ::mkdirat(parent, name.c_str(), 0700) == 0 ? 0 : lastError();
 }
 
 int PosixFileSystem::writeFile(int file, std::string_view data)

@@ -24,6 +24,10 @@ public:
     int removeFolder(int folder, const std::string &name) override;
     int createFile(int folder, const std::string &name, FileDescriptor &handle) override;
     int openToAppend(int folder, const std::string &name, FileDescriptor &handle) override;
+    int openToRead(int folder, const std::string &name, FileDescriptor &handle) override;
+    int openOrCreate(int folder, const std::string &name, FileDescriptor &handle) override;
+    int tryLock(int file) override;
+    int makePrivateFolder(int parent, const std::string &name) override;
     int writeFile(int file, std::string_view data) override;
     int readAt(
         int file, std::uint64_t offset, char *into, std::size_t size, std::size_t &got) override;

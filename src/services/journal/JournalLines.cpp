@@ -148,7 +148,11 @@ void appendHeader(std::string &out, const Header &header)
     appendQuoted(out, header.started);
     appendLiteral(out, ",\"previous\":");
     appendQuoted(out, header.previous);
-    out += header.stableInodes ? ",\"inodes\":\"stable\"}\n" : ",\"inodes\":\"unstable\"}\n";
+    out += header.stableInodes ? ",\"inodes\":\"stable\"" : ",\"inodes\":\"unstable\"";
+    // Left out for a run the user started, as in runs of earlier releases.
+    if (header.automatic)
+        appendLiteral(out, ",\"origin\":\"automatic\"");
+    appendLiteral(out, "}\n");
 }
 
 void appendMake(std::string &out, const std::vector<std::string> &parts)
@@ -162,6 +166,13 @@ void appendEnd(std::string &out, std::uint64_t moved)
 {
     appendLiteral(out, "{\"e\":");
     appendNumber(out, moved);
+    appendLiteral(out, "}\n");
+}
+
+void appendUndone(std::string &out, std::uint64_t restored)
+{
+    appendLiteral(out, "{\"u\":");
+    appendNumber(out, restored);
     appendLiteral(out, "}\n");
 }
 
@@ -238,6 +249,7 @@ std::optional<Header> parseHeader(std::string_view line)
     header.started = value.bytes("started").value_or("");
     header.previous = value.bytes("previous").value_or("");
     header.stableInodes = value.bytes("inodes") != "unstable";
+    header.automatic = value.bytes("origin") == "automatic";
     // The previous run is named by a file name in the same folder, never a path.
     if (header.previous.find('/') != std::string::npos)
         header.previous.clear();
@@ -255,8 +267,10 @@ Parsed parseLine(std::string_view line)
         if (const auto index = value.unsignedNumber(key))
             return Marked { mark, *index };
     }
-    if (value.unsignedNumber("e"))
-        return Ended {};
+    if (const auto moved = value.unsignedNumber("e"))
+        return Ended { *moved };
+    if (value.unsignedNumber("u"))
+        return Undone {};
     if (value.find("make")) {
         const auto text = value.bytes("make");
         auto parts = text ? plainParts(*text) : std::nullopt;

@@ -17,7 +17,8 @@
 // trusts nothing, since undo moves files by what a line says.
 //
 //   {"tidyra":"run","version":1,"folder":P,"device":D,"inode":I,"started":T,"previous":F,
-//    "inodes":"stable"|"unstable"}    whether inode numbers outlive a remount there
+//    "inodes":"stable"|"unstable",    whether inode numbers outlive a remount there
+//    "origin":"automatic"}            only in runs of the watch that tidies automatically
 //   {"make":"Images/JPG"}                  a folder the run is about to create
 //   {"made":"Images/JPG","inode":I}        a folder the run created
 //   {"i":N,"from":NAME,"to":"Images/JPG/NAME","inode":I,"size":S,"mtime":NS}
@@ -25,6 +26,9 @@
 //   {"d":N}  move N happened      {"f":N}  it happened without no-replace renames
 //   {"b":N}  undo moved it back
 //   {"x":N}  undo can never move it back (gone, or replaced by another file)
+//   {"e":N}  the run came to its end, having moved N files
+//   {"u":N}  an undo took the whole run back (N files restored); the record stays in
+//            the folder's history
 namespace JournalLines {
 
 inline constexpr int currentVersion = 1;
@@ -39,6 +43,7 @@ struct Header
     // of one file (FUSE, FAT and SMB file systems): files are then known by size and
     // modification time. Runs recorded before this was written had it true.
     bool stableInodes = true;
+    bool automatic = false; // started by the watch, not by the user
 };
 
 struct Made
@@ -72,6 +77,7 @@ void appendMade(std::string &out, const Made &made);
 void appendIntent(std::string &out, std::uint64_t index, std::string_view from,
     const std::vector<std::string> &toFolder, std::string_view toName, const EntryInfo &file);
 void appendEnd(std::string &out, std::uint64_t moved);
+void appendUndone(std::string &out, std::uint64_t restored);
 void appendMark(std::string &out, Mark mark, std::uint64_t index);
 
 // nullopt when the line is not a valid header.
@@ -86,11 +92,17 @@ struct ToMake
 // The run is over.
 struct Ended
 {
+    std::uint64_t moved = 0;
+};
+
+// An undo took the run back whole.
+struct Undone
+{
 };
 
 // One line after the header; a line that is torn, damaged or names anything outside
 // the organized folder is std::monostate.
-using Parsed = std::variant<std::monostate, ToMake, Ended, Made, Intent, Marked>;
+using Parsed = std::variant<std::monostate, ToMake, Ended, Undone, Made, Intent, Marked>;
 Parsed parseLine(std::string_view line);
 
 void appendDetailsHeader(std::string &out, RunDetails::Kind kind, std::string_view folder);

@@ -2,12 +2,10 @@
 
 #include "services/errors/EngineError.h"
 #include "services/errors/ErrorDescriptions.h"
+#include "services/filesystem/FileSystem.h"
 
-#include <cerrno>
 #include <string_view>
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -16,27 +14,31 @@ constexpr std::size_t chunk = std::size_t { 64 } * 1024;
 
 } // namespace
 
-JournalReader::JournalReader(const std::filesystem::path &file)
-    : m_file(file)
-    , m_handle(::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK | O_CLOEXEC))
+JournalReader::JournalReader(FileSystem &fileSystem, const std::filesystem::path &file)
+    : m_fileSystem(fileSystem)
+    , m_file(file)
 {
-    const auto fail = [&](int error) {
-        throw EngineError(error,
-            "cannot read the undo journal " + ErrorDescriptions::inQuotes(file.native()) + ": "
-                + ErrorDescriptions::reason(error));
-    };
-    if (!m_handle.isValid())
-        fail(errno);
-    struct stat info
-    {
-    };
-    if (::fstat(m_handle.get(), &info) != 0)
-        fail(errno);
+    FileDescriptor folder;
+    int error = fileSystem.openFolder(file.parent_path(), folder);
+    if (error == 0)
+        error = fileSystem.openToRead(folder.get(), file.filename(), m_handle);
+    EntryInfo info;
+    if (error == 0)
+        error = fileSystem.statFolder(m_handle.get(), info);
+    if (error != 0)
+        fail(error);
     // Undo acts on what it reads: a file another user could have written is not read.
-    if (!S_ISREG(info.st_mode) || info.st_uid != ::geteuid())
+    if (info.type != EntryType::regular || info.owner != ::geteuid())
         throw EngineError(EngineCondition::journalUnusable,
             "the undo journal " + ErrorDescriptions::inQuotes(file.native())
                 + " is not a file of your own and was left untouched");
+}
+
+void JournalReader::fail(int error) const
+{
+    throw EngineError(error,
+        "cannot read the undo journal " + ErrorDescriptions::inQuotes(m_file.native()) + ": "
+            + ErrorDescriptions::reason(error));
 }
 
 bool JournalReader::fill()
@@ -47,18 +49,14 @@ bool JournalReader::fill()
     m_start = 0;
     const std::size_t used = m_buffer.size();
     m_buffer.resize(used + chunk);
-    ssize_t got;
-    do {
-        got = ::read(m_handle.get(), m_buffer.data() + used, chunk);
-    } while (got < 0 && errno == EINTR);
-    if (got < 0) {
-        const int error = errno;
+    std::size_t got = 0;
+    if (const int error
+        = m_fileSystem.readAt(m_handle.get(), m_offset, m_buffer.data() + used, chunk, got)) {
         m_buffer.resize(used);
-        throw EngineError(error,
-            "cannot read the undo journal " + ErrorDescriptions::inQuotes(m_file.native()) + ": "
-                + ErrorDescriptions::reason(error));
+        fail(error);
     }
-    m_buffer.resize(used + static_cast<std::size_t>(got));
+    m_offset += got;
+    m_buffer.resize(used + got);
     m_atEnd = got == 0;
     return got > 0;
 }

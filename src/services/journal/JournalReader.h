@@ -3,9 +3,12 @@
 #include "services/filesystem/FileDescriptor.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
+
+class FileSystem;
 
 // Reads one of the journal's files line by line, trusting nothing in it: the file is
 // opened without following a link and read only when it is a regular file of the
@@ -24,7 +27,8 @@ public:
         bool tooLong = false; // longer than maxLine: damaged, its text is left out
     };
 
-    explicit JournalReader(const std::filesystem::path &file);
+    // Reads through `fileSystem`, which must outlive the reader.
+    JournalReader(FileSystem &fileSystem, const std::filesystem::path &file);
 
     // The next line; false at the end of the file.
     bool next(Line &line);
@@ -32,8 +36,12 @@ public:
 private:
     bool fill();
 
+    [[noreturn]] void fail(int error) const;
+
+    FileSystem &m_fileSystem;
     std::filesystem::path m_file;
     FileDescriptor m_handle;
+    std::uint64_t m_offset = 0;
     std::string m_buffer;
     std::size_t m_start = 0;
     bool m_atEnd = false;

@@ -16,8 +16,6 @@
 #include <string_view>
 #include <thread>
 
-#include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,24 +49,6 @@ fs::path absoluteFromEnvironment(const char *name)
     return value;
 }
 
-// Like mkdir -p, but each folder made is private to the user: journals name the
-// user's files.
-void makeFolders(const fs::path &folder)
-{
-    struct stat info
-    {
-    };
-    if (::stat(folder.c_str(), &info) == 0) {
-        if (!S_ISDIR(info.st_mode))
-            fail("create folder", folder, ENOTDIR);
-        return;
-    }
-    if (folder.has_relative_path() && folder.parent_path() != folder)
-        makeFolders(folder.parent_path());
-    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
-        fail("create folder", folder, errno);
-}
-
 } // namespace
 
 JournalStore::JournalStore(fs::path folder, FileSystem *fileSystem)
@@ -95,39 +75,66 @@ fs::path JournalStore::defaultFolder()
 
 void JournalStore::checkTrusted() const
 {
-    const uid_t user = ::geteuid();
+    const auto user = static_cast<std::uint32_t>(::geteuid());
+    FileDescriptor top;
     for (const fs::path &folder :
         { m_folder, runsFolder(), m_folder / "locks", m_folder / "details" }) {
-        struct stat info
-        {
-        };
+        EntryInfo info;
         // The folder itself may be reached through a link; what lies inside may not.
-        const int found
-            = folder == m_folder ? ::stat(folder.c_str(), &info) : ::lstat(folder.c_str(), &info);
-        if (found != 0) {
-            if (errno == ENOENT)
-                continue;
-            fail("open folder", folder, errno);
+        int error = 0;
+        if (folder == m_folder) {
+            error = m_fileSystem->openFolder(folder, top);
+            if (error == 0)
+                error = m_fileSystem->statFolder(top.get(), info);
+        } else {
+            error = m_fileSystem->statIn(top.get(), folder.filename(), info);
         }
+        if (error == ENOENT) {
+            // Made, private, by prepare() when it is needed.
+            if (folder == m_folder)
+                return;
+            continue;
+        }
+        if (error != 0)
+            fail("open folder", folder, error);
         const std::string name = ErrorDescriptions::inQuotes(folder.native());
-        if (!S_ISDIR(info.st_mode))
+        if (info.type != EntryType::directory)
             throw EngineError(EngineCondition::journalUnusable,
                 "the undo journal's folder " + name
                     + " is not a folder; remove it and Tidyra makes a new one");
         std::string why = "the undo journal's folder " + name;
-        if (info.st_uid != user) {
+        if (info.owner != user) {
             why += " belongs to another user, so Tidyra does not trust it; make it yours "
                    "(chown -R \"$(id -un)\" ";
             why += name;
             throw EngineError(EngineCondition::journalUnusable, why += ") or remove it");
         }
-        if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+        if ((info.permissions & (S_IWGRP | S_IWOTH)) != 0) {
             why += " can be changed by other users, so Tidyra does not trust it; make it "
                    "private (chmod 700 ";
             why += name;
             throw EngineError(EngineCondition::journalUnusable, why += ")");
         }
     }
+}
+
+void JournalStore::makeFolders(const fs::path &folder) const
+{
+    FileDescriptor handle;
+    int error = m_fileSystem->openFolder(folder, handle);
+    if (error == 0)
+        return;
+    if (error != ENOENT || !folder.has_relative_path() || folder.parent_path() == folder)
+        fail("create folder", folder, error);
+    // Like mkdir -p, but each folder made is private to the user: journals name the
+    // user's files.
+    makeFolders(folder.parent_path());
+    FileDescriptor parent;
+    error = m_fileSystem->openFolder(folder.parent_path(), parent);
+    if (error == 0)
+        error = m_fileSystem->makePrivateFolder(parent.get(), folder.filename());
+    if (error != 0 && error != EEXIST)
+        fail("create folder", folder, error);
 }
 
 void JournalStore::prepare() const
@@ -169,15 +176,17 @@ fs::path JournalStore::runsFolder() const
 FileDescriptor JournalStore::lock(const FileIdentity &folder, std::chrono::milliseconds wait) const
 {
     const fs::path file = m_folder / "locks" / (key(folder) + ".lock");
-    FileDescriptor handle(::open(file.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
-    if (!handle.isValid())
-        fail("open", file, errno);
+    FileDescriptor locks;
+    FileDescriptor handle;
+    int error = m_fileSystem->openFolder(file.parent_path(), locks);
+    if (error == 0)
+        error = m_fileSystem->openOrCreate(locks.get(), file.filename(), handle);
+    if (error != 0)
+        fail("open", file, error);
     const auto deadline = std::chrono::steady_clock::now() + wait;
-    while (::flock(handle.get(), LOCK_EX | LOCK_NB) != 0) {
-        if (errno == EINTR)
-            continue;
-        if (errno != EWOULDBLOCK)
-            fail("lock", file, errno);
+    while ((error = m_fileSystem->tryLock(handle.get())) != 0) {
+        if (error != EWOULDBLOCK)
+            fail("lock", file, error);
         if (std::chrono::steady_clock::now() >= deadline)
             throw EngineError(EngineCondition::folderBusy,
                 "another Tidyra run is at work on this folder; try again when "
@@ -228,12 +237,16 @@ std::optional<RunName> splitRunName(std::string_view name)
 template <typename Matches> std::vector<fs::path> JournalStore::runsWhere(Matches matches) const
 {
     std::vector<std::pair<std::string, fs::path>> found;
-    std::error_code error;
-    for (const fs::directory_entry &entry : fs::directory_iterator(runsFolder(), error)) {
-        const std::string name = entry.path().filename().native();
-        const std::optional<RunName> run = splitRunName(name);
+    // A runs folder that cannot be listed holds no run that can be undone.
+    FileDescriptor folder;
+    std::vector<DirectoryEntry> entries;
+    if (m_fileSystem->openFolder(runsFolder(), folder) != 0
+        || m_fileSystem->listFolder(folder.get(), entries) != 0)
+        return {};
+    for (const DirectoryEntry &entry : entries) {
+        const std::optional<RunName> run = splitRunName(entry.name);
         if (run && matches(*run))
-            found.emplace_back(run->started, entry.path());
+            found.emplace_back(run->started, runsFolder() / entry.name);
     }
     std::sort(found.begin(), found.end(), std::greater<>());
     std::vector<fs::path> runs;
@@ -257,6 +270,17 @@ std::vector<fs::path> JournalStore::runsOf(const FileIdentity &folder, const fs:
         [&](const RunName &run) { return run.key == wanted || run.path == wantedPath; });
 }
 
+std::vector<fs::path> JournalStore::runsWithId(std::string_view id) const
+{
+    return runsWhere([&](const RunName &run) { return run.started == id; });
+}
+
+std::string JournalStore::runId(const fs::path &run)
+{
+    const std::optional<RunName> name = splitRunName(run.filename().native());
+    return name ? std::string(name->started) : std::string();
+}
+
 fs::path JournalStore::runFile(const std::string &name) const
 {
     return runsFolder() / name;
@@ -266,7 +290,7 @@ std::string JournalStore::lastRun() const
 {
     std::string name;
     try {
-        JournalReader reader(m_folder / "last-run");
+        JournalReader reader(*m_fileSystem, m_folder / "last-run");
         JournalReader::Line line;
         if (reader.next(line) && !line.tooLong)
             name = line.text;
@@ -292,6 +316,14 @@ void JournalStore::remove(const fs::path &run) const
         error = m_fileSystem->unlinkFile(folder.get(), run.filename());
     if (error != 0 && error != ENOENT)
         fail("remove", run, error);
+}
+
+bool JournalStore::exists(const fs::path &file) const
+{
+    FileDescriptor folder;
+    EntryInfo info;
+    return m_fileSystem->openFolder(file.parent_path(), folder) == 0
+        && m_fileSystem->statIn(folder.get(), file.filename(), info) == 0;
 }
 
 fs::path JournalStore::oldJournal() const

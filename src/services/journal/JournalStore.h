@@ -6,6 +6,7 @@
 #include <chrono>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The folder where runs are recorded for undo, shared by the app and tidyra-cli:
@@ -62,6 +63,11 @@ public:
     std::vector<std::filesystem::path> runsOf(
         const FileIdentity &folder, const std::filesystem::path &path) const;
     std::filesystem::path runFile(const std::string &name) const;
+    // The run files whose id is `id`, newest first (an id is unique but for a clash of
+    // clocks).
+    std::vector<std::filesystem::path> runsWithId(std::string_view id) const;
+    // The id a run goes by in the folder's history: its start time, as its file names it.
+    static std::string runId(const std::filesystem::path &run);
 
     // Where the details of the folder at this path are kept (see RunDetailsWriter).
     std::filesystem::path detailsFile(const std::filesystem::path &folder) const;
@@ -73,11 +79,16 @@ public:
     // Removes a run file; one that is gone already is no error.
     void remove(const std::filesystem::path &run) const;
 
+    // Whether anything has the name `file` (a run file, the old journal).
+    bool exists(const std::filesystem::path &file) const;
+
     // Where releases before the run journal kept their single undo record.
     std::filesystem::path oldJournal() const;
 
 private:
     std::filesystem::path runsFolder() const;
+    // Like mkdir -p, each folder made private to the user; throws EngineError.
+    void makeFolders(const std::filesystem::path &folder) const;
     static std::string key(const FileIdentity &folder);
     static std::string pathKey(const std::filesystem::path &folder);
     // Run files whose names satisfy `matches`, newest first.

@@ -1,11 +1,7 @@
 #include "services/journal/RunDetailsWriter.h"
 
+#include "services/filesystem/FileSystem.h"
 #include "services/journal/JournalLines.h"
-
-#include <cerrno>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -13,16 +9,18 @@ constexpr std::size_t flushThreshold = 1 << 20;
 
 } // namespace
 
-RunDetailsWriter::RunDetailsWriter(
-    std::filesystem::path file, RunDetails::Kind kind, const std::filesystem::path &folder)
-    : m_file(std::move(file))
-    , m_newFile(m_file.native() + ".new")
+RunDetailsWriter::RunDetailsWriter(FileSystem &fileSystem, const std::filesystem::path &file,
+    RunDetails::Kind kind, const std::filesystem::path &folder)
+    : m_fileSystem(fileSystem)
+    , m_name(file.filename())
+    , m_newName(m_name + ".new")
 {
-    // A killed run may have left its new file; it is replaced, never followed.
-    ::unlink(m_newFile.c_str());
-    m_handle.reset(::open(
-        m_newFile.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_APPEND | O_CLOEXEC, 0600));
-    m_failed = !m_handle.isValid();
+    m_failed = fileSystem.openFolder(file.parent_path(), m_folder) != 0;
+    if (!m_failed) {
+        // A killed run may have left its new file; it is replaced, never followed.
+        fileSystem.unlinkFile(m_folder.get(), m_newName);
+        m_failed = fileSystem.createFile(m_folder.get(), m_newName, m_handle) != 0;
+    }
     JournalLines::appendDetailsHeader(m_buffer, kind, folder.native());
 }
 
@@ -30,7 +28,7 @@ RunDetailsWriter::~RunDetailsWriter()
 {
     if (m_handle.isValid()) {
         m_handle.reset();
-        ::unlink(m_newFile.c_str());
+        m_fileSystem.unlinkFile(m_folder.get(), m_newName);
     }
 }
 
@@ -44,29 +42,25 @@ void RunDetailsWriter::add(std::string_view name, std::string_view why)
 
 void RunDetailsWriter::flush()
 {
-    std::string_view rest = m_buffer;
-    while (!m_failed && !rest.empty()) {
-        const ssize_t written = ::write(m_handle.get(), rest.data(), rest.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        m_failed = written < 0;
-        if (written > 0)
-            rest.remove_prefix(static_cast<std::size_t>(written));
-    }
+    if (!m_failed && !m_buffer.empty())
+        m_failed = m_fileSystem.writeFile(m_handle.get(), m_buffer) != 0;
     m_buffer.clear();
 }
 
 void RunDetailsWriter::finish()
 {
+    if (!m_folder.isValid())
+        return;
     if (!m_handle.isValid()) {
-        ::unlink(m_file.c_str());
+        m_fileSystem.unlinkFile(m_folder.get(), m_name);
         return;
     }
     flush();
-    m_handle.reset();
+    m_failed = m_fileSystem.closeFile(m_handle) != 0 || m_failed;
     // Without new entries, old ones would describe a run that is no longer the last.
-    if (m_empty || m_failed || ::rename(m_newFile.c_str(), m_file.c_str()) != 0) {
-        ::unlink(m_newFile.c_str());
-        ::unlink(m_file.c_str());
+    if (m_empty || m_failed
+        || m_fileSystem.renameReplacing(m_folder.get(), m_newName, m_folder.get(), m_name) != 0) {
+        m_fileSystem.unlinkFile(m_folder.get(), m_newName);
+        m_fileSystem.unlinkFile(m_folder.get(), m_name);
     }
 }

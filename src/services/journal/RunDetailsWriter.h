@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+class FileSystem;
+
 // Writes a folder's details file (see JournalLines) for one run or undo: entries go
 // to a new file beside it, which replaces the old one only once finished, so a run
 // that never happened leaves the details of the one before. The details only
@@ -14,8 +16,9 @@
 class RunDetailsWriter
 {
 public:
-    RunDetailsWriter(
-        std::filesystem::path file, RunDetails::Kind kind, const std::filesystem::path &folder);
+    // Writes through `fileSystem`, which must outlive the writer.
+    RunDetailsWriter(FileSystem &fileSystem, const std::filesystem::path &file,
+        RunDetails::Kind kind, const std::filesystem::path &folder);
     RunDetailsWriter(const RunDetailsWriter &) = delete;
     RunDetailsWriter &operator=(const RunDetailsWriter &) = delete;
     ~RunDetailsWriter();
@@ -28,8 +31,10 @@ public:
 private:
     void flush();
 
-    std::filesystem::path m_file;
-    std::filesystem::path m_newFile;
+    FileSystem &m_fileSystem;
+    FileDescriptor m_folder; // where the details files are
+    std::string m_name;
+    std::string m_newName;
     FileDescriptor m_handle;
     std::string m_buffer;
     bool m_failed = false;

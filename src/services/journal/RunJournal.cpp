@@ -78,6 +78,11 @@ void RunJournal::end(std::uint64_t moved)
     JournalLines::appendEnd(m_buffer, moved);
 }
 
+void RunJournal::undone(std::uint64_t restored)
+{
+    JournalLines::appendUndone(m_buffer, restored);
+}
+
 void RunJournal::folderMade(const JournalLines::Made &made)
 {
     JournalLines::appendMade(m_buffer, made);

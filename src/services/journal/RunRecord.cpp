@@ -3,16 +3,11 @@
 #include "services/errors/EngineError.h"
 #include "services/errors/ErrorDescriptions.h"
 #include "services/filesystem/FileDescriptor.h"
+#include "services/filesystem/FileSystem.h"
 #include "services/journal/JournalReader.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <string_view>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -43,15 +38,16 @@ std::optional<JournalLines::Header> openJournal(
 
 } // namespace
 
-std::optional<JournalLines::Header> RunRecord::readHeader(const std::filesystem::path &file)
+std::optional<JournalLines::Header> RunRecord::readHeader(
+    FileSystem &fileSystem, const std::filesystem::path &file)
 {
-    JournalReader reader(file);
+    JournalReader reader(fileSystem, file);
     return openJournal(file, reader);
 }
 
-std::optional<RunRecord> RunRecord::read(const std::filesystem::path &file)
+std::optional<RunRecord> RunRecord::read(FileSystem &fileSystem, const std::filesystem::path &file)
 {
-    JournalReader reader(file);
+    JournalReader reader(fileSystem, file);
     std::optional<JournalLines::Header> header = openJournal(file, reader);
     if (!header)
         return std::nullopt;
@@ -74,8 +70,11 @@ std::optional<RunRecord> RunRecord::read(const std::filesystem::path &file)
             record.made.push_back(std::move(*made));
         } else if (auto *toMake = std::get_if<JournalLines::ToMake>(&parsed)) {
             record.toMake.push_back(std::move(toMake->parts));
-        } else if (std::holds_alternative<JournalLines::Ended>(parsed)) {
+        } else if (const auto *end = std::get_if<JournalLines::Ended>(&parsed)) {
             record.ended = true;
+            record.movedAtEnd = end->moved;
+        } else if (std::holds_alternative<JournalLines::Undone>(parsed)) {
+            record.undone = true;
         } else if (const auto *marked = std::get_if<JournalLines::Marked>(&parsed)) {
             const std::size_t position = record.positionOf(marked->index);
             if (position == record.intents.size())
@@ -102,23 +101,37 @@ std::optional<RunRecord> RunRecord::read(const std::filesystem::path &file)
     return record;
 }
 
-bool RunRecord::wasEnded(const std::filesystem::path &file)
+RunRecord::Tail RunRecord::tailOf(FileSystem &fileSystem, const std::filesystem::path &file)
 {
-    const FileDescriptor handle(::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
-    struct stat info
-    {
-    };
-    if (!handle.isValid() || ::fstat(handle.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        return false;
+    FileDescriptor folder;
+    FileDescriptor handle;
+    EntryInfo info;
+    if (fileSystem.openFolder(file.parent_path(), folder) != 0
+        || fileSystem.openToRead(folder.get(), file.filename(), handle) != 0
+        || fileSystem.statFolder(handle.get(), info) != 0 || info.type != EntryType::regular)
+        return Tail::killed;
     char tail[64];
-    const off_t length = std::min<off_t>(info.st_size, sizeof tail);
-    if (::pread(handle.get(), tail, static_cast<std::size_t>(length), info.st_size - length)
-        != length)
-        return false;
-    const std::string_view text(tail, static_cast<std::size_t>(length));
+    const std::uint64_t length = std::min<std::uint64_t>(info.size, sizeof tail);
+    std::size_t got = 0;
+    if (fileSystem.readAt(handle.get(), info.size - length, tail, length, got) != 0
+        || got != length)
+        return Tail::killed;
+    const std::string_view text(tail, got);
     const std::size_t start = text.rfind('\n', text.size() >= 2 ? text.size() - 2 : 0);
-    return text.ends_with("}\n") && start != std::string_view::npos
-        && text.substr(start + 1).starts_with("{\"e\":");
+    if (!text.ends_with("}\n") || start == std::string_view::npos)
+        return Tail::killed;
+    const std::string_view last = text.substr(start + 1);
+    if (last.starts_with("{\"e\":"))
+        return Tail::ended;
+    return last.starts_with("{\"u\":") ? Tail::undone : Tail::killed;
+}
+
+std::size_t RunRecord::movedCount() const
+{
+    if (ended)
+        return static_cast<std::size_t>(movedAtEnd);
+    return static_cast<std::size_t>(std::count_if(
+        states.begin(), states.end(), [](State state) { return state != State::unknown; }));
 }
 
 std::size_t RunRecord::pendingCount() const

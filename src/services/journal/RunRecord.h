@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+class FileSystem;
+
 // One run as its journal tells it: what it meant to move, what it made, and what
 // has happened to each move since.
 struct RunRecord
@@ -27,18 +29,25 @@ struct RunRecord
 
     std::vector<State> states;
     bool ended = false; // the run came to its end (not killed)
+    std::uint64_t movedAtEnd = 0; // what its end line says it moved
+    bool undone = false; // an undo took it back whole
 
     // Reads a journal. Lines torn by a crash, damaged or absurdly long are passed over;
     // a file that is not a run journal at all throws EngineError. A file without a
     // complete first line is a run killed before its header was written, which never
     // moved anything: nullopt.
-    static std::optional<RunRecord> read(const std::filesystem::path &file);
+    static std::optional<RunRecord> read(FileSystem &fileSystem, const std::filesystem::path &file);
     // Only the header, which says whose run it is: all that is needed before locking.
-    static std::optional<JournalLines::Header> readHeader(const std::filesystem::path &file);
+    static std::optional<JournalLines::Header> readHeader(
+        FileSystem &fileSystem, const std::filesystem::path &file);
 
-    // Whether the run came to its end, by its last line: cheap, nothing else is read.
-    // A run whose undo began since may be taken for one that did not.
-    static bool wasEnded(const std::filesystem::path &file);
+    // How a run file's last line leaves the run: cheap, nothing else is read. A run
+    // whose undo began but did not finish reads as killed.
+    enum class Tail : std::uint8_t { killed, ended, undone };
+    static Tail tailOf(FileSystem &fileSystem, const std::filesystem::path &file);
+
+    // Files the run moved: as its end says, or for a killed run, as far as it marked.
+    std::size_t movedCount() const;
 
     // Moves that may still be away from their old place.
     std::size_t pendingCount() const;

@@ -199,7 +199,7 @@ RunReport FileOrganizerService::executeMoves(const OrganizationPlan &plan, int r
 }
 
 UndoReport FileOrganizerService::undoMoves(
-    int root, RunRecord &record, RunJournal &journal, const RunControl &control) const
+    int root, RunRecord &record, const RunControl &control) const
 {
-    return UndoRun(*m_fileSystem).execute(root, record, journal, control);
+    return UndoRun(*m_fileSystem).execute(root, record, control);
 }

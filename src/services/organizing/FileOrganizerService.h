@@ -55,12 +55,12 @@ public:
     // Moves a recorded run's files back inside `root`, newest first: only a file still
     // where the run put it and still the same file: the same inode where inode numbers
     // hold, else the same size and modification time (to the nanosecond), a regular
-    // file in either case. Each outcome is marked in `journal`; what could not be
-    // moved back stays pending there. Removes what the run left behind: the folders
-    // it made (or announced) once they are empty, and the empty reservation of a move
+    // file in either case. Each outcome is marked in the run's journal; what could not
+    // be moved back stays pending there, and a run taken back whole is marked undone
+    // (its record stays as history). Removes what the run left behind: the folders it
+    // made (or announced) once they are empty, and the empty reservation of a move
     // that a kill interrupted.
-    UndoReport undoMoves(
-        int root, RunRecord &record, RunJournal &journal, const RunControl &control) const;
+    UndoReport undoMoves(int root, RunRecord &record, const RunControl &control) const;
 
     // Where skipped moves go; by default the line "[Tidyra] Skipped NAME: DESCRIPTION"
     // on standard output.

@@ -55,4 +55,5 @@ struct RunHistoryEntry
     std::size_t moved = 0; // files the run moved
     std::size_t undoable = 0; // of those, still where the run put them
     bool ended = true; // false for a run that was killed
+    bool undone = false; // an undo took it back whole
 };

@@ -83,11 +83,9 @@ UndoRun::Whereabouts UndoRun::locate(FolderWalker &walker, int root,
     return where;
 }
 
-UndoReport UndoRun::execute(
-    int root, RunRecord &record, RunJournal &journal, const RunControl &control) const
+UndoRun::Recognition UndoRun::recognitionOf(
+    int root, const RunRecord &record, std::uint64_t &device) const
 {
-    using State = RunRecord::State;
-    UndoReport report;
     // The device of the folder now: a disk plugged in again may get another number.
     EntryInfo rootInfo;
     std::uint64_t type = 0;
@@ -97,13 +95,58 @@ UndoReport UndoRun::execute(
     if (error != 0)
         throw EngineError(
             error, ErrorDescriptions::cannotOpenFolder(fs::path(record.header.folder), error));
-    const bool stableInodes = record.header.stableInodes && InodeTrust::stableAcrossMounts(type);
-    const std::uint64_t device = rootInfo.identity.device;
+    device = rootInfo.identity.device;
     // On a disk mounted again (another device number) an inode number alone could name
     // another disk's file: the size and time must agree too.
-    const Recognition recognition = !stableInodes       ? Recognition::stamp
-        : device == record.header.folderIdentity.device ? Recognition::inode
-                                                        : Recognition::inodeAndStamp;
+    if (!record.header.stableInodes || !InodeTrust::stableAcrossMounts(type))
+        return Recognition::stamp;
+    return device == record.header.folderIdentity.device ? Recognition::inode
+                                                         : Recognition::inodeAndStamp;
+}
+
+std::size_t UndoRun::countInPlace(int root, const RunRecord &record) const
+{
+    std::uint64_t device = 0;
+    const Recognition recognition = recognitionOf(root, record, device);
+    FolderWalker walker(m_fileSystem, root);
+    std::size_t inPlace = 0;
+    for (std::size_t k = 0; k < record.intents.size(); ++k) {
+        const RunRecord::State state = record.states[k];
+        if (state == RunRecord::State::back || state == RunRecord::State::givenUp)
+            continue;
+        const JournalLines::Intent &intent = record.intents[k];
+        const std::vector<std::string> folderParts(intent.to.begin(), intent.to.end() - 1);
+        const FolderWalker::Result opened = walker.open(folderParts, false);
+        EntryInfo info;
+        if (opened.error == 0 && m_fileSystem.statIn(opened.fd, intent.to.back(), info) == 0
+            && isRecordedFile(info, intent, FileIdentity { device, intent.inode }, recognition))
+            ++inPlace;
+    }
+    return inPlace;
+}
+
+UndoReport UndoRun::execute(int root, RunRecord &record, const RunControl &control) const
+{
+    RunJournal journal = RunJournal::reopen(m_fileSystem, record.file);
+    UndoReport report = moveBack(root, record, journal, control);
+    try {
+        if (record.pendingCount() == 0)
+            journal.undone(report.restored);
+        journal.sync();
+    } catch (const EngineError &) {
+        // The files are back; a later undo finds them there and settles the record.
+    }
+    return report;
+}
+
+UndoReport UndoRun::moveBack(
+    int root, RunRecord &record, RunJournal &journal, const RunControl &control) const
+{
+    using State = RunRecord::State;
+    UndoReport report;
+    std::uint64_t device = 0;
+    const Recognition recognition = recognitionOf(root, record, device);
+    const bool stableInodes = recognition != Recognition::stamp;
     const std::string folderName = lastName(fs::path(record.header.folder));
     FolderWalker walker(m_fileSystem, root);
     FileMover mover(m_fileSystem, root);

@@ -26,12 +26,20 @@ public:
         : m_fileSystem(fileSystem)
     { }
 
-    UndoReport execute(
-        int root, RunRecord &record, RunJournal &journal, const RunControl &control) const;
+    // Reopens the run's journal to mark each outcome; a run taken back whole is marked
+    // undone, and its record stays as history.
+    UndoReport execute(int root, RunRecord &record, const RunControl &control) const;
+    // How many of the run's files are still where it put them: what an undo of it
+    // would move back. Only looks.
+    std::size_t countInPlace(int root, const RunRecord &record) const;
 
 private:
     struct Whereabouts;
     enum class Recognition : std::uint8_t;
+    UndoReport moveBack(
+        int root, RunRecord &record, RunJournal &journal, const RunControl &control) const;
+    // How this folder's files are known now; `device` is the folder's device now.
+    Recognition recognitionOf(int root, const RunRecord &record, std::uint64_t &device) const;
     static bool isRecordedFile(const EntryInfo &info, const JournalLines::Intent &intent,
         const FileIdentity &expected, Recognition recognition);
     Whereabouts locate(FolderWalker &walker, int root, const JournalLines::Intent &intent,

@@ -4,31 +4,17 @@
 #include "services/errors/ErrorDescriptions.h"
 #include "services/journal/JournalReader.h"
 #include "services/journal/RunDetailsWriter.h"
-#include "services/journal/RunJournal.h"
 #include "services/journal/RunRecord.h"
 #include "services/organizing/FileOrganizerService.h"
+#include "services/organizing/RecordedRun.h"
+#include "services/organizing/UndoRun.h"
 #include "services/paths/PathText.h"
 
 #include <algorithm>
-#include <chrono>
-#include <ctime>
-
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string utcNow()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm parts {};
-    ::gmtime_r(&now, &parts);
-    char text[32];
-    if (std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &parts) == 0)
-        return {};
-    return text;
-}
 
 // Whether an undo of `record` did or left anything: false only for a run that, as it
 // turned out, never moved a file.
@@ -36,11 +22,6 @@ bool hadMoves(const RunRecord &record, const UndoReport &report)
 {
     return report.restored > 0 || !report.notRestored.empty() || report.cancelled
         || record.pendingCount() > 0;
-}
-
-bool fileExists(const fs::path &file)
-{
-    return ::access(file.c_str(), F_OK) == 0;
 }
 
 } // namespace
@@ -66,84 +47,23 @@ const JournalStore &UndoService::store() const
     return *m_store;
 }
 
-bool UndoService::belongsTo(const JournalLines::Header &header,
-    const FileOrganizerService::OpenFolder &root, const fs::path &folder)
+RunReport UndoService::organize(const FileOrganizerService &organizer, const OrganizationPlan &plan,
+    const RunControl &control, std::vector<FileMoveOperation> *executed, RunOrigin origin) const
 {
-    if (header.folderIdentity == root.identity)
-        return true;
-    // Found again by its path after a remount: a disk plugged in again may get another
-    // device number but keeps its inode numbers where they hold; where they do not,
-    // each file is still checked by size and modification time before it moves.
-    return header.folder == PathText::normalFolder(folder).native()
-        && (header.folderIdentity.inode == root.identity.inode
-            || (!header.stableInodes && !root.stableInodes));
-}
-
-template <typename Execute>
-RunReport UndoService::recorded(
-    const FileOrganizerService &organizer, const fs::path &folder, Execute execute) const
-{
-    const JournalStore journals = store().through(organizer.fileSystem());
-    journals.prepare();
-    const FileOrganizerService::OpenFolder root = organizer.openFolder(folder);
-    const FileDescriptor lock = journals.lock(root.identity, m_lockWait);
-
-    const fs::path file = journals.newRunFile(root.identity, folder);
-    const std::string previous = journals.lastRun();
-    RunDetailsWriter details(
-        journals.detailsFile(folder), RunDetails::Kind::run, PathText::normalFolder(folder));
-    JournalLines::Header header { PathText::normalFolder(folder).native(), root.identity, utcNow(),
-        previous };
-    header.stableInodes = root.stableInodes;
-    RunJournal journal = RunJournal::create(journals.fileSystem(), file, header);
-    try {
-        journals.setLastRun(file.filename().native());
-    } catch (...) {
-        journals.remove(file);
-        throw;
-    }
-
-    journal.setDetails(&details);
+    RecordedRun run(store(), organizer, plan.folderURL, origin, m_lockWait);
+    std::vector<std::uint32_t> moved;
     RunReport report;
     try {
-        report = execute(root.handle.get(), journal);
+        report = organizer.executeMoves(
+            plan, run.root(), &run.journal(), control, executed ? &moved : nullptr);
     } catch (const EngineError &) {
         // Thrown before the first move: this run never happened.
-        journals.remove(file);
-        journals.setLastRun(previous);
+        run.abandon();
         throw;
     }
-    details.finish();
-    // The files have moved by now; tidying the journal must not turn that into an
-    // error. A leftover file is harmless: the newest run of a folder is the one undone,
-    // and a run that moved nothing is settled by looking.
-    try {
-        if (report.moved == 0) {
-            // Nothing moved: the last run that did stays the one to undo.
-            journals.remove(file);
-            journals.setLastRun(previous);
-        } else {
-            // This run supersedes the folder's last one, but not a run that was killed:
-            // its files are still to undo, after this run's.
-            for (const fs::path &older : journals.runsOf(root.identity, folder)) {
-                if (older == file || !RunRecord::wasEnded(older))
-                    continue;
-                const auto olderHeader = RunRecord::readHeader(older);
-                if (!olderHeader || belongsTo(*olderHeader, root, folder))
-                    journals.remove(older);
-            }
-        }
-    } catch (const EngineError &) { }
-    return report;
-}
-
-RunReport UndoService::organize(const FileOrganizerService &organizer, const OrganizationPlan &plan,
-    const RunControl &control, std::vector<FileMoveOperation> *executed, RunOrigin /*origin*/) const
-{
-    std::vector<std::uint32_t> moved;
-    RunReport report = recorded(organizer, plan.folderURL, [&](int root, RunJournal &journal) {
-        return organizer.executeMoves(plan, root, &journal, control, executed ? &moved : nullptr);
-    });
+    run.finish(report);
+    if (report.moved > 0)
+        report.runId = run.id();
     if (executed) {
         for (const std::uint32_t index : moved)
             executed->push_back(plan.operation(index));
@@ -154,19 +74,23 @@ RunReport UndoService::organize(const FileOrganizerService &organizer, const Org
 UndoReport UndoService::undoRecord(const FileOrganizerService &organizer, RunRecord &record,
     int root, const RunControl &control) const
 {
-    RunJournal journal = RunJournal::reopen(organizer.fileSystem(), record.file);
-    UndoReport report = organizer.undoMoves(root, record, journal, control);
+    UndoReport report = organizer.undoMoves(root, record, control);
+    const JournalStore journals = store().through(organizer.fileSystem());
     try {
-        journal.sync();
-        if (record.pendingCount() == 0) {
-            // Done. A killed run before it, kept by this one, is now the folder's last.
-            const JournalStore journals = store().through(organizer.fileSystem());
+        if (!hadMoves(record, report)) {
+            // It never moved a file: it never happened.
             journals.remove(record.file);
+        } else if (record.pendingCount() == 0) {
+            // Taken back whole. A killed run before it, which a later run does not
+            // supersede, is now the last run to undo.
             const std::string name = record.file.filename().native();
             const std::string &previous = record.header.previous;
+            FileSystem &fileSystem = journals.fileSystem();
             if (journals.lastRun() == name && !previous.empty()
                 && previous.substr(0, previous.find('.')) == name.substr(0, name.find('.'))
-                && fileExists(journals.runFile(previous)))
+                && journals.exists(journals.runFile(previous))
+                && RunRecord::tailOf(fileSystem, journals.runFile(previous))
+                    == RunRecord::Tail::killed)
                 journals.setLastRun(previous);
         }
     } catch (const EngineError &) {
@@ -179,6 +103,7 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
     const std::optional<fs::path> &folder, const RunControl &control) const
 {
     const JournalStore journals = store().through(organizer.fileSystem());
+    FileSystem &fileSystem = journals.fileSystem();
     journals.checkTrusted();
     UndoReport nothing;
     nothing.nothingToUndo = true;
@@ -191,20 +116,28 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
         journals.prepare();
         const FileDescriptor lock = journals.lock(root.identity, m_lockWait);
         // Newest first; a run that turns out to have moved nothing gives way to the
-        // one before it.
+        // one before it. Once the last run is undone, only a run killed before it is
+        // still the last run's to take back: older ones are history, undone by id.
+        bool lastUndone = false;
         for (const fs::path &file : journals.runsOf(root.identity, *folder)) {
-            std::optional<RunRecord> record = RunRecord::read(file);
+            std::optional<RunRecord> record = RunRecord::read(fileSystem, file);
             if (!record) {
                 // Killed before its header was written: it never happened.
                 journals.remove(file);
                 continue;
             }
-            if (!belongsTo(record->header, root, *folder))
+            if (!RecordedRun::belongsTo(record->header, root, *folder))
                 continue;
+            if (record->undone) {
+                lastUndone = true;
+                continue;
+            }
+            if (lastUndone && record->ended)
+                return nothing;
             UndoReport report = undoRecord(organizer, *record, root.handle.get(), control);
             report.folder = *folder;
             if (hadMoves(*record, report)) {
-                keepDetails(report);
+                keepDetails(organizer, report);
                 return report;
             }
         }
@@ -212,47 +145,34 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
     }
 
     std::string name = journals.lastRun();
-    if (name.empty() && fileExists(journals.oldJournal()))
+    if (name.empty() && journals.exists(journals.oldJournal()))
         throw EngineError(EngineCondition::journalUnusable,
             "the undo journal " + ErrorDescriptions::inQuotes(journals.oldJournal().native())
                 + " was written by an earlier Tidyra release, which this one cannot read; it was "
                   "left untouched");
     while (!name.empty()) {
         const fs::path file = journals.runFile(name);
-        if (!fileExists(file))
+        if (!journals.exists(file))
             break;
-        const std::optional<JournalLines::Header> header = RunRecord::readHeader(file);
+        const std::optional<JournalLines::Header> header = RunRecord::readHeader(fileSystem, file);
         if (!header) {
             journals.remove(file);
             break;
         }
         const fs::path recorded(header->folder);
-        FileOrganizerService::OpenFolder root;
-        try {
-            root = organizer.openFolder(recorded);
-        } catch (const EngineError &error) {
-            throw EngineError(error.code(),
-                error.description()
-                    + "; if the folder was moved or renamed, undo it by its new path: tidyra-cli "
-                      "undo FOLDER");
-        }
-        if (!belongsTo(*header, root, recorded))
-            throw EngineError(EngineCondition::notTheOrganizedFolder,
-                ErrorDescriptions::inQuotes(recorded.native())
-                    + " is no longer the folder that was organized; if that folder was moved or "
-                      "renamed, undo it by its new path: tidyra-cli undo FOLDER");
+        const FileOrganizerService::OpenFolder root = openRecordedFolder(organizer, *header);
         journals.prepare();
         const FileDescriptor lock = journals.lock(root.identity, m_lockWait);
         // Read again under the lock: another undo may have settled it meanwhile.
-        if (!fileExists(file))
+        if (!journals.exists(file))
             break;
-        std::optional<RunRecord> record = RunRecord::read(file);
-        if (!record)
+        std::optional<RunRecord> record = RunRecord::read(fileSystem, file);
+        if (!record || record->undone)
             break;
         UndoReport report = undoRecord(organizer, *record, root.handle.get(), control);
         report.folder = recorded;
         if (hadMoves(*record, report)) {
-            keepDetails(report);
+            keepDetails(organizer, report);
             return report;
         }
         // This run moved nothing after all: the one before it is the last run.
@@ -262,21 +182,133 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
     return nothing;
 }
 
+FileOrganizerService::OpenFolder UndoService::openRecordedFolder(
+    const FileOrganizerService &organizer, const JournalLines::Header &header)
+{
+    const fs::path recorded(header.folder);
+    FileOrganizerService::OpenFolder root;
+    try {
+        root = organizer.openFolder(recorded);
+    } catch (const EngineError &error) {
+        throw EngineError(error.code(),
+            error.description()
+                + "; if the folder was moved or renamed, undo it by its new path: tidyra-cli "
+                  "undo FOLDER");
+    }
+    if (!RecordedRun::belongsTo(header, root, recorded))
+        throw EngineError(EngineCondition::notTheOrganizedFolder,
+            ErrorDescriptions::inQuotes(recorded.native())
+                + " is no longer the folder that was organized; if that folder was moved or "
+                  "renamed, undo it by its new path: tidyra-cli undo FOLDER");
+    return root;
+}
+
+UndoReport UndoService::undoRun(const FileOrganizerService &organizer,
+    const std::optional<fs::path> &folder, const std::string &runId,
+    const RunControl &control) const
+{
+    const JournalStore journals = store().through(organizer.fileSystem());
+    FileSystem &fileSystem = journals.fileSystem();
+    journals.checkTrusted();
+    const auto notRecorded = [&] {
+        return EngineError(EngineCondition::noSuchRun,
+            "no run " + ErrorDescriptions::inQuotes(runId) + " is recorded"
+                + (folder ? " for " + ErrorDescriptions::inQuotes(folder->native()) : "")
+                + "; \"tidyra-cli history FOLDER\" lists the runs of a folder");
+    };
+    const std::vector<fs::path> files = journals.runsWithId(runId);
+    if (files.empty() || runId.empty())
+        throw notRecorded();
+    for (const fs::path &file : files) {
+        const std::optional<JournalLines::Header> header = RunRecord::readHeader(fileSystem, file);
+        if (!header)
+            continue;
+        FileOrganizerService::OpenFolder root;
+        if (folder) {
+            root = organizer.openFolder(*folder);
+            if (!RecordedRun::belongsTo(*header, root, *folder))
+                continue;
+        } else {
+            root = openRecordedFolder(organizer, *header);
+        }
+        journals.prepare();
+        const FileDescriptor lock = journals.lock(root.identity, m_lockWait);
+        std::optional<RunRecord> record
+            = journals.exists(file) ? RunRecord::read(fileSystem, file) : std::nullopt;
+        UndoReport report;
+        report.folder = folder ? *folder : fs::path(header->folder);
+        if (!record || record->undone) {
+            report.nothingToUndo = true;
+            return report;
+        }
+        const fs::path undoneFolder = report.folder;
+        report = undoRecord(organizer, *record, root.handle.get(), control);
+        report.folder = undoneFolder;
+        report.nothingToUndo = !hadMoves(*record, report);
+        if (!report.nothingToUndo)
+            keepDetails(organizer, report);
+        return report;
+    }
+    throw notRecorded();
+}
+
+std::vector<RunHistoryEntry> UndoService::history(
+    const FileOrganizerService &organizer, const fs::path &folder) const
+{
+    const JournalStore journals = store().through(organizer.fileSystem());
+    FileSystem &fileSystem = journals.fileSystem();
+    journals.checkTrusted();
+    const FileOrganizerService::OpenFolder root = organizer.openFolder(folder);
+    const UndoRun undo(fileSystem);
+    std::vector<RunHistoryEntry> entries;
+    for (const fs::path &file : journals.runsOf(root.identity, folder)) {
+        std::optional<RunRecord> record;
+        try {
+            record = RunRecord::read(fileSystem, file);
+        } catch (const EngineError &) {
+            continue; // not a run of ours: undo names it when it comes to it
+        }
+        if (!record || !RecordedRun::belongsTo(record->header, root, folder))
+            continue;
+        RunHistoryEntry entry;
+        entry.id = JournalStore::runId(file);
+        entry.started = record->header.started;
+        entry.origin = record->header.automatic ? RunOrigin::automatic : RunOrigin::manual;
+        entry.moved = record->movedCount();
+        entry.undoable = record->undone ? 0 : undo.countInPlace(root.handle.get(), *record);
+        entry.ended = record->ended;
+        entry.undone = record->undone;
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
 bool UndoService::canUndo(const FileOrganizerService &organizer, const fs::path &folder) const
 {
     try {
-        store().checkTrusted();
+        const JournalStore journals = store().through(organizer.fileSystem());
+        journals.checkTrusted();
         const FileOrganizerService::OpenFolder root = organizer.openFolder(folder);
-        return !store().runsOf(root.identity, folder).empty();
+        // As undoLast goes: the newest run not yet undone, or a run killed before it.
+        bool lastUndone = false;
+        for (const fs::path &file : journals.runsOf(root.identity, folder)) {
+            const RunRecord::Tail tail = RunRecord::tailOf(journals.fileSystem(), file);
+            if (tail == RunRecord::Tail::undone) {
+                lastUndone = true;
+                continue;
+            }
+            return !lastUndone || tail == RunRecord::Tail::killed;
+        }
+        return false;
     } catch (const std::exception &) {
         return false;
     }
 }
 
-void UndoService::keepDetails(const UndoReport &report) const
+void UndoService::keepDetails(const FileOrganizerService &organizer, const UndoReport &report) const
 {
-    RunDetailsWriter details(store().detailsFile(report.folder), RunDetails::Kind::undo,
-        PathText::normalFolder(report.folder));
+    RunDetailsWriter details(organizer.fileSystem(), store().detailsFile(report.folder),
+        RunDetails::Kind::undo, PathText::normalFolder(report.folder));
     for (const auto &[name, why] : report.notRestored)
         details.add(name, why);
     details.finish();
@@ -288,9 +320,9 @@ std::optional<RunDetails> UndoService::lastDetails(const fs::path &folder) const
         const JournalStore &journals = store();
         journals.checkTrusted();
         const fs::path file = journals.detailsFile(folder);
-        if (!fileExists(file))
+        if (!journals.exists(file))
             return std::nullopt;
-        JournalReader reader(file);
+        JournalReader reader(journals.fileSystem(), file);
         JournalReader::Line line;
         if (!reader.next(line) || !line.complete)
             return std::nullopt;
@@ -314,17 +346,4 @@ std::optional<RunDetails> UndoService::lastDetails(const fs::path &folder) const
     } catch (const std::exception &) {
         return std::nullopt;
     }
-}
-
-UndoReport UndoService::undoRun(const FileOrganizerService &, const std::optional<fs::path> &,
-    const std::string &runId, const RunControl &) const
-{
-    // Not recorded yet: runs are kept one a folder.
-    throw EngineError(EngineCondition::journalUnusable, "no run " + runId + " is recorded");
-}
-
-std::vector<RunHistoryEntry> UndoService::history(
-    const FileOrganizerService &, const fs::path &) const
-{
-    return {};
 }

@@ -16,8 +16,10 @@ struct RunRecord;
 
 // Every organizing run recorded on disk, ahead of its moves, so that it can be
 // undone after a crash or a restart, from the app or from tidyra-cli. One run at a
-// time per folder; each folder keeps its last run that moved anything (and a killed run
-// before it, whose files are still to undo).
+// time per folder; each folder keeps its last 20 runs that moved anything (and runs
+// that were killed, whose files may still be away), as its history. Undo takes back
+// the last run (and a killed run before it); any run of the history can be undone by
+// its id, without touching the files of later runs.
 class UndoService
 {
 public:
@@ -33,15 +35,17 @@ public:
         const RunControl &control = {}, std::vector<FileMoveOperation> *executed = nullptr,
         RunOrigin origin = RunOrigin::manual) const;
 
-    // Undoes the last run of `folder`, or the last run of all when none is given.
+    // Undoes the last run of `folder`, or the last run of all when none is given; once
+    // it is undone there is nothing more to undo until the next run.
     // What cannot be moved back stays recorded for a later undo. Throws when the
     // journal cannot be read or its folder is gone; the journal then stays as it is.
     UndoReport undoLast(const FileOrganizerService &organizer,
         const std::optional<std::filesystem::path> &folder, const RunControl &control = {}) const;
 
     // Undoes the recorded run `runId` (of `folder`, when given), which need not be the
-    // last: files that later runs moved are never touched. Throws EngineError when no
-    // such run is recorded.
+    // last: files that later runs moved are never touched. A run undone already gives
+    // nothingToUndo. Throws EngineError (EngineCondition::noSuchRun) when no such run is
+    // recorded.
     UndoReport undoRun(const FileOrganizerService &organizer,
         const std::optional<std::filesystem::path> &folder, const std::string &runId,
         const RunControl &control = {}) const;
@@ -63,15 +67,12 @@ public:
 
 private:
     const JournalStore &store() const;
-    // Whether a run recorded with `header` is a run of the folder opened at `folder`.
-    static bool belongsTo(const JournalLines::Header &header,
-        const FileOrganizerService::OpenFolder &root, const std::filesystem::path &folder);
-    // The run around `execute`, which moves inside the open folder it is given.
-    template <typename Execute>
-    RunReport recorded(const FileOrganizerService &organizer, const std::filesystem::path &folder,
-        Execute execute) const;
+    // The folder a run's header names, opened; throws EngineError, saying how to undo
+    // it by its new path, when it is gone or is another folder now.
+    static FileOrganizerService::OpenFolder openRecordedFolder(
+        const FileOrganizerService &organizer, const JournalLines::Header &header);
     // Keeps what an undo could not restore, for lastDetails.
-    void keepDetails(const UndoReport &report) const;
+    void keepDetails(const FileOrganizerService &organizer, const UndoReport &report) const;
     UndoReport undoRecord(const FileOrganizerService &organizer, RunRecord &record, int root,
         const RunControl &control) const;
 

@@ -1,0 +1,101 @@
+#include "EngineTestSupport.h"
+
+#include "services/organizing/RecordedRun.h"
+
+#include <cerrno>
+
+// Runs of one file each, dropped into the folder just before.
+class RunHistoryTest : public EngineTest
+{
+protected:
+    RunReport organizeOne(const std::string &name, RunOrigin origin = RunOrigin::manual)
+    {
+        writeFile(m_dir / name, name);
+        return m_undo.organize(m_service, plan(), {}, nullptr, origin);
+    }
+};
+
+// Undo takes back the last run only; any older run goes back by its id, leaving the
+// files of the runs after it (and the folders they share) where they are.
+TEST_F(RunHistoryTest, OlderRunsAreUndoneByIdWithoutTouchingLaterOnes)
+{
+    const fs::path folder = m_dir.path();
+    const RunReport first = organizeOne("a.jpg");
+    const RunReport second = organizeOne("b.jpg", RunOrigin::automatic);
+    const RunReport third = organizeOne("c.pdf");
+    ASSERT_FALSE(first.runId.empty());
+
+    std::vector<RunHistoryEntry> history = m_undo.history(m_service, folder);
+    ASSERT_EQ(history.size(), 3u);
+    EXPECT_EQ(history[0].id, third.runId);
+    EXPECT_EQ(history[1].id, second.runId);
+    EXPECT_EQ(history[1].origin, RunOrigin::automatic);
+    EXPECT_EQ(history[2].origin, RunOrigin::manual);
+    EXPECT_EQ(history[2].moved, 1u);
+    EXPECT_EQ(history[2].undoable, 1u);
+
+    EXPECT_EQ(undo().restored, 1u);
+    EXPECT_FALSE(m_undo.canUndo(m_service, folder));
+    EXPECT_TRUE(undo().nothingToUndo);
+
+    const UndoReport older = m_undo.undoRun(m_service, folder, first.runId);
+    EXPECT_EQ(older.restored, 1u);
+    EXPECT_EQ(namesIn(folder), (Names { "Images", "a.jpg", "c.pdf" }));
+    EXPECT_EQ(namesIn(folder / "Images"), Names { "b.jpg" });
+    EXPECT_TRUE(m_undo.undoRun(m_service, std::nullopt, first.runId).nothingToUndo);
+
+    history = m_undo.history(m_service, folder);
+    ASSERT_EQ(history.size(), 3u);
+    EXPECT_TRUE(history[0].undone);
+    EXPECT_EQ(history[1].undoable, 1u);
+    EXPECT_EQ(history[2].undoable, 0u);
+    // A file moved on since no longer counts as undoable.
+    fs::rename(folder / "Images/b.jpg", folder / "b2.jpg");
+    EXPECT_EQ(m_undo.history(m_service, folder)[1].undoable, 0u);
+
+    EXPECT_EQ(errorFrom([&] { m_undo.undoRun(m_service, folder, "0123456789abcdef"); }).code(),
+        EngineCondition::noSuchRun);
+    // Another folder's run is not this folder's to undo.
+    EXPECT_EQ(errorFrom([&] { m_undo.undoRun(m_service, m_outside.path(), second.runId); }).code(),
+        EngineCondition::noSuchRun);
+}
+
+// The history keeps the last runs of a folder; a killed run older than those stays,
+// as its files may still be away.
+TEST_F(RunHistoryTest, AFolderKeepsItsLastRunsAndItsKilledOnes)
+{
+    const fs::path folder = m_dir.path();
+    const RunReport killed = organizeOne("k.jpg");
+    const fs::path file = JournalStore(m_state.path()).runsWithId(killed.runId).at(0);
+    const std::string text = readFile(file);
+    writeFile(file, text.substr(0, text.rfind("{\"e\":")));
+    for (std::size_t k = 0; k <= RecordedRun::keptRuns; ++k)
+        organizeOne(std::to_string(k) + ".pdf");
+
+    const std::vector<RunHistoryEntry> history = m_undo.history(m_service, folder);
+    ASSERT_EQ(history.size(), RecordedRun::keptRuns + 1);
+    EXPECT_EQ(history.back().id, killed.runId);
+    EXPECT_FALSE(history.back().ended);
+    EXPECT_EQ(history.back().undoable, 1u);
+}
+
+// Reading, locking and making the journal's folders go through the file-system layer:
+// each failing leaves every file where it was, and the next try works.
+TEST_F(RunHistoryTest, JournalFailuresBeforeTheFirstMoveMoveNothing)
+{
+    writeFiles(m_dir.path(), { "a.jpg" });
+    for (const auto &[operation, error] : { std::pair { Op::makePrivateFolder, EACCES },
+             std::pair { Op::tryLock, ENOLCK }, std::pair { Op::openOrCreate, EROFS } }) {
+        m_fileSystem->reset();
+        m_fileSystem->failCall(operation, 0, error);
+        EXPECT_EQ(errorFrom([&] { organizeRecorded(); }).code().value(), error);
+        EXPECT_EQ(namesIn(m_dir.path()), Names { "a.jpg" });
+    }
+    m_fileSystem->reset();
+    ASSERT_EQ(organizeRecorded().moved, 1u);
+    m_fileSystem->failCall(Op::readAt, 0, EIO);
+    EXPECT_EQ(errorFrom([&] { undo(); }).code().value(), EIO);
+    EXPECT_EQ(namesIn(m_dir.path()), Names { "Images" });
+    m_fileSystem->reset();
+    EXPECT_EQ(undo().restored, 1u);
+}
