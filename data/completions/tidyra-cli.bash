@@ -7,18 +7,22 @@ _tidyra_cli()
     local command="" i
     for ((i = 1; i < cword; i++)); do
         case ${words[i]} in
-            preview|organize|undo) command=${words[i]}; break ;;
+            preview|organize|undo|history) command=${words[i]}; break ;;
         esac
     done
 
     case $command in
         "")
-            COMPREPLY=($(compgen -W "preview organize undo --help --help-all --version -V -h" \
+            COMPREPLY=($(compgen -W "preview organize undo history --help --help-all --version -V -h" \
                 -- "$cur")) ;;
         *)
-            if [[ $cur == -* ]]; then
+            if [[ $prev == --run ]]; then
+                # Run ids come from "tidyra-cli history FOLDER".
+                COMPREPLY=()
+            elif [[ $cur == -* ]]; then
                 local options="--help"
-                [[ $command == preview ]] && options+=" --json"
+                [[ $command == preview || $command == history ]] && options+=" --json"
+                [[ $command == undo ]] && options+=" --run"
                 COMPREPLY=($(compgen -W "$options" -- "$cur"))
             else
                 # Folders only, with blanks and other odd characters kept whole.

@@ -32,7 +32,8 @@ std::string footer()
 {
     return std::string("Every run is recorded, ahead of its moves, in $XDG_STATE_HOME/tidyra/ (by "
                        "default ~/.local/state/tidyra/), shared with the Tidyra app: the last run "
-                       "of each folder can be undone, also after a crash.\n")
+                       "of each folder can be undone, also after a crash, and each of its last 20 "
+                       "runs by its id (see history).\n")
         + pathEncodingHelp
         + "\n\nExit status: 0 done; 1 error or interrupted; 2 usage error; 3 done, but some files "
           "were skipped (organize) or not restored (undo).";
@@ -117,11 +118,27 @@ int run(int argc, char **argv)
         "undo", "Move the files of the last run back (of FOLDER, when one is given)");
     std::string undoFolder;
     undo->add_option("FOLDER", undoFolder, "The folder whose last run to undo")->type_name("");
+    std::string runId;
+    undo->add_option("--run", runId,
+            "Undo the run with this id instead (see history); files of later runs stay "
+            "where they are")
+        ->type_name("ID");
+    CLI::App *history = app.add_subcommand("history",
+        "List the recorded runs of FOLDER, newest first: id, start (UTC), manual or automatic, "
+        "files moved, files still undoable");
+    history->add_option("FOLDER", folder, "The folder whose runs to list")
+        ->required()
+        ->type_name("");
+    history->add_flag("--json", asJson,
+        std::string("Print the runs as JSON: {\"folder\", \"runs\": [{\"id\", \"started\", "
+                    "\"automatic\", \"moved\", \"undoable\", \"ended\", \"undone\"}]}. ")
+            + pathEncodingHelp);
 
     // A first word that is not an option and names no command is a mistyped command,
     // which CLI11 would only report as a missing one.
     const auto isCommand = [&](const std::string &word) {
-        return preview->check_name(word) || organize->check_name(word) || undo->check_name(word);
+        return preview->check_name(word) || organize->check_name(word) || undo->check_name(word)
+            || history->check_name(word);
     };
     if (argc > 1 && argv[1][0] != '-' && !isCommand(argv[1])) {
         std::cerr << "Error: unknown command \"" << Text::displayText(argv[1]) << "\"\n\n"
@@ -157,7 +174,9 @@ int run(int argc, char **argv)
                 status = CliCommands::undo(undoFolder.empty()
                         ? std::nullopt
                         : std::optional(std::filesystem::path(undoFolder)),
-                    journal, &stopRequested, std::cout, std::cerr);
+                    journal, &stopRequested, std::cout, std::cerr, runId);
+            else if (history->parsed())
+                status = CliCommands::history(folder, asJson, journal, std::cout);
         }
     } catch (const std::exception &error) {
         std::cout.flush();

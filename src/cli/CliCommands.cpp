@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "HistoryPrinter.h"
 #include "PreviewPrinter.h"
 #include "ProgressLine.h"
 #include "model/Text.h"
@@ -75,7 +76,7 @@ ExitStatus organize(const std::filesystem::path &folder, const UndoService &undo
 }
 
 ExitStatus undo(const std::optional<std::filesystem::path> &folder, const UndoService &undo,
-    const std::atomic<bool> *stop, std::ostream &out, std::ostream &err)
+    const std::atomic<bool> *stop, std::ostream &out, std::ostream &err, const std::string &runId)
 {
     const FileOrganizerService service;
     ProgressLine progress("Undoing");
@@ -84,11 +85,13 @@ ExitStatus undo(const std::optional<std::filesystem::path> &folder, const UndoSe
     control.progress = [&](std::size_t done, std::size_t total) { progress.show(done, total); };
     const std::optional<std::filesystem::path> chosen
         = folder ? std::optional(chosenFolder(*folder)) : std::nullopt;
-    const UndoReport report = undo.undoLast(service, chosen, control);
+    const UndoReport report = runId.empty() ? undo.undoLast(service, chosen, control)
+                                            : undo.undoRun(service, chosen, runId, control);
     progress.clear();
 
     if (report.nothingToUndo) {
-        out << "Nothing to undo.\n";
+        out << (runId.empty() ? "Nothing to undo.\n"
+                              : "Nothing to undo: that run was undone already.\n");
         return ExitStatus::success;
     }
     for (const auto &[name, description] : report.notRestored)
@@ -107,6 +110,19 @@ ExitStatus undo(const std::optional<std::filesystem::path> &folder, const UndoSe
     }
     out << "Undo complete — " << Text::fileCount(report.restored) << " restored in "
         << inQuotes(report.folder) << ".\n";
+    return ExitStatus::success;
+}
+
+ExitStatus history(
+    const std::filesystem::path &folder, bool asJson, const UndoService &undo, std::ostream &out)
+{
+    const FileOrganizerService service;
+    const std::filesystem::path chosen = chosenFolder(folder);
+    const std::vector<RunHistoryEntry> runs = undo.history(service, chosen);
+    if (asJson)
+        HistoryPrinter::writeJson(out, chosen, runs);
+    else
+        HistoryPrinter::writeText(out, chosen, runs);
     return ExitStatus::success;
 }
 

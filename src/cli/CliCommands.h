@@ -6,10 +6,11 @@
 #include <filesystem>
 #include <iosfwd>
 #include <optional>
+#include <string>
 
 class UndoService;
 
-// The three commands of tidyra-cli. Each writes what the user should read to `out`
+// The commands of tidyra-cli. Each writes what the user should read to `out`
 // (the engine's own "[Tidyra] Skipped" lines go to standard output as well) and
 // failures of its own making to `err`; engine and journal errors it does not handle
 // are thrown for the caller to report. `stop`, when set, ends a run after the
@@ -19,7 +20,12 @@ namespace CliCommands {
 ExitStatus preview(const std::filesystem::path &folder, bool asJson, std::ostream &out);
 ExitStatus organize(const std::filesystem::path &folder, const UndoService &undo,
     const std::atomic<bool> *stop, std::ostream &out, std::ostream &err);
+// With `runId`, undoes that run of the history (of `folder`, when given) instead of
+// the last run.
 ExitStatus undo(const std::optional<std::filesystem::path> &folder, const UndoService &undo,
-    const std::atomic<bool> *stop, std::ostream &out, std::ostream &err);
+    const std::atomic<bool> *stop, std::ostream &out, std::ostream &err,
+    const std::string &runId = {});
+ExitStatus history(
+    const std::filesystem::path &folder, bool asJson, const UndoService &undo, std::ostream &out);
 
 } // namespace CliCommands

@@ -298,6 +298,34 @@ TEST_F(CliEndToEndTest, MistakesAndErrorsExitWithTwoAndOne)
     EXPECT_EQ(readFile(m_folder / "plain.txt"), "x");
 }
 
+// A folder's history names each run by an id that undo --run takes back alone.
+TEST_F(CliEndToEndTest, HistoryListsRunsAndUndoTakesOneBackByItsId)
+{
+    const std::string folder = m_folder.path().string();
+    EXPECT_THAT(run({ "history", folder }).out, StartsWith("No runs of "));
+    for (const char *name : { "a.jpg", "b.pdf" }) {
+        writeFile(m_folder / name, name);
+        ASSERT_EQ(run({ "organize", folder }).exitCode, 0);
+    }
+    const CliResult listed = run({ "history", "--json", folder });
+    ASSERT_EQ(listed.exitCode, 0) << listed.err;
+    const Json runs = Json::parse(listed.out).at("runs");
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[1].at("undoable"), 1);
+    EXPECT_EQ(runs[1].at("automatic"), false);
+
+    const CliResult undone = run({ "undo", "--run", runs[1].at("id"), folder });
+    EXPECT_EQ(undone.exitCode, 0) << undone.err;
+    EXPECT_EQ(undone.out, "Undo complete — 1 file" + restoredIn());
+    EXPECT_EQ(readFile(m_folder / "a.jpg"), "a.jpg");
+    EXPECT_EQ(readFile(m_folder / "Documents/b.pdf"), "b.pdf");
+    EXPECT_THAT(run({ "history", folder }).out, HasSubstr("1 file moved, undone"));
+
+    const CliResult unknown = run({ "undo", "--run", "nope", folder });
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_THAT(unknown.err, StartsWith("Undo failed: no run \"nope\" is recorded"));
+}
+
 // Ctrl-C, and a reader that stops reading, end a preview quietly with 1. The output is
 // larger than a pipe holds, so the program is still printing when either comes; Ctrl-C
 // comes once the first bytes show it is past setting up.
