@@ -1,109 +1,8 @@
-#include "TempDir.h"
-#include "model/Text.h"
-#include "services/paths/PathCodec.h"
+#include "CliTestSupport.h"
 
-#include <algorithm>
-#include <climits>
-#include <cstdlib>
-
-#include <fcntl.h>
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
-#include <sys/stat.h>
-#include <sys/wait.h>
-
-namespace fs = std::filesystem;
+using namespace CliTest;
 
 namespace {
-
-using Json = nlohmann::ordered_json;
-using testing::EndsWith;
-using testing::HasSubstr;
-using testing::StartsWith;
-
-const std::string invalidUtf8Name = "caf\xE9 \xFF.txt";
-
-struct CliResult
-{
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quoted(const std::string &word)
-{
-    std::string text = "'";
-    for (char c : word)
-        text += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return text + "'";
-}
-
-class CliEndToEndTest : public ::testing::Test
-{
-protected:
-    // Runs the built program as a user would, with nothing from the test's own
-    // environment but `environment`, from `workingFolder` (default: the state folder).
-    CliResult runWith(const std::vector<std::string> &environment,
-        const std::vector<std::string> &arguments, const fs::path &workingFolder = {})
-    {
-        std::string command = "cd " + quoted(workingFolder.empty() ? m_state.path() : workingFolder)
-            + " && " + m_shellSetup + "env -i PATH=/usr/bin:/bin LC_ALL=C.UTF-8";
-        for (const std::string &word : environment)
-            command += " " + quoted(word);
-        command += " " + quoted(TIDYRA_CLI_PATH);
-        for (const std::string &word : arguments)
-            command += " " + quoted(word);
-        command += " </dev/null >" + quoted(m_capture / "out") + " 2>" + quoted(m_capture / "err");
-        const int status = std::system(command.c_str());
-        return { WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(m_capture / "out"),
-            readFile(m_capture / "err") };
-    }
-
-    // The journal stays inside the test's temporary state folder.
-    CliResult run(const std::vector<std::string> &arguments, const fs::path &workingFolder = {})
-    {
-        return runWith({ "XDG_STATE_HOME=" + m_state.path().string(), "HOME=/nonexistent" },
-            arguments, workingFolder);
-    }
-
-    // The one run file in the journal; empty when there is none.
-    fs::path runFile() const
-    {
-        std::error_code error;
-        for (const auto &entry : fs::directory_iterator(m_state / "tidyra/runs", error))
-            return entry.path();
-        return {};
-    }
-    std::string restoredIn() const
-    {
-        return " restored in \"" + fs::canonical(m_folder.path()).string() + "\".\n";
-    }
-
-    // A folder with something of every kind organize must get right, each file with
-    // its own mode and nanosecond times so that undo must keep them.
-    void fillFolder()
-    {
-        long long time = 1'600'000'000;
-        for (const std::string &name : std::initializer_list<std::string> { "a.jpg",
-                 "Images/JPG/a.jpg", "b.png", "report.pdf", "README", "x.qqq", "notes.",
-                 "model.stl", invalidUtf8Name, ".hidden.jpg", "Sub/inner.jpg" }) {
-            const fs::path path = m_folder / name;
-            writeFile(path, name);
-            ASSERT_EQ(::chmod(path.c_str(), (time % 2) ? 0640 : 0755), 0);
-            const timespec times[2] = { { time, 123456789 }, { time, 987654321 } };
-            ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
-            time += 3601;
-        }
-        fs::create_directory(m_folder / "Empty");
-        fs::create_directory(m_folder / "3D Models"); // the user's own, empty: undo keeps it
-    }
-
-    TempDir m_capture;
-    TempDir m_state;
-    TempDir m_folder;
-    std::string m_shellSetup; // shell commands run before the program, each ending in "&& "
-};
 
 TEST_F(CliEndToEndTest, PreviewLosesNothingAndOrganizeThenUndoGivesBackTheTree)
 {
@@ -161,8 +60,11 @@ TEST_F(CliEndToEndTest, PreviewLosesNothingAndOrganizeThenUndoGivesBackTheTree)
 }
 
 // An "Images" link leading out of the folder is never followed: every image move is
+
 // skipped and reported, with names that can neither forge a line nor reach the
+
 // terminal raw. What undo cannot restore is named and kept for a later undo.
+
 TEST_F(CliEndToEndTest, SkipsExitWithThreeAndWhatIsNotRestoredIsKeptForLater)
 {
     const TempDir outside;
@@ -212,52 +114,10 @@ TEST_F(CliEndToEndTest, SkipsExitWithThreeAndWhatIsNotRestoredIsKeptForLater)
     EXPECT_EQ(readFile(m_folder / forged), forged);
 }
 
-TEST_F(CliEndToEndTest, AJournalThatCannotBeTrustedMovesNothing)
-{
-    writeFile(m_folder / "a.jpg", "a");
-    fs::create_directory(m_folder / "Sub");
-    writeFile(m_folder / "Sub/inner.jpg", "inner");
-    ASSERT_EQ(run({ "organize", m_folder.path().string() }).exitCode, 0);
-    const TreeSnapshot organized = snapshotTree(m_folder.path());
-    const TempDir elsewhere;
-    writeFile(elsewhere / "victim.txt", "v");
-    const std::string header = readFile(runFile()).substr(0, readFile(runFile()).find('\n') + 1);
-    const auto inode = [](const fs::path &path) {
-        struct stat info = {};
-        ::lstat(path.c_str(), &info);
-        return std::to_string(info.st_ino);
-    };
-    // Forged moves: out of the folder, from a sub-folder, into no category folder.
-    const std::string forged = header + R"({"i":0,"from":"../x","to":"Images/a.jpg","inode":1})"
-        + "\n" + R"({"i":0,"from":"inner.jpg","to":"Others/../../)"
-        + elsewhere.path().filename().string() + R"(/victim.txt","inode":)"
-        + inode(elsewhere / "victim.txt") + "}\n"
-        + R"({"i":0,"from":"Sub/inner.jpg","to":"Images/a.jpg","inode":)"
-        + inode(m_folder / "Images/a.jpg") + "}\n"
-        + R"({"i":0,"from":"b.jpg","to":"Sub/inner.jpg","inode":)"
-        + inode(m_folder / "Sub/inner.jpg") + "}\n";
-    for (const std::string &journal : { std::string("not json at all"), forged }) {
-        writeFile(runFile(), journal);
-        const CliResult result = run({ "undo" });
-        EXPECT_EQ(result.exitCode, journal == forged ? 0 : 1);
-        EXPECT_THAT(result.out + result.err,
-            HasSubstr(journal == forged ? "Nothing to undo.\n" : runFile().string()));
-        EXPECT_EQ(describeDifference(organized, snapshotTree(m_folder.path())), "") << journal;
-        EXPECT_EQ(readFile(elsewhere / "victim.txt"), "v");
-    }
-    EXPECT_EQ(run({ "undo", m_folder.path().string() }).out, "Nothing to undo.\n");
-
-    // A journal from the release before the run journal is refused, and kept.
-    fs::remove_all(m_state / "tidyra");
-    writeFile(m_state / "tidyra/undo-journal.json", "{\"version\": 1}");
-    const CliResult old = run({ "undo" });
-    EXPECT_EQ(old.exitCode, 1);
-    EXPECT_THAT(old.err, HasSubstr("earlier Tidyra release"));
-    EXPECT_TRUE(fs::exists(m_state / "tidyra/undo-journal.json"));
-}
-
 // Mistakes in the command line exit with 2 and show the usage; other errors exit
+
 // with 1, say why in one line, and move nothing.
+
 TEST_F(CliEndToEndTest, MistakesAndErrorsExitWithTwoAndOne)
 {
     for (const std::vector<std::string> &arguments : std::vector<std::vector<std::string>> { {},
@@ -299,36 +159,13 @@ TEST_F(CliEndToEndTest, MistakesAndErrorsExitWithTwoAndOne)
 }
 
 // A folder's history names each run by an id that undo --run takes back alone.
-TEST_F(CliEndToEndTest, HistoryListsRunsAndUndoTakesOneBackByItsId)
-{
-    const std::string folder = m_folder.path().string();
-    EXPECT_THAT(run({ "history", folder }).out, StartsWith("No runs of "));
-    for (const char *name : { "a.jpg", "b.pdf" }) {
-        writeFile(m_folder / name, name);
-        ASSERT_EQ(run({ "organize", folder }).exitCode, 0);
-    }
-    const CliResult listed = run({ "history", "--json", folder });
-    ASSERT_EQ(listed.exitCode, 0) << listed.err;
-    const Json runs = Json::parse(listed.out).at("runs");
-    ASSERT_EQ(runs.size(), 2u);
-    EXPECT_EQ(runs[1].at("undoable"), 1);
-    EXPECT_EQ(runs[1].at("automatic"), false);
-
-    const CliResult undone = run({ "undo", "--run", runs[1].at("id"), folder });
-    EXPECT_EQ(undone.exitCode, 0) << undone.err;
-    EXPECT_EQ(undone.out, "Undo complete — 1 file" + restoredIn());
-    EXPECT_EQ(readFile(m_folder / "a.jpg"), "a.jpg");
-    EXPECT_EQ(readFile(m_folder / "Documents/b.pdf"), "b.pdf");
-    EXPECT_THAT(run({ "history", folder }).out, HasSubstr("1 file moved, undone"));
-
-    const CliResult unknown = run({ "undo", "--run", "nope", folder });
-    EXPECT_EQ(unknown.exitCode, 1);
-    EXPECT_THAT(unknown.err, StartsWith("Undo failed: no run \"nope\" is recorded"));
-}
 
 // Ctrl-C, and a reader that stops reading, end a preview quietly with 1. The output is
+
 // larger than a pipe holds, so the program is still printing when either comes; Ctrl-C
+
 // comes once the first bytes show it is past setting up.
+
 TEST_F(CliEndToEndTest, APreviewStopsOnCtrlCAndWhenItsReaderGoes)
 {
     for (int i = 0; i < 3000; ++i)
@@ -349,21 +186,6 @@ TEST_F(CliEndToEndTest, APreviewStopsOnCtrlCAndWhenItsReaderGoes)
                 ? "Interrupted: the preview stopped; nothing was changed.\n"
                 : "");
     }
-}
-
-TEST_F(CliEndToEndTest, TheJournalFollowsTheXdgStateRules)
-{
-    writeFile(m_folder / "song.mp3", "la");
-    // A relative XDG_STATE_HOME is ignored, like an unset one.
-    const std::vector<std::string> relative { "HOME=" + m_state.path().string(),
-        "XDG_STATE_HOME=state" };
-    EXPECT_EQ(runWith(relative, { "organize", m_folder.path().string() }).exitCode, 0);
-    EXPECT_FALSE(fs::is_empty(m_state / ".local/state/tidyra/runs"));
-    EXPECT_EQ(runWith({ relative[0] }, { "undo" }).out, "Undo complete — 1 file" + restoredIn());
-
-    EXPECT_EQ(
-        runWith({ "XDG_STATE_HOME=state" }, { "organize", m_folder.path().string() }).exitCode, 1);
-    EXPECT_EQ(readFile(m_folder / "song.mp3"), "la");
 }
 
 TEST_F(CliEndToEndTest, AFolderDeeperThanPathMaxIsOrganizedAndUndone)
@@ -397,7 +219,9 @@ TEST_F(CliEndToEndTest, AFolderDeeperThanPathMaxIsOrganizedAndUndone)
 }
 
 // A USB stick as most are formatted: exFAT through FUSE, which has neither
+
 // no-replace renames nor hard links, so every move goes through a reservation.
+
 TEST_F(CliEndToEndTest, AnExfatStickThroughFuseIsOrganizedAndUndone)
 {
     const fs::path image = m_capture / "stick.img";

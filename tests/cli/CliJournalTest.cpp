@@ -1,0 +1,94 @@
+// The journal seen from the terminal: what is trusted, where it lives, the history.
+#include "CliTestSupport.h"
+
+using namespace CliTest;
+
+namespace {
+
+TEST_F(CliEndToEndTest, AJournalThatCannotBeTrustedMovesNothing)
+{
+    writeFile(m_folder / "a.jpg", "a");
+    fs::create_directory(m_folder / "Sub");
+    writeFile(m_folder / "Sub/inner.jpg", "inner");
+    ASSERT_EQ(run({ "organize", m_folder.path().string() }).exitCode, 0);
+    const TreeSnapshot organized = snapshotTree(m_folder.path());
+    const TempDir elsewhere;
+    writeFile(elsewhere / "victim.txt", "v");
+    const std::string header = readFile(runFile()).substr(0, readFile(runFile()).find('\n') + 1);
+    const auto inode = [](const fs::path &path) {
+        struct stat info = {};
+        ::lstat(path.c_str(), &info);
+        return std::to_string(info.st_ino);
+    };
+    // Forged moves: out of the folder, from a sub-folder, into no category folder.
+    const std::string forged = header + R"({"i":0,"from":"../x","to":"Images/a.jpg","inode":1})"
+        + "\n" + R"({"i":0,"from":"inner.jpg","to":"Others/../../)"
+        + elsewhere.path().filename().string() + R"(/victim.txt","inode":)"
+        + inode(elsewhere / "victim.txt") + "}\n"
+        + R"({"i":0,"from":"Sub/inner.jpg","to":"Images/a.jpg","inode":)"
+        + inode(m_folder / "Images/a.jpg") + "}\n"
+        + R"({"i":0,"from":"b.jpg","to":"Sub/inner.jpg","inode":)"
+        + inode(m_folder / "Sub/inner.jpg") + "}\n";
+    for (const std::string &journal : { std::string("not json at all"), forged }) {
+        writeFile(runFile(), journal);
+        const CliResult result = run({ "undo" });
+        EXPECT_EQ(result.exitCode, journal == forged ? 0 : 1);
+        EXPECT_THAT(result.out + result.err,
+            HasSubstr(journal == forged ? "Nothing to undo.\n" : runFile().string()));
+        EXPECT_EQ(describeDifference(organized, snapshotTree(m_folder.path())), "") << journal;
+        EXPECT_EQ(readFile(elsewhere / "victim.txt"), "v");
+    }
+    EXPECT_EQ(run({ "undo", m_folder.path().string() }).out, "Nothing to undo.\n");
+
+    // A journal from the release before the run journal is refused, and kept.
+    fs::remove_all(m_state / "tidyra");
+    writeFile(m_state / "tidyra/undo-journal.json", "{\"version\": 1}");
+    const CliResult old = run({ "undo" });
+    EXPECT_EQ(old.exitCode, 1);
+    EXPECT_THAT(old.err, HasSubstr("earlier Tidyra release"));
+    EXPECT_TRUE(fs::exists(m_state / "tidyra/undo-journal.json"));
+}
+
+TEST_F(CliEndToEndTest, HistoryListsRunsAndUndoTakesOneBackByItsId)
+{
+    const std::string folder = m_folder.path().string();
+    EXPECT_THAT(run({ "history", folder }).out, StartsWith("No runs of "));
+    for (const char *name : { "a.jpg", "b.pdf" }) {
+        writeFile(m_folder / name, name);
+        ASSERT_EQ(run({ "organize", folder }).exitCode, 0);
+    }
+    const CliResult listed = run({ "history", "--json", folder });
+    ASSERT_EQ(listed.exitCode, 0) << listed.err;
+    const Json runs = Json::parse(listed.out).at("runs");
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[1].at("undoable"), 1);
+    EXPECT_EQ(runs[1].at("automatic"), false);
+
+    const CliResult undone = run({ "undo", "--run", runs[1].at("id"), folder });
+    EXPECT_EQ(undone.exitCode, 0) << undone.err;
+    EXPECT_EQ(undone.out, "Undo complete — 1 file" + restoredIn());
+    EXPECT_EQ(readFile(m_folder / "a.jpg"), "a.jpg");
+    EXPECT_EQ(readFile(m_folder / "Documents/b.pdf"), "b.pdf");
+    EXPECT_THAT(run({ "history", folder }).out, HasSubstr("1 file moved, undone"));
+
+    const CliResult unknown = run({ "undo", "--run", "nope", folder });
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_THAT(unknown.err, StartsWith("Undo failed: no run \"nope\" is recorded"));
+}
+
+TEST_F(CliEndToEndTest, TheJournalFollowsTheXdgStateRules)
+{
+    writeFile(m_folder / "song.mp3", "la");
+    // A relative XDG_STATE_HOME is ignored, like an unset one.
+    const std::vector<std::string> relative { "HOME=" + m_state.path().string(),
+        "XDG_STATE_HOME=state" };
+    EXPECT_EQ(runWith(relative, { "organize", m_folder.path().string() }).exitCode, 0);
+    EXPECT_FALSE(fs::is_empty(m_state / ".local/state/tidyra/runs"));
+    EXPECT_EQ(runWith({ relative[0] }, { "undo" }).out, "Undo complete — 1 file" + restoredIn());
+
+    EXPECT_EQ(
+        runWith({ "XDG_STATE_HOME=state" }, { "organize", m_folder.path().string() }).exitCode, 1);
+    EXPECT_EQ(readFile(m_folder / "song.mp3"), "la");
+}
+
+} // namespace
