@@ -52,6 +52,10 @@ TEST_F(RunHistoryTest, OlderRunsAreUndoneByIdWithoutTouchingLaterOnes)
     // A file moved on since no longer counts as undoable.
     fs::rename(folder / "Images/b.jpg", folder / "b2.jpg");
     EXPECT_EQ(m_undo.history(m_service, folder)[1].undoable, 0u);
+    // Once the later run is undone too, the folder the first one had to leave goes.
+    fs::rename(folder / "b2.jpg", folder / "Images/b.jpg");
+    EXPECT_EQ(m_undo.undoRun(m_service, folder, second.runId).restored, 1u);
+    EXPECT_EQ(namesIn(folder), (Names { "a.jpg", "b.jpg", "c.pdf" }));
 
     EXPECT_EQ(errorFrom([&] { m_undo.undoRun(m_service, folder, "0123456789abcdef"); }).code(),
         EngineCondition::noSuchRun);

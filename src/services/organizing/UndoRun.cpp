@@ -274,6 +274,20 @@ UndoReport UndoRun::moveBack(
     tellProgress();
     journal.flush();
 
+    removeFolders(root, record, stableInodes, device);
+    return report;
+}
+
+void UndoRun::removeEmptyFolders(int root, const RunRecord &record) const
+{
+    std::uint64_t device = 0;
+    const Recognition recognition = recognitionOf(root, record, device);
+    removeFolders(root, record, recognition != Recognition::stamp, device);
+}
+
+void UndoRun::removeFolders(
+    int root, const RunRecord &record, bool stableInodes, std::uint64_t device) const
+{
     // Folders announced but never confirmed by a run that was killed (the kill may
     // have come between making and saying so), and all of them where inode numbers do
     // not hold, are known by name alone: an empty folder of that name is taken to be
@@ -293,7 +307,6 @@ UndoReport UndoRun::moveBack(
     std::stable_sort(made.begin(), made.end(),
         [](const auto &a, const auto &b) { return a.parts.size() < b.parts.size(); });
     MadeFolders::removeEmpty(m_fileSystem, root, made);
-    return report;
 }
 
 void UndoRun::removeReservation(FolderWalker &walker, const std::vector<std::string> &folderParts,

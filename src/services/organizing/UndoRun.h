@@ -33,9 +33,15 @@ public:
     // would move back. Only looks.
     std::size_t countInPlace(int root, const RunRecord &record) const;
 
+    // Removes the folders the run made that are empty now: those an undo of it had to
+    // leave for the files of a later run, once those are gone too.
+    void removeEmptyFolders(int root, const RunRecord &record) const;
+
 private:
     struct Whereabouts;
     enum class Recognition : std::uint8_t;
+    void removeFolders(
+        int root, const RunRecord &record, bool stableInodes, std::uint64_t device) const;
     UndoReport moveBack(
         int root, RunRecord &record, RunJournal &journal, const RunControl &control) const;
     // How this folder's files are known now; `device` is the folder's device now.

@@ -81,6 +81,7 @@ UndoReport UndoService::undoRecord(const FileOrganizerService &organizer, RunRec
             // It never moved a file: it never happened.
             journals.remove(record.file);
         } else if (record.pendingCount() == 0) {
+            removeFoldersLeftBy(organizer, record, root);
             // Taken back whole. A killed run before it, which a later run does not
             // supersede, is now the last run to undo.
             const std::string name = record.file.filename().native();
@@ -97,6 +98,24 @@ UndoReport UndoService::undoRecord(const FileOrganizerService &organizer, RunRec
         // The files are back; a later undo finds them there and settles the record.
     }
     return report;
+}
+
+void UndoService::removeFoldersLeftBy(
+    const FileOrganizerService &organizer, const RunRecord &undone, int root) const
+{
+    // An older run undone while a later one still had files in a folder it made had to
+    // leave that folder; it goes once the later run is undone too and it is empty.
+    const JournalStore journals = store().through(organizer.fileSystem());
+    FileSystem &fileSystem = journals.fileSystem();
+    const UndoRun undo(fileSystem);
+    const FileIdentity &folder = undone.header.folderIdentity;
+    for (const fs::path &file : journals.runsOf(folder)) {
+        if (file == undone.file || RunRecord::tailOf(fileSystem, file) != RunRecord::Tail::undone)
+            continue;
+        const std::optional<RunRecord> other = RunRecord::read(fileSystem, file);
+        if (other && other->header.folderIdentity == folder && !other->made.empty())
+            undo.removeEmptyFolders(root, *other);
+    }
 }
 
 UndoReport UndoService::undoLast(const FileOrganizerService &organizer,

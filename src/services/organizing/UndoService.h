@@ -71,6 +71,9 @@ private:
     // it by its new path, when it is gone or is another folder now.
     static FileOrganizerService::OpenFolder openRecordedFolder(
         const FileOrganizerService &organizer, const JournalLines::Header &header);
+    // Removes what earlier undone runs of the folder made and had to leave, now empty.
+    void removeFoldersLeftBy(
+        const FileOrganizerService &organizer, const RunRecord &undone, int root) const;
     // Keeps what an undo could not restore, for lastDetails.
     void keepDetails(const FileOrganizerService &organizer, const UndoReport &report) const;
     UndoReport undoRecord(const FileOrganizerService &organizer, RunRecord &record, int root,
