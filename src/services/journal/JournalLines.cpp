@@ -169,10 +169,12 @@ void appendEnd(std::string &out, std::uint64_t moved)
     appendLiteral(out, "}\n");
 }
 
-void appendUndone(std::string &out, std::uint64_t restored)
+void appendUndone(std::string &out, std::uint64_t restored, bool foldersKept)
 {
     appendLiteral(out, "{\"u\":");
     appendNumber(out, restored);
+    if (foldersKept)
+        appendLiteral(out, ",\"kept\":1");
     appendLiteral(out, "}\n");
 }
 

@@ -28,7 +28,8 @@
 //   {"x":N}  undo can never move it back (gone, or replaced by another file)
 //   {"e":N}  the run came to its end, having moved N files
 //   {"u":N}  an undo took the whole run back (N files restored); the record stays in
-//            the folder's history
+//            the folder's history. {"u":N,"kept":1}: folders it made had to stay, as
+//            files of later runs were in them
 namespace JournalLines {
 
 inline constexpr int currentVersion = 1;
@@ -77,7 +78,7 @@ void appendMade(std::string &out, const Made &made);
 void appendIntent(std::string &out, std::uint64_t index, std::string_view from,
     const std::vector<std::string> &toFolder, std::string_view toName, const EntryInfo &file);
 void appendEnd(std::string &out, std::uint64_t moved);
-void appendUndone(std::string &out, std::uint64_t restored);
+void appendUndone(std::string &out, std::uint64_t restored, bool foldersKept);
 void appendMark(std::string &out, Mark mark, std::uint64_t index);
 
 // nullopt when the line is not a valid header.

@@ -78,9 +78,9 @@ void RunJournal::end(std::uint64_t moved)
     JournalLines::appendEnd(m_buffer, moved);
 }
 
-void RunJournal::undone(std::uint64_t restored)
+void RunJournal::undone(std::uint64_t restored, bool foldersKept)
 {
-    JournalLines::appendUndone(m_buffer, restored);
+    JournalLines::appendUndone(m_buffer, restored, foldersKept);
 }
 
 void RunJournal::folderMade(const JournalLines::Made &made)

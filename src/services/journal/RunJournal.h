@@ -36,8 +36,9 @@ public:
     // The run is over: a later run may forget it once it is superseded.
     void end(std::uint64_t moved);
     void mark(JournalLines::Mark mark, std::uint64_t index);
-    // An undo took the whole run back; the record stays as history.
-    void undone(std::uint64_t restored);
+    // An undo took the whole run back; the record stays as history. `foldersKept`: some
+    // folders it made had to stay, for files of later runs.
+    void undone(std::uint64_t restored, bool foldersKept = false);
     // A move left out, and why; kept in `details` when the run has one.
     void skipped(std::string_view name, std::string_view why);
     void setDetails(RunDetailsWriter *details) { m_details = details; }

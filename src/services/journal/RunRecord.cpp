@@ -123,7 +123,10 @@ RunRecord::Tail RunRecord::tailOf(FileSystem &fileSystem, const std::filesystem:
     const std::string_view last = text.substr(start + 1);
     if (last.starts_with("{\"e\":"))
         return Tail::ended;
-    return last.starts_with("{\"u\":") ? Tail::undone : Tail::killed;
+    if (!last.starts_with("{\"u\":"))
+        return Tail::killed;
+    return last.find("\"kept\"") != std::string_view::npos ? Tail::undoneKeepingFolders
+                                                           : Tail::undone;
 }
 
 std::size_t RunRecord::movedCount() const

@@ -43,8 +43,12 @@ struct RunRecord
 
     // How a run file's last line leaves the run: cheap, nothing else is read. A run
     // whose undo began but did not finish reads as killed.
-    enum class Tail : std::uint8_t { killed, ended, undone };
+    enum class Tail : std::uint8_t { killed, ended, undone, undoneKeepingFolders };
     static Tail tailOf(FileSystem &fileSystem, const std::filesystem::path &file);
+    static bool isUndone(Tail tail)
+    {
+        return tail == Tail::undone || tail == Tail::undoneKeepingFolders;
+    }
 
     // Files the run moved: as its end says, or for a killed run, as far as it marked.
     std::size_t movedCount() const;

@@ -2,8 +2,10 @@
 
 namespace MadeFolders {
 
-void removeEmpty(FileSystem &fileSystem, int root, const std::vector<FolderWalker::Created> &made)
+std::size_t removeEmpty(
+    FileSystem &fileSystem, int root, const std::vector<FolderWalker::Created> &made)
 {
+    std::size_t kept = 0;
     // Inner folders first, so that a category folder emptied of its sub-groups goes too.
     for (auto it = made.rbegin(); it != made.rend(); ++it) {
         FileDescriptor parent;
@@ -25,8 +27,9 @@ void removeEmpty(FileSystem &fileSystem, int root, const std::vector<FolderWalke
             continue;
         // rmdir removes nothing but an empty folder, so a file that arrived meanwhile
         // keeps its folder.
-        fileSystem.removeFolder(parentFd, it->parts.back());
+        kept += fileSystem.removeFolder(parentFd, it->parts.back()) != 0 ? 1 : 0;
     }
+    return kept;
 }
 
 } // namespace MadeFolders

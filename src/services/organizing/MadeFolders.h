@@ -10,7 +10,8 @@ namespace MadeFolders {
 
 // Removes, deepest first, the folders in `made` (below `root`) that are empty and still
 // the folders that were made (by name alone where the identity is {}); a folder that
-// was there before is never touched.
-void removeEmpty(FileSystem &fileSystem, int root, const std::vector<FolderWalker::Created> &made);
+// was there before is never touched. Gives how many of them stay, not being empty.
+std::size_t removeEmpty(
+    FileSystem &fileSystem, int root, const std::vector<FolderWalker::Created> &made);
 
 } // namespace MadeFolders

@@ -44,6 +44,8 @@ struct UndoReport
     std::vector<std::pair<std::string, std::string>> notRestored;
     bool nothingToUndo = false;
     bool cancelled = false;
+    // Folders the run made that stay, as files of later runs are in them.
+    std::size_t foldersKept = 0;
 };
 
 // One recorded run of a folder, as its history lists it.

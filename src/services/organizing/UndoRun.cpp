@@ -131,7 +131,7 @@ UndoReport UndoRun::execute(int root, RunRecord &record, const RunControl &contr
     UndoReport report = moveBack(root, record, journal, control);
     try {
         if (record.pendingCount() == 0)
-            journal.undone(report.restored);
+            journal.undone(report.restored, report.foldersKept > 0);
         journal.sync();
     } catch (const EngineError &) {
         // The files are back; a later undo finds them there and settles the record.
@@ -274,18 +274,18 @@ UndoReport UndoRun::moveBack(
     tellProgress();
     journal.flush();
 
-    removeFolders(root, record, stableInodes, device);
+    report.foldersKept = removeFolders(root, record, stableInodes, device);
     return report;
 }
 
-void UndoRun::removeEmptyFolders(int root, const RunRecord &record) const
+std::size_t UndoRun::removeEmptyFolders(int root, const RunRecord &record) const
 {
     std::uint64_t device = 0;
     const Recognition recognition = recognitionOf(root, record, device);
-    removeFolders(root, record, recognition != Recognition::stamp, device);
+    return removeFolders(root, record, recognition != Recognition::stamp, device);
 }
 
-void UndoRun::removeFolders(
+std::size_t UndoRun::removeFolders(
     int root, const RunRecord &record, bool stableInodes, std::uint64_t device) const
 {
     // Folders announced but never confirmed by a run that was killed (the kill may
@@ -306,7 +306,7 @@ void UndoRun::removeFolders(
     // Parents before the folders inside them, as removeMadeFolders expects.
     std::stable_sort(made.begin(), made.end(),
         [](const auto &a, const auto &b) { return a.parts.size() < b.parts.size(); });
-    MadeFolders::removeEmpty(m_fileSystem, root, made);
+    return MadeFolders::removeEmpty(m_fileSystem, root, made);
 }
 
 void UndoRun::removeReservation(FolderWalker &walker, const std::vector<std::string> &folderParts,

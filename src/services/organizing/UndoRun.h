@@ -35,12 +35,13 @@ public:
 
     // Removes the folders the run made that are empty now: those an undo of it had to
     // leave for the files of a later run, once those are gone too.
-    void removeEmptyFolders(int root, const RunRecord &record) const;
+    // Gives how many stay.
+    std::size_t removeEmptyFolders(int root, const RunRecord &record) const;
 
 private:
     struct Whereabouts;
     enum class Recognition : std::uint8_t;
-    void removeFolders(
+    std::size_t removeFolders(
         int root, const RunRecord &record, bool stableInodes, std::uint64_t device) const;
     UndoReport moveBack(
         int root, RunRecord &record, RunJournal &journal, const RunControl &control) const;

@@ -4,6 +4,7 @@
 #include "services/errors/ErrorDescriptions.h"
 #include "services/journal/JournalReader.h"
 #include "services/journal/RunDetailsWriter.h"
+#include "services/journal/RunJournal.h"
 #include "services/journal/RunRecord.h"
 #include "services/organizing/FileOrganizerService.h"
 #include "services/organizing/RecordedRun.h"
@@ -104,17 +105,24 @@ void UndoService::removeFoldersLeftBy(
     const FileOrganizerService &organizer, const RunRecord &undone, int root) const
 {
     // An older run undone while a later one still had files in a folder it made had to
-    // leave that folder; it goes once the later run is undone too and it is empty.
+    // keep that folder; it goes once the later run is undone too and it is empty. Its
+    // undo said so in its last line, so no other record is read.
     const JournalStore journals = store().through(organizer.fileSystem());
     FileSystem &fileSystem = journals.fileSystem();
     const UndoRun undo(fileSystem);
     const FileIdentity &folder = undone.header.folderIdentity;
     for (const fs::path &file : journals.runsOf(folder)) {
-        if (file == undone.file || RunRecord::tailOf(fileSystem, file) != RunRecord::Tail::undone)
+        if (file == undone.file
+            || RunRecord::tailOf(fileSystem, file) != RunRecord::Tail::undoneKeepingFolders)
             continue;
         const std::optional<RunRecord> other = RunRecord::read(fileSystem, file);
-        if (other && other->header.folderIdentity == folder && !other->made.empty())
-            undo.removeEmptyFolders(root, *other);
+        if (!other || other->header.folderIdentity != folder
+            || undo.removeEmptyFolders(root, *other) > 0)
+            continue;
+        // All gone now: the record need not be read again.
+        RunJournal journal = RunJournal::reopen(fileSystem, file);
+        journal.undone(other->movedCount());
+        journal.sync();
     }
 }
 
@@ -312,7 +320,7 @@ bool UndoService::canUndo(const FileOrganizerService &organizer, const fs::path 
         bool lastUndone = false;
         for (const fs::path &file : journals.runsOf(root.identity, folder)) {
             const RunRecord::Tail tail = RunRecord::tailOf(journals.fileSystem(), file);
-            if (tail == RunRecord::Tail::undone) {
+            if (RunRecord::isUndone(tail)) {
                 lastUndone = true;
                 continue;
             }
