@@ -7,18 +7,22 @@ _tidyra_cli()
     local command="" i
     for ((i = 1; i < cword; i++)); do
         case ${words[i]} in
-            preview|organize|undo) command=${words[i]}; break ;;
+            preview|organize|undo|watch) command=${words[i]}; break ;;
         esac
     done
 
     case $command in
         "")
-            COMPREPLY=($(compgen -W "preview organize undo --help --help-all --version -V -h" \
+            COMPREPLY=($(compgen -W "preview organize undo watch --help --help-all --version -V -h" \
                 -- "$cur")) ;;
         *)
+            if [[ $command == watch && $prev == --settle ]]; then
+                return # a number of seconds
+            fi
             if [[ $cur == -* ]]; then
                 local options="--help"
                 [[ $command == preview ]] && options+=" --json"
+                [[ $command == watch ]] && options+=" --settle"
                 COMPREPLY=($(compgen -W "$options" -- "$cur"))
             else
                 # Folders only, with blanks and other odd characters kept whole.
