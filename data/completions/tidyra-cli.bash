@@ -7,22 +7,26 @@ _tidyra_cli()
     local command="" i
     for ((i = 1; i < cword; i++)); do
         case ${words[i]} in
-            preview|organize|undo|history) command=${words[i]}; break ;;
+            preview|organize|undo|history|watch) command=${words[i]}; break ;;
         esac
     done
 
     case $command in
         "")
-            COMPREPLY=($(compgen -W "preview organize undo history --help --help-all --version -V -h" \
+            COMPREPLY=($(compgen -W "preview organize undo history watch --help --help-all --version -V -h" \
                 -- "$cur")) ;;
         *)
-            if [[ $prev == --run ]]; then
-                # Run ids come from "tidyra-cli history FOLDER".
-                COMPREPLY=()
-            elif [[ $cur == -* ]]; then
+            if [[ $command == watch && $prev == --settle ]]; then
+                return # a number of seconds
+            fi
+            if [[ $command == undo && $prev == --run ]]; then
+                return # run ids come from "tidyra-cli history FOLDER"
+            fi
+            if [[ $cur == -* ]]; then
                 local options="--help"
                 [[ $command == preview || $command == history ]] && options+=" --json"
                 [[ $command == undo ]] && options+=" --run"
+                [[ $command == watch ]] && options+=" --settle"
                 COMPREPLY=($(compgen -W "$options" -- "$cur"))
             else
                 # Folders only, with blanks and other odd characters kept whole.

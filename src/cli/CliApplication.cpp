@@ -3,11 +3,14 @@
 #include "CliCommands.h"
 #include "HelpFormatter.h"
 #include "StoppableOutput.h"
+#include "WatchLoop.h"
 #include "model/Text.h"
 #include "services/organizing/UndoService.h"
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <exception>
@@ -35,8 +38,8 @@ std::string footer()
                        "of each folder can be undone, also after a crash, and each of its last 20 "
                        "runs by its id (see history).\n")
         + pathEncodingHelp
-        + "\n\nExit status: 0 done; 1 error or interrupted; 2 usage error; 3 done, but some files "
-          "were skipped (organize) or not restored (undo).";
+        + "\n\nExit status: 0 done (watch: stopped between runs); 1 error or interrupted; 2 usage "
+          "error; 3 done, but some files were skipped (organize) or not restored (undo).";
 }
 
 std::atomic<bool> stopRequested { false };
@@ -133,12 +136,21 @@ int run(int argc, char **argv)
         std::string("Print the runs as JSON: {\"folder\", \"runs\": [{\"id\", \"started\", "
                     "\"automatic\", \"moved\", \"undoable\", \"ended\", \"undone\"}]}. ")
             + pathEncodingHelp);
+    CLI::App *watch = app.add_subcommand(
+        "watch", "Organize the folder automatically, each file once it has settled; Ctrl-C stops");
+    watch->add_option("FOLDER", folder, "The folder to watch")->required()->type_name("");
+    double settleSeconds = 60;
+    watch
+        ->add_option("--settle", settleSeconds,
+            "Seconds a file must stay unchanged before it is organized (default 60)")
+        ->type_name("SECONDS")
+        ->check(CLI::Range(0.0, 86400.0).description(""));
 
     // A first word that is not an option and names no command is a mistyped command,
     // which CLI11 would only report as a missing one.
     const auto isCommand = [&](const std::string &word) {
         return preview->check_name(word) || organize->check_name(word) || undo->check_name(word)
-            || history->check_name(word);
+            || history->check_name(word) || watch->check_name(word);
     };
     if (argc > 1 && argv[1][0] != '-' && !isCommand(argv[1])) {
         std::cerr << "Error: unknown command \"" << Text::displayText(argv[1]) << "\"\n\n"
@@ -177,6 +189,11 @@ int run(int argc, char **argv)
                     journal, &stopRequested, std::cout, std::cerr, runId);
             else if (history->parsed())
                 status = CliCommands::history(folder, asJson, journal, std::cout);
+            else if (watch->parsed())
+                status = WatchLoop(folder,
+                    std::chrono::milliseconds(std::llround(settleSeconds * 1000)), journal,
+                    stopRequested, std::cout, std::cerr)
+                             .run();
         }
     } catch (const std::exception &error) {
         std::cout.flush();

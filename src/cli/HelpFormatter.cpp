@@ -14,7 +14,9 @@ std::string HelpFormatter::make_usage(const CLI::App *app, std::string name) con
                 if (option == command->get_help_ptr() || option == command->get_help_all_ptr()
                     || option->get_positional() != positional)
                     continue;
-                const std::string word = option->get_name(positional);
+                std::string word = option->get_name(positional);
+                if (!positional && !option->get_type_name().empty())
+                    word += ' ' + option->get_type_name();
                 usage += ' ' + (option->get_required() ? word : '[' + word + ']');
             }
         }

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -95,4 +96,7 @@ struct OrganizationPlan
     Operations operations() const && = delete;
     // Move k as a record with paths.
     FileMoveOperation operation(std::size_t k) const;
+    // Drops the moves `keep` refuses, and the targets no move is left for, so that a
+    // run makes no folder it has nothing to put in. Each move keeps its index (its id).
+    void keepOnly(const std::function<bool(const Move &)> &keep);
 };

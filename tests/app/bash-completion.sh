@@ -36,6 +36,9 @@ expect 'My Folder' tidyra-cli preview --json 'My F'
 expect '--json' tidyra-cli preview --j
 expect 'undo' tidyra-cli u
 expect '--run' tidyra-cli undo --r
+expect '--settle' tidyra-cli watch --s
+expect '' tidyra-cli watch --settle ''
+expect 'My Folder' tidyra-cli watch --settle 5 'My '
 if command -v zsh >/dev/null; then zsh -n "$completions/_tidyra-cli" || status=1; fi
 if command -v fish >/dev/null; then fish -n "$completions/tidyra-cli.fish" || status=1; fi
 exit $status

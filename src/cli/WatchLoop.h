@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ExitStatus.h"
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <iosfwd>
+
+class UndoService;
+
+// `tidyra-cli watch`: organizes the files of one folder, automatically, once they have
+// settled, until `stop` is set (Ctrl-C, SIGTERM). Sleeps in poll() between changes:
+// with nothing waiting to settle it has no timeout at all. One line a run goes to
+// `out`; a run that fails is reported to `err` and the watch goes on; a folder that
+// can no longer be watched ends it (thrown as EngineError).
+class WatchLoop
+{
+public:
+    WatchLoop(std::filesystem::path folder, std::chrono::milliseconds settle,
+        const UndoService &undo, const std::atomic<bool> &stop, std::ostream &out,
+        std::ostream &err);
+
+    ExitStatus run();
+
+private:
+    std::filesystem::path m_folder;
+    std::chrono::milliseconds m_settle;
+    const UndoService &m_undo;
+    const std::atomic<bool> &m_stop;
+    std::ostream &m_out;
+    std::ostream &m_err;
+};

@@ -1,0 +1,111 @@
+#include "services/watching/AutoTidyRun.h"
+
+#include "services/errors/EngineError.h"
+#include "services/filesystem/FileDescriptor.h"
+#include "services/organizing/FileOrganizerService.h"
+#include "services/organizing/UndoService.h"
+
+#include <cerrno>
+#include <csignal>
+#include <ctime>
+#include <unordered_map>
+#include <unordered_set>
+
+#include <fcntl.h>
+
+namespace {
+
+// A lease is broken by a signal to its holder, SIGIO unless told otherwise, which
+// would end the process. The lease is given up at once, but another program may open
+// the file for writing in between; the signal then has nothing to say.
+void ignoreLeaseBreaks()
+{
+    static const bool ignored = [] {
+        struct sigaction current = {};
+        if (::sigaction(SIGIO, nullptr, &current) == 0 && current.sa_handler == SIG_DFL)
+            static_cast<void>(std::signal(SIGIO, SIG_IGN));
+        return true;
+    }();
+    static_cast<void>(ignored);
+}
+
+std::int64_t wallClockNow()
+{
+    timespec now {};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return static_cast<std::int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+}
+
+} // namespace
+
+AutoTidyRun::AutoTidyRun(const FileOrganizerService &organizer, const UndoService &undo,
+    std::chrono::milliseconds settle)
+    : m_organizer(organizer)
+    , m_undo(undo)
+    , m_settle(settle)
+{ }
+
+bool AutoTidyRun::stillWritten(int root, const std::string &name, std::int64_t modified) const
+{
+    // Within half the settle time either way: the watch's steady clock and the file's
+    // wall-clock time may disagree a little, and a file stamped far in the future
+    // should not wait forever.
+    const std::int64_t age = wallClockNow() - modified;
+    const std::int64_t margin = std::chrono::nanoseconds(m_settle).count() / 2;
+    if (age < margin && age > -margin)
+        return true;
+
+    // A read lease is refused (EAGAIN) while any process has the file open for
+    // writing. Only the file's owner may take one, as with O_NOATIME, which keeps
+    // this look from changing the file's access time: for a file of another user's,
+    // or on a file system without leases, the time above is all there is to go by.
+    FileDescriptor file(::openat(
+        root, name.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC | O_NOATIME));
+    if (!file.isValid())
+        return false;
+    ignoreLeaseBreaks();
+    // Closing the file gives the lease up again.
+    return ::fcntl(file.get(), F_SETLEASE, F_RDLCK) != 0 && errno == EAGAIN;
+}
+
+AutoTidyRun::Result AutoTidyRun::run(const std::filesystem::path &folder,
+    const std::vector<std::string> &settled, const RunControl &control,
+    std::vector<FileMoveOperation> *executed) const
+{
+    Result result;
+    if (settled.empty())
+        return result;
+    const std::unordered_set<std::string> wanted(settled.begin(), settled.end());
+    OrganizationPlan plan = m_organizer.buildPlan(folder);
+    plan.keepOnly(
+        [&](const OrganizationPlan::Move &move) { return wanted.count(move.source) != 0; });
+    if (plan.moves.empty())
+        return result;
+
+    const FileOrganizerService::OpenFolder root = m_organizer.openFolder(folder);
+    plan.keepOnly([&](const OrganizationPlan::Move &move) {
+        EntryInfo info;
+        if (const int error = m_organizer.fileSystem().statIn(root.handle.get(), move.source, info))
+            return error != ENOENT; // gone meanwhile: nothing to do; else the run says why
+        if (info.type != EntryType::regular)
+            return false;
+        if (stillWritten(root.handle.get(), move.source, info.modified)) {
+            result.retry.push_back(move.source);
+            return false;
+        }
+        return true;
+    });
+    if (plan.moves.empty())
+        return result;
+
+    try {
+        result.report = m_undo.organize(m_organizer, plan, control, executed, RunOrigin::automatic);
+        result.ran = true;
+    } catch (const EngineError &error) {
+        if (error.code() != EngineCondition::folderBusy)
+            throw;
+        for (const OrganizationPlan::Move &move : plan.moves)
+            result.retry.push_back(move.source);
+    }
+    return result;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "model/FileMoveOperation.h"
+#include "services/organizing/RunReports.h"
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+class FileOrganizerService;
+class UndoService;
+
+// One automatic run over the files of a watched folder that have settled: planned as
+// a manual run is (downloads in progress left out), restricted to those files, each
+// checked again just before, and recorded for undo as an automatic run.
+class AutoTidyRun
+{
+public:
+    struct Result
+    {
+        bool ran = false; // a run was made; false when nothing was left to move
+        RunReport report;
+        // Names to track again: still being written, or the folder busy with another run.
+        std::vector<std::string> retry;
+    };
+
+    // `settle`: how long a file must have stayed unchanged.
+    AutoTidyRun(const FileOrganizerService &organizer, const UndoService &undo,
+        std::chrono::milliseconds settle);
+
+    // Organizes those of `settled` (names directly in `folder`) that are still regular
+    // files there and no longer written to: not modified within half the settle time
+    // (inotify misses writes through a shared mapping, and nothing is seen while a
+    // watch is being set up) and not held open for writing by any process (a download
+    // that stalled keeps its file open). A folder busy with another run, manual or
+    // automatic, is no failure: every name comes back in Result::retry. Throws
+    // EngineError as UndoService::organize does otherwise (nothing moved).
+    Result run(const std::filesystem::path &folder, const std::vector<std::string> &settled,
+        const RunControl &control = {}, std::vector<FileMoveOperation> *executed = nullptr) const;
+
+private:
+    // Whether `name` in the open `root` is written to still, as far as can be told.
+    bool stillWritten(int root, const std::string &name, std::int64_t modified) const;
+
+    const FileOrganizerService &m_organizer;
+    const UndoService &m_undo;
+    std::chrono::milliseconds m_settle;
+};

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# The real `tidyra-cli watch` on a real folder, with real inotify and real time
+# (settle 1 s, every wait bounded generously): files dropped in are organized once
+# they settle; a file kept open and growing, and one held open by a stalled writer,
+# are not, until their writers let go; Ctrl-C ends the watch with status 0 and the
+# runs can be undone; a watched folder that is removed ends its watch with an error.
+# Usage: watch-real.sh TIDYRA_CLI
+set -u
+cli=$1
+work=$(mktemp -d /tmp/tidyra-watch.XXXXXX)
+export XDG_STATE_HOME=$work/state
+folder=$work/Downloads
+mkdir "$folder"
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL $*"; echo "--- out"; cat "$work/out"; echo "--- err"; cat "$work/err"; exit 1; }
+# Waits up to 30 s for a shell condition.
+within() {
+  for _ in $(seq 300); do eval "$1" && return 0; sleep 0.1; done
+  return 1
+}
+organized() { [ ! -e "$folder/$1" ] && [ -n "$(find "$folder" -mindepth 2 -name "$1")" ]; }
+
+echo before > "$folder/before.txt"
+"$cli" watch --settle 1 "$folder" >"$work/out" 2>"$work/err" &
+watcher=$!
+pids+=("$watcher")
+within 'grep -q "^Watching" "$work/out"' || fail "the watch did not start"
+
+# A writer adding a line every 0.2 s, and one that wrote once and stalls, file open.
+(exec 3>"$folder/growing.log"; while :; do echo line >&3; sleep 0.2; done) &
+pids+=($!)
+(exec 4>"$folder/stalled.iso"; echo start >&4; exec sleep 600) &
+stalled=$!
+pids+=("$stalled")
+for name in a.pdf b.jpg c.txt; do echo "$name" > "$folder/$name"; done
+
+within 'organized a.pdf && organized b.jpg && organized c.txt && organized before.txt' \
+  || fail "the dropped files were not organized"
+# Three settle times more: the writers' files stay where they are.
+sleep 3
+[ -e "$folder/growing.log" ] || fail "a file still growing was moved"
+[ -e "$folder/stalled.iso" ] || fail "a file still open for writing was moved"
+
+# Its writer gone, the stalled file settles and goes in a later run.
+kill "$stalled"
+within 'organized stalled.iso' || fail "the file was not organized once closed"
+[ -e "$folder/growing.log" ] || fail "a file still growing was moved"
+grep -q "^Organized [0-9]* files\? in Downloads automatically\.$" "$work/out" \
+  || fail "no run line"
+
+kill -INT "$watcher"
+wait "$watcher"
+status=$?
+[ "$status" -eq 0 ] || fail "Ctrl-C ended the watch with status $status"
+"$cli" undo "$folder" >"$work/undo" 2>&1 || fail "undo failed: $(cat "$work/undo")"
+[ -e "$folder/stalled.iso" ] || fail "undo did not take back the last automatic run"
+
+mkdir "$work/Gone"
+"$cli" watch "$work/Gone" >"$work/out" 2>"$work/err" &
+gone=$!
+pids+=("$gone")
+within 'grep -q "^Watching" "$work/out"' || fail "the second watch did not start"
+rmdir "$work/Gone"
+within '! kill -0 "$gone" 2>/dev/null' || fail "the watch of a removed folder went on"
+wait "$gone"
+status=$?
+[ "$status" -eq 1 ] && grep -q "removed" "$work/err" || fail "removed folder: status $status"
+echo "PASS"

@@ -1,0 +1,175 @@
+#include "EngineTestSupport.h"
+#include "services/journal/JournalStore.h"
+#include "services/watching/AutoTidyRun.h"
+#include "services/watching/ChangeSource.h"
+#include "services/watching/SettleTracker.h"
+#include "services/watching/WatchedFolder.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace std::chrono_literals;
+using TimePoint = SettleTracker::TimePoint;
+
+namespace {
+
+// Changes a test hands in, as inotify would report them.
+struct FakeChangeSource : ChangeSource
+{
+    int readyHandle() const override { return -1; }
+    void takeChanges(std::vector<std::string> &names, bool &overflowed) override
+    {
+        names.swap(pending);
+        overflowed = std::exchange(overflow, false);
+    }
+    Names pending;
+    bool overflow = false;
+};
+
+Names sorted(Names names)
+{
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Files written long enough ago to have settled by their modification time too.
+void writeOld(const fs::path &file, std::string_view content = "x")
+{
+    writeFile(file, content);
+    const timespec times[2] = { { 0, UTIME_OMIT }, { ::time(nullptr) - 3600, 0 } };
+    ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+}
+
+} // namespace
+
+TEST(SettleTrackerTest, NameSettlesAfterSettleTimeAndAChangeRestartsIt)
+{
+    SettleTracker tracker(60s);
+    const TimePoint start {};
+    EXPECT_EQ(tracker.nextDeadline(), std::nullopt); // nothing waits: no timer at all
+    tracker.changed("a.pdf", start);
+    EXPECT_EQ(tracker.nextDeadline(), start + 60s);
+    EXPECT_TRUE(tracker.takeSettled(start + 59s).empty());
+    tracker.changed("a.pdf", start + 59s);
+    EXPECT_TRUE(tracker.takeSettled(start + 60s).empty());
+    EXPECT_EQ(tracker.takeSettled(start + 119s), Names { "a.pdf" });
+    EXPECT_EQ(tracker.waiting(), 0u);
+    EXPECT_EQ(tracker.nextDeadline(), std::nullopt);
+}
+
+TEST(SettleTrackerTest, BurstIsGatheredIntoOneRunButATrickleIsNotHeldForever)
+{
+    SettleTracker tracker(60s);
+    const TimePoint start {};
+    // A copy of 300 files, one every 100 ms: settling close after each other.
+    Names names;
+    for (int k = 0; k < 300; ++k) {
+        names.push_back("file" + std::to_string(k));
+        tracker.changed(names.back(), start + k * 100ms);
+    }
+    EXPECT_TRUE(tracker.takeSettled(start + 60s).empty());
+    EXPECT_EQ(tracker.nextDeadline(), start + 29900ms + 60s);
+    EXPECT_EQ(sorted(tracker.takeSettled(start + 29900ms + 60s)), sorted(names));
+
+    // One file every 5 s, for ever: the first run still comes a settle time after due.
+    for (int k = 0; k < 40; ++k)
+        tracker.changed("slow" + std::to_string(k), start + k * 5s);
+    EXPECT_EQ(tracker.nextDeadline(), start + 120s);
+    EXPECT_EQ(tracker.takeSettled(start + 120s).size(), 13u); // changed by 60 s
+}
+
+TEST(WatchedFolderTest, StartCountsFilesThereAndOverflowRescansEverything)
+{
+    TempDir dir;
+    writeFile(dir / "here.txt");
+    writeFile(dir / ".hidden");
+    fs::create_directory(dir / "Folder");
+    auto source = std::make_unique<FakeChangeSource>();
+    FakeChangeSource &changes = *source;
+    WatchedFolder watched(dir.path(), std::move(source), 1s);
+    const TimePoint start {};
+    watched.changeAll(start);
+    EXPECT_EQ(watched.tracker().takeSettled(start + 1s), Names { "here.txt" });
+
+    // Events were lost: every file counts as changed, not only those reported.
+    writeFile(dir / "new.txt");
+    changes.pending = { "reported.txt", ".part-scratch" };
+    changes.overflow = true;
+    watched.readChanges(start + 2s);
+    EXPECT_EQ(sorted(watched.tracker().takeSettled(start + 3s)),
+        (Names { "here.txt", "new.txt", "reported.txt" }));
+}
+
+class AutoTidyRunTest : public EngineTest
+{
+protected:
+    AutoTidyRunTest() { m_undo.setLockWait(0ms); }
+    AutoTidyRun::Result run(const Names &settled)
+    {
+        return AutoTidyRun(m_service, m_undo, 60s).run(m_dir.path(), settled);
+    }
+};
+
+TEST_F(AutoTidyRunTest, MovesOnlySettledFilesAndLeavesDownloadsInProgress)
+{
+    writeOld(m_dir / "report.pdf");
+    writeOld(m_dir / "not-settled.pdf");
+    writeOld(m_dir / "movie.mkv.part");
+    writeOld(m_dir / "movie.mkv", ""); // the browser's placeholder
+    writeOld(m_dir / "big.iso.crdownload");
+    const AutoTidyRun::Result result
+        = run({ "report.pdf", "movie.mkv.part", "movie.mkv", "big.iso.crdownload", "gone.txt" });
+    EXPECT_TRUE(result.ran);
+    EXPECT_EQ(result.report.moved, 1u);
+    EXPECT_TRUE(result.retry.empty()); // a download's end is a change of its own
+    EXPECT_TRUE(fs::exists(m_dir / "Documents/report.pdf"));
+    for (const char *left :
+        { "not-settled.pdf", "movie.mkv.part", "movie.mkv", "big.iso.crdownload" })
+        EXPECT_TRUE(fs::exists(m_dir / left)) << left;
+    EXPECT_TRUE(m_skips.empty());
+    // Recorded as a run like any other: undo takes it back.
+    EXPECT_EQ(undo().restored, 1u);
+    EXPECT_TRUE(fs::exists(m_dir / "report.pdf"));
+}
+
+TEST_F(AutoTidyRunTest, FileStillBeingWrittenIsLeftForALaterRun)
+{
+    writeFile(m_dir / "fresh.txt"); // modified just now
+    writeOld(m_dir / "open.txt");
+    writeOld(m_dir / "done.txt");
+    FileDescriptor writer(::open((m_dir / "open.txt").c_str(), O_WRONLY | O_APPEND | O_CLOEXEC));
+    ASSERT_TRUE(writer.isValid());
+    AutoTidyRun::Result result = run({ "fresh.txt", "open.txt", "done.txt" });
+    EXPECT_EQ(result.report.moved, 1u);
+    EXPECT_EQ(sorted(result.retry), (Names { "fresh.txt", "open.txt" }));
+    EXPECT_TRUE(fs::exists(m_dir / "open.txt"));
+
+    // Closed, and nothing written meanwhile: the next run takes it.
+    writer.reset();
+    result = run({ "open.txt" });
+    EXPECT_EQ(result.report.moved, 1u);
+    EXPECT_TRUE(fs::exists(m_dir / "Documents/open.txt"));
+}
+
+TEST_F(AutoTidyRunTest, BusyFolderHandsEveryNameBackAndLosesNothing)
+{
+    writeOld(m_dir / "a.txt");
+    writeOld(m_dir / "b.png");
+    const JournalStore store(m_state.path());
+    store.prepare();
+    AutoTidyRun::Result result;
+    {
+        // A manual run at work on the folder holds it.
+        const FileDescriptor manual = store.lock(m_service.openFolder(m_dir.path()).identity, 0ms);
+        result = run({ "a.txt", "b.png" });
+    }
+    EXPECT_FALSE(result.ran);
+    EXPECT_EQ(sorted(result.retry), (Names { "a.txt", "b.png" }));
+    EXPECT_TRUE(fs::exists(m_dir / "a.txt"));
+    EXPECT_TRUE(fs::exists(m_dir / "b.png"));
+
+    result = run(result.retry);
+    EXPECT_EQ(result.report.moved, 2u);
+    EXPECT_TRUE(result.retry.empty());
+}
