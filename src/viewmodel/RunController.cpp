@@ -5,6 +5,7 @@
 #include "services/organizing/FileOrganizerService.h"
 #include "services/organizing/PlanObstacles.h"
 #include "services/organizing/UndoService.h"
+#include "services/watching/AutoTidyRun.h"
 
 #include <QMetaObject>
 
@@ -104,6 +105,42 @@ void RunController::undo(const std::filesystem::path &folder, Done<UndoResult> d
             UndoResult result;
             try {
                 result.report = m_undoService->undoLast(*m_organizer, folder, runControl());
+            } catch (const std::exception &error) {
+                result.error = describe(error);
+            }
+            return result;
+        },
+        folder, std::move(done));
+}
+
+void RunController::undoRun(
+    const std::filesystem::path &folder, const std::string &runId, Done<UndoResult> done)
+{
+    start<UndoResult>(
+        [this, folder, runId] {
+            UndoResult result;
+            try {
+                result.report = m_undoService->undoRun(*m_organizer, folder, runId, runControl());
+            } catch (const std::exception &error) {
+                result.error = describe(error);
+            }
+            return result;
+        },
+        folder, std::move(done));
+}
+
+void RunController::tidy(const std::filesystem::path &folder, std::vector<std::string> names,
+    std::chrono::milliseconds settle, Done<TidyResult> done)
+{
+    start<TidyResult>(
+        [this, folder, names = std::move(names), settle] {
+            TidyResult result;
+            try {
+                AutoTidyRun::Result outcome = AutoTidyRun(*m_organizer, *m_undoService, settle)
+                                                  .run(folder, names, runControl());
+                result.ran = outcome.ran;
+                result.report = std::move(outcome.report);
+                result.retry = std::move(outcome.retry);
             } catch (const std::exception &error) {
                 result.error = describe(error);
             }

@@ -10,11 +10,14 @@
 #include <QTimer>
 
 #include <atomic>
+#include <chrono>
 #include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 class FileOrganizerService;
 class FileSystem;
@@ -53,6 +56,15 @@ public:
         UndoReport report;
         QString error;
     };
+    // An automatic run over files that settled.
+    struct TidyResult
+    {
+        bool ran = false; // false when nothing was left to move: no run was recorded
+        RunReport report;
+        // Names to look at again later: still being written, or the folder was busy.
+        std::vector<std::string> retry;
+        QString error; // nothing moved
+    };
     // A run's answer: its result, and whether the folder given to it has a run to undo
     // once it is over.
     template <typename Result> using Done = std::function<void(Result &result, bool canUndo)>;
@@ -71,6 +83,13 @@ public:
     // Scans and, when there is anything to move and no cancel came, executes.
     void organize(const std::filesystem::path &folder, Done<OrganizeResult> done);
     void undo(const std::filesystem::path &folder, Done<UndoResult> done);
+    // Undoes the recorded run `runId` of `folder`, which need not be the last.
+    void undoRun(
+        const std::filesystem::path &folder, const std::string &runId, Done<UndoResult> done);
+    // Organizes those of `names` (directly in `folder`) that have stayed unchanged for
+    // `settle` and are written to no more, recorded as an automatic run.
+    void tidy(const std::filesystem::path &folder, std::vector<std::string> names,
+        std::chrono::milliseconds settle, Done<TidyResult> done);
 
     // Stops the run after the current move; a scan runs to its end.
     void cancel() { m_cancel = true; }

