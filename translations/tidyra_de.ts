@@ -371,10 +371,6 @@
         </translation>
     </message>
     <message>
-        <source>Error: cannot watch %1: %2</source>
-        <translation>Fehler: %1 kann nicht beobachtet werden: %2</translation>
-    </message>
-    <message>
         <source>Nothing to undo — that run&apos;s files are no longer where it put them.</source>
         <translation>Nichts rückgängig zu machen — die Dateien dieses Laufs liegen nicht mehr dort, wohin er sie gelegt hat.</translation>
     </message>

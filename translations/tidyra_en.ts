@@ -370,10 +370,6 @@
         </translation>
     </message>
     <message>
-        <source>Error: cannot watch %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Nothing to undo — that run&apos;s files are no longer where it put them.</source>
         <translation type="unfinished"></translation>
     </message>

@@ -442,8 +442,7 @@ void FolderOrganizerViewModelTest::tidySwitchIsRememberedAndMovesWithTheFolder()
     h.watch.failure = "inotify watch limit reached";
     h.choose(inbox);
     QVERIFY(h.vm->isStatusError() && h.vm->tidiesAutomatically());
-    QCOMPARE(h.vm->statusMessage(),
-        QStringLiteral("Error: cannot watch Inbox: inotify watch limit reached"));
+    QCOMPARE(h.vm->statusMessage(), QStringLiteral("Error: inotify watch limit reached"));
 }
 
 // Settled files go to one run of their own, after whatever the user is doing.
