@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <iterator>
 #include <utility>
 
 // Counts are written with %n, so even English needs its plural forms ("1 file", "2
@@ -184,6 +185,7 @@ void FolderOrganizerViewModel::chooseFolder()
     loadRunDetails();
     // What settled in the folder left behind is not this folder's to tidy.
     m_settled.clear();
+    m_putBack.clear();
     followFolder();
 }
 
@@ -249,8 +251,10 @@ void FolderOrganizerViewModel::undoLastOperation()
 {
     if (m_selectedFolderURL.isEmpty() || m_isOrganizing)
         return;
-    m_runs->undo(FolderPath::toFileSystem(m_folderBytes),
-        endingRun<RunController::UndoResult>([this](RunController::UndoResult &result) {
+    const std::filesystem::path folder = FolderPath::toFileSystem(m_folderBytes);
+    m_runs->undo(folder, m_tidiesAutomatically,
+        endingRun<RunController::UndoResult>([this, folder](RunController::UndoResult &result) {
+            leaveAlone(folder, std::move(result.restoredNames));
             reportUndo(result.report, result.error, {});
         }));
     beginRun(RunKind::undoing);
@@ -260,13 +264,16 @@ void FolderOrganizerViewModel::undoRun(const QString &runId)
 {
     if (m_selectedFolderURL.isEmpty() || m_isOrganizing || runId.isEmpty())
         return;
-    m_runs->undoRun(FolderPath::toFileSystem(m_folderBytes), runId.toStdString(),
-        endingRun<RunController::UndoResult>([this, runId](RunController::UndoResult &result) {
-            if (result.error.isEmpty() && result.report.nothingToUndo)
-                setStatusMessage(tr("Nothing to undo — that run's files are no longer where "
-                                    "it put them."));
-            reportUndo(result.report, result.error, runId);
-        }));
+    const std::filesystem::path folder = FolderPath::toFileSystem(m_folderBytes);
+    m_runs->undoRun(folder, runId.toStdString(), m_tidiesAutomatically,
+        endingRun<RunController::UndoResult>(
+            [this, folder, runId](RunController::UndoResult &result) {
+                leaveAlone(folder, std::move(result.restoredNames));
+                if (result.error.isEmpty() && result.report.nothingToUndo)
+                    setStatusMessage(tr("Nothing to undo — that run's files are no longer where "
+                                        "it put them."));
+                reportUndo(result.report, result.error, runId);
+            }));
     beginRun(RunKind::undoing);
 }
 
@@ -297,6 +304,14 @@ void FolderOrganizerViewModel::reportUndo(
     appendLog(message);
 }
 
+void FolderOrganizerViewModel::leaveAlone(
+    const std::filesystem::path &folder, std::vector<std::string> names)
+{
+    if (m_tidiesAutomatically && folder == FolderPath::toFileSystem(m_folderBytes))
+        m_putBack.insert(
+            std::make_move_iterator(names.begin()), std::make_move_iterator(names.end()));
+}
+
 void FolderOrganizerViewModel::setTidiesAutomatically(bool on)
 {
     if (on == m_tidiesAutomatically)
@@ -304,8 +319,10 @@ void FolderOrganizerViewModel::setTidiesAutomatically(bool on)
     m_tidiesAutomatically = on;
     m_settings->setStringValue(
         tidyAutomaticallyKey, on ? QStringLiteral("true") : QStringLiteral("false"));
-    if (!on)
+    if (!on) {
         m_settled.clear();
+        m_putBack.clear();
+    }
     followFolder();
     emit tidiesAutomaticallyChanged();
 }
@@ -346,6 +363,10 @@ void FolderOrganizerViewModel::tidySettled()
         return;
     std::sort(m_settled.begin(), m_settled.end());
     m_settled.erase(std::unique(m_settled.begin(), m_settled.end()), m_settled.end());
+    // Once only: a file put back and then changed by the user is tidied again.
+    std::erase_if(m_settled, [this](const std::string &name) { return m_putBack.erase(name); });
+    if (m_settled.empty())
+        return;
     const std::filesystem::path folder = FolderPath::toFileSystem(m_folderBytes);
     m_runs->tidy(folder, std::exchange(m_settled, {}), std::chrono::seconds(m_settleSeconds),
         endingRun<RunController::TidyResult>([this, folder](RunController::TidyResult &result) {

@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -165,6 +166,8 @@ private:
     void tidySettledSoon();
     void tidySettled();
     void reportUndo(const UndoReport &report, const QString &error, const QString &runId);
+    // After an undo: `names` are back in the folder, to be left there.
+    void leaveAlone(const std::filesystem::path &folder, std::vector<std::string> names);
 
     // `error` when nothing moved.
     void reportExecution(const RunReport &report, const QString &error,
@@ -216,6 +219,9 @@ private:
     bool m_isChoosing = false; // the folder dialog is open
     bool m_tidyQueued = false;
     std::vector<std::string> m_settled; // of the selected folder, for the next automatic run
+    // Names an undo put back: their next settling is the undo's own doing, not a file
+    // to tidy, or tidying would take back the undo.
+    std::set<std::string> m_putBack;
 
     std::unique_ptr<RunController> m_runs;
     FolderWatch *m_watch; // a child

@@ -508,6 +508,19 @@ void FolderOrganizerViewModelTest::automaticRunsWaitTheirTurnAndSayWhatTheyDid()
     QTRY_COMPARE(runs.size(), 2);
     QCOMPARE(h.vm->activityLog().size(), 4);
     QCOMPARE(h.vm->statusMessage(), status);
+
+    // What Undo puts back stays put, until it changes again.
+    h.run(&VM::undoLastOperation);
+    QVERIFY(fs::exists(folder / "e.mp3"));
+    runs.clear();
+    for (int look = 0; look < 2; ++look) {
+        h.watch.change("e.mp3");
+        h.watch.advance(60s);
+        QCoreApplication::processEvents();
+        QCOMPARE(runs.isEmpty(), look == 0);
+    }
+    QVERIFY(waitForRun(*h.vm));
+    QVERIFY(!fs::exists(folder / "e.mp3"));
 }
 
 // The log's line of a run undoes that run, not the last.
