@@ -4,37 +4,33 @@
 #include "services/watching/ChangeSource.h"
 #include "services/watching/WatchClock.h"
 
-#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-// A FolderWatch whose time passes only when the test says so and whose folder changes
-// only as the test tells: no inotify, no waiting. Make one per view model with watch().
+// A FolderWatch whose time passes and whose folder changes only when the test says so:
+// no inotify, no waiting. watch() makes the one a view model adopts.
 class FakeFolderWatch
 {
 public:
-    // A FolderWatch for a view model to adopt.
     FolderWatch *watch()
     {
-        m_watch = new FolderWatch(std::chrono::seconds(60), m_clock,
-            [this](const std::filesystem::path &folder) -> std::unique_ptr<ChangeSource> {
-                watched.push_back(folder);
-                if (!failure.empty())
-                    throw std::runtime_error(failure);
-                return std::make_unique<Source>(m_changes);
-            });
+        m_watch = new FolderWatch(std::chrono::seconds(60), m_clock, [this](const auto &folder) {
+            watched.push_back(folder);
+            if (!failure.empty())
+                throw std::runtime_error(failure);
+            return std::make_unique<Source>(m_clock);
+        });
         return m_watch;
     }
     // `name` changed in the watched folder, and the watch sees it now.
     void change(const std::string &name)
     {
-        m_changes->push_back(name);
+        m_clock->changes.push_back(name);
         m_watch->checkNow();
     }
-    // Lets `time` pass and has the watch look.
     void advance(std::chrono::milliseconds time)
     {
         m_clock->time += time;
@@ -46,27 +42,26 @@ public:
     std::string failure; // when set, setting a watch fails with it
 
 private:
-    using Names = std::vector<std::string>;
     struct Clock final : WatchClock
     {
         TimePoint now() const override { return time; }
         TimePoint time {};
+        std::vector<std::string> changes; // not seen yet
     };
     struct Source final : ChangeSource
     {
-        explicit Source(std::shared_ptr<Names> changes)
-            : changes(std::move(changes))
+        explicit Source(std::shared_ptr<Clock> clock)
+            : clock(std::move(clock))
         { }
         int readyHandle() const override { return -1; }
-        void takeChanges(Names &names, bool &) override
+        void takeChanges(std::vector<std::string> &names, bool &) override
         {
-            names.insert(names.end(), changes->begin(), changes->end());
-            changes->clear();
+            names.insert(names.end(), clock->changes.begin(), clock->changes.end());
+            clock->changes.clear();
         }
-        std::shared_ptr<Names> changes;
+        std::shared_ptr<Clock> clock;
     };
 
     std::shared_ptr<Clock> m_clock = std::make_shared<Clock>();
-    std::shared_ptr<Names> m_changes = std::make_shared<Names>();
     FolderWatch *m_watch = nullptr;
 };
