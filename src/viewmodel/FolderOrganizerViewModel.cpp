@@ -477,11 +477,7 @@ void FolderOrganizerViewModel::reportExecution(const RunReport &report, const QS
     else
         setStatusMessage(organizedStatus(count, skipped));
     appendLog(line, QString::fromStdString(report.runId));
-    if (report.cancelled)
-        return;
-    if (automatic)
-        emit tidiedAutomatically(count, skipped);
-    else
+    if (!report.cancelled && !automatic)
         emit planApplied(count, skipped);
 }
 

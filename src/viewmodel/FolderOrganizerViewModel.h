@@ -141,11 +141,9 @@ signals:
     void runDetailsRequested();
     void progressMessageChanged();
     void tidiesAutomaticallyChanged();
-    // After every execution the user asked for that was not cancelled, with what it moved
-    // and skipped.
+    // After every execution the user asked for (not an automatic one) that was not
+    // cancelled, with what it moved and skipped.
     void planApplied(int organizedCount, int skippedCount);
-    // After an automatic run that moved or skipped something.
-    void tidiedAutomatically(int organizedCount, int skippedCount);
 
 private:
     enum class RunKind { scanning, organizing, undoing };

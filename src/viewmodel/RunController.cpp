@@ -133,7 +133,8 @@ void RunController::startUndo(const std::filesystem::path &folder, bool listRest
             } catch (const std::exception &error) {
                 result.error = describe(error);
             }
-            if (listRestored && result.report.restored > 0) {
+            // An undo that failed half-way may have put files back too.
+            if (listRestored && (result.report.restored > 0 || !result.error.isEmpty())) {
                 const std::vector<std::string> after = looseFiles(folder);
                 std::set_difference(after.begin(), after.end(), before.begin(), before.end(),
                     std::back_inserter(result.restoredNames));
