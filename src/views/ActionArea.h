@@ -13,9 +13,8 @@ class StyledLabel;
 class SymbolView;
 
 // The main window's commands (preview, organize, undo), the "Tidy Automatically" switch
-// and the status line under them;
-// while a run lasts, the line tells its progress and offers to cancel it; after a run
-// or undo that left files out, it offers their details.
+// and the status line under them; while a run lasts, the line tells its progress and
+// offers to cancel it; after a run or undo that left files out, it offers their details.
 class ActionArea : public QWidget
 {
     Q_OBJECT

@@ -21,8 +21,8 @@ public:
     PlainListView *logView() const { return m_logView; }
     QWidget *emptyState() const { return m_emptyState; }
     bool isShowingLog() const;
-    // The context menu of the log's line `row`, deleted once closed; null for a line
-    // that tells of no run that can be undone (an undo, an error).
+    // The context menu of the log's line `row`, deleted once closed; null for a line of
+    // no run (an undo) or of a run taken back whole.
     QMenu *runMenu(int row);
 
 protected:
