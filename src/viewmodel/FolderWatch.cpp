@@ -48,8 +48,12 @@ void FolderWatch::watch(const std::filesystem::path &folder)
 void FolderWatch::stop()
 {
     m_timer->stop();
-    delete m_notifier;
-    m_notifier = nullptr;
+    if (m_notifier) {
+        // stop() may come from the notifier's own signal (the folder went away).
+        m_notifier->setEnabled(false);
+        m_notifier->deleteLater();
+        m_notifier = nullptr;
+    }
     m_watched.reset();
 }
 

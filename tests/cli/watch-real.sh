@@ -3,7 +3,7 @@
 # (settle 1 s, every wait bounded generously): files dropped in are organized once
 # they settle; a file kept open and growing, and one held open by a stalled writer,
 # are not, until their writers let go; Ctrl-C ends the watch with status 0 and the
-# runs can be undone.
+# runs can be undone; a watched folder that is removed ends its watch with an error.
 # Usage: watch-real.sh TIDYRA_CLI
 set -u
 cli=$1
@@ -60,4 +60,15 @@ status=$?
 [ "$status" -eq 0 ] || fail "Ctrl-C ended the watch with status $status"
 "$cli" undo "$folder" >"$work/undo" 2>&1 || fail "undo failed: $(cat "$work/undo")"
 [ -e "$folder/stalled.iso" ] || fail "undo did not take back the last automatic run"
+
+mkdir "$work/Gone"
+"$cli" watch "$work/Gone" >"$work/out" 2>"$work/err" &
+gone=$!
+pids+=("$gone")
+within 'grep -q "^Watching" "$work/out"' || fail "the second watch did not start"
+rmdir "$work/Gone"
+within '! kill -0 "$gone" 2>/dev/null' || fail "the watch of a removed folder went on"
+wait "$gone"
+status=$?
+[ "$status" -eq 1 ] && grep -q "removed" "$work/err" || fail "removed folder: status $status"
 echo "PASS"

@@ -2,7 +2,6 @@
 #include "services/journal/JournalStore.h"
 #include "services/watching/AutoTidyRun.h"
 #include "services/watching/ChangeSource.h"
-#include "services/watching/InotifyChangeSource.h"
 #include "services/watching/SettleTracker.h"
 #include "services/watching/WatchedFolder.h"
 
@@ -16,14 +15,12 @@ using TimePoint = SettleTracker::TimePoint;
 namespace {
 
 // Changes a test hands in, as inotify would report them.
-class FakeChangeSource : public ChangeSource
+struct FakeChangeSource : ChangeSource
 {
-public:
     int readyHandle() const override { return -1; }
     void takeChanges(std::vector<std::string> &names, bool &overflowed) override
     {
-        names.insert(names.end(), pending.begin(), pending.end());
-        pending.clear();
+        names.swap(pending);
         overflowed = std::exchange(overflow, false);
     }
     Names pending;
@@ -80,11 +77,6 @@ TEST(SettleTrackerTest, BurstIsGatheredIntoOneRunButATrickleIsNotHeldForever)
         tracker.changed("slow" + std::to_string(k), start + k * 5s);
     EXPECT_EQ(tracker.nextDeadline(), start + 120s);
     EXPECT_EQ(tracker.takeSettled(start + 120s).size(), 13u); // changed by 60 s
-    // A later name after a pause longer than the gathering waits for its own run.
-    SettleTracker single(60s);
-    single.changed("a", start);
-    single.changed("b", start + 11s);
-    EXPECT_EQ(single.takeSettled(start + 60s), Names { "a" });
 }
 
 TEST(WatchedFolderTest, StartCountsFilesThereAndOverflowRescansEverything)
@@ -107,34 +99,6 @@ TEST(WatchedFolderTest, StartCountsFilesThereAndOverflowRescansEverything)
     watched.readChanges(start + 2s);
     EXPECT_EQ(sorted(watched.tracker().takeSettled(start + 3s)),
         (Names { "here.txt", "new.txt", "reported.txt" }));
-}
-
-TEST(InotifyChangeSourceTest, ReportsFilesNotFoldersAndStopsWhenTheFolderGoes)
-{
-    TempDir dir;
-    const fs::path folder = dir / "watched";
-    fs::create_directory(folder);
-    EXPECT_THROW(InotifyChangeSource(dir / "missing"), EngineError);
-    InotifyChangeSource source(folder);
-    writeFile(folder / "a.txt");
-    fs::create_directory(folder / "Documents");
-    fs::rename(dir / "watched/a.txt", folder / "b.txt");
-    Names names;
-    bool overflowed = false;
-    source.takeChanges(names, overflowed);
-    EXPECT_FALSE(overflowed);
-    EXPECT_THAT(names, testing::Contains("a.txt"));
-    EXPECT_THAT(names, testing::Contains("b.txt"));
-    EXPECT_THAT(names, testing::Not(testing::Contains("Documents")));
-
-    fs::remove_all(folder);
-    names.clear();
-    try {
-        source.takeChanges(names, overflowed);
-        FAIL() << "a removed folder must end the watch";
-    } catch (const EngineError &error) {
-        EXPECT_THAT(error.description(), HasSubstr("removed"));
-    }
 }
 
 class AutoTidyRunTest : public EngineTest
@@ -194,15 +158,10 @@ TEST_F(AutoTidyRunTest, BusyFolderHandsEveryNameBackAndLosesNothing)
     writeOld(m_dir / "b.png");
     const JournalStore store(m_state.path());
     store.prepare();
-    EntryInfo folder;
-    {
-        const FileDescriptor root(::open(m_dir.path().c_str(), O_RDONLY | O_DIRECTORY));
-        ASSERT_EQ(m_fileSystem->statFolder(root.get(), folder), 0);
-    }
     AutoTidyRun::Result result;
     {
         // A manual run at work on the folder holds it.
-        const FileDescriptor manual = store.lock(folder.identity, 0ms);
+        const FileDescriptor manual = store.lock(m_service.openFolder(m_dir.path()).identity, 0ms);
         result = run({ "a.txt", "b.png" });
     }
     EXPECT_FALSE(result.ran);

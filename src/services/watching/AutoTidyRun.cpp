@@ -64,11 +64,8 @@ bool AutoTidyRun::stillWritten(int root, const std::string &name, std::int64_t m
     if (!file.isValid())
         return false;
     ignoreLeaseBreaks();
-    if (::fcntl(file.get(), F_SETLEASE, F_RDLCK) == 0) {
-        static_cast<void>(::fcntl(file.get(), F_SETLEASE, F_UNLCK));
-        return false;
-    }
-    return errno == EAGAIN;
+    // Closing the file gives the lease up again.
+    return ::fcntl(file.get(), F_SETLEASE, F_RDLCK) != 0 && errno == EAGAIN;
 }
 
 AutoTidyRun::Result AutoTidyRun::run(const std::filesystem::path &folder,
