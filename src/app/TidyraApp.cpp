@@ -118,9 +118,13 @@ void TidyraApp::buildScenes(std::unique_ptr<FolderChooser> chooser,
              &FolderOrganizerViewModel::isOrganizingChanged,
              &FolderOrganizerViewModel::canUndoChanged })
         connect(m_viewModel, change, this, [this] {
-            if (m_viewModel->isOrganizing() || !m_viewModel->canUndo())
+            // An automatic run that moves nothing leaves the last run as it was.
+            if ((m_viewModel->isOrganizing() && !m_viewModel->isTidyingAutomatically())
+                || !m_viewModel->canUndo())
                 m_notifier->withdrawUndo();
         });
+    connect(m_viewModel, &FolderOrganizerViewModel::tidiedAutomatically, m_notifier,
+        &DesktopNotifier::withdrawUndo);
     connect(m_viewModel, &FolderOrganizerViewModel::selectedFolderURLChanged, m_notifier,
         &DesktopNotifier::withdrawUndo);
     // "Open Tidyra" lands on the dialog the user left open, not on the window below it.

@@ -380,7 +380,7 @@ void FolderOrganizerViewModel::tidySettled()
                 return; // nothing happened: nothing to tell
             reportExecution(report, result.error, folder, true);
         }));
-    beginRun(RunKind::organizing);
+    beginRun(RunKind::tidying);
 }
 
 void FolderOrganizerViewModel::cancelRun()
@@ -424,6 +424,7 @@ void FolderOrganizerViewModel::updateProgress()
         setProgressMessage(tr("Scanning…"));
         break;
     case RunKind::organizing:
+    case RunKind::tidying:
         setProgressMessage(total == 0
                 ? tr("Organizing…")
                 : tr("Organizing… %1 of %2").arg(done, QString::number(total)));
@@ -477,7 +478,9 @@ void FolderOrganizerViewModel::reportExecution(const RunReport &report, const QS
     else
         setStatusMessage(organizedStatus(count, skipped));
     appendLog(line, QString::fromStdString(report.runId));
-    if (!report.cancelled && !automatic)
+    if (automatic)
+        emit tidiedAutomatically();
+    else if (!report.cancelled)
         emit planApplied(count, skipped);
 }
 

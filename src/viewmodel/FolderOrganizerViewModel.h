@@ -99,6 +99,8 @@ public:
     bool tidiesAutomatically() const { return m_tidiesAutomatically; }
     // How long a file must stay unchanged before an automatic run takes it.
     int settleSeconds() const { return m_settleSeconds; }
+    // The run going is an automatic one (isOrganizing is true for it too).
+    bool isTidyingAutomatically() const { return m_isOrganizing && m_runKind == RunKind::tidying; }
 
     // Last path component of the selected folder, fit for one line (control characters
     // escaped, bytes that are not UTF-8 as U+FFFD); empty when none is selected.
@@ -144,9 +146,11 @@ signals:
     // After every execution the user asked for (not an automatic one) that was not
     // cancelled, with what it moved and skipped.
     void planApplied(int organizedCount, int skippedCount);
+    // An automatic run was recorded: Undo now takes it back.
+    void tidiedAutomatically();
 
 private:
-    enum class RunKind { scanning, organizing, undoing };
+    enum class RunKind { scanning, organizing, tidying, undoing };
 
     // Marks a run of `kind` as started, once the controller has it.
     void beginRun(RunKind kind);
