@@ -31,6 +31,17 @@
         <source>The files left out, and why</source>
         <translation>Die ausgelassenen Dateien und der Grund</translation>
     </message>
+    <message>
+        <source>Tidy &amp;Automatically</source>
+        <translation>Auto&amp;matisch ordnen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Organizes the files that land in this folder once they have not changed for %n second(s)</source>
+        <translation>
+            <numerusform>Ordnet die Dateien, die in diesem Ordner ankommen, sobald sie sich %n Sekunde lang nicht verändert haben</numerusform>
+            <numerusform>Ordnet die Dateien, die in diesem Ordner ankommen, sobald sie sich %n Sekunden lang nicht verändert haben</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ActivitySection</name>
@@ -41,6 +52,10 @@
     <message>
         <source>Activity</source>
         <translation>Aktivität</translation>
+    </message>
+    <message>
+        <source>Undo This Run</source>
+        <translation>Diesen Lauf rückgängig machen</translation>
     </message>
 </context>
 <context>
@@ -348,6 +363,17 @@
         <source>Undoing… %1 of %2</source>
         <translation>Wird rückgängig gemacht… %1 von %2</translation>
     </message>
+    <message numerus="yes">
+        <source>Organized %n file(s) in %1 automatically</source>
+        <translation>
+            <numerusform>%n Datei in %1 automatisch geordnet</numerusform>
+            <numerusform>%n Dateien in %1 automatisch geordnet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing to undo — that run&apos;s files are no longer where it put them.</source>
+        <translation>Nichts rückgängig zu machen — die Dateien dieses Laufs liegen nicht mehr dort, wohin er sie gelegt hat.</translation>
+    </message>
 </context>
 <context>
     <name>MenuBarView</name>
@@ -374,6 +400,10 @@
     <message>
         <source>Details…</source>
         <translation>Details…</translation>
+    </message>
+    <message>
+        <source>Tidy Automatically</source>
+        <translation>Automatisch ordnen</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,17 @@
         <source>The files left out, and why</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Tidy &amp;Automatically</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Organizes the files that land in this folder once they have not changed for %n second(s)</source>
+        <translation>
+            <numerusform>Organizes the files that land in this folder once they have not changed for %n second</numerusform>
+            <numerusform>Organizes the files that land in this folder once they have not changed for %n seconds</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ActivitySection</name>
@@ -40,6 +51,10 @@
     </message>
     <message>
         <source>Activity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo This Run</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -347,6 +362,17 @@
         <source>Undoing… %1 of %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>Organized %n file(s) in %1 automatically</source>
+        <translation>
+            <numerusform>Organized %n file in %1 automatically</numerusform>
+            <numerusform>Organized %n files in %1 automatically</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing to undo — that run&apos;s files are no longer where it put them.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MenuBarView</name>
@@ -372,6 +398,10 @@
     </message>
     <message>
         <source>Details…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tidy Automatically</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

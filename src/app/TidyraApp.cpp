@@ -40,8 +40,8 @@ TidyraApp::TidyraApp(QObject *parent)
 {
     auto dialog = std::make_unique<FileDialogFolderChooser>();
     FileDialogFolderChooser *dialogChooser = dialog.get();
-    buildScenes(
-        std::move(dialog), std::make_unique<QSettingsStore>(), std::make_unique<SystemClock>(), {});
+    buildScenes(std::move(dialog), std::make_unique<QSettingsStore>(),
+        std::make_unique<SystemClock>(), {}, nullptr);
     // The view model exists before the window it asks over.
     dialogChooser->setParentWidget(m_window.get());
     dialogChooser->setCurrentFolder([viewModel = m_viewModel] {
@@ -51,10 +51,11 @@ TidyraApp::TidyraApp(QObject *parent)
 
 TidyraApp::TidyraApp(std::unique_ptr<FolderChooser> chooser,
     std::unique_ptr<SettingsStore> settings, std::unique_ptr<Clock> clock,
-    std::shared_ptr<FileSystem> fileSystem, QObject *parent)
+    std::shared_ptr<FileSystem> fileSystem, QObject *parent, FolderWatch *watch)
     : QObject(parent)
 {
-    buildScenes(std::move(chooser), std::move(settings), std::move(clock), std::move(fileSystem));
+    buildScenes(
+        std::move(chooser), std::move(settings), std::move(clock), std::move(fileSystem), watch);
 }
 
 // The window goes first: its views still hold the view model, which is a child of this.
@@ -62,12 +63,12 @@ TidyraApp::~TidyraApp() = default;
 
 void TidyraApp::buildScenes(std::unique_ptr<FolderChooser> chooser,
     std::unique_ptr<SettingsStore> settings, std::unique_ptr<Clock> clock,
-    std::shared_ptr<FileSystem> fileSystem)
+    std::shared_ptr<FileSystem> fileSystem, FolderWatch *watch)
 {
     auto handed = std::make_unique<HandedFolderChooser>(std::move(chooser));
     m_chooser = handed.get();
-    m_viewModel = new FolderOrganizerViewModel(
-        std::move(handed), std::move(settings), std::move(clock), std::move(fileSystem), this);
+    m_viewModel = new FolderOrganizerViewModel(std::move(handed), std::move(settings),
+        std::move(clock), std::move(fileSystem), this, watch);
 
     m_window = std::make_unique<QMainWindow>();
     m_window->setObjectName(QStringLiteral("mainWindow"));
@@ -117,9 +118,13 @@ void TidyraApp::buildScenes(std::unique_ptr<FolderChooser> chooser,
              &FolderOrganizerViewModel::isOrganizingChanged,
              &FolderOrganizerViewModel::canUndoChanged })
         connect(m_viewModel, change, this, [this] {
-            if (m_viewModel->isOrganizing() || !m_viewModel->canUndo())
+            // An automatic run that moves nothing leaves the last run as it was.
+            if ((m_viewModel->isOrganizing() && !m_viewModel->isTidyingAutomatically())
+                || !m_viewModel->canUndo())
                 m_notifier->withdrawUndo();
         });
+    connect(m_viewModel, &FolderOrganizerViewModel::tidiedAutomatically, m_notifier,
+        &DesktopNotifier::withdrawUndo);
     connect(m_viewModel, &FolderOrganizerViewModel::selectedFolderURLChanged, m_notifier,
         &DesktopNotifier::withdrawUndo);
     // "Open Tidyra" lands on the dialog the user left open, not on the window below it.

@@ -13,6 +13,7 @@ class DesktopNotifier;
 class FileSystem;
 class FolderChooser;
 class FolderOrganizerViewModel;
+class FolderWatch;
 class HandedFolderChooser;
 class MenuBarView;
 class QMainWindow;
@@ -36,7 +37,7 @@ public:
     // With the given ports (tests, screenshots); the window's geometry is not stored.
     TidyraApp(std::unique_ptr<FolderChooser> chooser, std::unique_ptr<SettingsStore> settings,
         std::unique_ptr<Clock> clock, std::shared_ptr<FileSystem> fileSystem = {},
-        QObject *parent = nullptr);
+        QObject *parent = nullptr, FolderWatch *watch = nullptr);
     ~TidyraApp() override;
 
     // Shows the main window, unless `hidden` and a tray turns up to hold Tidyra instead,
@@ -73,7 +74,7 @@ signals:
 private:
     void buildScenes(std::unique_ptr<FolderChooser> chooser,
         std::unique_ptr<SettingsStore> settings, std::unique_ptr<Clock> clock,
-        std::shared_ptr<FileSystem> fileSystem);
+        std::shared_ptr<FileSystem> fileSystem, FolderWatch *watch);
     void addWindowShortcuts();
     bool watchForTray();
     void showTrayMenu();
@@ -97,6 +98,7 @@ private:
     Autostart m_autostart;
     bool m_remembersGeometry = false;
     // An "Organize Now" from the tray is under way; its outcome becomes a notification.
+    // Automatic runs notify nothing: the user did not ask for them just now.
     bool m_trayRun = false;
     // Quit was asked for during a run, which is stopping.
     bool m_quitWhenStopped = false;

@@ -12,6 +12,9 @@
 
 #include <functional>
 #include <memory>
+#include <set>
+#include <string>
+#include <vector>
 
 // The one state the user interface draws, and every user action. Scans, organizing runs,
 // undos and reads of the journal go to the worker of a RunController, so the window
@@ -20,12 +23,15 @@
 // and cancelling do nothing meanwhile. Engine failures become the status message and
 // never leave an action. Runs are recorded in the journal shared with tidyra-cli
 // ($XDG_STATE_HOME/tidyra), so Undo survives a restart and can take back a run made from
-// the terminal.
+// the terminal. With "Tidy Automatically" on, a FolderWatch on the selected folder hands
+// over the files that have settled, and a run like any other organizes them.
 class FileSystem;
+class FolderWatch;
 class PlanObstacles;
 class RunController;
 struct RunDetails;
 struct RunReport;
+struct UndoReport;
 
 class FolderOrganizerViewModel : public QObject
 {
@@ -43,14 +49,19 @@ class FolderOrganizerViewModel : public QObject
     Q_PROPERTY(
         std::shared_ptr<const RunDetails> runDetails READ runDetails NOTIFY runDetailsChanged)
     Q_PROPERTY(QString progressMessage READ progressMessage NOTIFY progressMessageChanged)
+    Q_PROPERTY(bool tidiesAutomatically READ tidiesAutomatically WRITE setTidiesAutomatically NOTIFY
+            tidiesAutomaticallyChanged)
 
 public:
     static constexpr int maxLogEntries = 50;
+    static constexpr int defaultSettleSeconds = 60;
 
-    // An empty `fileSystem` means the real one.
+    // An empty `fileSystem` means the real one. `watch`, adopted as a child, is given the
+    // settle time of the settings; none means one on inotify.
     FolderOrganizerViewModel(std::unique_ptr<FolderChooser> chooser,
         std::unique_ptr<SettingsStore> settings, std::unique_ptr<Clock> clock,
-        std::shared_ptr<FileSystem> fileSystem = {}, QObject *parent = nullptr);
+        std::shared_ptr<FileSystem> fileSystem = {}, QObject *parent = nullptr,
+        FolderWatch *watch = nullptr);
     // Stops a run after its current move and waits for it (RunController).
     ~FolderOrganizerViewModel() override;
 
@@ -72,6 +83,9 @@ public:
     bool canUndo() const { return m_canUndo; }
     bool isOrganizing() const { return m_isOrganizing; }
     QStringList activityLog() const { return m_activityLog; }
+    // The id of the recorded run that the log's line `row` tells of; empty for lines of
+    // no run (undos) and for a run taken back whole since.
+    QString activityRunId(int row) const { return m_activityRunIds.value(row); }
     // What the selected folder's last run skipped, or its last undo could not restore,
     // as the run journal keeps it (so also after a restart, and for runs of
     // tidyra-cli); null when they left nothing out. Read on the worker after each run
@@ -80,6 +94,13 @@ public:
     // How far the run is ("Organizing… 41200 of 100000"), updated a few times a second;
     // empty when no run is going.
     QString progressMessage() const { return m_progressMessage; }
+    // Whether files that settle in the selected folder are organized without being asked;
+    // remembered in the settings. Kept while no folder is selected, but watching nothing.
+    bool tidiesAutomatically() const { return m_tidiesAutomatically; }
+    // How long a file must stay unchanged before an automatic run takes it.
+    int settleSeconds() const { return m_settleSeconds; }
+    // The run going is an automatic one (isOrganizing is true for it too).
+    bool isTidyingAutomatically() const { return m_isOrganizing && m_runKind == RunKind::tidying; }
 
     // Last path component of the selected folder, fit for one line (control characters
     // escaped, bytes that are not UTF-8 as U+FFFD); empty when none is selected.
@@ -95,6 +116,10 @@ public slots:
     void applyCurrentPlan();
     void organizeNow();
     void undoLastOperation();
+    // Undoes the run `runId` of the selected folder (a line of the log), which need not
+    // be the last; later runs keep their files.
+    void undoRun(const QString &runId);
+    void setTidiesAutomatically(bool on);
     // Stops the run after the current move; what moved so far stays recorded for undo.
     // A scan cannot be stopped half-way: its plan is dropped when it ends.
     void cancelRun();
@@ -117,11 +142,15 @@ signals:
     // showRunDetails was called and there are details to show.
     void runDetailsRequested();
     void progressMessageChanged();
-    // After every execution that was not cancelled, with what it moved and skipped.
+    void tidiesAutomaticallyChanged();
+    // After every execution the user asked for (not an automatic one) that was not
+    // cancelled, with what it moved and skipped.
     void planApplied(int organizedCount, int skippedCount);
+    // An automatic run was recorded: Undo now takes it back.
+    void tidiedAutomatically();
 
 private:
-    enum class RunKind { scanning, organizing, undoing };
+    enum class RunKind { scanning, organizing, tidying, undoing };
 
     // Marks a run of `kind` as started, once the controller has it.
     void beginRun(RunKind kind);
@@ -131,11 +160,21 @@ private:
     std::function<void(Result &, bool)> endingRun(std::function<void(Result &)> report);
     void updateProgress();
     void queryCanUndo();
+    // Starts, moves or stops the watch as the switch and the selected folder say.
+    void followFolder();
+    // Names that settled wait here while the user is busy (a run, the preview, the
+    // folder dialog) and go to one automatic run once nothing is in the way.
+    void takeSettled(const std::vector<std::string> &names);
+    void tidySettledSoon();
+    void tidySettled();
+    void reportUndo(const UndoReport &report, const QString &error, const QString &runId);
+    // After an undo: `names` are back in the folder, to be left there.
+    void leaveAlone(const std::filesystem::path &folder, std::vector<std::string> names);
 
     // `error` when nothing moved.
-    void reportExecution(
-        const RunReport &report, const QString &error, const std::filesystem::path &folder);
-    void appendLog(const QString &message);
+    void reportExecution(const RunReport &report, const QString &error,
+        const std::filesystem::path &folder, bool automatic = false);
+    void appendLog(const QString &message, const QString &runId = {});
 
     // Stores `value` and emits `changed`, only when the value really changes.
     template <typename T>
@@ -152,11 +191,11 @@ private:
     void setErrorMessage(const QString &message);
     void setCanUndo(bool canUndo);
     void setIsOrganizing(bool organizing);
-    void setActivityLog(const QStringList &log);
     void setRunDetails(std::shared_ptr<const RunDetails> details);
     // Reads runDetails for the selected folder on the worker.
     void loadRunDetails();
     void setProgressMessage(const QString &message);
+    void setActivityLog(const QStringList &log, const QStringList &runIds);
 
     std::unique_ptr<FolderChooser> m_chooser;
     std::unique_ptr<SettingsStore> m_settings;
@@ -173,9 +212,19 @@ private:
     bool m_canUndo = false;
     bool m_isOrganizing = false;
     QStringList m_activityLog;
+    QStringList m_activityRunIds; // beside m_activityLog, line for line
     std::shared_ptr<const RunDetails> m_runDetails;
     QString m_progressMessage;
     RunKind m_runKind = RunKind::scanning;
+    bool m_tidiesAutomatically = false;
+    int m_settleSeconds = defaultSettleSeconds;
+    bool m_isChoosing = false; // the folder dialog is open
+    bool m_tidyQueued = false;
+    std::vector<std::string> m_settled; // of the selected folder, for the next automatic run
+    // Names an undo put back: their next settling is the undo's own doing, not a file
+    // to tidy, or tidying would take back the undo.
+    std::set<std::string> m_putBack;
 
     std::unique_ptr<RunController> m_runs;
+    FolderWatch *m_watch; // a child
 };

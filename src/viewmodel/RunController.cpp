@@ -5,10 +5,13 @@
 #include "services/organizing/FileOrganizerService.h"
 #include "services/organizing/PlanObstacles.h"
 #include "services/organizing/UndoService.h"
+#include "services/watching/AutoTidyRun.h"
 
 #include <QMetaObject>
 
+#include <algorithm>
 #include <exception>
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -97,13 +100,77 @@ void RunController::organize(const std::filesystem::path &folder, Done<OrganizeR
         folder, std::move(done));
 }
 
-void RunController::undo(const std::filesystem::path &folder, Done<UndoResult> done)
+void RunController::undo(
+    const std::filesystem::path &folder, bool listRestored, Done<UndoResult> done)
+{
+    startUndo(
+        folder, listRestored,
+        [this, folder] { return m_undoService->undoLast(*m_organizer, folder, runControl()); },
+        std::move(done));
+}
+
+void RunController::undoRun(const std::filesystem::path &folder, const std::string &runId,
+    bool listRestored, Done<UndoResult> done)
+{
+    startUndo(
+        folder, listRestored,
+        [this, folder, runId] {
+            return m_undoService->undoRun(*m_organizer, folder, runId, runControl());
+        },
+        std::move(done));
+}
+
+void RunController::startUndo(const std::filesystem::path &folder, bool listRestored,
+    std::function<UndoReport()> undo, Done<UndoResult> done)
 {
     start<UndoResult>(
-        [this, folder] {
+        [this, folder, listRestored, undo = std::move(undo)] {
             UndoResult result;
+            const std::vector<std::string> before
+                = listRestored ? looseFiles(folder) : std::vector<std::string>();
             try {
-                result.report = m_undoService->undoLast(*m_organizer, folder, runControl());
+                result.report = undo();
+            } catch (const std::exception &error) {
+                result.error = describe(error);
+            }
+            // An undo that failed half-way may have put files back too.
+            if (listRestored && (result.report.restored > 0 || !result.error.isEmpty())) {
+                const std::vector<std::string> after = looseFiles(folder);
+                std::set_difference(after.begin(), after.end(), before.begin(), before.end(),
+                    std::back_inserter(result.restoredNames));
+            }
+            return result;
+        },
+        folder, std::move(done));
+}
+
+std::vector<std::string> RunController::looseFiles(const std::filesystem::path &folder) const
+{
+    std::vector<std::string> names;
+    try {
+        const OrganizationPlan plan = m_organizer->buildPlan(folder);
+        names.reserve(plan.moves.size());
+        for (const OrganizationPlan::Move &move : plan.moves)
+            names.push_back(move.source);
+    } catch (const std::exception &) {
+        // Unreadable now: the undo itself tells why.
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void RunController::tidy(const std::filesystem::path &folder, std::vector<std::string> names,
+    std::chrono::milliseconds settle, Done<TidyResult> done)
+{
+    start<TidyResult>(
+        [this, folder, names = std::move(names), settle] {
+            TidyResult result;
+            try {
+                AutoTidyRun::Result outcome = AutoTidyRun(*m_organizer, *m_undoService, settle)
+                                                  .run(folder, names, runControl());
+                result.ran = outcome.ran;
+                result.report = std::move(outcome.report);
+                result.retry = std::move(outcome.retry);
             } catch (const std::exception &error) {
                 result.error = describe(error);
             }

@@ -10,11 +10,14 @@
 #include <QTimer>
 
 #include <atomic>
+#include <chrono>
 #include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 class FileOrganizerService;
 class FileSystem;
@@ -52,6 +55,18 @@ public:
     {
         UndoReport report;
         QString error;
+        // When asked for: the names an automatic run would take now that were not there
+        // before the undo, sorted.
+        std::vector<std::string> restoredNames;
+    };
+    // An automatic run over files that settled.
+    struct TidyResult
+    {
+        bool ran = false; // false when nothing was left to move: no run was recorded
+        RunReport report;
+        // Names to look at again later: still being written, or the folder was busy.
+        std::vector<std::string> retry;
+        QString error; // nothing moved
     };
     // A run's answer: its result, and whether the folder given to it has a run to undo
     // once it is over.
@@ -70,7 +85,15 @@ public:
         Done<ExecutionResult> done);
     // Scans and, when there is anything to move and no cancel came, executes.
     void organize(const std::filesystem::path &folder, Done<OrganizeResult> done);
-    void undo(const std::filesystem::path &folder, Done<UndoResult> done);
+    // `listRestored` fills UndoResult::restoredNames, at the cost of two scans.
+    void undo(const std::filesystem::path &folder, bool listRestored, Done<UndoResult> done);
+    // Undoes the recorded run `runId` of `folder`, which need not be the last.
+    void undoRun(const std::filesystem::path &folder, const std::string &runId, bool listRestored,
+        Done<UndoResult> done);
+    // Organizes those of `names` (directly in `folder`) that have stayed unchanged for
+    // `settle` and are written to no more, recorded as an automatic run.
+    void tidy(const std::filesystem::path &folder, std::vector<std::string> names,
+        std::chrono::milliseconds settle, Done<TidyResult> done);
 
     // Stops the run after the current move; a scan runs to its end.
     void cancel() { m_cancel = true; }
@@ -99,7 +122,12 @@ private:
     // Runs `work` on the worker and hands its value to `done` on the UI thread.
     template <typename Value>
     void ask(std::function<Value()> work, std::function<void(Value)> done);
+    void startUndo(const std::filesystem::path &folder, bool listRestored,
+        std::function<UndoReport()> undo, Done<UndoResult> done);
     // Worker thread only.
+    // The names an automatic run of `folder` would take now, sorted; none when it
+    // cannot be read.
+    std::vector<std::string> looseFiles(const std::filesystem::path &folder) const;
     ScanResult scanOnWorker(const std::filesystem::path &folder) const;
     ExecutionResult executeOnWorker(const OrganizationPlan &plan);
     RunControl runControl();

@@ -11,6 +11,7 @@
 #include "Symbols.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -41,6 +42,7 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
           makeCommandButton(tr("&Organize Now"), QStringLiteral("sparkles"), true, this))
     , m_undoButton(
           makeCommandButton(tr("&Undo"), QStringLiteral("arrow.uturn.backward"), false, this))
+    , m_tidyBox(new QCheckBox(tr("Tidy &Automatically"), this))
     , m_spinner(new BusySpinner(this))
     , m_infoSymbol(new SymbolView(
           QStringLiteral("info.circle"), TextStyle::caption, ForegroundStyle::tertiary, this))
@@ -53,6 +55,10 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     m_previewButton->setObjectName(QStringLiteral("previewButton"));
     m_organizeButton->setObjectName(QStringLiteral("organizeButton"));
     m_undoButton->setObjectName(QStringLiteral("undoButton"));
+    m_tidyBox->setObjectName(QStringLiteral("tidyAutomaticallyBox"));
+    m_tidyBox->setToolTip(tr("Organizes the files that land in this folder once they have "
+                             "not changed for %n second(s)",
+        nullptr, m_viewModel->settleSeconds()));
     m_status->setObjectName(QStringLiteral("statusLabel"));
     m_errorSymbol->setObjectName(QStringLiteral("errorSymbol"));
     m_errorSymbol->setAccessibleName(tr("Error"));
@@ -91,6 +97,7 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     column->setContentsMargins(20, 14, 20, 14);
     column->setSpacing(12);
     column->addLayout(commands);
+    column->addWidget(m_tidyBox, 0, Qt::AlignLeft);
     column->addLayout(statusLine);
 
     using VM = FolderOrganizerViewModel;
@@ -98,6 +105,8 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     connect(m_organizeButton, &QPushButton::clicked, m_viewModel, &VM::organizeNow);
     connect(m_undoButton, &QPushButton::clicked, m_viewModel, &VM::undoLastOperation);
     connect(m_cancelButton, &QToolButton::clicked, m_viewModel, &VM::cancelRun);
+    connect(m_tidyBox, &QCheckBox::toggled, m_viewModel, &VM::setTidiesAutomatically);
+    connect(m_viewModel, &VM::tidiesAutomaticallyChanged, this, &ActionArea::refreshButtons);
     connect(m_detailsButton, &QToolButton::clicked, this, &ActionArea::showDetails);
     connect(m_viewModel, &VM::runDetailsRequested, this, &ActionArea::showDetails);
     connect(m_viewModel, &VM::runDetailsChanged, this, &ActionArea::refreshStatus);
@@ -125,6 +134,9 @@ void ActionArea::refreshButtons()
     m_previewButton->setEnabled(hasFolder && idle);
     m_organizeButton->setEnabled(hasFolder && idle);
     m_undoButton->setEnabled(m_viewModel->canUndo() && idle);
+    // A switch for the selected folder: with none, there is nothing to switch.
+    m_tidyBox->setEnabled(hasFolder);
+    m_tidyBox->setChecked(m_viewModel->tidiesAutomatically());
     if (idle && m_focusBeforeRun) {
         if (m_focusBeforeRun->isEnabled() && window()->isActiveWindow())
             m_focusBeforeRun->setFocus(Qt::OtherFocusReason);

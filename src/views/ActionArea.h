@@ -5,15 +5,16 @@
 
 class BusySpinner;
 class FolderOrganizerViewModel;
+class QCheckBox;
 class QPushButton;
 class QToolButton;
 class RunDetailsView;
 class StyledLabel;
 class SymbolView;
 
-// The main window's commands (preview, organize, undo) and the status line under them;
-// while a run lasts, the line tells its progress and offers to cancel it; after a run
-// or undo that left files out, it offers their details.
+// The main window's commands (preview, organize, undo), the "Tidy Automatically" switch
+// and the status line under them; while a run lasts, the line tells its progress and
+// offers to cancel it; after a run or undo that left files out, it offers their details.
 class ActionArea : public QWidget
 {
     Q_OBJECT
@@ -24,6 +25,7 @@ public:
     QPushButton *previewButton() const { return m_previewButton; }
     QPushButton *organizeButton() const { return m_organizeButton; }
     QPushButton *undoButton() const { return m_undoButton; }
+    QCheckBox *tidyAutomaticallyBox() const { return m_tidyBox; }
     BusySpinner *spinner() const { return m_spinner; }
     SymbolView *infoSymbol() const { return m_infoSymbol; }
     SymbolView *errorSymbol() const { return m_errorSymbol; }
@@ -46,6 +48,7 @@ private:
     QPushButton *m_previewButton;
     QPushButton *m_organizeButton;
     QPushButton *m_undoButton;
+    QCheckBox *m_tidyBox;
     BusySpinner *m_spinner;
     SymbolView *m_infoSymbol;
     SymbolView *m_errorSymbol;

@@ -7,6 +7,7 @@
 #include "StyledLabel.h"
 #include "SymbolView.h"
 
+#include <QMenu>
 #include <QPainter>
 #include <QStackedWidget>
 #include <QStringListModel>
@@ -51,6 +52,8 @@ ActivitySection::ActivitySection(FolderOrganizerViewModel *viewModel, QWidget *p
     // Rows wrap, so their heights are measured again whenever the width changes.
     m_logView->setResizeMode(QListView::Adjust);
     m_logView->setVerticalPadding(10, 10);
+    m_logView->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_logView, &QWidget::customContextMenuRequested, this, &ActivitySection::showRunMenu);
 
     m_pages->addWidget(m_logView);
     m_pages->addWidget(m_emptyState);
@@ -72,6 +75,33 @@ void ActivitySection::refresh()
     const QStringList log = m_viewModel->activityLog();
     m_model->setStringList(log);
     m_pages->setCurrentWidget(log.isEmpty() ? m_emptyState : m_logView);
+}
+
+QMenu *ActivitySection::runMenu(int row)
+{
+    const QString runId = m_viewModel->activityRunId(row);
+    if (runId.isEmpty())
+        return nullptr;
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction *undo = menu->addAction(tr("Undo This Run"));
+    undo->setEnabled(!m_viewModel->isOrganizing());
+    connect(undo, &QAction::triggered, m_viewModel, [this, runId] { m_viewModel->undoRun(runId); });
+    return menu;
+}
+
+void ActivitySection::showRunMenu(const QPoint &position)
+{
+    QModelIndex index = m_logView->indexAt(position);
+    QPoint where = position;
+    // The menu key, rather than a click, asks for the current line's.
+    if (!index.isValid()) {
+        index = m_logView->currentIndex();
+        where = m_logView->visualRect(index).center();
+    }
+    QMenu *menu = index.isValid() ? runMenu(index.row()) : nullptr;
+    if (menu)
+        menu->popup(m_logView->viewport()->mapToGlobal(where));
 }
 
 void ActivitySection::paintEvent(QPaintEvent *)

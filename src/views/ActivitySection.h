@@ -4,11 +4,13 @@
 
 class FolderOrganizerViewModel;
 class PlainListView;
+class QMenu;
+class QPoint;
 class QStackedWidget;
 class QStringListModel;
 
 // The lower part of the main window: the activity log, newest first, or a note that
-// nothing has happened yet.
+// nothing has happened yet. A run's line offers "Undo This Run" in its context menu.
 class ActivitySection : public QWidget
 {
     Q_OBJECT
@@ -19,12 +21,16 @@ public:
     PlainListView *logView() const { return m_logView; }
     QWidget *emptyState() const { return m_emptyState; }
     bool isShowingLog() const;
+    // The context menu of the log's line `row`, deleted once closed; null for a line of
+    // no run (an undo) or of a run taken back whole.
+    QMenu *runMenu(int row);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     void refresh();
+    void showRunMenu(const QPoint &position);
 
     FolderOrganizerViewModel *m_viewModel;
     QStringListModel *m_model;

@@ -25,6 +25,8 @@ MenuBarView::MenuBarView(FolderOrganizerViewModel *viewModel, QObject *parent)
     m_menu->addSeparator();
     m_organizeAction
         = m_menu->addAction(Symbols::icon(QStringLiteral("sparkles")), tr("Organize Now"));
+    m_tidyAction = m_menu->addAction(tr("Tidy Automatically"));
+    m_tidyAction->setCheckable(true);
     m_menu->addSeparator();
     m_openAction = m_menu->addAction(tr("Open Tidyra"));
     m_startAtLoginAction = m_menu->addAction(tr("Start at login"));
@@ -38,6 +40,8 @@ MenuBarView::MenuBarView(FolderOrganizerViewModel *viewModel, QObject *parent)
         m_viewModel->organizeNow();
         showMainWindow();
     });
+    connect(m_tidyAction, &QAction::toggled, m_viewModel,
+        &FolderOrganizerViewModel::setTidiesAutomatically);
     connect(m_openAction, &QAction::triggered, this, &MenuBarView::showMainWindow);
     connect(m_folderAction, &QAction::triggered, this, &MenuBarView::showMainWindow);
     connect(m_detailsAction, &QAction::triggered, this, [this] {
@@ -46,7 +50,7 @@ MenuBarView::MenuBarView(FolderOrganizerViewModel *viewModel, QObject *parent)
     });
     using VM = FolderOrganizerViewModel;
     for (const auto change : { &VM::selectedFolderURLChanged, &VM::isOrganizingChanged,
-             &VM::progressMessageChanged, &VM::runDetailsChanged })
+             &VM::progressMessageChanged, &VM::runDetailsChanged, &VM::tidiesAutomaticallyChanged })
         connect(m_viewModel, change, this, &MenuBarView::refresh);
     refresh();
 }
@@ -71,6 +75,8 @@ void MenuBarView::refresh()
     QString progress = m_viewModel->progressMessage();
     m_runAction->setText(progress.replace(QLatin1Char('&'), QStringLiteral("&&")));
     m_organizeAction->setEnabled(hasFolder && !organizing);
+    m_tidyAction->setEnabled(hasFolder);
+    m_tidyAction->setChecked(m_viewModel->tidiesAutomatically());
     // What the last run (from the tray too) left out is one step away.
     m_detailsAction->setVisible(!organizing && m_viewModel->runDetails());
 }

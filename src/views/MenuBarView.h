@@ -8,9 +8,9 @@ class FolderOrganizerViewModel;
 class QAction;
 class QMenu;
 
-// The tray icon's menu: the selected folder, "Organize Now", "Open Tidyra", "Start at
-// login" and "Quit". It follows the view model's selected folder at once; while a run
-// lasts, a line under the folder tells its progress and "Organize Now" is off. What "Start at
+// The tray icon's menu: the selected folder, "Organize Now", "Tidy Automatically", "Open
+// Tidyra", "Start at login" and "Quit". It follows the view model's selected folder at once; while
+// a run lasts, a line under the folder tells its progress and "Organize Now" is off. What "Start at
 // login" and "Quit" do is up to the application, which listens to the actions.
 class MenuBarView : public QObject
 {
@@ -27,6 +27,8 @@ public:
     QAction *runAction() const { return m_runAction; }
     QAction *detailsAction() const { return m_detailsAction; }
     QAction *organizeAction() const { return m_organizeAction; }
+    // Checkable: the view model's switch, for the selected folder.
+    QAction *tidyAutomaticallyAction() const { return m_tidyAction; }
     QAction *openAction() const { return m_openAction; }
     // Checkable; its check mark is set by the application.
     QAction *startAtLoginAction() const { return m_startAtLoginAction; }
@@ -49,6 +51,7 @@ private:
     QAction *m_runAction;
     QAction *m_detailsAction;
     QAction *m_organizeAction;
+    QAction *m_tidyAction;
     QAction *m_openAction;
     QAction *m_startAtLoginAction;
     QAction *m_quitAction;

@@ -16,10 +16,11 @@
 #include <QLibraryInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 // A notification service as a desktop runs one, on a private bus: it keeps the icon,
-// the body, the actions and the desktop entry of each notification.
+// the body, the actions and the desktop entry of each notification, and which were closed.
 class FakeNotifications : public QObject
 {
     Q_OBJECT
@@ -27,6 +28,7 @@ class FakeNotifications : public QObject
 
 public:
     QList<QVariantList> shown;
+    QList<uint> closed;
 
 public slots:
     QStringList GetCapabilities() { return { "actions", "body", "body-markup" }; }
@@ -36,7 +38,7 @@ public slots:
         shown << QVariantList { icon, body, actions, hints.value("desktop-entry") };
         return uint(shown.size());
     }
-    void CloseNotification(uint) { }
+    void CloseNotification(uint id) { closed << id; }
 };
 
 // Run under LANG=de_DE.UTF-8, as a German desktop session starts the program.
@@ -137,6 +139,23 @@ void DesktopIntegrationTest::undoInATrayRunsNotificationUndoesThatRun()
         QVariantList(
             { id, "Rückgängig gemacht — 2 Dateien zurückgelegt.", actions.mid(0, 2), id }));
     QCOMPARE(describeDifference(before, snapshotTree(fixture.inbox)), std::string());
+
+    // With tidying on, an automatic run that moves nothing leaves the tray run's Undo
+    // standing; one that is recorded takes it back.
+    app->menuBarView()->organizeAction()->trigger();
+    QTRY_COMPARE(service.shown.size(), 3);
+    app->viewModel()->setTidiesAutomatically(true);
+    QSignalSpy runs(app->viewModel(), &FolderOrganizerViewModel::isOrganizingChanged);
+    fixture.watch.change("gone.txt");
+    fixture.watch.advance(std::chrono::seconds(60));
+    QTRY_COMPARE(runs.size(), 2);
+    fixture.write("c.txt");
+    std::filesystem::last_write_time(fixture.inbox / "c.txt",
+        std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    fixture.watch.change("c.txt");
+    QVERIFY(service.closed.isEmpty());
+    fixture.watch.advance(std::chrono::seconds(60));
+    QTRY_COMPARE(service.closed, QList<uint> { 3 });
 }
 
 QTEST_MAIN(DesktopIntegrationTest)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FakeFolderWatch.h"
 #include "FaultInjectingFileSystem.h"
 #include "FixedClock.h"
 #include "FolderOrganizerViewModel.h"
@@ -92,7 +93,8 @@ struct Harness
         : settings(new MemorySettingsStore(storedFolder))
     {
         vm = std::make_unique<VM>(std::make_unique<QueuedFolderChooser>(answers),
-            std::unique_ptr<SettingsStore>(settings), std::unique_ptr<Clock>(clock), fileSystem);
+            std::unique_ptr<SettingsStore>(settings), std::unique_ptr<Clock>(clock), fileSystem,
+            nullptr, watch.watch());
     }
 
     // Starts `action` and waits until its run, if any, is over and reported.
@@ -114,6 +116,7 @@ struct Harness
     FixedClock *clock = new FixedClock(QStringLiteral("10:42"));
     std::shared_ptr<FaultInjectingFileSystem> fileSystem
         = std::make_shared<FaultInjectingFileSystem>();
+    FakeFolderWatch watch;
     std::unique_ptr<VM> vm;
 };
 
@@ -128,6 +131,13 @@ inline fs::path makeFolder(const TempDir &dir, std::initializer_list<const char 
     for (int i = 0; i < count; ++i)
         writeFile(folder / ("f" + std::to_string(i) + ".txt"));
     return folder;
+}
+
+// A file written an hour ago, long settled by any measure.
+inline void writeSettled(const fs::path &file)
+{
+    writeFile(file, file.filename().string());
+    fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::hours(1));
 }
 
 // How many regular files lie directly in `folder`.

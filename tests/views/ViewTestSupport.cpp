@@ -16,6 +16,7 @@
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -29,19 +30,19 @@ ViewModelFixture::ViewModelFixture(std::shared_ptr<FileSystem> wrappedFileSystem
     qputenv("XDG_STATE_HOME", QByteArray::fromStdString((temp / "state").string()));
 }
 
-std::unique_ptr<FolderOrganizerViewModel> ViewModelFixture::makeViewModel() const
+std::unique_ptr<FolderOrganizerViewModel> ViewModelFixture::makeViewModel()
 {
     return std::make_unique<FolderOrganizerViewModel>(
         std::make_unique<QueuedFolderChooser>(answers),
         std::make_unique<MemorySettingsStore>(restoredFolder),
-        std::make_unique<FixedClock>(QStringLiteral("10:30")), fileSystem);
+        std::make_unique<FixedClock>(QStringLiteral("10:30")), fileSystem, nullptr, watch.watch());
 }
 
-std::unique_ptr<TidyraApp> ViewModelFixture::makeApp() const
+std::unique_ptr<TidyraApp> ViewModelFixture::makeApp()
 {
     return std::make_unique<TidyraApp>(std::make_unique<QueuedFolderChooser>(answers),
         std::make_unique<MemorySettingsStore>(restoredFolder),
-        std::make_unique<FixedClock>(QStringLiteral("10:30")), fileSystem);
+        std::make_unique<FixedClock>(QStringLiteral("10:30")), fileSystem, nullptr, watch.watch());
 }
 
 namespace {
@@ -100,6 +101,9 @@ QString shown(const ContentView &view)
     for (const QPushButton *button : { header->folderButton(), actions->previewButton(),
              actions->organizeButton(), actions->undoButton() })
         buttons << button->text() + (button->isEnabled() ? QString() : QStringLiteral(" (off)"));
+    const QCheckBox *tidy = actions->tidyAutomaticallyBox();
+    buttons << (tidy->isChecked() ? "[x] " : "[ ] ") + tidy->text()
+            + (tidy->isEnabled() ? QString() : QStringLiteral(" (off)"));
     for (const QToolButton *button : { actions->cancelButton(), actions->detailsButton() })
         if (button->isVisibleTo(&view))
             buttons << button->text();
@@ -121,8 +125,9 @@ QString menuShown(const TidyraApp &app)
     QStringList texts;
     for (const QAction *action : app.menuBarView()->menu()->actions())
         if (action->isVisible())
-            texts << (action->isSeparator() ? QStringLiteral("---")
-                                            : action->iconText()
+            texts << (action->isSeparator()
+                    ? QStringLiteral("---")
+                    : QString(action->isChecked() ? "[x] " : "") + action->iconText()
                         + (action->isEnabled() ? QString() : QStringLiteral(" (off)")));
     return texts.join(QStringLiteral(", "));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FakeFolderWatch.h"
 #include "FixedClock.h"
 #include "FolderOrganizerViewModel.h"
 #include "MemorySettingsStore.h"
@@ -24,14 +25,15 @@ struct ViewModelFixture
 
     QString inboxPath() const { return QString::fromStdString(inbox.string()); }
     void write(const std::string &name) const { writeFile(inbox / name, name); }
-    std::unique_ptr<FolderOrganizerViewModel> makeViewModel() const;
-    std::unique_ptr<TidyraApp> makeApp() const;
+    std::unique_ptr<FolderOrganizerViewModel> makeViewModel();
+    std::unique_ptr<TidyraApp> makeApp();
 
     TempDir temp;
     std::filesystem::path inbox = temp / "Inbox";
     std::shared_ptr<FolderAnswers> answers = std::make_shared<FolderAnswers>();
     QString restoredFolder;
     std::shared_ptr<FileSystem> fileSystem;
+    FakeFolderWatch watch; // of the last view model made
 };
 
 // The display texts of all rows of a list model, top to bottom.
@@ -41,9 +43,11 @@ QStringList rowTexts(const QAbstractItemModel *model);
 QStringList indentedLines(const QAbstractItemModel *model);
 
 // The main window as a user reads it, one part of its state table after the other:
-// "header | buttons | status line | activity"; a disabled button reads "(off)".
+// "header | buttons | status line | activity"; a disabled button reads "(off)", a
+// check box "[x]" or "[ ]" before its text.
 QString shown(const ContentView &view);
-// The tray menu's visible entries, "---" for a separator; a disabled entry reads "(off)".
+// The tray menu's visible entries, "---" for a separator; a disabled entry reads "(off)",
+// a checked one "[x]" before its text.
 QString menuShown(const TidyraApp &app);
 // Makes `window` the active one; false when the platform does not.
 bool activate(QWidget *window);
