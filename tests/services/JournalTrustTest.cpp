@@ -1,11 +1,13 @@
 #include "EngineTestSupport.h"
 #include "services/errors/EngineError.h"
+#include "services/filesystem/InodeTrust.h"
 #include "services/filesystem/PosixFileSystem.h"
 #include "services/journal/JournalReader.h"
 #include "services/journal/JournalStore.h"
 
 #include <regex>
 
+#include <linux/magic.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -123,4 +125,17 @@ TEST(JournalReaderTest, AnAbsurdLineIsPassedOverAndTheRestIsRead)
     EXPECT_EQ(line.text, "last");
     EXPECT_FALSE(line.complete);
     EXPECT_FALSE(reader.next(line));
+}
+
+// Files on a disk whose inode numbers may change with a remount are known by size and
+// time; only local disk file systems are trusted to keep them.
+TEST(InodeTrustTest, OnlyFileSystemsThatKeepInodeNumbersAreTrusted)
+{
+    for (const std::uint64_t untrusted : std::initializer_list<std::uint64_t> { FUSE_SUPER_MAGIC,
+             MSDOS_SUPER_MAGIC, EXFAT_SUPER_MAGIC, SMB_SUPER_MAGIC, CIFS_SUPER_MAGIC,
+             SMB2_SUPER_MAGIC, V9FS_MAGIC, 0u })
+        EXPECT_FALSE(InodeTrust::stableAcrossMounts(untrusted)) << std::hex << untrusted;
+    for (const std::uint64_t trusted : std::initializer_list<std::uint64_t> {
+             EXT4_SUPER_MAGIC, BTRFS_SUPER_MAGIC, XFS_SUPER_MAGIC, TMPFS_MAGIC })
+        EXPECT_TRUE(InodeTrust::stableAcrossMounts(trusted)) << std::hex << trusted;
 }

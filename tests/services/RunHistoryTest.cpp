@@ -38,8 +38,15 @@ TEST_F(RunHistoryTest, OlderRunsAreUndoneByIdWithoutTouchingLaterOnes)
     EXPECT_FALSE(m_undo.canUndo(m_service, folder));
     EXPECT_TRUE(undo().nothingToUndo);
 
+    m_fileSystem->reset();
     const UndoReport older = m_undo.undoRun(m_service, folder, first.runId);
     EXPECT_EQ(older.restored, 1u);
+    // The record says it is undone, on the disk, before the undo answers.
+    // (The details file, made last, is not synced: it only explains.)
+    const std::vector<Op> &calls = m_fileSystem->calls();
+    const auto details = std::find(calls.rbegin(), calls.rend(), Op::createFile);
+    const auto lastWrite = std::find(details, calls.rend(), Op::writeFile);
+    EXPECT_NE(std::find(details, lastWrite, Op::syncData), lastWrite);
     EXPECT_EQ(namesIn(folder), (Names { "Images", "a.jpg", "c.pdf" }));
     EXPECT_EQ(namesIn(folder / "Images"), Names { "b.jpg" });
     EXPECT_TRUE(m_undo.undoRun(m_service, std::nullopt, first.runId).nothingToUndo);
@@ -49,16 +56,20 @@ TEST_F(RunHistoryTest, OlderRunsAreUndoneByIdWithoutTouchingLaterOnes)
     EXPECT_TRUE(history[0].undone);
     EXPECT_EQ(history[1].undoable, 1u);
     EXPECT_EQ(history[2].undoable, 0u);
-    // A file moved on since no longer counts as undoable.
+    // A file moved on since, or another file in its place, is no longer undoable.
     fs::rename(folder / "Images/b.jpg", folder / "b2.jpg");
     EXPECT_EQ(m_undo.history(m_service, folder)[1].undoable, 0u);
+    writeFile(folder / "Images/b.jpg", "b.jpg");
+    EXPECT_EQ(m_undo.history(m_service, folder)[1].undoable, 0u);
+    fs::remove(folder / "Images/b.jpg");
     // Once the later run is undone too, the folder the first one had to leave goes.
     fs::rename(folder / "b2.jpg", folder / "Images/b.jpg");
     EXPECT_EQ(m_undo.undoRun(m_service, folder, second.runId).restored, 1u);
     EXPECT_EQ(namesIn(folder), (Names { "a.jpg", "b.jpg", "c.pdf" }));
 
-    EXPECT_EQ(errorFrom([&] { m_undo.undoRun(m_service, folder, "0123456789abcdef"); }).code(),
-        EngineCondition::noSuchRun);
+    for (const std::string &id : { std::string("0123456789abcdef"), second.runId.substr(0, 8) })
+        EXPECT_EQ(errorFrom([&] { m_undo.undoRun(m_service, folder, id); }).code(),
+            EngineCondition::noSuchRun);
     // Another folder's run is not this folder's to undo.
     EXPECT_EQ(errorFrom([&] { m_undo.undoRun(m_service, m_outside.path(), second.runId); }).code(),
         EngineCondition::noSuchRun);

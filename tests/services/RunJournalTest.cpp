@@ -100,6 +100,9 @@ TEST_F(RunJournalTest, ACancelStopsTheRunAndTheUndo)
     const UndoReport undone = m_undo.undoLast(m_service, m_dir.path(), control);
     EXPECT_TRUE(undone.cancelled);
     EXPECT_LT(undone.restored, run.moved);
+    // What the cancel left is still the last run's, for the next undo.
+    EXPECT_TRUE(m_undo.canUndo(m_service, m_dir.path()));
+    EXPECT_EQ(undo().restored, run.moved - undone.restored);
 }
 
 } // namespace

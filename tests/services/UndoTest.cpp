@@ -113,7 +113,9 @@ TEST_F(UndoTest, AKilledRunIsUndoneAfterTheRunThatFollowedIt)
     writeFiles(m_dir.path(), { "b.pdf" });
     ASSERT_EQ(organizeRecorded().moved, 1u);
     EXPECT_EQ(undo().restored, 1u);
+    EXPECT_TRUE(m_undo.canUndo(m_service, m_dir.path()));
     EXPECT_EQ(undo().restored, 1u);
+    EXPECT_FALSE(m_undo.canUndo(m_service, m_dir.path()));
     EXPECT_EQ(namesIn(m_dir.path()), (Names { "a.jpg", "b.pdf" }));
 }
 
