@@ -143,7 +143,10 @@ TEST_F(UndoTest, DetailsTellWhatTheLastRunOrUndoLeftOut)
     EXPECT_EQ(details->entries[0].first, "a.jpg");
     EXPECT_THAT(details->entries[1].second, HasSubstr("\"Images\""));
 
-    // A run that moves nothing keeps no run file, but its details stay.
+    // A run that moves nothing keeps no run file, but its details stay; a new file a
+    // killed run left beside them is no obstacle.
+    const fs::path kept = *fs::directory_iterator(m_state / "details");
+    writeFile(kept.native() + ".new", "left by a kill");
     writeFiles(m_dir.path(), { "c.pdf" });
     m_fileSystem->failCall(Op::renameNoReplace, 0, EACCES);
     ASSERT_EQ(organizeRecorded().moved, 0u);
