@@ -61,7 +61,7 @@ QString RunMessages::undoStatus(int restored, bool cancelled, int notRestored)
 
 QString RunMessages::nothingToUndo()
 {
-    return tr("Nothing to undo — that run's files are no longer where it put them.");
+    return tr("Nothing to undo — that run was undone already.");
 }
 
 QString RunMessages::scanningProgress()

@@ -22,7 +22,7 @@ public:
     static QString runStatus(
         int count, int skipped, bool cancelled, bool automatic, const QString &logLine);
     static QString undoStatus(int restored, bool cancelled, int notRestored);
-    // An undo of a run that is no longer there to undo.
+    // An undo of a run that was taken back before (the engine finds nothing to undo).
     static QString nothingToUndo();
     static QString scanningProgress();
     // `total` 0: not known yet.

@@ -99,7 +99,8 @@ void TrayMenuTest::tidyAutomaticallyFromTheTrayOrTheWindow()
     QVERIFY(!entry->isChecked() && !fixture.watch.folderWatch()->isWatching());
 
     // "Undo This Run" on the tray run's line takes back that run, and only that, once.
-    QVERIFY(!app->viewModel()->activityRunId(1).isEmpty());
+    const QString trayRun = app->viewModel()->activityRunId(1);
+    QVERIFY(!trayRun.isEmpty());
     QMenu *menu = view.activitySection()->runMenu(1);
     QCOMPARE(menu->actions().front()->text(), QStringLiteral("Undo This Run"));
     menu->actions().front()->trigger();
@@ -110,6 +111,11 @@ void TrayMenuTest::tidyAutomaticallyFromTheTrayOrTheWindow()
     QVERIFY(fs::exists(fixture.inbox / "a.jpg") && fs::exists(fixture.inbox / "b.pdf"));
     QVERIFY(fs::exists(fixture.inbox / "Documents" / "b (1).pdf"));
     QVERIFY(!view.activitySection()->runMenu(0) && !view.activitySection()->runMenu(2));
+    // Asked for that run again, it says the run was undone already.
+    app->viewModel()->undoRun(trayRun);
+    QVERIFY(waitForRun(*app->viewModel()));
+    QCOMPARE(app->viewModel()->statusMessage(),
+        QStringLiteral("Nothing to undo — that run was undone already."));
 }
 
 QTEST_MAIN(TrayMenuTest)
