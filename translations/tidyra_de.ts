@@ -371,8 +371,8 @@
         </translation>
     </message>
     <message>
-        <source>Nothing to undo — that run&apos;s files are no longer where it put them.</source>
-        <translation>Nichts rückgängig zu machen — die Dateien dieses Laufs liegen nicht mehr dort, wohin er sie gelegt hat.</translation>
+        <source>Nothing to undo — that run was undone already.</source>
+        <translation>Nichts rückgängig zu machen — dieser Lauf wurde bereits rückgängig gemacht.</translation>
     </message>
 </context>
 <context>

@@ -370,7 +370,7 @@
         </translation>
     </message>
     <message>
-        <source>Nothing to undo — that run&apos;s files are no longer where it put them.</source>
+        <source>Nothing to undo — that run was undone already.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

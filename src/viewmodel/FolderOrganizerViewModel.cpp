@@ -1,85 +1,24 @@
 #include "FolderOrganizerViewModel.h"
 
+#include "ActivityLog.h"
 #include "ErrorTexts.h"
 #include "FolderPath.h"
-#include "FolderWatch.h"
+#include "LastFolder.h"
 #include "RunController.h"
-#include "Translations.h"
-#include "model/Text.h"
+#include "RunMessages.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
 
-#include <algorithm>
 #include <chrono>
-#include <iterator>
 #include <utility>
-
-// Counts are written with %n, so even English needs its plural forms ("1 file", "2
-// files"); they are in place before anything is translated.
-static void installPluralForms()
-{
-    Translations::installPluralForms();
-}
-Q_COREAPP_STARTUP_FUNCTION(installPluralForms)
 
 namespace {
 
-constexpr QLatin1String lastFolderPathKey("lastFolderPath");
-// Beside "lastFolderPath", which is text, the bytes of a path that is not UTF-8.
-constexpr QLatin1String lastFolderBytesKey("lastFolderPathBytes");
-// Beside "lastFolderPath": the switch ("true" or "false") and the settle time in seconds.
-constexpr QLatin1String tidyAutomaticallyKey("tidyAutomatically");
-constexpr QLatin1String settleSecondsKey("autoTidySettleSeconds");
 // A folder's name fit for one line: a newline in it would split a log line in two.
 QString folderName(const QByteArray &path)
 {
     return FolderPath::display(FolderPath::lastComponent(path));
-}
-
-QString organizedStatus(int count, int skipped)
-{
-    if (skipped == 0)
-        return FolderOrganizerViewModel::tr("%n file(s) organized.", nullptr, count);
-    return FolderOrganizerViewModel::tr("%n file(s) organized, %1.", nullptr, count)
-        .arg(FolderOrganizerViewModel::tr("%n skipped", nullptr, skipped));
-}
-
-QString organizedLogLine(
-    int count, int skipped, bool cancelled, const QString &folderName, bool automatic)
-{
-    QString line = automatic
-        ? FolderOrganizerViewModel::tr("Organized %n file(s) in %1 automatically", nullptr, count)
-              .arg(folderName)
-        : FolderOrganizerViewModel::tr("Organized %n file(s) in %1", nullptr, count)
-              .arg(folderName);
-    if (skipped != 0) {
-        //: A log line, then how many files of that run were skipped
-        line = FolderOrganizerViewModel::tr("%1, %2").arg(
-            line, FolderOrganizerViewModel::tr("%n skipped", nullptr, skipped));
-    }
-    if (cancelled) {
-        //: A log line of a run that the user stopped before its end
-        line = FolderOrganizerViewModel::tr("%1, cancelled").arg(line);
-    }
-    return line;
-}
-
-QString cancelledStatus(int organized)
-{
-    return FolderOrganizerViewModel::tr(
-        "Cancelled — %n file(s) organized before the cancel.", nullptr, organized);
-}
-
-// The stored settle time; the default when none is stored or it is no whole number of
-// seconds from 1 to a day.
-int settleSecondsOf(const QString &stored)
-{
-    bool ok = false;
-    const int seconds = stored.trimmed().toInt(&ok);
-    return ok && seconds >= 1 && seconds <= 24 * 3600
-        ? seconds
-        : FolderOrganizerViewModel::defaultSettleSeconds;
 }
 
 } // namespace
@@ -90,23 +29,16 @@ FolderOrganizerViewModel::FolderOrganizerViewModel(std::unique_ptr<FolderChooser
     : QObject(parent)
     , m_chooser(std::move(chooser))
     , m_settings(std::move(settings))
-    , m_clock(std::move(clock))
     , m_statusMessage(tr("Select a folder to get started."))
-    , m_tidiesAutomatically(m_settings->stringValue(tidyAutomaticallyKey) == u"true")
-    , m_settleSeconds(settleSecondsOf(m_settings->stringValue(settleSecondsKey)))
+    , m_log(std::make_unique<ActivityLog>(std::move(clock)))
+    , m_autoTidy(std::make_unique<AutoTidy>(*m_settings, watch))
     , m_runs(std::make_unique<RunController>(std::move(fileSystem)))
-    , m_watch(watch)
 {
     connect(
         m_runs.get(), &RunController::progressed, this, &FolderOrganizerViewModel::updateProgress);
-    const std::chrono::seconds settle(m_settleSeconds);
-    if (m_watch)
-        m_watch->setSettle(settle);
-    else
-        m_watch = new FolderWatch(settle);
-    m_watch->setParent(this);
-    connect(m_watch, &FolderWatch::filesSettled, this, &FolderOrganizerViewModel::takeSettled);
-    connect(m_watch, &FolderWatch::watchFailed, this, [this](const QString &why) {
+    connect(m_autoTidy.get(), &AutoTidy::namesWaiting, this,
+        &FolderOrganizerViewModel::tidySettledSoon);
+    connect(m_autoTidy.get(), &AutoTidy::watchFailed, this, [this](const QString &why) {
         // The switch stays on: the user sees why nothing is tidied, and choosing the
         // folder again or switching off and on tries anew.
         setErrorMessage(tr("Error: %1").arg(ErrorTexts::translate(why.toStdString())));
@@ -116,29 +48,27 @@ FolderOrganizerViewModel::FolderOrganizerViewModel(std::unique_ptr<FolderChooser
         &FolderOrganizerViewModel::tidySettledSoon);
 
     // The folder is taken as stored, even if it is gone by now: the first scan tells.
-    const QString stored = m_settings->stringValue(lastFolderPathKey);
-    if (stored.isEmpty())
+    const QByteArray bytes = LastFolder::read(*m_settings);
+    if (bytes.isEmpty())
         return;
-    QByteArray bytes = FolderPath::toBytes(stored);
-    const QByteArray storedBytes
-        = QByteArray::fromBase64(m_settings->stringValue(lastFolderBytesKey).toLatin1());
-    // Taken only while it still belongs to the stored text, which another program may
-    // have rewritten.
-    if (!storedBytes.isEmpty() && QString::fromUtf8(storedBytes) == stored)
-        bytes = storedBytes;
     m_folderBytes = bytes;
     m_selectedFolderURL = FolderPath::toUrl(bytes);
     m_statusMessage = tr("Ready — %1").arg(folderName(bytes));
     queryCanUndo();
     loadRunDetails();
-    followFolder();
+    m_autoTidy->setFolder(FolderPath::toFileSystem(bytes));
 }
 
 FolderOrganizerViewModel::~FolderOrganizerViewModel() = default;
 
-void FolderOrganizerViewModel::setIsShowingPreview(bool showing)
+QStringList FolderOrganizerViewModel::activityLog() const
 {
-    assign(m_isShowingPreview, showing, &FolderOrganizerViewModel::isShowingPreviewChanged);
+    return m_log->lines();
+}
+
+QString FolderOrganizerViewModel::activityRunId(int row) const
+{
+    return m_log->runId(row);
 }
 
 QString FolderOrganizerViewModel::selectedFolderName() const
@@ -173,20 +103,17 @@ void FolderOrganizerViewModel::chooseFolder()
         setCanUndo(false);
     m_folderBytes = bytes;
     setSelectedFolderURL(FolderPath::toUrl(bytes));
-    m_settings->setStringValue(lastFolderPathKey, QString::fromUtf8(bytes));
-    const bool isText = Text::isValidUtf8(bytes.toStdString());
-    m_settings->setStringValue(
-        lastFolderBytesKey, isText ? QString() : QString::fromLatin1(bytes.toBase64()));
+    LastFolder::write(*m_settings, bytes);
     setStatusMessage(tr("Ready — %1").arg(folderName(bytes)));
     // The folder's own last run, wherever it was made, is what Undo offers.
     refreshCanUndo();
-    setActivityLog({}, {});
+    if (!m_log->isEmpty()) {
+        m_log->clear();
+        emit activityLogChanged();
+    }
     setRunDetails(nullptr);
     loadRunDetails();
-    // What settled in the folder left behind is not this folder's to tidy.
-    m_settled.clear();
-    m_putBack.clear();
-    followFolder();
+    m_autoTidy->setFolder(FolderPath::toFileSystem(bytes));
 }
 
 void FolderOrganizerViewModel::generatePreview()
@@ -239,7 +166,7 @@ void FolderOrganizerViewModel::organizeNow()
                 setCurrentPlan(std::move(result.scan.plan));
                 reportExecution(result.execution->report, result.execution->error, folder);
             } else if (m_runs->isCancelled()) {
-                setStatusMessage(cancelledStatus(0));
+                setStatusMessage(RunMessages::cancelledStatus(0));
             } else {
                 setStatusMessage(tr("Nothing to organize — folder is already tidy."));
             }
@@ -252,9 +179,9 @@ void FolderOrganizerViewModel::undoLastOperation()
     if (m_selectedFolderURL.isEmpty() || m_isOrganizing)
         return;
     const std::filesystem::path folder = FolderPath::toFileSystem(m_folderBytes);
-    m_runs->undo(folder, m_tidiesAutomatically,
+    m_runs->undo(folder, m_autoTidy->isOn(),
         endingRun<RunController::UndoResult>([this, folder](RunController::UndoResult &result) {
-            leaveAlone(folder, std::move(result.restoredNames));
+            m_autoTidy->leaveAlone(folder, std::move(result.restoredNames));
             reportUndo(result.report, result.error, {});
         }));
     beginRun(RunKind::undoing);
@@ -265,13 +192,12 @@ void FolderOrganizerViewModel::undoRun(const QString &runId)
     if (m_selectedFolderURL.isEmpty() || m_isOrganizing || runId.isEmpty())
         return;
     const std::filesystem::path folder = FolderPath::toFileSystem(m_folderBytes);
-    m_runs->undoRun(folder, runId.toStdString(), m_tidiesAutomatically,
+    m_runs->undoRun(folder, runId.toStdString(), m_autoTidy->isOn(),
         endingRun<RunController::UndoResult>(
             [this, folder, runId](RunController::UndoResult &result) {
-                leaveAlone(folder, std::move(result.restoredNames));
+                m_autoTidy->leaveAlone(folder, std::move(result.restoredNames));
                 if (result.error.isEmpty() && result.report.nothingToUndo)
-                    setStatusMessage(tr("Nothing to undo — that run's files are no longer where "
-                                        "it put them."));
+                    setStatusMessage(RunMessages::nothingToUndo());
                 reportUndo(result.report, result.error, runId);
             }));
     beginRun(RunKind::undoing);
@@ -287,67 +213,24 @@ void FolderOrganizerViewModel::reportUndo(
     }
     if (report.nothingToUndo)
         return;
-    const int restored = int(report.restored);
-    QString message;
-    if (report.cancelled)
-        message = tr("Undo cancelled — %n file(s) restored before the cancel.", nullptr, restored);
-    else if (report.notRestored.empty())
-        message = tr("Undo complete — %n file(s) restored.", nullptr, restored);
-    else
-        message = tr(
-            "Undo incomplete — %n file(s) restored, %1 could not be restored.", nullptr, restored)
-                      .arg(tr("%n file(s)", nullptr, int(report.notRestored.size())));
+    const QString message = RunMessages::undoStatus(
+        int(report.restored), report.cancelled, int(report.notRestored.size()));
     setStatusMessage(message);
-    // A run taken back whole is not offered again; the line itself stays.
     if (!runId.isEmpty() && !report.cancelled && report.notRestored.empty())
-        std::replace(m_activityRunIds.begin(), m_activityRunIds.end(), runId, QString());
+        m_log->forgetRun(runId);
     appendLog(message);
-}
-
-void FolderOrganizerViewModel::leaveAlone(
-    const std::filesystem::path &folder, std::vector<std::string> names)
-{
-    if (m_tidiesAutomatically && folder == FolderPath::toFileSystem(m_folderBytes))
-        m_putBack.insert(
-            std::make_move_iterator(names.begin()), std::make_move_iterator(names.end()));
 }
 
 void FolderOrganizerViewModel::setTidiesAutomatically(bool on)
 {
-    if (on == m_tidiesAutomatically)
-        return;
-    m_tidiesAutomatically = on;
-    m_settings->setStringValue(
-        tidyAutomaticallyKey, on ? QStringLiteral("true") : QStringLiteral("false"));
-    if (!on) {
-        m_settled.clear();
-        m_putBack.clear();
-    }
-    followFolder();
-    emit tidiesAutomaticallyChanged();
-}
-
-void FolderOrganizerViewModel::followFolder()
-{
-    if (!m_tidiesAutomatically || m_folderBytes.isEmpty()) {
-        m_watch->stop();
-        return;
-    }
-    m_watch->watch(FolderPath::toFileSystem(m_folderBytes));
-}
-
-void FolderOrganizerViewModel::takeSettled(const std::vector<std::string> &names)
-{
-    if (!m_tidiesAutomatically)
-        return;
-    m_settled.insert(m_settled.end(), names.begin(), names.end());
-    tidySettledSoon();
+    if (m_autoTidy->setOn(on))
+        emit tidiesAutomaticallyChanged();
 }
 
 void FolderOrganizerViewModel::tidySettledSoon()
 {
     // Queued, so whoever just ended a run or closed the preview hears that first.
-    if (m_tidyQueued || m_settled.empty())
+    if (m_tidyQueued || !m_autoTidy->hasWaiting())
         return;
     m_tidyQueued = true;
     QMetaObject::invokeMethod(this, &FolderOrganizerViewModel::tidySettled, Qt::QueuedConnection);
@@ -356,24 +239,18 @@ void FolderOrganizerViewModel::tidySettledSoon()
 void FolderOrganizerViewModel::tidySettled()
 {
     m_tidyQueued = false;
-    if (m_settled.empty() || !m_tidiesAutomatically || m_folderBytes.isEmpty())
+    if (!m_autoTidy->hasWaiting() || !m_autoTidy->isOn() || m_folderBytes.isEmpty())
         return;
     // The user is busy; the names wait until the run ends, the preview or the dialog closes.
     if (m_isOrganizing || m_isShowingPreview || m_isChoosing)
         return;
-    std::sort(m_settled.begin(), m_settled.end());
-    m_settled.erase(std::unique(m_settled.begin(), m_settled.end()), m_settled.end());
-    // Once only: a file put back and then changed by the user is tidied again.
-    std::erase_if(m_settled, [this](const std::string &name) { return m_putBack.erase(name); });
-    if (m_settled.empty())
+    std::vector<std::string> names = m_autoTidy->takeWaiting();
+    if (names.empty())
         return;
     const std::filesystem::path folder = FolderPath::toFileSystem(m_folderBytes);
-    m_runs->tidy(folder, std::exchange(m_settled, {}), std::chrono::seconds(m_settleSeconds),
+    m_runs->tidy(folder, std::move(names), std::chrono::seconds(m_autoTidy->settleSeconds()),
         endingRun<RunController::TidyResult>([this, folder](RunController::TidyResult &result) {
-            // Still being written, or the folder busy with tidyra-cli: watched again.
-            if (!result.retry.empty() && m_tidiesAutomatically
-                && folder == FolderPath::toFileSystem(m_folderBytes))
-                m_watch->retry(result.retry);
+            m_autoTidy->retry(folder, result.retry);
             const RunReport &report = result.report;
             if (result.error.isEmpty() && report.stoppedBy.empty() && !report.cancelled
                 && (!result.ran || (report.moved == 0 && report.skipped == 0)))
@@ -388,7 +265,7 @@ void FolderOrganizerViewModel::cancelRun()
     if (!m_isOrganizing || m_runs->isCancelled())
         return;
     m_runs->cancel();
-    setProgressMessage(tr("Stopping…"));
+    setProgressMessage(RunMessages::stoppingProgress());
 }
 
 void FolderOrganizerViewModel::beginRun(RunKind kind)
@@ -417,21 +294,17 @@ void FolderOrganizerViewModel::updateProgress()
 {
     if (m_runs->isCancelled())
         return; // "Stopping…" stays until the run has stopped
-    const std::size_t total = m_runs->progressTotal();
-    const QString done = QString::number(m_runs->progressDone());
+    const std::size_t done = m_runs->progressDone(), total = m_runs->progressTotal();
     switch (m_runKind) {
     case RunKind::scanning:
-        setProgressMessage(tr("Scanning…"));
+        setProgressMessage(RunMessages::scanningProgress());
         break;
     case RunKind::organizing:
     case RunKind::tidying:
-        setProgressMessage(total == 0
-                ? tr("Organizing…")
-                : tr("Organizing… %1 of %2").arg(done, QString::number(total)));
+        setProgressMessage(RunMessages::organizingProgress(done, total));
         break;
     case RunKind::undoing:
-        setProgressMessage(total == 0 ? tr("Undoing…")
-                                      : tr("Undoing… %1 of %2").arg(done, QString::number(total)));
+        setProgressMessage(RunMessages::undoingProgress(done, total));
         break;
     }
 }
@@ -467,16 +340,12 @@ void FolderOrganizerViewModel::reportExecution(const RunReport &report, const QS
     }
     const int count = int(report.moved);
     const int skipped = int(report.skipped);
-    const QString line = organizedLogLine(count, skipped, report.cancelled,
+    const QString line = RunMessages::organizedLogLine(count, skipped, report.cancelled,
         folderName(FolderPath::fromFileSystem(folder)), automatic);
     if (!report.stoppedBy.empty())
         setErrorMessage(tr("Error: %1").arg(ErrorTexts::translate(report.stoppedBy)));
-    else if (report.cancelled)
-        setStatusMessage(cancelledStatus(count));
-    else if (automatic) // asked for by no one, so it says where and how it came
-        setStatusMessage(line);
     else
-        setStatusMessage(organizedStatus(count, skipped));
+        setStatusMessage(RunMessages::runStatus(count, skipped, report.cancelled, automatic, line));
     appendLog(line, QString::fromStdString(report.runId));
     if (automatic)
         emit tidiedAutomatically();
@@ -486,20 +355,8 @@ void FolderOrganizerViewModel::reportExecution(const RunReport &report, const QS
 
 void FolderOrganizerViewModel::appendLog(const QString &message, const QString &runId)
 {
-    QStringList log = m_activityLog;
-    QStringList runIds = m_activityRunIds;
-    log.prepend(QLatin1Char('[') + m_clock->shortTimeOfDay() + QLatin1String("] ") + message);
-    runIds.prepend(runId);
-    if (log.size() > maxLogEntries) {
-        log.resize(maxLogEntries);
-        runIds.resize(maxLogEntries);
-    }
-    setActivityLog(log, runIds);
-}
-
-void FolderOrganizerViewModel::setSelectedFolderURL(const QUrl &url)
-{
-    assign(m_selectedFolderURL, url, &FolderOrganizerViewModel::selectedFolderURLChanged);
+    m_log->add(message, runId);
+    emit activityLogChanged();
 }
 
 void FolderOrganizerViewModel::setCurrentPlan(std::shared_ptr<const OrganizationPlan> plan)
@@ -509,37 +366,6 @@ void FolderOrganizerViewModel::setCurrentPlan(std::shared_ptr<const Organization
     if (plan)
         m_runs->release(std::move(plan));
     emit currentPlanChanged();
-}
-
-void FolderOrganizerViewModel::setStatusMessage(const QString &message)
-{
-    assign(m_isStatusError, false, &FolderOrganizerViewModel::isStatusErrorChanged);
-    assign(m_statusMessage, message, &FolderOrganizerViewModel::statusMessageChanged);
-}
-
-void FolderOrganizerViewModel::setErrorMessage(const QString &message)
-{
-    assign(m_isStatusError, true, &FolderOrganizerViewModel::isStatusErrorChanged);
-    assign(m_statusMessage, message, &FolderOrganizerViewModel::statusMessageChanged);
-}
-
-void FolderOrganizerViewModel::setCanUndo(bool canUndo)
-{
-    assign(m_canUndo, canUndo, &FolderOrganizerViewModel::canUndoChanged);
-}
-
-void FolderOrganizerViewModel::setIsOrganizing(bool organizing)
-{
-    assign(m_isOrganizing, organizing, &FolderOrganizerViewModel::isOrganizingChanged);
-}
-
-void FolderOrganizerViewModel::setActivityLog(const QStringList &log, const QStringList &runIds)
-{
-    if (m_activityLog == log && m_activityRunIds == runIds)
-        return;
-    m_activityLog = log;
-    m_activityRunIds = runIds;
-    emit activityLogChanged();
 }
 
 void FolderOrganizerViewModel::setRunDetails(std::shared_ptr<const RunDetails> details)
@@ -572,9 +398,4 @@ void FolderOrganizerViewModel::showRunDetails()
 {
     if (m_runDetails)
         emit runDetailsRequested();
-}
-
-void FolderOrganizerViewModel::setProgressMessage(const QString &message)
-{
-    assign(m_progressMessage, message, &FolderOrganizerViewModel::progressMessageChanged);
 }

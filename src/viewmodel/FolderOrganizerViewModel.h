@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AutoTidy.h"
 #include "Clock.h"
 #include "FolderChooser.h"
 #include "SettingsStore.h"
@@ -12,7 +13,6 @@
 
 #include <functional>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -23,8 +23,9 @@
 // and cancelling do nothing meanwhile. Engine failures become the status message and
 // never leave an action. Runs are recorded in the journal shared with tidyra-cli
 // ($XDG_STATE_HOME/tidyra), so Undo survives a restart and can take back a run made from
-// the terminal. With "Tidy Automatically" on, a FolderWatch on the selected folder hands
-// over the files that have settled, and a run like any other organizes them.
+// the terminal. With "Tidy Automatically" on, AutoTidy watches the selected folder and
+// hands over the files that have settled, and a run like any other organizes them.
+class ActivityLog;
 class FileSystem;
 class FolderWatch;
 class PlanObstacles;
@@ -53,11 +54,8 @@ class FolderOrganizerViewModel : public QObject
             tidiesAutomaticallyChanged)
 
 public:
-    static constexpr int maxLogEntries = 50;
-    static constexpr int defaultSettleSeconds = 60;
-
-    // An empty `fileSystem` means the real one. `watch`, adopted as a child, is given the
-    // settle time of the settings; none means one on inotify.
+    // An empty `fileSystem` means the real one. `watch` goes to AutoTidy, which adopts it
+    // and gives it the settle time of the settings; none means one on inotify.
     FolderOrganizerViewModel(std::unique_ptr<FolderChooser> chooser,
         std::unique_ptr<SettingsStore> settings, std::unique_ptr<Clock> clock,
         std::shared_ptr<FileSystem> fileSystem = {}, QObject *parent = nullptr,
@@ -67,7 +65,10 @@ public:
 
     QUrl selectedFolderURL() const { return m_selectedFolderURL; }
     bool isShowingPreview() const { return m_isShowingPreview; }
-    void setIsShowingPreview(bool showing);
+    void setIsShowingPreview(bool showing)
+    {
+        assign(m_isShowingPreview, showing, &FolderOrganizerViewModel::isShowingPreviewChanged);
+    }
     // The last plan stored, in the engine's compact form, shared with the preview
     // rather than copied: a plan of 100,000 moves is held once. Null before any.
     const std::shared_ptr<const OrganizationPlan> &currentPlan() const { return m_currentPlan; }
@@ -82,10 +83,10 @@ public:
     }
     bool canUndo() const { return m_canUndo; }
     bool isOrganizing() const { return m_isOrganizing; }
-    QStringList activityLog() const { return m_activityLog; }
+    QStringList activityLog() const;
     // The id of the recorded run that the log's line `row` tells of; empty for lines of
     // no run (undos) and for a run taken back whole since.
-    QString activityRunId(int row) const { return m_activityRunIds.value(row); }
+    QString activityRunId(int row) const;
     // What the selected folder's last run skipped, or its last undo could not restore,
     // as the run journal keeps it (so also after a restart, and for runs of
     // tidyra-cli); null when they left nothing out. Read on the worker after each run
@@ -96,9 +97,9 @@ public:
     QString progressMessage() const { return m_progressMessage; }
     // Whether files that settle in the selected folder are organized without being asked;
     // remembered in the settings. Kept while no folder is selected, but watching nothing.
-    bool tidiesAutomatically() const { return m_tidiesAutomatically; }
+    bool tidiesAutomatically() const { return m_autoTidy->isOn(); }
     // How long a file must stay unchanged before an automatic run takes it.
-    int settleSeconds() const { return m_settleSeconds; }
+    int settleSeconds() const { return m_autoTidy->settleSeconds(); }
     // The run going is an automatic one (isOrganizing is true for it too).
     bool isTidyingAutomatically() const { return m_isOrganizing && m_runKind == RunKind::tidying; }
 
@@ -160,16 +161,11 @@ private:
     std::function<void(Result &, bool)> endingRun(std::function<void(Result &)> report);
     void updateProgress();
     void queryCanUndo();
-    // Starts, moves or stops the watch as the switch and the selected folder say.
-    void followFolder();
-    // Names that settled wait here while the user is busy (a run, the preview, the
-    // folder dialog) and go to one automatic run once nothing is in the way.
-    void takeSettled(const std::vector<std::string> &names);
+    // Names that settled wait while the user is busy (a run, the preview, the folder
+    // dialog) and go to one automatic run once nothing is in the way.
     void tidySettledSoon();
     void tidySettled();
     void reportUndo(const UndoReport &report, const QString &error, const QString &runId);
-    // After an undo: `names` are back in the folder, to be left there.
-    void leaveAlone(const std::filesystem::path &folder, std::vector<std::string> names);
 
     // `error` when nothing moved.
     void reportExecution(const RunReport &report, const QString &error,
@@ -185,21 +181,39 @@ private:
         field = value;
         emit(this->*changed)();
     }
-    void setSelectedFolderURL(const QUrl &url);
+    void setSelectedFolderURL(const QUrl &url)
+    {
+        assign(m_selectedFolderURL, url, &FolderOrganizerViewModel::selectedFolderURLChanged);
+    }
     void setCurrentPlan(std::shared_ptr<const OrganizationPlan> plan);
-    void setStatusMessage(const QString &message);
-    void setErrorMessage(const QString &message);
-    void setCanUndo(bool canUndo);
-    void setIsOrganizing(bool organizing);
+    void setStatusMessage(const QString &message)
+    {
+        assign(m_isStatusError, false, &FolderOrganizerViewModel::isStatusErrorChanged);
+        assign(m_statusMessage, message, &FolderOrganizerViewModel::statusMessageChanged);
+    }
+    void setErrorMessage(const QString &message)
+    {
+        assign(m_isStatusError, true, &FolderOrganizerViewModel::isStatusErrorChanged);
+        assign(m_statusMessage, message, &FolderOrganizerViewModel::statusMessageChanged);
+    }
+    void setCanUndo(bool canUndo)
+    {
+        assign(m_canUndo, canUndo, &FolderOrganizerViewModel::canUndoChanged);
+    }
+    void setIsOrganizing(bool organizing)
+    {
+        assign(m_isOrganizing, organizing, &FolderOrganizerViewModel::isOrganizingChanged);
+    }
     void setRunDetails(std::shared_ptr<const RunDetails> details);
     // Reads runDetails for the selected folder on the worker.
     void loadRunDetails();
-    void setProgressMessage(const QString &message);
-    void setActivityLog(const QStringList &log, const QStringList &runIds);
+    void setProgressMessage(const QString &message)
+    {
+        assign(m_progressMessage, message, &FolderOrganizerViewModel::progressMessageChanged);
+    }
 
     std::unique_ptr<FolderChooser> m_chooser;
     std::unique_ptr<SettingsStore> m_settings;
-    std::unique_ptr<Clock> m_clock;
 
     QUrl m_selectedFolderURL;
     QByteArray m_folderBytes; // the truth behind m_selectedFolderURL
@@ -211,20 +225,13 @@ private:
     std::shared_ptr<const PlanObstacles> m_currentObstacles;
     bool m_canUndo = false;
     bool m_isOrganizing = false;
-    QStringList m_activityLog;
-    QStringList m_activityRunIds; // beside m_activityLog, line for line
+    std::unique_ptr<ActivityLog> m_log;
     std::shared_ptr<const RunDetails> m_runDetails;
     QString m_progressMessage;
     RunKind m_runKind = RunKind::scanning;
-    bool m_tidiesAutomatically = false;
-    int m_settleSeconds = defaultSettleSeconds;
     bool m_isChoosing = false; // the folder dialog is open
     bool m_tidyQueued = false;
-    std::vector<std::string> m_settled; // of the selected folder, for the next automatic run
-    // Names an undo put back: their next settling is the undo's own doing, not a file
-    // to tidy, or tidying would take back the undo.
-    std::set<std::string> m_putBack;
 
+    std::unique_ptr<AutoTidy> m_autoTidy;
     std::unique_ptr<RunController> m_runs;
-    FolderWatch *m_watch; // a child
 };

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+
+class SettingsStore;
+
+// The folder selected last, as the settings keep it for the next launch: its path as
+// text ("lastFolderPath"), and beside it the bytes of a path that is not UTF-8.
+class LastFolder
+{
+public:
+    // The stored path's bytes; empty when none is stored.
+    static QByteArray read(const SettingsStore &settings);
+    static void write(SettingsStore &settings, const QByteArray &path);
+};

@@ -1,0 +1,128 @@
+#include "Gate.h"
+#include "ViewModelHarness.h"
+
+#include <QTemporaryDir>
+
+// "Tidy Automatically" through the view model: the switch, the watch on the selected
+// folder, and the automatic runs it starts.
+class AutoTidyTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Each test gets its own journal place, never the user's.
+    void init()
+    {
+        m_state = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_STATE_HOME", m_state->path().toUtf8());
+    }
+    void tidySwitchIsRememberedAndMovesWithTheFolder();
+    void automaticRunsWaitTheirTurnAndSayWhatTheyDid();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_state;
+};
+
+void AutoTidyTest::tidySwitchIsRememberedAndMovesWithTheFolder()
+{
+    TempDir dir;
+    const fs::path inbox = makeFolder(dir, {}, "Inbox"), other = makeFolder(dir, {}, "Other");
+    Harness h;
+    // Off at first; with no folder it is kept but watches nothing; then it follows the choice.
+    QVERIFY(!h.vm->tidiesAutomatically());
+    h.vm->setTidiesAutomatically(true);
+    h.choose(inbox);
+    h.choose(other);
+    QCOMPARE(h.watch.watched, (std::vector<fs::path> { inbox, other }));
+
+    // A restart over the same settings watches the folder again, with the settle time set.
+    auto *settings = new MemorySettingsStore(toQString(other));
+    settings->setStringValue("tidyAutomatically", h.settings->stringValue("tidyAutomatically"));
+    settings->setStringValue("autoTidySettleSeconds", "5");
+    FakeFolderWatch again;
+    VM restarted(std::make_unique<QueuedFolderChooser>(h.answers),
+        std::unique_ptr<SettingsStore>(settings), std::make_unique<FixedClock>("10:42"), {},
+        nullptr, again.watch());
+    QCOMPARE(again.watched, std::vector<fs::path> { other });
+    QCOMPARE(again.folderWatch()->settle(), std::chrono::seconds(5));
+    restarted.setTidiesAutomatically(false);
+    QVERIFY(!again.folderWatch()->isWatching());
+    QCOMPARE(settings->stringValue("tidyAutomatically"), QStringLiteral("false"));
+
+    // A folder that cannot be watched says so, and the switch stays on.
+    h.watch.failure = "inotify watch limit reached";
+    h.choose(inbox);
+    QVERIFY(h.vm->isStatusError() && h.vm->tidiesAutomatically());
+    QCOMPARE(h.vm->statusMessage(), QStringLiteral("Error: inotify watch limit reached"));
+}
+
+// Settled files go to a run of their own once the user is done: after a manual run, once
+// the preview is closed. What an undo puts back stays put until it changes again.
+void AutoTidyTest::automaticRunsWaitTheirTurnAndSayWhatTheyDid()
+{
+    using namespace std::chrono_literals;
+    TempDir dir;
+    const fs::path folder = makeFolder(dir, {}, "Inbox");
+    writeSettled(folder / "a.jpg");
+    writeSettled(folder / "b.pdf");
+    Harness h;
+    h.choose(folder);
+    QSignalSpy applied(h.vm.get(), &VM::planApplied); // what the desktop is told of
+    QSignalSpy runs(h.vm.get(), &VM::isOrganizingChanged);
+    h.vm->setTidiesAutomatically(true);
+    h.watch.advance(60s);
+    const QString first = QStringLiteral("Organized 2 files in Inbox automatically");
+    QTRY_COMPARE(h.vm->activityLog(), QStringList { "[10:42] " + first });
+    QVERIFY(waitForRun(*h.vm));
+    QCOMPARE(h.vm->statusMessage(), first);
+    QVERIFY(h.vm->canUndo() && applied.isEmpty() && filesIn(folder) == 0);
+
+    writeFile(folder / "c.png");
+    Gate gate;
+    h.fileSystem->beforeCall(Op::renameNoReplace, 1, [&] { gate.hold(); });
+    runs.clear();
+    h.vm->organizeNow();
+    QVERIFY(gate.waitUntilHeld());
+    writeSettled(folder / "d.txt");
+    h.watch.change("d.txt");
+    h.watch.advance(60s);
+    QCoreApplication::processEvents();
+    QCOMPARE(runs.size(), 1);
+    gate.open();
+    QTRY_COMPARE(runs.size(), 4); // the manual run ends before the automatic one begins
+    QVERIFY(waitForRun(*h.vm));
+    QCOMPARE(h.vm->activityLog().mid(0, 2),
+        QStringList({ QStringLiteral("[10:42] Organized 1 file in Inbox automatically"),
+            QStringLiteral("[10:42] Organized 1 file in Inbox") }));
+    QCOMPARE(applied.size(), 1);
+
+    // A name that is gone by its run makes a run that moves nothing and says nothing.
+    writeSettled(folder / "e.mp3");
+    h.watch.change("e.mp3");
+    h.watch.change("gone.txt");
+    h.run(&VM::generatePreview);
+    h.watch.advance(60s);
+    QCoreApplication::processEvents();
+    QVERIFY(!h.vm->isOrganizing());
+    h.vm->setIsShowingPreview(false);
+    QTRY_COMPARE(h.vm->activityLog().size(), 4);
+    QVERIFY(waitForRun(*h.vm) && !fs::exists(folder / "e.mp3"));
+    runs.clear();
+    h.watch.change("gone.txt");
+    h.watch.advance(60s);
+    QTRY_COMPARE(runs.size(), 2);
+    QCOMPARE(h.vm->activityLog().size(), 4);
+
+    h.run(&VM::undoLastOperation);
+    runs.clear();
+    for (int look = 0; look < 2; ++look) {
+        h.watch.change("e.mp3");
+        h.watch.advance(60s);
+        QCoreApplication::processEvents();
+        QCOMPARE(runs.isEmpty(), look == 0);
+    }
+    QVERIFY(waitForRun(*h.vm) && !fs::exists(folder / "e.mp3"));
+}
+
+QTEST_GUILESS_MAIN(AutoTidyTest)
+#include "tst_AutoTidy.moc"
