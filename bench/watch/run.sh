@@ -70,11 +70,14 @@ sleep "$idle"
 idle_ticks=$(( $(ticks "$watcher") - before ))
 
 left=0
+: >"$place/bursts"
 for burst in $(seq "$bursts"); do
+  burst_start=$(now)
   make_files "$folder" "$count"
   for _ in $(seq 1200); do [ "$(top_level_files "$folder")" -eq 0 ] && break; sleep 0.1; done
   left=$((left + $(top_level_files "$folder")))
   sleep $((settle * 3)) # a run that came late would show here
+  echo "$burst_start $(now)" >>"$place/bursts"
   echo "burst $burst: $(grep -c " Organized " "$place/out" || true) runs so far"
   find "$folder" -mindepth 1 -delete
 done
@@ -99,9 +102,9 @@ echo "idle: $idle_ticks CPU ticks of tidyra-cli watch over ${idle} s (target 0)"
 echo "bursts: $bursts x $count files dropped at once; $runs runs in all; $left left in the folder"
 echo "baseline plan + organize (median): $(printf '%.1f' "$baseline_ms") ms; tidyra-cli organize: $(printf '%.1f' "$cli_ms") ms, ratio $(awk -v c="$cli_ms" -v b="$baseline_ms" 'BEGIN { printf "%.2f", c / b }')"
 printf '%-5s %8s %10s %8s\n' run files ms ratio
-python3 - "$place/trace" "$place/out" "$baseline_ms" "$count" <<'PY'
+python3 - "$place/trace" "$place/bursts" "$baseline_ms" "$count" <<'PY'
 import re, sys
-trace, out, base, count = sys.argv[1], sys.argv[2], float(sys.argv[3]), int(sys.argv[4])
+trace, bursts, base, count = sys.argv[1], sys.argv[2], float(sys.argv[3]), int(sys.argv[4])
 # The stretches between the end of one wait and the start of the next: the watch at work.
 waits = []
 for line in open(trace):
@@ -109,18 +112,16 @@ for line in open(trace):
     if found:
         waits.append((float(found[1]), float(found[1]) + float(found[2])))
 work = [(end, start) for (_, end), (start, _) in zip(waits, waits[1:])]
-k = 0
-for line in open(out):
-    stamp, text = line.split(" ", 1)
-    if not text.startswith("Organized "):
+# A burst's run is the longest stretch of work while that burst lasted (reading the
+# events of a burst takes a few short stretches of its own).
+for k, line in enumerate(open(bursts), 1):
+    first, last = map(float, line.split())
+    stretches = [w for w in work if first <= w[0] <= last]
+    if not stretches:
+        print(f"{k:<5} {count:>8} {'n/a':>10} {'n/a':>8}")
         continue
-    moved = int(text.split()[1].replace(",", ""))
-    # The run is the longest stretch of work that began before its line came and ended
-    # (with the line written, then the next wait) no more than 50 ms before it was read.
-    begin, end = max((w for w in work if w[0] < float(stamp) and w[1] > float(stamp) - 0.05),
-                     key=lambda w: w[1] - w[0])
+    begin, end = max(stretches, key=lambda w: w[1] - w[0])
     ms = (end - begin) * 1000
-    k += 1
-    print(f"{k:<5} {moved:>8} {ms:>10.1f} {ms / (base * moved / count):>8.2f}")
+    print(f"{k:<5} {count:>8} {ms:>10.1f} {ms / base:>8.2f}")
 PY
 echo "targets: 0 idle ticks; a few runs at most, each within bench/cli/run.sh's ratio (1.3)"
