@@ -98,7 +98,9 @@ ExitStatus WatchLoop::run()
         }
         if (ready > 0)
             watched.readChanges(Clock::now());
-        const std::vector<std::string> settled = watched.tracker().takeSettled(Clock::now());
+        std::vector<std::string> writtenWhole;
+        const std::vector<std::string> settled
+            = watched.tracker().takeSettled(Clock::now(), &writtenWhole);
         if (settled.empty())
             continue;
 
@@ -107,7 +109,7 @@ ExitStatus WatchLoop::run()
         control.cancel = &m_stop;
         signals.open();
         try {
-            result = autoRun.run(m_folder, settled, control);
+            result = autoRun.run(m_folder, settled, control, nullptr, writtenWhole);
         } catch (const EngineError &error) {
             // Nothing moved; the files are tried again when they change.
             signals.close();

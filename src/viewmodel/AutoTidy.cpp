@@ -62,6 +62,7 @@ void AutoTidy::setFolder(const std::filesystem::path &folder)
     m_folder = folder;
     // What settled in the folder left behind is not this folder's to tidy.
     m_settled.clear();
+    m_writtenWhole.clear();
     m_putBack.clear();
     follow();
 }
@@ -75,20 +76,30 @@ void AutoTidy::follow()
     m_watch->watch(m_folder);
 }
 
-void AutoTidy::takeSettled(const std::vector<std::string> &names)
+void AutoTidy::takeSettled(
+    const std::vector<std::string> &names, const std::vector<std::string> &writtenWhole)
 {
     if (!m_isOn)
         return;
     m_settled.insert(m_settled.end(), names.begin(), names.end());
+    // A name settling again says anew how its last change ended.
+    for (const std::string &name : names)
+        m_writtenWhole.erase(name);
+    m_writtenWhole.insert(writtenWhole.begin(), writtenWhole.end());
     emit namesWaiting();
 }
 
-std::vector<std::string> AutoTidy::takeWaiting()
+std::vector<std::string> AutoTidy::takeWaiting(std::vector<std::string> &writtenWhole)
 {
     std::vector<std::string> names = std::exchange(m_settled, {});
     std::sort(names.begin(), names.end());
     names.erase(std::unique(names.begin(), names.end()), names.end());
     std::erase_if(names, [this](const std::string &name) { return m_putBack.erase(name); });
+    for (const std::string &name : names) {
+        if (m_writtenWhole.count(name) != 0)
+            writtenWhole.push_back(name);
+    }
+    m_writtenWhole.clear();
     return names;
 }
 

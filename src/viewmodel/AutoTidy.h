@@ -36,7 +36,8 @@ public:
     bool hasWaiting() const { return !m_settled.empty(); }
     // The names waiting, each once, sorted; a name an undo put back is left out, once
     // only: a file put back and then changed by the user is tidied again.
-    std::vector<std::string> takeWaiting();
+    // Those whose last change ended a write go to `writtenWhole` as well.
+    std::vector<std::string> takeWaiting(std::vector<std::string> &writtenWhole);
     // After a run in `folder`: names still being written, or the folder busy with
     // tidyra-cli, are watched again.
     void retry(const std::filesystem::path &folder, const std::vector<std::string> &names);
@@ -50,7 +51,8 @@ signals:
     void watchFailed(const QString &why);
 
 private:
-    void takeSettled(const std::vector<std::string> &names);
+    void takeSettled(
+        const std::vector<std::string> &names, const std::vector<std::string> &writtenWhole);
     // Starts, moves or stops the watch as the switch and the folder say.
     void follow();
 
@@ -59,6 +61,7 @@ private:
     int m_settleSeconds;
     std::filesystem::path m_folder;
     std::vector<std::string> m_settled; // of m_folder, for the next automatic run
+    std::set<std::string> m_writtenWhole; // of those, the ones last closed after writing
     // Names an undo put back: their next settling is the undo's own doing, not a file
     // to tidy, or tidying would take back the undo.
     std::set<std::string> m_putBack;

@@ -244,11 +244,13 @@ void FolderOrganizerViewModel::tidySettled()
     // The user is busy; the names wait until the run ends, the preview or the dialog closes.
     if (m_isOrganizing || m_isShowingPreview || m_isChoosing)
         return;
-    std::vector<std::string> names = m_autoTidy->takeWaiting();
+    std::vector<std::string> writtenWhole;
+    std::vector<std::string> names = m_autoTidy->takeWaiting(writtenWhole);
     if (names.empty())
         return;
     const std::filesystem::path folder = FolderPath::toFileSystem(m_folderBytes);
-    m_runs->tidy(folder, std::move(names), std::chrono::seconds(m_autoTidy->settleSeconds()),
+    m_runs->tidy(folder, std::move(names), std::move(writtenWhole),
+        std::chrono::seconds(m_autoTidy->settleSeconds()),
         endingRun<RunController::TidyResult>([this, folder](RunController::TidyResult &result) {
             m_autoTidy->retry(folder, result.retry);
             const RunReport &report = result.report;

@@ -102,7 +102,8 @@ void FolderWatch::evaluate()
     if (!m_watched)
         return;
     const WatchClock::TimePoint now = m_clock->now();
-    std::vector<std::string> settled = m_watched->tracker().takeSettled(now);
+    std::vector<std::string> writtenWhole;
+    std::vector<std::string> settled = m_watched->tracker().takeSettled(now, &writtenWhole);
     const std::optional<WatchClock::TimePoint> next = m_watched->tracker().nextDeadline();
     if (next) {
         const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*next - now);
@@ -112,7 +113,7 @@ void FolderWatch::evaluate()
         m_timer->stop();
     }
     if (!settled.empty())
-        emit filesSettled(settled);
+        emit filesSettled(settled, writtenWhole);
 }
 
 void FolderWatch::fail(const std::exception &error)

@@ -47,7 +47,10 @@ public:
     void checkNow();
 
 signals:
-    void filesSettled(const std::vector<std::string> &names);
+    // `writtenWhole`: those of `names` whose last change ended a write (see
+    // AutoTidyRun::run).
+    void filesSettled(
+        const std::vector<std::string> &names, const std::vector<std::string> &writtenWhole);
     // The watch has stopped: the folder cannot be watched (any more), and why.
     void watchFailed(const QString &why);
 

@@ -160,14 +160,15 @@ std::vector<std::string> RunController::looseFiles(const std::filesystem::path &
 }
 
 void RunController::tidy(const std::filesystem::path &folder, std::vector<std::string> names,
-    std::chrono::milliseconds settle, Done<TidyResult> done)
+    std::vector<std::string> writtenWhole, std::chrono::milliseconds settle, Done<TidyResult> done)
 {
     start<TidyResult>(
-        [this, folder, names = std::move(names), settle] {
+        [this, folder, names = std::move(names), writtenWhole = std::move(writtenWhole), settle] {
             TidyResult result;
             try {
-                AutoTidyRun::Result outcome = AutoTidyRun(*m_organizer, *m_undoService, settle)
-                                                  .run(folder, names, runControl());
+                AutoTidyRun::Result outcome
+                    = AutoTidyRun(*m_organizer, *m_undoService, settle)
+                          .run(folder, names, runControl(), nullptr, writtenWhole);
                 result.ran = outcome.ran;
                 result.report = std::move(outcome.report);
                 result.retry = std::move(outcome.retry);

@@ -91,9 +91,11 @@ public:
     void undoRun(const std::filesystem::path &folder, const std::string &runId, bool listRestored,
         Done<UndoResult> done);
     // Organizes those of `names` (directly in `folder`) that have stayed unchanged for
-    // `settle` and are written to no more, recorded as an automatic run.
+    // `settle` and are written to no more, recorded as an automatic run (`writtenWhole`:
+    // see AutoTidyRun::run).
     void tidy(const std::filesystem::path &folder, std::vector<std::string> names,
-        std::chrono::milliseconds settle, Done<TidyResult> done);
+        std::vector<std::string> writtenWhole, std::chrono::milliseconds settle,
+        Done<TidyResult> done);
 
     // Stops the run after the current move; a scan runs to its end.
     void cancel() { m_cancel = true; }

@@ -2,6 +2,7 @@
 #include "services/journal/JournalStore.h"
 #include "services/watching/AutoTidyRun.h"
 #include "services/watching/ChangeSource.h"
+#include "services/watching/InotifyChangeSource.h"
 #include "services/watching/SettleTracker.h"
 #include "services/watching/WatchedFolder.h"
 
@@ -56,6 +57,34 @@ TEST(SettleTrackerTest, NameSettlesAfterSettleTimeAndAChangeRestartsIt)
     EXPECT_EQ(tracker.takeSettled(start + 119s), Names { "a.pdf" });
     EXPECT_EQ(tracker.waiting(), 0u);
     EXPECT_EQ(tracker.nextDeadline(), std::nullopt);
+}
+
+// A file closed after writing, or moved in, is settled without a further look; one
+// still open for writing, or touched since, is looked at again before its run.
+TEST(InotifyChangeSourceTest, TellsWhichFilesWereLastClosedAfterWriting)
+{
+    const TempDir dir;
+    const TempDir outside;
+    SettleTracker tracker(0s);
+    {
+        InotifyChangeSource source(dir.path());
+        writeFile(dir / "closed.jpg", "x");
+        writeFile(dir / "touched.jpg", "x");
+        ASSERT_EQ(::utimensat(AT_FDCWD, (dir / "touched.jpg").c_str(), nullptr, 0), 0);
+        writeFile(outside / "moved.jpg", "x");
+        fs::rename(outside / "moved.jpg", dir / "moved.jpg");
+        const FileDescriptor writer(
+            ::open((dir / "open.jpg").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600));
+        ASSERT_EQ(::write(writer.get(), "x", 1), 1);
+        std::vector<ChangeSource::Change> changes;
+        bool overflowed = false;
+        source.takeChangesTold(changes, overflowed);
+        for (const ChangeSource::Change &change : changes)
+            tracker.changed(change.name, {}, change.endsWrite);
+    }
+    Names writtenWhole;
+    EXPECT_EQ(sorted(tracker.takeSettled({}, &writtenWhole)).size(), 4u);
+    EXPECT_EQ(sorted(writtenWhole), (Names { "closed.jpg", "moved.jpg" }));
 }
 
 TEST(SettleTrackerTest, BurstIsGatheredIntoOneRunButATrickleIsNotHeldForever)

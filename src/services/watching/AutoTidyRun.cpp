@@ -70,7 +70,7 @@ bool AutoTidyRun::stillWritten(int root, const std::string &name, std::int64_t m
 
 AutoTidyRun::Result AutoTidyRun::run(const std::filesystem::path &folder,
     const std::vector<std::string> &settled, const RunControl &control,
-    std::vector<FileMoveOperation> *executed) const
+    std::vector<FileMoveOperation> *executed, const std::vector<std::string> &writtenWhole) const
 {
     Result result;
     if (settled.empty())
@@ -83,7 +83,11 @@ AutoTidyRun::Result AutoTidyRun::run(const std::filesystem::path &folder,
         return result;
 
     const FileOrganizerService::OpenFolder root = m_organizer.openFolder(folder);
+    const std::unordered_set<std::string> whole(writtenWhole.begin(), writtenWhole.end());
     plan.keepOnly([&](const OrganizationPlan::Move &move) {
+        // The run itself checks that each file is still a regular file.
+        if (whole.count(move.source) != 0)
+            return true;
         EntryInfo info;
         if (const int error = m_organizer.fileSystem().statIn(root.handle.get(), move.source, info))
             return error != ENOENT; // gone meanwhile: nothing to do; else the run says why

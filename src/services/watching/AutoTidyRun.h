@@ -36,8 +36,13 @@ public:
     // that stalled keeps its file open). A folder busy with another run, manual or
     // automatic, is no failure: every name comes back in Result::retry. Throws
     // EngineError as UndoService::organize does otherwise (nothing moved).
+    // Files in `writtenWhole` were last closed after writing, or moved in whole, and
+    // unchanged since: they are not looked at again, which for a burst of thousands of
+    // files would cost as much as the run itself. (A second writer that keeps such a
+    // file open without writing for the whole settle time goes unseen.)
     Result run(const std::filesystem::path &folder, const std::vector<std::string> &settled,
-        const RunControl &control = {}, std::vector<FileMoveOperation> *executed = nullptr) const;
+        const RunControl &control = {}, std::vector<FileMoveOperation> *executed = nullptr,
+        const std::vector<std::string> &writtenWhole = {}) const;
 
 private:
     // Whether `name` in the open `root` is written to still, as far as can be told.

@@ -18,4 +18,22 @@ public:
     // changed. Throws EngineError when the folder can no longer be watched (removed,
     // moved away, or its file system unmounted).
     virtual void takeChanges(std::vector<std::string> &names, bool &overflowed) = 0;
+
+    // One change, and whether it ended a write: the file was closed after writing, or
+    // moved in whole. Whoever wrote it is done, unless another program still holds it
+    // open for writing too.
+    struct Change
+    {
+        std::string name;
+        bool endsWrite = false;
+    };
+    // As takeChanges, in the order they came; a source that cannot tell says of none
+    // that it ended a write.
+    virtual void takeChangesTold(std::vector<Change> &changes, bool &overflowed)
+    {
+        std::vector<std::string> names;
+        takeChanges(names, overflowed);
+        for (std::string &name : names)
+            changes.push_back({ std::move(name), false });
+    }
 };

@@ -50,6 +50,14 @@ InotifyChangeSource::InotifyChangeSource(const std::filesystem::path &folder)
 
 void InotifyChangeSource::takeChanges(std::vector<std::string> &names, bool &overflowed)
 {
+    std::vector<Change> changes;
+    takeChangesTold(changes, overflowed);
+    for (Change &change : changes)
+        names.push_back(std::move(change.name));
+}
+
+void InotifyChangeSource::takeChangesTold(std::vector<Change> &changes, bool &overflowed)
+{
     alignas(inotify_event) char buffer[64 * 1024];
     bool gone = false;
     for (;;) {
@@ -74,7 +82,8 @@ void InotifyChangeSource::takeChanges(std::vector<std::string> &names, bool &ove
             // Folders made in it, the runs' own among them, are nothing to organize.
             if (event.len == 0 || (event.mask & IN_ISDIR) || !(event.mask & fileChanges))
                 continue;
-            names.emplace_back(name, ::strnlen(name, event.len));
+            changes.push_back({ std::string(name, ::strnlen(name, event.len)),
+                (event.mask & (IN_CLOSE_WRITE | IN_MOVED_TO)) != 0 });
         }
     }
     if (gone)

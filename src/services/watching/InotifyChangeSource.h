@@ -16,6 +16,7 @@ public:
 
     int readyHandle() const override { return m_inotify.get(); }
     void takeChanges(std::vector<std::string> &names, bool &overflowed) override;
+    void takeChangesTold(std::vector<Change> &changes, bool &overflowed) override;
 
 private:
     std::filesystem::path m_folder;

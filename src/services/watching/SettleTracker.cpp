@@ -20,8 +20,12 @@ std::chrono::milliseconds SettleTracker::gathering() const
     return std::min<std::chrono::milliseconds>(m_settle / 4, 10s);
 }
 
-void SettleTracker::changed(const std::string &name, TimePoint now)
+void SettleTracker::changed(const std::string &name, TimePoint now, bool endsWrite)
 {
+    if (endsWrite)
+        m_writtenWhole.insert(name);
+    else
+        m_writtenWhole.erase(name);
     const auto known = m_names.find(name);
     if (known != m_names.end()) {
         m_byTime.erase(known->second);
@@ -48,7 +52,8 @@ std::optional<SettleTracker::TimePoint> SettleTracker::nextDeadline() const
     }
 }
 
-std::vector<std::string> SettleTracker::takeSettled(TimePoint now)
+std::vector<std::string> SettleTracker::takeSettled(
+    TimePoint now, std::vector<std::string> *writtenWhole)
 {
     std::vector<std::string> settled;
     const std::optional<TimePoint> due = nextDeadline();
@@ -57,6 +62,8 @@ std::vector<std::string> SettleTracker::takeSettled(TimePoint now)
     while (!m_byTime.empty() && m_byTime.begin()->first + m_settle <= now) {
         const auto first = m_byTime.begin();
         m_names.erase(first->second);
+        if (m_writtenWhole.erase(first->second) != 0 && writtenWhole)
+            writtenWhole->push_back(first->second);
         settled.push_back(std::move(first->second));
         m_byTime.erase(first);
     }

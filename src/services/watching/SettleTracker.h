@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 // Which changed names have settled: stayed unchanged for the settle time. Names that
@@ -25,11 +26,14 @@ public:
     std::chrono::milliseconds gathering() const;
 
     // `name` changed at `now`: its settle time starts again.
-    void changed(const std::string &name, TimePoint now);
+    // `endsWrite`: the change was the end of a write (see ChangeSource::Change).
+    void changed(const std::string &name, TimePoint now, bool endsWrite = false);
     // When takeSettled next has names to give; nullopt when no name waits.
     std::optional<TimePoint> nextDeadline() const;
     // The names unchanged for the settle time, once their run is due; none before.
-    std::vector<std::string> takeSettled(TimePoint now);
+    // Those whose last change ended a write are also put in `writtenWhole`.
+    std::vector<std::string> takeSettled(
+        TimePoint now, std::vector<std::string> *writtenWhole = nullptr);
     std::size_t waiting() const { return m_names.size(); }
 
 private:
@@ -38,4 +42,5 @@ private:
     std::chrono::milliseconds m_settle;
     ByTime m_byTime; // last change time to name
     std::unordered_map<std::string, ByTime::iterator> m_names;
+    std::unordered_set<std::string> m_writtenWhole; // last change ended a write
 };

@@ -11,11 +11,11 @@ WatchedFolder::WatchedFolder(std::filesystem::path folder, std::unique_ptr<Chang
     , m_tracker(settle)
 { }
 
-void WatchedFolder::changed(const std::string &name, TimePoint now)
+void WatchedFolder::changed(const std::string &name, TimePoint now, bool endsWrite)
 {
     // Hidden files are never organized: a program's scratch files would only add runs.
     if (!name.empty() && name.front() != '.')
-        m_tracker.changed(name, now);
+        m_tracker.changed(name, now, endsWrite);
 }
 
 void WatchedFolder::changeAll(TimePoint now)
@@ -36,11 +36,11 @@ void WatchedFolder::changeAll(TimePoint now)
 
 void WatchedFolder::readChanges(TimePoint now)
 {
-    std::vector<std::string> names;
+    std::vector<ChangeSource::Change> changes;
     bool overflowed = false;
-    m_source->takeChanges(names, overflowed);
-    for (const std::string &name : names)
-        changed(name, now);
+    m_source->takeChangesTold(changes, overflowed);
+    for (const ChangeSource::Change &change : changes)
+        changed(change.name, now, change.endsWrite);
     if (overflowed)
         changeAll(now);
 }

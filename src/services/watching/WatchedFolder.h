@@ -30,7 +30,7 @@ public:
     void retry(const std::vector<std::string> &names, TimePoint now);
 
 private:
-    void changed(const std::string &name, TimePoint now);
+    void changed(const std::string &name, TimePoint now, bool endsWrite = false);
 
     std::filesystem::path m_folder;
     std::unique_ptr<ChangeSource> m_source;
