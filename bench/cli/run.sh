@@ -5,8 +5,6 @@
 # Usage: bench/cli/run.sh [--files "100000 200000"] [--repetitions N] [--tmpfs DIR]
 set -euo pipefail
 
-root=$(cd "$(dirname "$0")/../.." && pwd)
-build="$root/build-bench"
 counts="100000 200000"
 repetitions=5
 tmpfs=/dev/shm
@@ -19,17 +17,12 @@ while [ $# -gt 0 ]; do
   esac
 done
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DTIDYRA_BUILD_GUI=OFF -DTIDYRA_BUILD_TESTS=OFF -DTIDYRA_BUILD_BENCH=ON >/dev/null
-cmake --build "$build" --target tidyra-cli tidyra-baseline -j2 >/dev/null
-cli="$build/src/cli/tidyra-cli"
-baseline="$build/bench/tidyra-baseline"
+source "$(dirname "$0")/../cli-build.sh"
 
 place=$(mktemp -d "$tmpfs/tidyra-cli-bench.XXXXXX")
 trap 'rm -rf "$place"' EXIT
 export XDG_STATE_HOME="$place/state"
 
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 now() { date +%s.%N; }
 
 printf '%-8s %12s %12s %7s %16s %16s\n' files "cli ms" "baseline ms" ratio "organize peak MB" "preview peak MB"

@@ -7,8 +7,6 @@
 # Usage: bench/watch/run.sh [--files N] [--bursts N] [--idle SECONDS] [--tmpfs DIR]
 set -euo pipefail
 
-root=$(cd "$(dirname "$0")/../.." && pwd)
-build="$root/build-bench"
 count=10000
 idle=10
 bursts=3
@@ -24,11 +22,7 @@ while [ $# -gt 0 ]; do
   esac
 done
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DTIDYRA_BUILD_GUI=OFF -DTIDYRA_BUILD_TESTS=OFF -DTIDYRA_BUILD_BENCH=ON >/dev/null
-cmake --build "$build" --target tidyra-cli tidyra-baseline -j2 >/dev/null
-cli="$build/src/cli/tidyra-cli"
-baseline="$build/bench/tidyra-baseline"
+source "$(dirname "$0")/../cli-build.sh"
 
 place=$(mktemp -d "$tmpfs/tidyra-watch-bench.XXXXXX")
 watcher=
@@ -85,7 +79,6 @@ runs=$(grep -c " Organized " "$place/out" || true)
 kill "$watcher"; wait "$tracer" 2>/dev/null || true; watcher=
 
 # The same files by the baseline and by `tidyra-cli organize`, as bench/cli/run.sh does.
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 baseline_times=()
 cli_times=()
 for _ in $(seq "$bursts"); do
