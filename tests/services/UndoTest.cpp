@@ -119,6 +119,20 @@ TEST_F(UndoTest, AKilledRunIsUndoneAfterTheRunThatFollowedIt)
     EXPECT_EQ(namesIn(m_dir.path()), (Names { "a.jpg", "b.pdf" }));
 }
 
+// An older run whose undo stopped half-way is history once a later run is undone: Undo
+// says so both before and when asked.
+TEST_F(UndoTest, AnOlderRunLeftHalfUndoneIsNotTheLastRunAnyMore)
+{
+    writeFiles(m_dir.path(), { "a.jpg", "b.pdf" });
+    ASSERT_EQ(organizeRecorded().moved, 2u);
+    writeFile(m_dir / "a.jpg", "in the way");
+    ASSERT_EQ(undo().notRestored.size(), 1u);
+    ASSERT_EQ(organizeRecorded().moved, 2u); // the file in the way and b.pdf, put back
+    EXPECT_EQ(undo().restored, 2u);
+    EXPECT_FALSE(m_undo.canUndo(m_service, m_dir.path()));
+    EXPECT_TRUE(undo().nothingToUndo);
+}
+
 TEST_F(UndoTest, ASecondRunOnTheSameFolderWaitsThenMovesNothing)
 {
     writeFiles(m_dir.path(), { "a.jpg" });

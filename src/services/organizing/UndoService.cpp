@@ -324,7 +324,12 @@ bool UndoService::canUndo(const FileOrganizerService &organizer, const fs::path 
                 lastUndone = true;
                 continue;
             }
-            return !lastUndone || tail == RunRecord::Tail::killed;
+            if (!lastUndone || tail == RunRecord::Tail::ended)
+                return !lastUndone;
+            // The last line of a run whose undo stopped half-way is undo's: only the
+            // record tells whether the run itself came to its end.
+            const std::optional<RunRecord> record = RunRecord::read(journals.fileSystem(), file);
+            return record && !record->ended;
         }
         return false;
     } catch (const std::exception &) {
