@@ -54,10 +54,10 @@ private:
             : clock(std::move(clock))
         { }
         int readyHandle() const override { return -1; }
-        void takeChanges(std::vector<std::string> &names, bool &) override
+        void takeChanges(std::vector<Change> &changes, bool &) override
         {
-            names.insert(names.end(), clock->changes.begin(), clock->changes.end());
-            clock->changes.clear();
+            for (std::string &name : std::exchange(clock->changes, {}))
+                changes.push_back({ std::move(name) });
         }
         std::shared_ptr<Clock> clock;
     };

@@ -19,9 +19,10 @@ namespace {
 struct FakeChangeSource : ChangeSource
 {
     int readyHandle() const override { return -1; }
-    void takeChanges(std::vector<std::string> &names, bool &overflowed) override
+    void takeChanges(std::vector<Change> &changes, bool &overflowed) override
     {
-        names.swap(pending);
+        for (std::string &name : std::exchange(pending, {}))
+            changes.push_back({ std::move(name) });
         overflowed = std::exchange(overflow, false);
     }
     Names pending;
@@ -78,7 +79,7 @@ TEST(InotifyChangeSourceTest, TellsWhichFilesWereLastClosedAfterWriting)
         ASSERT_EQ(::write(writer.get(), "x", 1), 1);
         std::vector<ChangeSource::Change> changes;
         bool overflowed = false;
-        source.takeChangesTold(changes, overflowed);
+        source.takeChanges(changes, overflowed);
         for (const ChangeSource::Change &change : changes)
             tracker.changed(change.name, {}, change.endsWrite);
     }

@@ -28,7 +28,11 @@ public:
         : m_pending(std::move(pending))
     { }
     int readyHandle() const override { return -1; }
-    void takeChanges(Names &names, bool &) override { names.swap(*m_pending); }
+    void takeChanges(std::vector<Change> &changes, bool &) override
+    {
+        for (std::string &name : std::exchange(*m_pending, {}))
+            changes.push_back({ std::move(name) });
+    }
 
 private:
     std::shared_ptr<Names> m_pending;

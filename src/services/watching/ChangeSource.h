@@ -13,27 +13,17 @@ public:
     // A descriptor that becomes readable when changes wait, to poll on; -1 when there
     // is none (a source that is only ever asked).
     virtual int readyHandle() const = 0;
-    // Appends the names (bytes) that changed since the last call, without waiting.
-    // `overflowed` is set when changes were lost, so that every entry must count as
-    // changed. Throws EngineError when the folder can no longer be watched (removed,
-    // moved away, or its file system unmounted).
-    virtual void takeChanges(std::vector<std::string> &names, bool &overflowed) = 0;
-
     // One change, and whether it ended a write: the file was closed after writing, or
     // moved in whole. Whoever wrote it is done, unless another program still holds it
     // open for writing too.
     struct Change
     {
-        std::string name;
+        std::string name; // bytes
         bool endsWrite = false;
     };
-    // As takeChanges, in the order they came; a source that cannot tell says of none
-    // that it ended a write.
-    virtual void takeChangesTold(std::vector<Change> &changes, bool &overflowed)
-    {
-        std::vector<std::string> names;
-        takeChanges(names, overflowed);
-        for (std::string &name : names)
-            changes.push_back({ std::move(name), false });
-    }
+    // Appends the changes since the last call, in the order they came, without
+    // waiting. `overflowed` is set when changes were lost, so that every entry must
+    // count as changed. Throws EngineError when the folder can no longer be watched
+    // (removed, moved away, or its file system unmounted).
+    virtual void takeChanges(std::vector<Change> &changes, bool &overflowed) = 0;
 };

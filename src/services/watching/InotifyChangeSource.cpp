@@ -48,15 +48,7 @@ InotifyChangeSource::InotifyChangeSource(const std::filesystem::path &folder)
     }
 }
 
-void InotifyChangeSource::takeChanges(std::vector<std::string> &names, bool &overflowed)
-{
-    std::vector<Change> changes;
-    takeChangesTold(changes, overflowed);
-    for (Change &change : changes)
-        names.push_back(std::move(change.name));
-}
-
-void InotifyChangeSource::takeChangesTold(std::vector<Change> &changes, bool &overflowed)
+void InotifyChangeSource::takeChanges(std::vector<Change> &changes, bool &overflowed)
 {
     alignas(inotify_event) char buffer[64 * 1024];
     bool gone = false;

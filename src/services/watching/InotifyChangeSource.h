@@ -15,8 +15,7 @@ public:
     explicit InotifyChangeSource(const std::filesystem::path &folder);
 
     int readyHandle() const override { return m_inotify.get(); }
-    void takeChanges(std::vector<std::string> &names, bool &overflowed) override;
-    void takeChangesTold(std::vector<Change> &changes, bool &overflowed) override;
+    void takeChanges(std::vector<Change> &changes, bool &overflowed) override;
 
 private:
     std::filesystem::path m_folder;

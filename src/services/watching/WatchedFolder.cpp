@@ -38,7 +38,7 @@ void WatchedFolder::readChanges(TimePoint now)
 {
     std::vector<ChangeSource::Change> changes;
     bool overflowed = false;
-    m_source->takeChangesTold(changes, overflowed);
+    m_source->takeChanges(changes, overflowed);
     for (const ChangeSource::Change &change : changes)
         changed(change.name, now, change.endsWrite);
     if (overflowed)
