@@ -9,9 +9,7 @@
 
 #include <QMetaObject>
 
-#include <algorithm>
 #include <exception>
-#include <iterator>
 #include <utility>
 
 namespace {
@@ -105,7 +103,9 @@ void RunController::undo(
 {
     startUndo(
         folder, listRestored,
-        [this, folder] { return m_undoService->undoLast(*m_organizer, folder, runControl()); },
+        [this, folder](const RunControl &control) {
+            return m_undoService->undoLast(*m_organizer, folder, control);
+        },
         std::move(done));
 }
 
@@ -114,49 +114,31 @@ void RunController::undoRun(const std::filesystem::path &folder, const std::stri
 {
     startUndo(
         folder, listRestored,
-        [this, folder, runId] {
-            return m_undoService->undoRun(*m_organizer, folder, runId, runControl());
+        [this, folder, runId](const RunControl &control) {
+            return m_undoService->undoRun(*m_organizer, folder, runId, control);
         },
         std::move(done));
 }
 
 void RunController::startUndo(const std::filesystem::path &folder, bool listRestored,
-    std::function<UndoReport()> undo, Done<UndoResult> done)
+    std::function<UndoReport(const RunControl &)> undo, Done<UndoResult> done)
 {
     start<UndoResult>(
-        [this, folder, listRestored, undo = std::move(undo)] {
+        [this, listRestored, undo = std::move(undo)] {
             UndoResult result;
-            const std::vector<std::string> before
-                = listRestored ? looseFiles(folder) : std::vector<std::string>();
+            RunControl control = runControl();
+            // Also what an undo that failed half-way put back.
+            if (listRestored)
+                control.restored
+                    = [&result](const std::string &name) { result.restoredNames.push_back(name); };
             try {
-                result.report = undo();
+                result.report = undo(control);
             } catch (const std::exception &error) {
                 result.error = describe(error);
-            }
-            // An undo that failed half-way may have put files back too.
-            if (listRestored && (result.report.restored > 0 || !result.error.isEmpty())) {
-                const std::vector<std::string> after = looseFiles(folder);
-                std::set_difference(after.begin(), after.end(), before.begin(), before.end(),
-                    std::back_inserter(result.restoredNames));
             }
             return result;
         },
         folder, std::move(done));
-}
-
-std::vector<std::string> RunController::looseFiles(const std::filesystem::path &folder) const
-{
-    std::vector<std::string> names;
-    try {
-        const OrganizationPlan plan = m_organizer->buildPlan(folder);
-        names.reserve(plan.moves.size());
-        for (const OrganizationPlan::Move &move : plan.moves)
-            names.push_back(move.source);
-    } catch (const std::exception &) {
-        // Unreadable now: the undo itself tells why.
-    }
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 void RunController::tidy(const std::filesystem::path &folder, std::vector<std::string> names,

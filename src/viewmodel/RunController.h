@@ -55,8 +55,7 @@ public:
     {
         UndoReport report;
         QString error;
-        // When asked for: the names an automatic run would take now that were not there
-        // before the undo, sorted.
+        // When asked for: the names of the files the undo put back.
         std::vector<std::string> restoredNames;
     };
     // An automatic run over files that settled.
@@ -85,7 +84,7 @@ public:
         Done<ExecutionResult> done);
     // Scans and, when there is anything to move and no cancel came, executes.
     void organize(const std::filesystem::path &folder, Done<OrganizeResult> done);
-    // `listRestored` fills UndoResult::restoredNames, at the cost of two scans.
+    // `listRestored` fills UndoResult::restoredNames.
     void undo(const std::filesystem::path &folder, bool listRestored, Done<UndoResult> done);
     // Undoes the recorded run `runId` of `folder`, which need not be the last.
     void undoRun(const std::filesystem::path &folder, const std::string &runId, bool listRestored,
@@ -125,11 +124,8 @@ private:
     template <typename Value>
     void ask(std::function<Value()> work, std::function<void(Value)> done);
     void startUndo(const std::filesystem::path &folder, bool listRestored,
-        std::function<UndoReport()> undo, Done<UndoResult> done);
+        std::function<UndoReport(const RunControl &)> undo, Done<UndoResult> done);
     // Worker thread only.
-    // The names an automatic run of `folder` would take now, sorted; none when it
-    // cannot be read.
-    std::vector<std::string> looseFiles(const std::filesystem::path &folder) const;
     ScanResult scanOnWorker(const std::filesystem::path &folder) const;
     ExecutionResult executeOnWorker(const OrganizationPlan &plan);
     RunControl runControl();

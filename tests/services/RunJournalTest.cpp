@@ -92,7 +92,9 @@ TEST_F(RunJournalTest, ACancelStopsTheRunAndTheUndo)
 {
     fillFolder(m_dir.path());
     std::atomic<bool> cancel = false;
-    const RunControl control { &cancel, [&](std::size_t, std::size_t) { cancel = true; } };
+    RunControl control;
+    control.cancel = &cancel;
+    control.progress = [&](std::size_t, std::size_t) { cancel = true; };
     const RunReport run = m_undo.organize(m_service, plan(), control);
     EXPECT_TRUE(run.cancelled);
     EXPECT_LT(run.moved, std::size_t(fileCount));

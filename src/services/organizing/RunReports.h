@@ -16,6 +16,8 @@ struct RunControl
     const std::atomic<bool> *cancel = nullptr;
     // Called now and then with the moves done so far and the total.
     std::function<void(std::size_t done, std::size_t total)> progress;
+    // Called by an undo with the name of each file it puts back.
+    std::function<void(const std::string &name)> restored;
 
     bool isCancelled() const { return cancel && cancel->load(std::memory_order_relaxed); }
 };

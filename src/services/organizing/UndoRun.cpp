@@ -152,6 +152,11 @@ UndoReport UndoRun::moveBack(
     FileMover mover(m_fileSystem, root);
     mover.removeProbe(root);
     MoveStep step(walker, mover, root);
+    const auto restored = [&](const std::string &name) {
+        ++report.restored;
+        if (control.restored)
+            control.restored(name);
+    };
     const auto settle = [&](std::size_t k, State state) {
         record.states[k] = state;
         journal.mark(state == State::back ? JournalLines::Mark::back : JournalLines::Mark::givenUp,
@@ -214,7 +219,7 @@ UndoReport UndoRun::moveBack(
             }
             if (mayBeAside)
                 mover.removeExtraName(root, FileMover::asideName(expected), expected);
-            ++report.restored;
+            restored(intent.from);
             settle(k, State::back);
         } else if (where.atSource) {
             // Already at its old place: never moved, or moved back by an undo that
@@ -224,7 +229,7 @@ UndoReport UndoRun::moveBack(
             if (!knownMoved && where.destinationError == 0)
                 removeReservation(walker, folderParts, toName, where.destination);
             if (knownMoved)
-                ++report.restored;
+                restored(intent.from);
             else
                 --files;
             settle(k, State::back);
@@ -236,7 +241,7 @@ UndoReport UndoRun::moveBack(
                     ErrorDescriptions::moveFailed(intent.from, intent.from, folderName, error));
                 continue;
             }
-            ++report.restored;
+            restored(intent.from);
             settle(k, State::back);
         } else if (!knownMoved && (where.folderError != 0 || where.destinationError != 0)) {
             // Announced, never moved, and no longer where it was: nothing of this run.
