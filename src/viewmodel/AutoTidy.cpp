@@ -51,6 +51,7 @@ bool AutoTidy::setOn(bool on)
         tidyAutomaticallyKey, on ? QStringLiteral("true") : QStringLiteral("false"));
     if (!on) {
         m_settled.clear();
+        m_writtenWhole.clear();
         m_putBack.clear();
     }
     follow();
