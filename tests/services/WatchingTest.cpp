@@ -137,7 +137,7 @@ protected:
     AutoTidyRunTest() { m_undo.setLockWait(0ms); }
     AutoTidyRun::Result run(const Names &settled)
     {
-        return AutoTidyRun(m_service, m_undo, 60s).run(m_dir.path(), settled);
+        return AutoTidyRun(m_service, m_undo, 60s, m_state.path()).run(m_dir.path(), settled);
     }
 };
 
@@ -202,4 +202,52 @@ TEST_F(AutoTidyRunTest, BusyFolderHandsEveryNameBackAndLosesNothing)
     result = run(result.retry);
     EXPECT_EQ(result.report.moved, 2u);
     EXPECT_TRUE(result.retry.empty());
+}
+
+// An undo from another program puts the files back while the watch runs: they come in
+// as new names, settle, and stay while they are what the undo put back. A file changed
+// since, swapped for another, or tidied again by a later run is a new file to tidy.
+TEST_F(AutoTidyRunTest, WhatAnUndoPutBackStaysUntilTheUserChangesIt)
+{
+    const Names names { "kept.txt", "longer.txt", "touched.png", "swapped.pdf", "by-hand.jpg",
+        "blocked.txt" };
+    for (const std::string &name : names)
+        writeOld(m_dir / name, name);
+    ASSERT_EQ(run(names).report.moved, names.size());
+    writeOld(m_dir / "blocked.txt", "a new file where one would go back");
+    const FileOrganizerService otherService;
+    const UndoService other(m_state.path());
+    ASSERT_EQ(other.undoLast(otherService, m_dir.path()).restored, 5u);
+
+    struct stat before
+    {
+    };
+    ASSERT_EQ(::stat((m_dir / "longer.txt").c_str(), &before), 0);
+    const timespec kept[2] = { { 0, UTIME_OMIT }, before.st_mtim };
+    writeFile(m_dir / "longer.txt", "longer.txt and more");
+    ASSERT_EQ(::utimensat(AT_FDCWD, (m_dir / "longer.txt").c_str(), kept, 0), 0);
+    const timespec earlier[2] = { { 0, UTIME_OMIT }, { before.st_mtim.tv_sec - 60, 0 } };
+    ASSERT_EQ(::utimensat(AT_FDCWD, (m_dir / "touched.png").c_str(), earlier, 0), 0);
+    writeFile(m_outside / "swapped.pdf", "SWAPPED.pdf");
+    ASSERT_EQ(::utimensat(AT_FDCWD, (m_outside / "swapped.pdf").c_str(), kept, 0), 0);
+    fs::rename(m_outside / "swapped.pdf", m_dir / "swapped.pdf");
+    OrganizationPlan byHand = plan();
+    byHand.keepOnly(
+        [](const OrganizationPlan::Move &move) { return move.source == "by-hand.jpg"; });
+    const std::vector<FileMoveOperation> tidiedByHand = execute(byHand);
+    ASSERT_EQ(tidiedByHand.size(), 1u);
+    fs::rename(tidiedByHand[0].destinationURL, m_dir / "by-hand.jpg");
+
+    auto source = std::make_unique<FakeChangeSource>();
+    source->pending = names;
+    WatchedFolder watched(m_dir.path(), std::move(source), 60s);
+    const TimePoint start {};
+    watched.readChanges(start);
+    const AutoTidyRun::Result result = run(watched.tracker().takeSettled(start + 60s));
+    EXPECT_EQ(result.report.moved, 5u);
+    EXPECT_TRUE(result.retry.empty());
+    EXPECT_TRUE(fs::exists(m_dir / "kept.txt"));
+    for (const char *tidied :
+        { "longer.txt", "touched.png", "swapped.pdf", "by-hand.jpg", "blocked.txt" })
+        EXPECT_FALSE(fs::exists(m_dir / tidied)) << tidied;
 }

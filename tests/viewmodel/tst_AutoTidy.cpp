@@ -116,6 +116,8 @@ void AutoTidyTest::automaticRunsWaitTheirTurnAndSayWhatTheyDid()
     h.run(&VM::undoLastOperation);
     runs.clear();
     for (int look = 0; look < 2; ++look) {
+        if (look == 1)
+            writeSettled(folder / "e.mp3"); // changed by the user: a new file to tidy
         h.watch.change("e.mp3");
         h.watch.advance(60s);
         QCoreApplication::processEvents();

@@ -4,6 +4,7 @@
 #include "services/filesystem/FileDescriptor.h"
 #include "services/organizing/FileOrganizerService.h"
 #include "services/organizing/UndoService.h"
+#include "services/watching/PutBackNames.h"
 
 #include <cerrno>
 #include <csignal>
@@ -39,11 +40,53 @@ std::int64_t wallClockNow()
 } // namespace
 
 AutoTidyRun::AutoTidyRun(const FileOrganizerService &organizer, const UndoService &undo,
-    std::chrono::milliseconds settle)
+    std::chrono::milliseconds settle, std::filesystem::path stateFolder)
     : m_organizer(organizer)
     , m_undo(undo)
     , m_settle(settle)
-{ }
+    , m_stateFolder(std::move(stateFolder))
+{
+    if (m_stateFolder.empty()) {
+        try {
+            m_stateFolder = JournalStore::defaultFolder();
+        } catch (const EngineError &) {
+            // No journal place: the run itself fails, saying why.
+        }
+    }
+}
+
+bool AutoTidyRun::leavePutBack(const std::filesystem::path &folder,
+    const FileOrganizerService::OpenFolder &root, OrganizationPlan &plan, Result &result) const
+{
+    if (m_stateFolder.empty())
+        return true;
+    const JournalStore journals(m_stateFolder, &m_organizer.fileSystem());
+    if (journals.runsOf(root.identity, folder).empty())
+        return true;
+    // Held while the journal is read: an undo at work may have put files back that
+    // its journal does not name yet. An undo that starts later puts back no file
+    // this plan has seen.
+    FileDescriptor lock;
+    try {
+        journals.prepare();
+        lock = journals.lock(root.identity, std::chrono::milliseconds(0));
+    } catch (const EngineError &error) {
+        if (error.code() != EngineCondition::folderBusy)
+            throw;
+        for (const OrganizationPlan::Move &move : plan.moves)
+            result.retry.push_back(move.source);
+        return false;
+    }
+    std::vector<std::string> names;
+    for (const OrganizationPlan::Move &move : plan.moves)
+        names.push_back(move.source);
+    const std::unordered_set<std::string> putBack
+        = PutBackNames(journals).among(root, folder, names);
+    if (!putBack.empty())
+        plan.keepOnly(
+            [&](const OrganizationPlan::Move &move) { return putBack.count(move.source) == 0; });
+    return true;
+}
 
 bool AutoTidyRun::stillWritten(int root, const std::string &name, std::int64_t modified) const
 {
@@ -83,6 +126,8 @@ AutoTidyRun::Result AutoTidyRun::run(const std::filesystem::path &folder,
         return result;
 
     const FileOrganizerService::OpenFolder root = m_organizer.openFolder(folder);
+    if (!leavePutBack(folder, root, plan, result) || plan.moves.empty())
+        return result;
     const std::unordered_set<std::string> whole(writtenWhole.begin(), writtenWhole.end());
     plan.keepOnly([&](const OrganizationPlan::Move &move) {
         // The run itself checks that each file is still a regular file.

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "model/FileMoveOperation.h"
+#include "model/OrganizationPlan.h"
+#include "services/organizing/FileOrganizerService.h"
 #include "services/organizing/RunReports.h"
 
 #include <chrono>
@@ -8,7 +10,6 @@
 #include <string>
 #include <vector>
 
-class FileOrganizerService;
 class UndoService;
 
 // One automatic run over the files of a watched folder that have settled: planned as
@@ -25,15 +26,17 @@ public:
         std::vector<std::string> retry;
     };
 
-    // `settle`: how long a file must have stayed unchanged.
+    // `settle`: how long a file must have stayed unchanged. `stateFolder`: where `undo`
+    // records runs; empty means JournalStore::defaultFolder(), as for UndoService.
     AutoTidyRun(const FileOrganizerService &organizer, const UndoService &undo,
-        std::chrono::milliseconds settle);
+        std::chrono::milliseconds settle, std::filesystem::path stateFolder = {});
 
     // Organizes those of `settled` (names directly in `folder`) that are still regular
     // files there and no longer written to: not modified within half the settle time
     // (inotify misses writes through a shared mapping, and nothing is seen while a
     // watch is being set up) and not held open for writing by any process (a download
-    // that stalled keeps its file open). A folder busy with another run, manual or
+    // that stalled keeps its file open). A file an undo put back, whoever ran it, stays
+    // until it is changed (see PutBackNames). A folder busy with another run, manual or
     // automatic, is no failure: every name comes back in Result::retry. Throws
     // EngineError as UndoService::organize does otherwise (nothing moved).
     // Files in `writtenWhole` were last closed after writing, or moved in whole, and
@@ -45,10 +48,15 @@ public:
         const std::vector<std::string> &writtenWhole = {}) const;
 
 private:
+    // Drops from `plan` the files an undo put back. False when the folder is busy with
+    // another run or undo: every name of the plan is then in `result.retry`.
+    bool leavePutBack(const std::filesystem::path &folder,
+        const FileOrganizerService::OpenFolder &root, OrganizationPlan &plan, Result &result) const;
     // Whether `name` in the open `root` is written to still, as far as can be told.
     bool stillWritten(int root, const std::string &name, std::int64_t modified) const;
 
     const FileOrganizerService &m_organizer;
     const UndoService &m_undo;
     std::chrono::milliseconds m_settle;
+    std::filesystem::path m_stateFolder; // empty when there is no journal place
 };
