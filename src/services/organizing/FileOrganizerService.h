@@ -10,6 +10,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_set>
 #include <vector>
 
 class RunJournal;
@@ -69,8 +71,10 @@ public:
     FileSystem &fileSystem() const { return *m_fileSystem; }
 
 private:
-    // `name` when nothing in the open `folder` has it, else the first free "name (n).ext".
-    std::string uniqueDestination(int folder, const std::string &name) const;
+    // `name` when neither an entry of the open `folder` (none looked at when -1) nor an
+    // earlier move of the plan (`planned`) has it, else the first free "name (n).ext".
+    std::string uniqueDestination(int folder, const std::string &name,
+        const std::unordered_set<std::string_view> &planned) const;
 
     std::shared_ptr<FileSystem> m_fileSystem;
     SkipReporter m_skipReporter;
