@@ -208,7 +208,8 @@ FileOrganizerService::OpenFolder FileOrganizerService::openFolder(const fs::path
 RunReport FileOrganizerService::executeMoves(const OrganizationPlan &plan, int root,
     RunJournal *journal, const RunControl &control, std::vector<std::uint32_t> *moved) const
 {
-    return OrganizeRun(*m_fileSystem, m_skipReporter).execute(plan, root, journal, control, moved);
+    return OrganizeRun(*m_fileSystem, m_skipReporter, m_batchSize)
+        .execute(plan, root, journal, control, moved);
 }
 
 UndoReport FileOrganizerService::undoMoves(

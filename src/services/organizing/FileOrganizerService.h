@@ -67,6 +67,9 @@ public:
     // Where skipped moves go; by default the line "[Tidyra] Skipped NAME: DESCRIPTION"
     // on standard output.
     void setSkipReporter(SkipReporter reporter);
+    // How many moves a run announces in its journal with one sync (OrganizeRun's
+    // default when 0): smaller in tests that need a run of several batches.
+    void setBatchSize(std::size_t size) { m_batchSize = size; }
     // The file system it works through, for read-only looks of its callers.
     FileSystem &fileSystem() const { return *m_fileSystem; }
 
@@ -78,4 +81,5 @@ private:
 
     std::shared_ptr<FileSystem> m_fileSystem;
     SkipReporter m_skipReporter;
+    std::size_t m_batchSize = 0;
 };
