@@ -213,6 +213,10 @@
         <source>the undo journal&apos;s folder &quot;%1&quot; can be changed by other users, so Tidyra does not trust it; make it private (chmod 700 &quot;%1&quot;)</source>
         <translation>der Ordner des Journals zum Rückgängigmachen „%1“ kann von anderen Benutzern geändert werden, daher vertraut Tidyra ihm nicht; machen Sie ihn privat (chmod 700 &quot;%1&quot;)</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; was moved away or replaced during the run, so nothing more was moved into it</source>
+        <translation>„%1“ wurde während des Laufs verschoben oder ersetzt, daher wurde nichts mehr dorthin verschoben</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogFolderChooser</name>

@@ -72,6 +72,9 @@ QString translatedTemplate(Kind kind)
     case Kind::journalFolderWritableByOthers:
         return ErrorTexts::tr("the undo journal's folder \"%1\" can be changed by other users, "
                               "so Tidyra does not trust it; make it private (chmod 700 \"%1\")");
+    case Kind::folderMovedAway:
+        return ErrorTexts::tr("\"%1\" was moved away or replaced during the run, so nothing "
+                              "more was moved into it");
     }
     return {};
 }

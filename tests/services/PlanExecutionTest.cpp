@@ -97,3 +97,32 @@ TEST_F(PlanExecutionTest, EntriesSwappedInAfterPlanningStayAndCleanUpNeverLeaves
     fs::remove(m_dir.path());
     fs::rename(moved, m_dir.path());
 }
+
+// Another program moves a category folder out of the chosen folder during a run and
+// puts a link in its place: the handle held on it would carry every later file out of
+// the folder too. The next batch sends none there, and says why.
+TEST_F(PlanExecutionTest, ACategoryFolderMovedAwayMidRunTakesNoMoreFiles)
+{
+    // Images come first in a plan; one file more than a batch holds, and a sub-group,
+    // so that the next batch has two images and the document.
+    constexpr std::size_t batch = 4;
+    m_service.setBatchSize(batch);
+    writeFiles(
+        m_dir.path(), { "p1.jpg", "p2.jpg", "p3.jpg", "p4.jpg", "p5.jpg", "b.png", "c.pdf" });
+    m_fileSystem->beforeCall(Op::renameNoReplace, 2, [&] {
+        fs::rename(m_dir / "Images", m_outside / "Images");
+        fs::create_directory_symlink(m_outside / "Images", m_dir / "Images");
+    });
+
+    const RunReport report = organizeRecorded();
+    EXPECT_EQ(report.moved, batch + 1);
+    ASSERT_EQ(report.skipped, 2u);
+    for (const auto &[name, why] : m_skips) {
+        EXPECT_EQ(why,
+            "\"Images\" was moved away or replaced during the run, so nothing more was moved "
+            "into it");
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(m_dir / name))) << name;
+    }
+    EXPECT_EQ(readFile(m_dir / "Documents/c.pdf"), "c.pdf");
+    EXPECT_EQ(m_undo.history(m_service, m_dir.path()).front().undoable, 1u);
+}

@@ -53,6 +53,11 @@ std::string blockedFolder(std::string_view relative, int error)
     return ErrorTemplates::format(Kind::cannotOpenFolder, { shown(relative), reason(error) });
 }
 
+std::string folderMovedAway(std::string_view relative)
+{
+    return ErrorTemplates::format(Kind::folderMovedAway, { shown(relative) });
+}
+
 std::string moveFailed(
     std::string_view name, std::string_view toName, std::string_view toFolder, std::error_code code)
 {

@@ -18,6 +18,8 @@ std::string cannotCreateFolder(
     std::string_view relative, const std::filesystem::path &folder, int error);
 // A folder on the way to a destination that is a link, not a folder, or unreadable.
 std::string blockedFolder(std::string_view relative, int error);
+// A destination folder that another program moved away or replaced during a run.
+std::string folderMovedAway(std::string_view relative);
 // A move of `name` to `toName` inside the folder shown as `toFolder` that failed with `error`.
 std::string moveFailed(std::string_view name, std::string_view toName, std::string_view toFolder,
     std::error_code error);

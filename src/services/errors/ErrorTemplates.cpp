@@ -7,38 +7,38 @@
 namespace ErrorTemplates {
 namespace {
 
-constexpr std::array<std::string_view, std::size_t(Kind::journalFolderWritableByOthers) + 1>
-    templates {
-        R"(cannot open folder "%1": %2)",
-        R"(cannot create folder "%1" in "%2": %3)",
-        R"("%1" is a symbolic link, which Tidyra does not follow)",
-        R"("%1" is not a folder)",
-        R"(an item named "%1" already exists in "%2")",
-        R"("%1" is no longer there)",
-        R"(cannot move "%1" to "%2": it is on another device, and Tidyra never copies)",
-        R"(cannot move "%1": the name "%2" is longer than the file system allows)",
-        R"("%1" was replaced by another item meanwhile and was left as it is)",
-        R"(cannot move "%1": %2)",
-        R"(cannot move "%1" to "%2": %3)",
-        R"("%1" is not inside the organized folder "%2")",
-        R"("%1" in "%2" is another item now; it was left as it is)",
-        R"("%1" in "%2" has changed since it was moved there, or is another file; it was left as )"
-        "it is",
-        R"("%1" is no longer in "%2")",
-        "another Tidyra run is at work on this folder; try again when it has finished",
-        R"("%1" is no longer the folder that was organized; if that folder was moved or renamed, )"
-        "undo it by its new path: tidyra-cli undo FOLDER",
-        "%1; if the folder was moved or renamed, undo it by its new path: tidyra-cli undo FOLDER",
-        R"(cannot read the undo journal "%1": %2)",
-        R"(the undo journal "%1" was written by an earlier Tidyra release, which this one cannot )"
-        "read; it was left untouched",
-        "cannot find a place for the undo journal: neither XDG_STATE_HOME nor HOME is set",
-        R"(the undo journal's folder "%1" is not a folder; remove it and Tidyra makes a new one)",
-        R"(the undo journal's folder "%1" belongs to another user, so Tidyra does not trust it; )"
-        R"x(make it yours (chown -R "$(id -un)" "%1") or remove it)x",
-        R"(the undo journal's folder "%1" can be changed by other users, so Tidyra does not trust )"
-        R"x(it; make it private (chmod 700 "%1"))x",
-    };
+constexpr std::array<std::string_view, std::size_t(Kind::folderMovedAway) + 1> templates {
+    R"(cannot open folder "%1": %2)",
+    R"(cannot create folder "%1" in "%2": %3)",
+    R"("%1" is a symbolic link, which Tidyra does not follow)",
+    R"("%1" is not a folder)",
+    R"(an item named "%1" already exists in "%2")",
+    R"("%1" is no longer there)",
+    R"(cannot move "%1" to "%2": it is on another device, and Tidyra never copies)",
+    R"(cannot move "%1": the name "%2" is longer than the file system allows)",
+    R"("%1" was replaced by another item meanwhile and was left as it is)",
+    R"(cannot move "%1": %2)",
+    R"(cannot move "%1" to "%2": %3)",
+    R"("%1" is not inside the organized folder "%2")",
+    R"("%1" in "%2" is another item now; it was left as it is)",
+    R"("%1" in "%2" has changed since it was moved there, or is another file; it was left as )"
+    "it is",
+    R"("%1" is no longer in "%2")",
+    "another Tidyra run is at work on this folder; try again when it has finished",
+    R"("%1" is no longer the folder that was organized; if that folder was moved or renamed, )"
+    "undo it by its new path: tidyra-cli undo FOLDER",
+    "%1; if the folder was moved or renamed, undo it by its new path: tidyra-cli undo FOLDER",
+    R"(cannot read the undo journal "%1": %2)",
+    R"(the undo journal "%1" was written by an earlier Tidyra release, which this one cannot )"
+    "read; it was left untouched",
+    "cannot find a place for the undo journal: neither XDG_STATE_HOME nor HOME is set",
+    R"(the undo journal's folder "%1" is not a folder; remove it and Tidyra makes a new one)",
+    R"(the undo journal's folder "%1" belongs to another user, so Tidyra does not trust it; )"
+    R"x(make it yours (chown -R "$(id -un)" "%1") or remove it)x",
+    R"(the undo journal's folder "%1" can be changed by other users, so Tidyra does not trust )"
+    R"x(it; make it private (chmod 700 "%1"))x",
+    R"("%1" was moved away or replaced during the run, so nothing more was moved into it)",
+};
 
 // The literal pieces of a template around its placeholders, and the placeholders'
 // numbers in order of appearance.
@@ -128,7 +128,8 @@ std::optional<Message> parse(std::string_view description)
         Kind::anotherItemNow, Kind::noLongerIn, Kind::noLongerThere, Kind::outsideFolder,
         Kind::folderBusy, Kind::movedOrRenamed, Kind::journalUnreadable, Kind::journalTooOld,
         Kind::noJournalPlace, Kind::changedSinceMoved, Kind::journalFolderNotAFolder,
-        Kind::journalFolderOfAnotherUser, Kind::journalFolderWritableByOthers };
+        Kind::journalFolderOfAnotherUser, Kind::journalFolderWritableByOthers,
+        Kind::folderMovedAway };
     static_assert(order.size() == templates.size());
     static const auto pieces = [] {
         std::array<Pieces, templates.size()> all;

@@ -37,6 +37,7 @@ enum class Kind : std::uint8_t {
     journalFolderNotAFolder, // %1 folder
     journalFolderOfAnotherUser, // %1 folder
     journalFolderWritableByOthers, // %1 folder
+    folderMovedAway, // %1 folder
 };
 
 // A description taken apart: which template, and its arguments as they were written.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <unordered_set>
 
 namespace {
 
@@ -97,4 +98,51 @@ FolderWalker::Result FolderWalker::open(const std::vector<std::string> &parts, b
     result.fd = parent;
     m_last = Last { parts, result };
     return result;
+}
+
+std::vector<std::string> FolderWalker::dropMoved()
+{
+    // A folder's key starts with its parent's, so sorted keys put each parent first and
+    // a folder is checked through its parent's handle only once that is known in place.
+    std::vector<std::string> keys;
+    keys.reserve(m_handles.size());
+    for (const auto &held : m_handles)
+        keys.push_back(held.first);
+    std::sort(keys.begin(), keys.end());
+
+    std::vector<std::string> moved;
+    std::unordered_set<std::string> dropped;
+    for (const std::string &key : keys) {
+        const std::size_t slash = key.rfind('/');
+        int parent = m_root;
+        bool inPlace = false;
+        bool parentMoved = false;
+        if (slash != std::string::npos) {
+            const std::string parentKey = key.substr(0, slash);
+            const auto found = m_handles.find(parentKey);
+            parentMoved = dropped.contains(parentKey);
+            parent = found != m_handles.end() && !parentMoved ? found->second.get() : -1;
+        }
+        if (parent >= 0) {
+            EntryInfo there;
+            EntryInfo held;
+            const std::string name = slash == std::string::npos ? key : key.substr(slash + 1);
+            inPlace = m_fileSystem.statIn(parent, name, there) == 0
+                && there.type == EntryType::directory
+                && m_fileSystem.statFolder(m_handles.at(key).get(), held) == 0
+                && held.identity == there.identity;
+        }
+        if (inPlace)
+            continue;
+        dropped.insert(key);
+        // One whose parent was not held is simply opened again by its path when asked.
+        if (parent >= 0)
+            moved.push_back(key);
+    }
+    if (!dropped.empty()) {
+        m_last.reset();
+        for (const std::string &key : dropped)
+            m_handles.erase(key);
+    }
+    return moved;
 }

@@ -35,6 +35,12 @@ public:
 
     // Opens root/parts[0]/parts[1]/...; with `create`, missing folders are made.
     Result open(const std::vector<std::string> &parts, bool create);
+    // The held folders that are no longer at their place below the root (moved away by
+    // another program, or replaced by a link or another folder), each looked up again
+    // from the root level by level, never through a link. Their handles, and those of
+    // the folders inside them, are given up, so that nothing more goes through them;
+    // each is returned once, as its parts joined by '/', the outermost only.
+    std::vector<std::string> dropMoved();
     // Every folder made by open(), parents before the folders inside them.
     const std::vector<Created> &created() const { return m_created; }
 

@@ -111,11 +111,15 @@ OrganizationPlan FileOrganizerService::buildPlan(const fs::path &folderURL) cons
         // Each destination folder by sub-group, with whether names in it must be
         // checked, found out once per folder: nothing inside a missing folder can be
         // taken, which spares one check per file on a first run, and a folder that
-        // cannot be reached makes the move itself fail and say why.
+        // cannot be reached makes the move itself fail and say why. A checked folder
+        // also keeps the names that earlier moves of this plan take in it, so that no
+        // two moves are promised one name; they are views into the plan's own names,
+        // whose moves were reserved up front and never move in memory.
         struct DestinationFolder
         {
             std::uint32_t target = 0;
             bool isChecked = false;
+            std::unordered_set<std::string_view> planned;
         };
         std::unordered_map<std::string, DestinationFolder> destinationFolders;
         // The folder whose handle the walker gave last; it stays valid until the next open.
@@ -147,32 +151,41 @@ OrganizationPlan FileOrganizerService::buildPlan(const fs::path &folderURL) cons
                     opened = walker.open(list.targets[destination.target].parts, false);
                     lastOpened = destination.target;
                 }
-                if (opened.error == 0) {
-                    std::string freed = uniqueDestination(opened.fd, file.name);
-                    if (freed != file.name)
-                        move.destination = std::move(freed);
-                }
+                // A folder gone unreadable since is not looked into, but the names of
+                // this plan still count.
+                std::string freed = uniqueDestination(
+                    opened.error == 0 ? opened.fd : -1, file.name, destination.planned);
+                if (freed != file.name)
+                    move.destination = std::move(freed);
             }
             move.source = std::move(file.name);
             move.target = destination.target;
             move.index = static_cast<std::uint32_t>(list.moves.size());
             list.moves.push_back(std::move(move));
+            if (destination.isChecked)
+                destination.planned.insert(list.moves.back().destinationName());
         }
         std::vector<PlannedFile>().swap(files);
     }
     return list;
 }
 
-std::string FileOrganizerService::uniqueDestination(int folder, const std::string &name) const
+std::string FileOrganizerService::uniqueDestination(
+    int folder, const std::string &name, const std::unordered_set<std::string_view> &planned) const
 {
-    EntryInfo entry;
-    // Any failure but "exists" means this name can be handed out: either it is free,
-    // or the move itself will fail and say why (a name too long, a folder unreadable).
-    if (m_fileSystem->statIn(folder, name, entry) != 0)
+    // Any failure of the look but "exists" means this name can be handed out: either it
+    // is free, or the move itself will fail and say why (a name too long, a folder
+    // unreadable). Names compare byte for byte, as the file system does.
+    const auto isFree = [&](const std::string &candidate) {
+        EntryInfo entry;
+        return !planned.contains(candidate)
+            && (folder < 0 || m_fileSystem->statIn(folder, candidate, entry) != 0);
+    };
+    if (isFree(name))
         return name;
     for (std::uint64_t number = 1;; ++number) {
         std::string numbered = FileName::numbered(name, number);
-        if (m_fileSystem->statIn(folder, numbered, entry) != 0)
+        if (isFree(numbered))
             return numbered;
     }
 }
@@ -195,7 +208,8 @@ FileOrganizerService::OpenFolder FileOrganizerService::openFolder(const fs::path
 RunReport FileOrganizerService::executeMoves(const OrganizationPlan &plan, int root,
     RunJournal *journal, const RunControl &control, std::vector<std::uint32_t> *moved) const
 {
-    return OrganizeRun(*m_fileSystem, m_skipReporter).execute(plan, root, journal, control, moved);
+    return OrganizeRun(*m_fileSystem, m_skipReporter, m_batchSize)
+        .execute(plan, root, journal, control, moved);
 }
 
 UndoReport FileOrganizerService::undoMoves(

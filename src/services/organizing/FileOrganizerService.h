@@ -10,6 +10,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_set>
 #include <vector>
 
 class RunJournal;
@@ -65,13 +67,19 @@ public:
     // Where skipped moves go; by default the line "[Tidyra] Skipped NAME: DESCRIPTION"
     // on standard output.
     void setSkipReporter(SkipReporter reporter);
+    // How many moves a run announces in its journal with one sync (OrganizeRun's
+    // default when 0): smaller in tests that need a run of several batches.
+    void setBatchSize(std::size_t size) { m_batchSize = size; }
     // The file system it works through, for read-only looks of its callers.
     FileSystem &fileSystem() const { return *m_fileSystem; }
 
 private:
-    // `name` when nothing in the open `folder` has it, else the first free "name (n).ext".
-    std::string uniqueDestination(int folder, const std::string &name) const;
+    // `name` when neither an entry of the open `folder` (none looked at when -1) nor an
+    // earlier move of the plan (`planned`) has it, else the first free "name (n).ext".
+    std::string uniqueDestination(int folder, const std::string &name,
+        const std::unordered_set<std::string_view> &planned) const;
 
     std::shared_ptr<FileSystem> m_fileSystem;
     SkipReporter m_skipReporter;
+    std::size_t m_batchSize = 0;
 };

@@ -14,14 +14,6 @@
 
 using PathText::joinedParts;
 
-namespace {
-
-// Moves announced in the journal with one sync; a crash leaves at most this many
-// to settle by looking, and a disk pays one flush for each.
-constexpr std::size_t journalBatchSize = 4096;
-
-} // namespace
-
 RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJournal *journal,
     const RunControl &control, std::vector<std::uint32_t> *moved) const
 {
@@ -94,7 +86,18 @@ RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJourna
         // journal holds, on disk, which file goes where. One sync a batch keeps that
         // cheap; a crash leaves at most one batch to settle by looking.
         batch.clear();
-        for (; next < total && batch.size() < journalBatchSize; ++next) {
+        // The held handles would follow a destination folder wherever another program
+        // moves it, out of the chosen folder too: one that is no longer at its place
+        // takes no more files. Once a batch keeps this cheap.
+        for (const std::string &gone : walker.dropMoved()) {
+            for (std::size_t i = 0; i < targets.size(); ++i) {
+                const std::string path = joinedParts(targets[i].parts, targets[i].parts.size());
+                if (blocked[i].empty() && path.starts_with(gone)
+                    && (path.size() == gone.size() || path[gone.size()] == '/'))
+                    blocked[i] = ErrorDescriptions::folderMovedAway(gone);
+            }
+        }
+        for (; next < total && batch.size() < m_batchSize; ++next) {
             const OrganizationPlan::Move &move = list.moves[next];
             if (!blocked[move.target].empty()) {
                 skip(move.source, blocked[move.target]);

@@ -4,6 +4,7 @@
 #include "services/filesystem/FileSystem.h"
 #include "services/organizing/RunReports.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -22,9 +23,15 @@ public:
     using SkipReporter
         = std::function<void(const std::string &name, const std::string &description)>;
 
-    OrganizeRun(FileSystem &fileSystem, const SkipReporter &skipReporter)
+    // Moves announced in the journal with one sync; a crash leaves at most this many
+    // to settle by looking, and a disk pays one flush for each.
+    static constexpr std::size_t defaultBatchSize = 4096;
+
+    OrganizeRun(FileSystem &fileSystem, const SkipReporter &skipReporter,
+        std::size_t batchSize = defaultBatchSize)
         : m_fileSystem(fileSystem)
         , m_skipReporter(skipReporter)
+        , m_batchSize(batchSize > 0 ? batchSize : defaultBatchSize)
     { }
 
     // Throws only when a destination folder cannot be created (nothing moved). The
@@ -35,4 +42,5 @@ public:
 private:
     FileSystem &m_fileSystem;
     const SkipReporter &m_skipReporter;
+    std::size_t m_batchSize;
 };
