@@ -96,21 +96,37 @@ ExitStatus undo(const std::optional<std::filesystem::path> &folder, const UndoSe
     }
     for (const auto &[name, description] : report.notRestored)
         out << "[Tidyra] Not restored " << Text::displayText(name) << ": " << description << '\n';
+    for (const auto &[name, description] : report.foldersNotRemoved)
+        out << "[Tidyra] Not removed the empty folder " << Text::displayText(name) << ": "
+            << description << "; the next undo of the folder tries again\n";
+    // Put back by an earlier undo that could not record it: they are no files restored now.
+    const std::string alreadyBack = report.alreadyBack == 0
+        ? std::string()
+        : ", " + Text::fileCount(report.alreadyBack) + " back already";
+    const auto tellRecord = [&] {
+        if (!report.recordNotUpdated.empty())
+            err << "The undo could not be recorded: " << report.recordNotUpdated
+                << "; the files restored are back all the same, and the next undo settles "
+                   "the record.\n";
+    };
     if (report.cancelled) {
         out << Text::fileCount(report.restored) << " restored in " << inQuotes(report.folder)
-            << ".\n";
+            << alreadyBack << ".\n";
+        tellRecord();
         err << "Interrupted: \"tidyra-cli undo\" again moves back the rest.\n";
         return ExitStatus::failure;
     }
     if (!report.notRestored.empty()) {
         out << "Undo incomplete — " << Text::fileCount(report.restored) << " restored in "
-            << inQuotes(report.folder) << ", " << Text::fileCount(report.notRestored.size())
-            << " not restored.\n";
+            << inQuotes(report.folder) << alreadyBack << ", "
+            << Text::fileCount(report.notRestored.size()) << " not restored.\n";
+        tellRecord();
         return ExitStatus::skipped;
     }
     out << "Undo complete — " << Text::fileCount(report.restored) << " restored in "
-        << inQuotes(report.folder) << ".\n";
-    return ExitStatus::success;
+        << inQuotes(report.folder) << alreadyBack << ".\n";
+    tellRecord();
+    return report.foldersNotRemoved.empty() ? ExitStatus::success : ExitStatus::skipped;
 }
 
 ExitStatus history(

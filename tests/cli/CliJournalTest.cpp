@@ -76,6 +76,31 @@ TEST_F(CliEndToEndTest, HistoryListsRunsAndUndoTakesOneBackByItsId)
     EXPECT_THAT(unknown.err, StartsWith("Undo failed: no run \"nope\" is recorded"));
 }
 
+// The counts a user reads are what happened: a killed run's moves that no mark reached
+// the disk for, and files an undo put back without managing to record it.
+TEST_F(CliEndToEndTest, HistoryAndUndoCountWhatHappened)
+{
+    const std::string folder = m_folder.path().string();
+    for (const char *name : { "a.jpg", "b.jpg", "c.jpg" })
+        writeFile(m_folder / name, name);
+    ASSERT_EQ(run({ "organize", folder }).exitCode, 0);
+    const std::string organized = readFile(runFile());
+    writeFile(runFile(), organized.substr(0, organized.find("{\"d\":")));
+    EXPECT_THAT(run({ "history", folder }).out,
+        HasSubstr("  3 files moved, 3 undoable (the run was interrupted)\n"));
+
+    writeFile(runFile(), organized);
+    ASSERT_EQ(run({ "undo", folder }).out, "Undo complete — 3 files" + restoredIn());
+    writeFile(runFile(), organized);
+    const CliResult again = run({ "undo", folder });
+    EXPECT_EQ(again.exitCode, 0);
+    EXPECT_EQ(again.out,
+        "Undo complete — 0 files restored in \"" + fs::canonical(m_folder.path()).string()
+            + "\", 3 files back already.\n");
+    EXPECT_THAT(run({ "history", folder }).out, HasSubstr("  3 files moved, undone\n"));
+    EXPECT_EQ(run({ "undo", folder }).out, "Nothing to undo.\n");
+}
+
 TEST_F(CliEndToEndTest, TheJournalFollowsTheXdgStateRules)
 {
     writeFile(m_folder / "song.mp3", "la");

@@ -114,3 +114,42 @@ TEST_F(RunHistoryTest, JournalFailuresBeforeTheFirstMoveMoveNothing)
     m_fileSystem->reset();
     EXPECT_EQ(undo().restored, 1u);
 }
+
+// The history counts what happened: a killed run undone counts the moves it made, not
+// the moves it announced and never made.
+TEST_F(RunHistoryTest, AKilledRunCountsTheMovesItMade)
+{
+    for (const std::string name : { "a.jpg", "b.jpg", "c.jpg", "d.jpg" })
+        writeFile(m_dir / name, name);
+    std::atomic<bool> cancel = false;
+    RunControl control;
+    control.cancel = &cancel;
+    m_fileSystem->beforeCall(Op::renameNoReplace, 1, [&] { cancel = true; });
+    const RunReport run = m_undo.organize(m_service, plan(), control);
+    ASSERT_EQ(run.moved, 1u);
+    const fs::path file = JournalStore(m_state.path()).runsWithId(run.runId).at(0);
+    const std::string text = readFile(file);
+    writeFile(file, text.substr(0, text.rfind("{\"d\":")));
+    EXPECT_EQ(undo().restored, 1u);
+    const std::vector<RunHistoryEntry> history = m_undo.history(m_service, m_dir.path());
+    ASSERT_EQ(history.size(), 1u);
+    EXPECT_EQ(history[0].moved, 1u);
+    EXPECT_TRUE(history[0].undone);
+}
+
+// A made folder that cannot be removed (an I/O error) is said, and stays known: the
+// next undo of the folder removes it.
+TEST_F(RunHistoryTest, AFolderThatCouldNotBeRemovedGoesWithTheNextUndo)
+{
+    organizeOne("a.jpg");
+    m_fileSystem->failCall(Op::removeFolder, 0, EIO);
+    const UndoReport undone = undo();
+    EXPECT_EQ(undone.restored, 1u);
+    ASSERT_EQ(undone.foldersNotRemoved.size(), 1u);
+    EXPECT_EQ(undone.foldersNotRemoved[0].first, "Images");
+    EXPECT_THAT(undone.foldersNotRemoved[0].second, HasSubstr("Input/output error"));
+    EXPECT_EQ(namesIn(m_dir.path()), (Names { "Images", "a.jpg" }));
+    m_fileSystem->reset();
+    EXPECT_TRUE(undo().nothingToUndo);
+    EXPECT_EQ(namesIn(m_dir.path()), Names { "a.jpg" });
+}

@@ -87,6 +87,82 @@ TEST_F(RunJournalTest, AJournalFailingMidRunStopsAfterTheBatchAndTheRunUndoesWho
     }
 }
 
+// A run stopped inside a batch announced moves it never made; the next run makes them,
+// to the same names. They stay the next run's, in the history, in an undo of the older
+// run by its id and in the next run's own undo, whether the older one was cancelled or
+// killed (no end line, its last marks lost: the next run settles it by looking first).
+TEST_F(RunJournalTest, MovesAStoppedRunNeverMadeStayTheNextRunsOwn)
+{
+    for (const bool killed : { false, true }) {
+        SCOPED_TRACE(killed ? "killed" : "cancelled");
+        Names names;
+        for (char c = 'a'; c < 'k'; ++c)
+            names.push_back(std::string(1, c) + ".jpg");
+        for (const std::string &name : names)
+            writeFile(m_dir / name, name);
+        std::atomic<bool> cancel = false;
+        RunControl control;
+        control.cancel = &cancel;
+        m_fileSystem->reset();
+        m_fileSystem->beforeCall(Op::renameNoReplace, 4, [&] { cancel = true; });
+        const RunReport first = m_undo.organize(m_service, plan(), control);
+        ASSERT_EQ(first.moved, 4u);
+        if (killed) {
+            const fs::path file = JournalStore(m_state.path()).runsWithId(first.runId).at(0);
+            std::string text = readFile(file);
+            text.erase(text.rfind("{\"e\":"));
+            for (int k = 0; k < 2; ++k)
+                text.erase(text.rfind("{\"d\":"));
+            writeFile(file, text);
+            const RunHistoryEntry entry = m_undo.history(m_service, m_dir.path()).at(0);
+            EXPECT_EQ(entry.moved, 4u);
+            EXPECT_EQ(entry.undoable, 4u);
+        }
+        m_fileSystem->reset();
+        EXPECT_EQ(m_undo.organize(m_service, plan()).moved, 6u);
+        const std::vector<RunHistoryEntry> history = m_undo.history(m_service, m_dir.path());
+        ASSERT_EQ(history.size(), killed ? 4u : 2u);
+        EXPECT_EQ(history[1].moved, 4u);
+        EXPECT_EQ(history[1].undoable, 4u);
+        EXPECT_EQ(history[0].undoable, 6u);
+
+        EXPECT_EQ(m_undo.undoRun(m_service, m_dir.path(), first.runId).restored, 4u);
+        EXPECT_EQ(namesIn(m_dir / "Images").size(), 6u);
+        const UndoReport later = undo();
+        EXPECT_EQ(later.restored, 6u);
+        EXPECT_TRUE(later.notRestored.empty());
+        EXPECT_EQ(namesIn(m_dir.path()), names);
+        for (const std::string &name : names)
+            fs::remove(m_dir / name);
+    }
+}
+
+// An undo whose journal cannot be written (a full disk) still puts every file back and
+// removes the run's folders, and says that the record is behind. The next undo finds
+// the files back and settles the record without counting them as restored.
+TEST_F(RunJournalTest, AnUndoThatCannotRecordItselfSaysWhatItDid)
+{
+    writeFiles(m_dir.path(), { "a.pdf", "b.txt" });
+    ASSERT_EQ(organizeRecorded().moved, 2u);
+    m_fileSystem->failCall(Op::writeFile, 0, ENOSPC);
+    const UndoReport full = undo();
+    EXPECT_EQ(full.restored, 2u);
+    EXPECT_THAT(full.recordNotUpdated, HasSubstr("No space left on device"));
+    EXPECT_EQ(namesIn(m_dir.path()), (Names { "a.pdf", "b.txt" }));
+
+    m_fileSystem->reset();
+    const UndoReport next = undo();
+    EXPECT_FALSE(next.nothingToUndo);
+    EXPECT_EQ(next.restored, 0u);
+    EXPECT_EQ(next.alreadyBack, 2u);
+    EXPECT_TRUE(next.recordNotUpdated.empty());
+    EXPECT_TRUE(undo().nothingToUndo);
+    const std::vector<RunHistoryEntry> history = m_undo.history(m_service, m_dir.path());
+    ASSERT_EQ(history.size(), 1u);
+    EXPECT_EQ(history[0].moved, 2u);
+    EXPECT_TRUE(history[0].undone);
+}
+
 // A cancel, which progress reports are a moment for, stops a run and an undo soon.
 TEST_F(RunJournalTest, ACancelStopsTheRunAndTheUndo)
 {

@@ -227,7 +227,7 @@ void appendIntent(std::string &out, std::uint64_t index, std::string_view from,
 
 void appendMark(std::string &out, Mark mark, std::uint64_t index)
 {
-    static constexpr const char *keys[] = { "{\"d\":", "{\"f\":", "{\"b\":", "{\"x\":" };
+    static constexpr const char *keys[] = { "{\"d\":", "{\"f\":", "{\"b\":", "{\"x\":", "{\"n\":" };
     out += keys[static_cast<std::size_t>(mark)];
     appendNumber(out, index);
     appendLiteral(out, "}\n");
@@ -263,8 +263,9 @@ Parsed parseLine(std::string_view line)
     const JournalLineReader value(line);
     if (!value.isValid())
         return {};
-    static constexpr std::pair<std::string_view, Mark> marks[] = { { "d", Mark::moved },
-        { "f", Mark::movedByFallback }, { "b", Mark::back }, { "x", Mark::givenUp } };
+    static constexpr std::pair<std::string_view, Mark> marks[]
+        = { { "d", Mark::moved }, { "f", Mark::movedByFallback }, { "b", Mark::back },
+              { "x", Mark::givenUp }, { "n", Mark::neverMoved } };
     for (const auto &[key, mark] : marks) {
         if (const auto index = value.unsignedNumber(key))
             return Marked { mark, *index };

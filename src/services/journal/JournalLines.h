@@ -24,6 +24,7 @@
 //   {"i":N,"from":NAME,"to":"Images/JPG/NAME","inode":I,"size":S,"mtime":NS}
 //            the intent to make move N, with the file's size and modification time
 //   {"d":N}  move N happened      {"f":N}  it happened without no-replace renames
+//   {"n":N}  move N never happened (a killed run's intent, settled by looking)
 //   {"b":N}  undo moved it back
 //   {"x":N}  undo can never move it back (gone, or replaced by another file)
 //   {"e":N}  the run came to its end, having moved N files
@@ -64,7 +65,7 @@ struct Intent
     std::int64_t modified = 0; // nanoseconds
 };
 
-enum class Mark : std::uint8_t { moved, movedByFallback, back, givenUp };
+enum class Mark : std::uint8_t { moved, movedByFallback, back, givenUp, neverMoved };
 
 struct Marked
 {

@@ -18,7 +18,7 @@ RunJournal::RunJournal(FileSystem &fileSystem, std::filesystem::path file)
 RunJournal::~RunJournal()
 {
     // Whatever is still buffered is worth writing; a crash would only lose it.
-    if (m_handle.isValid() && !m_buffer.empty())
+    if (m_handle.isValid() && !m_buffer.empty() && m_error == 0)
         m_fileSystem->writeFile(m_handle.get(), m_buffer);
 }
 
@@ -111,17 +111,16 @@ void RunJournal::skipped(std::string_view name, std::string_view why)
 
 void RunJournal::flush()
 {
-    if (m_buffer.empty())
-        return;
-    const int error = m_fileSystem->writeFile(m_handle.get(), m_buffer);
+    if (m_error == 0 && !m_buffer.empty())
+        m_error = m_fileSystem->writeFile(m_handle.get(), m_buffer);
     m_buffer.clear();
-    if (error != 0)
-        fail("write", error);
 }
 
 void RunJournal::sync()
 {
     flush();
-    if (const int error = m_fileSystem->syncData(m_handle.get()))
-        fail("write", error);
+    if (m_error == 0)
+        m_error = m_fileSystem->syncData(m_handle.get());
+    if (m_error != 0)
+        fail("write", m_error);
 }

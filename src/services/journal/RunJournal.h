@@ -9,8 +9,9 @@
 
 // Appends to one run's journal file, through the file system the run works through.
 // Lines are buffered and written in batches; sync() makes everything written so far
-// durable before the caller moves anything the lines announce. Failures throw
-// EngineError.
+// durable before the caller moves anything the lines announce. A failed write ends
+// the writing: no later line may follow lines that are lost (an end line after lost
+// marks would say moves never happened), and sync() throws it as EngineError.
 class RunDetailsWriter;
 
 class RunJournal
@@ -43,9 +44,10 @@ public:
     void skipped(std::string_view name, std::string_view why);
     void setDetails(RunDetailsWriter *details) { m_details = details; }
 
-    // Writes what is buffered, without waiting for the disk.
+    // Writes what is buffered, without waiting for the disk; a failure waits for sync().
     void flush();
-    // Writes what is buffered and waits until it is on the disk.
+    // Writes what is buffered and waits until it is on the disk. Throws EngineError
+    // when this or any earlier write failed.
     void sync();
     const std::filesystem::path &file() const { return m_file; }
 
@@ -57,5 +59,6 @@ private:
     std::filesystem::path m_file;
     FileDescriptor m_handle;
     std::string m_buffer;
+    int m_error = 0; // the first write that failed; nothing is written after it
     RunDetailsWriter *m_details = nullptr;
 };

@@ -73,31 +73,21 @@ std::optional<RunRecord> RunRecord::read(FileSystem &fileSystem, const std::file
         } else if (const auto *end = std::get_if<JournalLines::Ended>(&parsed)) {
             record.ended = true;
             record.movedAtEnd = end->moved;
+            // Every move was marked before the end line: what is not never happened.
+            // Should the marks fall short of the end's count (a journal whose marks
+            // were lost), only looking can tell.
+            if (record.markedMoved == end->moved)
+                std::replace(
+                    record.states.begin(), record.states.end(), State::unknown, State::neverMoved);
         } else if (std::holds_alternative<JournalLines::Undone>(parsed)) {
             record.undone = true;
         } else if (const auto *marked = std::get_if<JournalLines::Marked>(&parsed)) {
             const std::size_t position = record.positionOf(marked->index);
-            if (position == record.intents.size())
-                continue;
-            State &state = record.states[position];
-            switch (marked->mark) {
-            case JournalLines::Mark::moved:
-                if (state == State::unknown)
-                    state = State::moved;
-                break;
-            case JournalLines::Mark::movedByFallback:
-                if (state == State::unknown)
-                    state = State::movedByFallback;
-                break;
-            case JournalLines::Mark::back:
-                state = State::back;
-                break;
-            case JournalLines::Mark::givenUp:
-                state = State::givenUp;
-                break;
-            }
+            if (position != record.intents.size())
+                record.apply(marked->mark, position);
         }
     }
+    record.forgetNeverMoved();
     return record;
 }
 
@@ -131,10 +121,54 @@ RunRecord::Tail RunRecord::tailOf(FileSystem &fileSystem, const std::filesystem:
 
 std::size_t RunRecord::movedCount() const
 {
-    if (ended)
-        return static_cast<std::size_t>(movedAtEnd);
-    return static_cast<std::size_t>(std::count_if(
-        states.begin(), states.end(), [](State state) { return state != State::unknown; }));
+    return ended ? static_cast<std::size_t>(movedAtEnd) : markedMoved;
+}
+
+bool RunRecord::hasUnknown() const
+{
+    return std::find(states.begin(), states.end(), State::unknown) != states.end();
+}
+
+void RunRecord::apply(JournalLines::Mark mark, std::size_t position)
+{
+    State &state = states[position];
+    switch (mark) {
+    case JournalLines::Mark::moved:
+    case JournalLines::Mark::movedByFallback:
+        if (state == State::unknown) {
+            state = mark == JournalLines::Mark::moved ? State::moved : State::movedByFallback;
+            ++markedMoved;
+        }
+        break;
+    case JournalLines::Mark::neverMoved:
+        if (state == State::unknown)
+            state = State::neverMoved;
+        break;
+    case JournalLines::Mark::back:
+        if (state != State::neverMoved)
+            state = State::back;
+        break;
+    case JournalLines::Mark::givenUp:
+        if (state != State::neverMoved)
+            state = State::givenUp;
+        break;
+    }
+}
+
+void RunRecord::forgetNeverMoved()
+{
+    std::size_t kept = 0;
+    for (std::size_t k = 0; k < intents.size(); ++k) {
+        if (states[k] == State::neverMoved)
+            continue;
+        if (kept != k) {
+            intents[kept] = std::move(intents[k]);
+            states[kept] = states[k];
+        }
+        ++kept;
+    }
+    intents.resize(kept);
+    states.resize(kept);
 }
 
 std::size_t RunRecord::pendingCount() const

@@ -19,6 +19,7 @@ struct RunRecord
         movedByFallback, // may have left its old name aside (see FileMover)
         back,
         givenUp,
+        neverMoved, // only until forgetNeverMoved(): such an intent is none of the run's moves
     };
 
     std::filesystem::path file;
@@ -30,12 +31,16 @@ struct RunRecord
     std::vector<State> states;
     bool ended = false; // the run came to its end (not killed)
     std::uint64_t movedAtEnd = 0; // what its end line says it moved
+    std::size_t markedMoved = 0; // intents settled as moved ("d", "f")
     bool undone = false; // an undo took it back whole
 
     // Reads a journal. Lines torn by a crash, damaged or absurdly long are passed over;
     // a file that is not a run journal at all throws EngineError. A file without a
     // complete first line is a run killed before its header was written, which never
-    // moved anything: nullopt.
+    // moved anything: nullopt. Intents that never became moves are left out: those
+    // marked so, and in a run that came to its end, those it did not mark as moved
+    // (it marks each move before its end line), unless its marks fall short of what
+    // its end line counts: only then, and in a killed run, intents stay unknown.
     static std::optional<RunRecord> read(FileSystem &fileSystem, const std::filesystem::path &file);
     // Only the header, which says whose run it is: all that is needed before locking.
     static std::optional<JournalLines::Header> readHeader(
@@ -50,8 +55,16 @@ struct RunRecord
         return tail == Tail::undone || tail == Tail::undoneKeepingFolders;
     }
 
-    // Files the run moved: as its end says, or for a killed run, as far as it marked.
+    // Files the run moved: as its end says, or for a killed run, as far as it is settled.
     std::size_t movedCount() const;
+    // Whether an intent is still to be settled by looking (the run was killed).
+    bool hasUnknown() const;
+
+    // Applies a mark to the intent at `position`. Moved and never moved settle only an
+    // unknown intent; an intent that never moved is no move undo could act on.
+    void apply(JournalLines::Mark mark, std::size_t position);
+    // Drops the intents that never moved: nothing is counted, undone or looked at for them.
+    void forgetNeverMoved();
 
     // Moves that may still be away from their old place.
     std::size_t pendingCount() const;

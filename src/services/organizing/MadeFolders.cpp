@@ -1,9 +1,15 @@
 #include "services/organizing/MadeFolders.h"
 
+#include "services/errors/ErrorDescriptions.h"
+#include "services/paths/PathText.h"
+
+#include <cerrno>
+
 namespace MadeFolders {
 
-std::size_t removeEmpty(
-    FileSystem &fileSystem, int root, const std::vector<FolderWalker::Created> &made)
+std::size_t removeEmpty(FileSystem &fileSystem, int root,
+    const std::vector<FolderWalker::Created> &made,
+    std::vector<std::pair<std::string, std::string>> *failed)
 {
     std::size_t kept = 0;
     // Inner folders first, so that a category folder emptied of its sub-groups goes too.
@@ -27,7 +33,13 @@ std::size_t removeEmpty(
             continue;
         // rmdir removes nothing but an empty folder, so a file that arrived meanwhile
         // keeps its folder.
-        kept += fileSystem.removeFolder(parentFd, it->parts.back()) != 0 ? 1 : 0;
+        const int error = fileSystem.removeFolder(parentFd, it->parts.back());
+        if (error == 0)
+            continue;
+        ++kept;
+        if (failed && error != ENOTEMPTY && error != EEXIST)
+            failed->emplace_back(PathText::joinedParts(it->parts, it->parts.size()),
+                ErrorDescriptions::reason(error));
     }
     return kept;
 }

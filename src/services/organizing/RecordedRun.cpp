@@ -2,6 +2,7 @@
 
 #include "services/errors/EngineError.h"
 #include "services/journal/RunRecord.h"
+#include "services/organizing/UndoRun.h"
 #include "services/paths/PathText.h"
 
 #include <ctime>
@@ -31,6 +32,7 @@ RecordedRun::RecordedRun(const JournalStore &journals, const FileOrganizerServic
     m_journals.prepare();
     m_root = organizer.openFolder(folder);
     m_lock = m_journals.lock(m_root.identity, lockWait);
+    settleKilledRuns(m_journals, m_root, folder);
 
     m_file = m_journals.newRunFile(m_root.identity, folder);
     m_previous = m_journals.lastRun();
@@ -78,6 +80,27 @@ void RecordedRun::finish(const RunReport &report)
                 m_journals.remove(older);
         }
     } catch (const EngineError &) { }
+}
+
+void RecordedRun::settleKilledRuns(const JournalStore &journals,
+    const FileOrganizerService::OpenFolder &root, const fs::path &folder)
+{
+    FileSystem &fileSystem = journals.fileSystem();
+    const UndoRun undo(fileSystem);
+    for (const fs::path &file : journals.runsOf(root.identity, folder)) {
+        if (RunRecord::tailOf(fileSystem, file) != RunRecord::Tail::killed)
+            continue;
+        std::optional<RunRecord> record;
+        try {
+            record = RunRecord::read(fileSystem, file);
+        } catch (const EngineError &) {
+            continue; // not a run of ours: undo names it when it comes to it
+        }
+        if (!record || !record->hasUnknown() || !belongsTo(record->header, root, folder))
+            continue;
+        RunJournal journal = RunJournal::reopen(fileSystem, file);
+        undo.settleUnknown(root.handle.get(), *record, &journal);
+    }
 }
 
 bool RecordedRun::belongsTo(const JournalLines::Header &header,

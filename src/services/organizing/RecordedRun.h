@@ -36,6 +36,14 @@ public:
     // still be away. Tidying the journal never fails: the files have moved by now.
     void finish(const RunReport &report);
 
+    // Settles, by looking (UndoRun::settleUnknown), the moves of the folder's killed runs
+    // that no mark settles, and writes the marks. Exact only now, with the folder's lock
+    // taken and nothing moved yet: later, a file that a later run moved to the same name
+    // would look like a move of the killed run. Throws EngineError when the marks cannot
+    // be written.
+    static void settleKilledRuns(const JournalStore &journals,
+        const FileOrganizerService::OpenFolder &root, const std::filesystem::path &folder);
+
     // Whether a run recorded with `header` is a run of the folder opened as `root`.
     static bool belongsTo(const JournalLines::Header &header,
         const FileOrganizerService::OpenFolder &root, const std::filesystem::path &folder);

@@ -42,8 +42,17 @@ struct UndoReport
 {
     std::filesystem::path folder;
     std::size_t restored = 0;
+    // Files the record had away that were at their old names already (put back by an
+    // undo that could not record it): settled, not restored.
+    std::size_t alreadyBack = 0;
     // Files that stay where the run put them, or are gone: name (bytes) and why.
     std::vector<std::pair<std::string, std::string>> notRestored;
+    // Folders the run made that are empty but could not be removed: path below the
+    // folder (bytes) and why. A later undo of the folder tries again.
+    std::vector<std::pair<std::string, std::string>> foldersNotRemoved;
+    // Why the journal could not record the undo's outcome, or empty. What was restored
+    // is back all the same; the next undo finds it there.
+    std::string recordNotUpdated;
     bool nothingToUndo = false;
     bool cancelled = false;
     // Folders the run made that stay, as files of later runs are in them.

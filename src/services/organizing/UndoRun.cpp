@@ -125,6 +125,43 @@ std::size_t UndoRun::countInPlace(int root, const RunRecord &record) const
     return inPlace;
 }
 
+void UndoRun::settleUnknown(int root, RunRecord &record, RunJournal *journal) const
+{
+    using JournalLines::Mark;
+    std::uint64_t device = 0;
+    const Recognition recognition = recognitionOf(root, record, device);
+    FolderWalker walker(m_fileSystem, root);
+    for (std::size_t k = 0; k < record.intents.size(); ++k) {
+        if (record.states[k] != RunRecord::State::unknown)
+            continue;
+        const JournalLines::Intent &intent = record.intents[k];
+        const FileIdentity expected { device, intent.inode };
+        const FolderWalker::Result opened
+            = walker.open(std::vector<std::string>(intent.to.begin(), intent.to.end() - 1), false);
+        EntryInfo there;
+        int error = opened.error;
+        if (error == 0)
+            error = m_fileSystem.statIn(opened.fd, intent.to.back(), there);
+        EntryInfo aside;
+        Mark mark = Mark::neverMoved;
+        if (recognition != Recognition::stamp
+            && m_fileSystem.statIn(root, FileMover::asideName(expected), aside) == 0
+            && aside.identity == expected)
+            mark = Mark::movedByFallback;
+        else if (error == 0 && isRecordedFile(there, intent, expected, recognition))
+            mark = Mark::moved;
+        else if ((error == 0 && there.type == EntryType::regular && there.size == 0)
+            || (error != 0 && error != ENOENT && error != ENOTDIR))
+            continue;
+        record.apply(mark, k);
+        if (journal)
+            journal->mark(mark, intent.index);
+    }
+    record.forgetNeverMoved();
+    if (journal)
+        journal->sync();
+}
+
 UndoReport UndoRun::execute(int root, RunRecord &record, const RunControl &control) const
 {
     RunJournal journal = RunJournal::reopen(m_fileSystem, record.file);
@@ -133,8 +170,10 @@ UndoReport UndoRun::execute(int root, RunRecord &record, const RunControl &contr
         if (record.pendingCount() == 0)
             journal.undone(report.restored, report.foldersKept > 0);
         journal.sync();
-    } catch (const EngineError &) {
-        // The files are back; a later undo finds them there and settles the record.
+    } catch (const EngineError &error) {
+        // What moved back is back, and the folders are cleaned up; a later undo finds
+        // the files at their old names and settles the record.
+        report.recordNotUpdated = error.what();
     }
     return report;
 }
@@ -228,10 +267,13 @@ UndoReport UndoRun::moveBack(
                 mover.removeExtraName(root, FileMover::asideName(expected), expected);
             if (!knownMoved && where.destinationError == 0)
                 removeReservation(walker, folderParts, toName, where.destination);
-            if (knownMoved)
-                restored(intent.from);
-            else
-                --files;
+            // Put back by an undo that could not record it: settled, not restored now.
+            if (knownMoved) {
+                ++report.alreadyBack;
+                if (control.restored)
+                    control.restored(intent.from);
+            }
+            --files;
             settle(k, State::back);
         } else if (where.aside) {
             const std::string aside = FileMover::asideName(expected);
@@ -279,7 +321,8 @@ UndoReport UndoRun::moveBack(
     tellProgress();
     journal.flush();
 
-    report.foldersKept = removeFolders(root, record, stableInodes, device);
+    report.foldersKept
+        = removeFolders(root, record, stableInodes, device, &report.foldersNotRemoved);
     return report;
 }
 
@@ -290,8 +333,8 @@ std::size_t UndoRun::removeEmptyFolders(int root, const RunRecord &record) const
     return removeFolders(root, record, recognition != Recognition::stamp, device);
 }
 
-std::size_t UndoRun::removeFolders(
-    int root, const RunRecord &record, bool stableInodes, std::uint64_t device) const
+std::size_t UndoRun::removeFolders(int root, const RunRecord &record, bool stableInodes,
+    std::uint64_t device, std::vector<std::pair<std::string, std::string>> *failed) const
 {
     // Folders announced but never confirmed by a run that was killed (the kill may
     // have come between making and saying so), and all of them where inode numbers do
@@ -311,7 +354,7 @@ std::size_t UndoRun::removeFolders(
     // Parents before the folders inside them, as removeMadeFolders expects.
     std::stable_sort(made.begin(), made.end(),
         [](const auto &a, const auto &b) { return a.parts.size() < b.parts.size(); });
-    return MadeFolders::removeEmpty(m_fileSystem, root, made);
+    return MadeFolders::removeEmpty(m_fileSystem, root, made, failed);
 }
 
 void UndoRun::removeReservation(FolderWalker &walker, const std::vector<std::string> &folderParts,

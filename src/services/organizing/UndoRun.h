@@ -33,6 +33,15 @@ public:
     // would move back. Only looks.
     std::size_t countInPlace(int root, const RunRecord &record) const;
 
+    // Settles, by one look each, the intents of a killed run that no mark settles: its
+    // file at the destination (or set aside on the way there) moved, anywhere else it
+    // never did. Exact only while nothing of Tidyra's has moved in the folder since the
+    // kill: under the folder's lock, before the first run or undo after it. An intent
+    // whose look fails, or whose new name holds an empty file that may be its
+    // reservation, stays unknown. With `journal`, the marks are written and synced
+    // (EngineError when they cannot be).
+    void settleUnknown(int root, RunRecord &record, RunJournal *journal) const;
+
     // Removes the folders the run made that are empty now: those an undo of it had to
     // leave for the files of a later run, once those are gone too.
     // Gives how many stay.
@@ -41,8 +50,9 @@ public:
 private:
     struct Whereabouts;
     enum class Recognition : std::uint8_t;
-    std::size_t removeFolders(
-        int root, const RunRecord &record, bool stableInodes, std::uint64_t device) const;
+    std::size_t removeFolders(int root, const RunRecord &record, bool stableInodes,
+        std::uint64_t device,
+        std::vector<std::pair<std::string, std::string>> *failed = nullptr) const;
     UndoReport moveBack(
         int root, RunRecord &record, RunJournal &journal, const RunControl &control) const;
     // How this folder's files are known now; `device` is the folder's device now.

@@ -21,8 +21,16 @@ namespace {
 // turned out, never moved a file.
 bool hadMoves(const RunRecord &record, const UndoReport &report)
 {
-    return report.restored > 0 || !report.notRestored.empty() || report.cancelled
-        || record.pendingCount() > 0;
+    return report.restored > 0 || report.alreadyBack > 0 || !report.notRestored.empty()
+        || report.cancelled || record.pendingCount() > 0 || record.movedCount() > 0;
+}
+
+// Whether the undo found the run taken back already: an earlier undo moved every file
+// back, and only its last line was missing.
+bool foundAllBack(const RunRecord &record, const UndoReport &report)
+{
+    return report.restored == 0 && report.alreadyBack == 0 && report.notRestored.empty()
+        && !report.cancelled && record.pendingCount() == 0;
 }
 
 } // namespace
@@ -82,7 +90,7 @@ UndoReport UndoService::undoRecord(const FileOrganizerService &organizer, RunRec
             // It never moved a file: it never happened.
             journals.remove(record.file);
         } else if (record.pendingCount() == 0) {
-            removeFoldersLeftBy(organizer, record, root);
+            removeFoldersLeftBy(organizer, record.header.folderIdentity, record.file, root);
             // Taken back whole. A killed run before it, which a later run does not
             // supersede, is now the last run to undo.
             const std::string name = record.file.filename().native();
@@ -101,18 +109,33 @@ UndoReport UndoService::undoRecord(const FileOrganizerService &organizer, RunRec
     return report;
 }
 
-void UndoService::removeFoldersLeftBy(
-    const FileOrganizerService &organizer, const RunRecord &undone, int root) const
+void UndoService::settleBeforeUndo(const FileOrganizerService &organizer,
+    const FileOrganizerService::OpenFolder &root, const fs::path &folder) const
+{
+    const JournalStore journals = store().through(organizer.fileSystem());
+    // An undo moves files back to their old names only, which never makes a killed
+    // run's intent look made: marks that cannot be written now wait for the next
+    // run or undo, which looks again.
+    try {
+        RecordedRun::settleKilledRuns(journals, root, folder);
+    } catch (const EngineError &) { }
+    try {
+        removeFoldersLeftBy(organizer, root.identity, {}, root.handle.get());
+    } catch (const EngineError &) { }
+}
+
+void UndoService::removeFoldersLeftBy(const FileOrganizerService &organizer,
+    const FileIdentity &folder, const fs::path &undone, int root) const
 {
     // An older run undone while a later one still had files in a folder it made had to
-    // keep that folder; it goes once the later run is undone too and it is empty. Its
-    // undo said so in its last line, so no other record is read.
+    // keep that folder; it goes once the later run is undone too and it is empty. So
+    // does a folder whose removal failed. Its undo said so in its last line, so no
+    // other record is read.
     const JournalStore journals = store().through(organizer.fileSystem());
     FileSystem &fileSystem = journals.fileSystem();
     const UndoRun undo(fileSystem);
-    const FileIdentity &folder = undone.header.folderIdentity;
     for (const fs::path &file : journals.runsOf(folder)) {
-        if (file == undone.file
+        if (file == undone
             || RunRecord::tailOf(fileSystem, file) != RunRecord::Tail::undoneKeepingFolders)
             continue;
         const std::optional<RunRecord> other = RunRecord::read(fileSystem, file);
@@ -142,6 +165,7 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
             return nothing;
         journals.prepare();
         const FileDescriptor lock = journals.lock(root.identity, m_lockWait);
+        settleBeforeUndo(organizer, root, *folder);
         // Newest first; a run that turns out to have moved nothing gives way to the
         // one before it. Once the last run is undone, only a run killed before it is
         // still the last run's to take back: older ones are history, undone by id.
@@ -163,10 +187,15 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
                 return nothing;
             UndoReport report = undoRecord(organizer, *record, root.handle.get(), control);
             report.folder = *folder;
-            if (hadMoves(*record, report)) {
-                keepDetails(organizer, report);
-                return report;
+            if (!hadMoves(*record, report))
+                continue;
+            // Taken back already, but for its last line: now it is as undone.
+            if (foundAllBack(*record, report)) {
+                lastUndone = true;
+                continue;
             }
+            keepDetails(organizer, report);
+            return report;
         }
         return nothing;
     }
@@ -190,6 +219,7 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
         const FileOrganizerService::OpenFolder root = openRecordedFolder(organizer, *header);
         journals.prepare();
         const FileDescriptor lock = journals.lock(root.identity, m_lockWait);
+        settleBeforeUndo(organizer, root, recorded);
         // Read again under the lock: another undo may have settled it meanwhile.
         if (!journals.exists(file))
             break;
@@ -199,6 +229,10 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
         UndoReport report = undoRecord(organizer, *record, root.handle.get(), control);
         report.folder = recorded;
         if (hadMoves(*record, report)) {
+            if (foundAllBack(*record, report)) {
+                nothing.folder = recorded;
+                return nothing;
+            }
             keepDetails(organizer, report);
             return report;
         }
@@ -260,6 +294,7 @@ UndoReport UndoService::undoRun(const FileOrganizerService &organizer,
         }
         journals.prepare();
         const FileDescriptor lock = journals.lock(root.identity, m_lockWait);
+        settleBeforeUndo(organizer, root, folder ? *folder : fs::path(header->folder));
         std::optional<RunRecord> record
             = journals.exists(file) ? RunRecord::read(fileSystem, file) : std::nullopt;
         UndoReport report;
@@ -271,7 +306,7 @@ UndoReport UndoService::undoRun(const FileOrganizerService &organizer,
         const fs::path undoneFolder = report.folder;
         report = undoRecord(organizer, *record, root.handle.get(), control);
         report.folder = undoneFolder;
-        report.nothingToUndo = !hadMoves(*record, report);
+        report.nothingToUndo = !hadMoves(*record, report) || foundAllBack(*record, report);
         if (!report.nothingToUndo)
             keepDetails(organizer, report);
         return report;
@@ -297,6 +332,10 @@ std::vector<RunHistoryEntry> UndoService::history(
         }
         if (!record || !RecordedRun::belongsTo(record->header, root, folder))
             continue;
+        // A killed run's unmarked moves, as a look tells now; the next run or undo of
+        // the folder writes down what that look finds.
+        if (record->hasUnknown())
+            undo.settleUnknown(root.handle.get(), *record, nullptr);
         RunHistoryEntry entry;
         entry.id = JournalStore::runId(file);
         entry.started = record->header.started;

@@ -71,9 +71,14 @@ private:
     // it by its new path, when it is gone or is another folder now.
     static FileOrganizerService::OpenFolder openRecordedFolder(
         const FileOrganizerService &organizer, const JournalLines::Header &header);
-    // Removes what earlier undone runs of the folder made and had to leave, now empty.
-    void removeFoldersLeftBy(
-        const FileOrganizerService &organizer, const RunRecord &undone, int root) const;
+    // Under the folder's lock, before an undo acts: settles its killed runs (see
+    // RecordedRun::settleKilledRuns) and removes the folders earlier undos had to leave.
+    void settleBeforeUndo(const FileOrganizerService &organizer,
+        const FileOrganizerService::OpenFolder &root, const std::filesystem::path &folder) const;
+    // Removes what earlier undone runs of the folder made and had to leave, now empty;
+    // the run file `undone` is passed over.
+    void removeFoldersLeftBy(const FileOrganizerService &organizer, const FileIdentity &folder,
+        const std::filesystem::path &undone, int root) const;
     // Keeps what an undo could not restore, for lastDetails.
     void keepDetails(const FileOrganizerService &organizer, const UndoReport &report) const;
     UndoReport undoRecord(const FileOrganizerService &organizer, RunRecord &record, int root,
