@@ -374,6 +374,24 @@
             <numerusform>%n Dateien in %1 automatisch geordnet</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n file(s) were back already.</source>
+        <translation>
+            <numerusform>%n Datei war schon zurück.</numerusform>
+            <numerusform>%n Dateien waren schon zurück.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty folder(s) could not be removed; the next undo tries again.</source>
+        <translation>
+            <numerusform>%n leerer Ordner konnte nicht entfernt werden; das nächste Rückgängigmachen versucht es erneut.</numerusform>
+            <numerusform>%n leere Ordner konnten nicht entfernt werden; das nächste Rückgängigmachen versucht es erneut.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The undo could not be recorded: %1. The files restored are back all the same.</source>
+        <translation>Das Rückgängigmachen konnte nicht festgehalten werden: %1. Die zurückgelegten Dateien sind trotzdem zurück.</translation>
+    </message>
     <message>
         <source>Nothing to undo — that run was undone already.</source>
         <translation>Nichts rückgängig zu machen — dieser Lauf wurde bereits rückgängig gemacht.</translation>

@@ -373,6 +373,24 @@
             <numerusform>Organized %n files in %1 automatically</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n file(s) were back already.</source>
+        <translation>
+            <numerusform>%n file was back already.</numerusform>
+            <numerusform>%n files were back already.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty folder(s) could not be removed; the next undo tries again.</source>
+        <translation>
+            <numerusform>%n empty folder could not be removed; the next undo tries again.</numerusform>
+            <numerusform>%n empty folders could not be removed; the next undo tries again.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The undo could not be recorded: %1. The files restored are back all the same.</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <source>Nothing to undo — that run was undone already.</source>
         <translation type="unfinished"></translation>

@@ -213,12 +213,18 @@ void FolderOrganizerViewModel::reportUndo(
     }
     if (report.nothingToUndo)
         return;
-    const QString message = RunMessages::undoStatus(
+    QString message = RunMessages::undoStatus(
         int(report.restored), report.cancelled, int(report.notRestored.size()));
+    const QString aftermath = RunMessages::undoAftermath(
+        int(report.alreadyBack), int(report.foldersNotRemoved.size()));
+    if (!aftermath.isEmpty())
+        message += QLatin1Char(' ') + aftermath;
     setStatusMessage(message);
     if (!runId.isEmpty() && !report.cancelled && report.notRestored.empty())
         m_log->forgetRun(runId);
     appendLog(message);
+    if (!report.recordNotUpdated.empty())
+        appendLog(RunMessages::undoNotRecorded(ErrorTexts::translate(report.recordNotUpdated)));
 }
 
 void FolderOrganizerViewModel::setTidiesAutomatically(bool on)

@@ -2,6 +2,8 @@
 
 #include "Translations.h"
 
+#include <QStringList>
+
 // Counts are written with %n, so even English needs its plural forms ("1 file", "2
 // files"); they are in place before anything is translated.
 static void installPluralForms()
@@ -57,6 +59,23 @@ QString RunMessages::undoStatus(int restored, bool cancelled, int notRestored)
         return tr("Undo complete — %n file(s) restored.", nullptr, restored);
     return tr("Undo incomplete — %n file(s) restored, %1 could not be restored.", nullptr, restored)
         .arg(tr("%n file(s)", nullptr, notRestored));
+}
+
+QString RunMessages::undoAftermath(int alreadyBack, int foldersNotRemoved)
+{
+    QStringList parts;
+    if (alreadyBack > 0)
+        parts << tr("%n file(s) were back already.", nullptr, alreadyBack);
+    if (foldersNotRemoved > 0)
+        parts << tr("%n empty folder(s) could not be removed; the next undo tries again.", nullptr,
+            foldersNotRemoved);
+    return parts.join(QLatin1Char(' '));
+}
+
+QString RunMessages::undoNotRecorded(const QString &why)
+{
+    return tr("The undo could not be recorded: %1. The files restored are back all the same.")
+        .arg(why);
 }
 
 QString RunMessages::nothingToUndo()

@@ -22,6 +22,11 @@ public:
     static QString runStatus(
         int count, int skipped, bool cancelled, bool automatic, const QString &logLine);
     static QString undoStatus(int restored, bool cancelled, int notRestored);
+    // What else an undo found: files an earlier undo had put back without being able to
+    // say so, and empty folders it could not remove. Empty when neither.
+    static QString undoAftermath(int alreadyBack, int foldersNotRemoved);
+    // The undo moved files back but its journal could not say so (a full disk).
+    static QString undoNotRecorded(const QString &why);
     // An undo of a run that was taken back before (the engine finds nothing to undo).
     static QString nothingToUndo();
     static QString scanningProgress();
