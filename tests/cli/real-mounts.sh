@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The real tidyra-cli where undo is hardest to keep: killed at chosen system calls
-# (strace), on a network share (sshfs through a private sshd on 127.0.0.1:2215) and on
+# (strace), on a network share (sshfs through a private sshd on 127.0.0.1:2215), on
 # a USB stick (exFAT through FUSE on a loop device), each unmounted and mounted again
-# between organize and undo. It starts and stops all it needs; a part that this
+# between organize and undo, and on NTFS through ntfs-3g. It starts and stops all it needs; a part that this
 # machine cannot run is skipped, saying why, and with no part run the test is
 # skipped (exit 77).
 # Usage: real-mounts.sh TIDYRA_CLI
@@ -17,7 +17,7 @@ loop=
 ext4_loop=
 
 cleanup() {
-  for mount in "$work/share" "$work/stick" "$work/ext4"; do
+  for mount in "$work/share" "$work/stick" "$work/ext4" "$work/ntfs"; do
     mountpoint -q "$mount" && { fusermount -u "$mount" 2>/dev/null || umount -l "$mount"; }
   done
   [ -n "$sshd_pid" ] && kill "$sshd_pid" 2>/dev/null
@@ -107,6 +107,29 @@ kills() {
   ran=$((ran + 1))
 }
 
+# Killed inside the moves of a file system without no-replace renames (the link route
+# of NTFS, the reservation route of exFAT), in organize or in undo, each KILL given as
+# "COMMAND CALL N", then undone twice: the folder is as it was, with no name of ours
+# left. The empty file is made just before, so that coarse times give it its
+# reservation's.
+route_kills() {
+  local name=$1 folder=$2 kill before
+  shift 2
+  for kill in "$@"; do
+    set -- $kill
+    rm -rf "$folder" "$XDG_STATE_HOME"
+    fill "$folder" a.jpg
+    : >"$folder/e.txt"
+    before=$(tree "$folder")
+    [ "$1" = undo ] && "$cli" organize "$folder" >/dev/null
+    killed_at "$2" "$3" "$1" "$folder"
+    "$cli" undo "$folder" >/dev/null 2>&1
+    "$cli" undo "$folder" >/dev/null 2>&1
+    expect "$name tree after $kill" "$before" "$(tree "$folder")"
+  done
+  ran=$((ran + 1))
+}
+
 if ! have strace; then
   skip kills "strace is not installed"
 else
@@ -152,6 +175,8 @@ EOF
     remount_share() { fusermount -u "$work/share" && mount_share; }
     if mount_share; then
       round_trip sshfs "$work/share/folder" remount_share
+      have strace && route_kills sshfs "$work/share/route" "organize renameat 2" \
+        "organize renameat 3" "undo renameat 1" "undo renameat 2"
     else
       skip sshfs "cannot mount through the local sshd: $(tail -3 "$work/sshd.log")"
     fi
@@ -197,9 +222,24 @@ EOF
       "$cli" undo "$work/stick/folder" >/dev/null 2>&1
       expect "exfat tree after a kill in the reservation" "$before" "$(tree "$work/stick/folder")"
       kills exfat "$work/stick/kills" renameat
+      # a.jpg, then e.txt; renameat 1 is the journal's note of the last run.
+      have strace && route_kills exfat "$work/stick/route" "organize renameat 2" \
+        "organize renameat 3" "undo renameat 1" "undo renameat 2"
     else
       skip exfat "cannot mount the stick through FUSE"
     fi
+  fi
+  # Links that keep one identity, no no-replace renames, inode numbers not trusted
+  # across mounts: killed between a link and setting the old name aside, or before the
+  # aside name goes (unlinkat 2 and 3 remove the probe of links).
+  if ! have ntfs-3g || ! have mkntfs || ! have strace; then
+    skip ntfs "ntfs-3g or strace is not installed"
+  elif ! truncate -s 16M "$work/ntfs.img" || ! mkntfs -F -Q "$work/ntfs.img" >/dev/null 2>&1 \
+    || ! mkdir -p "$work/ntfs" || ! ntfs-3g "$work/ntfs.img" "$work/ntfs" >/dev/null 2>&1; then
+    skip ntfs "cannot mount an NTFS image through ntfs-3g"
+  else
+    route_kills ntfs "$work/ntfs/folder" "organize renameat 2" "organize unlinkat 4" \
+      "undo renameat 1" "undo unlinkat 3"
   fi
 fi
 

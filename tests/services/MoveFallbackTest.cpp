@@ -142,6 +142,66 @@ TEST_F(EngineTest, UndoTakesAwayTheNameALinkRouteMoveLeftAside)
     EXPECT_EQ(namesIn(m_dir.path()), Names { "photo.jpg" });
 }
 
+// Killed at any call of a run or of its undo from its move on (nothing after that call
+// happens, nothing buffered is written), then undone until there is nothing left to undo: the
+// folder is as it was, with no reservation, aside name or probe left. Where files are known by size
+// and time (FUSE: exFAT, sshfs, NTFS), an empty file and the empty reservation made for it are told
+// apart only by the journal.
+TEST_P(MoveFallbackTest, AKillAtAnyCallEndsInTheOriginalTreeAfterUndo)
+{
+    const auto tree = [&] {
+        Names names;
+        for (const auto &entry : fs::recursive_directory_iterator(m_dir.path()))
+            names.push_back(entry.path().lexically_relative(m_dir.path()).string()
+                + (entry.is_regular_file() ? ":" + readFile(entry.path()) : "/"));
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    for (const bool back : { false, true }) {
+        for (const bool fuse : { false, true }) {
+            bool killed = true;
+            for (int nth = 0; killed; ++nth) {
+                SCOPED_TRACE(testing::Message()
+                    << (back ? "undo" : "organize") << " killed at call " << nth
+                    << " after its first move began" << (fuse ? ", on FUSE" : ""));
+                fs::remove_all(m_dir.path());
+                fs::remove_all(m_state.path());
+                const std::string content = fuse ? "" : "P";
+                writeFile(m_dir / "photo.jpg", content);
+                const auto tick = fs::last_write_time(m_dir / "photo.jpg");
+                const auto restart = [&] {
+                    m_fileSystem->reset();
+                    m_fileSystem->pretendFileSystem(fuse ? 0x65735546 : 0);
+                    m_fileSystem->failCall(Op::renameNoReplace, 0, EINVAL);
+                    if (GetParam() == Route::reservation)
+                        m_fileSystem->failCall(Op::hardLink, 0, EPERM);
+                    // Times as coarse as a stick's: every empty file has the file's.
+                    if (fuse)
+                        m_fileSystem->beforeCall(Op::statIn, 0, [&] {
+                            for (const auto &entry : fs::recursive_directory_iterator(m_dir.path()))
+                                if (entry.is_regular_file() && entry.file_size() == 0)
+                                    fs::last_write_time(entry.path(), tick);
+                        });
+                };
+                restart();
+                if (back) {
+                    ASSERT_EQ(organizeRecorded().moved, 1u);
+                }
+                m_fileSystem->beforeCall(
+                    Op::renameNoReplace, 1, [&, nth] { m_fileSystem->killAt(nth); });
+                try {
+                    back ? (void)undo() : (void)organizeRecorded();
+                } catch (const std::runtime_error &) { }
+                killed = m_fileSystem->killed();
+                restart();
+                for (int undos = 0; undos < 3 && !undo().nothingToUndo; ++undos) { }
+                EXPECT_EQ(tree(), Names { "photo.jpg:" + content });
+            }
+        }
+    }
+    m_fileSystem->reset();
+}
+
 INSTANTIATE_TEST_SUITE_P(Routes, MoveFallbackTest, testing::Values(Route::link, Route::reservation),
     [](const auto &info) { return info.param == Route::link ? "Link" : "Reservation"; });
 

@@ -31,6 +31,33 @@ TEST_F(UndoTest, CountsOnlyWhatCameBackAndNamesTheRest)
     EXPECT_TRUE(undo().nothingToUndo);
 }
 
+// An empty file at a move's new name, while the file is still at its old one, is taken
+// by undo only when the journal proves the run made it: never one that took the name
+// between the announcement and the move (an empty file the same plan sent there
+// first), nor one the user made after a run killed before its first move.
+TEST_F(UndoTest, UndoLeavesAnEmptyFileItDidNotMake)
+{
+    writeFile(m_dir / "Images/photo.jpg", "mine");
+    writeFiles(m_dir.path(), { "a.pdf", "photo.jpg" });
+    m_fileSystem->beforeCall(
+        Op::renameNoReplace, 1, [&] { writeFile(m_dir / "Images/photo (1).jpg", ""); });
+    EXPECT_EQ(organizeRecorded().moved, 1u);
+    EXPECT_EQ(undo().restored, 1u);
+    EXPECT_TRUE(fs::exists(m_dir / "Images/photo (1).jpg"));
+
+    fs::remove_all(m_dir.path());
+    writeFiles(m_dir.path(), { "notes.txt" });
+    const std::string target = targetOf(plan(), "notes.txt");
+    m_fileSystem->beforeCall(Op::renameNoReplace, 1, [&] { m_fileSystem->killAt(0); });
+    try {
+        organizeRecorded();
+    } catch (const std::runtime_error &) { }
+    m_fileSystem->reset();
+    writeFile(m_dir / target, "");
+    EXPECT_TRUE(undo().nothingToUndo);
+    EXPECT_TRUE(fs::exists(m_dir / target));
+}
+
 TEST_F(UndoTest, AFailedUndoKeepsTheRecordAndCanBeRepeated)
 {
     writeFiles(m_dir.path(), { "a.jpg", "b.png", "c.pdf" });

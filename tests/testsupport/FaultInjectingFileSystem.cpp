@@ -19,8 +19,14 @@ void FaultInjectingFileSystem::beforeCall(Operation operation, int nth, std::fun
         { operation, nth == 0 ? 0 : callCount(operation) + nth, 0, std::move(hook) });
 }
 
+void FaultInjectingFileSystem::killAt(int nth)
+{
+    m_killAt = int(m_log.size()) + nth;
+}
+
 void FaultInjectingFileSystem::reset()
 {
+    m_killAt = 0;
     m_faults.clear();
     m_calls.fill(0);
     m_log.clear();
@@ -49,5 +55,6 @@ int FaultInjectingFileSystem::intercept(Operation operation)
         else if (error == 0)
             error = fault.error;
     }
-    return error;
+    // A hook may kill the process at this very call.
+    return killed() ? EIO : error;
 }

@@ -47,6 +47,13 @@ public:
     void failCall(Operation operation, int nth, int error);
     // Runs `hook` just before the `nth` call (1-based; 0 every call) of `operation`.
     void beforeCall(Operation operation, int nth, std::function<void()> hook);
+    // From the `nth` call (1-based, any operation, counted from now; 0 from a hook: the
+    // call it runs before) on, every call fails with EIO: nothing after it happens, as
+    // if the process was killed just before it. Until reset().
+    void killAt(int nth);
+    bool killed() const { return m_killAt != 0 && int(m_log.size()) >= m_killAt; }
+    // fileSystemType() gives `type`, whatever the folder is on (0: what it is on).
+    void pretendFileSystem(std::uint64_t type) { m_type = type; }
     void reset();
 
     int callCount(Operation operation) const;
@@ -68,7 +75,6 @@ public:
     TIDYRA_PASS_THROUGH(makeFolder, (int f, const std::string &n), f, n)
     TIDYRA_PASS_THROUGH(statIn, (int f, const std::string &n, EntryInfo &i), f, n, i)
     TIDYRA_PASS_THROUGH(statFolder, (int f, EntryInfo &i), f, i)
-    TIDYRA_PASS_THROUGH(fileSystemType, (int f, std::uint64_t &t), f, t)
     TIDYRA_PASS_THROUGH(
         renameReplacing, (int f, const std::string &n, int t, const std::string &m), f, n, t, m)
     TIDYRA_PASS_THROUGH(
@@ -91,6 +97,14 @@ public:
     TIDYRA_PASS_THROUGH(syncFolder, (int f), f)
     TIDYRA_PASS_THROUGH(closeFile, (FileDescriptor & h), h)
 #undef TIDYRA_PASS_THROUGH
+    int fileSystemType(int folder, std::uint64_t &type) override
+    {
+        const int error = intercept(Operation::fileSystemType);
+        if (error != 0 || m_type == 0)
+            return error != 0 ? error : m_inner->fileSystemType(folder, type);
+        type = m_type;
+        return 0;
+    }
 
 private:
     struct Fault
@@ -108,4 +122,6 @@ private:
     std::array<int, operationCount> m_calls {};
     std::vector<Fault> m_faults;
     std::vector<Operation> m_log;
+    int m_killAt = 0;
+    std::uint64_t m_type = 0;
 };

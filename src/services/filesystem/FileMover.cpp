@@ -150,20 +150,37 @@ std::error_code FileMover::moveByLink(int fromFolder, const std::string &fromNam
 std::error_code FileMover::moveByReservation(int fromFolder, const std::string &fromName,
     int toFolder, const std::string &toName, const FileIdentity &expected)
 {
-    if (const int error = m_fileSystem.createExclusive(toFolder, toName))
+    using Stage = Witness::Stage;
+    const auto tell = [&](Stage stage, const EntryInfo &seen) {
+        return m_witness ? m_witness->reservation(stage, toName, expected, seen) : 0;
+    };
+    // The name must be free before the journal says it is ours, so that an empty file
+    // already standing there is never taken for the reservation.
+    EntryInfo before;
+    if (const int error = look(toFolder, toName, before); error != ENOENT)
+        return systemError(error == 0 ? EEXIST : error);
+    if (const int error = tell(Stage::reserving, {}))
         return systemError(error);
+    if (const int error = m_fileSystem.createExclusive(toFolder, toName)) {
+        tell(Stage::released, {});
+        return systemError(error);
+    }
     EntryInfo reservation;
     const bool reserved = look(toFolder, toName, reservation) == 0
         && reservation.type == EntryType::regular && reservation.size == 0;
     const auto removeReservation = [&] {
         EntryInfo now;
         if (reserved && look(toFolder, toName, now) == 0 && now.identity == reservation.identity
-            && now.size == 0)
-            m_fileSystem.unlinkFile(toFolder, toName);
+            && now.size == 0 && m_fileSystem.unlinkFile(toFolder, toName) == 0)
+            tell(Stage::released, {});
     };
     if (!reserved) {
         removeReservation();
         return systemError(EEXIST);
+    }
+    if (const int error = tell(Stage::reserved, reservation)) {
+        removeReservation();
+        return systemError(error);
     }
     if (!isFile(fromFolder, fromName, expected)) {
         removeReservation();

@@ -20,15 +20,34 @@
 // possible or not to be trusted (exFAT through FUSE, sshfs), the new name is reserved as an empty
 // file made exclusively, and the file is renamed over that reservation only while it is still the
 // empty file made. That leaves one window: a program that writes into the reservation between the
-// check and the rename loses what it wrote there.
+// check and the rename loses what it wrote there. A reservation is told to the
+// `Witness` before it is made and again once it is seen, so that after a kill undo can
+// prove which empty file is one and remove it, and never one that a user made.
 class FileMover
 {
 public:
+    // Hears of each reservation, for the journal; returns 0 or the errno that kept it
+    // from being written down, and then the reservation is not made.
+    class Witness
+    {
+    public:
+        enum class Stage : std::uint8_t { reserving, reserved, released };
+        // `name`, in the folder the file moves into, is reserved for the file `file`;
+        // `reservation` is what stands there (only at `reserved`).
+        virtual int reservation(Stage stage, const std::string &name, const FileIdentity &file,
+            const EntryInfo &reservation)
+            = 0;
+
+    protected:
+        ~Witness() = default;
+    };
+
     // Links are probed in `probeFolder` (see linksKeepIdentity): the organized folder,
     // which undo clears of what a killed probe left.
-    FileMover(FileSystem &fileSystem, int probeFolder)
+    FileMover(FileSystem &fileSystem, int probeFolder, Witness *witness = nullptr)
         : m_fileSystem(fileSystem)
         , m_probeFolder(probeFolder)
+        , m_witness(witness)
     { }
 
     // Moves `fromName`, which must be the file `expected`, to `toName`.
@@ -66,6 +85,7 @@ private:
 
     FileSystem &m_fileSystem;
     int m_probeFolder;
+    Witness *m_witness;
     bool m_usedFallback = false;
     enum class Links : std::uint8_t { unknown, trusted, untrusted };
     Links m_links = Links::unknown;

@@ -233,6 +233,29 @@ void appendMark(std::string &out, Mark mark, std::uint64_t index)
     appendLiteral(out, "}\n");
 }
 
+void appendReservation(std::string &out, const Reservation &reservation)
+{
+    appendLiteral(out, "{\"reserve\":");
+    appendBytes(out, reservation.name);
+    appendLiteral(out, ",\"for\":");
+    appendNumber(out, reservation.file);
+    if (reservation.back)
+        appendLiteral(out, ",\"back\":1");
+    if (reservation.stage == Reservation::Stage::released) {
+        appendLiteral(out, ",\"gone\":1");
+    } else if (reservation.stage == Reservation::Stage::reserved) {
+        appendLiteral(out, ",\"inode\":");
+        appendNumber(out, reservation.inode);
+        appendLiteral(out, ",\"mtime\":");
+        if (reservation.modified < 0)
+            out += '-';
+        appendNumber(out,
+            reservation.modified < 0 ? 0 - static_cast<std::uint64_t>(reservation.modified)
+                                     : static_cast<std::uint64_t>(reservation.modified));
+    }
+    appendLiteral(out, "}\n");
+}
+
 std::optional<Header> parseHeader(std::string_view line)
 {
     const JournalLineReader value(line);
@@ -274,6 +297,25 @@ Parsed parseLine(std::string_view line)
         return Ended { *moved };
     if (value.unsignedNumber("u"))
         return Undone {};
+    if (value.find("reserve")) {
+        auto name = value.bytes("reserve");
+        const auto file = value.unsignedNumber("for");
+        if (!name || !file || !PathText::isPlainName(*name)
+            || name->find('\0') != std::string::npos)
+            return {};
+        Reservation reservation { Reservation::Stage::reserving, std::move(*name), *file,
+            value.unsignedNumber("back") == 1u };
+        const auto inode = value.unsignedNumber("inode");
+        const auto modified = value.signedNumber("mtime");
+        if (value.unsignedNumber("gone") == 1u) {
+            reservation.stage = Reservation::Stage::released;
+        } else if (inode && modified) {
+            reservation.stage = Reservation::Stage::reserved;
+            reservation.inode = *inode;
+            reservation.modified = *modified;
+        }
+        return reservation;
+    }
     if (value.find("make")) {
         const auto text = value.bytes("make");
         auto parts = text ? plainParts(*text) : std::nullopt;

@@ -28,6 +28,12 @@
 //   {"b":N}  undo moved it back
 //   {"x":N}  undo can never move it back (gone, or replaced by another file)
 //   {"e":N}  the run came to its end, having moved N files
+//   {"reserve":NAME,"for":I}   an empty file is about to be made at NAME, the new name
+//            of the file with inode I, to move it there (where no-replace renames and
+//            hard links are missing); written, not synced, before it is made
+//   {"reserve":NAME,"for":I,"inode":R,"mtime":NS}   it was made, and is that file
+//   {"reserve":NAME,"for":I,"gone":1}    it was not made, or was removed again
+//            each with "back":1 when an undo reserves the old name NAME
 //   {"u":N}  an undo took the whole run back (N files restored); the record stays in
 //            the folder's history. {"u":N,"kept":1}: folders it made had to stay, as
 //            files of later runs were in them
@@ -67,6 +73,19 @@ struct Intent
 
 enum class Mark : std::uint8_t { moved, movedByFallback, back, givenUp, neverMoved };
 
+// What the journal says of an empty file a move reserved its new name with: only one
+// it proves made is ever removed by undo.
+struct Reservation
+{
+    enum class Stage : std::uint8_t { reserving, reserved, released };
+    Stage stage = Stage::reserving;
+    std::string name; // a plain name: the intent's new one, or with `back` its old one
+    std::uint64_t file = 0; // the inode of the file it was made for
+    bool back = false; // made by an undo, at the old name
+    std::uint64_t inode = 0; // when reserved: the empty file made
+    std::int64_t modified = 0;
+};
+
 struct Marked
 {
     Mark mark;
@@ -81,6 +100,7 @@ void appendIntent(std::string &out, std::uint64_t index, std::string_view from,
 void appendEnd(std::string &out, std::uint64_t moved);
 void appendUndone(std::string &out, std::uint64_t restored, bool foldersKept);
 void appendMark(std::string &out, Mark mark, std::uint64_t index);
+void appendReservation(std::string &out, const Reservation &reservation);
 
 // nullopt when the line is not a valid header.
 std::optional<Header> parseHeader(std::string_view line);
@@ -104,7 +124,8 @@ struct Undone
 
 // One line after the header; a line that is torn, damaged or names anything outside
 // the organized folder is std::monostate.
-using Parsed = std::variant<std::monostate, ToMake, Ended, Undone, Made, Intent, Marked>;
+using Parsed
+    = std::variant<std::monostate, ToMake, Ended, Undone, Made, Intent, Marked, Reservation>;
 Parsed parseLine(std::string_view line);
 
 void appendDetailsHeader(std::string &out, RunDetails::Kind kind, std::string_view folder);

@@ -103,6 +103,24 @@ void RunJournal::mark(JournalLines::Mark mark, std::uint64_t index)
         flush();
 }
 
+int RunJournal::noteReservation(const JournalLines::Reservation &reservation)
+{
+    JournalLines::appendReservation(m_buffer, reservation);
+    const int error = m_fileSystem->writeFile(m_handle.get(), m_buffer);
+    m_buffer.clear();
+    return error;
+}
+
+int RunJournal::reservation(
+    Stage stage, const std::string &name, const FileIdentity &file, const EntryInfo &reservation)
+{
+    using Line = JournalLines::Reservation;
+    return noteReservation({ stage == Stage::reserving ? Line::Stage::reserving
+            : stage == Stage::reserved                 ? Line::Stage::reserved
+                                                       : Line::Stage::released,
+        name, file.inode, false, reservation.identity.inode, reservation.modified });
+}
+
 void RunJournal::skipped(std::string_view name, std::string_view why)
 {
     if (m_details)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "services/filesystem/FileDescriptor.h"
+#include "services/filesystem/FileMover.h"
 #include "services/filesystem/FileSystem.h"
 #include "services/journal/JournalLines.h"
 
@@ -14,7 +15,7 @@
 // marks would say moves never happened), and sync() throws it as EngineError.
 class RunDetailsWriter;
 
-class RunJournal
+class RunJournal final : public FileMover::Witness
 {
 public:
     // Creates `file` (it must not exist) with the header, and makes the file and
@@ -40,6 +41,13 @@ public:
     // An undo took the whole run back; the record stays as history. `foldersKept`: some
     // folders it made had to stay, for files of later runs.
     void undone(std::uint64_t restored, bool foldersKept = false);
+    // Writes a reservation's line at once, with what is buffered, without waiting for
+    // the disk: a kill keeps what was written, and only a power cut could lose it
+    // together with the reservation's own name. 0 or the errno of the failed write.
+    int noteReservation(const JournalLines::Reservation &reservation);
+    // The run's own reservations, at the new names of its moves.
+    int reservation(Stage stage, const std::string &name, const FileIdentity &file,
+        const EntryInfo &reservation) override;
     // A move left out, and why; kept in `details` when the run has one.
     void skipped(std::string_view name, std::string_view why);
     void setDetails(RunDetailsWriter *details) { m_details = details; }

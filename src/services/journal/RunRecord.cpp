@@ -66,6 +66,9 @@ std::optional<RunRecord> RunRecord::read(FileSystem &fileSystem, const std::file
                 continue;
             record.intents.push_back(std::move(*intent));
             record.states.push_back(State::unknown);
+        } else if (auto *held = std::get_if<JournalLines::Reservation>(&parsed)) {
+            auto key = std::tuple(held->back, held->name, held->back ? 0 : held->file);
+            record.reservations.insert_or_assign(std::move(key), std::move(*held));
         } else if (auto *made = std::get_if<JournalLines::Made>(&parsed)) {
             record.made.push_back(std::move(*made));
         } else if (auto *toMake = std::get_if<JournalLines::ToMake>(&parsed)) {
@@ -175,6 +178,14 @@ std::size_t RunRecord::pendingCount() const
 {
     return static_cast<std::size_t>(std::count_if(states.begin(), states.end(),
         [](State state) { return state != State::back && state != State::givenUp; }));
+}
+
+const JournalLines::Reservation *RunRecord::reservationOf(
+    const JournalLines::Intent &intent, bool back) const
+{
+    const auto found = reservations.find(
+        std::tuple(back, back ? intent.from : intent.to.back(), back ? 0 : intent.inode));
+    return found == reservations.end() ? nullptr : &found->second;
 }
 
 std::size_t RunRecord::positionOf(std::uint64_t index) const

@@ -4,7 +4,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 class FileSystem;
@@ -29,6 +31,10 @@ struct RunRecord
     std::vector<JournalLines::Intent> intents; // by rising index
 
     std::vector<State> states;
+    // The last word on each reservation, by who made it (an undo, or the run), its name,
+    // and for the run's own the inode of the file it was for: an undo reserves the old
+    // name, one file's only, whatever inode a remount gives that file.
+    std::map<std::tuple<bool, std::string, std::uint64_t>, JournalLines::Reservation> reservations;
     bool ended = false; // the run came to its end (not killed)
     std::uint64_t movedAtEnd = 0; // what its end line says it moved
     std::size_t markedMoved = 0; // intents settled as moved ("d", "f")
@@ -68,6 +74,10 @@ struct RunRecord
 
     // Moves that may still be away from their old place.
     std::size_t pendingCount() const;
+    // What the journal says of the reservation at the intent's new name (`back`: at its
+    // old name, made by an undo); nullptr when there was none.
+    const JournalLines::Reservation *reservationOf(
+        const JournalLines::Intent &intent, bool back) const;
     // Where the intent with this index is in `intents`; intents.size() when nowhere.
     std::size_t positionOf(std::uint64_t index) const;
 };

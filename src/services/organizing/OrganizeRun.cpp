@@ -71,7 +71,7 @@ RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJourna
             journal->folderMade({ made.parts, made.identity.inode });
     }
 
-    FileMover mover(m_fileSystem, root);
+    FileMover mover(m_fileSystem, root, journal);
     MoveStep step(walker, mover, root);
     struct Ready
     {

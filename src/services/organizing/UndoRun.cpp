@@ -17,18 +17,50 @@
 namespace fs = std::filesystem;
 using namespace PathText;
 
+namespace {
+
+// An undo's reservations, of old names, told in the journal of the run it takes back.
+class UndoReservations final : public FileMover::Witness
+{
+public:
+    explicit UndoReservations(RunJournal &journal)
+        : m_journal(journal)
+    { }
+
+    int reservation(Stage stage, const std::string &name, const FileIdentity &file,
+        const EntryInfo &made) override
+    {
+        using Line = JournalLines::Reservation;
+        return m_journal.noteReservation({ stage == Stage::reserving ? Line::Stage::reserving
+                : stage == Stage::reserved                           ? Line::Stage::reserved
+                                                                     : Line::Stage::released,
+            name, file.inode, true, made.identity.inode, made.modified });
+    }
+
+private:
+    RunJournal &m_journal;
+};
+
+} // namespace
+
 // Where a recorded move's file is now, as one fresh look tells: at the run's
 // destination, back at its old name, or aside under the fallback's private name.
 struct UndoRun::Whereabouts
 {
     int folderError = 0; // opening the destination folder
     int destinationError = 0; // looking at the destination, when the folder opened
+    int sourceError = 0; // looking at the old name
     std::size_t failedDepth = 0;
     bool atDestination = false;
     bool atSource = false;
     bool aside = false;
+    // An empty file the journal proves the run made at the new name (a kill between
+    // reserving and renaming), or an undo made at the old name.
+    bool reservedAtDestination = false;
+    bool reservedAtSource = false;
     FileIdentity found; // the file's identity now, where it was found
     EntryInfo destination; // what is at the destination, when destinationError is 0
+    EntryInfo source; // what is at the old name, when sourceError is 0
 };
 
 // How undo knows the files of a run, by the strongest key the file system keeps.
@@ -53,9 +85,45 @@ bool UndoRun::isRecordedFile(const EntryInfo &info, const JournalLines::Intent &
         && (recognition != Recognition::inodeAndStamp || !intent.stamped || sameStamp);
 }
 
-UndoRun::Whereabouts UndoRun::locate(FolderWalker &walker, int root,
-    const JournalLines::Intent &intent, const FileIdentity &expected, Recognition how) const
+// Whether `info` is the empty file the journal says was made as `held`. Only a line
+// written before it was made proves that; once it was seen, it must still be that one.
+bool UndoRun::isReservation(
+    const EntryInfo &info, const JournalLines::Reservation *held, Recognition recognition)
 {
+    using Stage = JournalLines::Reservation::Stage;
+    if (!held || held->stage == Stage::released || info.type != EntryType::regular
+        || info.size != 0)
+        return false;
+    // Killed between making it and saying which it is: the name was free just before.
+    if (held->stage == Stage::reserving)
+        return true;
+    const bool sameInode = info.identity.inode == held->inode;
+    const bool sameTime = info.modified == held->modified;
+    switch (recognition) {
+    case Recognition::inode:
+        return sameInode;
+    case Recognition::inodeAndStamp:
+        return sameInode && sameTime;
+    case Recognition::stamp:
+        break;
+    }
+    return sameTime;
+}
+
+// Whether the two names show one file now: the same inode and a second link, on a file
+// system whose inode numbers hold or whose links a probe showed to keep one identity.
+bool UndoRun::sameFile(FileMover &mover, int root, const EntryInfo &one, const EntryInfo &other,
+    Recognition recognition)
+{
+    return one.type == EntryType::regular && one.identity == other.identity
+        && one.identity != FileIdentity {} && one.linkCount >= 2 && other.linkCount >= 2
+        && (recognition != Recognition::stamp || mover.linksKeepIdentity(root));
+}
+
+UndoRun::Whereabouts UndoRun::locate(FolderWalker &walker, int root, const RunRecord &record,
+    std::size_t k, const FileIdentity &expected, Recognition how) const
+{
+    const JournalLines::Intent &intent = record.intents[k];
     const bool stableInodes = how != Recognition::stamp;
     Whereabouts where;
     const std::vector<std::string> folderParts(intent.to.begin(), intent.to.end() - 1);
@@ -67,18 +135,40 @@ UndoRun::Whereabouts UndoRun::locate(FolderWalker &walker, int root,
             = m_fileSystem.statIn(opened.fd, intent.to.back(), where.destination);
         where.atDestination = where.destinationError == 0
             && isRecordedFile(where.destination, intent, expected, how);
-        if (where.atDestination)
-            where.found = where.destination.identity;
+        where.reservedAtDestination = where.destinationError == 0
+            && isReservation(where.destination, record.reservationOf(intent, false), how);
     }
-    if (!where.atDestination) {
+    const JournalLines::Reservation *reservedBack = record.reservationOf(intent, true);
+    // The old name matters too, found at the new one, only for a move not known to have
+    // happened or one a killed undo reserved the old name for; most undos save the look.
+    const bool unsettled = record.states[k] == RunRecord::State::unknown;
+    where.sourceError = where.atDestination && !unsettled && !reservedBack
+        ? ENOENT
+        : m_fileSystem.statIn(root, intent.from, where.source);
+    if (where.sourceError == 0) {
+        where.atSource = isRecordedFile(where.source, intent, expected, how);
+        where.reservedAtSource = isReservation(where.source, reservedBack, how);
+    }
+    // Both names may pass for the file where it is known by size and time (an empty
+    // file, and the empty reservation made in the same tick), or show one file under
+    // two names (a kill inside a link-route move). An undo reserves the old name only
+    // while the file is at the new one; a move not known to have happened is taken
+    // not to have happened.
+    if (where.atSource && where.atDestination) {
+        if (where.reservedAtSource)
+            where.atSource = false;
+        else if (unsettled)
+            where.atDestination = false;
+    }
+    where.found = where.atDestination ? where.destination.identity : where.source.identity;
+    if (!where.atDestination && !where.atSource) {
         EntryInfo info;
-        where.atSource = m_fileSystem.statIn(root, intent.from, info) == 0
-            && isRecordedFile(info, intent, expected, how);
-        where.found = info.identity;
         // Only the link route sets names aside, and it is taken only where inodes hold.
-        where.aside = !where.atSource && stableInodes
+        where.aside = stableInodes
             && m_fileSystem.statIn(root, FileMover::asideName(expected), info) == 0
             && info.identity == expected;
+        if (where.aside)
+            where.found = info.identity;
     }
     return where;
 }
@@ -188,7 +278,8 @@ UndoReport UndoRun::moveBack(
     const bool stableInodes = recognition != Recognition::stamp;
     const std::string folderName = lastName(fs::path(record.header.folder));
     FolderWalker walker(m_fileSystem, root);
-    FileMover mover(m_fileSystem, root);
+    UndoReservations reservations(journal);
+    FileMover mover(m_fileSystem, root, &reservations);
     mover.removeProbe(root);
     MoveStep step(walker, mover, root);
     const auto restored = [&](const std::string &name) {
@@ -229,44 +320,60 @@ UndoReport UndoRun::moveBack(
         const std::string folderText = joinedParts(intent.to, intent.to.size() - 1);
         const bool knownMoved = state != State::unknown;
         // A move that went the fallback way, or that a kill interrupted, may have
-        // left its old name aside: once the file is back, that name goes.
-        const bool mayBeAside = stableInodes && state != State::moved;
+        // left a name aside: once the file is back, that name goes.
+        const bool mayBeAside = state != State::moved;
 
-        Whereabouts where = locate(walker, root, intent, expected, recognition);
+        Whereabouts where = locate(walker, root, record, k, expected, recognition);
         if (!where.atDestination && !where.atSource && !where.aside) {
             // Nothing is given up on one look: a second, fresh one must agree.
             FolderWalker fresh(m_fileSystem, root);
-            where = locate(fresh, root, intent, expected, recognition);
+            where = locate(fresh, root, record, k, expected, recognition);
         }
+        const auto removeAside = [&] {
+            if (!mayBeAside)
+                return;
+            // The run's move set the old name aside in the chosen folder, an undo's
+            // the new name in the category folder.
+            mover.removeExtraName(root, FileMover::asideName(expected), where.found);
+            const int folder = walker.open(folderParts, false).fd;
+            if (folder >= 0)
+                mover.removeExtraName(folder, FileMover::asideName(where.found), where.found);
+        };
 
         if (where.atDestination) {
+            // A killed undo's reservation of the old name is in the way of this one.
+            if (where.reservedAtSource)
+                removeReservation(root, intent.from, where.source);
             std::string why;
             std::error_code error
                 = step.back(folderParts, toName, intent.from, where.found, folderName, why);
             EntryInfo source;
-            if (error == std::errc::file_exists && stableInodes
+            if (error == std::errc::file_exists
                 && m_fileSystem.statIn(root, intent.from, source) == 0
-                && source.identity == expected) {
-                // A run killed inside a link-then-unlink move left the file under both
-                // names: dropping the new one puts it back.
-                mover.removeExtraName(walker.open(folderParts, false).fd, toName, expected);
+                && sameFile(mover, root, source, where.destination, recognition)) {
+                // A kill inside a link-route move left the file under both names:
+                // dropping the new one puts it back.
+                mover.removeExtraName(walker.open(folderParts, false).fd, toName, where.found);
                 error.clear();
             }
             if (error) {
                 report.notRestored.emplace_back(toName, why);
                 continue;
             }
-            if (mayBeAside)
-                mover.removeExtraName(root, FileMover::asideName(expected), expected);
+            removeAside();
             restored(intent.from);
             settle(k, State::back);
         } else if (where.atSource) {
             // Already at its old place: never moved, or moved back by an undo that
             // stopped before it could say so.
-            if (mayBeAside)
-                mover.removeExtraName(root, FileMover::asideName(expected), expected);
-            if (!knownMoved && where.destinationError == 0)
-                removeReservation(walker, folderParts, toName, where.destination);
+            removeAside();
+            const int folder
+                = where.destinationError == 0 ? walker.open(folderParts, false).fd : -1;
+            if (folder >= 0 && !knownMoved && where.reservedAtDestination)
+                removeReservation(folder, toName, where.destination);
+            else if (folder >= 0
+                && sameFile(mover, root, where.source, where.destination, recognition))
+                mover.removeExtraName(folder, toName, where.found);
             // Put back by an undo that could not record it: settled, not restored now.
             if (knownMoved) {
                 ++report.alreadyBack;
@@ -357,17 +464,11 @@ std::size_t UndoRun::removeFolders(int root, const RunRecord &record, bool stabl
     return MadeFolders::removeEmpty(m_fileSystem, root, made, failed);
 }
 
-void UndoRun::removeReservation(FolderWalker &walker, const std::vector<std::string> &folderParts,
-    const std::string &name, const EntryInfo &seen) const
+void UndoRun::removeReservation(int folder, const std::string &name, const EntryInfo &seen) const
 {
-    // An empty regular file at the new name of a move that a kill interrupted, while
-    // the file itself is still at its old name: the reservation of the fallback
-    // route, made by the run. It goes only while it is still that empty file.
-    if (seen.type != EntryType::regular || seen.size != 0)
-        return;
-    const FolderWalker::Result opened = walker.open(folderParts, false);
+    // It goes only while it is still the empty file seen.
     EntryInfo now;
-    if (opened.error == 0 && m_fileSystem.statIn(opened.fd, name, now) == 0
-        && now.type == EntryType::regular && now.size == 0 && now.identity == seen.identity)
-        m_fileSystem.unlinkFile(opened.fd, name);
+    if (m_fileSystem.statIn(folder, name, now) == 0 && now.type == EntryType::regular
+        && now.size == 0 && now.identity == seen.identity && now.modified == seen.modified)
+        m_fileSystem.unlinkFile(folder, name);
 }

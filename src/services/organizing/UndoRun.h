@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+class FileMover;
 class RunJournal;
 struct RunRecord;
 
@@ -18,7 +19,7 @@ struct RunRecord;
 // regular file in either case. Each outcome is marked in the journal; what could not
 // be moved back stays pending there. Removes what the run left behind: the folders it
 // made (or announced) once they are empty, and the empty reservation of a move that a
-// kill interrupted.
+// kill interrupted, when the journal proves it made that very file.
 class UndoRun
 {
 public:
@@ -59,12 +60,16 @@ private:
     Recognition recognitionOf(int root, const RunRecord &record, std::uint64_t &device) const;
     static bool isRecordedFile(const EntryInfo &info, const JournalLines::Intent &intent,
         const FileIdentity &expected, Recognition recognition);
-    Whereabouts locate(FolderWalker &walker, int root, const JournalLines::Intent &intent,
+    static bool isReservation(
+        const EntryInfo &info, const JournalLines::Reservation *held, Recognition recognition);
+    static bool sameFile(FileMover &mover, int root, const EntryInfo &one, const EntryInfo &other,
+        Recognition recognition);
+    // Where the file of the record's intent `k` is now.
+    Whereabouts locate(FolderWalker &walker, int root, const RunRecord &record, std::size_t k,
         const FileIdentity &expected, Recognition recognition) const;
-    // Removes the empty file `seen` at `name` in the folder `folderParts`, while it is
-    // still that file: what a killed run's fallback move reserved.
-    void removeReservation(FolderWalker &walker, const std::vector<std::string> &folderParts,
-        const std::string &name, const EntryInfo &seen) const;
+    // Removes the empty file `seen` at `name` in `folder`, while it is still that file:
+    // what a killed run's or undo's reservation route made, as its journal proves.
+    void removeReservation(int folder, const std::string &name, const EntryInfo &seen) const;
 
     FileSystem &m_fileSystem;
 };
