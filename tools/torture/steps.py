@@ -1,0 +1,163 @@
+"""The steps of a scenario: the real tidyra-cli run as a user runs it, interrupted by a
+signal at a random instant or by strace at the N-th call of a system call, and the edits
+a user makes between runs."""
+
+import json
+import os
+import re
+import shutil
+import signal
+import subprocess
+import time
+
+import invariants
+from trees import CATEGORY_NAMES
+
+SYSCALLS = ["renameat2", "renameat", "linkat", "unlinkat", "openat", "mkdirat", "fdatasync",
+            "fsync", "write"]
+ERRORS = ["EIO", "ENOSPC"]
+KINDS = ["none", "sigint", "sigkill", "strace-kill", "strace-error"]
+
+
+class Result:
+    def __init__(self, code, out, err, killed):
+        self.code, self.out, self.err, self.killed = code, out, err, killed
+
+    def count(self, pattern):
+        """The first number the output says in `pattern`, or None."""
+        found = re.search(pattern, self.out)
+        return int(found.group(1)) if found else None
+
+
+class Cli:
+    """tidyra-cli with a private journal and settings folder."""
+
+    def __init__(self, binary, home):
+        self.binary = binary
+        self.env = dict(os.environ, XDG_STATE_HOME=os.path.join(home, "state"),
+                        XDG_CONFIG_HOME=os.path.join(home, "config"), LC_ALL="C.UTF-8")
+
+    def run(self, args, interruption=("none",), rng=None, timeout=120):
+        command = [self.binary] + args
+        kind = interruption[0]
+        if kind.startswith("strace"):
+            call, nth = interruption[1], interruption[2]
+            fault = "signal=KILL" if kind == "strace-kill" else f"error={interruption[3]}"
+            command = ["strace", "-f", "-o", "/dev/null", "-e", f"trace={call}",
+                       "-e", f"inject={call}:{fault}:when={nth}"] + command
+        process = subprocess.Popen(command, env=self.env, stdout=subprocess.PIPE,
+                                   stderr=subprocess.PIPE, start_new_session=True)
+        if kind in ("sigint", "sigkill"):
+            time.sleep(interruption[1])
+            if process.poll() is None:
+                process.send_signal(signal.SIGINT if kind == "sigint" else signal.SIGKILL)
+        out, err = process.communicate(timeout=timeout)
+        code = process.returncode
+        # strace passes the kill on as its own death by that signal (or 128 + 9).
+        killed = code in (-9, 137)
+        return Result(code, out.decode(errors="replace"), err.decode(errors="replace"), killed)
+
+    def history(self, folder):
+        result = self.run(["history", "--json", folder])
+        if result.code != 0:
+            raise RuntimeError(f"history failed ({result.code}): {result.err.strip()}")
+        return json.loads(result.out)["runs"]
+
+    def watch(self, folder, seconds, during=None):
+        """`watch --settle 1` for a moment, stopped by Ctrl-C; `during` runs meanwhile."""
+        process = subprocess.Popen([self.binary, "watch", "--settle", "1", folder],
+                                   env=self.env, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                                   start_new_session=True)
+        time.sleep(seconds)
+        extra = during() if during else None
+        process.send_signal(signal.SIGINT)
+        out, err = process.communicate(timeout=60)
+        return Result(process.returncode, out.decode(errors="replace"),
+                      err.decode(errors="replace"), False), extra
+
+
+HAVE_STRACE = shutil.which("strace") is not None
+
+
+def pick_interruption(rng, kind=None):
+    weights = [35, 10, 10, 30, 15] if HAVE_STRACE else [35, 10, 10, 0, 0]
+    kind = kind or rng.choices(KINDS, weights=weights)[0]
+    if kind in ("sigint", "sigkill"):
+        return (kind, rng.choice([0.0, 0.002, 0.005, 0.01, 0.02, 0.05]))
+    if kind == "strace-kill":
+        return (kind, rng.choice(SYSCALLS), rng.randrange(1, 40))
+    if kind == "strace-error":
+        return (kind, rng.choice(SYSCALLS), rng.randrange(1, 40), rng.choice(ERRORS))
+    return ("none",)
+
+
+def describe(interruption):
+    kind = interruption[0]
+    if kind in ("sigint", "sigkill"):
+        return f"{kind} after {interruption[1] * 1000:.0f} ms"
+    if kind == "strace-kill":
+        return f"KILL at {interruption[1]} #{interruption[2]}"
+    if kind == "strace-error":
+        return f"{interruption[3]} at {interruption[1]} #{interruption[2]}"
+    return "uninterrupted"
+
+
+# --- The user's own edits. Each keeps the model true and returns what it did. ---
+
+def user_edit(model, where, away):
+    rng = model.rng
+    top = [f for f in model.files.values() if where.get(f.fid, b"/").count(b"/") == 0]
+    placed = [f for f in model.files.values() if invariants.is_sorted_place(where.get(f.fid, b""))]
+    edit = rng.choice(["create", "create", "remove", "rename", "replace", "move-away"])
+    if edit == "create":
+        sorted_homes = [f.home for f in placed if b"/" not in f.home]
+        name = rng.choice(sorted_homes) if sorted_homes and rng.random() < 0.4 \
+            else model.random_name()
+        if not model.free(name):
+            return None
+        model.write(name, empty=rng.random() < 0.25)
+        return f"create {invariants.show(name)}"
+    if edit == "remove" and model.files:
+        f = rng.choice(list(model.files.values()))
+        if f.fid not in where:
+            return None
+        os.unlink(model.path(where[f.fid]))
+        del model.files[f.fid]
+        return f"remove {invariants.show(where[f.fid])}"
+    if edit == "rename" and top:
+        f = rng.choice(top)
+        name = model.random_name()
+        if not model.free(name) or f.home in (s[-1] for s in model.specials.values()):
+            return None
+        os.rename(model.path(where[f.fid]), model.path(name))
+        f.home = name
+        return f"rename {invariants.show(where[f.fid])} to {invariants.show(name)}"
+    if edit == "replace" and placed:
+        # Another file now where a run put one: undo must leave it (another size, so
+        # that even a size-and-time check tells them apart).
+        f = rng.choice(placed)
+        rel = where[f.fid]
+        size = os.path.getsize(model.path(rel))
+        os.unlink(model.path(rel))
+        del model.files[f.fid]
+        model.write(rel, size=size + 13)
+        return f"replace {invariants.show(rel)}"
+    if edit == "move-away" and model.caps.get("symlink"):
+        folders = sorted({where[f.fid].split(b"/")[0] for f in placed})
+        if not folders:
+            return None
+        category = rng.choice(folders)
+        target = os.path.join(away, category + b"-%d" % rng.randrange(10**6))
+        os.rename(model.path(category), target)
+        os.symlink(target, model.path(category))
+        model.specials[category] = ("link", target)
+        for f in list(model.files.values()):
+            if where.get(f.fid, b"").split(b"/")[0] == category or f.home.startswith(category + b"/"):
+                del model.files[f.fid]
+        model.made_dirs = {d for d in model.made_dirs if d.split(b"/")[0] != category}
+        return f"move {invariants.show(category)} out, a link in its place"
+    return None
+
+
+def category_folders(snap):
+    return sorted(rel for rel, e in snap.items() if rel in CATEGORY_NAMES and e.kind == "dir")
