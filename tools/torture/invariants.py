@@ -24,7 +24,17 @@ class Entry:
 
 
 def snapshot(root):
-    """Every entry below `root` (links not followed), by relative path."""
+    """Every entry below `root` (links not followed), by relative path; taken again when
+    a running watch moved something while it was being taken."""
+    for _ in range(20):
+        try:
+            return _snapshot(root)
+        except FileNotFoundError:
+            pass
+    return _snapshot(root)
+
+
+def _snapshot(root):
     entries = {}
     root = os.fsencode(root)
 

@@ -135,12 +135,15 @@ def user_edit(model, where, away):
     if edit == "replace" and placed:
         # Another file now where a run put one: undo must leave it (another size, so
         # that even a size-and-time check tells them apart).
+        # Saved as editors save, over the old one: a new file with a new inode number (an
+        # unlink and create could get the old number back, which no check can tell).
         f = rng.choice(placed)
         rel = where[f.fid]
         size = os.path.getsize(model.path(rel))
-        os.unlink(model.path(rel))
+        new = model.write(rel + b".saving", size=size + 13)
+        os.rename(model.path(new.home), model.path(rel))
+        new.home = rel
         del model.files[f.fid]
-        model.write(rel, size=size + 13)
         return f"replace {invariants.show(rel)}"
     if edit == "move-away" and model.caps.get("symlink"):
         folders = sorted({where[f.fid].split(b"/")[0] for f in placed})

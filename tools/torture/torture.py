@@ -117,8 +117,13 @@ class Scenario:
             run = self.runs.get(wanted)
             if run is not None:
                 stolen = [fid for fid in back if fid not in run["dests"]]
+                owners = {rid for rid, r in self.runs.items() if r is not None
+                          for fid in stolen if fid in r["dests"]}
                 if stolen:
-                    problems.append(f"{name} took back {len(stolen)} files its run never moved")
+                    problems.append(f"{name} (of run {wanted}) took back {len(stolen)} files "
+                                    f"that run never moved, e.g. "
+                                    f"{inv.show(self.where[stolen[0]])}; moved by runs "
+                                    f"{sorted(owners) or 'unknown'}")
         for run in self.runs.values():  # a file that moved is no longer where any run put it
             if run is not None:
                 for fid in list(out) + list(back) + list(moved_meanwhile):
@@ -235,7 +240,7 @@ class Scenario:
 
     def undo_all(self):
         """Undo until nothing is left: `undo` until it says so or stops making progress,
-        then `undo --run` of every run that still has files out."""
+        then `undo --run` of every run not undone yet."""
         self.lenient = True
         last = None
         for _ in range(30):
@@ -244,7 +249,7 @@ class Scenario:
                 break
             last = result.out
         for run in list(self.hist):
-            if not run["undone"] and run["undoable"] > 0:
+            if not run["undone"]:  # even with nothing undoable: it may have made folders
                 self.step(f"undo --run {run['id']}", ["undo", "--run", run["id"], self.folder])
         self.lenient = False
         snap = self.check("none", dict(self.where), self.hist, None, "after undoing all")
