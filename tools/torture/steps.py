@@ -11,7 +11,6 @@ import subprocess
 import time
 
 import invariants
-from trees import CATEGORY_NAMES
 
 SYSCALLS = ["renameat2", "renameat", "linkat", "unlinkat", "openat", "mkdirat", "fdatasync",
             "fsync", "write"]
@@ -161,6 +160,3 @@ def user_edit(model, where, away):
         return f"move {invariants.show(category)} out, a link in its place"
     return None
 
-
-def category_folders(snap):
-    return sorted(rel for rel, e in snap.items() if rel in CATEGORY_NAMES and e.kind == "dir")

@@ -112,18 +112,19 @@ class Scenario:
         problems = []
         new = [run for run in hist if run["id"] not in self.known_ids]
         if name.startswith("undo") and back:
-            wanted = name.split("--run ")[1].split()[0] if "--run" in name else (
-                hist_before[0]["id"] if hist_before else None)
-            run = self.runs.get(wanted)
-            if run is not None:
-                stolen = [fid for fid in back if fid not in run["dests"]]
-                owners = {rid for rid, r in self.runs.items() if r is not None
-                          for fid in stolen if fid in r["dests"]}
-                if stolen:
-                    problems.append(f"{name} (of run {wanted}) took back {len(stolen)} files "
-                                    f"that run never moved, e.g. "
-                                    f"{inv.show(self.where[stolen[0]])}; moved by runs "
-                                    f"{sorted(owners) or 'unknown'}")
+            # `undo --run` names its run; a plain undo takes the newest, or, if that has
+            # nothing left, maybe the newest that has: either will do, but only one.
+            wanted = [name.split("--run ")[1]] if "--run" in name else [
+                run["id"] for run in hist_before[:1] + [
+                    r for r in hist_before if not r["undone"] and r["undoable"]][:1]]
+            runs = [self.runs[w] for w in wanted if w in self.runs]
+            if runs and None not in runs and all(set(back) - set(r["dests"]) for r in runs):
+                stolen = sorted(set(back) - set(runs[0]["dests"]))
+                owners = sorted({rid for rid, r in self.runs.items() if r is not None
+                                 for fid in stolen if fid in r["dests"]})
+                problems.append(f"{name} (of run {wanted[0]}) took back {len(stolen)} files "
+                                f"that run never moved, e.g. {inv.show(self.where[stolen[0]])}"
+                                f"; moved by runs {owners or 'unknown'}")
         for run in self.runs.values():  # a file that moved is no longer where any run put it
             if run is not None:
                 for fid in list(out) + list(back) + list(moved_meanwhile):
@@ -208,7 +209,7 @@ class Scenario:
         def undo_meanwhile():
             snap = inv.snapshot(self.folder)
             was = inv.locate(snap, self.model, True)[0]
-            result = self.cli.run(["undo", self.folder])
+            self.cli.run(["undo", self.folder])
             now = inv.locate(inv.snapshot(self.folder), self.model, True)[0]
             time.sleep(2.5)
             return inv.moves(was, now)[1]
