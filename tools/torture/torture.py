@@ -169,8 +169,8 @@ class Scenario:
 
     # --- the kinds of step ---
 
-    def preview(self):
-        as_json = self.rng.random() < 0.7
+    def preview(self, as_json=None):
+        as_json = self.rng.random() < 0.7 if as_json is None else as_json
         before = inv.snapshot(self.folder)
         result = self.step("preview" + (" --json" if as_json else ""),
                            ["preview", "--json", self.folder] if as_json else
@@ -179,7 +179,9 @@ class Scenario:
         if result.code != 0:
             problems.append(f"preview failed ({result.code}): {result.err.strip()}")
         elif as_json:
-            targets = [json.dumps(op["destination"]) for op in json.loads(result.out)["operations"]]
+            inside = os.fsdecode(self.folder) + "/"
+            targets = [json.dumps(op["destination"]).replace(inside, "")
+                       for op in json.loads(result.out)["operations"]]
             twice = {t for t in targets if targets.count(t) > 1}
             if twice:
                 problems.append(f"preview sends two files to {', '.join(sorted(twice))}")
@@ -263,6 +265,7 @@ class Scenario:
                    (lambda: self.watch(self.rng.random() < 0.5), 1), (self.edit, 4)]
         if self.mount.can_remount:
             actions.append((self.remount, 1))
+        self.preview(as_json=True)  # the first plan of each random folder, always checked
         for _ in range(count):
             action = self.rng.choices([a for a, _ in actions], [w for _, w in actions])[0]
             action()

@@ -113,10 +113,11 @@ def probe_caps(scratch):
 def build(model, outside):
     """Fills model.folder with a random mix of the adversarial parts, and `outside`
     (a sibling folder) with the targets of the links that lead out."""
-    rng, caps = model.rng, model.caps
+    rng = model.rng
     os.makedirs(outside)
     parts = [_category_files, _numbered_family, _clashing_category, _hidden, _downloads,
-             _subfolder, _odd_names, _links, _fifo, _empty_files, _numbered_family]
+             _subfolder, _odd_names, _links, _fifo, _empty_files, _numbered_family,
+             _taken_and_numbered]
     for part in parts:
         if rng.random() < 0.7:
             part(model, outside)
@@ -160,6 +161,22 @@ def _clashing_category(model, _outside):
             for rel in (sub + b"/" + name, name):
                 if model.free(rel):
                     model.write(rel, empty=model.rng.random() < 0.5)
+
+
+def _taken_and_numbered(model, _outside):
+    """The user's Images/photo.jpg (and Images/JPG/photo.jpg, whichever the plan uses)
+    beside photo.jpg and an empty photo (1).jpg: both want the first free number."""
+    category = model.rng.choice([c for c in CATEGORIES if c != "Others"])
+    ext = model.rng.choice([e for e in CATEGORIES[category] if e])
+    base = model.rng.choice(STEMS[:4]).encode() + b"." + ext.encode()
+    for folder in (category.encode(), category.encode() + b"/" + ext.upper().encode()):
+        os.makedirs(model.path(folder), exist_ok=True)
+        model.made_dirs.add(folder)
+        if model.free(folder + b"/" + base):
+            model.write(folder + b"/" + base)
+    for name, empty in ((base, False), (model.numbered(base, 1), True)):
+        if model.free(name):
+            model.write(name, empty=empty)
 
 
 def _hidden(model, _outside):
