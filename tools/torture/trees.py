@@ -119,7 +119,7 @@ def build(model, outside):
              _subfolder, _odd_names, _links, _fifo, _empty_files, _numbered_family,
              _taken_and_numbered]
     for part in parts:
-        if rng.random() < 0.7:
+        if rng.random() < (0.25 if part is _taken_and_numbered else 0.7):
             part(model, outside)
     if not any(f.home.count(b"/") == 0 for f in model.files.values()):
         _category_files(model, outside)
