@@ -36,16 +36,25 @@ class Cli:
         self.env = dict(os.environ, XDG_STATE_HOME=os.path.join(home, "state"),
                         XDG_CONFIG_HOME=os.path.join(home, "config"), LC_ALL="C.UTF-8")
 
-    def run(self, args, interruption=("none",), rng=None, timeout=120):
+    def start(self, args, interruption=("none",)):
         command = [self.binary] + args
         kind = interruption[0]
-        if kind.startswith("strace"):
+        if kind.startswith("strace") or kind == "pause":
             call, nth = interruption[1], interruption[2]
-            fault = "signal=KILL" if kind == "strace-kill" else f"error={interruption[3]}"
+            fault = {"strace-kill": "signal=KILL", "pause": "delay_enter=1000000"}.get(
+                kind, f"error={interruption[-1]}")
             command = ["strace", "-f", "-o", "/dev/null", "-e", f"trace={call}",
                        "-e", f"inject={call}:{fault}:when={nth}"] + command
-        process = subprocess.Popen(command, env=self.env, stdout=subprocess.PIPE,
-                                   stderr=subprocess.PIPE, start_new_session=True)
+        return subprocess.Popen(command, env=self.env, stdout=subprocess.PIPE,
+                                stderr=subprocess.PIPE, start_new_session=True)
+
+    def run(self, args, interruption=("none",), timeout=120):
+        kind = interruption[0]
+        process = self.start(args, interruption)
+        return self.finish(process, kind, interruption, timeout)
+
+    @staticmethod
+    def finish(process, kind="none", interruption=(), timeout=120):
         if kind in ("sigint", "sigkill"):
             time.sleep(interruption[1])
             if process.poll() is None:
@@ -148,15 +157,26 @@ def user_edit(model, where, away):
         folders = sorted({where[f.fid].split(b"/")[0] for f in placed})
         if not folders:
             return None
-        category = rng.choice(folders)
-        target = os.path.join(away, category + b"-%d" % rng.randrange(10**6))
-        os.rename(model.path(category), target)
-        os.symlink(target, model.path(category))
-        model.specials[category] = ("link", target)
-        for f in list(model.files.values()):
-            if where.get(f.fid, b"").split(b"/")[0] == category or f.home.startswith(category + b"/"):
-                del model.files[f.fid]
-        model.made_dirs = {d for d in model.made_dirs if d.split(b"/")[0] != category}
-        return f"move {invariants.show(category)} out, a link in its place"
+        return move_away(model, rng.choice(folders), away)
     return None
+
+
+def move_away(model, category, away):
+    """Another program moves a category folder out of the folder and puts a link to it
+    in its place: what it held is the user's business from now on."""
+    target = os.path.join(away, category + b"-%d" % model.rng.randrange(10**6))
+    os.rename(model.path(category), target)
+    os.symlink(target, model.path(category))
+    model.specials[category] = ("link", target)
+    gone = invariants.snapshot(target)
+    keys = {e.key for e in gone.values() if e.kind == "file"}
+    names = [os.path.basename(rel) for rel, e in gone.items() if e.kind == "file" and not e.key]
+    for f in list(model.files.values()):
+        if f.home.startswith(category + b"/") or (f.key and f.key in keys):
+            del model.files[f.fid]
+        elif f.key is None and any(invariants.same_name(n, f.home) for n in names):
+            names.remove(next(n for n in names if invariants.same_name(n, f.home)))
+            del model.files[f.fid]
+    model.made_dirs = {d for d in model.made_dirs if d.split(b"/")[0] != category}
+    return f"move {invariants.show(category)} out, a link in its place"
 

@@ -44,6 +44,7 @@ class Scenario:
         self.where, problems = inv.locate(inv.snapshot(self.folder), self.model, False)
         self.outside_snap = self.snap_outside()
         self.hist, self.tolerate, self.warned = [], tolerate, set()
+        self.unrecorded = False
         if problems:
             raise Failure("the harness's own tree is inconsistent: " + "; ".join(problems))
 
@@ -129,7 +130,10 @@ class Scenario:
             if run is not None:
                 for fid in list(out) + list(back) + list(moved_meanwhile):
                     run["dests"].pop(fid, None)
-        if len(new) == 1:
+        if self.unrecorded:
+            self.runs.update({run["id"]: None for run in new})
+            self.unrecorded = False
+        elif len(new) == 1:
             self.runs[new[0]["id"]] = {"dests": dict(out), "moved": len(out)}
         elif not new and out and name != "watch":
             problems.append(f"{name}: {len(out)} files moved, but no run was recorded")
@@ -188,6 +192,28 @@ class Scenario:
         problems = self.tolerated(problems)
         if problems:
             raise Failure("\n".join(problems))
+
+    def organize_while_moving(self):
+        """Another program moves a category folder away, a link in its place, while a run
+        is paused at its n-th move: no file may follow it out of the folder."""
+        plan = json.loads(self.cli.run(["preview", "--json", self.folder]).out)["operations"]
+        if not self.model.caps.get("symlink") or not steps.HAVE_STRACE or len(plan) < 3 or (
+                not isinstance(plan[0]["category"], str)):
+            return self.organize()
+        category, nth = plan[0]["category"].encode(), self.rng.randrange(2, min(len(plan), 12))
+        self.log.append(f"organize, {inv.show(category)} moved away at move {nth}")
+        before, hist_before = dict(self.where), self.hist
+        calls = "renameat2,renameat,linkat"
+        process = self.cli.start(["organize", self.folder], ("pause", calls, nth))
+        time.sleep(0.5)  # well inside the second the run waits at that call
+        if not os.path.isdir(os.path.join(self.folder, category)):  # no move made it yet
+            self.check("none", before, hist_before, steps.Cli.finish(process), "organize")
+            return
+        steps.move_away(self.model, category, self.away)
+        self.outside_snap = self.snap_outside()
+        steps.Cli.finish(process)
+        self.lenient, self.unrecorded = True, True  # what it moved out is counted by no one
+        self.check("moved away", before, hist_before, None, "organize")
 
     def organize(self):
         self.step("organize", ["organize", self.folder], steps.pick_interruption(self.rng))
@@ -261,7 +287,7 @@ class Scenario:
             raise Failure("\n".join(problems))
 
     def play(self, count):
-        actions = [(self.preview, 2), (self.organize, 6), (self.undo, 3), (self.undo_run, 2),
+        actions = [(self.preview, 2), (self.organize, 5), (self.organize_while_moving, 1), (self.undo, 3), (self.undo_run, 2),
                    (lambda: self.watch(self.rng.random() < 0.5), 1), (self.edit, 4)]
         if self.mount.can_remount:
             actions.append((self.remount, 1))
