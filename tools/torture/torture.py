@@ -163,12 +163,12 @@ class Scenario:
     def tolerated(self, problems):
         kept = []
         for problem in problems:
-            if any(word in problem for word in self.tolerate):
-                if problem not in self.warned:
-                    print(f"known, tolerated (seed {self.seed} on {self.mount.name}): {problem}")
-                    self.warned.add(problem)
-            else:
+            words = [word for word in self.tolerate if word in problem]
+            if not words:
                 kept.append(problem)
+            elif words[0] not in self.warned:  # once a scenario for each tolerated kind
+                print(f"known, tolerated (seed {self.seed} on {self.mount.name}): {problem}")
+                self.warned.add(words[0])
         return kept
 
     # --- the kinds of step ---

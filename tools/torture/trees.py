@@ -82,31 +82,27 @@ class Model:
 
 def probe_caps(scratch):
     """What the file system under test can hold: links, fifos, names that are not
-    UTF-8, names ending in a dot, 255-byte names."""
-    caps = {}
+    UTF-8 or end in a dot, 255-byte names, names beyond ASCII. Each kept as made?"""
+    scratch = os.fsencode(scratch)
     os.makedirs(scratch, exist_ok=True)
-    tests = {
-        "symlink": lambda p: os.symlink("x", p),
-        "fifo": lambda p: os.mkfifo(p),
-        "badutf8": lambda p: open(p + b"\xff\xfe.txt", "wb").close(),
-        "trailingdot": lambda p: open(p + b"end.", "wb").close(),
-        "longname": lambda p: open(p + b"L" * 240 + b".pdf", "wb").close(),
-        "unicode": lambda p: open(p + "é".encode(), "wb").close(),
-    }
-    for name, make in tests.items():
-        base = os.path.join(os.fsencode(scratch), name.encode())
+    names = {"badutf8": b"bad\xff\xfe.txt", "trailingdot": b"end.",
+             "longname": b"L" * 251 + b".pdf", "unicode": "é".encode()}
+    caps = {}
+    for cap, make in (("symlink", lambda p: os.symlink("x", p)), ("fifo", os.mkfifo)):
         try:
-            make(base)
-            listed = os.listdir(os.fsencode(scratch))
-            caps[name] = any(entry.startswith(name.encode()) for entry in listed) and all(
-                entry in (name.encode(), name.encode() + b"\xff\xfe.txt",
-                          name.encode() + b"end.", name.encode() + b"L" * 240 + b".pdf",
-                          name.encode() + "é".encode())
-                for entry in listed if entry.startswith(name.encode()))
+            make(os.path.join(scratch, b"probe"))
+            caps[cap] = True
+            os.unlink(os.path.join(scratch, b"probe"))
         except OSError:
-            caps[name] = False
-        for entry in os.listdir(os.fsencode(scratch)):
-            os.unlink(os.path.join(os.fsencode(scratch), entry))
+            caps[cap] = False
+    for cap, name in names.items():
+        try:
+            open(os.path.join(scratch, name), "xb").close()
+            caps[cap] = os.listdir(scratch) == [name]
+        except OSError:
+            caps[cap] = False
+        for entry in os.listdir(scratch):
+            os.unlink(os.path.join(scratch, entry))
     return caps
 
 
