@@ -1,0 +1,387 @@
+#!/usr/bin/env python3
+"""Randomised torture of the real tidyra-cli: random folders, random sequences of
+preview / organize / undo / undo --run / watch with user edits between them, kills and
+injected errors at system calls, and invariants checked after every step, on every file
+system this machine can mount. Prints a seed and a reproduction for each failure."""
+
+import argparse
+import json
+import os
+import random
+import re
+import shutil
+import sys
+import tempfile
+import time
+import traceback
+
+import invariants as inv
+import mounts
+import steps
+import trees
+
+
+class Failure(Exception):
+    pass
+
+
+class Scenario:
+    def __init__(self, seed, mount, caps, cli_binary, work, stats, tolerate=()):
+        self.seed, self.mount, self.stats = seed, mount, stats
+        self.rng = random.Random(seed)
+        base = os.path.join(os.fsencode(mount.point), b"s%d" % seed)
+        self.base, self.folder = base, os.path.join(base, b"folder")
+        self.outside, self.away = os.path.join(base, b"outside"), os.path.join(base, b"away")
+        home = os.path.join(work, f"home-{mount.name}-{seed}")
+        shutil.rmtree(home, ignore_errors=True)
+        self.cli = steps.Cli(cli_binary, home)
+        os.makedirs(self.folder)
+        os.makedirs(self.away)
+        self.model = trees.Model(self.rng, self.folder, caps)
+        trees.build(self.model, self.outside)
+        self.log, self.lenient = [], False
+        self.runs, self.known_ids = {}, set()
+        self.where, problems = inv.locate(inv.snapshot(self.folder), self.model, False)
+        self.outside_snap = self.snap_outside()
+        self.hist, self.tolerate, self.warned = [], tolerate, set()
+        self.unrecorded = False
+        if problems:
+            raise Failure("the harness's own tree is inconsistent: " + "; ".join(problems))
+
+    def snap_outside(self):
+        snap = {}
+        for prefix, root in ((b"outside/", self.outside), (b"away/", self.away)):
+            snap.update({prefix + rel: e for rel, e in inv.snapshot(root).items()})
+        return snap
+
+    # --- one step: run it, then check everything ---
+
+    def step(self, name, args, interruption=("none",)):
+        kind = interruption[0]
+        self.log.append(f"{name} ({steps.describe(interruption)})")
+        before, hist_before = dict(self.where), self.hist
+        result = self.cli.run(args, interruption)
+        if result.killed or kind != "none":
+            self.lenient = True
+        self.check(kind, before, hist_before, result, name)
+        return result
+
+    def check(self, kind, before, hist_before, result, name, extra=(), moved_meanwhile=()):
+        snap = inv.snapshot(self.folder)
+        where, problems = inv.locate(snap, self.model, self.lenient)
+        problems += list(extra)
+        problems += inv.specials_intact(snap, self.model)
+        problems += inv.unchanged(self.outside_snap, self.snap_outside(), "outside the folder")
+        out, back = inv.moves(before, where)
+        problems += self.check_counts(name, result, out, back)
+        problems += self.check_history(name, hist_before, out, back, where, moved_meanwhile)
+        self.where = where
+        problems = self.tolerated(problems)
+        self.stats.count(self.mount.name, kind, len(self.model.files), bool(problems))
+        if problems:
+            raise Failure("\n".join(problems[:8] + [f"... and {len(problems) - 8} more"]
+                                    if len(problems) > 10 else problems))
+        return snap
+
+    def check_counts(self, name, result, out, back):
+        if result is None or result.killed:
+            return []
+        problems = []
+        if name.startswith("organize") or name.startswith("watch"):
+            if back:
+                problems.append(f"{name} moved {len(back)} files back to the top")
+            said = sum(map(int, re.findall(r"Organized (\d+) files?", result.out))) \
+                if name.startswith("watch") else result.count(r"(\d+) files? organized")
+            if said is None and "Nothing to organize" in result.out:
+                said = 0
+            if said is not None and said != len(out):
+                problems.append(f"{name} said {said} files organized; {len(out)} moved on disk")
+        elif name.startswith("undo"):
+            if out:
+                problems.append(f"{name} sorted {len(out)} files")
+            said = result.count(r"(\d+) files? restored")
+            if said is None and "Nothing to undo" in result.out:
+                said = 0
+            if said is not None and said != len(back):
+                problems.append(f"{name} said {said} files restored; {len(back)} came back on disk")
+        return problems
+
+    def check_history(self, name, hist_before, out, back, where, moved_meanwhile=()):
+        """Each run's moved and undoable against the disk: moved is what it moved, undoable
+        how many of those are still where it put them."""
+        hist = self.cli.history(self.folder)
+        problems = []
+        new = [run for run in hist if run["id"] not in self.known_ids]
+        if name.startswith("undo") and back:
+            # `undo --run` names its run; a plain undo takes the newest, or, if that has
+            # nothing left, maybe the newest that has: either will do, but only one.
+            wanted = [name.split("--run ")[1]] if "--run" in name else [
+                run["id"] for run in hist_before[:1] + [
+                    r for r in hist_before if not r["undone"] and r["undoable"]][:1]]
+            runs = [self.runs[w] for w in wanted if w in self.runs]
+            if runs and None not in runs and all(set(back) - set(r["dests"]) for r in runs):
+                stolen = sorted(set(back) - set(runs[0]["dests"]))
+                owners = sorted({rid for rid, r in self.runs.items() if r is not None
+                                 for fid in stolen if fid in r["dests"]})
+                problems.append(f"{name} (of run {wanted[0]}) took back {len(stolen)} files "
+                                f"that run never moved, e.g. {inv.show(self.where[stolen[0]])}"
+                                f"; moved by runs {owners or 'unknown'}")
+        for run in self.runs.values():  # a file that moved is no longer where any run put it
+            if run is not None:
+                for fid in list(out) + list(back) + list(moved_meanwhile):
+                    run["dests"].pop(fid, None)
+        if self.unrecorded:
+            self.runs.update({run["id"]: None for run in new})
+            self.unrecorded = False
+        elif len(new) == 1:
+            self.runs[new[0]["id"]] = {"dests": dict(out), "moved": len(out)}
+        elif not new and out and name != "watch":
+            problems.append(f"{name}: {len(out)} files moved, but no run was recorded")
+        elif new:
+            if sum(run["moved"] for run in new) != len(out):
+                problems.append(f"{name}: its {len(new)} new runs say "
+                                f"{sum(run['moved'] for run in new)} moved; {len(out)} on disk")
+            self.runs.update({run["id"]: None for run in new})
+        self.known_ids |= {run["id"] for run in hist}
+        for run in hist:
+            model = self.runs.get(run["id"])
+            if model is None:
+                continue
+            model["dests"] = {f: p for f, p in model["dests"].items() if where.get(f) == p}
+            if run["moved"] != model["moved"]:
+                problems.append(f"history: run {run['id']} says moved={run['moved']}; "
+                                f"{model['moved']} did on disk")
+            if not run["undone"] and run["undoable"] != len(model["dests"]):
+                problems.append(f"history: run {run['id']} says undoable={run['undoable']}; "
+                                f"{len(model['dests'])} are where it put them")
+            if run["undone"] and model["dests"]:
+                problems.append(f"history: run {run['id']} says undone=true; "
+                                f"{len(model['dests'])} files are still where it put them")
+        self.hist = hist
+        return problems
+
+    def tolerated(self, problems):
+        kept = []
+        for problem in problems:
+            words = [word for word in self.tolerate if word in problem]
+            if not words:
+                kept.append(problem)
+            elif words[0] not in self.warned:  # once a scenario for each tolerated kind
+                print(f"known, tolerated (seed {self.seed} on {self.mount.name}): {problem}")
+                self.warned.add(words[0])
+        return kept
+
+    # --- the kinds of step ---
+
+    def preview(self, as_json=None):
+        as_json = self.rng.random() < 0.7 if as_json is None else as_json
+        before = inv.snapshot(self.folder)
+        result = self.step("preview" + (" --json" if as_json else ""),
+                           ["preview", "--json", self.folder] if as_json else
+                           ["preview", self.folder])
+        problems = inv.unchanged(before, inv.snapshot(self.folder), "preview changed the folder")
+        if result.code != 0:
+            problems.append(f"preview failed ({result.code}): {result.err.strip()}")
+        elif as_json:
+            inside = os.fsdecode(self.folder) + "/"
+            targets = [json.dumps(op["destination"]).replace(inside, "")
+                       for op in json.loads(result.out)["operations"]]
+            twice = {t for t in targets if targets.count(t) > 1}
+            if twice:
+                problems.append(f"preview sends two files to {', '.join(sorted(twice))}")
+        problems = self.tolerated(problems)
+        if problems:
+            raise Failure("\n".join(problems))
+
+    def organize_while_moving(self):
+        """Another program moves a category folder away, a link in its place, while a run
+        is paused at its n-th move: no file may follow it out of the folder."""
+        plan = json.loads(self.cli.run(["preview", "--json", self.folder]).out)["operations"]
+        if not self.model.caps.get("symlink") or not steps.HAVE_STRACE or len(plan) < 3 or (
+                not isinstance(plan[0]["category"], str)):
+            return self.organize()
+        category, nth = plan[0]["category"].encode(), self.rng.randrange(2, min(len(plan), 12))
+        self.log.append(f"organize, {inv.show(category)} moved away at move {nth}")
+        before, hist_before = dict(self.where), self.hist
+        calls = "renameat2,renameat,linkat"
+        process = self.cli.start(["organize", self.folder], ("pause", calls, nth))
+        time.sleep(0.5)  # well inside the second the run waits at that call
+        if not os.path.isdir(os.path.join(self.folder, category)):  # no move made it yet
+            self.check("none", before, hist_before, steps.Cli.finish(process), "organize")
+            return
+        steps.move_away(self.model, category, self.away)
+        self.outside_snap = self.snap_outside()
+        steps.Cli.finish(process)
+        self.lenient, self.unrecorded = True, True  # what it moved out is counted by no one
+        self.check("moved away", before, hist_before, None, "organize")
+
+    def organize(self):
+        self.step("organize", ["organize", self.folder], steps.pick_interruption(self.rng))
+
+    def undo(self):
+        self.step("undo", ["undo", self.folder], steps.pick_interruption(self.rng))
+
+    def undo_run(self):
+        if not self.hist:
+            return self.undo()
+        run = self.rng.choice(self.hist)["id"]
+        self.step(f"undo --run {run}", ["undo", "--run", run, self.folder],
+                  steps.pick_interruption(self.rng))
+
+    def watch(self, with_undo=False):
+        """A watch for a moment; with `with_undo`, an undo while it watches: what the undo
+        put back must stay."""
+        self.log.append("watch --settle 1" + (", undo meanwhile" if with_undo else ""))
+        before, hist_before = dict(self.where), self.hist
+
+        def undo_meanwhile():
+            snap = inv.snapshot(self.folder)
+            was = inv.locate(snap, self.model, True)[0]
+            self.cli.run(["undo", self.folder])
+            now = inv.locate(inv.snapshot(self.folder), self.model, True)[0]
+            time.sleep(2.5)
+            return inv.moves(was, now)[1]
+
+        result, back = self.cli.watch(self.folder, self.rng.choice([1.5, 2.5]),
+                                      undo_meanwhile if with_undo else None)
+        if with_undo:  # runs and an undo mixed: only their sum can be told apart
+            for run in self.cli.history(self.folder):
+                if run["id"] not in self.known_ids:
+                    self.runs[run["id"]] = None
+                    self.known_ids.add(run["id"])
+        snap_where = inv.locate(inv.snapshot(self.folder), self.model, True)[0]
+        extra = [f"the watch tidied again {inv.show(p)}, which an undo had put back"
+                 for fid, p in (back or {}).items() if snap_where.get(fid) != p]
+        self.check("watch", before, hist_before, None if with_undo else result,
+                   "watch", extra, back or ())
+
+    def edit(self):
+        done = steps.user_edit(self.model, self.where, self.away)
+        if done:
+            self.log.append("user: " + done)
+            self.where = inv.locate(inv.snapshot(self.folder), self.model, True)[0]
+            self.outside_snap = self.snap_outside()
+
+    def remount(self):
+        self.log.append("unmount and mount again")
+        self.mount.remount()
+        self.check("none", dict(self.where), self.hist, None, "remount")
+
+    def undo_all(self):
+        """Undo until nothing is left: `undo` until it says so or stops making progress,
+        then `undo --run` of every run not undone yet."""
+        self.lenient = True
+        last = None
+        for _ in range(30):
+            result = self.step("undo", ["undo", self.folder])
+            if "Nothing to undo" in result.out or (result.code != 0 and result.out == last):
+                break
+            last = result.out
+        for run in list(self.hist):
+            if not run["undone"]:  # even with nothing undoable: it may have made folders
+                self.step(f"undo --run {run['id']}", ["undo", "--run", run["id"], self.folder])
+        self.lenient = False
+        snap = self.check("none", dict(self.where), self.hist, None, "after undoing all")
+        problems = self.tolerated(inv.fully_undone(snap, self.model, self.where))
+        if problems:
+            raise Failure("\n".join(problems))
+
+    def play(self, count):
+        actions = [(self.preview, 2), (self.organize, 5), (self.organize_while_moving, 1), (self.undo, 3), (self.undo_run, 2),
+                   (lambda: self.watch(self.rng.random() < 0.5), 1), (self.edit, 4)]
+        if self.mount.can_remount:
+            actions.append((self.remount, 1))
+        self.preview(as_json=True)  # the first plan of each random folder, always checked
+        for _ in range(count):
+            action = self.rng.choices([a for a, _ in actions], [w for _, w in actions])[0]
+            action()
+        self.undo_all()
+
+
+class Stats:
+    def __init__(self):
+        self.rows = {}
+
+    def count(self, fs, kind, at_risk, failed):
+        row = self.rows.setdefault((fs, kind), [0, 0, 0])
+        row[0] += 1
+        row[1] += at_risk
+        row[2] += failed
+
+    def table(self):
+        lines = [f"{'file system':<12} {'interruption':<13} {'runs':>6} {'files at risk':>14} "
+                 f"{'failures':>9}"]
+        for (fs, kind), (runs, risk, failed) in sorted(self.rows.items()):
+            lines.append(f"{fs:<12} {kind:<13} {runs:>6} {risk:>14} {failed:>9}")
+        return "\n".join(lines)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--cli", required=True, help="the tidyra-cli to torture")
+    parser.add_argument("--seed", type=int, default=None, help="first scenario seed")
+    parser.add_argument("--runs", type=int, default=None, help="scenarios per file system")
+    parser.add_argument("--minutes", type=float, default=None, help="run this long")
+    parser.add_argument("--steps", type=int, default=12, help="steps per scenario")
+    parser.add_argument("--tolerate", default="",
+                        help="comma-separated words: problems naming one are printed, not failed")
+    parser.add_argument("--fs", default="tmpfs,ext4,exfat,ntfs,sshfs")
+    args = parser.parse_args()
+    seed = args.seed if args.seed is not None else random.randrange(10**6)
+    runs = args.runs if args.runs is not None else (None if args.minutes else 1)
+    deadline = time.monotonic() + args.minutes * 60 if args.minutes else None
+    work = tempfile.mkdtemp(prefix="tidyra-torture.")
+    stats, failures, usable = Stats(), 0, []
+    if not steps.HAVE_STRACE:
+        print("NOTE: strace is not installed: no kills or errors at system calls")
+    try:
+        for name in args.fs.split(","):
+            mount = mounts.KINDS[name](name, work)
+            try:
+                mount.setup()
+                caps = trees.probe_caps(os.path.join(mount.point, "probe"))
+                usable.append((mount, caps))
+            except mounts.Unavailable as why:
+                print(f"SKIP {name}: {why}")
+                mount.teardown()
+        n = 0
+        while usable and (runs is None or n < runs) and (
+                deadline is None or time.monotonic() < deadline):
+            for mount, caps in usable:
+                failures += run_one(seed + n, mount, caps, args, work, stats)
+            n += 1
+    finally:
+        for mount, _ in usable:
+            mount.teardown()
+        shutil.rmtree(work, ignore_errors=True)
+    print(stats.table())
+    print(f"{failures} failing scenario(s)")
+    return 1 if failures else (77 if not usable else 0)
+
+
+def run_one(seed, mount, caps, args, work, stats):
+    scenario = None
+    try:
+        scenario = Scenario(seed, mount, caps, args.cli, work, stats,
+                            [w for w in args.tolerate.split(",") if w])
+        scenario.play(args.steps)
+        return 0
+    except Failure as failure:
+        print(f"FAIL seed {seed} on {mount.name}:\n  " + str(failure).replace("\n", "\n  "))
+        print("  steps: " + "; ".join(scenario.log if scenario else []))
+        print(f"  reproduce: scripts/torture.sh --seed {seed} --runs 1 --fs {mount.name}"
+              f" --steps {args.steps}   (timed signals may land elsewhere)")
+        sys.stdout.flush()
+        return 1
+    except Exception as error:  # the harness's own fault: say so, and go on with the next
+        print(f"HARNESS ERROR seed {seed} on {mount.name}: {error!r}")
+        traceback.print_exc(file=sys.stdout)
+        stats.count(mount.name, "harness-error", 0, True)
+        return 1
+    finally:
+        if os.path.ismount(mount.point) or mount.point == mount.work:
+            shutil.rmtree(os.path.join(mount.point, "s%d" % seed), ignore_errors=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
