@@ -95,7 +95,7 @@ TEST_F(UndoTest, ATornLastLineIsPassedOverAndIntentsAreSettledByLooking)
     // that settle and undo the run.
     m_fileSystem->failCall(Op::renameNoReplace, 1, EACCES);
     EXPECT_EQ(undo().restored, 1u) << "each file is found by its inode where the run put it";
-    EXPECT_THAT(readFile(file), HasSubstr("\"c.j\n{\"d\":0}\n"));
+    EXPECT_THAT(readFile(file), HasSubstr("\"c.j\n{\"f\":0}\n"));
     EXPECT_EQ(undo().restored, 1u);
     EXPECT_EQ(namesIn(m_dir.path()), (Names { "a.jpg", "b.png" }));
 }

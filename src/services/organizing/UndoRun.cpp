@@ -225,24 +225,21 @@ void UndoRun::settleUnknown(int root, RunRecord &record, RunJournal *journal) co
         if (record.states[k] != RunRecord::State::unknown)
             continue;
         const JournalLines::Intent &intent = record.intents[k];
-        const FileIdentity expected { device, intent.inode };
-        const FolderWalker::Result opened
-            = walker.open(std::vector<std::string>(intent.to.begin(), intent.to.end() - 1), false);
-        EntryInfo there;
-        int error = opened.error;
-        if (error == 0)
-            error = m_fileSystem.statIn(opened.fd, intent.to.back(), there);
-        EntryInfo aside;
+        const Whereabouts where
+            = locate(walker, root, record, k, FileIdentity { device, intent.inode }, recognition);
         Mark mark = Mark::neverMoved;
-        if (recognition != Recognition::stamp
-            && m_fileSystem.statIn(root, FileMover::asideName(expected), aside) == 0
-            && aside.identity == expected)
+        if (where.atDestination || where.aside) {
+            // A kill may have come inside a fallback move: the mark that says so makes
+            // undo look for what such a move leaves (a name aside, a second link).
             mark = Mark::movedByFallback;
-        else if (error == 0 && isRecordedFile(there, intent, expected, recognition))
-            mark = Mark::moved;
-        else if ((error == 0 && there.type == EntryType::regular && there.size == 0)
-            || (error != 0 && error != ENOENT && error != ENOTDIR))
+        } else if (where.atSource && where.destinationError == 0) {
+            // Something stands at the new name too (a reservation, a second link, the
+            // user's file): undo tells which, by what the journal proves.
             continue;
+        } else if (!where.atSource && where.folderError != ENOENT && where.folderError != ENOTDIR
+            && where.destinationError != ENOENT) {
+            continue; // not found, and the look itself failed: ask again later
+        }
         record.apply(mark, k);
         if (journal)
             journal->mark(mark, intent.index);
