@@ -125,7 +125,14 @@ int run(int argc, char **argv)
     undo->add_option("--run", runId,
             "Undo the run with this id instead (see history); files of later runs stay "
             "where they are")
-        ->type_name("ID");
+        ->type_name("ID")
+        // An empty id would otherwise mean "no --run" and undo the last run instead.
+        ->check(CLI::Validator(
+            [](const std::string &id) {
+                return id.empty() ? std::string("the run id is empty; see history for the ids")
+                                  : std::string();
+            },
+            ""));
     CLI::App *history = app.add_subcommand("history",
         "List the recorded runs of FOLDER, newest first: id, start (UTC), manual or automatic, "
         "files moved, files still undoable");

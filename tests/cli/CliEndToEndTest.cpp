@@ -120,15 +120,17 @@ TEST_F(CliEndToEndTest, SkipsExitWithThreeAndWhatIsNotRestoredIsKeptForLater)
 
 TEST_F(CliEndToEndTest, MistakesAndErrorsExitWithTwoAndOne)
 {
-    for (const std::vector<std::string> &arguments : std::vector<std::vector<std::string>> { {},
-             { "tidy" }, { "organize" }, { "organize", "a", "b" },
-             { "preview", "--jsno", m_folder.path().string() }, { "undo", "a", "b" } }) {
+    for (const std::vector<std::string> &arguments :
+        std::vector<std::vector<std::string>> { {}, { "tidy" }, { "organize" },
+            { "organize", "a", "b" }, { "preview", "--jsno", m_folder.path().string() },
+            { "undo", "a", "b" }, { "undo", "--run", "" } }) {
         const CliResult result = run(arguments);
         EXPECT_EQ(result.exitCode, 2) << testing::PrintToString(arguments);
         EXPECT_THAT(result.err, HasSubstr("Usage: tidyra-cli"));
         EXPECT_EQ(result.out, "");
     }
     EXPECT_THAT(run({ "tidy" }).err, HasSubstr("Error: unknown command \"tidy\""));
+    EXPECT_THAT(run({ "undo", "--run", "" }).err, StartsWith("Error: --run: the run id is empty"));
     EXPECT_EQ(run({ "--help" }).exitCode, 0);
     EXPECT_EQ(run({ "--version" }).out, "tidyra-cli 0.1.0\n");
     EXPECT_EQ(run({ "-V" }).out, "tidyra-cli 0.1.0\n");

@@ -125,14 +125,17 @@ private:
     // is decoded and kept.
     bool readKey(std::string_view &key)
     {
+        bool wide = false;
         for (std::size_t i = 0; i < m_rest.size() && m_rest[i] != '\\'; ++i) {
-            if (static_cast<unsigned char>(m_rest[i]) < 0x20)
+            const auto byte = static_cast<unsigned char>(m_rest[i]);
+            if (byte < 0x20)
                 return false;
-            if (m_rest[i] == '"') {
+            if (byte == '"') {
                 key = m_rest.substr(0, i);
                 m_rest.remove_prefix(i + 1);
-                return true;
+                return !wide || Text::isValidUtf8(key);
             }
+            wide = wide || byte >= 0x80;
         }
         std::string &kept = m_keys[m_count - 1];
         if (!readString(kept))

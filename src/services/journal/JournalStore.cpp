@@ -277,7 +277,9 @@ std::vector<fs::path> JournalStore::runsWithId(std::string_view id) const
 
 std::string JournalStore::runId(const fs::path &run)
 {
-    const std::optional<RunName> name = splitRunName(run.filename().native());
+    // The pieces point into the name, which must outlive them.
+    const fs::path file = run.filename();
+    const std::optional<RunName> name = splitRunName(file.native());
     return name ? std::string(name->started) : std::string();
 }
 
