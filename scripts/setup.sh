@@ -5,8 +5,10 @@
 #            are made from --help) for the engine, the terminal front end and the app
 #   test:    build + what the tests need: the desktop-entry and AppStream validators,
 #            a D-Bus daemon, bash-completion, lintian, and what the file-system tests
-#            mount (exFAT through FUSE, sshfs with a local SSH server) or watch (strace),
-#            and clang with its runtime for the fuzz targets (libFuzzer)
+#            mount (exFAT through FUSE, NTFS through ntfs-3g, ext4 on a loop image,
+#            sshfs with a local SSH server or a bare SFTP server) or watch (strace),
+#            Python for the torture harness, and clang with its runtime for the fuzz
+#            targets (libFuzzer)
 #   gui:     build + what running the app needs (X11 and Wayland plugins, Qt's own
 #            translations)
 #   package: build + what `cpack -G DEB` and lintian need
@@ -19,7 +21,8 @@ packages=(cmake ninja-build g++ pkg-config libicu-dev nlohmann-json3-dev libcli1
 test_packages=(libgtest-dev fonts-dejavu-core appstream desktop-file-utils
                qt6-translations-l10n dbus-daemon bash-completion lintian dpkg-dev file
                exfatprogs exfat-fuse sshfs openssh-server openssh-client strace
-               clang libclang-rt-14-dev)
+               clang libclang-rt-14-dev python3 e2fsprogs fuse3 ntfs-3g
+               openssh-sftp-server)
 case "$mode" in
   # A font, so that offscreen widget tests and screenshots measure real text.
   test) packages+=("${test_packages[@]}") ;;

@@ -168,6 +168,12 @@ def move_away(model, category, away):
     os.rename(model.path(category), target)
     os.symlink(target, model.path(category))
     model.specials[category] = ("link", target)
+    forget_moved_away(model, category, target)
+    return f"move {invariants.show(category)} out, a link in its place"
+
+
+def forget_moved_away(model, category, target):
+    """What the folder moved away holds, the run's files in it too, left with it."""
     gone = invariants.snapshot(target)
     keys = {e.key for e in gone.values() if e.kind == "file"}
     names = [os.path.basename(rel) for rel, e in gone.items() if e.kind == "file" and not e.key]
@@ -178,5 +184,4 @@ def move_away(model, category, away):
             names.remove(next(n for n in names if invariants.same_name(n, f.home)))
             del model.files[f.fid]
     model.made_dirs = {d for d in model.made_dirs if d.split(b"/")[0] != category}
-    return f"move {invariants.show(category)} out, a link in its place"
 
