@@ -44,6 +44,8 @@ std::string written(const Parsed &parsed)
         appendEnd(out, end->moved);
     } else if (std::holds_alternative<Undone>(parsed)) {
         appendUndone(out, 0, false);
+    } else if (std::holds_alternative<UndoBegan>(parsed)) {
+        appendUndoBegan(out);
     } else if (const auto *made = std::get_if<Made>(&parsed)) {
         appendMade(out, *made);
     } else if (const auto *intent = std::get_if<Intent>(&parsed)) {

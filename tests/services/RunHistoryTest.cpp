@@ -137,6 +137,30 @@ TEST_F(RunHistoryTest, AKilledRunCountsTheMovesItMade)
     EXPECT_TRUE(history[0].undone);
 }
 
+// An undo killed right after its first move back, before any line of its reached the
+// journal: the next run settles what it put back, so that when that run moves the same
+// file to the same place again, the older run never takes it for its own.
+TEST_F(RunHistoryTest, AKilledUndoLendsItsRunNoLaterMove)
+{
+    for (const std::string name : { "a.jpg", "b.jpg" })
+        writeFile(m_dir / name, name);
+    ASSERT_EQ(m_undo.organize(m_service, plan(), {}).moved, 2u);
+    m_fileSystem->beforeCall(Op::renameNoReplace, 1, [&] { m_fileSystem->killAt(2); });
+    try {
+        undo();
+    } catch (const std::runtime_error &) { }
+    m_fileSystem->reset();
+    const Names putBack = namesIn(m_dir.path());
+    ASSERT_EQ(putBack.size(), 2u) << "Images and the one file put back";
+    ASSERT_EQ(m_undo.organize(m_service, plan(), {}).moved, 1u);
+    const std::vector<RunHistoryEntry> history = m_undo.history(m_service, m_dir.path());
+    ASSERT_EQ(history.size(), 2u);
+    EXPECT_EQ(history[1].undoable, 1u) << putBack[1] << " is the later run's now";
+    EXPECT_EQ(m_undo.undoRun(m_service, m_dir.path(), history[1].id).restored, 1u);
+    EXPECT_EQ(namesIn(m_dir.path()).size(), 2u);
+    EXPECT_TRUE(fs::exists(m_dir / "Images" / putBack[1]));
+}
+
 // A made folder that cannot be removed (an I/O error) is said, and stays known: the
 // next undo of the folder removes it.
 TEST_F(RunHistoryTest, AFolderThatCouldNotBeRemovedGoesWithTheNextUndo)

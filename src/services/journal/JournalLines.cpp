@@ -169,6 +169,11 @@ void appendEnd(std::string &out, std::uint64_t moved)
     appendLiteral(out, "}\n");
 }
 
+void appendUndoBegan(std::string &out)
+{
+    appendLiteral(out, "{\"ub\":1}\n");
+}
+
 void appendUndone(std::string &out, std::uint64_t restored, bool foldersKept)
 {
     appendLiteral(out, "{\"u\":");
@@ -297,6 +302,8 @@ Parsed parseLine(std::string_view line)
         return Ended { *moved };
     if (value.unsignedNumber("u"))
         return Undone {};
+    if (value.unsignedNumber("ub") == 1u)
+        return UndoBegan {};
     if (value.find("reserve")) {
         auto name = value.bytes("reserve");
         const auto file = value.unsignedNumber("for");

@@ -34,6 +34,7 @@
 //   {"reserve":NAME,"for":I,"inode":R,"mtime":NS}   it was made, and is that file
 //   {"reserve":NAME,"for":I,"gone":1}    it was not made, or was removed again
 //            each with "back":1 when an undo reserves the old name NAME
+//   {"ub":1} an undo began (written before its first move back)
 //   {"u":N}  an undo took the whole run back (N files restored); the record stays in
 //            the folder's history. {"u":N,"kept":1}: folders it made had to stay, as
 //            files of later runs were in them
@@ -99,6 +100,7 @@ void appendIntent(std::string &out, std::uint64_t index, std::string_view from,
     const std::vector<std::string> &toFolder, std::string_view toName, const EntryInfo &file);
 void appendEnd(std::string &out, std::uint64_t moved);
 void appendUndone(std::string &out, std::uint64_t restored, bool foldersKept);
+void appendUndoBegan(std::string &out);
 void appendMark(std::string &out, Mark mark, std::uint64_t index);
 void appendReservation(std::string &out, const Reservation &reservation);
 
@@ -122,10 +124,17 @@ struct Undone
 {
 };
 
+// An undo began: a run whose last line is this, or a mark of undo's, was left half
+// undone, and what it put back unmarked is settled by looking.
+struct UndoBegan
+{
+};
+
 // One line after the header; a line that is torn, damaged or names anything outside
 // the organized folder is std::monostate.
 using Parsed
-    = std::variant<std::monostate, ToMake, Ended, Undone, Made, Intent, Marked, Reservation>;
+    = std::variant<std::monostate, ToMake, Ended, Undone, UndoBegan, Made, Intent, Marked,
+        Reservation>;
 Parsed parseLine(std::string_view line);
 
 void appendDetailsHeader(std::string &out, RunDetails::Kind kind, std::string_view folder);

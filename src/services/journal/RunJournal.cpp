@@ -83,6 +83,11 @@ void RunJournal::undone(std::uint64_t restored, bool foldersKept)
     JournalLines::appendUndone(m_buffer, restored, foldersKept);
 }
 
+void RunJournal::undoBegins()
+{
+    JournalLines::appendUndoBegan(m_buffer);
+}
+
 void RunJournal::folderMade(const JournalLines::Made &made)
 {
     JournalLines::appendMade(m_buffer, made);

@@ -41,6 +41,8 @@ public:
     // An undo took the whole run back; the record stays as history. `foldersKept`: some
     // folders it made had to stay, for files of later runs.
     void undone(std::uint64_t restored, bool foldersKept = false);
+    // An undo is about to move files back.
+    void undoBegins();
     // Writes a reservation's line at once, with what is buffered, without waiting for
     // the disk: a kill keeps what was written, and only a power cut could lose it
     // together with the reservation's own name. 0 or the errno of the failed write.

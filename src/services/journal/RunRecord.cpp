@@ -82,6 +82,8 @@ std::optional<RunRecord> RunRecord::read(FileSystem &fileSystem, const std::file
             if (record.markedMoved == end->moved)
                 std::replace(
                     record.states.begin(), record.states.end(), State::unknown, State::neverMoved);
+        } else if (std::holds_alternative<JournalLines::UndoBegan>(parsed)) {
+            record.undoBegan = true;
         } else if (std::holds_alternative<JournalLines::Undone>(parsed)) {
             record.undone = true;
         } else if (const auto *marked = std::get_if<JournalLines::Marked>(&parsed)) {
@@ -130,6 +132,14 @@ std::size_t RunRecord::movedCount() const
 bool RunRecord::hasUnknown() const
 {
     return std::find(states.begin(), states.end(), State::unknown) != states.end();
+}
+
+bool RunRecord::undoUnderWay() const
+{
+    return !undone
+        && (undoBegan || std::any_of(states.begin(), states.end(), [](State state) {
+               return state == State::back || state == State::givenUp;
+           }));
 }
 
 void RunRecord::apply(JournalLines::Mark mark, std::size_t position)

@@ -39,6 +39,7 @@ struct RunRecord
     std::uint64_t movedAtEnd = 0; // what its end line says it moved
     std::size_t markedMoved = 0; // intents settled as moved ("d", "f")
     bool undone = false; // an undo took it back whole
+    bool undoBegan = false; // an undo began on it (since its last whole undo)
 
     // Reads a journal. Lines torn by a crash, damaged or absurdly long are passed over;
     // a file that is not a run journal at all throws EngineError. A file without a
@@ -65,6 +66,9 @@ struct RunRecord
     std::size_t movedCount() const;
     // Whether an intent is still to be settled by looking (the run was killed).
     bool hasUnknown() const;
+    // Whether an undo began on the run and did not take it back whole (it was killed,
+    // or left files it could not restore).
+    bool undoUnderWay() const;
 
     // Applies a mark to the intent at `position`. Moved and never moved settle only an
     // unknown intent; an intent that never moved is no move undo could act on.

@@ -96,10 +96,14 @@ void RecordedRun::settleKilledRuns(const JournalStore &journals,
         } catch (const EngineError &) {
             continue; // not a run of ours: undo names it when it comes to it
         }
-        if (!record || !record->hasUnknown() || !belongsTo(record->header, root, folder))
+        if (!record || (!record->hasUnknown() && !record->undoUnderWay())
+            || !belongsTo(record->header, root, folder))
             continue;
         RunJournal journal = RunJournal::reopen(fileSystem, file);
-        undo.settleUnknown(root.handle.get(), *record, &journal);
+        if (record->hasUnknown())
+            undo.settleUnknown(root.handle.get(), *record, &journal);
+        if (record->undoUnderWay())
+            undo.settleBack(root.handle.get(), *record, &journal);
     }
 }
 

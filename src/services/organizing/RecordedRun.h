@@ -37,7 +37,8 @@ public:
     void finish(const RunReport &report);
 
     // Settles, by looking (UndoRun::settleUnknown), the moves of the folder's killed runs
-    // that no mark settles, and writes the marks. Exact only now, with the folder's lock
+    // that no mark settles, and (UndoRun::settleBack) the moves a killed undo put back
+    // without marking them, and writes the marks. Exact only now, with the folder's lock
     // taken and nothing moved yet: later, a file that a later run moved to the same name
     // would look like a move of the killed run. Throws EngineError when the marks cannot
     // be written.

@@ -249,9 +249,43 @@ void UndoRun::settleUnknown(int root, RunRecord &record, RunJournal *journal) co
         journal->sync();
 }
 
+void UndoRun::settleBack(int root, RunRecord &record, RunJournal *journal) const
+{
+    using State = RunRecord::State;
+    std::uint64_t device = 0;
+    const Recognition recognition = recognitionOf(root, record, device);
+    FolderWalker walker(m_fileSystem, root);
+    FileMover mover(m_fileSystem, root);
+    bool marked = false;
+    for (std::size_t k = 0; k < record.intents.size(); ++k) {
+        if (record.states[k] != State::moved && record.states[k] != State::movedByFallback)
+            continue;
+        const JournalLines::Intent &intent = record.intents[k];
+        const Whereabouts where
+            = locate(walker, root, record, k, FileIdentity { device, intent.inode }, recognition);
+        if (!where.atSource || where.atDestination)
+            continue;
+        const int folder
+            = walker.open(std::vector<std::string>(intent.to.begin(), intent.to.end() - 1), false)
+                  .fd;
+        if (folder >= 0)
+            mover.removeExtraName(folder, FileMover::asideName(where.found), where.found);
+        record.apply(JournalLines::Mark::back, k);
+        if (journal)
+            journal->mark(JournalLines::Mark::back, intent.index);
+        marked = true;
+    }
+    if (journal && marked)
+        journal->sync();
+}
+
 UndoReport UndoRun::execute(int root, RunRecord &record, const RunControl &control) const
 {
     RunJournal journal = RunJournal::reopen(m_fileSystem, record.file);
+    // Said before the first move back: an undo killed before any of its marks was
+    // written would otherwise leave the run looking ended and untouched.
+    journal.undoBegins();
+    journal.flush();
     UndoReport report = moveBack(root, record, journal, control);
     try {
         if (record.pendingCount() == 0)

@@ -42,6 +42,10 @@ public:
     // reservation, stays unknown. With `journal`, the marks are written and synced
     // (EngineError when they cannot be).
     void settleUnknown(int root, RunRecord &record, RunJournal *journal) const;
+    // Marks back the moves a killed undo put back without saying so, and removes the
+    // second name a link-route move back left aside: a later run moving the same file
+    // to the same place is then never taken for this run's move.
+    void settleBack(int root, RunRecord &record, RunJournal *journal) const;
 
     // Removes the folders the run made that are empty now: those an undo of it had to
     // leave for the files of a later run, once those are gone too.
