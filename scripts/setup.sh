@@ -6,7 +6,7 @@
 #   test:    build + what the tests need: the desktop-entry and AppStream validators,
 #            a D-Bus daemon, bash-completion, lintian, and what the file-system tests
 #            mount (exFAT through FUSE, NTFS through ntfs-3g, ext4 on a loop image,
-#            sshfs with a local SSH server or a bare SFTP server) or watch (strace),
+#            sshfs to a bare SFTP server, no SSH daemon) or watch (strace),
 #            Python for the torture harness, and clang with its runtime for the fuzz
 #            targets (libFuzzer)
 #   gui:     build + what running the app needs (X11 and Wayland plugins, Qt's own
@@ -20,7 +20,7 @@ packages=(cmake ninja-build g++ pkg-config libicu-dev nlohmann-json3-dev libcli1
           qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev libxcb1-dev help2man)
 test_packages=(libgtest-dev fonts-dejavu-core appstream desktop-file-utils
                qt6-translations-l10n dbus-daemon bash-completion lintian dpkg-dev file
-               exfatprogs exfat-fuse sshfs openssh-server openssh-client strace
+               exfatprogs exfat-fuse sshfs strace
                clang libclang-rt-14-dev python3 e2fsprogs fuse3 ntfs-3g
                openssh-sftp-server)
 case "$mode" in

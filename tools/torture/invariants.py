@@ -127,13 +127,19 @@ def locate(snap, model, lenient):
                 free.discard(f.home)
             else:
                 waiting.append(f)
+    # Empty files are known by name alone: a sorted one under its own name first, then
+    # under a numbered form of it, so that "a (3).png" is never taken for "a (1).png".
+    for exact in (True, False):
+        for f in list(waiting):
+            match = sorted(p for p in free if is_sorted_place(p) and (
+                os.path.basename(p) == os.path.basename(f.home) if exact
+                else same_name(p, f.home)))
+            if match:
+                where[f.fid] = match[0]
+                free.discard(match[0])
+                waiting.remove(f)
     for f in waiting:
-        match = sorted(p for p in free if is_sorted_place(p) and same_name(p, f.home))
-        if match:
-            where[f.fid] = match[0]
-            free.discard(match[0])
-        else:
-            problems.append(f"LOST: empty {show(f.home)} is nowhere in the folder")
+        problems.append(f"LOST: empty {show(f.home)} is nowhere in the folder")
     if not lenient:
         problems += [f"empty file nobody made: {show(p)} (a reservation?)" for p in sorted(free)]
     return where, problems

@@ -173,12 +173,20 @@ def move_away(model, category, away):
 
 
 def forget_moved_away(model, category, target):
-    """What the folder moved away holds, the run's files in it too, left with it."""
+    """What the folder moved away holds, the run's files in it too, left with it. Empty
+    files are known by name alone: each one there accounts for one tracked file, once."""
     gone = invariants.snapshot(target)
     keys = {e.key for e in gone.values() if e.kind == "file"}
-    names = [os.path.basename(rel) for rel, e in gone.items() if e.kind == "file" and not e.key]
+    seen = model.__dict__.setdefault("away_seen", set())
+    names = [rel for rel, e in gone.items()
+             if e.kind == "file" and not e.key and (target, rel) not in seen]
+    seen.update((target, rel) for rel in names)
     for f in list(model.files.values()):
-        if f.home.startswith(category + b"/") or (f.key and f.key in keys):
+        if f.home.startswith(category + b"/"):
+            if f.key is None and f.home[len(category) + 1:] in names:
+                names.remove(f.home[len(category) + 1:])
+            del model.files[f.fid]
+        elif f.key and f.key in keys:
             del model.files[f.fid]
         elif f.key is None and any(invariants.same_name(n, f.home) for n in names):
             names.remove(next(n for n in names if invariants.same_name(n, f.home)))

@@ -205,11 +205,18 @@ std::size_t UndoRun::countInPlace(int root, const RunRecord &record) const
         if (state == RunRecord::State::back || state == RunRecord::State::givenUp)
             continue;
         const JournalLines::Intent &intent = record.intents[k];
+        const FileIdentity expected { device, intent.inode };
+        if (state == RunRecord::State::unknown) {
+            // A move a kill may have cut short: the file under both names, or beside its
+            // reservation, is still at its old place; undo would move nothing.
+            inPlace += locate(walker, root, record, k, expected, recognition).atDestination;
+            continue;
+        }
         const std::vector<std::string> folderParts(intent.to.begin(), intent.to.end() - 1);
         const FolderWalker::Result opened = walker.open(folderParts, false);
         EntryInfo info;
         if (opened.error == 0 && m_fileSystem.statIn(opened.fd, intent.to.back(), info) == 0
-            && isRecordedFile(info, intent, FileIdentity { device, intent.inode }, recognition))
+            && isRecordedFile(info, intent, expected, recognition))
             ++inPlace;
     }
     return inPlace;
@@ -221,6 +228,7 @@ void UndoRun::settleUnknown(int root, RunRecord &record, RunJournal *journal) co
     std::uint64_t device = 0;
     const Recognition recognition = recognitionOf(root, record, device);
     FolderWalker walker(m_fileSystem, root);
+    FileMover mover(m_fileSystem, root);
     for (std::size_t k = 0; k < record.intents.size(); ++k) {
         if (record.states[k] != RunRecord::State::unknown)
             continue;
@@ -233,9 +241,26 @@ void UndoRun::settleUnknown(int root, RunRecord &record, RunJournal *journal) co
             // undo look for what such a move leaves (a name aside, a second link).
             mark = Mark::movedByFallback;
         } else if (where.atSource && where.destinationError == 0) {
-            // Something stands at the new name too (a reservation, a second link, the
-            // user's file): undo tells which, by what the journal proves.
-            continue;
+            // Something stands at the new name too. The move's reservation, or a second
+            // name of the file, goes now, before another run can move the file and make
+            // that name look like this run's move; anything else is not the run's.
+            // Only with the folder's lock held (a journal to write): a run at work may
+            // hold its file under two names for an instant.
+            const int folder = journal
+                ? walker.open({ intent.to.begin(), intent.to.end() - 1 }, false).fd
+                : -1;
+            if (folder < 0)
+                continue;
+            const bool ours = where.reservedAtDestination
+                || sameFile(mover, root, where.source, where.destination, recognition);
+            if (where.reservedAtDestination)
+                removeReservation(folder, intent.to.back(), where.destination);
+            else if (ours)
+                mover.removeExtraName(folder, intent.to.back(), where.source.identity);
+            EntryInfo now;
+            if (ours && m_fileSystem.statIn(folder, intent.to.back(), now) == 0
+                && now.identity == where.destination.identity)
+                continue; // it could not go: undo tries again
         } else if (!where.atSource && where.folderError != ENOENT && where.folderError != ENOTDIR
             && where.destinationError != ENOENT) {
             continue; // not found, and the look itself failed: ask again later

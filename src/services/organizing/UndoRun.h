@@ -38,9 +38,11 @@ public:
     // file at the destination (or set aside on the way there) moved, anywhere else it
     // never did. Exact only while nothing of Tidyra's has moved in the folder since the
     // kill: under the folder's lock, before the first run or undo after it. An intent
-    // whose look fails, or whose new name holds an empty file that may be its
-    // reservation, stays unknown. With `journal`, the marks are written and synced
-    // (EngineError when they cannot be).
+    // whose look fails stays unknown. With `journal` (the lock held), what a move cut
+    // short left at the new name while the file is still at its old one (its proven
+    // reservation, or a second name of the file) is removed and the intent settled as
+    // never moved, and the marks are written and synced (EngineError when they cannot
+    // be); without, such an intent stays unknown and nothing is touched.
     void settleUnknown(int root, RunRecord &record, RunJournal *journal) const;
     // Marks back the moves a killed undo put back without saying so, and removes the
     // second name a link-route move back left aside: a later run moving the same file
