@@ -161,6 +161,26 @@ TEST_F(RunHistoryTest, AKilledUndoLendsItsRunNoLaterMove)
     EXPECT_TRUE(fs::exists(m_dir / "Images" / putBack[1]));
 }
 
+// A run killed before its first move made its folder; a later run filled it. Undoing
+// the killed run first must leave the folder to the later run's undo, not forget it.
+TEST_F(RunHistoryTest, AFolderOfARunKilledBeforeItsFirstMoveGoesWithTheRunThatFilledIt)
+{
+    writeFile(m_dir / "a.jpg", "a");
+    m_fileSystem->beforeCall(Op::renameNoReplace, 1, [&] { m_fileSystem->killAt(0); });
+    try {
+        m_undo.organize(m_service, plan(), {});
+    } catch (const std::runtime_error &) { }
+    m_fileSystem->reset();
+    const fs::path killed
+        = JournalStore(m_state.path()).runsOf(m_service.openFolder(m_dir.path()).identity).at(0);
+    ASSERT_TRUE(fs::is_directory(m_dir / "Images"));
+    ASSERT_EQ(m_undo.organize(m_service, plan(), {}).moved, 1u);
+    m_undo.undoRun(m_service, m_dir.path(), JournalStore::runId(killed));
+    EXPECT_TRUE(fs::exists(m_dir / "Images/a.jpg"));
+    EXPECT_EQ(undo().restored, 1u);
+    EXPECT_EQ(namesIn(m_dir.path()), (Names { "a.jpg" }));
+}
+
 // A made folder that cannot be removed (an I/O error) is said, and stays known: the
 // next undo of the folder removes it.
 TEST_F(RunHistoryTest, AFolderThatCouldNotBeRemovedGoesWithTheNextUndo)

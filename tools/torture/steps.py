@@ -164,6 +164,8 @@ def user_edit(model, where, away):
 def move_away(model, category, away):
     """Another program moves a category folder out of the folder and puts a link to it
     in its place: what it held is the user's business from now on."""
+    if os.path.islink(model.path(category)):
+        return None  # moved away before: what the link leads to is not the folder's
     target = os.path.join(away, category + b"-%d" % model.rng.randrange(10**6))
     os.rename(model.path(category), target)
     os.symlink(target, model.path(category))

@@ -202,6 +202,8 @@ class Scenario:
                 not isinstance(plan[0]["category"], str)):
             return self.organize()
         category, nth = plan[0]["category"].encode(), self.rng.randrange(2, min(len(plan), 12))
+        if os.path.islink(self.model.path(category)):
+            return self.organize()
         self.log.append(f"organize, {inv.show(category)} moved away at move {nth}")
         before, hist_before = dict(self.where), self.hist
         calls = "renameat2,renameat,linkat"

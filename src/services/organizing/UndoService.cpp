@@ -86,8 +86,11 @@ UndoReport UndoService::undoRecord(const FileOrganizerService &organizer, RunRec
     UndoReport report = organizer.undoMoves(root, record, control);
     const JournalStore journals = store().through(organizer.fileSystem());
     try {
-        if (!hadMoves(record, report)) {
-            // It never moved a file: it never happened.
+        if (!hadMoves(record, report) && report.foldersKept == 0
+            && report.foldersNotRemoved.empty()) {
+            // It never moved a file nor left a folder: it never happened. One that
+            // made folders a later run's files are in stays, marked undone, until the
+            // undo of that run removes them.
             journals.remove(record.file);
         } else if (record.pendingCount() == 0) {
             removeFoldersLeftBy(organizer, record.header.folderIdentity, record.file, root);
