@@ -194,6 +194,10 @@ TEST_P(MoveFallbackTest, AKillAtAnyCallEndsInTheOriginalTreeAfterUndo)
                 } catch (const std::runtime_error &) { }
                 killed = m_fileSystem->killed();
                 restart();
+                // Half the time a run comes first: what the kill left is settled before
+                // it moves anything, never taken for the user's file or this run's move.
+                if (nth % 2 == 1)
+                    organizeRecorded();
                 for (int undos = 0; undos < 3 && !undo().nothingToUndo; ++undos) { }
                 EXPECT_EQ(tree(), Names { "photo.jpg:" + content });
             }

@@ -6,6 +6,7 @@ import hashlib
 import os
 import re
 
+import trees
 from trees import CATEGORY_NAMES
 
 ENGINE_PREFIX = b".tidyra-"  # asides (.tidyra-moving-N) and probes (.tidyra-probe*)
@@ -56,6 +57,9 @@ def _snapshot(root):
                 with open(full, "rb") as handle:
                     content = handle.read()
                 key = hashlib.sha1(content).hexdigest() if content else None
+                stamp = int(info.st_mtime)
+                if not content and trees.EMPTY_EPOCH <= stamp < trees.EMPTY_EPOCH + 10**8:
+                    key = trees.empty_key(stamp)
                 entries[sub] = Entry("file", key, (info.st_dev, info.st_ino))
             else:
                 entries[sub] = Entry("other")

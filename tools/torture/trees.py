@@ -25,6 +25,14 @@ CATEGORY_NAMES = {name.encode() for name in CATEGORIES}
 STEMS = ["photo", "report", "notes", "IMG_0001", "song", "setup", "a", "Mixed Case", "été"]
 
 
+
+EMPTY_EPOCH = 1_000_000_000  # 2001: no file the engine makes is that old
+
+
+def empty_key(stamp):
+    """What an empty file of the harness's is known by: its modification time."""
+    return "empty:%d" % stamp
+
 class File:
     """A regular file the harness made or the user made: where it belongs after a full
     undo (`home`, a path relative to the folder) and its content's digest (None: empty)."""
@@ -59,6 +67,12 @@ class Model:
         with os.fdopen(fd, "wb") as handle:
             handle.write(content)
         key = hashlib.sha1(content).hexdigest() if content else None
+        if not content:
+            # An empty file is known by a time of its own, long past (even seconds, for
+            # FAT): a reservation the engine leaves has the time it was made.
+            stamp = EMPTY_EPOCH + 2 * self.next_id
+            os.utime(self.path(rel), (stamp, stamp))
+            key = empty_key(stamp)
         self.files[self.next_id] = File(self.next_id, rel, key)
         return self.files[self.next_id]
 

@@ -103,7 +103,7 @@ void RecordedRun::settleKilledRuns(const JournalStore &journals,
         if (record->hasUnknown())
             undo.settleUnknown(root.handle.get(), *record, &journal);
         if (record->undoUnderWay())
-            undo.settleBack(root.handle.get(), *record, &journal);
+            undo.settleBack(root.handle.get(), *record, journal);
     }
 }
 

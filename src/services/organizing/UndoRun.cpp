@@ -274,34 +274,56 @@ void UndoRun::settleUnknown(int root, RunRecord &record, RunJournal *journal) co
         journal->sync();
 }
 
-void UndoRun::settleBack(int root, RunRecord &record, RunJournal *journal) const
+void UndoRun::settleBack(int root, RunRecord &record, RunJournal &journal) const
 {
     using State = RunRecord::State;
     std::uint64_t device = 0;
     const Recognition recognition = recognitionOf(root, record, device);
     FolderWalker walker(m_fileSystem, root);
     FileMover mover(m_fileSystem, root);
-    bool marked = false;
+    std::size_t back = 0;
     for (std::size_t k = 0; k < record.intents.size(); ++k) {
         if (record.states[k] != State::moved && record.states[k] != State::movedByFallback)
             continue;
         const JournalLines::Intent &intent = record.intents[k];
         const Whereabouts where
             = locate(walker, root, record, k, FileIdentity { device, intent.inode }, recognition);
-        if (!where.atSource || where.atDestination)
+        // The killed undo's reservation of the old name goes before a run could take
+        // it for a file of the user's and move it.
+        // Only while the file is still at its new name can the old one hold that.
+        if (where.reservedAtSource && where.atDestination)
+            removeReservation(root, intent.from, where.source);
+        const int folder = walker.open({ intent.to.begin(), intent.to.end() - 1 }, false).fd;
+        bool isBack = where.atSource && !where.atDestination;
+        EntryInfo source;
+        if (where.atDestination && folder >= 0 && !where.reservedAtSource
+            && m_fileSystem.statIn(root, intent.from, source) == 0
+            && sameFile(mover, root, source, where.destination, recognition)) {
+            // A link-route move back cut short: dropping the new name finishes it.
+            mover.removeExtraName(folder, intent.to.back(), source.identity);
+            EntryInfo now;
+            isBack = m_fileSystem.statIn(folder, intent.to.back(), now) == ENOENT;
+        }
+        if (!isBack)
             continue;
-        const int folder
-            = walker.open(std::vector<std::string>(intent.to.begin(), intent.to.end() - 1), false)
-                  .fd;
+        const FileIdentity file = where.atSource ? where.source.identity : source.identity;
         if (folder >= 0)
-            mover.removeExtraName(folder, FileMover::asideName(where.found), where.found);
+            mover.removeExtraName(folder, FileMover::asideName(file), file);
         record.apply(JournalLines::Mark::back, k);
-        if (journal)
-            journal->mark(JournalLines::Mark::back, intent.index);
-        marked = true;
+        journal.mark(JournalLines::Mark::back, intent.index);
+        ++back;
     }
-    if (journal && marked)
-        journal->sync();
+    if (record.pendingCount() == 0) {
+        // Every file is back: the undo the kill cut short ends here, as it would have,
+        // with the folders the run made.
+        const std::size_t kept
+            = removeFolders(root, record, recognition != Recognition::stamp, device);
+        journal.undone(back, kept > 0);
+        record.undone = true;
+    } else if (back == 0) {
+        return;
+    }
+    journal.sync();
 }
 
 UndoReport UndoRun::execute(int root, RunRecord &record, const RunControl &control) const

@@ -44,10 +44,12 @@ public:
     // never moved, and the marks are written and synced (EngineError when they cannot
     // be); without, such an intent stays unknown and nothing is touched.
     void settleUnknown(int root, RunRecord &record, RunJournal *journal) const;
-    // Marks back the moves a killed undo put back without saying so, and removes the
-    // second name a link-route move back left aside: a later run moving the same file
-    // to the same place is then never taken for this run's move.
-    void settleBack(int root, RunRecord &record, RunJournal *journal) const;
+    // Under the folder's lock, finishes what a killed undo left: marks back the moves it
+    // put back without saying so (a later run moving the same file to the same place is
+    // then never taken for this run's move), removes its reservation of an old name and
+    // the second name a link-route move back left, and once every file is back, the
+    // run's empty folders, marking it undone.
+    void settleBack(int root, RunRecord &record, RunJournal &journal) const;
 
     // Removes the folders the run made that are empty now: those an undo of it had to
     // leave for the files of a later run, once those are gone too.
