@@ -1,12 +1,6 @@
 #include "Scene.h"
 
-#include "model/FileCategory.h"
-#include "model/FileName.h"
-#include "model/Text.h"
-
-#include <array>
 #include <fcntl.h>
-#include <set>
 #include <stdexcept>
 #include <sys/stat.h>
 
@@ -68,79 +62,4 @@ void Scene::fillWithClashes()
     link("gone.pdf", "nowhere.pdf");
     if (::mkfifo((m_folder / "pipe.mp3").c_str(), 0644) != 0)
         throw std::runtime_error("mkfifo failed");
-}
-
-std::size_t pick(std::mt19937_64 &random, std::size_t count)
-{
-    return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
-}
-
-bool chance(std::mt19937_64 &random, double probability)
-{
-    return std::bernoulli_distribution(probability)(random);
-}
-
-std::string randomFileName(std::mt19937_64 &random)
-{
-    static constexpr std::array<const char *, 12> bases = { "photo", "report", "README",
-        "stra\u00dfe", "\xe6\x97\xa5\xe6\x9c\xac", "caf\xc3\xa9", "cafe\xcc\x81",
-        "emoji\xf0\x9f\x98\x80", "Latin1-caf\xe9", "bad\xff\xfe", "photo (1)", "a b" };
-    static constexpr std::array<const char *, 16> extensions = { ".jpg", ".JPG", ".png", ".pdf",
-        ".txt", ".mp3", ".mp4", ".cpp", ".zip", ".tar.gz", ".psd", ".qqq", "", "", ".", ".Jpg" };
-    std::string name = bases[pick(random, bases.size())];
-    if (chance(random, 0.5))
-        name += std::to_string(pick(random, 20));
-    return name + extensions[pick(random, extensions.size())];
-}
-
-void Scene::fillRandomly(std::mt19937_64 &random)
-{
-    std::set<std::string> taken;
-    const auto unusedName = [&] {
-        for (;;) {
-            if (std::string name = randomFileName(random); taken.insert(name).second)
-                return name;
-        }
-    };
-    const auto category = [&] { return std::string(rawValue(allCases[pick(random, 11)])); };
-    const auto mode = [&] { return std::array { 0644u, 0600u, 0755u, 0444u }[pick(random, 4)]; };
-    std::vector<std::string> topFiles;
-    for (std::size_t i = 0, count = 1 + pick(random, 20); i < count; ++i) {
-        topFiles.push_back(unusedName());
-        file(topFiles.back(), mode());
-    }
-    // Names already taken where some of the files are about to go, with and without a
-    // sub-group folder, and sometimes their first numbered name too.
-    std::set<std::string> categoryFolders;
-    for (const std::string &name : topFiles) {
-        if (!chance(random, 0.25))
-            continue;
-        const std::string folder(rawValue(categoryForExtension(FileName::extension(name))));
-        const std::string group = Text::toUpperCase(FileName::extension(name));
-        categoryFolders.insert(folder);
-        file(folder + '/' + name, mode());
-        if (!group.empty())
-            file(folder + '/' + group + '/' + name, mode());
-        if (chance(random, 0.3))
-            file(folder + '/' + FileName::numbered(name, 1), mode());
-    }
-    if (const std::string name = category();
-        chance(random, 0.2) && categoryFolders.insert(name).second)
-        fs::create_directories(m_folder / name); // empty before the run
-    if (const std::string name = category();
-        chance(random, 0.2) && !categoryFolders.count(name) && taken.insert(name).second)
-        file(name, mode()); // a file where a category folder would go
-    if (const std::string name = category();
-        chance(random, 0.25) && !categoryFolders.count(name) && taken.insert(name).second) {
-        outsideFile("linked-" + name + "/kept.txt");
-        link(name, (m_outside / ("linked-" + name)).string());
-    }
-    if (chance(random, 0.3)) {
-        file("." + randomFileName(random), mode());
-        file("Projects/" + randomFileName(random), mode());
-    }
-    if (chance(random, 0.3))
-        link(unusedName(), topFiles[pick(random, topFiles.size())]);
-    if (chance(random, 0.2))
-        link(unusedName(), "nowhere");
 }

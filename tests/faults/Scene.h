@@ -3,7 +3,6 @@
 #include "TempDir.h"
 
 #include <filesystem>
-#include <random>
 #include <string>
 
 // A temporary place holding the folder to organize and, beside it, an "outside"
@@ -31,8 +30,6 @@ public:
     // without extension, ending in a dot, too long to number or not UTF-8, hidden
     // entries, links, a fifo and sub-folders.
     void fillWithClashes();
-    // A random mix of the same, deterministic by `random`.
-    void fillRandomly(std::mt19937_64 &random);
 
 private:
     TempDir m_base;
@@ -40,9 +37,3 @@ private:
     std::filesystem::path m_outside;
     long m_counter = 0;
 };
-
-// Uniform pick from [0, count), and a coin with `probability`.
-std::size_t pick(std::mt19937_64 &random, std::size_t count);
-bool chance(std::mt19937_64 &random, double probability);
-// A random file name (bytes) of the mix, never hidden.
-std::string randomFileName(std::mt19937_64 &random);

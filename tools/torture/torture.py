@@ -221,6 +221,32 @@ class Scenario:
         self.lenient, self.unrecorded = True, True  # what it moved out is counted by no one
         self.check("moved away", before, hist_before, None, "organize")
 
+    def edit_meanwhile(self):
+        """The user edits the folder while an organize or an undo is paused at its n-th
+        move: whatever the run meets then, every file stays once, with its content, and
+        nothing outside changes."""
+        if not steps.HAVE_STRACE:
+            return self.edit()
+        name = self.rng.choice(["organize", "undo"])
+        nth = self.rng.randrange(1, 8)
+        calls = "renameat2,renameat,linkat"
+        before, hist_before = dict(self.where), self.hist
+        process = self.cli.start([name, self.folder], ("pause", calls, nth))
+        time.sleep(0.5)  # well inside the second the run waits at that call
+        self.where = inv.locate(inv.snapshot(self.folder), self.model, True)[0]
+        links = set(self.model.specials)
+        done = steps.user_edit(self.model, self.where, self.away)
+        self.log.append(f"{name}, the user meanwhile: {done or 'nothing'} (at move {nth})")
+        result = steps.Cli.finish(process)
+        for category in set(self.model.specials) - links:  # moved away just now: the
+            # rest of the batch under way followed it
+            steps.forget_moved_away(self.model, category, self.model.specials[category][1])
+        self.outside_snap = self.snap_outside()
+        # What the run did and what the user did cannot be told apart by counts.
+        self.lenient, self.unrecorded = True, True
+        self.check("edit meanwhile" if done else "none", before, hist_before,
+                   None if done else result, name)
+
     def organize(self):
         self.step("organize", ["organize", self.folder], steps.pick_interruption(self.rng))
 
@@ -293,7 +319,7 @@ class Scenario:
             raise Failure("\n".join(problems))
 
     def play(self, count):
-        actions = [(self.preview, 2), (self.organize, 5), (self.organize_while_moving, 1), (self.undo, 3), (self.undo_run, 2),
+        actions = [(self.preview, 2), (self.organize, 5), (self.organize_while_moving, 1), (self.edit_meanwhile, 1), (self.undo, 3), (self.undo_run, 2),
                    (lambda: self.watch(self.rng.random() < 0.5), 1), (self.edit, 4)]
         if self.mount.can_remount:
             actions.append((self.remount, 1))
