@@ -261,6 +261,10 @@ void UndoRun::settleUnknown(int root, RunRecord &record, RunJournal *journal) co
             if (ours && m_fileSystem.statIn(folder, intent.to.back(), now) == 0
                 && now.identity == where.destination.identity)
                 continue; // it could not go: undo tries again
+        } else if (!where.atSource && where.folderError == 0 && where.destinationError == 0) {
+            // Gone from its old name, another item at its new one: moved, and changed
+            // since (undo will say so, and leave it).
+            mark = Mark::moved;
         } else if (!where.atSource && where.folderError != ENOENT && where.folderError != ENOTDIR
             && where.destinationError != ENOENT) {
             continue; // not found, and the look itself failed: ask again later
