@@ -3,8 +3,7 @@
 # (settle 1 s, every wait bounded generously): files dropped in are organized once
 # they settle; a file kept open and growing, and one held open by a stalled writer,
 # are not, until their writers let go; Ctrl-C ends the watch with status 0 and the
-# runs can be undone; a watched folder that is removed ends its watch with an error;
-# files another process's undo puts back stay.
+# runs can be undone; a watched folder that is removed ends its watch with an error.
 # Usage: watch-real.sh TIDYRA_CLI
 set -u
 cli=$1
@@ -72,21 +71,4 @@ within '! kill -0 "$gone" 2>/dev/null' || fail "the watch of a removed folder we
 wait "$gone"
 status=$?
 [ "$status" -eq 1 ] && grep -q "removed" "$work/err" || fail "removed folder: status $status"
-# An undo from another process while the watch runs: what it put back is still there
-# well after a settle time; a file put back and then edited is a new file to tidy.
-folder=$work/Inbox
-mkdir "$folder"
-for name in d.pdf e.jpg f.txt; do echo "$name" > "$folder/$name"; done
-touch -d "1 hour ago" "$folder"/*
-"$cli" watch --settle 1 "$folder" >"$work/out" 2>"$work/err" &
-pids+=($!)
-within 'organized d.pdf && organized e.jpg && organized f.txt' || fail "the inbox was not organized"
-"$cli" undo "$folder" >"$work/undo" 2>&1 || fail "undo failed: $(cat "$work/undo")"
-sleep 3
-for name in d.pdf e.jpg f.txt; do
-  [ -e "$folder/$name" ] || fail "$name, put back by undo, was organized again"
-done
-echo more >> "$folder/f.txt"
-within 'organized f.txt' || fail "a file edited after undo was not organized"
-[ -e "$folder/d.pdf" ] && [ -e "$folder/e.jpg" ] || fail "a file put back was organized again"
 echo "PASS"
