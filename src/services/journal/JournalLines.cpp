@@ -26,6 +26,15 @@ void appendNumber(std::string &out, std::uint64_t value)
     out.append(digits, end);
 }
 
+// Times before 1970 are negative; the magnitude of the lowest one fits unsigned.
+void appendSignedNumber(std::string &out, std::int64_t value)
+{
+    if (value < 0)
+        out += '-';
+    appendNumber(out,
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value));
+}
+
 bool needsEscape(char c)
 {
     return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
@@ -222,11 +231,7 @@ void appendIntent(std::string &out, std::uint64_t index, std::string_view from,
     appendLiteral(out, ",\"size\":");
     appendNumber(out, file.size);
     appendLiteral(out, ",\"mtime\":");
-    if (file.modified < 0)
-        out += '-';
-    appendNumber(out,
-        file.modified < 0 ? 0 - static_cast<std::uint64_t>(file.modified)
-                          : static_cast<std::uint64_t>(file.modified));
+    appendSignedNumber(out, file.modified);
     appendLiteral(out, "}\n");
 }
 
@@ -252,11 +257,7 @@ void appendReservation(std::string &out, const Reservation &reservation)
         appendLiteral(out, ",\"inode\":");
         appendNumber(out, reservation.inode);
         appendLiteral(out, ",\"mtime\":");
-        if (reservation.modified < 0)
-            out += '-';
-        appendNumber(out,
-            reservation.modified < 0 ? 0 - static_cast<std::uint64_t>(reservation.modified)
-                                     : static_cast<std::uint64_t>(reservation.modified));
+        appendSignedNumber(out, reservation.modified);
     }
     appendLiteral(out, "}\n");
 }
