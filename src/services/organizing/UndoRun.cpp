@@ -238,8 +238,11 @@ void UndoRun::settleUnknown(int root, RunRecord &record, RunJournal *journal) co
         Mark mark = Mark::neverMoved;
         if (where.atDestination || where.aside) {
             // A kill may have come inside a fallback move: the mark that says so makes
-            // undo look for what such a move leaves (a name aside, a second link).
+            // undo look for what such a move leaves (a name aside, a second link). With
+            // the lock held, the old name set aside goes now, before a run could meet it.
             mark = Mark::movedByFallback;
+            if (journal && where.atDestination)
+                mover.removeExtraName(root, FileMover::asideName(where.found), where.found);
         } else if (where.atSource && where.destinationError == 0) {
             // Something stands at the new name too. The move's reservation, or a second
             // name of the file, goes now, before another run can move the file and make
@@ -310,9 +313,12 @@ void UndoRun::settleBack(int root, RunRecord &record, RunJournal &journal) const
         }
         if (!isBack)
             continue;
+        // What a link-route move left aside: an undo's old name in the category folder,
+        // the run's own old name in the chosen folder.
         const FileIdentity file = where.atSource ? where.source.identity : source.identity;
         if (folder >= 0)
             mover.removeExtraName(folder, FileMover::asideName(file), file);
+        mover.removeExtraName(root, FileMover::asideName(file), file);
         record.apply(JournalLines::Mark::back, k);
         journal.mark(JournalLines::Mark::back, intent.index);
         ++back;
