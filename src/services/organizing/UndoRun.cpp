@@ -199,6 +199,9 @@ std::size_t UndoRun::countInPlace(int root, const RunRecord &record) const
     std::uint64_t device = 0;
     const Recognition recognition = recognitionOf(root, record, device);
     FolderWalker walker(m_fileSystem, root);
+    FileMover mover(m_fileSystem, root);
+    // Only an undo cut short leaves a moved file under its old name too.
+    const bool undoCut = record.undoUnderWay();
     std::size_t inPlace = 0;
     for (std::size_t k = 0; k < record.intents.size(); ++k) {
         const RunRecord::State state = record.states[k];
@@ -215,8 +218,11 @@ std::size_t UndoRun::countInPlace(int root, const RunRecord &record) const
         const std::vector<std::string> folderParts(intent.to.begin(), intent.to.end() - 1);
         const FolderWalker::Result opened = walker.open(folderParts, false);
         EntryInfo info;
+        EntryInfo source;
         if (opened.error == 0 && m_fileSystem.statIn(opened.fd, intent.to.back(), info) == 0
-            && isRecordedFile(info, intent, expected, recognition))
+            && isRecordedFile(info, intent, expected, recognition)
+            && !(undoCut && m_fileSystem.statIn(root, intent.from, source) == 0
+                && sameFile(mover, root, source, info, recognition)))
             ++inPlace;
     }
     return inPlace;
