@@ -39,7 +39,8 @@ std::string footer()
                        "runs by its id (see history).\n")
         + pathEncodingHelp
         + "\n\nExit status: 0 done (watch: stopped between runs); 1 error or interrupted; 2 usage "
-          "error; 3 done, but some files were skipped (organize) or not restored (undo).";
+          "error; 3 done, but some files were skipped (organize), or not restored or an empty "
+          "folder not removed (undo).";
 }
 
 std::atomic<bool> stopRequested { false };
