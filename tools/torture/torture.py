@@ -234,13 +234,17 @@ class Scenario:
         process = self.cli.start([name, self.folder], ("pause", calls, nth))
         time.sleep(0.5)  # well inside the second the run waits at that call
         self.where = inv.locate(inv.snapshot(self.folder), self.model, True)[0]
-        links = set(self.model.specials)
+        links, tracked = set(self.model.specials), dict(self.model.files)
         done = steps.user_edit(self.model, self.where, self.away)
         self.log.append(f"{name}, the user meanwhile: {done or 'nothing'} (at move {nth})")
         result = steps.Cli.finish(process)
         for category in set(self.model.specials) - links:  # moved away just now: the
-            # rest of the batch under way followed it
+            # rest of the batch under way followed it; an undo may have taken files of
+            # its run back out of it before it looked again
             steps.forget_moved_away(self.model, category, self.model.specials[category][1])
+            present = {e.key for e in inv.snapshot(self.folder).values() if e.kind == "file"}
+            self.model.files.update({fid: f for fid, f in tracked.items()
+                                     if fid not in self.model.files and f.key in present})
         self.outside_snap = self.snap_outside()
         # What the run did and what the user did cannot be told apart by counts.
         self.lenient, self.unrecorded = True, True

@@ -405,8 +405,12 @@ UndoReport UndoRun::moveBack(
             report.cancelled = true;
             break;
         }
-        if (++looked % 1024 == 0)
+        if (++looked % 1024 == 0) {
             tellProgress();
+            // A category folder another program moved out of the chosen folder is its
+            // business now: nothing more is taken out of it through a handle held.
+            walker.dropMoved();
+        }
         const JournalLines::Intent &intent = record.intents[k];
         const FileIdentity expected { device, intent.inode };
         const std::string &toName = intent.to.back();
