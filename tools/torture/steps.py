@@ -112,11 +112,13 @@ def describe(interruption):
 
 # --- The user's own edits. Each keeps the model true and returns what it did. ---
 
-def user_edit(model, where, away):
+def user_edit(model, where, away, replacing=True):
+    """One edit of the user's; `replacing` False leaves sorted files as they are."""
     rng = model.rng
     top = [f for f in model.files.values() if where.get(f.fid, b"/").count(b"/") == 0]
     placed = [f for f in model.files.values() if invariants.is_sorted_place(where.get(f.fid, b""))]
-    edit = rng.choice(["create", "create", "remove", "rename", "replace", "move-away"])
+    edit = rng.choice(["create", "create", "remove", "rename", "replace", "move-away"]
+                      if replacing else ["create", "create", "remove", "rename", "move-away"])
     if edit == "create":
         sorted_homes = [f.home for f in placed if b"/" not in f.home]
         name = rng.choice(sorted_homes) if sorted_homes and rng.random() < 0.4 \
@@ -148,7 +150,7 @@ def user_edit(model, where, away):
         f = rng.choice(placed)
         rel = where[f.fid]
         size = os.path.getsize(model.path(rel))
-        new = model.write(rel + b".saving", size=size + 13)
+        new = model.write(os.path.join(os.path.dirname(rel), b".saving"), size=size + 13)
         os.rename(model.path(new.home), model.path(rel))
         new.home = rel
         del model.files[f.fid]

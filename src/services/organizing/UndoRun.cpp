@@ -317,8 +317,14 @@ void UndoRun::settleBack(int root, RunRecord &record, RunJournal &journal) const
             EntryInfo now;
             isBack = m_fileSystem.statIn(folder, intent.to.back(), now) == ENOENT;
         }
-        if (!isBack)
+        if (!isBack) {
+            // The file went on under another name (the user renamed it): the name a
+            // link-route move back set aside for it is only a second link now.
+            const FileIdentity recorded { device, intent.inode };
+            if (folder >= 0 && !where.atDestination)
+                mover.removeExtraName(folder, FileMover::asideName(recorded), recorded);
             continue;
+        }
         // What a link-route move left aside: an undo's old name in the category folder,
         // the run's own old name in the chosen folder.
         const FileIdentity file = where.atSource ? where.source.identity : source.identity;
