@@ -183,10 +183,13 @@ def fully_undone(snap, model, where):
     """After undoing every run: each file at home unless the user blocked its way back
     (took its name), no folder the engine made, nothing of the engine's left."""
     problems = []
-    occupied = {f.home for f in model.files.values() if where.get(f.fid) == f.home}
+    fold = (lambda name: name.lower()) if model.caps.get("casefold") else (lambda name: name)
+    # A name is taken by any file at it, on a file system that folds case by any file
+    # whose name differs in case alone: undo leaves the run's file where it is then.
+    occupied = {fold(f.home) for f in model.files.values() if where.get(f.fid) == f.home}
     for f in model.files.values():
         path = where.get(f.fid)
-        if path is not None and path != f.home and f.home not in occupied:
+        if path is not None and path != f.home and fold(f.home) not in occupied:
             problems.append(f"NOT BACK after undoing all: {show(f.home)} is at {show(path)}")
     needed = set(model.made_dirs) | {os.path.dirname(p) for p in where.values()}
     needed |= {os.path.dirname(d) for d in needed}

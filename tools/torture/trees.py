@@ -117,6 +117,9 @@ def probe_caps(scratch):
             caps[cap] = False
         for entry in os.listdir(scratch):
             os.unlink(os.path.join(scratch, entry))
+    open(os.path.join(scratch, b"Case"), "xb").close()
+    caps["casefold"] = os.path.exists(os.path.join(scratch, b"CASE"))  # exFAT, FAT
+    os.unlink(os.path.join(scratch, b"Case"))
     return caps
 
 
