@@ -389,6 +389,8 @@ def main():
             for mount, caps in usable:
                 failures += run_one(seed + n, mount, caps, args, work, stats)
             n += 1
+    except KeyboardInterrupt:
+        print("stopped (Ctrl-C): the figures so far")
     finally:
         for mount, _ in usable:
             mount.teardown()
