@@ -81,9 +81,9 @@ RunReport UndoService::organize(const FileOrganizerService &organizer, const Org
 }
 
 UndoReport UndoService::undoRecord(const FileOrganizerService &organizer, RunRecord &record,
-    int root, const RunControl &control) const
+    const FileOrganizerService::OpenFolder &root, const RunControl &control) const
 {
-    UndoReport report = organizer.undoMoves(root, record, control);
+    UndoReport report = organizer.undoMoves(root.handle.get(), record, control);
     const JournalStore journals = store().through(organizer.fileSystem());
     try {
         if (!hadMoves(record, report) && report.foldersKept == 0
@@ -93,7 +93,7 @@ UndoReport UndoService::undoRecord(const FileOrganizerService &organizer, RunRec
             // undo of that run removes them.
             journals.remove(record.file);
         } else if (record.pendingCount() == 0) {
-            removeFoldersLeftBy(organizer, record.header.folderIdentity, record.file, root);
+            removeFoldersLeftBy(organizer, root, fs::path(record.header.folder), record.file);
             // Taken back whole. A killed run before it, which a later run does not
             // supersede, is now the last run to undo.
             const std::string name = record.file.filename().native();
@@ -123,27 +123,27 @@ void UndoService::settleBeforeUndo(const FileOrganizerService &organizer,
         RecordedRun::settleKilledRuns(journals, root, folder);
     } catch (const EngineError &) { }
     try {
-        removeFoldersLeftBy(organizer, root.identity, {}, root.handle.get());
+        removeFoldersLeftBy(organizer, root, folder, {});
     } catch (const EngineError &) { }
 }
 
 void UndoService::removeFoldersLeftBy(const FileOrganizerService &organizer,
-    const FileIdentity &folder, const fs::path &undone, int root) const
+    const FileOrganizerService::OpenFolder &root, const fs::path &folder, const fs::path &undone) const
 {
     // An older run undone while a later one still had files in a folder it made had to
     // keep that folder; it goes once the later run is undone too and it is empty. So
     // does a folder whose removal failed. Its undo said so in its last line, so no
-    // other record is read.
+    // other record is read. A stick or share mounted again since is found by its path.
     const JournalStore journals = store().through(organizer.fileSystem());
     FileSystem &fileSystem = journals.fileSystem();
     const UndoRun undo(fileSystem);
-    for (const fs::path &file : journals.runsOf(folder)) {
+    for (const fs::path &file : journals.runsOf(root.identity, folder)) {
         if (file == undone
             || RunRecord::tailOf(fileSystem, file) != RunRecord::Tail::undoneKeepingFolders)
             continue;
         const std::optional<RunRecord> other = RunRecord::read(fileSystem, file);
-        if (!other || other->header.folderIdentity != folder
-            || undo.removeEmptyFolders(root, *other) > 0)
+        if (!other || !RecordedRun::belongsTo(other->header, root, folder)
+            || undo.removeEmptyFolders(root.handle.get(), *other) > 0)
             continue;
         // All gone now: the record need not be read again.
         RunJournal journal = RunJournal::reopen(fileSystem, file);
@@ -188,7 +188,7 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
             }
             if (lastUndone && record->ended)
                 return nothing;
-            UndoReport report = undoRecord(organizer, *record, root.handle.get(), control);
+            UndoReport report = undoRecord(organizer, *record, root, control);
             report.folder = *folder;
             if (!hadMoves(*record, report))
                 continue;
@@ -229,7 +229,7 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
         std::optional<RunRecord> record = RunRecord::read(fileSystem, file);
         if (!record || record->undone)
             break;
-        UndoReport report = undoRecord(organizer, *record, root.handle.get(), control);
+        UndoReport report = undoRecord(organizer, *record, root, control);
         report.folder = recorded;
         if (hadMoves(*record, report)) {
             if (foundAllBack(*record, report)) {
@@ -307,7 +307,7 @@ UndoReport UndoService::undoRun(const FileOrganizerService &organizer,
             return report;
         }
         const fs::path undoneFolder = report.folder;
-        report = undoRecord(organizer, *record, root.handle.get(), control);
+        report = undoRecord(organizer, *record, root, control);
         report.folder = undoneFolder;
         report.nothingToUndo = !hadMoves(*record, report) || foundAllBack(*record, report);
         if (!report.nothingToUndo)

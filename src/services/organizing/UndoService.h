@@ -77,12 +77,13 @@ private:
         const FileOrganizerService::OpenFolder &root, const std::filesystem::path &folder) const;
     // Removes what earlier undone runs of the folder made and had to leave, now empty;
     // the run file `undone` is passed over.
-    void removeFoldersLeftBy(const FileOrganizerService &organizer, const FileIdentity &folder,
-        const std::filesystem::path &undone, int root) const;
+    void removeFoldersLeftBy(const FileOrganizerService &organizer,
+        const FileOrganizerService::OpenFolder &root, const std::filesystem::path &folder,
+        const std::filesystem::path &undone) const;
     // Keeps what an undo could not restore, for lastDetails.
     void keepDetails(const FileOrganizerService &organizer, const UndoReport &report) const;
-    UndoReport undoRecord(const FileOrganizerService &organizer, RunRecord &record, int root,
-        const RunControl &control) const;
+    UndoReport undoRecord(const FileOrganizerService &organizer, RunRecord &record,
+        const FileOrganizerService::OpenFolder &root, const RunControl &control) const;
 
     std::optional<JournalStore> m_store;
     std::string m_noPlace; // why there is no journal place, when there is none
