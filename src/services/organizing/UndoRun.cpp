@@ -445,6 +445,12 @@ UndoReport UndoRun::moveBack(
         };
 
         if (where.atDestination) {
+            // Found where the run put it: the run moved it, whatever no mark said (a
+            // look that failed when the run was settled), and history counts it so.
+            if (state == State::unknown) {
+                record.apply(JournalLines::Mark::movedByFallback, k);
+                journal.mark(JournalLines::Mark::movedByFallback, intent.index);
+            }
             // A killed undo's reservation of the old name is in the way of this one.
             if (where.reservedAtSource)
                 removeReservation(root, intent.from, where.source);
