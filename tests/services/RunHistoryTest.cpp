@@ -135,6 +135,15 @@ TEST_F(RunHistoryTest, AKilledRunCountsTheMovesItMade)
     ASSERT_EQ(history.size(), 1u);
     EXPECT_EQ(history[0].moved, 1u);
     EXPECT_TRUE(history[0].undone);
+
+    // Its category folder moved away since, a link in its place: the file went with it.
+    writeFile(m_dir / "e.pdf", "e");
+    const RunReport second = m_undo.organize(m_service, plan(), {});
+    const fs::path secondFile = JournalStore(m_state.path()).runsWithId(second.runId).at(0);
+    writeFile(secondFile, readFile(secondFile).substr(0, readFile(secondFile).find("{\"d\":")));
+    fs::rename(m_dir / "Documents", m_outside / "Documents");
+    fs::create_directory_symlink(m_outside / "Documents", m_dir / "Documents");
+    EXPECT_EQ(m_undo.history(m_service, m_dir.path())[0].moved, 5u);
 }
 
 // An undo killed right after its first move back, before any line of its reached the

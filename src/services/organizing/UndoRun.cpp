@@ -274,7 +274,11 @@ void UndoRun::settleUnknown(int root, RunRecord &record, RunJournal *journal) co
             // Gone from its old name, another item at its new one: moved, and changed
             // since (undo will say so, and leave it).
             mark = Mark::moved;
-        } else if (!where.atSource && where.folderError != ENOENT && where.folderError != ENOTDIR
+        } else if (!where.atSource && (where.folderError == ELOOP || where.folderError == ENOTDIR)) {
+            // Gone from its old name, and a link or a file stands where its new folder
+            // was: another program moved that folder away, with what the run put in it.
+            mark = Mark::moved;
+        } else if (!where.atSource && where.folderError != ENOENT
             && where.destinationError != ENOENT) {
             continue; // not found, and the look itself failed: ask again later
         }
