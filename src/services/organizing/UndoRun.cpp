@@ -255,9 +255,8 @@ void UndoRun::settleUnknown(int root, RunRecord &record, RunJournal *journal) co
             // that name look like this run's move; anything else is not the run's.
             // Only with the folder's lock held (a journal to write): a run at work may
             // hold its file under two names for an instant.
-            const int folder = journal
-                ? walker.open({ intent.to.begin(), intent.to.end() - 1 }, false).fd
-                : -1;
+            const int folder
+                = journal ? walker.open({ intent.to.begin(), intent.to.end() - 1 }, false).fd : -1;
             if (folder < 0)
                 continue;
             const bool ours = where.reservedAtDestination
@@ -274,7 +273,8 @@ void UndoRun::settleUnknown(int root, RunRecord &record, RunJournal *journal) co
             // Gone from its old name, another item at its new one: moved, and changed
             // since (undo will say so, and leave it).
             mark = Mark::moved;
-        } else if (!where.atSource && (where.folderError == ELOOP || where.folderError == ENOTDIR)) {
+        } else if (!where.atSource
+            && (where.folderError == ELOOP || where.folderError == ENOTDIR)) {
             // Gone from its old name, and a link or a file stands where its new folder
             // was: another program moved that folder away, with what the run put in it.
             mark = Mark::moved;
