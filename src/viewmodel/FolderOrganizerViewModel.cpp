@@ -215,8 +215,8 @@ void FolderOrganizerViewModel::reportUndo(
         return;
     QString message = RunMessages::undoStatus(
         int(report.restored), report.cancelled, int(report.notRestored.size()));
-    const QString aftermath = RunMessages::undoAftermath(
-        int(report.alreadyBack), int(report.foldersNotRemoved.size()));
+    const QString aftermath
+        = RunMessages::undoAftermath(int(report.alreadyBack), int(report.foldersNotRemoved.size()));
     if (!aftermath.isEmpty())
         message += QLatin1Char(' ') + aftermath;
     setStatusMessage(message);

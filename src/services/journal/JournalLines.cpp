@@ -31,8 +31,8 @@ void appendSignedNumber(std::string &out, std::int64_t value)
 {
     if (value < 0)
         out += '-';
-    appendNumber(out,
-        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value));
+    appendNumber(
+        out, value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value));
 }
 
 bool needsEscape(char c)

@@ -132,9 +132,8 @@ struct UndoBegan
 
 // One line after the header; a line that is torn, damaged or names anything outside
 // the organized folder is std::monostate.
-using Parsed
-    = std::variant<std::monostate, ToMake, Ended, Undone, UndoBegan, Made, Intent, Marked,
-        Reservation>;
+using Parsed = std::variant<std::monostate, ToMake, Ended, Undone, UndoBegan, Made, Intent, Marked,
+    Reservation>;
 Parsed parseLine(std::string_view line);
 
 void appendDetailsHeader(std::string &out, RunDetails::Kind kind, std::string_view folder);

@@ -136,10 +136,9 @@ bool RunRecord::hasUnknown() const
 
 bool RunRecord::undoUnderWay() const
 {
-    return !undone
-        && (undoBegan || std::any_of(states.begin(), states.end(), [](State state) {
-               return state == State::back || state == State::givenUp;
-           }));
+    return !undone && (undoBegan || std::any_of(states.begin(), states.end(), [](State state) {
+        return state == State::back || state == State::givenUp;
+    }));
 }
 
 void RunRecord::apply(JournalLines::Mark mark, std::size_t position)

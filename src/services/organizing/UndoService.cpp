@@ -128,7 +128,8 @@ void UndoService::settleBeforeUndo(const FileOrganizerService &organizer,
 }
 
 void UndoService::removeFoldersLeftBy(const FileOrganizerService &organizer,
-    const FileOrganizerService::OpenFolder &root, const fs::path &folder, const fs::path &undone) const
+    const FileOrganizerService::OpenFolder &root, const fs::path &folder,
+    const fs::path &undone) const
 {
     // An older run undone while a later one still had files in a folder it made had to
     // keep that folder; it goes once the later run is undone too and it is empty. So
