@@ -144,6 +144,9 @@ TEST_F(RunHistoryTest, AKilledRunCountsTheMovesItMade)
     fs::rename(m_dir / "Documents", m_outside / "Documents");
     fs::create_directory_symlink(m_outside / "Documents", m_dir / "Documents");
     EXPECT_EQ(m_undo.history(m_service, m_dir.path())[0].moved, 5u);
+    // One the user removed since: the run went on past it, so it had moved it.
+    fs::remove(m_dir / "Images/a.jpg");
+    EXPECT_EQ(m_undo.history(m_service, m_dir.path())[0].moved, 5u);
 }
 
 // An undo killed right after its first move back, before any line of its reached the

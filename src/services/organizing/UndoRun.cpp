@@ -235,12 +235,30 @@ void UndoRun::settleUnknown(int root, RunRecord &record, RunJournal *journal) co
     const Recognition recognition = recognitionOf(root, record, device);
     FolderWalker walker(m_fileSystem, root);
     FileMover mover(m_fileSystem, root);
+    // The run makes its moves in the order it announced them: past the last one known
+    // to have happened, a file gone from its old name was moved (and removed since).
+    std::vector<Whereabouts> found(record.intents.size());
+    std::size_t reached = 0;
+    for (std::size_t k = 0; k < record.intents.size(); ++k) {
+        const RunRecord::State state = record.states[k];
+        if (state == RunRecord::State::unknown) {
+            found[k] = locate(walker, root, record, k,
+                FileIdentity { device, record.intents[k].inode }, recognition);
+            const Whereabouts &where = found[k];
+            // Under both names, or beside its reservation: the run was inside that move.
+            if (where.atDestination || where.aside || where.reservedAtDestination
+                || (where.atSource && where.destinationError == 0
+                    && sameFile(mover, root, where.source, where.destination, recognition)))
+                reached = k;
+        } else if (state != RunRecord::State::neverMoved) {
+            reached = k;
+        }
+    }
     for (std::size_t k = 0; k < record.intents.size(); ++k) {
         if (record.states[k] != RunRecord::State::unknown)
             continue;
         const JournalLines::Intent &intent = record.intents[k];
-        const Whereabouts where
-            = locate(walker, root, record, k, FileIdentity { device, intent.inode }, recognition);
+        const Whereabouts &where = found[k];
         Mark mark = Mark::neverMoved;
         if (where.atDestination || where.aside) {
             // A kill may have come inside a fallback move: the mark that says so makes
@@ -277,6 +295,12 @@ void UndoRun::settleUnknown(int root, RunRecord &record, RunJournal *journal) co
             && (where.folderError == ELOOP || where.folderError == ENOTDIR)) {
             // Gone from its old name, and a link or a file stands where its new folder
             // was: another program moved that folder away, with what the run put in it.
+            mark = Mark::moved;
+        } else if (!where.atSource && k < reached && where.sourceError == ENOENT
+            && (where.folderError == ENOENT
+                || (where.folderError == 0 && where.destinationError == ENOENT))) {
+            // The run went past it, and it is gone from its old name: moved, and removed
+            // or renamed since.
             mark = Mark::moved;
         } else if (!where.atSource && where.folderError != ENOENT
             && where.destinationError != ENOENT) {

@@ -36,9 +36,10 @@ public:
 
     // Settles, by one look each, the intents of a killed run that no mark settles: its
     // file at the destination (or set aside on the way there) moved, and so did one gone
-    // from its old name whose new folder was moved away (a link or a file in its place);
-    // anywhere else it never did. Exact only while nothing of Tidyra's has moved in the folder
-    // since the kill: under the folder's lock, before the first run or undo after it. An intent
+    // from its old name whose new folder was moved away (a link or a file in its place)
+    // or that the run went past (a later move known to have happened); anywhere else it
+    // never did. Exact only while nothing of Tidyra's has moved in the folder since the
+    // kill: under the folder's lock, before the first run or undo after it. An intent
     // whose look fails stays unknown. With `journal` (the lock held), what a move cut
     // short left at the new name while the file is still at its old one (its proven
     // reservation, or a second name of the file) is removed and the intent settled as
