@@ -6,6 +6,7 @@
 # is skipped, saying why.
 # Usage: scripts/torture.sh [--minutes N] [--seed S] [--runs N] [--steps N]
 #                           [--fs tmpfs,ext4,exfat,ntfs,sshfs,vfat] [--cli PATH]
+#                           [--keep DIR]   (copies each failing folder and its journals)
 # Without --minutes or --runs it plays one scenario per file system. vfat (through
 # fusefat) is left out unless asked for: fusefat can hang under a long run.
 set -euo pipefail

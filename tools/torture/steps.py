@@ -151,6 +151,8 @@ def user_edit(model, where, away, replacing=True):
         rel = where[f.fid]
         size = os.path.getsize(model.path(rel))
         new = model.write(os.path.join(os.path.dirname(rel), b".saving"), size=size + 13)
+        if not model.caps.get("longreplace", True) and len(os.path.basename(rel)) > 200:
+            os.unlink(model.path(rel))  # the file system's own fault, not the engine's
         os.rename(model.path(new.home), model.path(rel))
         new.home = rel
         del model.files[f.fid]

@@ -10,6 +10,7 @@ import os
 import random
 import re
 import shutil
+import subprocess
 import sys
 import tempfile
 import time
@@ -365,6 +366,8 @@ def main():
     parser.add_argument("--tolerate", default="",
                         help="comma-separated words: problems naming one are printed, not failed")
     parser.add_argument("--fs", default="tmpfs,ext4,exfat,ntfs,sshfs")
+    parser.add_argument("--keep", default=None,
+                        help="copy each failing folder and its journals under this folder")
     args = parser.parse_args()
     seed = args.seed if args.seed is not None else random.randrange(10**6)
     runs = args.runs if args.runs is not None else (None if args.minutes else 1)
@@ -400,6 +403,17 @@ def main():
     return 1 if failures else (77 if not usable else 0)
 
 
+def keep(scenario, where):
+    """The failing folder as it is, its journals and the model's view, for a look."""
+    os.makedirs(where, exist_ok=True)
+    subprocess.run([b"cp", b"-a", os.fsencode(scenario.folder), os.fsencode(where)], check=False)
+    subprocess.run(["cp", "-a", scenario.cli.env["XDG_STATE_HOME"], where], check=False)
+    with open(os.path.join(where, "model.txt"), "w") as out:
+        for f in scenario.model.files.values():
+            out.write(f"{f.fid} {f.home!r} {f.key}\n")
+    print(f"  kept in {where}")
+
+
 def run_one(seed, mount, caps, args, work, stats):
     scenario = None
     try:
@@ -410,6 +424,8 @@ def run_one(seed, mount, caps, args, work, stats):
     except Failure as failure:
         print(f"FAIL seed {seed} on {mount.name}:\n  " + str(failure).replace("\n", "\n  "))
         print("  steps: " + "; ".join(scenario.log if scenario else []))
+        if args.keep and scenario:
+            keep(scenario, os.path.join(args.keep, f"{seed}-{mount.name}"))
         print(f"  reproduce: scripts/torture.sh --seed {seed} --runs 1 --fs {mount.name}"
               f" --steps {args.steps}   (timed signals may land elsewhere)")
         sys.stdout.flush()

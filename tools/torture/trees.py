@@ -120,6 +120,17 @@ def probe_caps(scratch):
     open(os.path.join(scratch, b"Case"), "xb").close()
     caps["casefold"] = os.path.exists(os.path.join(scratch, b"CASE"))  # exFAT, FAT
     os.unlink(os.path.join(scratch, b"Case"))
+    # ntfs-3g renaming over a 255-byte name keeps the old file under a cut-down name.
+    long = os.path.join(scratch, b"M" * 255)
+    try:
+        for name in (long, os.path.join(scratch, b"new")):
+            open(name, "xb").close()
+        os.rename(os.path.join(scratch, b"new"), long)
+        caps["longreplace"] = os.listdir(scratch) == [b"M" * 255]
+    except OSError:
+        caps["longreplace"] = True  # no such names here to replace
+    for entry in os.listdir(scratch):
+        os.unlink(os.path.join(scratch, entry))
     return caps
 
 
