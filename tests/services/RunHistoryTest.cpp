@@ -147,6 +147,14 @@ TEST_F(RunHistoryTest, AKilledRunCountsTheMovesItMade)
     // One the user removed since: the run went on past it, so it had moved it.
     fs::remove(m_dir / "Images/a.jpg");
     EXPECT_EQ(m_undo.history(m_service, m_dir.path())[0].moved, 5u);
+    // One saved over since moved too; one under both names (a kill inside a link-route
+    // move) is at its old place still: neither is undoable.
+    writeFile(m_dir / "saving", "another");
+    fs::rename(m_dir / "saving", m_dir / "Images/b.jpg");
+    fs::create_hard_link(m_dir / "Images/c.jpg", m_dir / "c.jpg");
+    const RunHistoryEntry entry = m_undo.history(m_service, m_dir.path())[0];
+    EXPECT_EQ(entry.moved, 4u);
+    EXPECT_EQ(entry.undoable, 1u) << "d.jpg";
 }
 
 // An undo killed right after its first move back, before any line of its reached the
