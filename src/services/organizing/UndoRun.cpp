@@ -296,11 +296,12 @@ void UndoRun::settleUnknown(int root, RunRecord &record, RunJournal *journal) co
             // Gone from its old name, and a link or a file stands where its new folder
             // was: another program moved that folder away, with what the run put in it.
             mark = Mark::moved;
-        } else if (!where.atSource && k < reached && where.sourceError == ENOENT
+        } else if (!where.atSource && k < reached
+            && (where.sourceError == 0 || where.sourceError == ENOENT)
             && (where.folderError == ENOENT
                 || (where.folderError == 0 && where.destinationError == ENOENT))) {
-            // The run went past it, and it is gone from its old name: moved, and removed
-            // or renamed since.
+            // The run went past it, and it is gone from its old name (another file may
+            // stand there now): moved, and removed or renamed since.
             mark = Mark::moved;
         } else if (!where.atSource && where.folderError != ENOENT
             && where.destinationError != ENOENT) {
