@@ -64,23 +64,35 @@ TEST_F(RunJournalTest, NothingMovesBeforeTheJournalSaysSoOnDisk)
 
 TEST_F(RunJournalTest, AJournalFailingMidRunStopsAfterTheBatchAndTheRunUndoesWhole)
 {
-    for (const Op failing : { Op::writeFile, Op::syncData }) {
-        SCOPED_TRACE(failing == Op::writeFile ? "a write fails" : "a sync fails");
+    // The first journal write or sync after the first move: the next batch's; on the
+    // reservation route (its probe is the first exclusive create), the second move's
+    // reservation, written at once with the first move's mark.
+    for (const auto &[failing, after, nth] : { std::tuple { Op::writeFile, Op::renameNoReplace, 1 },
+             std::tuple { Op::syncData, Op::renameNoReplace, 1 },
+             std::tuple { Op::writeFile, Op::createExclusive, 2 } }) {
+        SCOPED_TRACE(int(failing) * 100 + int(after));
         const Names names = fillFolder(m_dir.path());
         const OrganizationPlan planned = plan();
         m_fileSystem->reset();
-        // The first journal write or sync after the first move: the next batch's.
+        if (after == Op::createExclusive) {
+            m_fileSystem->failCall(Op::renameNoReplace, 0, EINVAL);
+            m_fileSystem->failCall(Op::hardLink, 0, EPERM);
+        }
         m_fileSystem->beforeCall(
-            Op::renameNoReplace, 1, [this, failing] { m_fileSystem->failCall(failing, 1, EIO); });
+            after, nth, [this, failing, nth] { m_fileSystem->failCall(failing, nth, EIO); });
         const RunReport report = m_undo.organize(m_service, planned);
         EXPECT_THAT(report.stoppedBy, HasSubstr("cannot write the undo journal"));
         EXPECT_GT(report.moved, 0u);
         EXPECT_LT(report.moved, std::size_t(fileCount));
 
+        // The next run makes the moves it could not, to the same names: they stay that
+        // run's, even where the stopped run's empty folder for them went.
         m_fileSystem->reset();
-        const UndoReport undone = undo();
+        const RunReport rest = m_undo.organize(m_service, plan());
+        const UndoReport undone = m_undo.undoRun(m_service, m_dir.path(), report.runId);
         EXPECT_EQ(undone.restored, report.moved);
         EXPECT_TRUE(undone.notRestored.empty());
+        EXPECT_EQ(undo().restored, rest.moved);
         EXPECT_EQ(namesIn(m_dir.path()), names);
         for (const std::string &name : names)
             fs::remove(m_dir / name);

@@ -110,10 +110,11 @@ void RunJournal::mark(JournalLines::Mark mark, std::uint64_t index)
 
 int RunJournal::noteReservation(const JournalLines::Reservation &reservation)
 {
+    // Written with the marks before it: a failed write lost those, so the journal
+    // stops here like any other, and no end line can follow.
     JournalLines::appendReservation(m_buffer, reservation);
-    const int error = m_fileSystem->writeFile(m_handle.get(), m_buffer);
-    m_buffer.clear();
-    return error;
+    flush();
+    return m_error;
 }
 
 int RunJournal::reservation(

@@ -267,7 +267,7 @@ void UndoRun::settleUnknown(int root, RunRecord &record, RunJournal *journal) co
             mark = Mark::movedByFallback;
             if (journal && where.atDestination)
                 mover.removeExtraName(root, FileMover::asideName(where.found), where.found);
-        } else if (where.atSource && where.destinationError == 0) {
+        } else if (where.atSource && where.folderError == 0 && where.destinationError == 0) {
             // Something stands at the new name too. The move's reservation, or a second
             // name of the file, goes now, before another run can move the file and make
             // that name look like this run's move; anything else is not the run's.
