@@ -10,7 +10,6 @@
 #include "SymbolView.h"
 #include "Symbols.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -126,22 +125,12 @@ void ActionArea::refreshButtons()
 {
     const bool hasFolder = !m_viewModel->selectedFolderURL().isEmpty();
     const bool idle = !m_viewModel->isOrganizing();
-    // Turning the focused button off sends the focus on down the chain; it comes back
-    // when the run is over, so the keyboard is where the user left it.
-    QWidget *focused = QApplication::focusWidget();
-    if (!idle && focused && isAncestorOf(focused))
-        m_focusBeforeRun = focused;
     m_previewButton->setEnabled(hasFolder && idle);
     m_organizeButton->setEnabled(hasFolder && idle);
     m_undoButton->setEnabled(m_viewModel->canUndo() && idle);
     // A switch for the selected folder: with none, there is nothing to switch.
     m_tidyBox->setEnabled(hasFolder);
     m_tidyBox->setChecked(m_viewModel->tidiesAutomatically());
-    if (idle && m_focusBeforeRun) {
-        if (m_focusBeforeRun->isEnabled() && window()->isActiveWindow())
-            m_focusBeforeRun->setFocus(Qt::OtherFocusReason);
-        m_focusBeforeRun = nullptr;
-    }
 }
 
 void ActionArea::refreshStatus()

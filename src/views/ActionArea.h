@@ -56,5 +56,4 @@ private:
     QToolButton *m_cancelButton;
     QToolButton *m_detailsButton;
     QPointer<RunDetailsView> m_details;
-    QPointer<QWidget> m_focusBeforeRun; // a command that had the focus when a run began
 };

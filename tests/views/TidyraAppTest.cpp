@@ -109,6 +109,8 @@ void TidyraAppTest::windowAndMenuFollowTheStateTable()
     const QString undone = QStringLiteral("Undo complete — 1 file restored.");
     QCOMPARE(shown(view),
         undoOff + undone + " | [10:30] " + undone + " / " + organized + " / " + organized);
+    // Undo is off now: the focus goes to the command before it, not on to the switch.
+    QCOMPARE(app->mainWindow()->focusWidget(), actions->organizeButton());
 }
 
 // The window with a plan of six files: images of two kinds (sub-folders), one document
@@ -189,6 +191,7 @@ void TidyraAppTest::previewSheetMenuAndHandedFoldersShareOneViewModel()
     QVERIFY(waitForRun(*viewModel));
     QCOMPARE(viewModel->statusMessage(), QStringLiteral("6 files organized."));
     QTRY_VERIFY(sheet.isNull());
+    QCOMPARE(window->focusWidget(), actions->previewButton());
 
     // Organized from the menu: the window comes up, also with nothing to do, and a
     // notification tells.
@@ -210,11 +213,14 @@ void TidyraAppTest::previewSheetMenuAndHandedFoldersShareOneViewModel()
         QStringLiteral("3 files organized in Downloads, 2 skipped."));
 
     // Alt+O organizes from the window (with a short click animation); no notification.
+    // The focus stays where the keys were pressed.
     fixture.write("c.mp3");
     QVERIFY(activate(window));
+    app->contentView()->header()->folderButton()->setFocus();
     QTest::keyClick(window, Qt::Key_O, Qt::AltModifier);
     QTRY_COMPARE(viewModel->statusMessage(), QStringLiteral("1 file organized."));
     QCOMPARE(notified.size(), 2);
+    QCOMPARE(QApplication::focusWidget(), app->contentView()->header()->folderButton());
 
     // "Open Tidyra" brings the one window back and makes none.
     const auto windowCount = QApplication::topLevelWidgets().size();
