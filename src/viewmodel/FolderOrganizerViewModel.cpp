@@ -88,9 +88,9 @@ void FolderOrganizerViewModel::chooseFolder()
         return;
     // The dialog runs its own event loop; an automatic run waits for it, or the choice
     // would be lost to that run.
-    m_isChoosing = true;
+    setIsChoosing(true);
     const std::optional<QString> chosen = m_chooser->chooseFolder();
-    m_isChoosing = false;
+    setIsChoosing(false);
     if (!chosen || chosen->isEmpty() || m_isOrganizing) {
         tidySettledSoon();
         return;
@@ -154,7 +154,7 @@ void FolderOrganizerViewModel::applyCurrentPlan()
 
 void FolderOrganizerViewModel::organizeNow()
 {
-    if (m_selectedFolderURL.isEmpty() || m_isOrganizing)
+    if (m_selectedFolderURL.isEmpty() || m_isOrganizing || isInDialog())
         return;
     m_runs->organize(FolderPath::toFileSystem(m_folderBytes),
         endingRun<RunController::OrganizeResult>([this](RunController::OrganizeResult &result) {
@@ -176,7 +176,7 @@ void FolderOrganizerViewModel::organizeNow()
 
 void FolderOrganizerViewModel::undoLastOperation()
 {
-    if (m_selectedFolderURL.isEmpty() || m_isOrganizing)
+    if (m_selectedFolderURL.isEmpty() || m_isOrganizing || isInDialog())
         return;
     const std::filesystem::path folder = FolderPath::toFileSystem(m_folderBytes);
     m_runs->undo(folder, m_autoTidy->isOn(),
@@ -189,7 +189,7 @@ void FolderOrganizerViewModel::undoLastOperation()
 
 void FolderOrganizerViewModel::undoRun(const QString &runId)
 {
-    if (m_selectedFolderURL.isEmpty() || m_isOrganizing || runId.isEmpty())
+    if (m_selectedFolderURL.isEmpty() || m_isOrganizing || isInDialog() || runId.isEmpty())
         return;
     const std::filesystem::path folder = FolderPath::toFileSystem(m_folderBytes);
     m_runs->undoRun(folder, runId.toStdString(), m_autoTidy->isOn(),
@@ -248,7 +248,7 @@ void FolderOrganizerViewModel::tidySettled()
     if (!m_autoTidy->hasWaiting() || !m_autoTidy->isOn() || m_folderBytes.isEmpty())
         return;
     // The user is busy; the names wait until the run ends, the preview or the dialog closes.
-    if (m_isOrganizing || m_isShowingPreview || m_isChoosing)
+    if (m_isOrganizing || isInDialog())
         return;
     std::vector<std::string> writtenWhole;
     std::vector<std::string> names = m_autoTidy->takeWaiting(writtenWhole);

@@ -20,7 +20,8 @@
 // undos and reads of the journal go to the worker of a RunController, so the window
 // stays alive; the properties change on the UI thread only, when it answers. One run at
 // a time: isOrganizing is true while it lasts, and actions other than choosing a folder
-// and cancelling do nothing meanwhile. Engine failures become the status message and
+// and cancelling do nothing meanwhile. While the preview or the folder dialog is open,
+// nothing but that dialog changes the folder either. Engine failures become the status message and
 // never leave an action. Runs are recorded in the journal shared with tidyra-cli
 // ($XDG_STATE_HOME/tidyra), so Undo survives a restart and can take back a run made from
 // the terminal. With "Tidy Automatically" on, AutoTidy watches the selected folder and
@@ -40,6 +41,7 @@ class FolderOrganizerViewModel : public QObject
     Q_PROPERTY(QUrl selectedFolderURL READ selectedFolderURL NOTIFY selectedFolderURLChanged)
     Q_PROPERTY(bool isShowingPreview READ isShowingPreview WRITE setIsShowingPreview NOTIFY
             isShowingPreviewChanged)
+    Q_PROPERTY(bool isChoosingFolder READ isChoosingFolder NOTIFY isChoosingFolderChanged)
     Q_PROPERTY(std::shared_ptr<const OrganizationPlan> currentPlan READ currentPlan NOTIFY
             currentPlanChanged)
     Q_PROPERTY(QString statusMessage READ statusMessage NOTIFY statusMessageChanged)
@@ -69,6 +71,11 @@ public:
     {
         assign(m_isShowingPreview, showing, &FolderOrganizerViewModel::isShowingPreviewChanged);
     }
+    // The folder dialog is open.
+    bool isChoosingFolder() const { return m_isChoosing; }
+    // The user is in the preview or the folder dialog: what they see there stays the
+    // truth, so no run or undo starts meanwhile.
+    bool isInDialog() const { return m_isShowingPreview || m_isChoosing; }
     // The last plan stored, in the engine's compact form, shared with the preview
     // rather than copied: a plan of 100,000 moves is held once. Null before any.
     const std::shared_ptr<const OrganizationPlan> &currentPlan() const { return m_currentPlan; }
@@ -133,6 +140,7 @@ public slots:
 signals:
     void selectedFolderURLChanged();
     void isShowingPreviewChanged();
+    void isChoosingFolderChanged();
     void currentPlanChanged();
     void statusMessageChanged();
     void isStatusErrorChanged();
@@ -195,6 +203,10 @@ private:
     {
         assign(m_isStatusError, true, &FolderOrganizerViewModel::isStatusErrorChanged);
         assign(m_statusMessage, message, &FolderOrganizerViewModel::statusMessageChanged);
+    }
+    void setIsChoosing(bool choosing)
+    {
+        assign(m_isChoosing, choosing, &FolderOrganizerViewModel::isChoosingFolderChanged);
     }
     void setCanUndo(bool canUndo)
     {

@@ -111,6 +111,15 @@ void TidyraAppTest::windowAndMenuFollowTheStateTable()
         undoOff + undone + " | [10:30] " + undone + " / " + organized + " / " + organized);
     // Undo is off now: the focus goes to the command before it, not on to the switch.
     QCOMPARE(app->mainWindow()->focusWidget(), actions->organizeButton());
+
+    // While the folder dialog is up, nothing organizes behind it, from the tray or else.
+    QString menuWhileAsking;
+    *fixture.whileAsking = [&] {
+        menuWhileAsking = menuShown(*app);
+        app->viewModel()->organizeNow();
+    };
+    QTest::keyClick(app->mainWindow(), Qt::Key_O, Qt::ControlModifier);
+    QVERIFY(menuWhileAsking.contains("Organize Now (off)") && !app->viewModel()->isOrganizing());
 }
 
 // The window with a plan of six files: images of two kinds (sub-folders), one document
@@ -173,6 +182,9 @@ void TidyraAppTest::previewSheetMenuAndHandedFoldersShareOneViewModel()
     QVERIFY(!app->activate(other.path()) && !app->handOverRefusal().isEmpty());
     QTRY_COMPARE(QApplication::activeWindow(), sheet.data());
     QCOMPARE(viewModel->selectedFolderPath(), fixture.inboxPath());
+    // Nor does the tray organize behind it, so the plan shown stays the truth.
+    viewModel->organizeNow();
+    QVERIFY(!viewModel->isOrganizing() && !app->menuBarView()->organizeAction()->isEnabled());
 
     // Plain Return, Enter, Space and Select never apply: where the focus starts, on
     // "Apply" itself or on a list.

@@ -40,7 +40,7 @@ std::unique_ptr<FolderOrganizerViewModel> ViewModelFixture::makeViewModel()
 
 std::unique_ptr<TidyraApp> ViewModelFixture::makeApp()
 {
-    return std::make_unique<TidyraApp>(std::make_unique<QueuedFolderChooser>(answers),
+    return std::make_unique<TidyraApp>(std::make_unique<QueuedFolderChooser>(answers, whileAsking),
         std::make_unique<MemorySettingsStore>(restoredFolder),
         std::make_unique<FixedClock>(QStringLiteral("10:30")), fileSystem, nullptr, watch.watch());
 }
