@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 
+#include <algorithm>
 #include <chrono>
 #include <utility>
 
@@ -254,18 +255,42 @@ void FolderOrganizerViewModel::tidySettled()
     std::vector<std::string> names = m_autoTidy->takeWaiting(writtenWhole);
     if (names.empty())
         return;
+    // Kept only where they could all be among the skips told already.
+    std::vector<std::string> tried;
+    if (m_runDetails && names.size() <= m_runDetails->entries.size())
+        tried = names;
     const std::filesystem::path folder = FolderPath::toFileSystem(m_folderBytes);
     m_runs->tidy(folder, std::move(names), std::move(writtenWhole),
         std::chrono::seconds(m_autoTidy->settleSeconds()),
-        endingRun<RunController::TidyResult>([this, folder](RunController::TidyResult &result) {
-            m_autoTidy->retry(folder, result.retry);
-            const RunReport &report = result.report;
-            if (result.error.isEmpty() && report.stoppedBy.empty() && !report.cancelled
-                && (!result.ran || (report.moved == 0 && report.skipped == 0)))
-                return; // nothing happened: nothing to tell
-            reportExecution(report, result.error, folder, true);
-        }));
+        endingRun<RunController::TidyResult>(
+            [this, folder, tried](RunController::TidyResult &result) {
+                m_autoTidy->retry(folder, result.retry);
+                const RunReport &report = result.report;
+                const bool movedNothing = result.error.isEmpty() && report.stoppedBy.empty()
+                    && !report.cancelled && report.moved == 0;
+                if (movedNothing && (!result.ran || report.skipped == 0))
+                    return; // nothing happened: nothing to tell
+                // A file that can never move (its category folder is a link) is skipped
+                // again at every switch-on: news once, not each time.
+                if (movedNothing && !tried.empty() && toldSkipped(tried)) {
+                    emit tidiedAutomatically();
+                    return;
+                }
+                reportExecution(report, result.error, folder, true);
+            }));
     beginRun(RunKind::tidying);
+}
+
+bool FolderOrganizerViewModel::toldSkipped(const std::vector<std::string> &names) const
+{
+    if (!m_runDetails || m_runDetails->kind != RunDetails::Kind::run)
+        return false;
+    const auto &told = m_runDetails->entries; // sorted by name
+    return std::all_of(names.begin(), names.end(), [&told](const std::string &name) {
+        const auto found = std::lower_bound(told.begin(), told.end(), name,
+            [](const auto &entry, const std::string &key) { return entry.first < key; });
+        return found != told.end() && found->first == name;
+    });
 }
 
 void FolderOrganizerViewModel::cancelRun()

@@ -173,6 +173,8 @@ private:
     // dialog) and go to one automatic run once nothing is in the way.
     void tidySettledSoon();
     void tidySettled();
+    // Whether each of `names` is among the skips of runDetails, the last run's.
+    bool toldSkipped(const std::vector<std::string> &names) const;
     void reportUndo(const UndoReport &report, const QString &error, const QString &runId);
 
     // `error` when nothing moved.
