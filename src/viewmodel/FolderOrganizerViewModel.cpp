@@ -220,7 +220,7 @@ void FolderOrganizerViewModel::reportUndo(
         = RunMessages::undoAftermath(int(report.alreadyBack), int(report.foldersNotRemoved.size()));
     if (!aftermath.isEmpty())
         message += QLatin1Char(' ') + aftermath;
-    setStatusMessage(message);
+    setStatusMessage(message, !report.notRestored.empty() || !report.foldersNotRemoved.empty());
     if (!runId.isEmpty() && !report.cancelled && report.notRestored.empty())
         m_log->forgetRun(runId);
     appendLog(message);
@@ -378,7 +378,8 @@ void FolderOrganizerViewModel::reportExecution(const RunReport &report, const QS
     if (!report.stoppedBy.empty())
         setErrorMessage(tr("Error: %1").arg(ErrorTexts::translate(report.stoppedBy)));
     else
-        setStatusMessage(RunMessages::runStatus(count, skipped, report.cancelled, automatic, line));
+        setStatusMessage(
+            RunMessages::runStatus(count, skipped, report.cancelled, automatic, line), skipped > 0);
     appendLog(line, QString::fromStdString(report.runId));
     if (automatic)
         emit tidiedAutomatically();

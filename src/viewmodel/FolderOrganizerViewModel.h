@@ -46,6 +46,7 @@ class FolderOrganizerViewModel : public QObject
             currentPlanChanged)
     Q_PROPERTY(QString statusMessage READ statusMessage NOTIFY statusMessageChanged)
     Q_PROPERTY(bool isStatusError READ isStatusError NOTIFY isStatusErrorChanged)
+    Q_PROPERTY(bool isStatusWarning READ isStatusWarning NOTIFY isStatusWarningChanged)
     Q_PROPERTY(bool canUndo READ canUndo NOTIFY canUndoChanged)
     Q_PROPERTY(bool isOrganizing READ isOrganizing NOTIFY isOrganizingChanged)
     Q_PROPERTY(QStringList activityLog READ activityLog NOTIFY activityLogChanged)
@@ -82,6 +83,9 @@ public:
     QString statusMessage() const { return m_statusMessage; }
     // The status tells a failure ("Error: ...", "Undo failed: ...").
     bool isStatusError() const { return m_isStatusError; }
+    // The status tells an outcome that left files out: skipped by a run, not restored
+    // (or folders not removed) by an undo.
+    bool isStatusWarning() const { return m_isStatusWarning; }
     // What stands in the way of moves of currentPlan, found when it was made; null
     // with no plan.
     const std::shared_ptr<const PlanObstacles> &currentObstacles() const
@@ -144,6 +148,7 @@ signals:
     void currentPlanChanged();
     void statusMessageChanged();
     void isStatusErrorChanged();
+    void isStatusWarningChanged();
     void canUndoChanged();
     void isOrganizingChanged();
     void activityLogChanged();
@@ -196,13 +201,15 @@ private:
         assign(m_selectedFolderURL, url, &FolderOrganizerViewModel::selectedFolderURLChanged);
     }
     void setCurrentPlan(std::shared_ptr<const OrganizationPlan> plan);
-    void setStatusMessage(const QString &message)
+    void setStatusMessage(const QString &message, bool isWarning = false)
     {
         assign(m_isStatusError, false, &FolderOrganizerViewModel::isStatusErrorChanged);
+        assign(m_isStatusWarning, isWarning, &FolderOrganizerViewModel::isStatusWarningChanged);
         assign(m_statusMessage, message, &FolderOrganizerViewModel::statusMessageChanged);
     }
     void setErrorMessage(const QString &message)
     {
+        assign(m_isStatusWarning, false, &FolderOrganizerViewModel::isStatusWarningChanged);
         assign(m_isStatusError, true, &FolderOrganizerViewModel::isStatusErrorChanged);
         assign(m_statusMessage, message, &FolderOrganizerViewModel::statusMessageChanged);
     }
@@ -236,6 +243,7 @@ private:
     std::shared_ptr<const OrganizationPlan> m_currentPlan;
     QString m_statusMessage;
     bool m_isStatusError = false;
+    bool m_isStatusWarning = false;
     std::shared_ptr<const PlanObstacles> m_currentObstacles;
     bool m_canUndo = false;
     bool m_isOrganizing = false;

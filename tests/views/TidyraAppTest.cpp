@@ -26,6 +26,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLayout>
 #include <QMainWindow>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
@@ -102,6 +103,9 @@ void TidyraAppTest::windowAndMenuFollowTheStateTable()
     gate.open();
     QVERIFY(waitForRun(*app->viewModel()));
     QCOMPARE(shown(view), idle + "1 file organized. | " + organized + " / " + organized);
+    // Cancel, gone, leaves its room to the text.
+    actions->layout()->activate();
+    QCOMPARE(actions->statusLabel()->geometry().right(), actions->undoButton()->geometry().right());
     QCOMPARE(menuShown(*app), "Inbox, ---, Organize Now, Tidy Automatically, " + menuRest);
 
     QTest::mouseClick(actions->undoButton(), Qt::LeftButton);
@@ -309,8 +313,12 @@ void TidyraAppTest::skippedFilesArePreviewedAndDetailed()
 
     viewModel->organizeNow();
     QVERIFY(waitForRun(*viewModel));
-    QCOMPARE(actions->statusLabel()->text(), QStringLiteral("1 file organized, 400 skipped."));
+    // Done, but not all of it: a warning, read whole, whose details say what they are.
+    QVERIFY(shown(*app->contentView()).contains(" | warning: 1 file organized, 400 skipped. | "));
+    QVERIFY(actions->statusLabel()->wordWrap());
     QTRY_VERIFY(actions->detailsButton()->isVisibleTo(app->mainWindow()));
+    QCOMPARE(actions->detailsButton()->accessibleDescription(),
+        QStringLiteral("400 files skipped in the last run of Inbox"));
     QVERIFY(app->menuBarView()->detailsAction()->isVisible());
     QVERIFY(activate(app->mainWindow()));
     QTest::keyClick(app->mainWindow(), Qt::Key_D, Qt::AltModifier);
