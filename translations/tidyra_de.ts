@@ -42,6 +42,10 @@
             <numerusform>Ordnet die Dateien, die in diesem Ordner ankommen, sobald sie sich %n Sekunden lang nicht verändert haben</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
 </context>
 <context>
     <name>ActivitySection</name>

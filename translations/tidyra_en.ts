@@ -42,6 +42,10 @@
             <numerusform>Organizes the files that land in this folder once they have not changed for %n seconds</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ActivitySection</name>

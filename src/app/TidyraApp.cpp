@@ -275,7 +275,7 @@ void TidyraApp::notify(const QString &message, bool isWarning, bool offerUndo)
 
 void TidyraApp::undoFromNotification()
 {
-    if (m_viewModel->isOrganizing() || !m_viewModel->canUndo())
+    if (m_viewModel->isOrganizing() || m_viewModel->isInDialog() || !m_viewModel->canUndo())
         return;
     // Its outcome is told the same way, once the undo is over.
     m_trayRun = true;

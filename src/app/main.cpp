@@ -13,6 +13,48 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// What Qt says while it opens the window system, held back until it has succeeded.
+struct HeldMessage
+{
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+std::vector<HeldMessage> heldMessages;
+
+// Without a desktop session Qt aborts, after warnings that a plugin could not be loaded
+// "even though it was found" and advice to reinstall the program: nothing of that helps.
+void sayADesktopIsNeeded(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type != QtFatalMsg) {
+        heldMessages.push_back({ type, context.category, text });
+        return;
+    }
+    (void)std::fputs("tidyra: no desktop session (X11 or Wayland) to show the window in; start "
+                     "Tidyra from one (tidyra-cli works in any terminal)\n",
+        stderr);
+    std::_Exit(1);
+}
+
+std::unique_ptr<QApplication> openWindowSystem(int &argc, char **argv)
+{
+    const QtMessageHandler qtHandler = qInstallMessageHandler(sayADesktopIsNeeded);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(qtHandler);
+    for (const HeldMessage &message : std::exchange(heldMessages, {}))
+        qtHandler(message.type,
+            QMessageLogContext(nullptr, 0, nullptr, message.category.constData()), message.text);
+    return application;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -31,7 +73,7 @@ int main(int argc, char *argv[])
     const SingleInstance::Request request
         = SingleInstance::requestFromEnvironment(FolderPath::toBytes(options->folder));
 
-    QApplication application(argc, argv);
+    const std::unique_ptr<QApplication> application = openWindowSystem(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Tidyra"));
     // The Wayland app id and the X11 startup id match the desktop entry and AppStream id.
     QApplication::setDesktopFileName(QStringLiteral("io.github.tidyra.Tidyra"));

@@ -36,14 +36,22 @@ bool install(const QLocale &locale)
     installPluralForms();
     if (locale.language() == QLocale::English || locale.language() == QLocale::C)
         return true;
-    installTranslator([&locale](QTranslator &translator) {
-        return translator.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    });
-    return installTranslator([&locale](QTranslator &translator) {
-        return translator.load(
-            locale, QStringLiteral("tidyra"), QStringLiteral("_"), resourceFolder);
-    });
+    // Qt's own texts in French beside Tidyra's in English would make a window of two
+    // languages: Qt's follow the translation of ours that was found (for "fr:en", the
+    // English one), and without one all of it stays English.
+    auto *own = new QTranslator(QCoreApplication::instance());
+    if (!own->load(locale, QStringLiteral("tidyra"), QStringLiteral("_"), resourceFolder)) {
+        delete own;
+        return false;
+    }
+    const QLocale found(own->language());
+    if (found.language() != QLocale::English) {
+        installTranslator([&found](QTranslator &translator) {
+            return translator.load(found, QStringLiteral("qtbase"), QStringLiteral("_"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        });
+    }
+    return QCoreApplication::installTranslator(own);
 }
 
 } // namespace Translations

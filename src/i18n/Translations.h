@@ -9,8 +9,9 @@ namespace Translations {
 // once, first, so that every translation installed later takes precedence.
 void installPluralForms();
 
-// Qt's own translation (qtbase) and the program's for `locale`, over the plural forms.
-// True when the program has a translation for that locale (English always counts).
+// Qt's own translation (qtbase) and the program's for `locale`, over the plural forms;
+// Qt's only where the program has one too, so the window speaks one language. True
+// when the program has a translation for that locale (English always counts).
 bool install(const QLocale &locale);
 
 } // namespace Translations

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 
+#include <algorithm>
 #include <chrono>
 #include <utility>
 
@@ -88,9 +89,9 @@ void FolderOrganizerViewModel::chooseFolder()
         return;
     // The dialog runs its own event loop; an automatic run waits for it, or the choice
     // would be lost to that run.
-    m_isChoosing = true;
+    setIsChoosing(true);
     const std::optional<QString> chosen = m_chooser->chooseFolder();
-    m_isChoosing = false;
+    setIsChoosing(false);
     if (!chosen || chosen->isEmpty() || m_isOrganizing) {
         tidySettledSoon();
         return;
@@ -154,7 +155,7 @@ void FolderOrganizerViewModel::applyCurrentPlan()
 
 void FolderOrganizerViewModel::organizeNow()
 {
-    if (m_selectedFolderURL.isEmpty() || m_isOrganizing)
+    if (m_selectedFolderURL.isEmpty() || m_isOrganizing || isInDialog())
         return;
     m_runs->organize(FolderPath::toFileSystem(m_folderBytes),
         endingRun<RunController::OrganizeResult>([this](RunController::OrganizeResult &result) {
@@ -176,7 +177,7 @@ void FolderOrganizerViewModel::organizeNow()
 
 void FolderOrganizerViewModel::undoLastOperation()
 {
-    if (m_selectedFolderURL.isEmpty() || m_isOrganizing)
+    if (m_selectedFolderURL.isEmpty() || m_isOrganizing || isInDialog())
         return;
     const std::filesystem::path folder = FolderPath::toFileSystem(m_folderBytes);
     m_runs->undo(folder, m_autoTidy->isOn(),
@@ -189,7 +190,7 @@ void FolderOrganizerViewModel::undoLastOperation()
 
 void FolderOrganizerViewModel::undoRun(const QString &runId)
 {
-    if (m_selectedFolderURL.isEmpty() || m_isOrganizing || runId.isEmpty())
+    if (m_selectedFolderURL.isEmpty() || m_isOrganizing || isInDialog() || runId.isEmpty())
         return;
     const std::filesystem::path folder = FolderPath::toFileSystem(m_folderBytes);
     m_runs->undoRun(folder, runId.toStdString(), m_autoTidy->isOn(),
@@ -219,7 +220,7 @@ void FolderOrganizerViewModel::reportUndo(
         = RunMessages::undoAftermath(int(report.alreadyBack), int(report.foldersNotRemoved.size()));
     if (!aftermath.isEmpty())
         message += QLatin1Char(' ') + aftermath;
-    setStatusMessage(message);
+    setStatusMessage(message, !report.notRestored.empty() || !report.foldersNotRemoved.empty());
     if (!runId.isEmpty() && !report.cancelled && report.notRestored.empty())
         m_log->forgetRun(runId);
     appendLog(message);
@@ -248,24 +249,48 @@ void FolderOrganizerViewModel::tidySettled()
     if (!m_autoTidy->hasWaiting() || !m_autoTidy->isOn() || m_folderBytes.isEmpty())
         return;
     // The user is busy; the names wait until the run ends, the preview or the dialog closes.
-    if (m_isOrganizing || m_isShowingPreview || m_isChoosing)
+    if (m_isOrganizing || isInDialog())
         return;
     std::vector<std::string> writtenWhole;
     std::vector<std::string> names = m_autoTidy->takeWaiting(writtenWhole);
     if (names.empty())
         return;
+    // Kept only where they could all be among the skips told already.
+    std::vector<std::string> tried;
+    if (m_runDetails && names.size() <= m_runDetails->entries.size())
+        tried = names;
     const std::filesystem::path folder = FolderPath::toFileSystem(m_folderBytes);
     m_runs->tidy(folder, std::move(names), std::move(writtenWhole),
         std::chrono::seconds(m_autoTidy->settleSeconds()),
-        endingRun<RunController::TidyResult>([this, folder](RunController::TidyResult &result) {
-            m_autoTidy->retry(folder, result.retry);
-            const RunReport &report = result.report;
-            if (result.error.isEmpty() && report.stoppedBy.empty() && !report.cancelled
-                && (!result.ran || (report.moved == 0 && report.skipped == 0)))
-                return; // nothing happened: nothing to tell
-            reportExecution(report, result.error, folder, true);
-        }));
+        endingRun<RunController::TidyResult>(
+            [this, folder, tried](RunController::TidyResult &result) {
+                m_autoTidy->retry(folder, result.retry);
+                const RunReport &report = result.report;
+                const bool movedNothing = result.error.isEmpty() && report.stoppedBy.empty()
+                    && !report.cancelled && report.moved == 0;
+                if (movedNothing && (!result.ran || report.skipped == 0))
+                    return; // nothing happened: nothing to tell
+                // A file that can never move (its category folder is a link) is skipped
+                // again at every switch-on: news once, not each time.
+                if (movedNothing && !tried.empty() && toldSkipped(tried)) {
+                    emit tidiedAutomatically();
+                    return;
+                }
+                reportExecution(report, result.error, folder, true);
+            }));
     beginRun(RunKind::tidying);
+}
+
+bool FolderOrganizerViewModel::toldSkipped(const std::vector<std::string> &names) const
+{
+    if (!m_runDetails || m_runDetails->kind != RunDetails::Kind::run)
+        return false;
+    const auto &told = m_runDetails->entries; // sorted by name
+    return std::all_of(names.begin(), names.end(), [&told](const std::string &name) {
+        const auto found = std::lower_bound(told.begin(), told.end(), name,
+            [](const auto &entry, const std::string &key) { return entry.first < key; });
+        return found != told.end() && found->first == name;
+    });
 }
 
 void FolderOrganizerViewModel::cancelRun()
@@ -353,7 +378,8 @@ void FolderOrganizerViewModel::reportExecution(const RunReport &report, const QS
     if (!report.stoppedBy.empty())
         setErrorMessage(tr("Error: %1").arg(ErrorTexts::translate(report.stoppedBy)));
     else
-        setStatusMessage(RunMessages::runStatus(count, skipped, report.cancelled, automatic, line));
+        setStatusMessage(
+            RunMessages::runStatus(count, skipped, report.cancelled, automatic, line), skipped > 0);
     appendLog(line, QString::fromStdString(report.runId));
     if (automatic)
         emit tidiedAutomatically();

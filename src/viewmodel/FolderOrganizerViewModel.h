@@ -20,7 +20,8 @@
 // undos and reads of the journal go to the worker of a RunController, so the window
 // stays alive; the properties change on the UI thread only, when it answers. One run at
 // a time: isOrganizing is true while it lasts, and actions other than choosing a folder
-// and cancelling do nothing meanwhile. Engine failures become the status message and
+// and cancelling do nothing meanwhile. While the preview or the folder dialog is open,
+// nothing but that dialog changes the folder either. Engine failures become the status message and
 // never leave an action. Runs are recorded in the journal shared with tidyra-cli
 // ($XDG_STATE_HOME/tidyra), so Undo survives a restart and can take back a run made from
 // the terminal. With "Tidy Automatically" on, AutoTidy watches the selected folder and
@@ -40,10 +41,12 @@ class FolderOrganizerViewModel : public QObject
     Q_PROPERTY(QUrl selectedFolderURL READ selectedFolderURL NOTIFY selectedFolderURLChanged)
     Q_PROPERTY(bool isShowingPreview READ isShowingPreview WRITE setIsShowingPreview NOTIFY
             isShowingPreviewChanged)
+    Q_PROPERTY(bool isChoosingFolder READ isChoosingFolder NOTIFY isChoosingFolderChanged)
     Q_PROPERTY(std::shared_ptr<const OrganizationPlan> currentPlan READ currentPlan NOTIFY
             currentPlanChanged)
     Q_PROPERTY(QString statusMessage READ statusMessage NOTIFY statusMessageChanged)
     Q_PROPERTY(bool isStatusError READ isStatusError NOTIFY isStatusErrorChanged)
+    Q_PROPERTY(bool isStatusWarning READ isStatusWarning NOTIFY isStatusWarningChanged)
     Q_PROPERTY(bool canUndo READ canUndo NOTIFY canUndoChanged)
     Q_PROPERTY(bool isOrganizing READ isOrganizing NOTIFY isOrganizingChanged)
     Q_PROPERTY(QStringList activityLog READ activityLog NOTIFY activityLogChanged)
@@ -69,12 +72,20 @@ public:
     {
         assign(m_isShowingPreview, showing, &FolderOrganizerViewModel::isShowingPreviewChanged);
     }
+    // The folder dialog is open.
+    bool isChoosingFolder() const { return m_isChoosing; }
+    // The user is in the preview or the folder dialog: what they see there stays the
+    // truth, so no run or undo starts meanwhile.
+    bool isInDialog() const { return m_isShowingPreview || m_isChoosing; }
     // The last plan stored, in the engine's compact form, shared with the preview
     // rather than copied: a plan of 100,000 moves is held once. Null before any.
     const std::shared_ptr<const OrganizationPlan> &currentPlan() const { return m_currentPlan; }
     QString statusMessage() const { return m_statusMessage; }
     // The status tells a failure ("Error: ...", "Undo failed: ...").
     bool isStatusError() const { return m_isStatusError; }
+    // The status tells an outcome that left files out: skipped by a run, not restored
+    // (or folders not removed) by an undo.
+    bool isStatusWarning() const { return m_isStatusWarning; }
     // What stands in the way of moves of currentPlan, found when it was made; null
     // with no plan.
     const std::shared_ptr<const PlanObstacles> &currentObstacles() const
@@ -133,9 +144,11 @@ public slots:
 signals:
     void selectedFolderURLChanged();
     void isShowingPreviewChanged();
+    void isChoosingFolderChanged();
     void currentPlanChanged();
     void statusMessageChanged();
     void isStatusErrorChanged();
+    void isStatusWarningChanged();
     void canUndoChanged();
     void isOrganizingChanged();
     void activityLogChanged();
@@ -165,6 +178,8 @@ private:
     // dialog) and go to one automatic run once nothing is in the way.
     void tidySettledSoon();
     void tidySettled();
+    // Whether each of `names` is among the skips of runDetails, the last run's.
+    bool toldSkipped(const std::vector<std::string> &names) const;
     void reportUndo(const UndoReport &report, const QString &error, const QString &runId);
 
     // `error` when nothing moved.
@@ -186,15 +201,21 @@ private:
         assign(m_selectedFolderURL, url, &FolderOrganizerViewModel::selectedFolderURLChanged);
     }
     void setCurrentPlan(std::shared_ptr<const OrganizationPlan> plan);
-    void setStatusMessage(const QString &message)
+    void setStatusMessage(const QString &message, bool isWarning = false)
     {
         assign(m_isStatusError, false, &FolderOrganizerViewModel::isStatusErrorChanged);
+        assign(m_isStatusWarning, isWarning, &FolderOrganizerViewModel::isStatusWarningChanged);
         assign(m_statusMessage, message, &FolderOrganizerViewModel::statusMessageChanged);
     }
     void setErrorMessage(const QString &message)
     {
+        assign(m_isStatusWarning, false, &FolderOrganizerViewModel::isStatusWarningChanged);
         assign(m_isStatusError, true, &FolderOrganizerViewModel::isStatusErrorChanged);
         assign(m_statusMessage, message, &FolderOrganizerViewModel::statusMessageChanged);
+    }
+    void setIsChoosing(bool choosing)
+    {
+        assign(m_isChoosing, choosing, &FolderOrganizerViewModel::isChoosingFolderChanged);
     }
     void setCanUndo(bool canUndo)
     {
@@ -222,6 +243,7 @@ private:
     std::shared_ptr<const OrganizationPlan> m_currentPlan;
     QString m_statusMessage;
     bool m_isStatusError = false;
+    bool m_isStatusWarning = false;
     std::shared_ptr<const PlanObstacles> m_currentObstacles;
     bool m_canUndo = false;
     bool m_isOrganizing = false;

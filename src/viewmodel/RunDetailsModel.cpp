@@ -92,12 +92,12 @@ QString RunDetailsModel::allText() const
     return text;
 }
 
-QString RunDetailsModel::title() const
+QString RunDetailsModel::titleOf(const RunDetails &details)
 {
     const QString folder = FolderPath::display(
-        FolderPath::lastComponent(FolderPath::fromFileSystem(m_details->folder)));
-    const int count = int(m_details->entries.size());
-    if (m_details->kind == RunDetails::Kind::undo)
+        FolderPath::lastComponent(FolderPath::fromFileSystem(details.folder)));
+    const int count = int(details.entries.size());
+    if (details.kind == RunDetails::Kind::undo)
         return tr("%n file(s) not restored by the last undo of %1", nullptr, count).arg(folder);
     return tr("%n file(s) skipped in the last run of %1", nullptr, count).arg(folder);
 }

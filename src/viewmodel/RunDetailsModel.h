@@ -30,7 +30,9 @@ public:
     QString allText() const;
     // The title: "3 files skipped in the last run of Big" or "3 files not restored by
     // the last undo of Big".
-    QString title() const;
+    QString title() const { return titleOf(*m_details); }
+    // The same, without grouping the names (the status line's "Details…" tells it).
+    static QString titleOf(const RunDetails &details);
 
 private:
     struct Group

@@ -10,13 +10,14 @@
 #include "SymbolView.h"
 #include "Symbols.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -48,6 +49,8 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
           QStringLiteral("info.circle"), TextStyle::caption, ForegroundStyle::tertiary, this))
     , m_errorSymbol(new SymbolView(QStringLiteral("exclamationmark.octagon"), TextStyle::caption,
           ForegroundStyle::secondary, this))
+    , m_warningSymbol(new SymbolView(QStringLiteral("exclamationmark.triangle"), TextStyle::caption,
+          ForegroundStyle::secondary, this))
     , m_status(new StyledLabel({}, TextStyle::caption, false, ForegroundStyle::secondary, this))
     , m_cancelButton(new QToolButton(this))
     , m_detailsButton(new QToolButton(this))
@@ -62,20 +65,27 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     m_status->setObjectName(QStringLiteral("statusLabel"));
     m_errorSymbol->setObjectName(QStringLiteral("errorSymbol"));
     m_errorSymbol->setAccessibleName(tr("Error"));
+    m_warningSymbol->setObjectName(QStringLiteral("warningSymbol"));
+    m_warningSymbol->setAccessibleName(tr("Warning"));
     m_cancelButton->setObjectName(QStringLiteral("cancelRunButton"));
     m_cancelButton->setText(tr("Cancel"));
     m_cancelButton->setFont(textStyleFont(TextStyle::caption));
-    // The line keeps its height when the button comes and goes, so nothing below jumps.
-    QSizePolicy keepsItsPlace = m_cancelButton->sizePolicy();
-    keepsItsPlace.setRetainSizeWhenHidden(true);
-    m_cancelButton->setSizePolicy(keepsItsPlace);
+    // The line is as high as its buttons whether they show or not, so nothing below
+    // jumps; its width goes to the text, which is not cut for a button that is not there.
+    // The text's first line, and the symbol before it, sit in the middle of that height.
+    const int lineHeight = m_cancelButton->sizeHint().height();
+    const int inset = std::max(0, (lineHeight - m_status->fontMetrics().height()) / 2);
+    m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_status->setContentsMargins(0, inset, 0, inset);
+    m_status->setMinimumHeight(lineHeight);
+    for (SymbolView *symbol : { m_infoSymbol, m_errorSymbol, m_warningSymbol })
+        symbol->setMinimumHeight(lineHeight);
     // Alt+C is "Change"; Escape, while the button shows, stops the run.
     m_cancelButton->setShortcut(QKeySequence(Qt::Key_Escape));
     m_detailsButton->setObjectName(QStringLiteral("detailsButton"));
     m_detailsButton->setText(tr("&Details…"));
     m_detailsButton->setFont(textStyleFont(TextStyle::caption));
     m_detailsButton->setFocusPolicy(Qt::StrongFocus);
-    m_detailsButton->setToolTip(tr("The files left out, and why"));
 
     auto *commands = new QHBoxLayout;
     commands->setSpacing(10);
@@ -89,6 +99,7 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     // At the first line of an error that wraps.
     statusLine->addWidget(m_infoSymbol, 0, Qt::AlignTop);
     statusLine->addWidget(m_errorSymbol, 0, Qt::AlignTop);
+    statusLine->addWidget(m_warningSymbol, 0, Qt::AlignTop);
     statusLine->addWidget(m_status, 1);
     statusLine->addWidget(m_detailsButton, 0, Qt::AlignTop);
     statusLine->addWidget(m_cancelButton, 0, Qt::AlignVCenter);
@@ -117,6 +128,7 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     connect(m_viewModel, &VM::isOrganizingChanged, this, &ActionArea::refreshStatus);
     connect(m_viewModel, &VM::statusMessageChanged, this, &ActionArea::refreshStatus);
     connect(m_viewModel, &VM::isStatusErrorChanged, this, &ActionArea::refreshStatus);
+    connect(m_viewModel, &VM::isStatusWarningChanged, this, &ActionArea::refreshStatus);
     connect(m_viewModel, &VM::progressMessageChanged, this, &ActionArea::refreshStatus);
     refreshButtons();
     refreshStatus();
@@ -126,42 +138,42 @@ void ActionArea::refreshButtons()
 {
     const bool hasFolder = !m_viewModel->selectedFolderURL().isEmpty();
     const bool idle = !m_viewModel->isOrganizing();
-    // Turning the focused button off sends the focus on down the chain; it comes back
-    // when the run is over, so the keyboard is where the user left it.
-    QWidget *focused = QApplication::focusWidget();
-    if (!idle && focused && isAncestorOf(focused))
-        m_focusBeforeRun = focused;
     m_previewButton->setEnabled(hasFolder && idle);
     m_organizeButton->setEnabled(hasFolder && idle);
     m_undoButton->setEnabled(m_viewModel->canUndo() && idle);
     // A switch for the selected folder: with none, there is nothing to switch.
     m_tidyBox->setEnabled(hasFolder);
     m_tidyBox->setChecked(m_viewModel->tidiesAutomatically());
-    if (idle && m_focusBeforeRun) {
-        if (m_focusBeforeRun->isEnabled() && window()->isActiveWindow())
-            m_focusBeforeRun->setFocus(Qt::OtherFocusReason);
-        m_focusBeforeRun = nullptr;
-    }
 }
 
 void ActionArea::refreshStatus()
 {
     const bool organizing = m_viewModel->isOrganizing();
     const bool isError = !organizing && m_viewModel->isStatusError();
+    const bool isWarning = !organizing && !isError && m_viewModel->isStatusWarning();
     m_spinner->setVisible(organizing);
-    m_infoSymbol->setVisible(!organizing && !isError);
+    m_infoSymbol->setVisible(!organizing && !isError && !isWarning);
     m_errorSymbol->setVisible(isError);
+    m_warningSymbol->setVisible(isWarning);
     m_cancelButton->setVisible(organizing);
-    m_detailsButton->setVisible(!organizing && m_viewModel->runDetails());
+    const std::shared_ptr<const RunDetails> &details = m_viewModel->runDetails();
+    m_detailsButton->setVisible(!organizing && details);
+    // Also after a restart, beside "Ready — Inbox", it says which run left what out.
+    const QString detailsTitle = details ? RunDetailsModel::titleOf(*details) : QString();
+    m_detailsButton->setAccessibleDescription(detailsTitle);
+    m_detailsButton->setToolTip(
+        details ? detailsTitle + QLatin1Char('\n') + tr("The files left out, and why") : QString());
     // A run tells how far it is; its outcome then becomes the status.
     const QString progress = m_viewModel->progressMessage();
     m_status->setText(organizing && !progress.isEmpty() ? progress : m_viewModel->statusMessage());
-    // An error is read whole: it wraps rather than lose its reason to an ellipsis.
-    m_status->setWordWrap(isError);
+    // An error, or an outcome that left files out, is read whole: it wraps rather than
+    // lose its counts or its reason to an ellipsis.
+    m_status->setWordWrap(isError || isWarning);
     const QColor tint = isError ? errorColor(palette()) : QColor();
     m_status->setColor(tint);
     m_errorSymbol->setTint(tint);
-    m_status->setAccessibleDescription(isError ? tr("Error") : QString());
+    m_status->setAccessibleDescription(
+        isError ? tr("Error") : (isWarning ? tr("Warning") : QString()));
     // A long status cut at the window's width reads whole when hovered.
     m_status->setToolTip(m_viewModel->statusMessage());
 }

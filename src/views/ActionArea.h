@@ -14,7 +14,8 @@ class SymbolView;
 
 // The main window's commands (preview, organize, undo), the "Tidy Automatically" switch
 // and the status line under them; while a run lasts, the line tells its progress and
-// offers to cancel it; after a run or undo that left files out, it offers their details.
+// offers to cancel it; after a run or undo that left files out, it warns and offers
+// their details.
 class ActionArea : public QWidget
 {
     Q_OBJECT
@@ -29,6 +30,7 @@ public:
     BusySpinner *spinner() const { return m_spinner; }
     SymbolView *infoSymbol() const { return m_infoSymbol; }
     SymbolView *errorSymbol() const { return m_errorSymbol; }
+    SymbolView *warningSymbol() const { return m_warningSymbol; }
     StyledLabel *statusLabel() const { return m_status; }
     QToolButton *cancelButton() const { return m_cancelButton; }
     QToolButton *detailsButton() const { return m_detailsButton; }
@@ -52,9 +54,9 @@ private:
     BusySpinner *m_spinner;
     SymbolView *m_infoSymbol;
     SymbolView *m_errorSymbol;
+    SymbolView *m_warningSymbol;
     StyledLabel *m_status;
     QToolButton *m_cancelButton;
     QToolButton *m_detailsButton;
     QPointer<RunDetailsView> m_details;
-    QPointer<QWidget> m_focusBeforeRun; // a command that had the focus when a run began
 };

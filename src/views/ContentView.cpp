@@ -9,6 +9,8 @@
 
 #include <QVBoxLayout>
 
+#include <utility>
+
 ContentView::ContentView(FolderOrganizerViewModel *viewModel, QWidget *parent)
     : QWidget(parent)
     , m_viewModel(viewModel)
@@ -32,6 +34,9 @@ ContentView::ContentView(FolderOrganizerViewModel *viewModel, QWidget *parent)
         &ContentView::syncPreview);
     connect(m_viewModel, &FolderOrganizerViewModel::currentPlanChanged, this,
         &ContentView::syncPreview);
+    // After the header and the commands, which turn their controls on again first.
+    connect(m_viewModel, &FolderOrganizerViewModel::isOrganizingChanged, this,
+        &ContentView::returnFocus);
     syncPreview();
 }
 
@@ -62,4 +67,40 @@ void ContentView::syncPreview()
         m_viewModel->setIsShowingPreview(false);
     });
     m_preview->open();
+}
+
+bool ContentView::focusNextPrevChild(bool next)
+{
+    // A run turns its commands off, and Qt hands the focus of a control turned off down
+    // the chain, to "Tidy Automatically" in the end, where the next Space would switch
+    // it on. Also where the window was not active (the preview was up, the tray asked).
+    QWidget *focused = window()->focusWidget();
+    const bool displaced = m_viewModel->isOrganizing() && focused && !focused->isEnabled();
+    if (displaced && !m_focusBeforeRun)
+        m_focusBeforeRun = focused;
+    const bool moved = QWidget::focusNextPrevChild(next);
+    if (displaced)
+        m_focusDuringRun = window()->focusWidget();
+    return moved;
+}
+
+void ContentView::returnFocus()
+{
+    if (m_viewModel->isOrganizing())
+        return;
+    const QPointer<QWidget> before = std::exchange(m_focusBeforeRun, nullptr);
+    const QPointer<QWidget> during = std::exchange(m_focusDuringRun, nullptr);
+    // Moved on by the user meanwhile, the focus stays where it is now.
+    if (!before || window()->focusWidget() != during)
+        return;
+    // The control that had it, or the nearest one before it that is on again: Organize
+    // Now when nothing is left to undo.
+    for (QWidget *control = before; control && isAncestorOf(control);
+         control = control->previousInFocusChain()) {
+        if (control->isEnabled() && control->isVisibleTo(this)
+            && (control->focusPolicy() & Qt::TabFocus)) {
+            control->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }

@@ -10,7 +10,8 @@ class FolderOrganizerViewModel;
 class PreviewView;
 
 // The main window's content: the selected folder, the commands with the status line,
-// and the activity log. It presents the preview dialog while the view model asks for it.
+// and the activity log. It presents the preview dialog while the view model asks for it,
+// and gives the focus back where a run took it from.
 class ContentView : public QWidget
 {
     Q_OBJECT
@@ -26,12 +27,19 @@ public:
     // The preview dialog while it is up, else null.
     PreviewView *previewView() const;
 
+protected:
+    bool focusNextPrevChild(bool next) override;
+
 private:
     void syncPreview();
+    void returnFocus();
 
     FolderOrganizerViewModel *m_viewModel;
     FolderHeader *m_header;
     ActionArea *m_actionArea;
     ActivitySection *m_activity;
     QPointer<PreviewView> m_preview;
+    // Where the focus was when a run turned that control off, and where it went then.
+    QPointer<QWidget> m_focusBeforeRun;
+    QPointer<QWidget> m_focusDuringRun;
 };

@@ -50,7 +50,8 @@ MenuBarView::MenuBarView(FolderOrganizerViewModel *viewModel, QObject *parent)
     });
     using VM = FolderOrganizerViewModel;
     for (const auto change : { &VM::selectedFolderURLChanged, &VM::isOrganizingChanged,
-             &VM::progressMessageChanged, &VM::runDetailsChanged, &VM::tidiesAutomaticallyChanged })
+             &VM::progressMessageChanged, &VM::runDetailsChanged, &VM::tidiesAutomaticallyChanged,
+             &VM::isShowingPreviewChanged, &VM::isChoosingFolderChanged })
         connect(m_viewModel, change, this, &MenuBarView::refresh);
     refresh();
 }
@@ -74,7 +75,8 @@ void MenuBarView::refresh()
     m_runAction->setVisible(organizing);
     QString progress = m_viewModel->progressMessage();
     m_runAction->setText(progress.replace(QLatin1Char('&'), QStringLiteral("&&")));
-    m_organizeAction->setEnabled(hasFolder && !organizing);
+    // Behind the preview or the folder dialog the folder stays as the user sees it there.
+    m_organizeAction->setEnabled(hasFolder && !organizing && !m_viewModel->isInDialog());
     m_tidyAction->setEnabled(hasFolder);
     m_tidyAction->setChecked(m_viewModel->tidiesAutomatically());
     // What the last run (from the tray too) left out is one step away.

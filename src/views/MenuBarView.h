@@ -10,8 +10,9 @@ class QMenu;
 
 // The tray icon's menu: the selected folder, "Organize Now", "Tidy Automatically", "Open
 // Tidyra", "Start at login" and "Quit". It follows the view model's selected folder at once; while
-// a run lasts, a line under the folder tells its progress and "Organize Now" is off. What "Start at
-// login" and "Quit" do is up to the application, which listens to the actions.
+// a run lasts, a line under the folder tells its progress and "Organize Now" is off, as it is
+// while the preview or the folder dialog is open. What "Start at login" and "Quit" do is up to
+// the application, which listens to the actions.
 class MenuBarView : public QObject
 {
     Q_OBJECT

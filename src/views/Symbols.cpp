@@ -27,6 +27,7 @@ const QHash<QString, QString> &themeNames()
         { QStringLiteral("arrow.uturn.backward"), QStringLiteral("edit-undo-symbolic") },
         { QStringLiteral("info.circle"), QStringLiteral("dialog-information-symbolic") },
         { QStringLiteral("exclamationmark.octagon"), QStringLiteral("dialog-error-symbolic") },
+        { QStringLiteral("exclamationmark.triangle"), QStringLiteral("dialog-warning-symbolic") },
         { QStringLiteral("clock.arrow.circlepath"),
             QStringLiteral("document-open-recent-symbolic") },
         { QStringLiteral("xmark.circle.fill"), QStringLiteral("window-close-symbolic") },

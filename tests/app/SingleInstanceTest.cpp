@@ -116,6 +116,17 @@ void SingleInstanceTest::twoLaunchesMakeOneInstance()
 
     first.terminate();
     QVERIFY(first.waitForFinished(10000));
+
+    // Without a desktop session it says so plainly and ends with 1, where Qt would abort.
+    for (const char *name : { "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE" })
+        environment.remove(QString::fromLatin1(name));
+    QProcess bare;
+    bare.setProcessEnvironment(environment);
+    bare.start(program, {});
+    QVERIFY(bare.waitForFinished(10000));
+    QCOMPARE(bare.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(bare.exitCode(), 1);
+    QVERIFY(bare.readAllStandardError().startsWith("tidyra: no desktop session"));
 }
 
 QTEST_GUILESS_MAIN(SingleInstanceTest)

@@ -124,6 +124,24 @@ void AutoTidyTest::automaticRunsWaitTheirTurnAndSayWhatTheyDid()
         QCOMPARE(runs.isEmpty(), look == 0);
     }
     QVERIFY(waitForRun(*h.vm) && !fs::exists(folder / "e.mp3"));
+
+    // A file that can never move ("Fonts" is a link) is told once, not at each switch-on.
+    fs::create_directory_symlink(makeFolder(dir, {}, "Elsewhere"), folder / "Fonts");
+    writeSettled(folder / "f.ttf");
+    h.watch.change("f.ttf");
+    h.watch.advance(60s);
+    QTRY_COMPARE(h.vm->activityLog().front(),
+        QStringLiteral("[10:42] Organized 0 files in Inbox automatically, 1 skipped"));
+    QVERIFY(waitForRun(*h.vm));
+    QTRY_VERIFY(h.vm->runDetails());
+    const QStringList log = h.vm->activityLog();
+    runs.clear();
+    h.vm->setTidiesAutomatically(false);
+    h.vm->setTidiesAutomatically(true);
+    h.watch.advance(60s);
+    QTRY_COMPARE(runs.size(), 2);
+    QVERIFY(waitForRun(*h.vm));
+    QCOMPARE(h.vm->activityLog(), log);
 }
 
 QTEST_GUILESS_MAIN(AutoTidyTest)

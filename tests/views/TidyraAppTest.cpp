@@ -26,6 +26,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLayout>
 #include <QMainWindow>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
@@ -102,6 +103,9 @@ void TidyraAppTest::windowAndMenuFollowTheStateTable()
     gate.open();
     QVERIFY(waitForRun(*app->viewModel()));
     QCOMPARE(shown(view), idle + "1 file organized. | " + organized + " / " + organized);
+    // Cancel, gone, leaves its room to the text.
+    actions->layout()->activate();
+    QCOMPARE(actions->statusLabel()->geometry().right(), actions->undoButton()->geometry().right());
     QCOMPARE(menuShown(*app), "Inbox, ---, Organize Now, Tidy Automatically, " + menuRest);
 
     QTest::mouseClick(actions->undoButton(), Qt::LeftButton);
@@ -109,6 +113,17 @@ void TidyraAppTest::windowAndMenuFollowTheStateTable()
     const QString undone = QStringLiteral("Undo complete — 1 file restored.");
     QCOMPARE(shown(view),
         undoOff + undone + " | [10:30] " + undone + " / " + organized + " / " + organized);
+    // Undo is off now: the focus goes to the command before it, not on to the switch.
+    QCOMPARE(app->mainWindow()->focusWidget(), actions->organizeButton());
+
+    // While the folder dialog is up, nothing organizes behind it, from the tray or else.
+    QString menuWhileAsking;
+    *fixture.whileAsking = [&] {
+        menuWhileAsking = menuShown(*app);
+        app->viewModel()->organizeNow();
+    };
+    QTest::keyClick(app->mainWindow(), Qt::Key_O, Qt::ControlModifier);
+    QVERIFY(menuWhileAsking.contains("Organize Now (off)") && !app->viewModel()->isOrganizing());
 }
 
 // The window with a plan of six files: images of two kinds (sub-folders), one document
@@ -171,6 +186,9 @@ void TidyraAppTest::previewSheetMenuAndHandedFoldersShareOneViewModel()
     QVERIFY(!app->activate(other.path()) && !app->handOverRefusal().isEmpty());
     QTRY_COMPARE(QApplication::activeWindow(), sheet.data());
     QCOMPARE(viewModel->selectedFolderPath(), fixture.inboxPath());
+    // Nor does the tray organize behind it, so the plan shown stays the truth.
+    viewModel->organizeNow();
+    QVERIFY(!viewModel->isOrganizing() && !app->menuBarView()->organizeAction()->isEnabled());
 
     // Plain Return, Enter, Space and Select never apply: where the focus starts, on
     // "Apply" itself or on a list.
@@ -189,6 +207,7 @@ void TidyraAppTest::previewSheetMenuAndHandedFoldersShareOneViewModel()
     QVERIFY(waitForRun(*viewModel));
     QCOMPARE(viewModel->statusMessage(), QStringLiteral("6 files organized."));
     QTRY_VERIFY(sheet.isNull());
+    QCOMPARE(window->focusWidget(), actions->previewButton());
 
     // Organized from the menu: the window comes up, also with nothing to do, and a
     // notification tells.
@@ -210,11 +229,14 @@ void TidyraAppTest::previewSheetMenuAndHandedFoldersShareOneViewModel()
         QStringLiteral("3 files organized in Downloads, 2 skipped."));
 
     // Alt+O organizes from the window (with a short click animation); no notification.
+    // The focus stays where the keys were pressed.
     fixture.write("c.mp3");
     QVERIFY(activate(window));
+    app->contentView()->header()->folderButton()->setFocus();
     QTest::keyClick(window, Qt::Key_O, Qt::AltModifier);
     QTRY_COMPARE(viewModel->statusMessage(), QStringLiteral("1 file organized."));
     QCOMPARE(notified.size(), 2);
+    QCOMPARE(QApplication::focusWidget(), app->contentView()->header()->folderButton());
 
     // "Open Tidyra" brings the one window back and makes none.
     const auto windowCount = QApplication::topLevelWidgets().size();
@@ -291,8 +313,12 @@ void TidyraAppTest::skippedFilesArePreviewedAndDetailed()
 
     viewModel->organizeNow();
     QVERIFY(waitForRun(*viewModel));
-    QCOMPARE(actions->statusLabel()->text(), QStringLiteral("1 file organized, 400 skipped."));
+    // Done, but not all of it: a warning, read whole, whose details say what they are.
+    QVERIFY(shown(*app->contentView()).contains(" | warning: 1 file organized, 400 skipped. | "));
+    QVERIFY(actions->statusLabel()->wordWrap());
     QTRY_VERIFY(actions->detailsButton()->isVisibleTo(app->mainWindow()));
+    QCOMPARE(actions->detailsButton()->accessibleDescription(),
+        QStringLiteral("400 files skipped in the last run of Inbox"));
     QVERIFY(app->menuBarView()->detailsAction()->isVisible());
     QVERIFY(activate(app->mainWindow()));
     QTest::keyClick(app->mainWindow(), Qt::Key_D, Qt::AltModifier);

@@ -40,7 +40,7 @@ std::unique_ptr<FolderOrganizerViewModel> ViewModelFixture::makeViewModel()
 
 std::unique_ptr<TidyraApp> ViewModelFixture::makeApp()
 {
-    return std::make_unique<TidyraApp>(std::make_unique<QueuedFolderChooser>(answers),
+    return std::make_unique<TidyraApp>(std::make_unique<QueuedFolderChooser>(answers, whileAsking),
         std::make_unique<MemorySettingsStore>(restoredFolder),
         std::make_unique<FixedClock>(QStringLiteral("10:30")), fileSystem, nullptr, watch.watch());
 }
@@ -109,7 +109,8 @@ QString shown(const ContentView &view)
             buttons << button->text();
     const QString indicator = QString(actions->spinner()->isVisibleTo(&view) ? "spinner" : "")
         + QString(actions->infoSymbol()->isVisibleTo(&view) ? "info" : "")
-        + QString(actions->errorSymbol()->isVisibleTo(&view) ? "error" : "");
+        + QString(actions->errorSymbol()->isVisibleTo(&view) ? "error" : "")
+        + QString(actions->warningSymbol()->isVisibleTo(&view) ? "warning" : "");
     const ActivitySection *activity = view.activitySection();
     const auto *emptyText = view.findChild<StyledLabel *>(QStringLiteral("activityEmptyText"));
     QString log = rowTexts(activity->logView()->model()).join(QStringLiteral(" / "));

@@ -31,6 +31,7 @@ struct ViewModelFixture
     TempDir temp;
     std::filesystem::path inbox = temp / "Inbox";
     std::shared_ptr<FolderAnswers> answers = std::make_shared<FolderAnswers>();
+    std::shared_ptr<std::function<void()>> whileAsking = std::make_shared<std::function<void()>>();
     QString restoredFolder;
     std::shared_ptr<FileSystem> fileSystem;
     FakeFolderWatch watch; // of the last view model made
