@@ -380,10 +380,12 @@ void UndoRun::settleBack(int root, RunRecord &record, RunJournal &journal) const
 UndoReport UndoRun::execute(int root, RunRecord &record, const RunControl &control) const
 {
     RunJournal journal = RunJournal::reopen(m_fileSystem, record.file);
-    // Said before the first move back: an undo killed before any of its marks was
-    // written would otherwise leave the run looking ended and untouched.
+    // Said, and on disk, before the first move back: an undo whose marks never reach the
+    // journal (a kill, a full disk) would otherwise leave the run looking ended and
+    // untouched, and a later run's moves to the same names would pass for its own. With
+    // this line the next run or undo settles by looking what went back.
     journal.undoBegins();
-    journal.flush();
+    journal.sync();
     UndoReport report = moveBack(root, record, journal, control);
     try {
         if (record.pendingCount() == 0)
