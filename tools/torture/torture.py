@@ -10,6 +10,7 @@ import os
 import random
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -357,6 +358,10 @@ class Stats:
 
 
 def main():
+    # Ctrl-C, or a kill (SIGTERM) of a run started in the background, where the shell
+    # ignores Ctrl-C for it: either ends it with its figures, and unmounts.
+    signal.signal(signal.SIGINT, signal.default_int_handler)
+    signal.signal(signal.SIGTERM, signal.default_int_handler)
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--cli", required=True, help="the tidyra-cli to torture")
     parser.add_argument("--seed", type=int, default=None, help="first scenario seed")
@@ -393,7 +398,7 @@ def main():
                 failures += run_one(seed + n, mount, caps, args, work, stats)
             n += 1
     except KeyboardInterrupt:
-        print("stopped (Ctrl-C): the figures so far")
+        print("stopped (Ctrl-C or SIGTERM): the figures so far")
     finally:
         for mount, _ in usable:
             mount.teardown()
