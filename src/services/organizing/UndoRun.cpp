@@ -237,28 +237,26 @@ void UndoRun::settleUnknown(int root, RunRecord &record, RunJournal *journal) co
     FileMover mover(m_fileSystem, root);
     // The run makes its moves in the order it announced them: past the last one known
     // to have happened, a file gone from its old name was moved (and removed since).
-    std::vector<Whereabouts> found(record.intents.size());
+    // Only the unsettled are looked at and kept: a kill leaves about a batch of them.
+    std::vector<std::pair<std::size_t, Whereabouts>> unsettled;
     std::size_t reached = 0;
     for (std::size_t k = 0; k < record.intents.size(); ++k) {
         const RunRecord::State state = record.states[k];
-        if (state == RunRecord::State::unknown) {
-            found[k] = locate(walker, root, record, k,
-                FileIdentity { device, record.intents[k].inode }, recognition);
-            const Whereabouts &where = found[k];
-            // Under both names, or beside its reservation: the run was inside that move.
-            if (where.atDestination || where.aside || where.reservedAtDestination
-                || (where.atSource && where.destinationError == 0
-                    && sameFile(mover, root, where.source, where.destination, recognition)))
-                reached = k;
-        } else if (state != RunRecord::State::neverMoved) {
-            reached = k;
-        }
-    }
-    for (std::size_t k = 0; k < record.intents.size(); ++k) {
-        if (record.states[k] != RunRecord::State::unknown)
+        if (state != RunRecord::State::unknown) {
+            reached = state == RunRecord::State::neverMoved ? reached : k;
             continue;
+        }
+        const FileIdentity expected { device, record.intents[k].inode };
+        unsettled.emplace_back(k, locate(walker, root, record, k, expected, recognition));
+        const Whereabouts &where = unsettled.back().second;
+        // Under both names, or beside its reservation: the run was inside that move.
+        if (where.atDestination || where.aside || where.reservedAtDestination
+            || (where.atSource && where.destinationError == 0
+                && sameFile(mover, root, where.source, where.destination, recognition)))
+            reached = k;
+    }
+    for (const auto &[k, where] : unsettled) {
         const JournalLines::Intent &intent = record.intents[k];
-        const Whereabouts &where = found[k];
         Mark mark = Mark::neverMoved;
         if (where.atDestination || where.aside) {
             // A kill may have come inside a fallback move: the mark that says so makes
