@@ -1,6 +1,7 @@
 #!/bin/sh
 # Every option and command that a program's --help (and each command's) names must be
-# in its manual page, and the page must give the program's version.
+# in its manual page, and the page must give the program's version; both programs take
+# the same version flags.
 # Usage: man-pages-match-help.sh MAN_FOLDER TIDYRA TIDYRA_CLI
 set -eu
 pages=$1
@@ -16,6 +17,12 @@ check() { # PAGE PROGRAM [COMMAND]
   version=$("$2" --version | awk '{ print $NF }')
   case $text in *"$version"*) ;; *) echo "$1: no version $version"; status=1 ;; esac
 }
+# Both programs answer the same version flags.
+for flag in --version -V -v; do
+  for program in "$2" "$3"; do
+    "$program" $flag 2>&1 | grep -qx "${program##*/} [0-9.]*" || { echo "$program $flag: no version"; status=1; }
+  done
+done
 check "$pages/tidyra.1.gz" "$2"
 check "$pages/tidyra-cli.1.gz" "$3"
 for command in preview organize undo; do

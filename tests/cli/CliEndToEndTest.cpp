@@ -114,26 +114,33 @@ TEST_F(CliEndToEndTest, SkipsExitWithThreeAndWhatIsNotRestoredIsKeptForLater)
     EXPECT_EQ(readFile(m_folder / forged), forged);
 }
 
-// Mistakes in the command line exit with 2 and show the usage; other errors exit
+// Mistakes in the command line exit with 2 and say what is wrong in one line, then
+// where the help is; other errors exit
 
 // with 1, say why in one line, and move nothing.
 
 TEST_F(CliEndToEndTest, MistakesAndErrorsExitWithTwoAndOne)
 {
-    for (const std::vector<std::string> &arguments :
-        std::vector<std::vector<std::string>> { {}, { "tidy" }, { "organize" },
-            { "organize", "a", "b" }, { "preview", "--jsno", m_folder.path().string() },
-            { "undo", "a", "b" }, { "undo", "--run", "" } }) {
+    for (const std::vector<std::string> &arguments : std::vector<std::vector<std::string>> { {},
+             { "tidy" }, { "organize" }, { "organize", "a", "b" },
+             { "preview", "--jsno", m_folder.path().string() }, { "undo", "a", "b" },
+             { "undo", "--run", "" }, { "watch", "--settle", "abc", m_folder.path().string() },
+             { "watch", "--settle", "0", m_folder.path().string() },
+             { "watch", "--settle", "86401", m_folder.path().string() } }) {
         const CliResult result = run(arguments);
         EXPECT_EQ(result.exitCode, 2) << testing::PrintToString(arguments);
-        EXPECT_THAT(result.err, HasSubstr("Usage: tidyra-cli"));
+        EXPECT_THAT(result.err, StartsWith("Error: "));
+        EXPECT_THAT(result.err, EndsWith("\nTry 'tidyra-cli --help'.\n"));
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 2) << result.err;
         EXPECT_EQ(result.out, "");
     }
     EXPECT_THAT(run({ "tidy" }).err, HasSubstr("Error: unknown command \"tidy\""));
     EXPECT_THAT(run({ "undo", "--run", "" }).err, StartsWith("Error: --run: the run id is empty"));
+    EXPECT_THAT(run({ "watch", "--settle", "abc", m_folder.path().string() }).err,
+        StartsWith("Error: --settle: \"abc\" is not a whole number of seconds from 1 to 86400"));
     EXPECT_EQ(run({ "--help" }).exitCode, 0);
-    EXPECT_EQ(run({ "--version" }).out, "tidyra-cli 0.1.0\n");
-    EXPECT_EQ(run({ "-V" }).out, "tidyra-cli 0.1.0\n");
+    for (const char *flag : { "--version", "-V", "-v" })
+        EXPECT_EQ(run({ flag }).out, "tidyra-cli 0.1.0\n");
 
     writeFile(m_folder / "plain.txt", "x");
     for (const fs::path &folder : { m_folder / "gone\n\x1b[2Jx", m_folder / "plain.txt" }) {
