@@ -197,6 +197,30 @@ TEST_F(CliEndToEndTest, APreviewStopsOnCtrlCAndWhenItsReaderGoes)
     }
 }
 
+// A run that lasts (strace holds its first rename back 1.5 s) draws its progress line on
+// a terminal, but not where TERM says the terminal cannot redraw a line.
+TEST_F(CliEndToEndTest, TheProgressLineIsLeftOutOnADumbTerminal)
+{
+    if (std::system("command -v strace >/dev/null && command -v script >/dev/null") != 0)
+        GTEST_SKIP() << "strace or script (util-linux) is not installed";
+    writeFile(m_folder / "a.txt", "a");
+    writeFile(m_folder / "b.txt", "b");
+    for (const std::string terminal : { "xterm", "dumb" }) {
+        const std::string organize = "strace -f -o /dev/null -e trace=renameat2 "
+                                     "-e inject=renameat2:delay_enter=1500000:when=1 "
+            + quoted(TIDYRA_CLI_PATH) + " organize " + quoted(m_folder.path());
+        // LeakSanitizer cannot work under ptrace, which strace is.
+        const std::string command = "ASAN_OPTIONS=\"$ASAN_OPTIONS:detect_leaks=0\" TERM=" + terminal
+            + " XDG_STATE_HOME=" + quoted(m_state.path()) + " script -qec " + quoted(organize)
+            + " /dev/null >" + quoted(m_capture / "terminal");
+        ASSERT_EQ(std::system(command.c_str()), 0) << terminal;
+        EXPECT_EQ(readFile(m_capture / "terminal").find("\033[K") != std::string::npos,
+            terminal == "xterm")
+            << terminal;
+        ASSERT_EQ(run({ "undo", m_folder.path().string() }).exitCode, 0);
+    }
+}
+
 TEST_F(CliEndToEndTest, AFolderDeeperThanPathMaxIsOrganizedAndUndone)
 {
     // No call that takes the whole path reaches it, only calls relative to a handle; the
