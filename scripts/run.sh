@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 needs_display=yes
 for argument in "$@"; do
-  case $argument in -h|--help|-v|--version) needs_display=no ;; esac
+  case $argument in -h|--help|-v|-V|--version) needs_display=no ;; esac
 done
 if [ $needs_display = yes ] && [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
   cat >&2 <<'TEXT'

@@ -13,7 +13,7 @@ _tidyra_cli()
 
     case $command in
         "")
-            COMPREPLY=($(compgen -W "preview organize undo history watch --help --help-all --version -V -h" \
+            COMPREPLY=($(compgen -W "preview organize undo history watch --help --help-all --version -V -v -h" \
                 -- "$cur")) ;;
         *)
             if [[ $command == watch && $prev == --settle ]]; then

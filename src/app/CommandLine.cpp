@@ -71,7 +71,9 @@ std::optional<CommandLine> CommandLine::parse(int argc, char **argv, int &exitSt
                        "forward, and hands it FOLDER to select."));
     const QCommandLineOption help({ QStringLiteral("h"), QStringLiteral("help") },
         QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version({ QStringLiteral("v"), QStringLiteral("version") },
+    // -V too, as tidyra-cli takes it: the two programs answer the same version flags.
+    const QCommandLineOption version(
+        { QStringLiteral("v"), QStringLiteral("V"), QStringLiteral("version") },
         QStringLiteral("Show the version and exit."));
     const QCommandLineOption hidden(QStringLiteral("hidden"),
         QStringLiteral("Start in the system tray without showing the window (as at login)."));

@@ -9,8 +9,8 @@
 
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <chrono>
-#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <exception>
@@ -18,7 +18,6 @@
 #include <optional>
 #include <string>
 #include <system_error>
-#include <vector>
 
 #include <CLI/CLI.hpp>
 #include <poll.h>
@@ -81,12 +80,25 @@ bool readerHasGone()
     return ::poll(&output, 1, 0) == 1 && (output.revents & POLLERR) != 0;
 }
 
-// A usage error shows the usage of the command it was made in.
-std::string usageFailure(const CLI::App *app, const CLI::Error &error)
+constexpr const char *tryHelp = "Try 'tidyra-cli --help'.\n";
+
+// A usage error is told in one line and a pointer to the help, as other tools do: the
+// whole help would push the mistake off the screen.
+std::string usageFailure(const CLI::App *, const CLI::Error &error)
 {
-    const std::vector<CLI::App *> used = app->get_subcommands();
-    const std::string usage = used.empty() ? app->help() : used.back()->help(app->get_name());
-    return "Error: " + Text::displayText(error.what()) + "\n\n" + usage;
+    return "Error: " + Text::displayText(error.what()) + '\n' + tryHelp;
+}
+
+// Whole seconds, as the app's setting takes them; CLI11's own message for a word that is
+// no number names neither the option nor what it wants.
+std::string settleProblem(const std::string &text)
+{
+    long seconds = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+    if (error == std::errc() && end == text.data() + text.size() && seconds >= 1
+        && seconds <= 86400)
+        return {};
+    return "\"" + Text::displayText(text) + "\" is not a whole number of seconds from 1 to 86400";
 }
 
 } // namespace
@@ -96,8 +108,9 @@ int run(int argc, char **argv)
     CLI::App app("Tidyra sorts the files lying directly in a folder into category folders "
                  "(Images, Documents, ... Others) and can undo the last run.",
         "tidyra-cli");
-    app.set_version_flag(
-        "-V,--version", std::string("tidyra-cli ") + TIDYRA_VERSION, "Show the version and exit");
+    // -v too, as tidyra takes it: the two programs answer the same version flags.
+    app.set_version_flag("-V,-v,--version", std::string("tidyra-cli ") + TIDYRA_VERSION,
+        "Show the version and exit");
     app.set_help_flag("-h,--help", "Show this help and exit");
     app.set_help_all_flag("--help-all", "Show the help of every command and exit");
     app.footer(footer());
@@ -147,12 +160,12 @@ int run(int argc, char **argv)
     CLI::App *watch = app.add_subcommand(
         "watch", "Organize the folder automatically, each file once it has settled; Ctrl-C stops");
     watch->add_option("FOLDER", folder, "The folder to watch")->required()->type_name("");
-    double settleSeconds = 60;
+    long settleSeconds = 60;
     watch
         ->add_option("--settle", settleSeconds,
-            "Seconds a file must stay unchanged before it is organized (default 60)")
+            "Seconds a file must stay unchanged before it is organized, 1 to 86400 (default 60)")
         ->type_name("SECONDS")
-        ->check(CLI::Range(0.0, 86400.0).description(""));
+        ->check(CLI::Validator(settleProblem, ""));
 
     // A first word that is not an option and names no command is a mistyped command,
     // which CLI11 would only report as a missing one.
@@ -161,8 +174,7 @@ int run(int argc, char **argv)
             || history->check_name(word) || watch->check_name(word);
     };
     if (argc > 1 && argv[1][0] != '-' && !isCommand(argv[1])) {
-        std::cerr << "Error: unknown command \"" << Text::displayText(argv[1]) << "\"\n\n"
-                  << app.help();
+        std::cerr << "Error: unknown command \"" << Text::displayText(argv[1]) << "\"\n" << tryHelp;
         return static_cast<int>(ExitStatus::usage);
     }
 
@@ -198,8 +210,7 @@ int run(int argc, char **argv)
             else if (history->parsed())
                 status = CliCommands::history(folder, asJson, journal, std::cout);
             else if (watch->parsed())
-                status = WatchLoop(folder,
-                    std::chrono::milliseconds(std::llround(settleSeconds * 1000)), journal,
+                status = WatchLoop(folder, std::chrono::seconds(settleSeconds), journal,
                     stopRequested, std::cout, std::cerr)
                              .run();
         }

@@ -5,8 +5,9 @@
 #include <string>
 
 // A one-line progress indicator on standard error, for runs that last: shown only
-// when standard error is a terminal, only after the first second, and redrawn a
-// few times a second, never once per file.
+// when standard error is a terminal that can redraw a line (TERM names one, not
+// "dumb"), only after the first second, and redrawn a few times a second, never once
+// per file.
 class ProgressLine
 {
 public:
@@ -17,7 +18,7 @@ public:
 
 private:
     std::string m_verb;
-    bool m_isTerminal;
+    bool m_drawsLines;
     bool m_drawn = false;
     std::chrono::steady_clock::time_point m_started;
     std::chrono::steady_clock::time_point m_lastDrawn;

@@ -114,26 +114,33 @@ TEST_F(CliEndToEndTest, SkipsExitWithThreeAndWhatIsNotRestoredIsKeptForLater)
     EXPECT_EQ(readFile(m_folder / forged), forged);
 }
 
-// Mistakes in the command line exit with 2 and show the usage; other errors exit
+// Mistakes in the command line exit with 2 and say what is wrong in one line, then
+// where the help is; other errors exit
 
 // with 1, say why in one line, and move nothing.
 
 TEST_F(CliEndToEndTest, MistakesAndErrorsExitWithTwoAndOne)
 {
-    for (const std::vector<std::string> &arguments :
-        std::vector<std::vector<std::string>> { {}, { "tidy" }, { "organize" },
-            { "organize", "a", "b" }, { "preview", "--jsno", m_folder.path().string() },
-            { "undo", "a", "b" }, { "undo", "--run", "" } }) {
+    for (const std::vector<std::string> &arguments : std::vector<std::vector<std::string>> { {},
+             { "tidy" }, { "organize" }, { "organize", "a", "b" },
+             { "preview", "--jsno", m_folder.path().string() }, { "undo", "a", "b" },
+             { "undo", "--run", "" }, { "watch", "--settle", "abc", m_folder.path().string() },
+             { "watch", "--settle", "0", m_folder.path().string() },
+             { "watch", "--settle", "86401", m_folder.path().string() } }) {
         const CliResult result = run(arguments);
         EXPECT_EQ(result.exitCode, 2) << testing::PrintToString(arguments);
-        EXPECT_THAT(result.err, HasSubstr("Usage: tidyra-cli"));
+        EXPECT_THAT(result.err, StartsWith("Error: "));
+        EXPECT_THAT(result.err, EndsWith("\nTry 'tidyra-cli --help'.\n"));
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 2) << result.err;
         EXPECT_EQ(result.out, "");
     }
     EXPECT_THAT(run({ "tidy" }).err, HasSubstr("Error: unknown command \"tidy\""));
     EXPECT_THAT(run({ "undo", "--run", "" }).err, StartsWith("Error: --run: the run id is empty"));
+    EXPECT_THAT(run({ "watch", "--settle", "abc", m_folder.path().string() }).err,
+        StartsWith("Error: --settle: \"abc\" is not a whole number of seconds from 1 to 86400"));
     EXPECT_EQ(run({ "--help" }).exitCode, 0);
-    EXPECT_EQ(run({ "--version" }).out, "tidyra-cli 0.1.0\n");
-    EXPECT_EQ(run({ "-V" }).out, "tidyra-cli 0.1.0\n");
+    for (const char *flag : { "--version", "-V", "-v" })
+        EXPECT_EQ(run({ flag }).out, "tidyra-cli 0.1.0\n");
 
     writeFile(m_folder / "plain.txt", "x");
     for (const fs::path &folder : { m_folder / "gone\n\x1b[2Jx", m_folder / "plain.txt" }) {
@@ -187,6 +194,30 @@ TEST_F(CliEndToEndTest, APreviewStopsOnCtrlCAndWhenItsReaderGoes)
             reader.find("kill") != std::string::npos
                 ? "Interrupted: the preview stopped; nothing was changed.\n"
                 : "");
+    }
+}
+
+// A run that lasts (strace holds its first rename back 1.5 s) draws its progress line on
+// a terminal, but not where TERM says the terminal cannot redraw a line.
+TEST_F(CliEndToEndTest, TheProgressLineIsLeftOutOnADumbTerminal)
+{
+    if (std::system("command -v strace >/dev/null && command -v script >/dev/null") != 0)
+        GTEST_SKIP() << "strace or script (util-linux) is not installed";
+    writeFile(m_folder / "a.txt", "a");
+    writeFile(m_folder / "b.txt", "b");
+    for (const std::string terminal : { "xterm", "dumb" }) {
+        const std::string organize = "strace -f -o /dev/null -e trace=renameat2 "
+                                     "-e inject=renameat2:delay_enter=1500000:when=1 "
+            + quoted(TIDYRA_CLI_PATH) + " organize " + quoted(m_folder.path());
+        // LeakSanitizer cannot work under ptrace, which strace is.
+        const std::string command = "ASAN_OPTIONS=\"$ASAN_OPTIONS:detect_leaks=0\" TERM=" + terminal
+            + " XDG_STATE_HOME=" + quoted(m_state.path()) + " script -qec " + quoted(organize)
+            + " /dev/null >" + quoted(m_capture / "terminal");
+        ASSERT_EQ(std::system(command.c_str()), 0) << terminal;
+        EXPECT_EQ(readFile(m_capture / "terminal").find("\033[K") != std::string::npos,
+            terminal == "xterm")
+            << terminal;
+        ASSERT_EQ(run({ "undo", m_folder.path().string() }).exitCode, 0);
     }
 }
 
