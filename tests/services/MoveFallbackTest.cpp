@@ -223,3 +223,22 @@ TEST_F(EngineTest, MovesThatCannotBeDoneSafelyFailAndTheFileStays)
     EXPECT_EQ(readFile(m_dir / "photo.jpg"), "P");
     EXPECT_EQ(readFile(m_dir / "Images/photo.jpg"), "other");
 }
+
+// ntfs-3g replaces a long name by linking the old file to a cut-down name first, and
+// that name outlives the rename: the reservation must not stay behind under it.
+TEST_F(EngineTest, AReservationAFileSystemKeptUnderACutDownNameGoes)
+{
+    const std::string name = std::string(240, 'L') + ".pdf";
+    writeFile(m_dir / name, "P");
+    fs::create_directory(m_dir / "Documents");
+    writeFile(m_dir / "Documents/LL", ""); // the user's own, with a name like a cut-down one
+    m_fileSystem->failCall(Op::renameNoReplace, 0, EINVAL);
+    m_fileSystem->failCall(Op::hardLink, 0, EPERM);
+    m_fileSystem->beforeCall(Op::renameReplacing, 0, [&] {
+        if (fs::exists(m_dir / "Documents" / name) && !fs::exists(m_dir / "Documents/LLLL"))
+            fs::create_hard_link(m_dir / "Documents" / name, m_dir / "Documents/LLLL");
+    });
+    EXPECT_EQ(organizeRecorded().moved, 1u);
+    EXPECT_EQ(namesIn(m_dir / "Documents"), (Names { "LL", name }));
+    EXPECT_EQ(readFile(m_dir / "Documents" / name), "P");
+}

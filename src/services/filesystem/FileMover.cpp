@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <charconv>
+#include <vector>
 
 namespace {
 
@@ -190,5 +191,29 @@ std::error_code FileMover::moveByReservation(int fromFolder, const std::string &
         removeReservation();
         return systemError(error);
     }
+    removeReservationKeptAside(toFolder, toName, reservation);
     return {};
+}
+
+void FileMover::removeReservationKeptAside(
+    int folder, const std::string &name, const EntryInfo &reservation)
+{
+    // ntfs-3g replaces a name by first linking the old file to the name plus a suffix;
+    // for a long name that link gets a cut-down name and outlives the rename. It holds
+    // the reservation, found by its name being a prefix of the new one and by identity.
+    constexpr std::size_t roomForSuffix = 200;
+    if (name.size() <= roomForSuffix)
+        return;
+    std::vector<DirectoryEntry> entries;
+    if (m_fileSystem.listFolder(folder, entries) != 0)
+        return;
+    for (const DirectoryEntry &entry : entries) {
+        if (entry.name.empty() || entry.name.size() >= name.size()
+            || name.compare(0, entry.name.size(), entry.name) != 0)
+            continue;
+        EntryInfo seen;
+        if (look(folder, entry.name, seen) == 0 && seen.type == EntryType::regular && seen.size == 0
+            && seen.identity == reservation.identity)
+            m_fileSystem.unlinkFile(folder, entry.name);
+    }
 }

@@ -80,6 +80,8 @@ private:
         const std::string &toName, const FileIdentity &expected);
     std::error_code moveByReservation(int fromFolder, const std::string &fromName, int toFolder,
         const std::string &toName, const FileIdentity &expected);
+    void removeReservationKeptAside(
+        int folder, const std::string &name, const EntryInfo &reservation);
     int look(int folder, const std::string &name, EntryInfo &info);
     bool isFile(int folder, const std::string &name, const FileIdentity &expected);
 
