@@ -217,3 +217,17 @@ TEST_F(RunHistoryTest, AFolderThatCouldNotBeRemovedGoesWithTheNextUndo)
     EXPECT_TRUE(undo().nothingToUndo);
     EXPECT_EQ(namesIn(m_dir.path()), Names { "a.jpg" });
 }
+
+// An older run undone while a later one had files in its folders keeps them. An undo
+// of the later run that has to leave a file behind still takes those now empty.
+TEST_F(RunHistoryTest, AnUndoLeavingAFileBehindClearsAnOlderRunsEmptyFolders)
+{
+    writeFiles(m_dir.path(), { "a.jpg", "a.ttf" });
+    const RunReport first = organizeRecorded();
+    writeFiles(m_dir.path(), { "b.jpg", "b.ttf" });
+    organizeRecorded();
+    EXPECT_EQ(m_undo.undoRun(m_service, m_dir.path(), first.runId).restored, 2u);
+    writeFile(m_dir / "b.ttf", "another");
+    EXPECT_EQ(undo().restored, 1u);
+    EXPECT_EQ(namesIn(m_dir.path()), (Names { "Fonts", "a.jpg", "a.ttf", "b.jpg", "b.ttf" }));
+}

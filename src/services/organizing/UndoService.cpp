@@ -92,8 +92,12 @@ UndoReport UndoService::undoRecord(const FileOrganizerService &organizer, RunRec
             // made folders a later run's files are in stays, marked undone, until the
             // undo of that run removes them.
             journals.remove(record.file);
-        } else if (record.pendingCount() == 0) {
+        } else {
+            // Folders an older run had to leave to this one go once empty, even where
+            // a file of this run could not go back yet.
             removeFoldersLeftBy(organizer, root, fs::path(record.header.folder), record.file);
+            if (record.pendingCount() != 0)
+                return report;
             // Taken back whole. A killed run before it, which a later run does not
             // supersede, is now the last run to undo.
             const std::string name = record.file.filename().native();
