@@ -116,6 +116,7 @@
     </message>
     <message>
         <source>Undo</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

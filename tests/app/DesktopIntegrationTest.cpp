@@ -51,6 +51,7 @@ private slots:
     void cleanupTestCase() { m_bus.kill(), m_bus.waitForFinished(); }
     void windowSpeaksGermanWithGermanPlurals();
     void undoInATrayRunsNotificationUndoesThatRun();
+    void otherDesktopLanguagesFindTheirCatalogue();
 
 private:
     QProcess m_bus;
@@ -90,8 +91,8 @@ void DesktopIntegrationTest::windowSpeaksGermanWithGermanPlurals()
         QStringLiteral("Ordner „/x/Locked“ kann nicht geöffnet werden: Keine Berechtigung"));
 
     // Qt's own texts (the file dialog's buttons) come from its German translation,
-    // where the system has it; never from its French one, as Tidyra has none.
-    QVERIFY(!Translations::install(QLocale(QLocale::French)));
+    // where the system has it; never from its Japanese one, as Tidyra has none.
+    QVERIFY(!Translations::install(QLocale(QLocale::Japanese)));
     if (QFile::exists(
             QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm")))
         QCOMPARE(
@@ -157,6 +158,33 @@ void DesktopIntegrationTest::undoInATrayRunsNotificationUndoesThatRun()
     QVERIFY(service.closed.isEmpty());
     fixture.watch.advance(std::chrono::seconds(60));
     QTRY_COMPARE(service.closed, QList<uint> { 3 });
+}
+
+// Last, as it leaves other languages installed over German.
+void DesktopIntegrationTest::otherDesktopLanguagesFindTheirCatalogue()
+{
+    // Simplified Chinese and Brazil's Portuguese are not Taiwan's or Portugal's language.
+    QVERIFY(!Translations::install(QLocale(QStringLiteral("zh_TW"))));
+    QVERIFY(!Translations::install(QLocale(QStringLiteral("pt_PT"))));
+    const std::pair<const char *, const char *> languages[] {
+        { "fr_CA", "5 fichiers seront déplacés" },
+        { "es_MX", "Se moverán 5 archivos" },
+        { "it_CH", "5 file verranno spostati" },
+        { "pt_BR", "5 arquivos serão movidos" },
+        { "zh_CN", "将移动 5 个文件" },
+        { "pl_PL", "Zostanie przeniesionych 5 plików" },
+    };
+    for (const auto &[name, text] : languages) {
+        QVERIFY2(Translations::install(QLocale(QString::fromLatin1(name))), name);
+        QCOMPARE(PreviewView::summaryText(5), QString::fromUtf8(text));
+    }
+    // Polish counts in three forms: 1; 2-4, 22-24 …; 5-21, 25 … .
+    QCOMPARE(PreviewView::summaryText(1), QStringLiteral("Zostanie przeniesiony 1 plik"));
+    QCOMPARE(PreviewView::summaryText(22), QStringLiteral("Zostaną przeniesione 22 pliki"));
+    QCOMPARE(PreviewView::summaryText(12), QStringLiteral("Zostanie przeniesionych 12 plików"));
+    if (QFile::exists(
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_pl.qm")))
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Anuluj"));
 }
 
 QTEST_MAIN(DesktopIntegrationTest)

@@ -1,0 +1,553 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>ActionArea</name>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Vista previa</translation>
+    </message>
+    <message>
+        <source>&amp;Organize Now</source>
+        <translation>&amp;Organizar ahora</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>Tidy &amp;Automatically</source>
+        <translation>Organizar a&amp;utomáticamente</translation>
+    </message>
+    <message numerus="yes">
+        <source>Organizes the files that land in this folder once they have not changed for %n second(s)</source>
+        <translation>
+            <numerusform>Organiza los archivos que llegan a esta carpeta cuando llevan %n segundo sin cambiar</numerusform>
+            <numerusform>Organiza los archivos que llegan a esta carpeta cuando llevan %n segundos sin cambiar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Details…</source>
+        <translation>De&amp;talles…</translation>
+    </message>
+    <message>
+        <source>The files left out, and why</source>
+        <translation>Los archivos que se dejaron fuera y por qué</translation>
+    </message>
+</context>
+<context>
+    <name>ActivitySection</name>
+    <message>
+        <source>No activity yet</source>
+        <translation>Todavía no hay actividad</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation>Actividad</translation>
+    </message>
+    <message>
+        <source>Undo This Run</source>
+        <translation>Deshacer esta organización</translation>
+    </message>
+</context>
+<context>
+    <name>AfterTreeModel</name>
+    <message>
+        <source>Will be skipped</source>
+        <translation>Se omitirá</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A file that the run would leave in place, and why</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <extracomment>A file that gets a numbered name, since its own is taken: old → new</extracomment>
+        <translation>%1 → %2</translation>
+    </message>
+</context>
+<context>
+    <name>Autostart</name>
+    <message>
+        <source>Cannot remove &quot;%1&quot;: %2</source>
+        <translation>No se puede quitar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &quot;%1&quot;</source>
+        <translation>No se puede crear la carpeta «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>No se puede escribir «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>BusySpinner</name>
+    <message>
+        <source>Working</source>
+        <translation>Trabajando</translation>
+    </message>
+</context>
+<context>
+    <name>ContentView</name>
+    <message>
+        <source>Folder organizer</source>
+        <translation>Organizador de carpetas</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Open Tidyra</source>
+        <translation>Abrir Tidyra</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorTexts</name>
+    <message>
+        <source>cannot open folder &quot;%1&quot;: %2</source>
+        <translation>no se puede abrir la carpeta «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot create folder &quot;%1&quot; in &quot;%2&quot;: %3</source>
+        <translation>no se puede crear la carpeta «%1» en «%2»: %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a symbolic link, which Tidyra does not follow</source>
+        <translation>«%1» es un enlace simbólico, que Tidyra no sigue</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation>«%1» no es una carpeta</translation>
+    </message>
+    <message>
+        <source>an item named &quot;%1&quot; already exists in &quot;%2&quot;</source>
+        <translation>ya existe un elemento llamado «%1» en «%2»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no longer there</source>
+        <translation>«%1» ya no está</translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot; to &quot;%2&quot;: it is on another device, and Tidyra never copies</source>
+        <translation>no se puede mover «%1» a «%2»: está en otro dispositivo y Tidyra nunca copia</translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot;: the name &quot;%2&quot; is longer than the file system allows</source>
+        <translation>no se puede mover «%1»: el nombre «%2» es más largo de lo que permite el sistema de archivos</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was replaced by another item meanwhile and was left as it is</source>
+        <translation>«%1» fue reemplazado entretanto por otro elemento y se dejó como estaba</translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot;: %2</source>
+        <translation>no se puede mover «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot; to &quot;%2&quot;: %3</source>
+        <translation>no se puede mover «%1» a «%2»: %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not inside the organized folder &quot;%2&quot;</source>
+        <translation>«%1» no está dentro de la carpeta organizada «%2»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; is another item now; it was left as it is</source>
+        <translation>«%1» en «%2» es ahora otro elemento; se dejó como estaba</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; has changed since it was moved there, or is another file; it was left as it is</source>
+        <translation>«%1» en «%2» ha cambiado desde que se movió allí, o es otro archivo; se dejó como estaba</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no longer in &quot;%2&quot;</source>
+        <translation>«%1» ya no está en «%2»</translation>
+    </message>
+    <message>
+        <source>another Tidyra run is at work on this folder; try again when it has finished</source>
+        <translation>otra organización de Tidyra está en curso en esta carpeta; inténtelo de nuevo cuando haya terminado</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no longer the folder that was organized; if that folder was moved or renamed, undo it by its new path: tidyra-cli undo FOLDER</source>
+        <translation>«%1» ya no es la carpeta que se organizó; si esa carpeta se movió o se renombró, deshaga la organización con su nueva ruta: tidyra-cli undo CARPETA</translation>
+    </message>
+    <message>
+        <source>%1; if the folder was moved or renamed, undo it by its new path: tidyra-cli undo FOLDER</source>
+        <translation>%1; si la carpeta se movió o se renombró, deshaga la organización con su nueva ruta: tidyra-cli undo CARPETA</translation>
+    </message>
+    <message>
+        <source>cannot read the undo journal &quot;%1&quot;: %2</source>
+        <translation>no se puede leer el registro para deshacer «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the undo journal &quot;%1&quot; was written by an earlier Tidyra release, which this one cannot read; it was left untouched</source>
+        <translation>el registro para deshacer «%1» lo escribió una versión anterior de Tidyra, que esta no puede leer; se dejó intacto</translation>
+    </message>
+    <message>
+        <source>cannot find a place for the undo journal: neither XDG_STATE_HOME nor HOME is set</source>
+        <translation>no se encuentra un lugar para el registro para deshacer: no están definidas ni XDG_STATE_HOME ni HOME</translation>
+    </message>
+    <message>
+        <source>the undo journal&apos;s folder &quot;%1&quot; is not a folder; remove it and Tidyra makes a new one</source>
+        <translation>la carpeta del registro para deshacer «%1» no es una carpeta; elimínela y Tidyra creará una nueva</translation>
+    </message>
+    <message>
+        <source>the undo journal&apos;s folder &quot;%1&quot; belongs to another user, so Tidyra does not trust it; make it yours (chown -R &quot;$(id -un)&quot; &quot;%1&quot;) or remove it</source>
+        <translation>la carpeta del registro para deshacer «%1» pertenece a otro usuario, así que Tidyra no confía en ella; hágala suya (chown -R &quot;$(id -un)&quot; &quot;%1&quot;) o elimínela</translation>
+    </message>
+    <message>
+        <source>the undo journal&apos;s folder &quot;%1&quot; can be changed by other users, so Tidyra does not trust it; make it private (chmod 700 &quot;%1&quot;)</source>
+        <translation>la carpeta del registro para deshacer «%1» puede ser modificada por otros usuarios, así que Tidyra no confía en ella; hágala privada (chmod 700 &quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was moved away or replaced during the run, so nothing more was moved into it</source>
+        <translation>«%1» se movió a otro sitio o se reemplazó durante la organización, así que no se movió nada más allí</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogFolderChooser</name>
+    <message>
+        <source>Choose a folder to organize</source>
+        <translation>Elija una carpeta para organizar</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleccionar</translation>
+    </message>
+</context>
+<context>
+    <name>FolderHeader</name>
+    <message>
+        <source>&amp;Change</source>
+        <translation>&amp;Cambiar</translation>
+    </message>
+    <message>
+        <source>No Folder Selected</source>
+        <translation>Ninguna carpeta seleccionada</translation>
+    </message>
+    <message>
+        <source>Choose a folder to organize</source>
+        <translation>Elija una carpeta para organizar</translation>
+    </message>
+    <message>
+        <source>&amp;Select Folder</source>
+        <translation>&amp;Seleccionar carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>FolderOrganizerViewModel</name>
+    <message>
+        <source>Select a folder to get started.</source>
+        <translation>Seleccione una carpeta para empezar.</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+    <message>
+        <source>Ready — %1</source>
+        <translation>Listo — %1</translation>
+    </message>
+    <message>
+        <source>Nothing to organize — folder is already tidy.</source>
+        <translation>Nada que organizar — la carpeta ya está ordenada.</translation>
+    </message>
+    <message>
+        <source>Undo failed: %1</source>
+        <translation>No se pudo deshacer: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) organized.</source>
+        <translation>
+            <numerusform>%n archivo organizado.</numerusform>
+            <numerusform>%n archivos organizados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) organized, %1.</source>
+        <translation>
+            <numerusform>%n archivo organizado, %1.</numerusform>
+            <numerusform>%n archivos organizados, %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>%n omitido</numerusform>
+            <numerusform>%n omitidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Organized %n file(s) in %1 automatically</source>
+        <translation>
+            <numerusform>%n archivo organizado automáticamente en %1</numerusform>
+            <numerusform>%n archivos organizados automáticamente en %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Organized %n file(s) in %1</source>
+        <translation>
+            <numerusform>%n archivo organizado en %1</numerusform>
+            <numerusform>%n archivos organizados en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A log line, then how many files of that run were skipped</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, cancelled</source>
+        <extracomment>A log line of a run that the user stopped before its end</extracomment>
+        <translation>%1, cancelado</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cancelled — %n file(s) organized before the cancel.</source>
+        <translation>
+            <numerusform>Cancelado — %n archivo organizado antes de cancelar.</numerusform>
+            <numerusform>Cancelado — %n archivos organizados antes de cancelar.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo cancelled — %n file(s) restored before the cancel.</source>
+        <translation>
+            <numerusform>Deshacer cancelado — %n archivo restaurado antes de cancelar.</numerusform>
+            <numerusform>Deshacer cancelado — %n archivos restaurados antes de cancelar.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo complete — %n file(s) restored.</source>
+        <translation>
+            <numerusform>Deshacer completado — %n archivo restaurado.</numerusform>
+            <numerusform>Deshacer completado — %n archivos restaurados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo incomplete — %n file(s) restored, %1 could not be restored.</source>
+        <translation>
+            <numerusform>Deshacer incompleto — %n archivo restaurado; no fue posible restaurar %1.</numerusform>
+            <numerusform>Deshacer incompleto — %n archivos restaurados; no fue posible restaurar %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n archivo</numerusform>
+            <numerusform>%n archivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) were back already.</source>
+        <translation>
+            <numerusform>%n archivo ya estaba de vuelta.</numerusform>
+            <numerusform>%n archivos ya estaban de vuelta.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty folder(s) could not be removed; the next undo tries again.</source>
+        <translation>
+            <numerusform>No se pudo quitar %n carpeta vacía; el próximo deshacer lo volverá a intentar.</numerusform>
+            <numerusform>No se pudieron quitar %n carpetas vacías; el próximo deshacer lo volverá a intentar.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The undo could not be recorded: %1. The files restored are back all the same.</source>
+        <translation>No se pudo registrar la acción de deshacer: %1. Los archivos restaurados han vuelto de todos modos.</translation>
+    </message>
+    <message>
+        <source>Nothing to undo — that run was undone already.</source>
+        <translation>Nada que deshacer — esa organización ya se deshizo.</translation>
+    </message>
+    <message>
+        <source>Scanning…</source>
+        <translation>Examinando…</translation>
+    </message>
+    <message>
+        <source>Organizing…</source>
+        <translation>Organizando…</translation>
+    </message>
+    <message>
+        <source>Organizing… %1 of %2</source>
+        <translation>Organizando… %1 de %2</translation>
+    </message>
+    <message>
+        <source>Undoing…</source>
+        <translation>Deshaciendo…</translation>
+    </message>
+    <message>
+        <source>Undoing… %1 of %2</source>
+        <translation>Deshaciendo… %1 de %2</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Deteniendo…</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarView</name>
+    <message>
+        <source>Details…</source>
+        <translation>Detalles…</translation>
+    </message>
+    <message>
+        <source>Organize Now</source>
+        <translation>Organizar ahora</translation>
+    </message>
+    <message>
+        <source>Tidy Automatically</source>
+        <translation>Organizar automáticamente</translation>
+    </message>
+    <message>
+        <source>Open Tidyra</source>
+        <translation>Abrir Tidyra</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>Iniciar al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>No folder selected</source>
+        <translation>Ninguna carpeta seleccionada</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewView</name>
+    <message>
+        <source>Organization Preview</source>
+        <translation>Vista previa de la organización</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Después</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) will be moved</source>
+        <translation>
+            <numerusform>Se moverá %n archivo</numerusform>
+            <numerusform>Se moverán %n archivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>How many files will be moved, then how many will be skipped</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n will be skipped</source>
+        <translation>
+            <numerusform>se omitirá %n</numerusform>
+            <numerusform>se omitirán %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+</context>
+<context>
+    <name>RunDetailsModel</name>
+    <message numerus="yes">
+        <source>%n file(s): %1</source>
+        <extracomment>How many files, then the reason they share</extracomment>
+        <translation>
+            <numerusform>%n archivo: %1</numerusform>
+            <numerusform>%n archivos: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) not restored by the last undo of %1</source>
+        <translation>
+            <numerusform>%n archivo no restaurado al deshacer por última vez en %1</numerusform>
+            <numerusform>%n archivos no restaurados al deshacer por última vez en %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) skipped in the last run of %1</source>
+        <translation>
+            <numerusform>%n archivo omitido en la última organización de %1</numerusform>
+            <numerusform>%n archivos omitidos en la última organización de %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RunDetailsView</name>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>Copiar &amp;todo</translation>
+    </message>
+</context>
+<context>
+    <name>TidyraApp</name>
+    <message>
+        <source>Tidyra</source>
+        <translation>Tidyra</translation>
+    </message>
+    <message>
+        <source>Sorts the files of a folder into category folders</source>
+        <translation>Ordena los archivos de una carpeta en carpetas por categoría</translation>
+    </message>
+    <message>
+        <source>Choose Folder…</source>
+        <translation>Elegir carpeta…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) organized in %1.</source>
+        <translation>
+            <numerusform>%n archivo organizado en %1.</numerusform>
+            <numerusform>%n archivos organizados en %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) organized in %1, %2.</source>
+        <translation>
+            <numerusform>%n archivo organizado en %1, %2.</numerusform>
+            <numerusform>%n archivos organizados en %1, %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>%n omitido</numerusform>
+            <numerusform>%n omitidos</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,553 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>ActionArea</name>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>A&amp;perçu</translation>
+    </message>
+    <message>
+        <source>&amp;Organize Now</source>
+        <translation>&amp;Ranger maintenant</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Tidy &amp;Automatically</source>
+        <translation>Ranger a&amp;utomatiquement</translation>
+    </message>
+    <message numerus="yes">
+        <source>Organizes the files that land in this folder once they have not changed for %n second(s)</source>
+        <translation>
+            <numerusform>Range les fichiers qui arrivent dans ce dossier dès qu’ils n’ont pas changé pendant %n seconde</numerusform>
+            <numerusform>Range les fichiers qui arrivent dans ce dossier dès qu’ils n’ont pas changé pendant %n secondes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Details…</source>
+        <translation>&amp;Détails…</translation>
+    </message>
+    <message>
+        <source>The files left out, and why</source>
+        <translation>Les fichiers laissés de côté, et pourquoi</translation>
+    </message>
+</context>
+<context>
+    <name>ActivitySection</name>
+    <message>
+        <source>No activity yet</source>
+        <translation>Aucune activité pour l’instant</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation>Activité</translation>
+    </message>
+    <message>
+        <source>Undo This Run</source>
+        <translation>Annuler ce rangement</translation>
+    </message>
+</context>
+<context>
+    <name>AfterTreeModel</name>
+    <message>
+        <source>Will be skipped</source>
+        <translation>Sera ignoré</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A file that the run would leave in place, and why</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <extracomment>A file that gets a numbered name, since its own is taken: old → new</extracomment>
+        <translation>%1 → %2</translation>
+    </message>
+</context>
+<context>
+    <name>Autostart</name>
+    <message>
+        <source>Cannot remove &quot;%1&quot;: %2</source>
+        <translation>Impossible de supprimer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &quot;%1&quot;</source>
+        <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>BusySpinner</name>
+    <message>
+        <source>Working</source>
+        <translation>En cours</translation>
+    </message>
+</context>
+<context>
+    <name>ContentView</name>
+    <message>
+        <source>Folder organizer</source>
+        <translation>Rangement de dossier</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Open Tidyra</source>
+        <translation>Ouvrir Tidyra</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorTexts</name>
+    <message>
+        <source>cannot open folder &quot;%1&quot;: %2</source>
+        <translation>impossible d’ouvrir le dossier «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>cannot create folder &quot;%1&quot; in &quot;%2&quot;: %3</source>
+        <translation>impossible de créer le dossier «&#xa0;%1&#xa0;» dans «&#xa0;%2&#xa0;»&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a symbolic link, which Tidyra does not follow</source>
+        <translation>«&#xa0;%1&#xa0;» est un lien symbolique, que Tidyra ne suit pas</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>an item named &quot;%1&quot; already exists in &quot;%2&quot;</source>
+        <translation>un élément nommé «&#xa0;%1&#xa0;» existe déjà dans «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no longer there</source>
+        <translation>«&#xa0;%1&#xa0;» n’est plus là</translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot; to &quot;%2&quot;: it is on another device, and Tidyra never copies</source>
+        <translation>impossible de déplacer «&#xa0;%1&#xa0;» vers «&#xa0;%2&#xa0;»&#xa0;: il se trouve sur un autre périphérique, et Tidyra ne copie jamais</translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot;: the name &quot;%2&quot; is longer than the file system allows</source>
+        <translation>impossible de déplacer «&#xa0;%1&#xa0;»&#xa0;: le nom «&#xa0;%2&#xa0;» est plus long que ne le permet le système de fichiers</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was replaced by another item meanwhile and was left as it is</source>
+        <translation>«&#xa0;%1&#xa0;» a été remplacé entre-temps par un autre élément et a été laissé tel quel</translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot;: %2</source>
+        <translation>impossible de déplacer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot; to &quot;%2&quot;: %3</source>
+        <translation>impossible de déplacer «&#xa0;%1&#xa0;» vers «&#xa0;%2&#xa0;»&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not inside the organized folder &quot;%2&quot;</source>
+        <translation>«&#xa0;%1&#xa0;» ne se trouve pas dans le dossier rangé «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; is another item now; it was left as it is</source>
+        <translation>«&#xa0;%1&#xa0;» dans «&#xa0;%2&#xa0;» est maintenant un autre élément&#x202f;; il a été laissé tel quel</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; has changed since it was moved there, or is another file; it was left as it is</source>
+        <translation>«&#xa0;%1&#xa0;» dans «&#xa0;%2&#xa0;» a changé depuis qu’il y a été déplacé, ou est un autre fichier&#x202f;; il a été laissé tel quel</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no longer in &quot;%2&quot;</source>
+        <translation>«&#xa0;%1&#xa0;» n’est plus dans «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>another Tidyra run is at work on this folder; try again when it has finished</source>
+        <translation>un autre rangement de Tidyra est en cours dans ce dossier&#x202f;; réessayez quand il sera terminé</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no longer the folder that was organized; if that folder was moved or renamed, undo it by its new path: tidyra-cli undo FOLDER</source>
+        <translation>«&#xa0;%1&#xa0;» n’est plus le dossier qui a été rangé&#x202f;; si ce dossier a été déplacé ou renommé, annulez le rangement avec son nouveau chemin&#xa0;: tidyra-cli undo DOSSIER</translation>
+    </message>
+    <message>
+        <source>%1; if the folder was moved or renamed, undo it by its new path: tidyra-cli undo FOLDER</source>
+        <translation>%1&#x202f;; si le dossier a été déplacé ou renommé, annulez le rangement avec son nouveau chemin&#xa0;: tidyra-cli undo DOSSIER</translation>
+    </message>
+    <message>
+        <source>cannot read the undo journal &quot;%1&quot;: %2</source>
+        <translation>impossible de lire le journal d’annulation «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the undo journal &quot;%1&quot; was written by an earlier Tidyra release, which this one cannot read; it was left untouched</source>
+        <translation>le journal d’annulation «&#xa0;%1&#xa0;» a été écrit par une version antérieure de Tidyra, que celle-ci ne sait pas lire&#x202f;; il a été laissé intact</translation>
+    </message>
+    <message>
+        <source>cannot find a place for the undo journal: neither XDG_STATE_HOME nor HOME is set</source>
+        <translation>impossible de trouver un emplacement pour le journal d’annulation&#xa0;: ni XDG_STATE_HOME ni HOME ne sont définies</translation>
+    </message>
+    <message>
+        <source>the undo journal&apos;s folder &quot;%1&quot; is not a folder; remove it and Tidyra makes a new one</source>
+        <translation>le dossier du journal d’annulation «&#xa0;%1&#xa0;» n’est pas un dossier&#x202f;; supprimez-le et Tidyra en créera un nouveau</translation>
+    </message>
+    <message>
+        <source>the undo journal&apos;s folder &quot;%1&quot; belongs to another user, so Tidyra does not trust it; make it yours (chown -R &quot;$(id -un)&quot; &quot;%1&quot;) or remove it</source>
+        <translation>le dossier du journal d’annulation «&#xa0;%1&#xa0;» appartient à un autre utilisateur, Tidyra ne lui fait donc pas confiance&#x202f;; prenez-en possession (chown -R &quot;$(id -un)&quot; &quot;%1&quot;) ou supprimez-le</translation>
+    </message>
+    <message>
+        <source>the undo journal&apos;s folder &quot;%1&quot; can be changed by other users, so Tidyra does not trust it; make it private (chmod 700 &quot;%1&quot;)</source>
+        <translation>le dossier du journal d’annulation «&#xa0;%1&#xa0;» peut être modifié par d’autres utilisateurs, Tidyra ne lui fait donc pas confiance&#x202f;; rendez-le privé (chmod 700 &quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was moved away or replaced during the run, so nothing more was moved into it</source>
+        <translation>«&#xa0;%1&#xa0;» a été déplacé ou remplacé pendant le rangement, donc plus rien n’y a été déplacé</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogFolderChooser</name>
+    <message>
+        <source>Choose a folder to organize</source>
+        <translation>Choisissez un dossier à ranger</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Choisir</translation>
+    </message>
+</context>
+<context>
+    <name>FolderHeader</name>
+    <message>
+        <source>&amp;Change</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>No Folder Selected</source>
+        <translation>Aucun dossier sélectionné</translation>
+    </message>
+    <message>
+        <source>Choose a folder to organize</source>
+        <translation>Choisissez un dossier à ranger</translation>
+    </message>
+    <message>
+        <source>&amp;Select Folder</source>
+        <translation>&amp;Choisir un dossier</translation>
+    </message>
+</context>
+<context>
+    <name>FolderOrganizerViewModel</name>
+    <message>
+        <source>Select a folder to get started.</source>
+        <translation>Choisissez un dossier pour commencer.</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Erreur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Ready — %1</source>
+        <translation>Prêt — %1</translation>
+    </message>
+    <message>
+        <source>Nothing to organize — folder is already tidy.</source>
+        <translation>Rien à ranger — le dossier est déjà en ordre.</translation>
+    </message>
+    <message>
+        <source>Undo failed: %1</source>
+        <translation>Échec de l’annulation&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) organized.</source>
+        <translation>
+            <numerusform>%n fichier rangé.</numerusform>
+            <numerusform>%n fichiers rangés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) organized, %1.</source>
+        <translation>
+            <numerusform>%n fichier rangé, %1.</numerusform>
+            <numerusform>%n fichiers rangés, %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>%n ignoré</numerusform>
+            <numerusform>%n ignorés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Organized %n file(s) in %1 automatically</source>
+        <translation>
+            <numerusform>%n fichier rangé automatiquement dans %1</numerusform>
+            <numerusform>%n fichiers rangés automatiquement dans %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Organized %n file(s) in %1</source>
+        <translation>
+            <numerusform>%n fichier rangé dans %1</numerusform>
+            <numerusform>%n fichiers rangés dans %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A log line, then how many files of that run were skipped</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, cancelled</source>
+        <extracomment>A log line of a run that the user stopped before its end</extracomment>
+        <translation>%1, annulé</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cancelled — %n file(s) organized before the cancel.</source>
+        <translation>
+            <numerusform>Annulé — %n fichier rangé avant l’annulation.</numerusform>
+            <numerusform>Annulé — %n fichiers rangés avant l’annulation.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo cancelled — %n file(s) restored before the cancel.</source>
+        <translation>
+            <numerusform>Annulation interrompue — %n fichier restauré avant l’interruption.</numerusform>
+            <numerusform>Annulation interrompue — %n fichiers restaurés avant l’interruption.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo complete — %n file(s) restored.</source>
+        <translation>
+            <numerusform>Annulation terminée — %n fichier restauré.</numerusform>
+            <numerusform>Annulation terminée — %n fichiers restaurés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo incomplete — %n file(s) restored, %1 could not be restored.</source>
+        <translation>
+            <numerusform>Annulation incomplète — %n fichier restauré, impossible de restaurer %1.</numerusform>
+            <numerusform>Annulation incomplète — %n fichiers restaurés, impossible de restaurer %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) were back already.</source>
+        <translation>
+            <numerusform>%n fichier était déjà revenu.</numerusform>
+            <numerusform>%n fichiers étaient déjà revenus.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty folder(s) could not be removed; the next undo tries again.</source>
+        <translation>
+            <numerusform>%n dossier vide n’a pas pu être supprimé&#x202f;; la prochaine annulation réessaiera.</numerusform>
+            <numerusform>%n dossiers vides n’ont pas pu être supprimés&#x202f;; la prochaine annulation réessaiera.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The undo could not be recorded: %1. The files restored are back all the same.</source>
+        <translation>L’annulation n’a pas pu être enregistrée&#xa0;: %1. Les fichiers restaurés sont tout de même revenus.</translation>
+    </message>
+    <message>
+        <source>Nothing to undo — that run was undone already.</source>
+        <translation>Rien à annuler — ce rangement a déjà été annulé.</translation>
+    </message>
+    <message>
+        <source>Scanning…</source>
+        <translation>Analyse en cours…</translation>
+    </message>
+    <message>
+        <source>Organizing…</source>
+        <translation>Rangement en cours…</translation>
+    </message>
+    <message>
+        <source>Organizing… %1 of %2</source>
+        <translation>Rangement en cours… %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Undoing…</source>
+        <translation>Annulation en cours…</translation>
+    </message>
+    <message>
+        <source>Undoing… %1 of %2</source>
+        <translation>Annulation en cours… %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Arrêt en cours…</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarView</name>
+    <message>
+        <source>Details…</source>
+        <translation>Détails…</translation>
+    </message>
+    <message>
+        <source>Organize Now</source>
+        <translation>Ranger maintenant</translation>
+    </message>
+    <message>
+        <source>Tidy Automatically</source>
+        <translation>Ranger automatiquement</translation>
+    </message>
+    <message>
+        <source>Open Tidyra</source>
+        <translation>Ouvrir Tidyra</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>Lancer à la connexion</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>No folder selected</source>
+        <translation>Aucun dossier sélectionné</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewView</name>
+    <message>
+        <source>Organization Preview</source>
+        <translation>Aperçu du rangement</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Après</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) will be moved</source>
+        <translation>
+            <numerusform>%n fichier sera déplacé</numerusform>
+            <numerusform>%n fichiers seront déplacés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>How many files will be moved, then how many will be skipped</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n will be skipped</source>
+        <translation>
+            <numerusform>%n sera ignoré</numerusform>
+            <numerusform>%n seront ignorés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+</context>
+<context>
+    <name>RunDetailsModel</name>
+    <message numerus="yes">
+        <source>%n file(s): %1</source>
+        <extracomment>How many files, then the reason they share</extracomment>
+        <translation>
+            <numerusform>%n fichier&#xa0;: %1</numerusform>
+            <numerusform>%n fichiers&#xa0;: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) not restored by the last undo of %1</source>
+        <translation>
+            <numerusform>%n fichier non restauré par la dernière annulation dans %1</numerusform>
+            <numerusform>%n fichiers non restaurés par la dernière annulation dans %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) skipped in the last run of %1</source>
+        <translation>
+            <numerusform>%n fichier ignoré lors du dernier rangement de %1</numerusform>
+            <numerusform>%n fichiers ignorés lors du dernier rangement de %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RunDetailsView</name>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>&amp;Tout copier</translation>
+    </message>
+</context>
+<context>
+    <name>TidyraApp</name>
+    <message>
+        <source>Tidyra</source>
+        <translation>Tidyra</translation>
+    </message>
+    <message>
+        <source>Sorts the files of a folder into category folders</source>
+        <translation>Range les fichiers d’un dossier dans des dossiers par catégorie</translation>
+    </message>
+    <message>
+        <source>Choose Folder…</source>
+        <translation>Choisir un dossier…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) organized in %1.</source>
+        <translation>
+            <numerusform>%n fichier rangé dans %1.</numerusform>
+            <numerusform>%n fichiers rangés dans %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) organized in %1, %2.</source>
+        <translation>
+            <numerusform>%n fichier rangé dans %1, %2.</numerusform>
+            <numerusform>%n fichiers rangés dans %1, %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>%n ignoré</numerusform>
+            <numerusform>%n ignorés</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,553 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>ActionArea</name>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Anteprima</translation>
+    </message>
+    <message>
+        <source>&amp;Organize Now</source>
+        <translation>&amp;Organizza ora</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>A&amp;nnulla</translation>
+    </message>
+    <message>
+        <source>Tidy &amp;Automatically</source>
+        <translation>Organizza au&amp;tomaticamente</translation>
+    </message>
+    <message numerus="yes">
+        <source>Organizes the files that land in this folder once they have not changed for %n second(s)</source>
+        <translation>
+            <numerusform>Organizza i file che arrivano in questa cartella quando non cambiano da %n secondo</numerusform>
+            <numerusform>Organizza i file che arrivano in questa cartella quando non cambiano da %n secondi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Details…</source>
+        <translation>&amp;Dettagli…</translation>
+    </message>
+    <message>
+        <source>The files left out, and why</source>
+        <translation>I file tralasciati e il perché</translation>
+    </message>
+</context>
+<context>
+    <name>ActivitySection</name>
+    <message>
+        <source>No activity yet</source>
+        <translation>Ancora nessuna attività</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation>Attività</translation>
+    </message>
+    <message>
+        <source>Undo This Run</source>
+        <translation>Annulla questa organizzazione</translation>
+    </message>
+</context>
+<context>
+    <name>AfterTreeModel</name>
+    <message>
+        <source>Will be skipped</source>
+        <translation>Verrà saltato</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A file that the run would leave in place, and why</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <extracomment>A file that gets a numbered name, since its own is taken: old → new</extracomment>
+        <translation>%1 → %2</translation>
+    </message>
+</context>
+<context>
+    <name>Autostart</name>
+    <message>
+        <source>Cannot remove &quot;%1&quot;: %2</source>
+        <translation>Impossibile rimuovere «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &quot;%1&quot;</source>
+        <translation>Impossibile creare la cartella «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Impossibile scrivere «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>BusySpinner</name>
+    <message>
+        <source>Working</source>
+        <translation>In corso</translation>
+    </message>
+</context>
+<context>
+    <name>ContentView</name>
+    <message>
+        <source>Folder organizer</source>
+        <translation>Organizzatore di cartelle</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Open Tidyra</source>
+        <translation>Apri Tidyra</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorTexts</name>
+    <message>
+        <source>cannot open folder &quot;%1&quot;: %2</source>
+        <translation>impossibile aprire la cartella «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot create folder &quot;%1&quot; in &quot;%2&quot;: %3</source>
+        <translation>impossibile creare la cartella «%1» in «%2»: %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a symbolic link, which Tidyra does not follow</source>
+        <translation>«%1» è un collegamento simbolico, che Tidyra non segue</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation>«%1» non è una cartella</translation>
+    </message>
+    <message>
+        <source>an item named &quot;%1&quot; already exists in &quot;%2&quot;</source>
+        <translation>esiste già un elemento chiamato «%1» in «%2»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no longer there</source>
+        <translation>«%1» non c&apos;è più</translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot; to &quot;%2&quot;: it is on another device, and Tidyra never copies</source>
+        <translation>impossibile spostare «%1» in «%2»: si trova su un altro dispositivo e Tidyra non copia mai</translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot;: the name &quot;%2&quot; is longer than the file system allows</source>
+        <translation>impossibile spostare «%1»: il nome «%2» è più lungo di quanto consenta il file system</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was replaced by another item meanwhile and was left as it is</source>
+        <translation>«%1» è stato sostituito nel frattempo da un altro elemento ed è stato lasciato com&apos;è</translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot;: %2</source>
+        <translation>impossibile spostare «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot; to &quot;%2&quot;: %3</source>
+        <translation>impossibile spostare «%1» in «%2»: %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not inside the organized folder &quot;%2&quot;</source>
+        <translation>«%1» non si trova nella cartella organizzata «%2»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; is another item now; it was left as it is</source>
+        <translation>«%1» in «%2» ora è un altro elemento; è stato lasciato com&apos;è</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; has changed since it was moved there, or is another file; it was left as it is</source>
+        <translation>«%1» in «%2» è cambiato da quando vi è stato spostato, oppure è un altro file; è stato lasciato com&apos;è</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no longer in &quot;%2&quot;</source>
+        <translation>«%1» non è più in «%2»</translation>
+    </message>
+    <message>
+        <source>another Tidyra run is at work on this folder; try again when it has finished</source>
+        <translation>un&apos;altra organizzazione di Tidyra è in corso in questa cartella; riprova quando sarà terminata</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no longer the folder that was organized; if that folder was moved or renamed, undo it by its new path: tidyra-cli undo FOLDER</source>
+        <translation>«%1» non è più la cartella che è stata organizzata; se quella cartella è stata spostata o rinominata, annulla indicando il suo nuovo percorso: tidyra-cli undo CARTELLA</translation>
+    </message>
+    <message>
+        <source>%1; if the folder was moved or renamed, undo it by its new path: tidyra-cli undo FOLDER</source>
+        <translation>%1; se la cartella è stata spostata o rinominata, annulla indicando il suo nuovo percorso: tidyra-cli undo CARTELLA</translation>
+    </message>
+    <message>
+        <source>cannot read the undo journal &quot;%1&quot;: %2</source>
+        <translation>impossibile leggere il registro di annullamento «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the undo journal &quot;%1&quot; was written by an earlier Tidyra release, which this one cannot read; it was left untouched</source>
+        <translation>il registro di annullamento «%1» è stato scritto da una versione precedente di Tidyra, che questa non sa leggere; è stato lasciato intatto</translation>
+    </message>
+    <message>
+        <source>cannot find a place for the undo journal: neither XDG_STATE_HOME nor HOME is set</source>
+        <translation>impossibile trovare una posizione per il registro di annullamento: né XDG_STATE_HOME né HOME sono impostate</translation>
+    </message>
+    <message>
+        <source>the undo journal&apos;s folder &quot;%1&quot; is not a folder; remove it and Tidyra makes a new one</source>
+        <translation>la cartella del registro di annullamento «%1» non è una cartella; rimuovila e Tidyra ne creerà una nuova</translation>
+    </message>
+    <message>
+        <source>the undo journal&apos;s folder &quot;%1&quot; belongs to another user, so Tidyra does not trust it; make it yours (chown -R &quot;$(id -un)&quot; &quot;%1&quot;) or remove it</source>
+        <translation>la cartella del registro di annullamento «%1» appartiene a un altro utente, quindi Tidyra non se ne fida; rendila tua (chown -R &quot;$(id -un)&quot; &quot;%1&quot;) o rimuovila</translation>
+    </message>
+    <message>
+        <source>the undo journal&apos;s folder &quot;%1&quot; can be changed by other users, so Tidyra does not trust it; make it private (chmod 700 &quot;%1&quot;)</source>
+        <translation>la cartella del registro di annullamento «%1» può essere modificata da altri utenti, quindi Tidyra non se ne fida; rendila privata (chmod 700 &quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was moved away or replaced during the run, so nothing more was moved into it</source>
+        <translation>«%1» è stato spostato altrove o sostituito durante l&apos;organizzazione, quindi non vi è stato spostato nient&apos;altro</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogFolderChooser</name>
+    <message>
+        <source>Choose a folder to organize</source>
+        <translation>Scegli una cartella da organizzare</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleziona</translation>
+    </message>
+</context>
+<context>
+    <name>FolderHeader</name>
+    <message>
+        <source>&amp;Change</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>No Folder Selected</source>
+        <translation>Nessuna cartella selezionata</translation>
+    </message>
+    <message>
+        <source>Choose a folder to organize</source>
+        <translation>Scegli una cartella da organizzare</translation>
+    </message>
+    <message>
+        <source>&amp;Select Folder</source>
+        <translation>&amp;Seleziona cartella</translation>
+    </message>
+</context>
+<context>
+    <name>FolderOrganizerViewModel</name>
+    <message>
+        <source>Select a folder to get started.</source>
+        <translation>Seleziona una cartella per iniziare.</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Errore: %1</translation>
+    </message>
+    <message>
+        <source>Ready — %1</source>
+        <translation>Pronto — %1</translation>
+    </message>
+    <message>
+        <source>Nothing to organize — folder is already tidy.</source>
+        <translation>Niente da organizzare — la cartella è già in ordine.</translation>
+    </message>
+    <message>
+        <source>Undo failed: %1</source>
+        <translation>Annullamento non riuscito: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) organized.</source>
+        <translation>
+            <numerusform>%n file organizzato.</numerusform>
+            <numerusform>%n file organizzati.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) organized, %1.</source>
+        <translation>
+            <numerusform>%n file organizzato, %1.</numerusform>
+            <numerusform>%n file organizzati, %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>%n saltato</numerusform>
+            <numerusform>%n saltati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Organized %n file(s) in %1 automatically</source>
+        <translation>
+            <numerusform>%n file organizzato automaticamente in %1</numerusform>
+            <numerusform>%n file organizzati automaticamente in %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Organized %n file(s) in %1</source>
+        <translation>
+            <numerusform>%n file organizzato in %1</numerusform>
+            <numerusform>%n file organizzati in %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A log line, then how many files of that run were skipped</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, cancelled</source>
+        <extracomment>A log line of a run that the user stopped before its end</extracomment>
+        <translation>%1, annullato</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cancelled — %n file(s) organized before the cancel.</source>
+        <translation>
+            <numerusform>Annullato — %n file organizzato prima dell&apos;annullamento.</numerusform>
+            <numerusform>Annullato — %n file organizzati prima dell&apos;annullamento.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo cancelled — %n file(s) restored before the cancel.</source>
+        <translation>
+            <numerusform>Annullamento interrotto — %n file ripristinato prima dell&apos;interruzione.</numerusform>
+            <numerusform>Annullamento interrotto — %n file ripristinati prima dell&apos;interruzione.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo complete — %n file(s) restored.</source>
+        <translation>
+            <numerusform>Annullamento completato — %n file ripristinato.</numerusform>
+            <numerusform>Annullamento completato — %n file ripristinati.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo incomplete — %n file(s) restored, %1 could not be restored.</source>
+        <translation>
+            <numerusform>Annullamento incompleto — %n file ripristinato, impossibile ripristinare %1.</numerusform>
+            <numerusform>Annullamento incompleto — %n file ripristinati, impossibile ripristinare %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n file</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) were back already.</source>
+        <translation>
+            <numerusform>%n file era già tornato.</numerusform>
+            <numerusform>%n file erano già tornati.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty folder(s) could not be removed; the next undo tries again.</source>
+        <translation>
+            <numerusform>Impossibile rimuovere %n cartella vuota; il prossimo annullamento riproverà.</numerusform>
+            <numerusform>Impossibile rimuovere %n cartelle vuote; il prossimo annullamento riproverà.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The undo could not be recorded: %1. The files restored are back all the same.</source>
+        <translation>Non è stato possibile registrare l&apos;annullamento: %1. I file ripristinati sono comunque tornati al loro posto.</translation>
+    </message>
+    <message>
+        <source>Nothing to undo — that run was undone already.</source>
+        <translation>Niente da annullare — quell&apos;organizzazione è già stata annullata.</translation>
+    </message>
+    <message>
+        <source>Scanning…</source>
+        <translation>Analisi in corso…</translation>
+    </message>
+    <message>
+        <source>Organizing…</source>
+        <translation>Organizzazione in corso…</translation>
+    </message>
+    <message>
+        <source>Organizing… %1 of %2</source>
+        <translation>Organizzazione in corso… %1 di %2</translation>
+    </message>
+    <message>
+        <source>Undoing…</source>
+        <translation>Annullamento in corso…</translation>
+    </message>
+    <message>
+        <source>Undoing… %1 of %2</source>
+        <translation>Annullamento in corso… %1 di %2</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Interruzione in corso…</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarView</name>
+    <message>
+        <source>Details…</source>
+        <translation>Dettagli…</translation>
+    </message>
+    <message>
+        <source>Organize Now</source>
+        <translation>Organizza ora</translation>
+    </message>
+    <message>
+        <source>Tidy Automatically</source>
+        <translation>Organizza automaticamente</translation>
+    </message>
+    <message>
+        <source>Open Tidyra</source>
+        <translation>Apri Tidyra</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>Avvia all&apos;accesso</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>No folder selected</source>
+        <translation>Nessuna cartella selezionata</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewView</name>
+    <message>
+        <source>Organization Preview</source>
+        <translation>Anteprima dell&apos;organizzazione</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Prima</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Dopo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) will be moved</source>
+        <translation>
+            <numerusform>%n file verrà spostato</numerusform>
+            <numerusform>%n file verranno spostati</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>How many files will be moved, then how many will be skipped</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n will be skipped</source>
+        <translation>
+            <numerusform>%n verrà saltato</numerusform>
+            <numerusform>%n verranno saltati</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+</context>
+<context>
+    <name>RunDetailsModel</name>
+    <message numerus="yes">
+        <source>%n file(s): %1</source>
+        <extracomment>How many files, then the reason they share</extracomment>
+        <translation>
+            <numerusform>%n file: %1</numerusform>
+            <numerusform>%n file: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) not restored by the last undo of %1</source>
+        <translation>
+            <numerusform>%n file non ripristinato dall&apos;ultimo annullamento in %1</numerusform>
+            <numerusform>%n file non ripristinati dall&apos;ultimo annullamento in %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) skipped in the last run of %1</source>
+        <translation>
+            <numerusform>%n file saltato nell&apos;ultima organizzazione di %1</numerusform>
+            <numerusform>%n file saltati nell&apos;ultima organizzazione di %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RunDetailsView</name>
+    <message>
+        <source>Details</source>
+        <translation>Dettagli</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>Copia &amp;tutto</translation>
+    </message>
+</context>
+<context>
+    <name>TidyraApp</name>
+    <message>
+        <source>Tidyra</source>
+        <translation>Tidyra</translation>
+    </message>
+    <message>
+        <source>Sorts the files of a folder into category folders</source>
+        <translation>Ordina i file di una cartella in cartelle per categoria</translation>
+    </message>
+    <message>
+        <source>Choose Folder…</source>
+        <translation>Scegli cartella…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) organized in %1.</source>
+        <translation>
+            <numerusform>%n file organizzato in %1.</numerusform>
+            <numerusform>%n file organizzati in %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) organized in %1, %2.</source>
+        <translation>
+            <numerusform>%n file organizzato in %1, %2.</numerusform>
+            <numerusform>%n file organizzati in %1, %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>%n saltato</numerusform>
+            <numerusform>%n saltati</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,574 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name>ActionArea</name>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Podgląd</translation>
+    </message>
+    <message>
+        <source>&amp;Organize Now</source>
+        <translation>&amp;Uporządkuj teraz</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>Tidy &amp;Automatically</source>
+        <translation>Porządkuj &amp;automatycznie</translation>
+    </message>
+    <message numerus="yes">
+        <source>Organizes the files that land in this folder once they have not changed for %n second(s)</source>
+        <translation>
+            <numerusform>Porządkuje pliki trafiające do tego folderu, gdy nie zmieniają się przez %n sekundę</numerusform>
+            <numerusform>Porządkuje pliki trafiające do tego folderu, gdy nie zmieniają się przez %n sekundy</numerusform>
+            <numerusform>Porządkuje pliki trafiające do tego folderu, gdy nie zmieniają się przez %n sekund</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>&amp;Details…</source>
+        <translation>&amp;Szczegóły…</translation>
+    </message>
+    <message>
+        <source>The files left out, and why</source>
+        <translation>Pominięte pliki i powody</translation>
+    </message>
+</context>
+<context>
+    <name>ActivitySection</name>
+    <message>
+        <source>No activity yet</source>
+        <translation>Brak aktywności</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation>Aktywność</translation>
+    </message>
+    <message>
+        <source>Undo This Run</source>
+        <translation>Cofnij to porządkowanie</translation>
+    </message>
+</context>
+<context>
+    <name>AfterTreeModel</name>
+    <message>
+        <source>Will be skipped</source>
+        <translation>Zostanie pominięty</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A file that the run would leave in place, and why</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <extracomment>A file that gets a numbered name, since its own is taken: old → new</extracomment>
+        <translation>%1 → %2</translation>
+    </message>
+</context>
+<context>
+    <name>Autostart</name>
+    <message>
+        <source>Cannot remove &quot;%1&quot;: %2</source>
+        <translation>Nie można usunąć „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &quot;%1&quot;</source>
+        <translation>Nie można utworzyć folderu „%1”</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Nie można zapisać „%1”: %2</translation>
+    </message>
+</context>
+<context>
+    <name>BusySpinner</name>
+    <message>
+        <source>Working</source>
+        <translation>Trwa praca</translation>
+    </message>
+</context>
+<context>
+    <name>ContentView</name>
+    <message>
+        <source>Folder organizer</source>
+        <translation>Porządkowanie folderu</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Open Tidyra</source>
+        <translation>Otwórz program Tidyra</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Cofnij</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorTexts</name>
+    <message>
+        <source>cannot open folder &quot;%1&quot;: %2</source>
+        <translation>nie można otworzyć folderu „%1”: %2</translation>
+    </message>
+    <message>
+        <source>cannot create folder &quot;%1&quot; in &quot;%2&quot;: %3</source>
+        <translation>nie można utworzyć folderu „%1” w „%2”: %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a symbolic link, which Tidyra does not follow</source>
+        <translation>„%1” jest dowiązaniem symbolicznym, za którym Tidyra nie podąża</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation>„%1” nie jest folderem</translation>
+    </message>
+    <message>
+        <source>an item named &quot;%1&quot; already exists in &quot;%2&quot;</source>
+        <translation>w „%2” istnieje już element o nazwie „%1”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no longer there</source>
+        <translation>„%1” już nie istnieje</translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot; to &quot;%2&quot;: it is on another device, and Tidyra never copies</source>
+        <translation>nie można przenieść „%1” do „%2”: znajduje się na innym urządzeniu, a Tidyra nigdy nie kopiuje</translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot;: the name &quot;%2&quot; is longer than the file system allows</source>
+        <translation>nie można przenieść „%1”: nazwa „%2” jest dłuższa, niż pozwala system plików</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was replaced by another item meanwhile and was left as it is</source>
+        <translation>„%1” został w międzyczasie zastąpiony innym elementem i pozostawiono go bez zmian</translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot;: %2</source>
+        <translation>nie można przenieść „%1”: %2</translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot; to &quot;%2&quot;: %3</source>
+        <translation>nie można przenieść „%1” do „%2”: %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not inside the organized folder &quot;%2&quot;</source>
+        <translation>„%1” nie znajduje się w porządkowanym folderze „%2”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; is another item now; it was left as it is</source>
+        <translation>„%1” w „%2” jest teraz innym elementem; pozostawiono go bez zmian</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; has changed since it was moved there, or is another file; it was left as it is</source>
+        <translation>„%1” w „%2” zmienił się od czasu przeniesienia lub jest innym plikiem; pozostawiono go bez zmian</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no longer in &quot;%2&quot;</source>
+        <translation>„%1” nie znajduje się już w „%2”</translation>
+    </message>
+    <message>
+        <source>another Tidyra run is at work on this folder; try again when it has finished</source>
+        <translation>w tym folderze trwa już inne porządkowanie programu Tidyra; spróbuj ponownie, gdy się zakończy</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no longer the folder that was organized; if that folder was moved or renamed, undo it by its new path: tidyra-cli undo FOLDER</source>
+        <translation>„%1” nie jest już folderem, który uporządkowano; jeśli ten folder przeniesiono lub zmieniono jego nazwę, cofnij zmiany, podając nową ścieżkę: tidyra-cli undo FOLDER</translation>
+    </message>
+    <message>
+        <source>%1; if the folder was moved or renamed, undo it by its new path: tidyra-cli undo FOLDER</source>
+        <translation>%1; jeśli folder przeniesiono lub zmieniono jego nazwę, cofnij zmiany, podając nową ścieżkę: tidyra-cli undo FOLDER</translation>
+    </message>
+    <message>
+        <source>cannot read the undo journal &quot;%1&quot;: %2</source>
+        <translation>nie można odczytać dziennika cofania „%1”: %2</translation>
+    </message>
+    <message>
+        <source>the undo journal &quot;%1&quot; was written by an earlier Tidyra release, which this one cannot read; it was left untouched</source>
+        <translation>dziennik cofania „%1” zapisała wcześniejsza wersja programu Tidyra, a obecna nie potrafi go odczytać; pozostawiono go bez zmian</translation>
+    </message>
+    <message>
+        <source>cannot find a place for the undo journal: neither XDG_STATE_HOME nor HOME is set</source>
+        <translation>nie można znaleźć miejsca na dziennik cofania: nie ustawiono ani XDG_STATE_HOME, ani HOME</translation>
+    </message>
+    <message>
+        <source>the undo journal&apos;s folder &quot;%1&quot; is not a folder; remove it and Tidyra makes a new one</source>
+        <translation>folder dziennika cofania „%1” nie jest folderem; usuń go, a Tidyra utworzy nowy</translation>
+    </message>
+    <message>
+        <source>the undo journal&apos;s folder &quot;%1&quot; belongs to another user, so Tidyra does not trust it; make it yours (chown -R &quot;$(id -un)&quot; &quot;%1&quot;) or remove it</source>
+        <translation>folder dziennika cofania „%1” należy do innego użytkownika, więc Tidyra mu nie ufa; przejmij go (chown -R &quot;$(id -un)&quot; &quot;%1&quot;) lub usuń</translation>
+    </message>
+    <message>
+        <source>the undo journal&apos;s folder &quot;%1&quot; can be changed by other users, so Tidyra does not trust it; make it private (chmod 700 &quot;%1&quot;)</source>
+        <translation>folder dziennika cofania „%1” mogą zmieniać inni użytkownicy, więc Tidyra mu nie ufa; ustaw go jako prywatny (chmod 700 &quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was moved away or replaced during the run, so nothing more was moved into it</source>
+        <translation>„%1” został przeniesiony lub zastąpiony w trakcie porządkowania, więc nic więcej do niego nie przeniesiono</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogFolderChooser</name>
+    <message>
+        <source>Choose a folder to organize</source>
+        <translation>Wybierz folder do uporządkowania</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Wybierz</translation>
+    </message>
+</context>
+<context>
+    <name>FolderHeader</name>
+    <message>
+        <source>&amp;Change</source>
+        <translation>&amp;Zmień</translation>
+    </message>
+    <message>
+        <source>No Folder Selected</source>
+        <translation>Nie wybrano folderu</translation>
+    </message>
+    <message>
+        <source>Choose a folder to organize</source>
+        <translation>Wybierz folder do uporządkowania</translation>
+    </message>
+    <message>
+        <source>&amp;Select Folder</source>
+        <translation>&amp;Wybierz folder</translation>
+    </message>
+</context>
+<context>
+    <name>FolderOrganizerViewModel</name>
+    <message>
+        <source>Select a folder to get started.</source>
+        <translation>Wybierz folder, aby rozpocząć.</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Błąd: %1</translation>
+    </message>
+    <message>
+        <source>Ready — %1</source>
+        <translation>Gotowe — %1</translation>
+    </message>
+    <message>
+        <source>Nothing to organize — folder is already tidy.</source>
+        <translation>Nie ma nic do uporządkowania — folder jest już w porządku.</translation>
+    </message>
+    <message>
+        <source>Undo failed: %1</source>
+        <translation>Cofanie nie powiodło się: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) organized.</source>
+        <translation>
+            <numerusform>Uporządkowano %n plik.</numerusform>
+            <numerusform>Uporządkowano %n pliki.</numerusform>
+            <numerusform>Uporządkowano %n plików.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) organized, %1.</source>
+        <translation>
+            <numerusform>Uporządkowano %n plik, %1.</numerusform>
+            <numerusform>Uporządkowano %n pliki, %1.</numerusform>
+            <numerusform>Uporządkowano %n plików, %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>pominięto %n</numerusform>
+            <numerusform>pominięto %n</numerusform>
+            <numerusform>pominięto %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Organized %n file(s) in %1 automatically</source>
+        <translation>
+            <numerusform>Automatycznie uporządkowano %n plik w folderze %1</numerusform>
+            <numerusform>Automatycznie uporządkowano %n pliki w folderze %1</numerusform>
+            <numerusform>Automatycznie uporządkowano %n plików w folderze %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Organized %n file(s) in %1</source>
+        <translation>
+            <numerusform>Uporządkowano %n plik w folderze %1</numerusform>
+            <numerusform>Uporządkowano %n pliki w folderze %1</numerusform>
+            <numerusform>Uporządkowano %n plików w folderze %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A log line, then how many files of that run were skipped</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, cancelled</source>
+        <extracomment>A log line of a run that the user stopped before its end</extracomment>
+        <translation>%1, anulowano</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cancelled — %n file(s) organized before the cancel.</source>
+        <translation>
+            <numerusform>Anulowano — przed anulowaniem uporządkowano %n plik.</numerusform>
+            <numerusform>Anulowano — przed anulowaniem uporządkowano %n pliki.</numerusform>
+            <numerusform>Anulowano — przed anulowaniem uporządkowano %n plików.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo cancelled — %n file(s) restored before the cancel.</source>
+        <translation>
+            <numerusform>Cofanie anulowane — przed anulowaniem przywrócono %n plik.</numerusform>
+            <numerusform>Cofanie anulowane — przed anulowaniem przywrócono %n pliki.</numerusform>
+            <numerusform>Cofanie anulowane — przed anulowaniem przywrócono %n plików.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo complete — %n file(s) restored.</source>
+        <translation>
+            <numerusform>Cofnięto — przywrócono %n plik.</numerusform>
+            <numerusform>Cofnięto — przywrócono %n pliki.</numerusform>
+            <numerusform>Cofnięto — przywrócono %n plików.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo incomplete — %n file(s) restored, %1 could not be restored.</source>
+        <translation>
+            <numerusform>Cofanie niepełne — przywrócono %n plik, nie udało się przywrócić: %1.</numerusform>
+            <numerusform>Cofanie niepełne — przywrócono %n pliki, nie udało się przywrócić: %1.</numerusform>
+            <numerusform>Cofanie niepełne — przywrócono %n plików, nie udało się przywrócić: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n plik</numerusform>
+            <numerusform>%n pliki</numerusform>
+            <numerusform>%n plików</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) were back already.</source>
+        <translation>
+            <numerusform>%n plik już wcześniej wrócił na miejsce.</numerusform>
+            <numerusform>%n pliki już wcześniej wróciły na miejsce.</numerusform>
+            <numerusform>%n plików już wcześniej wróciło na miejsce.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty folder(s) could not be removed; the next undo tries again.</source>
+        <translation>
+            <numerusform>Nie udało się usunąć %n pustego folderu; następne cofanie spróbuje ponownie.</numerusform>
+            <numerusform>Nie udało się usunąć %n pustych folderów; następne cofanie spróbuje ponownie.</numerusform>
+            <numerusform>Nie udało się usunąć %n pustych folderów; następne cofanie spróbuje ponownie.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The undo could not be recorded: %1. The files restored are back all the same.</source>
+        <translation>Nie udało się zapisać cofnięcia: %1. Przywrócone pliki i tak wróciły na miejsce.</translation>
+    </message>
+    <message>
+        <source>Nothing to undo — that run was undone already.</source>
+        <translation>Nie ma nic do cofnięcia — to porządkowanie zostało już cofnięte.</translation>
+    </message>
+    <message>
+        <source>Scanning…</source>
+        <translation>Przeszukiwanie…</translation>
+    </message>
+    <message>
+        <source>Organizing…</source>
+        <translation>Porządkowanie…</translation>
+    </message>
+    <message>
+        <source>Organizing… %1 of %2</source>
+        <translation>Porządkowanie… %1 z %2</translation>
+    </message>
+    <message>
+        <source>Undoing…</source>
+        <translation>Cofanie…</translation>
+    </message>
+    <message>
+        <source>Undoing… %1 of %2</source>
+        <translation>Cofanie… %1 z %2</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Zatrzymywanie…</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarView</name>
+    <message>
+        <source>Details…</source>
+        <translation>Szczegóły…</translation>
+    </message>
+    <message>
+        <source>Organize Now</source>
+        <translation>Uporządkuj teraz</translation>
+    </message>
+    <message>
+        <source>Tidy Automatically</source>
+        <translation>Porządkuj automatycznie</translation>
+    </message>
+    <message>
+        <source>Open Tidyra</source>
+        <translation>Otwórz program Tidyra</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>Uruchamiaj po zalogowaniu</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>No folder selected</source>
+        <translation>Nie wybrano folderu</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewView</name>
+    <message>
+        <source>Organization Preview</source>
+        <translation>Podgląd porządkowania</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Przed</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Po</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) will be moved</source>
+        <translation>
+            <numerusform>Zostanie przeniesiony %n plik</numerusform>
+            <numerusform>Zostaną przeniesione %n pliki</numerusform>
+            <numerusform>Zostanie przeniesionych %n plików</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>How many files will be moved, then how many will be skipped</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n will be skipped</source>
+        <translation>
+            <numerusform>%n zostanie pominięty</numerusform>
+            <numerusform>%n zostaną pominięte</numerusform>
+            <numerusform>%n zostanie pominiętych</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Zastosuj</translation>
+    </message>
+</context>
+<context>
+    <name>RunDetailsModel</name>
+    <message numerus="yes">
+        <source>%n file(s): %1</source>
+        <extracomment>How many files, then the reason they share</extracomment>
+        <translation>
+            <numerusform>%n plik: %1</numerusform>
+            <numerusform>%n pliki: %1</numerusform>
+            <numerusform>%n plików: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) not restored by the last undo of %1</source>
+        <translation>
+            <numerusform>%n plik nieprzywrócony podczas ostatniego cofania w folderze %1</numerusform>
+            <numerusform>%n pliki nieprzywrócone podczas ostatniego cofania w folderze %1</numerusform>
+            <numerusform>%n plików nieprzywróconych podczas ostatniego cofania w folderze %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) skipped in the last run of %1</source>
+        <translation>
+            <numerusform>%n plik pominięty podczas ostatniego porządkowania folderu %1</numerusform>
+            <numerusform>%n pliki pominięte podczas ostatniego porządkowania folderu %1</numerusform>
+            <numerusform>%n plików pominiętych podczas ostatniego porządkowania folderu %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RunDetailsView</name>
+    <message>
+        <source>Details</source>
+        <translation>Szczegóły</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>Kopiuj &amp;wszystko</translation>
+    </message>
+</context>
+<context>
+    <name>TidyraApp</name>
+    <message>
+        <source>Tidyra</source>
+        <translation>Tidyra</translation>
+    </message>
+    <message>
+        <source>Sorts the files of a folder into category folders</source>
+        <translation>Porządkuje pliki folderu w folderach według kategorii</translation>
+    </message>
+    <message>
+        <source>Choose Folder…</source>
+        <translation>Wybierz folder…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) organized in %1.</source>
+        <translation>
+            <numerusform>Uporządkowano %n plik w folderze %1.</numerusform>
+            <numerusform>Uporządkowano %n pliki w folderze %1.</numerusform>
+            <numerusform>Uporządkowano %n plików w folderze %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) organized in %1, %2.</source>
+        <translation>
+            <numerusform>Uporządkowano %n plik w folderze %1, %2.</numerusform>
+            <numerusform>Uporządkowano %n pliki w folderze %1, %2.</numerusform>
+            <numerusform>Uporządkowano %n plików w folderze %1, %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>pominięto %n</numerusform>
+            <numerusform>pominięto %n</numerusform>
+            <numerusform>pominięto %n</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

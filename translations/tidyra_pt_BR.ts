@@ -1,0 +1,553 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>ActionArea</name>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Prévia</translation>
+    </message>
+    <message>
+        <source>&amp;Organize Now</source>
+        <translation>&amp;Organizar agora</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>Tidy &amp;Automatically</source>
+        <translation>Organizar a&amp;utomaticamente</translation>
+    </message>
+    <message numerus="yes">
+        <source>Organizes the files that land in this folder once they have not changed for %n second(s)</source>
+        <translation>
+            <numerusform>Organiza os arquivos que chegam a esta pasta assim que ficam %n segundo sem mudar</numerusform>
+            <numerusform>Organiza os arquivos que chegam a esta pasta assim que ficam %n segundos sem mudar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Details…</source>
+        <translation>De&amp;talhes…</translation>
+    </message>
+    <message>
+        <source>The files left out, and why</source>
+        <translation>Os arquivos deixados de fora e por quê</translation>
+    </message>
+</context>
+<context>
+    <name>ActivitySection</name>
+    <message>
+        <source>No activity yet</source>
+        <translation>Nenhuma atividade ainda</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation>Atividade</translation>
+    </message>
+    <message>
+        <source>Undo This Run</source>
+        <translation>Desfazer esta organização</translation>
+    </message>
+</context>
+<context>
+    <name>AfterTreeModel</name>
+    <message>
+        <source>Will be skipped</source>
+        <translation>Será ignorado</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A file that the run would leave in place, and why</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <extracomment>A file that gets a numbered name, since its own is taken: old → new</extracomment>
+        <translation>%1 → %2</translation>
+    </message>
+</context>
+<context>
+    <name>Autostart</name>
+    <message>
+        <source>Cannot remove &quot;%1&quot;: %2</source>
+        <translation>Não é possível remover “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &quot;%1&quot;</source>
+        <translation>Não é possível criar a pasta “%1”</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Não é possível gravar “%1”: %2</translation>
+    </message>
+</context>
+<context>
+    <name>BusySpinner</name>
+    <message>
+        <source>Working</source>
+        <translation>Trabalhando</translation>
+    </message>
+</context>
+<context>
+    <name>ContentView</name>
+    <message>
+        <source>Folder organizer</source>
+        <translation>Organizador de pastas</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Open Tidyra</source>
+        <translation>Abrir o Tidyra</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorTexts</name>
+    <message>
+        <source>cannot open folder &quot;%1&quot;: %2</source>
+        <translation>não é possível abrir a pasta “%1”: %2</translation>
+    </message>
+    <message>
+        <source>cannot create folder &quot;%1&quot; in &quot;%2&quot;: %3</source>
+        <translation>não é possível criar a pasta “%1” em “%2”: %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a symbolic link, which Tidyra does not follow</source>
+        <translation>“%1” é um link simbólico, que o Tidyra não segue</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation>“%1” não é uma pasta</translation>
+    </message>
+    <message>
+        <source>an item named &quot;%1&quot; already exists in &quot;%2&quot;</source>
+        <translation>já existe um item chamado “%1” em “%2”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no longer there</source>
+        <translation>“%1” não está mais lá</translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot; to &quot;%2&quot;: it is on another device, and Tidyra never copies</source>
+        <translation>não é possível mover “%1” para “%2”: ele está em outro dispositivo, e o Tidyra nunca copia</translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot;: the name &quot;%2&quot; is longer than the file system allows</source>
+        <translation>não é possível mover “%1”: o nome “%2” é mais longo do que o sistema de arquivos permite</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was replaced by another item meanwhile and was left as it is</source>
+        <translation>“%1” foi substituído por outro item nesse meio-tempo e foi deixado como estava</translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot;: %2</source>
+        <translation>não é possível mover “%1”: %2</translation>
+    </message>
+    <message>
+        <source>cannot move &quot;%1&quot; to &quot;%2&quot;: %3</source>
+        <translation>não é possível mover “%1” para “%2”: %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not inside the organized folder &quot;%2&quot;</source>
+        <translation>“%1” não está dentro da pasta organizada “%2”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; is another item now; it was left as it is</source>
+        <translation>“%1” em “%2” agora é outro item; foi deixado como estava</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; has changed since it was moved there, or is another file; it was left as it is</source>
+        <translation>“%1” em “%2” mudou desde que foi movido para lá, ou é outro arquivo; foi deixado como estava</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no longer in &quot;%2&quot;</source>
+        <translation>“%1” não está mais em “%2”</translation>
+    </message>
+    <message>
+        <source>another Tidyra run is at work on this folder; try again when it has finished</source>
+        <translation>outra organização do Tidyra está em andamento nesta pasta; tente novamente quando ela terminar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no longer the folder that was organized; if that folder was moved or renamed, undo it by its new path: tidyra-cli undo FOLDER</source>
+        <translation>“%1” não é mais a pasta que foi organizada; se essa pasta foi movida ou renomeada, desfaça pelo novo caminho: tidyra-cli undo PASTA</translation>
+    </message>
+    <message>
+        <source>%1; if the folder was moved or renamed, undo it by its new path: tidyra-cli undo FOLDER</source>
+        <translation>%1; se a pasta foi movida ou renomeada, desfaça pelo novo caminho: tidyra-cli undo PASTA</translation>
+    </message>
+    <message>
+        <source>cannot read the undo journal &quot;%1&quot;: %2</source>
+        <translation>não é possível ler o registro para desfazer “%1”: %2</translation>
+    </message>
+    <message>
+        <source>the undo journal &quot;%1&quot; was written by an earlier Tidyra release, which this one cannot read; it was left untouched</source>
+        <translation>o registro para desfazer “%1” foi gravado por uma versão anterior do Tidyra, que esta não consegue ler; ele foi deixado intacto</translation>
+    </message>
+    <message>
+        <source>cannot find a place for the undo journal: neither XDG_STATE_HOME nor HOME is set</source>
+        <translation>não é possível encontrar um local para o registro para desfazer: nem XDG_STATE_HOME nem HOME estão definidas</translation>
+    </message>
+    <message>
+        <source>the undo journal&apos;s folder &quot;%1&quot; is not a folder; remove it and Tidyra makes a new one</source>
+        <translation>a pasta do registro para desfazer “%1” não é uma pasta; remova-a e o Tidyra criará uma nova</translation>
+    </message>
+    <message>
+        <source>the undo journal&apos;s folder &quot;%1&quot; belongs to another user, so Tidyra does not trust it; make it yours (chown -R &quot;$(id -un)&quot; &quot;%1&quot;) or remove it</source>
+        <translation>a pasta do registro para desfazer “%1” pertence a outro usuário, por isso o Tidyra não confia nela; torne-a sua (chown -R &quot;$(id -un)&quot; &quot;%1&quot;) ou remova-a</translation>
+    </message>
+    <message>
+        <source>the undo journal&apos;s folder &quot;%1&quot; can be changed by other users, so Tidyra does not trust it; make it private (chmod 700 &quot;%1&quot;)</source>
+        <translation>a pasta do registro para desfazer “%1” pode ser alterada por outros usuários, por isso o Tidyra não confia nela; torne-a privada (chmod 700 &quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was moved away or replaced during the run, so nothing more was moved into it</source>
+        <translation>“%1” foi movido ou substituído durante a organização, por isso nada mais foi movido para ele</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogFolderChooser</name>
+    <message>
+        <source>Choose a folder to organize</source>
+        <translation>Escolha uma pasta para organizar</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Selecionar</translation>
+    </message>
+</context>
+<context>
+    <name>FolderHeader</name>
+    <message>
+        <source>&amp;Change</source>
+        <translation>&amp;Alterar</translation>
+    </message>
+    <message>
+        <source>No Folder Selected</source>
+        <translation>Nenhuma pasta selecionada</translation>
+    </message>
+    <message>
+        <source>Choose a folder to organize</source>
+        <translation>Escolha uma pasta para organizar</translation>
+    </message>
+    <message>
+        <source>&amp;Select Folder</source>
+        <translation>&amp;Selecionar pasta</translation>
+    </message>
+</context>
+<context>
+    <name>FolderOrganizerViewModel</name>
+    <message>
+        <source>Select a folder to get started.</source>
+        <translation>Selecione uma pasta para começar.</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Erro: %1</translation>
+    </message>
+    <message>
+        <source>Ready — %1</source>
+        <translation>Pronto — %1</translation>
+    </message>
+    <message>
+        <source>Nothing to organize — folder is already tidy.</source>
+        <translation>Nada para organizar — a pasta já está em ordem.</translation>
+    </message>
+    <message>
+        <source>Undo failed: %1</source>
+        <translation>Falha ao desfazer: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) organized.</source>
+        <translation>
+            <numerusform>%n arquivo organizado.</numerusform>
+            <numerusform>%n arquivos organizados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) organized, %1.</source>
+        <translation>
+            <numerusform>%n arquivo organizado, %1.</numerusform>
+            <numerusform>%n arquivos organizados, %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>%n ignorado</numerusform>
+            <numerusform>%n ignorados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Organized %n file(s) in %1 automatically</source>
+        <translation>
+            <numerusform>%n arquivo organizado automaticamente em %1</numerusform>
+            <numerusform>%n arquivos organizados automaticamente em %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Organized %n file(s) in %1</source>
+        <translation>
+            <numerusform>%n arquivo organizado em %1</numerusform>
+            <numerusform>%n arquivos organizados em %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A log line, then how many files of that run were skipped</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, cancelled</source>
+        <extracomment>A log line of a run that the user stopped before its end</extracomment>
+        <translation>%1, cancelado</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cancelled — %n file(s) organized before the cancel.</source>
+        <translation>
+            <numerusform>Cancelado — %n arquivo organizado antes do cancelamento.</numerusform>
+            <numerusform>Cancelado — %n arquivos organizados antes do cancelamento.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo cancelled — %n file(s) restored before the cancel.</source>
+        <translation>
+            <numerusform>Desfazer cancelado — %n arquivo restaurado antes do cancelamento.</numerusform>
+            <numerusform>Desfazer cancelado — %n arquivos restaurados antes do cancelamento.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo complete — %n file(s) restored.</source>
+        <translation>
+            <numerusform>Desfazer concluído — %n arquivo restaurado.</numerusform>
+            <numerusform>Desfazer concluído — %n arquivos restaurados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo incomplete — %n file(s) restored, %1 could not be restored.</source>
+        <translation>
+            <numerusform>Desfazer incompleto — %n arquivo restaurado, não foi possível restaurar %1.</numerusform>
+            <numerusform>Desfazer incompleto — %n arquivos restaurados, não foi possível restaurar %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n arquivo</numerusform>
+            <numerusform>%n arquivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) were back already.</source>
+        <translation>
+            <numerusform>%n arquivo já estava de volta.</numerusform>
+            <numerusform>%n arquivos já estavam de volta.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty folder(s) could not be removed; the next undo tries again.</source>
+        <translation>
+            <numerusform>Não foi possível remover %n pasta vazia; o próximo desfazer tentará de novo.</numerusform>
+            <numerusform>Não foi possível remover %n pastas vazias; o próximo desfazer tentará de novo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The undo could not be recorded: %1. The files restored are back all the same.</source>
+        <translation>Não foi possível registrar o desfazer: %1. Os arquivos restaurados voltaram mesmo assim.</translation>
+    </message>
+    <message>
+        <source>Nothing to undo — that run was undone already.</source>
+        <translation>Nada para desfazer — essa organização já foi desfeita.</translation>
+    </message>
+    <message>
+        <source>Scanning…</source>
+        <translation>Verificando…</translation>
+    </message>
+    <message>
+        <source>Organizing…</source>
+        <translation>Organizando…</translation>
+    </message>
+    <message>
+        <source>Organizing… %1 of %2</source>
+        <translation>Organizando… %1 de %2</translation>
+    </message>
+    <message>
+        <source>Undoing…</source>
+        <translation>Desfazendo…</translation>
+    </message>
+    <message>
+        <source>Undoing… %1 of %2</source>
+        <translation>Desfazendo… %1 de %2</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Parando…</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarView</name>
+    <message>
+        <source>Details…</source>
+        <translation>Detalhes…</translation>
+    </message>
+    <message>
+        <source>Organize Now</source>
+        <translation>Organizar agora</translation>
+    </message>
+    <message>
+        <source>Tidy Automatically</source>
+        <translation>Organizar automaticamente</translation>
+    </message>
+    <message>
+        <source>Open Tidyra</source>
+        <translation>Abrir o Tidyra</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>Iniciar ao entrar na sessão</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>No folder selected</source>
+        <translation>Nenhuma pasta selecionada</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewView</name>
+    <message>
+        <source>Organization Preview</source>
+        <translation>Prévia da organização</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Depois</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) will be moved</source>
+        <translation>
+            <numerusform>%n arquivo será movido</numerusform>
+            <numerusform>%n arquivos serão movidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>How many files will be moved, then how many will be skipped</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n will be skipped</source>
+        <translation>
+            <numerusform>%n será ignorado</numerusform>
+            <numerusform>%n serão ignorados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+</context>
+<context>
+    <name>RunDetailsModel</name>
+    <message numerus="yes">
+        <source>%n file(s): %1</source>
+        <extracomment>How many files, then the reason they share</extracomment>
+        <translation>
+            <numerusform>%n arquivo: %1</numerusform>
+            <numerusform>%n arquivos: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) not restored by the last undo of %1</source>
+        <translation>
+            <numerusform>%n arquivo não restaurado pelo último desfazer em %1</numerusform>
+            <numerusform>%n arquivos não restaurados pelo último desfazer em %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) skipped in the last run of %1</source>
+        <translation>
+            <numerusform>%n arquivo ignorado na última organização de %1</numerusform>
+            <numerusform>%n arquivos ignorados na última organização de %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RunDetailsView</name>
+    <message>
+        <source>Details</source>
+        <translation>Detalhes</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>Copiar &amp;tudo</translation>
+    </message>
+</context>
+<context>
+    <name>TidyraApp</name>
+    <message>
+        <source>Tidyra</source>
+        <translation>Tidyra</translation>
+    </message>
+    <message>
+        <source>Sorts the files of a folder into category folders</source>
+        <translation>Separa os arquivos de uma pasta em pastas por categoria</translation>
+    </message>
+    <message>
+        <source>Choose Folder…</source>
+        <translation>Escolher pasta…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) organized in %1.</source>
+        <translation>
+            <numerusform>%n arquivo organizado em %1.</numerusform>
+            <numerusform>%n arquivos organizados em %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) organized in %1, %2.</source>
+        <translation>
+            <numerusform>%n arquivo organizado em %1, %2.</numerusform>
+            <numerusform>%n arquivos organizados em %1, %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>%n ignorado</numerusform>
+            <numerusform>%n ignorados</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
