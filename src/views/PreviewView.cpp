@@ -12,6 +12,7 @@
 #include "ProminentButton.h"
 #include "ScreenFit.h"
 #include "StyledLabel.h"
+#include "SymbolButton.h"
 #include "Symbols.h"
 
 #include <QHBoxLayout>
@@ -114,9 +115,8 @@ QWidget *PreviewView::makeHeader()
         TextStyle::caption, false, ForegroundStyle::secondary, header);
     m_summary->setObjectName(QStringLiteral("previewSummary"));
 
-    m_closeButton = new QToolButton(header);
+    m_closeButton = new SymbolButton(header);
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
-    m_closeButton->setAutoRaise(true);
     m_closeButton->setAccessibleName(tr("Close"));
     m_closeButton->setToolTip(tr("Close"));
     const int side = QFontMetrics(textStyleFont(TextStyle::title2)).height();
