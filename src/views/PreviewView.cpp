@@ -150,6 +150,9 @@ QWidget *PreviewView::makeFooter()
     // No default button: a plain Return must not apply the plan.
     m_cancelButton->setAutoDefault(false);
     m_applyButton->setAutoDefault(false);
+    // Where every file would be skipped there is nothing to apply: no prominent button
+    // invites a run that moves nothing, and Ctrl+Return does nothing either.
+    m_applyButton->setEnabled(m_plan->moves.size() > m_skippedCount);
     m_applyButton->installEventFilter(this);
 
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
