@@ -11,6 +11,7 @@
 #include "ScreenFit.h"
 #include "Symbols.h"
 #include "SystemClock.h"
+#include "TrayPresence.h"
 #include "WindowActivation.h"
 
 #include <QAction>
@@ -133,6 +134,9 @@ void TidyraApp::buildScenes(std::unique_ptr<FolderChooser> chooser,
     connect(m_viewModel, &FolderOrganizerViewModel::isOrganizingChanged, this,
         &TidyraApp::settleTrayRun, Qt::QueuedConnection);
 
+    // A StatusNotifier host is announced on the bus; an X11 tray is looked for.
+    m_trayPresence = new TrayPresence(this);
+    connect(m_trayPresence, &TrayPresence::answered, this, &TidyraApp::watchTrayPresence);
     m_trayWatch.setInterval(trayWatchIntervalMs);
     connect(&m_trayWatch, &QTimer::timeout, this, &TidyraApp::watchTrayPresence);
 }
@@ -170,7 +174,15 @@ bool TidyraApp::watchForTray()
 {
     if (m_tray)
         return true;
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
+    // QSystemTrayIcon is not asked before a tray is known: its first answer is its last.
+    // Made while a StatusNotifier host is there, the icon goes to that host (and its menu
+    // is drawn by the panel); otherwise to the X11 tray. Qt asks the bus itself, so the
+    // bus's answer is awaited, or Qt could pick a host this took for an X11 tray.
+    if (!m_trayPresence->hasAnswered())
+        return false;
+    if (m_trayPresence->hasStatusNotifierHost())
+        m_trayIsStatusNotifier = true;
+    else if (!TrayPresence::hasXEmbedTray())
         return false;
 
     m_tray = new QSystemTrayIcon(this);
@@ -195,7 +207,8 @@ void TidyraApp::watchTrayPresence()
         watchForTray();
         return;
     }
-    const bool available = QSystemTrayIcon::isSystemTrayAvailable();
+    const bool available = m_trayIsStatusNotifier ? m_trayPresence->hasStatusNotifierHost()
+                                                  : TrayPresence::hasXEmbedTray();
     if (available == !QApplication::quitOnLastWindowClosed())
         return;
     // Without a tray the window is the only way back to Tidyra: it shows, and closing
