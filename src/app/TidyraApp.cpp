@@ -1,5 +1,6 @@
 #include "TidyraApp.h"
 
+#include "AppDelegate.h"
 #include "ContentView.h"
 #include "DesktopNotifier.h"
 #include "FileDialogFolderChooser.h"
@@ -9,7 +10,6 @@
 #include "MenuBarView.h"
 #include "QSettingsStore.h"
 #include "ScreenFit.h"
-#include "Symbols.h"
 #include "SystemClock.h"
 #include "TrayPresence.h"
 #include "WindowActivation.h"
@@ -186,8 +186,9 @@ bool TidyraApp::watchForTray()
         return false;
 
     m_tray = new QSystemTrayIcon(this);
-    m_tray->setIcon(Symbols::icon(
-        QStringLiteral("folder.badge.gear"), QApplication::palette().color(QPalette::Highlight)));
+    // The installed icon by name, which the panel looks up in its own theme; the bundled
+    // picture where none is installed.
+    m_tray->setIcon(AppDelegate::applicationIcon());
     m_tray->setToolTip(QStringLiteral("Tidyra"));
     m_tray->setContextMenu(m_menuBarView->menu());
     connect(m_tray, &QSystemTrayIcon::activated, this,

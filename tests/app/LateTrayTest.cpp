@@ -1,3 +1,4 @@
+#include "AppDelegate.h"
 #include "TidyraApp.h"
 #include "TrayPresence.h"
 #include "ViewTestSupport.h"
@@ -73,7 +74,11 @@ void LateTrayTest::aTrayThatComesLateIsTakenUp()
     emit watcher.StatusNotifierHostRegistered();
     QTRY_VERIFY(app->trayIcon());
     QVERIFY(!QApplication::quitOnLastWindowClosed() && !app->mainWindow()->isVisible());
-    QVERIFY(!app->trayIcon()->icon().isNull());
+    // The application's icon, by name where it is installed, else the bundled picture.
+    const QIcon icon = app->trayIcon()->icon();
+    QVERIFY(!icon.isNull());
+    QCOMPARE(icon.name(), AppDelegate::applicationIcon().name());
+    QCOMPARE(icon.pixmap(32).toImage(), AppDelegate::applicationIcon().pixmap(32).toImage());
 
     // The panel goes: the window is the way back, and closing it quits.
     QVERIFY(panel.unregisterService(QStringLiteral("org.kde.StatusNotifierWatcher")));
