@@ -189,6 +189,10 @@ bool TidyraApp::watchForTray()
     // The installed icon by name, which the panel looks up in its own theme; the bundled
     // picture where none is installed.
     m_tray->setIcon(AppDelegate::applicationIcon());
+    // A panel draws the menu in its own colours, which Tidyra cannot know: icons drawn
+    // here take a grey that reads on light and dark menus alike.
+    if (m_trayIsStatusNotifier)
+        m_menuBarView->setIconTint(MenuBarView::neutralIconTint());
     m_tray->setToolTip(QStringLiteral("Tidyra"));
     m_tray->setContextMenu(m_menuBarView->menu());
     connect(m_tray, &QSystemTrayIcon::activated, this,

@@ -1,8 +1,11 @@
 #include "AppDelegate.h"
+#include "Contrast.h"
+#include "MenuBarView.h"
 #include "TidyraApp.h"
 #include "TrayPresence.h"
 #include "ViewTestSupport.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -79,6 +82,17 @@ void LateTrayTest::aTrayThatComesLateIsTakenUp()
     QVERIFY(!icon.isNull());
     QCOMPARE(icon.name(), AppDelegate::applicationIcon().name());
     QCOMPARE(icon.pixmap(32).toImage(), AppDelegate::applicationIcon().pixmap(32).toImage());
+
+    // The panel draws the menu in its own colours: its symbols read on light and dark.
+    const QImage symbol = app->menuBarView()->organizeAction()->icon().pixmap(16).toImage();
+    for (const QColor menu : { QColor(Qt::white), QColor(0x2b, 0x2b, 0x2b) }) {
+        double best = 1;
+        for (int y = 0; y < symbol.height(); ++y)
+            for (int x = 0; x < symbol.width(); ++x)
+                if (qAlpha(symbol.pixel(x, y)) == 255)
+                    best = std::max(best, Contrast::ratio(symbol.pixelColor(x, y), menu));
+        QVERIFY2(best >= 3, qPrintable(menu.name() + ": " + QString::number(best)));
+    }
 
     // The panel goes: the window is the way back, and closing it quits.
     QVERIFY(panel.unregisterService(QStringLiteral("org.kde.StatusNotifierWatcher")));
