@@ -1,5 +1,6 @@
 #include "TidyraApp.h"
 
+#include "AppDelegate.h"
 #include "ContentView.h"
 #include "DesktopNotifier.h"
 #include "FileDialogFolderChooser.h"
@@ -9,8 +10,8 @@
 #include "MenuBarView.h"
 #include "QSettingsStore.h"
 #include "ScreenFit.h"
-#include "Symbols.h"
 #include "SystemClock.h"
+#include "TrayPresence.h"
 #include "WindowActivation.h"
 
 #include <QAction>
@@ -133,6 +134,9 @@ void TidyraApp::buildScenes(std::unique_ptr<FolderChooser> chooser,
     connect(m_viewModel, &FolderOrganizerViewModel::isOrganizingChanged, this,
         &TidyraApp::settleTrayRun, Qt::QueuedConnection);
 
+    // A StatusNotifier host is announced on the bus; an X11 tray is looked for.
+    m_trayPresence = new TrayPresence(this);
+    connect(m_trayPresence, &TrayPresence::answered, this, &TidyraApp::watchTrayPresence);
     m_trayWatch.setInterval(trayWatchIntervalMs);
     connect(&m_trayWatch, &QTimer::timeout, this, &TidyraApp::watchTrayPresence);
 }
@@ -170,12 +174,25 @@ bool TidyraApp::watchForTray()
 {
     if (m_tray)
         return true;
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
+    // QSystemTrayIcon is not asked before a tray is known: its first answer is its last.
+    // Made while a StatusNotifier host is there, the icon goes to that host (and its menu
+    // is drawn by the panel); otherwise to the X11 tray. Qt asks the bus itself, so the
+    // bus's answer is awaited, or Qt could pick a host this took for an X11 tray.
+    if (!m_trayPresence->hasAnswered())
+        return false;
+    if (m_trayPresence->hasStatusNotifierHost())
+        m_trayIsStatusNotifier = true;
+    else if (!TrayPresence::hasXEmbedTray())
         return false;
 
     m_tray = new QSystemTrayIcon(this);
-    m_tray->setIcon(Symbols::icon(
-        QStringLiteral("folder.badge.gear"), QApplication::palette().color(QPalette::Highlight)));
+    // The installed icon by name, which the panel looks up in its own theme; the bundled
+    // picture where none is installed.
+    m_tray->setIcon(AppDelegate::applicationIcon());
+    // A panel draws the menu in its own colours, which Tidyra cannot know: icons drawn
+    // here take a grey that reads on light and dark menus alike.
+    if (m_trayIsStatusNotifier)
+        m_menuBarView->setIconTint(MenuBarView::neutralIconTint());
     m_tray->setToolTip(QStringLiteral("Tidyra"));
     m_tray->setContextMenu(m_menuBarView->menu());
     connect(m_tray, &QSystemTrayIcon::activated, this,
@@ -195,7 +212,8 @@ void TidyraApp::watchTrayPresence()
         watchForTray();
         return;
     }
-    const bool available = QSystemTrayIcon::isSystemTrayAvailable();
+    const bool available = m_trayIsStatusNotifier ? m_trayPresence->hasStatusNotifierHost()
+                                                  : TrayPresence::hasXEmbedTray();
     if (available == !QApplication::quitOnLastWindowClosed())
         return;
     // Without a tray the window is the only way back to Tidyra: it shows, and closing

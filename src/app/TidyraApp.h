@@ -19,6 +19,7 @@ class MenuBarView;
 class QMainWindow;
 class QSystemTrayIcon;
 class SettingsStore;
+class TrayPresence;
 
 // The application: one view model, shared by the main window and the tray icon's menu.
 // With a system tray, closing the window leaves Tidyra in the tray; without one, the
@@ -64,6 +65,7 @@ public:
     MenuBarView *menuBarView() const { return m_menuBarView; }
     // Null where the desktop has no system tray.
     QSystemTrayIcon *trayIcon() const { return m_tray; }
+    TrayPresence *trayPresence() const { return m_trayPresence; }
     Autostart &autostart() { return m_autostart; }
 
 signals:
@@ -93,6 +95,9 @@ private:
     ContentView *m_contentView = nullptr;
     MenuBarView *m_menuBarView = nullptr;
     QSystemTrayIcon *m_tray = nullptr;
+    TrayPresence *m_trayPresence = nullptr;
+    // The icon went to a StatusNotifier host, not to an X11 tray.
+    bool m_trayIsStatusNotifier = false;
     QTimer m_trayWatch;
     DesktopNotifier *m_notifier = nullptr;
     Autostart m_autostart;

@@ -42,4 +42,22 @@ QColor backgroundFor(const QColor &background, const QColor &text, double minimu
     return candidate;
 }
 
+QColor shapeOn(const QColor &shape, const QColor &behind, double minimum)
+{
+    // The same search as for a background under text, with the shape as the one that moves.
+    QColor opaque = shape;
+    opaque.setAlphaF(1.0);
+    return backgroundFor(opaque, behind, minimum);
+}
+
+QColor blend(const QColor &top, const QColor &bottom)
+{
+    const QColor a = top.toRgb();
+    const QColor b = bottom.toRgb();
+    const double alpha = a.alphaF();
+    return QColor::fromRgbF(float(a.redF() * alpha + b.redF() * (1 - alpha)),
+        float(a.greenF() * alpha + b.greenF() * (1 - alpha)),
+        float(a.blueF() * alpha + b.blueF() * (1 - alpha)));
+}
+
 } // namespace Contrast

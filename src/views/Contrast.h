@@ -13,4 +13,11 @@ double ratio(const QColor &a, const QColor &b);
 // steps of lightness, keeping its hue, until `text` on it reaches `minimum`.
 QColor backgroundFor(const QColor &background, const QColor &text, double minimum = 4.5);
 
+// A symbol or focus mark in `shape`'s hue, lighter or darker until it stands out from
+// `behind` by `minimum`: 3:1 is what graphics and focus indicators need to be seen.
+QColor shapeOn(const QColor &shape, const QColor &behind, double minimum = 3.0);
+
+// `top` at its alpha over the opaque `bottom`: the colour a translucent fill paints.
+QColor blend(const QColor &top, const QColor &bottom);
+
 } // namespace Contrast

@@ -1,5 +1,6 @@
 #include "FolderBadge.h"
 
+#include "Contrast.h"
 #include "Symbols.h"
 #include "TextStyle.h"
 
@@ -24,7 +25,11 @@ void FolderBadge::paintEvent(QPaintEvent *)
     painter.setBrush(tile);
     painter.drawRoundedRect(QRectF(rect()), 10, 10);
 
+    // The symbol is the accent, deepened or lightened where the accent alone would fade
+    // into its own tinted tile (a dark palette's accent often does).
+    const QColor symbol
+        = Contrast::shapeOn(accent, Contrast::blend(tile, palette().color(QPalette::Window)));
     const int side = qRound(fontMetrics().height() * 1.3);
     const QRect glyph((width() - side) / 2, (height() - side) / 2, side, side);
-    Symbols::icon(QStringLiteral("folder.fill"), accent).paint(&painter, glyph);
+    Symbols::icon(QStringLiteral("folder.fill"), symbol).paint(&painter, glyph);
 }

@@ -23,8 +23,7 @@ MenuBarView::MenuBarView(FolderOrganizerViewModel *viewModel, QObject *parent)
     m_runAction->setEnabled(false);
     m_detailsAction = m_menu->addAction(tr("Details…"));
     m_menu->addSeparator();
-    m_organizeAction
-        = m_menu->addAction(Symbols::icon(QStringLiteral("sparkles")), tr("Organize Now"));
+    m_organizeAction = m_menu->addAction(tr("Organize Now"));
     m_tidyAction = m_menu->addAction(tr("Tidy Automatically"));
     m_tidyAction->setCheckable(true);
     m_menu->addSeparator();
@@ -34,6 +33,8 @@ MenuBarView::MenuBarView(FolderOrganizerViewModel *viewModel, QObject *parent)
     m_quitAction = m_menu->addAction(tr("Quit"));
     // Spelled out: not every platform theme binds QKeySequence::Quit (Windows has none).
     m_quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    setIconTint({});
 
     connect(m_organizeAction, &QAction::triggered, this, [this] {
         emit organizeTriggered();
@@ -58,6 +59,19 @@ MenuBarView::MenuBarView(FolderOrganizerViewModel *viewModel, QObject *parent)
 
 MenuBarView::~MenuBarView() = default;
 
+void MenuBarView::setIconTint(const QColor &tint)
+{
+    m_iconTint = tint;
+    m_organizeAction->setIcon(Symbols::icon(QStringLiteral("sparkles"), m_iconTint));
+    refresh();
+}
+
+QColor MenuBarView::neutralIconTint()
+{
+    // 3.5:1 on white, 3.1:1 on #3c3c3c, more on darker menus.
+    return QColor(0x88, 0x88, 0x88);
+}
+
 void MenuBarView::refresh()
 {
     const bool hasFolder = !m_viewModel->selectedFolderURL().isEmpty();
@@ -66,7 +80,7 @@ void MenuBarView::refresh()
         // Shown verbatim: an ampersand in a folder name is not a mnemonic.
         name.replace(QLatin1Char('&'), QStringLiteral("&&"));
         m_folderAction->setText(name);
-        m_folderAction->setIcon(Symbols::icon(QStringLiteral("folder.fill")));
+        m_folderAction->setIcon(Symbols::icon(QStringLiteral("folder.fill"), m_iconTint));
     } else {
         m_folderAction->setText(tr("No folder selected"));
         m_folderAction->setIcon(QIcon());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QObject>
 
 #include <memory>
@@ -35,6 +36,12 @@ public:
     QAction *startAtLoginAction() const { return m_startAtLoginAction; }
     QAction *quitAction() const { return m_quitAction; }
 
+    // The colour of the menu's symbols; invalid (the default) follows the palette's text.
+    void setIconTint(const QColor &tint);
+    // A grey that stands out 3:1 from any menu colour from white to near black: for a
+    // menu the panel draws, in colours Tidyra cannot know.
+    static QColor neutralIconTint();
+
     // Brings the existing main window to the front, restoring it when minimized or
     // hidden in the tray. Creates no window.
     static void showMainWindow();
@@ -56,4 +63,5 @@ private:
     QAction *m_openAction;
     QAction *m_startAtLoginAction;
     QAction *m_quitAction;
+    QColor m_iconTint;
 };

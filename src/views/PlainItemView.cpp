@@ -1,5 +1,7 @@
 #include "PlainItemView.h"
 
+#include "Contrast.h"
+
 #include <QAbstractItemView>
 #include <QPainter>
 
@@ -23,7 +25,12 @@ void paintFocusFrame(QAbstractItemView *view)
         return;
     QPainter painter(view);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(view->palette().color(QPalette::Highlight), focusFrameWidth));
+    // The view is drawn over its parent's window colour; the accent, in a dark palette
+    // often too close to it, is shifted until the frame is seen (3:1).
+    const QPalette &palette = view->palette();
+    painter.setPen(
+        QPen(Contrast::shapeOn(palette.color(QPalette::Highlight), palette.color(QPalette::Window)),
+            focusFrameWidth));
     painter.setBrush(Qt::NoBrush);
     const qreal inset = focusFrameWidth / 2.0;
     painter.drawRoundedRect(QRectF(view->rect()).adjusted(inset, inset, -inset, -inset), 3, 3);

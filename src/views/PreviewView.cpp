@@ -12,6 +12,7 @@
 #include "ProminentButton.h"
 #include "ScreenFit.h"
 #include "StyledLabel.h"
+#include "SymbolButton.h"
 #include "Symbols.h"
 
 #include <QHBoxLayout>
@@ -114,9 +115,8 @@ QWidget *PreviewView::makeHeader()
         TextStyle::caption, false, ForegroundStyle::secondary, header);
     m_summary->setObjectName(QStringLiteral("previewSummary"));
 
-    m_closeButton = new QToolButton(header);
+    m_closeButton = new SymbolButton(header);
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
-    m_closeButton->setAutoRaise(true);
     m_closeButton->setAccessibleName(tr("Close"));
     m_closeButton->setToolTip(tr("Close"));
     const int side = QFontMetrics(textStyleFont(TextStyle::title2)).height();
@@ -150,6 +150,9 @@ QWidget *PreviewView::makeFooter()
     // No default button: a plain Return must not apply the plan.
     m_cancelButton->setAutoDefault(false);
     m_applyButton->setAutoDefault(false);
+    // Where every file would be skipped there is nothing to apply: no prominent button
+    // invites a run that moves nothing, and Ctrl+Return does nothing either.
+    m_applyButton->setEnabled(m_plan->moves.size() > m_skippedCount);
     m_applyButton->installEventFilter(this);
 
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);

@@ -19,7 +19,8 @@ class StyledLabel;
 // The plan shown before any file is touched: the files as they are ("Before") beside
 // the folders they will form ("After"). "Apply" hands the plan to the view model;
 // "Cancel", the close button, Escape and Ctrl+Escape only close the dialog. Only a
-// click or Ctrl+Return applies: there is no default button.
+// click or Ctrl+Return applies: there is no default button. A plan in which every file
+// would be skipped offers no "Apply" (it is off).
 class PreviewView : public QDialog
 {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "RowPainting.h"
 
 #include "CategoryIcons.h"
+#include "Contrast.h"
 
 #include <QAbstractItemView>
 #include <QFontMetrics>
@@ -34,12 +35,15 @@ void drawCurrentRowMark(QPainter *painter, const QStyleOptionViewItem &option)
 {
     if (!(option.state & QStyle::State_HasFocus))
         return;
-    QColor accent = option.palette.color(QPalette::Highlight);
+    QColor band = option.palette.color(QPalette::Highlight);
+    band.setAlphaF(0.16);
+    // The outline marks the row for the keyboard: it must stand out from the band.
+    const QColor outline
+        = Contrast::shapeOn(band, Contrast::blend(band, option.palette.color(QPalette::Window)));
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
-    painter->setPen(QPen(accent, 1));
-    accent.setAlphaF(0.16);
-    painter->setBrush(accent);
+    painter->setPen(QPen(outline, 1));
+    painter->setBrush(band);
     painter->drawRoundedRect(QRectF(option.rect).adjusted(3.5, 0.5, -3.5, -0.5), 3, 3);
     painter->restore();
 }

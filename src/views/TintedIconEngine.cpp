@@ -74,6 +74,11 @@ QString TintedIconEngine::key() const
     return QStringLiteral("TintedIconEngine");
 }
 
+QString TintedIconEngine::iconName()
+{
+    return m_base.name();
+}
+
 QColor TintedIconEngine::colorFor(QIcon::Mode mode) const
 {
     // Disabled, every icon takes the palette's disabled text colour, as the label beside

@@ -6,7 +6,9 @@
 
 // Draws a monochrome icon in one colour: the shape comes from `base` (a symbolic theme
 // icon or a bundled glyph), the colour from `tint`. Without a tint the icon follows the
-// application palette's text colours, so it stays legible on light and dark themes.
+// application palette's text colours, so it stays legible on light and dark themes. A
+// shape from the theme keeps its name: a menu exported to a panel then names the icon,
+// which the panel draws from its own theme in its own colours.
 class TintedIconEngine final : public QIconEngine
 {
 public:
@@ -18,6 +20,7 @@ public:
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override;
     QIconEngine *clone() const override;
     QString key() const override;
+    QString iconName() override;
 
 private:
     QColor colorFor(QIcon::Mode mode) const;

@@ -5,7 +5,6 @@
 #include "AppDelegate.h"
 #include "CommandLine.h"
 #include "ContentView.h"
-#include "Contrast.h"
 #include "FaultInjectingFileSystem.h"
 #include "FolderHeader.h"
 #include "FolderPath.h"
@@ -14,7 +13,6 @@
 #include "PlainListView.h"
 #include "PlainTreeView.h"
 #include "PreviewView.h"
-#include "ProminentButton.h"
 #include "RunDetailsModel.h"
 #include "RunDetailsView.h"
 #include "ScreenFit.h"
@@ -28,6 +26,7 @@
 #include <QClipboard>
 #include <QLayout>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
@@ -355,27 +354,10 @@ void TidyraAppTest::errorsReadAndPaintedContrastHolds()
         "Error: cannot open folder \"" + fixture.inboxPath()
             + "\": " + QString::fromStdString(std::generic_category().message(EACCES)));
 
-    QPalette dark;
-    for (const auto &[role, color] :
-        { std::pair(QPalette::Window, "#2a2a2e"), { QPalette::WindowText, "#eeeeee" },
-            { QPalette::Button, "#3a3a3e" }, { QPalette::ButtonText, "#eeeeee" },
-            { QPalette::Highlight, "#3daee9" }, { QPalette::HighlightedText, "#ffffff" } })
-        dark.setColor(role, QColor(color));
-    for (const QPalette &palette : { QApplication::palette(), dark }) {
+    for (const QPalette &palette : { QApplication::palette(), darkPalette() }) {
         QApplication::setPalette(palette);
-        ProminentButton *button = qobject_cast<ProminentButton *>(actions->organizeButton());
-        const QImage image = button->grab().toImage();
-        // The fill is the commonest colour; the label, the pixel that differs most from it.
-        QHash<QRgb, int> counts;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                ++counts[image.pixel(x, y)];
-        const QRgb fill = *std::max_element(counts.keyBegin(), counts.keyEnd(),
-            [&](QRgb a, QRgb b) { return counts[a] < counts[b]; });
-        double best = 1;
-        for (auto pixel = counts.keyBegin(); pixel != counts.keyEnd(); ++pixel)
-            best = std::max(best, Contrast::ratio(QColor(fill), QColor(*pixel)));
-        QVERIFY2(best >= 4.5, qPrintable(QString::number(best)));
+        const double label = contrastOnCommonest(actions->organizeButton()->grab().toImage());
+        QVERIFY2(label >= 4.5, qPrintable(QString::number(label)));
     }
     QApplication::setPalette(QPalette());
 

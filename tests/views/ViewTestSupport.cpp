@@ -4,6 +4,7 @@
 #include "ActivitySection.h"
 #include "BusySpinner.h"
 #include "ContentView.h"
+#include "Contrast.h"
 #include "FolderHeader.h"
 #include "MenuBarView.h"
 #include "PlainListView.h"
@@ -17,6 +18,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QHash>
+#include <QImage>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -137,4 +140,46 @@ bool activate(QWidget *window)
 {
     QApplication::setActiveWindow(window);
     return QTest::qWaitForWindowActive(window);
+}
+
+QPalette darkPalette()
+{
+    QPalette dark;
+    for (const auto &[role, color] :
+        { std::pair(QPalette::Window, "#353535"), { QPalette::WindowText, "#eeeeec" },
+            { QPalette::Base, "#2d2d2d" }, { QPalette::Text, "#eeeeec" },
+            { QPalette::Button, "#3a3a3e" }, { QPalette::ButtonText, "#eeeeec" },
+            { QPalette::Highlight, "#15539e" }, { QPalette::HighlightedText, "#ffffff" } })
+        dark.setColor(role, QColor(color));
+    return dark;
+}
+
+double contrastOnCommonest(const QImage &image)
+{
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    const QRgb commonest = *std::max_element(
+        counts.keyBegin(), counts.keyEnd(), [&](QRgb a, QRgb b) { return counts[a] < counts[b]; });
+    double best = 1;
+    for (auto pixel = counts.keyBegin(); pixel != counts.keyEnd(); ++pixel)
+        best = std::max(best, Contrast::ratio(QColor(commonest), QColor(*pixel)));
+    return best;
+}
+
+double focusIndicatorContrast(QWidget *widget)
+{
+    widget->clearFocus();
+    const QImage unfocused = widget->grab().toImage();
+    widget->setFocus(Qt::TabFocusReason);
+    if (!widget->hasFocus())
+        return 1;
+    const QImage focused = widget->grab().toImage();
+    double best = 1;
+    for (int y = 0; y < focused.height(); ++y)
+        for (int x = 0; x < focused.width(); ++x)
+            best = std::max(
+                best, Contrast::ratio(QColor(focused.pixel(x, y)), QColor(unfocused.pixel(x, y))));
+    return best;
 }

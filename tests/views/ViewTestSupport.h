@@ -7,6 +7,7 @@
 #include "QueuedFolderChooser.h"
 #include "TempDir.h"
 
+#include <algorithm>
 #include <deque>
 #include <filesystem>
 #include <memory>
@@ -14,6 +15,8 @@
 
 class ContentView;
 class QAbstractItemModel;
+class QImage;
+class QPalette;
 class QWidget;
 class TidyraApp;
 
@@ -52,3 +55,13 @@ QString shown(const ContentView &view);
 QString menuShown(const TidyraApp &app);
 // Makes `window` the active one; false when the platform does not.
 bool activate(QWidget *window);
+
+// A dark palette whose accent is as close to the window colour as dark themes have it.
+QPalette darkPalette();
+// How well what is drawn on the commonest colour of `image` (a fill, a tile) reads: the
+// contrast of that colour with the pixel that differs most from it.
+double contrastOnCommonest(const QImage &image);
+// How `widget`'s focus indicator reads as painted: each pixel that focus changes against
+// the same pixel unfocused; the best of them (the solid line, not its smoothed edge).
+// 1 when focus changes nothing. `widget` must be in an active window.
+double focusIndicatorContrast(QWidget *widget);
