@@ -31,6 +31,7 @@ class FileSystem;
 class FolderWatch;
 class PlanObstacles;
 class RunController;
+class RunHistoryModel;
 struct RunDetails;
 struct RunReport;
 struct UndoReport;
@@ -103,6 +104,10 @@ public:
     // tidyra-cli); null when they left nothing out. Read on the worker after each run
     // and each choice of a folder.
     const std::shared_ptr<const RunDetails> &runDetails() const { return m_runDetails; }
+    // The selected folder's recorded runs, newest first, whoever made them: read on the
+    // worker at start, on each choice of a folder, after each run and undo and on
+    // refreshCanUndo. Each offers "Undo This Run" (undoRun).
+    RunHistoryModel *runHistory() const { return m_history.get(); }
     // How far the run is ("Organizing… 41200 of 100000"), updated a few times a second;
     // empty when no run is going.
     QString progressMessage() const { return m_progressMessage; }
@@ -228,6 +233,8 @@ private:
     void setRunDetails(std::shared_ptr<const RunDetails> details);
     // Reads runDetails for the selected folder on the worker.
     void loadRunDetails();
+    // Reads the selected folder's history on the worker.
+    void loadHistory();
     void setProgressMessage(const QString &message)
     {
         assign(m_progressMessage, message, &FolderOrganizerViewModel::progressMessageChanged);
@@ -249,6 +256,7 @@ private:
     bool m_isOrganizing = false;
     std::unique_ptr<ActivityLog> m_log;
     std::shared_ptr<const RunDetails> m_runDetails;
+    std::unique_ptr<RunHistoryModel> m_history;
     QString m_progressMessage;
     RunKind m_runKind = RunKind::scanning;
     bool m_isChoosing = false; // the folder dialog is open

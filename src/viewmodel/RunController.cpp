@@ -197,6 +197,28 @@ void RunController::readRunDetails(const std::filesystem::path &folder,
         std::move(done));
 }
 
+void RunController::readHistory(
+    const std::filesystem::path &folder, std::function<void(std::vector<HistoryRun>)> done)
+{
+    ask<std::vector<HistoryRun>>(
+        [this, folder] {
+            std::vector<HistoryRun> runs;
+            try {
+                for (const RunHistoryEntry &entry : m_undoService->history(*m_organizer, folder))
+                    runs.push_back({ QString::fromStdString(entry.id),
+                        QDateTime::fromString(
+                            QString::fromStdString(entry.started), Qt::ISODateWithMs)
+                            .toUTC(),
+                        entry.origin == RunOrigin::automatic, entry.moved, entry.undoable,
+                        entry.ended, entry.undone });
+            } catch (const std::exception &) {
+                // An unreadable journal or a folder gone has no history to show.
+            }
+            return runs;
+        },
+        std::move(done));
+}
+
 void RunController::release(std::shared_ptr<const OrganizationPlan> plan)
 {
     QMetaObject::invokeMethod(

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HistoryRun.h"
 #include "model/OrganizationPlan.h"
 #include "services/journal/RunDetails.h"
 #include "services/organizing/RunReports.h"
@@ -108,6 +109,10 @@ public:
     // What the last run or undo of `folder` left out, null when nothing.
     void readRunDetails(const std::filesystem::path &folder,
         std::function<void(std::shared_ptr<const RunDetails>)> done);
+    // The recorded runs of `folder`, newest first: empty when none or the journal
+    // cannot be read (Undo reports why).
+    void readHistory(
+        const std::filesystem::path &folder, std::function<void(std::vector<HistoryRun>)> done);
     // Frees a plan on the worker, as freeing a large one takes a while, and hands the
     // memory back to the system.
     void release(std::shared_ptr<const OrganizationPlan> plan);
