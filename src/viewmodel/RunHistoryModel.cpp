@@ -22,9 +22,11 @@ QVariant RunHistoryModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
         return summaryText(run) + QLatin1Char('\n') + stateText(run);
-    case Qt::ToolTipRole:
     case DetailsRole:
         return detailsText(run);
+    case Qt::ToolTipRole:
+        return detailsText(run) + QLatin1Char('\n') + summaryText(run) + QLatin1Char('\n')
+            + stateText(run);
     case RunIdRole:
         return run.id;
     case StateRole:
@@ -124,6 +126,5 @@ QString RunHistoryModel::detailsText(const HistoryRun &run) const
 {
     const QString started = QLocale().toString(run.started.toLocalTime(), QLocale::LongFormat);
     //: %1 is the run's id, %2 the date and time it started
-    return tr("Run %1, started %2").arg(run.id, started) + QLatin1Char('\n') + summaryText(run)
-        + QLatin1Char('\n') + stateText(run);
+    return tr("Run %1, started %2").arg(run.id, started);
 }

@@ -28,7 +28,7 @@ public:
         StateRole, // State
         CanUndoRole, // bool: "Undo This Run" has something to take back
         AutomaticRole, // bool
-        DetailsRole, // QString: everything recorded of the run, a few lines
+        DetailsRole, // QString: its id and full start time; the tooltip adds the rest
     };
 
     explicit RunHistoryModel(QObject *parent = nullptr);

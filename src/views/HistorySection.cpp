@@ -23,6 +23,7 @@ HistorySection::HistorySection(FolderOrganizerViewModel *viewModel, QWidget *par
     m_list->setAccessibleName(tr("History"));
     m_list->setModel(history);
     m_list->setFrameShape(QFrame::NoFrame);
+    m_list->setFont(textStyleFont(TextStyle::caption));
     m_list->setWordWrap(true);
     m_list->setTextElideMode(Qt::ElideRight);
     m_list->setAlternatingRowColors(true);
@@ -41,10 +42,10 @@ HistorySection::HistorySection(FolderOrganizerViewModel *viewModel, QWidget *par
     footer->addWidget(m_details, 1);
     footer->addWidget(m_undoRun, 0, Qt::AlignTop);
     auto *column = new QVBoxLayout(content);
-    column->setContentsMargins(0, 0, 0, 10);
+    // Inset as the activity log's lines are.
+    column->setContentsMargins(20, 8, 20, 10);
     column->setSpacing(8);
     column->addWidget(m_list, 1);
-    footer->setContentsMargins(20, 0, 20, 0);
     column->addLayout(footer);
     layOutHeadedColumn(this, tr("History"), ForegroundStyle::tertiary, { 20, 12, 20, 8 }, content);
 
@@ -82,13 +83,15 @@ QString HistorySection::currentRunId() const
 
 void HistorySection::keepCurrentRun()
 {
-    m_keptRunId = currentRunId();
+    // The newest picked stays the newest: a run just made is the one to see.
+    const QModelIndex current = m_list->currentIndex();
+    m_keptRunId = current.row() > 0 ? currentRunId() : QString();
 }
 
 void HistorySection::restoreCurrentRun()
 {
-    // The run picked stays picked when the list is read again after a run; the newest
-    // is picked otherwise, the one Undo would take back too.
+    // An older run picked stays picked when the list is read again after a run; the
+    // newest is picked otherwise.
     const QAbstractItemModel *history = m_list->model();
     QModelIndex current = history->index(0, 0);
     for (int row = 0; row < history->rowCount() && !m_keptRunId.isEmpty(); ++row) {
