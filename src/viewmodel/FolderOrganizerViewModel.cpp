@@ -112,8 +112,9 @@ void FolderOrganizerViewModel::chooseFolder()
     LastFolder::write(*m_settings, bytes);
     setStatusMessage(tr("Ready — %1").arg(folderName(bytes)));
     // The folder's own last run, wherever it was made, is what Undo offers; its
-    // history comes with it.
-    refreshCanUndo();
+    // history is read whole, as files may have moved by hand since the last look.
+    queryCanUndo();
+    loadHistory();
     if (!m_log->isEmpty()) {
         m_log->clear();
         emit activityLogChanged();
@@ -355,7 +356,7 @@ void FolderOrganizerViewModel::refreshCanUndo()
     // During a run the engine is the worker's; the end of the run asks again.
     if (!m_isOrganizing) {
         queryCanUndo();
-        loadHistory();
+        loadHistory(true);
     }
 }
 
@@ -438,13 +439,13 @@ void FolderOrganizerViewModel::loadRunDetails()
         });
 }
 
-void FolderOrganizerViewModel::loadHistory()
+void FolderOrganizerViewModel::loadHistory(bool reuse)
 {
     if (m_folderBytes.isEmpty())
         return;
     const QByteArray bytes = m_folderBytes;
     m_runs->readHistory(
-        FolderPath::toFileSystem(bytes), [this, bytes](std::vector<HistoryRun> runs) {
+        FolderPath::toFileSystem(bytes), reuse, [this, bytes](std::vector<HistoryRun> runs) {
             // Another folder may have been chosen meanwhile.
             if (bytes == m_folderBytes)
                 m_history->setRuns(std::move(runs));

@@ -141,7 +141,8 @@ public slots:
     // A scan cannot be stopped half-way: its plan is dropped when it ends.
     void cancelRun();
     // Asks the journal again, on the worker, whether the selected folder has a run to
-    // undo, which tidyra-cli may have recorded or undone meanwhile.
+    // undo, which tidyra-cli may have recorded or undone meanwhile, and reads the
+    // history again when its runs changed there.
     void refreshCanUndo();
     // Asks the views to show runDetails (the tray menu's "Details…" does).
     void showRunDetails();
@@ -233,8 +234,9 @@ private:
     void setRunDetails(std::shared_ptr<const RunDetails> details);
     // Reads runDetails for the selected folder on the worker.
     void loadRunDetails();
-    // Reads the selected folder's history on the worker.
-    void loadHistory();
+    // Reads the selected folder's history on the worker; with `reuse`, only when its
+    // runs changed in the journal (RunController::readHistory).
+    void loadHistory(bool reuse = false);
     void setProgressMessage(const QString &message)
     {
         assign(m_progressMessage, message, &FolderOrganizerViewModel::progressMessageChanged);

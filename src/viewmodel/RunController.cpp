@@ -197,13 +197,16 @@ void RunController::readRunDetails(const std::filesystem::path &folder,
         std::move(done));
 }
 
-void RunController::readHistory(
-    const std::filesystem::path &folder, std::function<void(std::vector<HistoryRun>)> done)
+void RunController::readHistory(const std::filesystem::path &folder, bool reuse,
+    std::function<void(std::vector<HistoryRun>)> done)
 {
     ask<std::vector<HistoryRun>>(
-        [this, folder] {
+        [this, folder, reuse] {
             std::vector<HistoryRun> runs;
             try {
+                std::string stamp = m_undoService->historyStamp(*m_organizer, folder);
+                if (reuse && folder == m_lastHistory.folder && stamp == m_lastHistory.stamp)
+                    return m_lastHistory.runs;
                 for (const RunHistoryEntry &entry : m_undoService->history(*m_organizer, folder))
                     runs.push_back({ QString::fromStdString(entry.id),
                         QDateTime::fromString(
@@ -211,8 +214,10 @@ void RunController::readHistory(
                             .toUTC(),
                         entry.origin == RunOrigin::automatic, entry.moved, entry.undoable,
                         entry.ended, entry.undone });
+                m_lastHistory = { folder, std::move(stamp), runs };
             } catch (const std::exception &) {
                 // An unreadable journal or a folder gone has no history to show.
+                m_lastHistory = {};
             }
             return runs;
         },

@@ -231,3 +231,19 @@ TEST_F(RunHistoryTest, AnUndoLeavingAFileBehindClearsAnOlderRunsEmptyFolders)
     EXPECT_EQ(undo().restored, 1u);
     EXPECT_EQ(namesIn(m_dir.path()), (Names { "Fonts", "a.jpg", "a.ttf", "b.jpg", "b.ttf" }));
 }
+
+// The stamp a window reuses its history by: the same while the journal stays as it is,
+// new with each run recorded and each undo.
+TEST_F(RunHistoryTest, TheHistoryStampChangesWithEveryRunAndUndo)
+{
+    const fs::path folder = m_dir.path();
+    organizeOne("a.jpg");
+    const std::string first = m_undo.historyStamp(m_service, folder);
+    m_undo.history(m_service, folder);
+    EXPECT_EQ(m_undo.historyStamp(m_service, folder), first);
+    organizeOne("b.jpg");
+    const std::string second = m_undo.historyStamp(m_service, folder);
+    EXPECT_NE(second, first);
+    undo();
+    EXPECT_NE(m_undo.historyStamp(m_service, folder), second);
+}

@@ -33,6 +33,7 @@ private slots:
     void aRestartListsTheRecordedRunsNewestFirst();
     void undoThisRunTakesBackThatRunAlone();
     void undoNamesTheRunItTakesBack();
+    void aRunOfTheTerminalShowsWhenTheWindowComesBack();
 
 private:
     // The runs of an earlier session, oldest first: one still whole, an automatic one
@@ -178,6 +179,17 @@ void HistorySectionTest::undoNamesTheRunItTakesBack()
     QTRY_COMPARE(
         history->index(0, 0).data(RunHistoryModel::StateRole).value<State>(), State::undone);
     QVERIFY2(names(undo->toolTip(), 1, QStringLiteral("1")), qPrintable(undo->toolTip()));
+}
+
+void HistorySectionTest::aRunOfTheTerminalShowsWhenTheWindowComesBack()
+{
+    m_fixture->write("k.jpg");
+    const FileOrganizerService service;
+    const RunReport report = UndoService().organize(service, service.buildPlan(m_fixture->inbox));
+    // What the window does when it is shown or activated again.
+    m_viewModel->refreshCanUndo();
+    QTRY_COMPARE(m_viewModel->runHistory()->rowCount(), 6);
+    QCOMPARE(m_view->historySection()->currentRunId(), QString::fromStdString(report.runId));
 }
 
 QTEST_MAIN(HistorySectionTest)

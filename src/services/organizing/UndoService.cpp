@@ -357,6 +357,24 @@ std::vector<RunHistoryEntry> UndoService::history(
     return entries;
 }
 
+std::string UndoService::historyStamp(
+    const FileOrganizerService &organizer, const fs::path &folder) const
+{
+    const JournalStore journals = store().through(organizer.fileSystem());
+    journals.checkTrusted();
+    const FileOrganizerService::OpenFolder root = organizer.openFolder(folder);
+    std::string stamp;
+    for (const fs::path &file : journals.runsOf(root.identity, folder)) {
+        // A file gone meanwhile stamps as such: the history is read again.
+        std::error_code error;
+        const std::uintmax_t size = fs::file_size(file, error);
+        const fs::file_time_type written = fs::last_write_time(file, error);
+        stamp += file.filename().native() + ' ' + std::to_string(size) + ' '
+            + std::to_string(written.time_since_epoch().count()) + '\n';
+    }
+    return stamp;
+}
+
 bool UndoService::canUndo(const FileOrganizerService &organizer, const fs::path &folder) const
 {
     try {
