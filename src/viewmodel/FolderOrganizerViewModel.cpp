@@ -452,6 +452,18 @@ void FolderOrganizerViewModel::loadHistory(bool reuse)
         });
 }
 
+void FolderOrganizerViewModel::readRunFiles(const QString &runId)
+{
+    if (m_folderBytes.isEmpty() || m_isOrganizing || runId.isEmpty())
+        return;
+    const QByteArray bytes = m_folderBytes;
+    m_runs->readRunFiles(FolderPath::toFileSystem(bytes), runId.toStdString(),
+        [this, bytes, runId](std::shared_ptr<const RunDetails> files) {
+            if (bytes == m_folderBytes)
+                emit runFilesRead(runId, m_history->filesTitle(runId), std::move(files));
+        });
+}
+
 void FolderOrganizerViewModel::showRunDetails()
 {
     if (m_runDetails)

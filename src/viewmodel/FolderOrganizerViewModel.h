@@ -146,6 +146,9 @@ public slots:
     void refreshCanUndo();
     // Asks the views to show runDetails (the tray menu's "Details…" does).
     void showRunDetails();
+    // Reads the files of the run `runId` of the selected folder's history on the
+    // worker, then sends runFilesRead; nothing while a run lasts.
+    void readRunFiles(const QString &runId);
 
 signals:
     void selectedFolderURLChanged();
@@ -161,6 +164,10 @@ signals:
     void runDetailsChanged();
     // showRunDetails was called and there are details to show.
     void runDetailsRequested();
+    // The files of the run `runId` (RunController::readRunFiles), and the title that
+    // names the run; null files when the run could not be read.
+    void runFilesRead(
+        const QString &runId, const QString &title, std::shared_ptr<const RunDetails> files);
     void progressMessageChanged();
     void tidiesAutomaticallyChanged();
     // After every execution the user asked for (not an automatic one) that was not

@@ -115,6 +115,11 @@ public:
     // reading twenty runs of 100,000 files each takes seconds of the worker's time.
     void readHistory(const std::filesystem::path &folder, bool reuse,
         std::function<void(std::vector<HistoryRun>)> done);
+    // The files of the recorded run `runId` of `folder` under where each is now (in
+    // the user's language, as the reasons of RunDetails), sorted by name; null when the
+    // run cannot be read.
+    void readRunFiles(const std::filesystem::path &folder, const std::string &runId,
+        std::function<void(std::shared_ptr<const RunDetails>)> done);
     // Frees a plan on the worker, as freeing a large one takes a while, and hands the
     // memory back to the system.
     void release(std::shared_ptr<const OrganizationPlan> plan);

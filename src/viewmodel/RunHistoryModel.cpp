@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <utility>
 
 RunHistoryModel::RunHistoryModel(QObject *parent)
@@ -78,6 +79,17 @@ QString RunHistoryModel::undoToolTip() const
             .arg(whenText(run.started));
     }
     return {};
+}
+
+QString RunHistoryModel::filesTitle(const QString &runId) const
+{
+    const auto run = std::find_if(
+        m_runs.begin(), m_runs.end(), [&runId](const HistoryRun &run) { return run.id == runId; });
+    if (run == m_runs.end())
+        return {};
+    //: %1 is when the run started (a time of day, or a date and time)
+    return tr("%n file(s) moved by the run of %1", nullptr, int(run->moved))
+        .arg(whenText(run->started));
 }
 
 QString RunHistoryModel::whenText(const QDateTime &started) const

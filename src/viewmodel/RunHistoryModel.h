@@ -46,6 +46,9 @@ public:
     // it was killed); empty when no run qualifies.
     QString undoToolTip() const;
     static State stateOf(const HistoryRun &run);
+    // The title of the list of files of the run `runId`: "12 files moved by the run of
+    // 13:05".
+    QString filesTitle(const QString &runId) const;
 
 private:
     QString whenText(const QDateTime &started) const;

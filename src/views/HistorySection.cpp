@@ -2,6 +2,7 @@
 
 #include "FolderOrganizerViewModel.h"
 #include "HeadedColumn.h"
+#include "RunDetailsView.h"
 #include "RunHistoryModel.h"
 #include "StyledLabel.h"
 
@@ -17,6 +18,7 @@ HistorySection::HistorySection(FolderOrganizerViewModel *viewModel, QWidget *par
     , m_list(new QListView(this))
     , m_details(new StyledLabel({}, TextStyle::caption, false, ForegroundStyle::secondary, this))
     , m_undoRun(new QPushButton(tr("Undo This &Run"), this))
+    , m_files(new QPushButton(tr("Show &Files…"), this))
 {
     RunHistoryModel *history = m_viewModel->runHistory();
     m_list->setObjectName(QStringLiteral("historyList"));
@@ -35,11 +37,14 @@ HistorySection::HistorySection(FolderOrganizerViewModel *viewModel, QWidget *par
     m_details->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_undoRun->setObjectName(QStringLiteral("undoRunButton"));
     m_undoRun->setAccessibleName(tr("Undo This Run"));
+    m_files->setObjectName(QStringLiteral("runFilesButton"));
+    m_files->setAccessibleName(tr("Show Files"));
 
     auto *content = new QWidget(this);
     auto *footer = new QHBoxLayout;
     footer->setSpacing(10);
     footer->addWidget(m_details, 1);
+    footer->addWidget(m_files, 0, Qt::AlignTop);
     footer->addWidget(m_undoRun, 0, Qt::AlignTop);
     auto *column = new QVBoxLayout(content);
     // Inset as the activity log's lines are.
@@ -61,6 +66,14 @@ HistorySection::HistorySection(FolderOrganizerViewModel *viewModel, QWidget *par
     connect(m_viewModel, &FolderOrganizerViewModel::selectedFolderURLChanged, this,
         &HistorySection::refresh);
     connect(m_undoRun, &QPushButton::clicked, this, &HistorySection::undoCurrentRun);
+    connect(m_files, &QPushButton::clicked, this, [this] {
+        if (m_files->isEnabled())
+            m_viewModel->readRunFiles(currentRunId());
+    });
+    connect(m_viewModel, &FolderOrganizerViewModel::runFilesRead, this,
+        [this](const QString &, const QString &title, std::shared_ptr<const RunDetails> files) {
+            showFiles(title, std::move(files));
+        });
     connect(m_list, &QWidget::customContextMenuRequested, this, [this](const QPoint &position) {
         const QModelIndex index = m_list->indexAt(position);
         if (!index.isValid())
@@ -79,6 +92,11 @@ HistorySection::HistorySection(FolderOrganizerViewModel *viewModel, QWidget *par
 QString HistorySection::currentRunId() const
 {
     return m_list->currentIndex().data(RunHistoryModel::RunIdRole).toString();
+}
+
+RunDetailsView *HistorySection::filesView() const
+{
+    return m_filesView;
 }
 
 void HistorySection::keepCurrentRun()
@@ -114,8 +132,22 @@ void HistorySection::refresh()
                                                  : tr("No runs of this folder are recorded.")));
     const bool idle = !m_viewModel->isOrganizing() && !m_viewModel->isInDialog();
     m_undoRun->setEnabled(idle && current.data(RunHistoryModel::CanUndoRole).toBool());
+    // Read by the worker, which a run keeps busy.
+    m_files->setEnabled(idle && current.isValid());
     m_undoRun->setAccessibleDescription(
         current.isValid() ? current.data(Qt::DisplayRole).toString() : QString());
+}
+
+void HistorySection::showFiles(const QString &title, std::shared_ptr<const RunDetails> files)
+{
+    if (!files)
+        return; // forgotten or gone meanwhile: the history read after it tells
+    // One such window at a time, showing the run asked for last.
+    if (m_filesView)
+        m_filesView->close();
+    m_filesView = new RunDetailsView(std::move(files), window(), title);
+    m_filesView->setAttribute(Qt::WA_DeleteOnClose);
+    m_filesView->show();
 }
 
 void HistorySection::undoCurrentRun()

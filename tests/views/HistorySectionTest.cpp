@@ -2,6 +2,8 @@
 #include "ActionArea.h"
 #include "ContentView.h"
 #include "FaultInjectingFileSystem.h"
+#include "RunDetailsModel.h"
+#include "RunDetailsView.h"
 #include "RunHistoryModel.h"
 #include "StyledLabel.h"
 #include "ViewTestSupport.h"
@@ -34,6 +36,7 @@ private slots:
     void undoThisRunTakesBackThatRunAlone();
     void undoNamesTheRunItTakesBack();
     void aRunOfTheTerminalShowsWhenTheWindowComesBack();
+    void showFilesListsARunsFilesUnderWhereEachIs();
 
 private:
     // The runs of an earlier session, oldest first: one still whole, an automatic one
@@ -190,6 +193,30 @@ void HistorySectionTest::aRunOfTheTerminalShowsWhenTheWindowComesBack()
     m_viewModel->refreshCanUndo();
     QTRY_COMPARE(m_viewModel->runHistory()->rowCount(), 6);
     QCOMPARE(m_view->historySection()->currentRunId(), QString::fromStdString(report.runId));
+}
+
+void HistorySectionTest::showFilesListsARunsFilesUnderWhereEachIs()
+{
+    HistorySection *section = m_view->historySection();
+    section->list()->setCurrentIndex(section->list()->model()->index(2, 0)); // partly undone
+    QTest::mouseClick(section->filesButton(), Qt::LeftButton);
+    QTRY_VERIFY(section->filesView() && section->filesView()->isVisible());
+    const RunDetailsModel *files = section->filesView()->model();
+    QVERIFY(files->title().contains(QStringLiteral("moved by the run of")));
+    // Each group heading ends with where its files are; one file went back, one stays.
+    QMap<QString, QStringList> groups;
+    for (int row = 0; row < files->rowCount(); ++row) {
+        const QModelIndex group = files->index(row, 0);
+        const QString heading = group.data().toString();
+        QStringList &names = groups[heading.mid(heading.indexOf(u':') + 2)];
+        for (int name = 0; name < files->rowCount(group); ++name)
+            names.append(files->index(name, 0, group).data().toString());
+    }
+    QCOMPARE(groups.keys(),
+        (QStringList {
+            QStringLiteral("put back by an undo"), QStringLiteral("still in \"Audio\"") }));
+    QCOMPARE((groups.first() + groups.last()).size(), 2);
+    QVERIFY(fs::exists(m_fixture->inbox / "Audio" / groups.last().first().toStdString()));
 }
 
 QTEST_MAIN(HistorySectionTest)
