@@ -1,5 +1,6 @@
 // Opens the window on a folder whose history holds one run of many files, as after a
-// restart, offscreen: the history is read, the run picked and undone from the history.
+// restart, offscreen: the history is read, the run picked, its files listed, and the
+// run undone from the history.
 // Prints the longest gap between two turns of the UI thread's event loop in each step
 // (the longest time the window could not answer) and the process's peak memory, each
 // against its target.
@@ -11,6 +12,7 @@
 #include "FolderOrganizerViewModel.h"
 #include "HistorySection.h"
 #include "MemorySettingsStore.h"
+#include "RunDetailsView.h"
 #include "RunHistoryModel.h"
 #include "services/organizing/FileOrganizerService.h"
 #include "services/organizing/UndoService.h"
@@ -40,6 +42,7 @@ namespace {
 
 constexpr double memoryTargetMiB = 120e6 / (1024.0 * 1024.0); // 120 MB
 constexpr qint64 stallTargetMs = 50;
+constexpr qint64 settleMs = 300;
 
 class NoFolderChooser final : public FolderChooser
 {
@@ -74,9 +77,9 @@ bool recordRun(const QString &folder, std::size_t fileCount)
     return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-// Runs `action`, then turns the event loop until `isDone`, timing each turn: a precise
-// 1 ms timer fires once per turn at best, so the gap between two firings is how long
-// the loop was kept from turning. The action's own time counts as a gap too.
+// Runs `action`, then turns the event loop until `isDone` and settleMs more, timing each turn: a
+// precise 1 ms timer fires once per turn at best, so the gap between two firings is how long the
+// loop was kept from turning. The action's own time counts as a gap too.
 qint64 longestGap(const std::function<void()> &action, const std::function<bool()> &isDone)
 {
     qint64 longest = 0;
@@ -93,8 +96,12 @@ qint64 longestGap(const std::function<void()> &action, const std::function<bool(
     QEventLoop loop;
     QTimer watch;
     watch.setInterval(1);
+    // Then a while longer, for what the views lay out and draw later.
+    qint64 doneAt = -1;
     QObject::connect(&watch, &QTimer::timeout, &loop, [&] {
-        if (isDone())
+        if (doneAt < 0 && isDone())
+            doneAt = clock.elapsed();
+        if (doneAt >= 0 && clock.elapsed() - doneAt >= settleMs)
             loop.quit();
     });
     clock.start();
@@ -161,6 +168,11 @@ int main(int argc, char *argv[])
     withinTargets &= report("Run picked, its details shown",
         longestGap([&] { section->list()->setCurrentIndex(section->list()->model()->index(0, 0)); },
             [&] { return section->undoRunButton()->isEnabled(); }));
+    // Its files read on the worker, then their window built on the UI thread.
+    withinTargets &= report("Show Files, the run's files listed",
+        longestGap([&] { section->filesButton()->click(); },
+            [&] { return section->filesView() && section->filesView()->isVisible(); }));
+    section->filesView()->close();
     withinTargets &= report("Undo This Run, history read again",
         longestGap([&] { section->undoRunButton()->click(); },
             [&] {
