@@ -5,6 +5,7 @@
 #include "FolderPath.h"
 #include "LastFolder.h"
 #include "RunController.h"
+#include "RunHistoryModel.h"
 #include "RunMessages.h"
 
 #include <QCoreApplication>
@@ -32,6 +33,7 @@ FolderOrganizerViewModel::FolderOrganizerViewModel(std::unique_ptr<FolderChooser
     , m_settings(std::move(settings))
     , m_statusMessage(tr("Select a folder to get started."))
     , m_log(std::make_unique<ActivityLog>(std::move(clock)))
+    , m_history(std::make_unique<RunHistoryModel>())
     , m_autoTidy(std::make_unique<AutoTidy>(*m_settings, watch))
     , m_runs(std::make_unique<RunController>(std::move(fileSystem)))
 {
@@ -57,6 +59,7 @@ FolderOrganizerViewModel::FolderOrganizerViewModel(std::unique_ptr<FolderChooser
     m_statusMessage = tr("Ready — %1").arg(folderName(bytes));
     queryCanUndo();
     loadRunDetails();
+    loadHistory();
     m_autoTidy->setFolder(FolderPath::toFileSystem(bytes));
 }
 
@@ -100,14 +103,18 @@ void FolderOrganizerViewModel::chooseFolder()
     const QByteArray bytes = FolderPath::toBytes(*chosen);
     // Undo is offered for the folder's own last run only: not for another's while
     // the journal is asked.
-    if (bytes != m_folderBytes)
+    if (bytes != m_folderBytes) {
         setCanUndo(false);
+        m_history->clear();
+    }
     m_folderBytes = bytes;
     setSelectedFolderURL(FolderPath::toUrl(bytes));
     LastFolder::write(*m_settings, bytes);
     setStatusMessage(tr("Ready — %1").arg(folderName(bytes)));
-    // The folder's own last run, wherever it was made, is what Undo offers.
-    refreshCanUndo();
+    // The folder's own last run, wherever it was made, is what Undo offers; its
+    // history is read whole, as files may have moved by hand since the last look.
+    queryCanUndo();
+    loadHistory();
     if (!m_log->isEmpty()) {
         m_log->clear();
         emit activityLogChanged();
@@ -314,8 +321,10 @@ std::function<void(Result &, bool)> FolderOrganizerViewModel::endingRun(
 {
     return [this, report = std::move(report)](Result &result, bool canUndo) {
         setCanUndo(canUndo);
-        if (m_runKind != RunKind::scanning)
+        if (m_runKind != RunKind::scanning) {
             loadRunDetails();
+            loadHistory();
+        }
         report(result);
         setProgressMessage({});
         setIsOrganizing(false);
@@ -345,8 +354,10 @@ void FolderOrganizerViewModel::updateProgress()
 void FolderOrganizerViewModel::refreshCanUndo()
 {
     // During a run the engine is the worker's; the end of the run asks again.
-    if (!m_isOrganizing)
+    if (!m_isOrganizing) {
         queryCanUndo();
+        loadHistory(true);
+    }
 }
 
 void FolderOrganizerViewModel::queryCanUndo()
@@ -425,6 +436,31 @@ void FolderOrganizerViewModel::loadRunDetails()
             // Another folder may have been chosen meanwhile.
             if (bytes == m_folderBytes)
                 setRunDetails(std::move(details));
+        });
+}
+
+void FolderOrganizerViewModel::loadHistory(bool reuse)
+{
+    if (m_folderBytes.isEmpty())
+        return;
+    const QByteArray bytes = m_folderBytes;
+    m_runs->readHistory(
+        FolderPath::toFileSystem(bytes), reuse, [this, bytes](std::vector<HistoryRun> runs) {
+            // Another folder may have been chosen meanwhile.
+            if (bytes == m_folderBytes)
+                m_history->setRuns(std::move(runs));
+        });
+}
+
+void FolderOrganizerViewModel::readRunFiles(const QString &runId)
+{
+    if (m_folderBytes.isEmpty() || m_isOrganizing || runId.isEmpty())
+        return;
+    const QByteArray bytes = m_folderBytes;
+    m_runs->readRunFiles(FolderPath::toFileSystem(bytes), runId.toStdString(),
+        [this, bytes, runId](std::shared_ptr<const RunDetails> files) {
+            if (bytes == m_folderBytes)
+                emit runFilesRead(runId, m_history->filesTitle(runId), std::move(files));
         });
 }
 

@@ -31,6 +31,7 @@ class FileSystem;
 class FolderWatch;
 class PlanObstacles;
 class RunController;
+class RunHistoryModel;
 struct RunDetails;
 struct RunReport;
 struct UndoReport;
@@ -103,6 +104,10 @@ public:
     // tidyra-cli); null when they left nothing out. Read on the worker after each run
     // and each choice of a folder.
     const std::shared_ptr<const RunDetails> &runDetails() const { return m_runDetails; }
+    // The selected folder's recorded runs, newest first, whoever made them: read on the
+    // worker at start, on each choice of a folder, after each run and undo and on
+    // refreshCanUndo. Each offers "Undo This Run" (undoRun).
+    RunHistoryModel *runHistory() const { return m_history.get(); }
     // How far the run is ("Organizing… 41200 of 100000"), updated a few times a second;
     // empty when no run is going.
     QString progressMessage() const { return m_progressMessage; }
@@ -136,10 +141,14 @@ public slots:
     // A scan cannot be stopped half-way: its plan is dropped when it ends.
     void cancelRun();
     // Asks the journal again, on the worker, whether the selected folder has a run to
-    // undo, which tidyra-cli may have recorded or undone meanwhile.
+    // undo, which tidyra-cli may have recorded or undone meanwhile, and reads the
+    // history again when its runs changed there.
     void refreshCanUndo();
     // Asks the views to show runDetails (the tray menu's "Details…" does).
     void showRunDetails();
+    // Reads the files of the run `runId` of the selected folder's history on the
+    // worker, then sends runFilesRead; nothing while a run lasts.
+    void readRunFiles(const QString &runId);
 
 signals:
     void selectedFolderURLChanged();
@@ -155,6 +164,10 @@ signals:
     void runDetailsChanged();
     // showRunDetails was called and there are details to show.
     void runDetailsRequested();
+    // The files of the run `runId` (RunController::readRunFiles), and the title that
+    // names the run; null files when the run could not be read.
+    void runFilesRead(
+        const QString &runId, const QString &title, std::shared_ptr<const RunDetails> files);
     void progressMessageChanged();
     void tidiesAutomaticallyChanged();
     // After every execution the user asked for (not an automatic one) that was not
@@ -228,6 +241,9 @@ private:
     void setRunDetails(std::shared_ptr<const RunDetails> details);
     // Reads runDetails for the selected folder on the worker.
     void loadRunDetails();
+    // Reads the selected folder's history on the worker; with `reuse`, only when its
+    // runs changed in the journal (RunController::readHistory).
+    void loadHistory(bool reuse = false);
     void setProgressMessage(const QString &message)
     {
         assign(m_progressMessage, message, &FolderOrganizerViewModel::progressMessageChanged);
@@ -249,6 +265,7 @@ private:
     bool m_isOrganizing = false;
     std::unique_ptr<ActivityLog> m_log;
     std::shared_ptr<const RunDetails> m_runDetails;
+    std::unique_ptr<RunHistoryModel> m_history;
     QString m_progressMessage;
     RunKind m_runKind = RunKind::scanning;
     bool m_isChoosing = false; // the folder dialog is open

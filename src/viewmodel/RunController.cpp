@@ -9,6 +9,7 @@
 
 #include <QMetaObject>
 
+#include <algorithm>
 #include <exception>
 #include <utility>
 
@@ -193,6 +194,77 @@ void RunController::readRunDetails(const std::filesystem::path &folder,
                 // An unreadable journal has nothing to tell here; Undo reports it.
             }
             return details;
+        },
+        std::move(done));
+}
+
+void RunController::readHistory(const std::filesystem::path &folder, bool reuse,
+    std::function<void(std::vector<HistoryRun>)> done)
+{
+    ask<std::vector<HistoryRun>>(
+        [this, folder, reuse] {
+            std::vector<HistoryRun> runs;
+            try {
+                std::string stamp = m_undoService->historyStamp(*m_organizer, folder);
+                if (reuse && folder == m_lastHistory.folder && stamp == m_lastHistory.stamp)
+                    return m_lastHistory.runs;
+                for (const RunHistoryEntry &entry : m_undoService->history(*m_organizer, folder))
+                    runs.push_back({ QString::fromStdString(entry.id),
+                        QDateTime::fromString(
+                            QString::fromStdString(entry.started), Qt::ISODateWithMs)
+                            .toUTC(),
+                        entry.origin == RunOrigin::automatic, entry.moved, entry.undoable,
+                        entry.ended, entry.undone });
+                m_lastHistory = { folder, std::move(stamp), runs };
+            } catch (const std::exception &) {
+                // An unreadable journal or a folder gone has no history to show.
+                m_lastHistory = {};
+            }
+            return runs;
+        },
+        std::move(done));
+}
+
+void RunController::readRunFiles(const std::filesystem::path &folder, const std::string &runId,
+    std::function<void(std::shared_ptr<const RunDetails>)> done)
+{
+    ask<std::shared_ptr<const RunDetails>>(
+        [this, folder, runId]() -> std::shared_ptr<const RunDetails> {
+            std::vector<RecordedMove> moves;
+            try {
+                moves = m_undoService->runMoves(*m_organizer, folder, runId);
+            } catch (const std::exception &) {
+                return nullptr; // gone with the folder, or forgotten meanwhile
+            }
+            auto files = std::make_shared<RunDetails>();
+            files->folder = folder;
+            files->entries.reserve(moves.size());
+            // Each text once, shared by the files it is for.
+            const std::string back = tr("put back by an undo").toStdString();
+            const std::string elsewhere = tr("no longer where the run put them").toStdString();
+            //: Where files a run moved still are: a folder below the one organized
+            const QString inFolder = tr("still in \"%1\"");
+            const qsizetype at = inFolder.indexOf(QLatin1String("%1"));
+            const std::string beforeFolder = inFolder.left(at < 0 ? 0 : at).toStdString();
+            const std::string afterFolder
+                = at < 0 ? std::string() : inFolder.mid(at + 2).toStdString();
+            std::string lastFolder;
+            std::string inLastFolder;
+            for (RecordedMove &move : moves) {
+                std::string where = move.where == RecordedMove::Where::back ? back : elsewhere;
+                if (move.where == RecordedMove::Where::inPlace) {
+                    const std::string to = move.to.substr(0, move.to.rfind('/'));
+                    // The folder's bytes as they are: the details view shows them fit.
+                    if (to != lastFolder) {
+                        lastFolder = to;
+                        inLastFolder = beforeFolder + to + afterFolder;
+                    }
+                    where = inLastFolder;
+                }
+                files->entries.emplace_back(std::move(move.from), std::move(where));
+            }
+            std::sort(files->entries.begin(), files->entries.end());
+            return files;
         },
         std::move(done));
 }

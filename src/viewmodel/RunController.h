@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HistoryRun.h"
 #include "model/OrganizationPlan.h"
 #include "services/journal/RunDetails.h"
 #include "services/organizing/RunReports.h"
@@ -108,6 +109,17 @@ public:
     // What the last run or undo of `folder` left out, null when nothing.
     void readRunDetails(const std::filesystem::path &folder,
         std::function<void(std::shared_ptr<const RunDetails>)> done);
+    // The recorded runs of `folder`, newest first: empty when none or the journal
+    // cannot be read (Undo reports why). With `reuse`, the last read of the same folder
+    // is given again while the journal's runs are unchanged (UndoService::historyStamp):
+    // reading twenty runs of 100,000 files each takes seconds of the worker's time.
+    void readHistory(const std::filesystem::path &folder, bool reuse,
+        std::function<void(std::vector<HistoryRun>)> done);
+    // The files of the recorded run `runId` of `folder` under where each is now (in
+    // the user's language, as the reasons of RunDetails), sorted by name; null when the
+    // run cannot be read.
+    void readRunFiles(const std::filesystem::path &folder, const std::string &runId,
+        std::function<void(std::shared_ptr<const RunDetails>)> done);
     // Frees a plan on the worker, as freeing a large one takes a while, and hands the
     // memory back to the system.
     void release(std::shared_ptr<const OrganizationPlan> plan);
@@ -133,6 +145,14 @@ private:
 
     std::unique_ptr<FileOrganizerService> m_organizer;
     std::unique_ptr<UndoService> m_undoService;
+    // The worker's last history read, for readHistory's `reuse`.
+    struct HistoryRead
+    {
+        std::filesystem::path folder;
+        std::string stamp;
+        std::vector<HistoryRun> runs;
+    };
+    HistoryRead m_lastHistory;
 
     // Written by the engine on the worker, read by the UI thread.
     std::atomic<bool> m_cancel = false;

@@ -29,8 +29,9 @@ public:
     // Every line as shown, names indented by two blanks, for the clipboard.
     QString allText() const;
     // The title: "3 files skipped in the last run of Big" or "3 files not restored by
-    // the last undo of Big".
-    QString title() const { return titleOf(*m_details); }
+    // the last undo of Big", or the one given (the files of a run of the history).
+    QString title() const { return m_title.isEmpty() ? titleOf(*m_details) : m_title; }
+    void setTitle(const QString &title) { m_title = title; }
     // The same, without grouping the names (the status line's "Details…" tells it).
     static QString titleOf(const RunDetails &details);
 
@@ -45,4 +46,5 @@ private:
 
     std::shared_ptr<const RunDetails> m_details;
     std::vector<Group> m_groups;
+    QString m_title;
 };

@@ -6,6 +6,7 @@
 #include "ProminentButton.h"
 #include "RunDetailsModel.h"
 #include "RunDetailsView.h"
+#include "RunHistoryModel.h"
 #include "StyledLabel.h"
 #include "SymbolView.h"
 #include "Symbols.h"
@@ -124,6 +125,8 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
 
     connect(m_viewModel, &VM::selectedFolderURLChanged, this, &ActionArea::refreshButtons);
     connect(m_viewModel, &VM::canUndoChanged, this, &ActionArea::refreshButtons);
+    connect(m_viewModel->runHistory(), &QAbstractItemModel::modelReset, this,
+        &ActionArea::refreshButtons);
     connect(m_viewModel, &VM::isOrganizingChanged, this, &ActionArea::refreshButtons);
     connect(m_viewModel, &VM::isOrganizingChanged, this, &ActionArea::refreshStatus);
     connect(m_viewModel, &VM::statusMessageChanged, this, &ActionArea::refreshStatus);
@@ -141,6 +144,9 @@ void ActionArea::refreshButtons()
     m_previewButton->setEnabled(hasFolder && idle);
     m_organizeButton->setEnabled(hasFolder && idle);
     m_undoButton->setEnabled(m_viewModel->canUndo() && idle);
+    // Which run Undo takes back, also after a restart, when the log says nothing yet.
+    m_undoButton->setToolTip(
+        m_viewModel->canUndo() ? m_viewModel->runHistory()->undoToolTip() : QString());
     // A switch for the selected folder: with none, there is nothing to switch.
     m_tidyBox->setEnabled(hasFolder);
     m_tidyBox->setChecked(m_viewModel->tidiesAutomatically());

@@ -12,10 +12,10 @@ class RunDetailsView;
 class StyledLabel;
 class SymbolView;
 
-// The main window's commands (preview, organize, undo), the "Tidy Automatically" switch
-// and the status line under them; while a run lasts, the line tells its progress and
-// offers to cancel it; after a run or undo that left files out, it warns and offers
-// their details.
+// The main window's commands (preview, organize, and undo, whose tooltip names the run it
+// takes back), the "Tidy Automatically" switch and the status line under them; while a
+// run lasts, the line tells its progress and offers to cancel it; after a run or undo
+// that left files out, it warns and offers their details.
 class ActionArea : public QWidget
 {
     Q_OBJECT

@@ -5,6 +5,7 @@
 #include "Divider.h"
 #include "FolderHeader.h"
 #include "FolderOrganizerViewModel.h"
+#include "HistorySection.h"
 #include "PreviewView.h"
 
 #include <QVBoxLayout>
@@ -17,6 +18,7 @@ ContentView::ContentView(FolderOrganizerViewModel *viewModel, QWidget *parent)
     , m_header(new FolderHeader(viewModel, this))
     , m_actionArea(new ActionArea(viewModel, this))
     , m_activity(new ActivitySection(viewModel, this))
+    , m_history(new HistorySection(viewModel, this))
 {
     setMinimumSize(460, 360);
     setAccessibleName(tr("Folder organizer"));
@@ -29,6 +31,8 @@ ContentView::ContentView(FolderOrganizerViewModel *viewModel, QWidget *parent)
     column->addWidget(m_actionArea);
     column->addWidget(new Divider(Qt::Horizontal, this));
     column->addWidget(m_activity, 1);
+    column->addWidget(new Divider(Qt::Horizontal, this));
+    column->addWidget(m_history, 1);
 
     connect(m_viewModel, &FolderOrganizerViewModel::isShowingPreviewChanged, this,
         &ContentView::syncPreview);

@@ -7,11 +7,12 @@ class ActionArea;
 class ActivitySection;
 class FolderHeader;
 class FolderOrganizerViewModel;
+class HistorySection;
 class PreviewView;
 
 // The main window's content: the selected folder, the commands with the status line,
-// and the activity log. It presents the preview dialog while the view model asks for it,
-// and gives the focus back where a run took it from.
+// the activity log of this session and the folder's recorded runs. It presents the preview dialog
+// while the view model asks for it, and gives the focus back where a run took it from.
 class ContentView : public QWidget
 {
     Q_OBJECT
@@ -24,6 +25,7 @@ public:
     FolderHeader *header() const { return m_header; }
     ActionArea *actionArea() const { return m_actionArea; }
     ActivitySection *activitySection() const { return m_activity; }
+    HistorySection *historySection() const { return m_history; }
     // The preview dialog while it is up, else null.
     PreviewView *previewView() const;
 
@@ -38,6 +40,7 @@ private:
     FolderHeader *m_header;
     ActionArea *m_actionArea;
     ActivitySection *m_activity;
+    HistorySection *m_history;
     QPointer<PreviewView> m_preview;
     // Where the focus was when a run turned that control off, and where it went then.
     QPointer<QWidget> m_focusBeforeRun;

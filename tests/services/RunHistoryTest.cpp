@@ -3,6 +3,7 @@
 #include "services/organizing/RecordedRun.h"
 
 #include <cerrno>
+#include <map>
 
 // Runs of one file each, dropped into the folder just before.
 class RunHistoryTest : public EngineTest
@@ -230,4 +231,48 @@ TEST_F(RunHistoryTest, AnUndoLeavingAFileBehindClearsAnOlderRunsEmptyFolders)
     writeFile(m_dir / "b.ttf", "another");
     EXPECT_EQ(undo().restored, 1u);
     EXPECT_EQ(namesIn(m_dir.path()), (Names { "Fonts", "a.jpg", "a.ttf", "b.jpg", "b.ttf" }));
+}
+
+// The stamp a window reuses its history by: the same while the journal stays as it is,
+// new with each run recorded and each undo.
+TEST_F(RunHistoryTest, TheHistoryStampChangesWithEveryRunAndUndo)
+{
+    const fs::path folder = m_dir.path();
+    organizeOne("a.jpg");
+    const std::string first = m_undo.historyStamp(m_service, folder);
+    m_undo.history(m_service, folder);
+    EXPECT_EQ(m_undo.historyStamp(m_service, folder), first);
+    organizeOne("b.jpg");
+    const std::string second = m_undo.historyStamp(m_service, folder);
+    EXPECT_NE(second, first);
+    undo();
+    EXPECT_NE(m_undo.historyStamp(m_service, folder), second);
+}
+
+// A run's files as its details list them, with where each is now: in place, put back by
+// an undo, or gone from where the run put it.
+TEST_F(RunHistoryTest, ARunsMovesTellWhereEachFileIsNow)
+{
+    writeFiles(m_dir.path(), { "a.jpg", "b.jpg", "c.pdf" });
+    const RunReport run = organizeRecorded();
+    fs::remove(m_dir / "Images/b.jpg");
+    using Where = RecordedMove::Where;
+    const auto whereabouts = [&] {
+        std::map<std::string, std::pair<std::string, Where>> found;
+        for (const RecordedMove &move : m_undo.runMoves(m_service, m_dir.path(), run.runId))
+            found[move.from] = { move.to, move.where };
+        return found;
+    };
+    using Found = std::map<std::string, std::pair<std::string, Where>>;
+    EXPECT_EQ(whereabouts(),
+        (Found { { "a.jpg", { "Images/a.jpg", Where::inPlace } },
+            { "b.jpg", { "Images/b.jpg", Where::elsewhere } },
+            { "c.pdf", { "Documents/c.pdf", Where::inPlace } } }));
+    EXPECT_EQ(undo().restored, 2u);
+    EXPECT_EQ(whereabouts(),
+        (Found { { "a.jpg", { "Images/a.jpg", Where::back } },
+            { "b.jpg", { "Images/b.jpg", Where::elsewhere } },
+            { "c.pdf", { "Documents/c.pdf", Where::back } } }));
+    EXPECT_EQ(errorFrom([&] { m_undo.runMoves(m_service, m_dir.path(), "nonesuch"); }).code(),
+        EngineCondition::noSuchRun);
 }

@@ -70,3 +70,16 @@ struct RunHistoryEntry
     bool ended = true; // false for a run that was killed
     bool undone = false; // an undo took it back whole
 };
+
+// One file of a recorded run, as the run's details list it.
+struct RecordedMove
+{
+    enum class Where : std::uint8_t {
+        inPlace, // still where the run put it: an undo of the run moves it back
+        back, // put back by an undo
+        elsewhere, // moved or gone since, or never moved by a run that was killed
+    };
+    std::string from; // its name directly in the folder (bytes)
+    std::string to; // CATEGORY[/SUB]/NAME below the folder (bytes)
+    Where where = Where::inPlace;
+};

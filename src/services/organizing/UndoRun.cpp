@@ -194,8 +194,10 @@ UndoRun::Recognition UndoRun::recognitionOf(
                                                          : Recognition::inodeAndStamp;
 }
 
-std::size_t UndoRun::countInPlace(int root, const RunRecord &record) const
+std::size_t UndoRun::countInPlace(int root, const RunRecord &record, std::vector<bool> *each) const
 {
+    if (each)
+        each->assign(record.intents.size(), false);
     std::uint64_t device = 0;
     const Recognition recognition = recognitionOf(root, record, device);
     FolderWalker walker(m_fileSystem, root);
@@ -212,7 +214,10 @@ std::size_t UndoRun::countInPlace(int root, const RunRecord &record) const
         if (state == RunRecord::State::unknown) {
             // A move a kill may have cut short: the file under both names, or beside its
             // reservation, is still at its old place; undo would move nothing.
-            inPlace += locate(walker, root, record, k, expected, recognition).atDestination;
+            const bool there = locate(walker, root, record, k, expected, recognition).atDestination;
+            inPlace += there;
+            if (each)
+                (*each)[k] = there;
             continue;
         }
         const std::vector<std::string> folderParts(intent.to.begin(), intent.to.end() - 1);
@@ -222,8 +227,11 @@ std::size_t UndoRun::countInPlace(int root, const RunRecord &record) const
         if (opened.error == 0 && m_fileSystem.statIn(opened.fd, intent.to.back(), info) == 0
             && isRecordedFile(info, intent, expected, recognition)
             && !(undoCut && m_fileSystem.statIn(root, intent.from, source) == 0
-                && sameFile(mover, root, source, info, recognition)))
+                && sameFile(mover, root, source, info, recognition))) {
             ++inPlace;
+            if (each)
+                (*each)[k] = true;
+        }
     }
     return inPlace;
 }

@@ -31,8 +31,9 @@ public:
     // undone, and its record stays as history.
     UndoReport execute(int root, RunRecord &record, const RunControl &control) const;
     // How many of the run's files are still where it put them: what an undo of it
-    // would move back. Only looks.
-    std::size_t countInPlace(int root, const RunRecord &record) const;
+    // would move back. Only looks. With `each`, also which: one flag per intent.
+    std::size_t countInPlace(
+        int root, const RunRecord &record, std::vector<bool> *each = nullptr) const;
 
     // Settles, by one look each, the intents of a killed run that no mark settles: its
     // file at the destination (or set aside on the way there) moved, and so did one gone

@@ -357,6 +357,65 @@ std::vector<RunHistoryEntry> UndoService::history(
     return entries;
 }
 
+std::vector<RecordedMove> UndoService::runMoves(
+    const FileOrganizerService &organizer, const fs::path &folder, const std::string &runId) const
+{
+    const JournalStore journals = store().through(organizer.fileSystem());
+    FileSystem &fileSystem = journals.fileSystem();
+    journals.checkTrusted();
+    const FileOrganizerService::OpenFolder root = organizer.openFolder(folder);
+    const UndoRun undo(fileSystem);
+    for (const fs::path &file :
+        runId.empty() ? std::vector<fs::path>() : journals.runsWithId(runId)) {
+        std::optional<RunRecord> record = RunRecord::read(fileSystem, file);
+        if (!record || !RecordedRun::belongsTo(record->header, root, folder))
+            continue;
+        // As history() counts them: a killed run's unmarked moves as a look tells now.
+        if (record->hasUnknown())
+            undo.settleUnknown(root.handle.get(), *record, nullptr);
+        std::vector<bool> inPlace;
+        if (!record->undone)
+            undo.countInPlace(root.handle.get(), *record, &inPlace);
+        std::vector<RecordedMove> moves;
+        moves.reserve(record->intents.size());
+        for (std::size_t k = 0; k < record->intents.size(); ++k) {
+            if (record->states[k] == RunRecord::State::neverMoved)
+                continue; // settled just now as a move the kill came before
+            const JournalLines::Intent &intent = record->intents[k];
+            RecordedMove move { intent.from, {}, RecordedMove::Where::elsewhere };
+            for (const std::string &part : intent.to)
+                move.to += (move.to.empty() ? "" : "/") + part;
+            if (record->states[k] == RunRecord::State::back)
+                move.where = RecordedMove::Where::back;
+            else if (!inPlace.empty() && inPlace[k])
+                move.where = RecordedMove::Where::inPlace;
+            moves.push_back(std::move(move));
+        }
+        return moves;
+    }
+    throw EngineError(EngineCondition::noSuchRun,
+        "no run " + ErrorDescriptions::inQuotes(runId) + " is recorded for "
+            + ErrorDescriptions::inQuotes(folder.native()));
+}
+
+std::string UndoService::historyStamp(
+    const FileOrganizerService &organizer, const fs::path &folder) const
+{
+    const JournalStore journals = store().through(organizer.fileSystem());
+    journals.checkTrusted();
+    const FileOrganizerService::OpenFolder root = organizer.openFolder(folder);
+    std::string stamp;
+    for (const fs::path &file : journals.runsOf(root.identity, folder)) {
+        // A file gone meanwhile stamps as such: the history is read again.
+        std::error_code error;
+        const std::uintmax_t size = fs::file_size(file, error);
+        const fs::file_time_type written = fs::last_write_time(file, error);
+        stamp += file.filename().native() + ' ' + std::to_string(size) + ' '
+            + std::to_string(written.time_since_epoch().count()) + '\n';
+    }
+    return stamp;
+}
+
 bool UndoService::canUndo(const FileOrganizerService &organizer, const fs::path &folder) const
 {
     try {

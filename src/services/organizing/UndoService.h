@@ -54,6 +54,20 @@ public:
     std::vector<RunHistoryEntry> history(
         const FileOrganizerService &organizer, const std::filesystem::path &folder) const;
 
+    // The files of the recorded run `runId` of `folder`, in the order the run moved
+    // them, with where each is now. Only looks; read on request, as a run may hold
+    // 100,000 files. Throws EngineError (EngineCondition::noSuchRun) when no such run
+    // of the folder is recorded.
+    std::vector<RecordedMove> runMoves(const FileOrganizerService &organizer,
+        const std::filesystem::path &folder, const std::string &runId) const;
+
+    // A token of the recorded runs of `folder` as the journal holds them now (their
+    // files, sizes and times): it changes whenever a run is recorded, marked or undone,
+    // so a history read before can be reused while it stays the same. Cheap: no run is
+    // read. It does not see files moved by hand since.
+    std::string historyStamp(
+        const FileOrganizerService &organizer, const std::filesystem::path &folder) const;
+
     // Whether `folder` has a recorded run to undo. Cheap: nothing is read.
     bool canUndo(const FileOrganizerService &organizer, const std::filesystem::path &folder) const;
 
