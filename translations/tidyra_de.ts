@@ -402,6 +402,33 @@
     </message>
 </context>
 <context>
+    <name>HistorySection</name>
+    <message>
+        <source>Undo This &amp;Run</source>
+        <translation>Diesen &amp;Lauf rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Show &amp;Files…</source>
+        <translation>Dateien &amp;zeigen…</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Undo This Run</source>
+        <translation>Diesen Lauf rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Show Files</source>
+        <translation>Dateien zeigen</translation>
+    </message>
+    <message>
+        <source>No runs of this folder are recorded.</source>
+        <translation>Für diesen Ordner sind keine Läufe aufgezeichnet.</translation>
+    </message>
+</context>
+<context>
     <name>MenuBarView</name>
     <message>
         <source>Organize Now</source>
@@ -479,6 +506,22 @@
     </message>
 </context>
 <context>
+    <name>RunController</name>
+    <message>
+        <source>put back by an undo</source>
+        <translation>durch Rückgängigmachen zurückgelegt</translation>
+    </message>
+    <message>
+        <source>no longer where the run put them</source>
+        <translation>nicht mehr dort, wo der Lauf sie abgelegt hat</translation>
+    </message>
+    <message>
+        <source>still in &quot;%1&quot;</source>
+        <extracomment>Where files a run moved still are: a folder below the one organized</extracomment>
+        <translation>noch in „%1“</translation>
+    </message>
+</context>
+<context>
     <name>RunDetailsModel</name>
     <message numerus="yes">
         <source>%n file(s): %1</source>
@@ -512,6 +555,80 @@
     <message>
         <source>Copy &amp;All</source>
         <translation>&amp;Alles kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>RunHistoryModel</name>
+    <message numerus="yes">
+        <source>Undo the run of %1 (%n file(s) moved)</source>
+        <extracomment>%1 is when the run started (a time of day, or a date and time)</extracomment>
+        <translation>
+            <numerusform>Lauf von %1 rückgängig machen (%n Datei verschoben)</numerusform>
+            <numerusform>Lauf von %1 rückgängig machen (%n Dateien verschoben)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) moved by the run of %1</source>
+        <extracomment>%1 is when the run started (a time of day, or a date and time)</extracomment>
+        <translation>
+            <numerusform>%n Datei vom Lauf von %1 verschoben</numerusform>
+            <numerusform>%n Dateien vom Lauf von %1 verschoben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n file(s) moved</source>
+        <extracomment>%1 is when the run started (a time of day, or a date and time)</extracomment>
+        <translation>
+            <numerusform>%1: %n Datei verschoben</numerusform>
+            <numerusform>%1: %n Dateien verschoben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Automatic run</source>
+        <translation>Automatischer Lauf</translation>
+    </message>
+    <message>
+        <source>Manual run</source>
+        <translation>Manueller Lauf</translation>
+    </message>
+    <message>
+        <source>undone</source>
+        <translation>rückgängig gemacht</translation>
+    </message>
+    <message numerus="yes">
+        <source>interrupted, %n file(s) still undoable</source>
+        <translation>
+            <numerusform>unterbrochen, %n Datei noch rückgängig zu machen</numerusform>
+            <numerusform>unterbrochen, %n Dateien noch rückgängig zu machen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nothing left to undo</source>
+        <translation>nichts mehr rückgängig zu machen</translation>
+    </message>
+    <message numerus="yes">
+        <source>partly undone, %n file(s) still undoable</source>
+        <translation>
+            <numerusform>teilweise rückgängig gemacht, %n Datei noch rückgängig zu machen</numerusform>
+            <numerusform>teilweise rückgängig gemacht, %n Dateien noch rückgängig zu machen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) still undoable</source>
+        <translation>
+            <numerusform>%n Datei noch rückgängig zu machen</numerusform>
+            <numerusform>%n Dateien noch rückgängig zu machen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <extracomment>A run&apos;s origin (&quot;Manual run&quot;) and what is left of it (&quot;undone&quot;)</extracomment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Run %1, started %2</source>
+        <extracomment>%1 is the run&apos;s id, %2 the date and time it started</extracomment>
+        <translation>Lauf %1, begonnen %2</translation>
     </message>
 </context>
 <context>

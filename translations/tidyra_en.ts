@@ -402,6 +402,33 @@
     </message>
 </context>
 <context>
+    <name>HistorySection</name>
+    <message>
+        <source>Undo This &amp;Run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show &amp;Files…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo This Run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No runs of this folder are recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MenuBarView</name>
     <message>
         <source>Organize Now</source>
@@ -479,6 +506,22 @@
     </message>
 </context>
 <context>
+    <name>RunController</name>
+    <message>
+        <source>put back by an undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no longer where the run put them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>still in &quot;%1&quot;</source>
+        <extracomment>Where files a run moved still are: a folder below the one organized</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RunDetailsModel</name>
     <message numerus="yes">
         <source>%n file(s): %1</source>
@@ -511,6 +554,80 @@
     </message>
     <message>
         <source>Copy &amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RunHistoryModel</name>
+    <message numerus="yes">
+        <source>Undo the run of %1 (%n file(s) moved)</source>
+        <extracomment>%1 is when the run started (a time of day, or a date and time)</extracomment>
+        <translation>
+            <numerusform>Undo the run of %1 (%n file moved)</numerusform>
+            <numerusform>Undo the run of %1 (%n files moved)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) moved by the run of %1</source>
+        <extracomment>%1 is when the run started (a time of day, or a date and time)</extracomment>
+        <translation>
+            <numerusform>%n file moved by the run of %1</numerusform>
+            <numerusform>%n files moved by the run of %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n file(s) moved</source>
+        <extracomment>%1 is when the run started (a time of day, or a date and time)</extracomment>
+        <translation>
+            <numerusform>%1: %n file moved</numerusform>
+            <numerusform>%1: %n files moved</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Automatic run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>undone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>interrupted, %n file(s) still undoable</source>
+        <translation>
+            <numerusform>interrupted, %n file still undoable</numerusform>
+            <numerusform>interrupted, %n files still undoable</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nothing left to undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>partly undone, %n file(s) still undoable</source>
+        <translation>
+            <numerusform>partly undone, %n file still undoable</numerusform>
+            <numerusform>partly undone, %n files still undoable</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) still undoable</source>
+        <translation>
+            <numerusform>%n file still undoable</numerusform>
+            <numerusform>%n files still undoable</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <extracomment>A run&apos;s origin (&quot;Manual run&quot;) and what is left of it (&quot;undone&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run %1, started %2</source>
+        <extracomment>%1 is the run&apos;s id, %2 the date and time it started</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

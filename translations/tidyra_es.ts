@@ -402,6 +402,33 @@
     </message>
 </context>
 <context>
+    <name>HistorySection</name>
+    <message>
+        <source>Undo This &amp;Run</source>
+        <translation>Deshacer &amp;esta organización</translation>
+    </message>
+    <message>
+        <source>Show &amp;Files…</source>
+        <translation>&amp;Mostrar archivos…</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>Undo This Run</source>
+        <translation>Deshacer esta organización</translation>
+    </message>
+    <message>
+        <source>Show Files</source>
+        <translation>Mostrar archivos</translation>
+    </message>
+    <message>
+        <source>No runs of this folder are recorded.</source>
+        <translation>No hay ninguna organización registrada de esta carpeta.</translation>
+    </message>
+</context>
+<context>
     <name>MenuBarView</name>
     <message>
         <source>Details…</source>
@@ -479,6 +506,22 @@
     </message>
 </context>
 <context>
+    <name>RunController</name>
+    <message>
+        <source>put back by an undo</source>
+        <translation>devueltos a su sitio al deshacer</translation>
+    </message>
+    <message>
+        <source>no longer where the run put them</source>
+        <translation>ya no están donde la organización los dejó</translation>
+    </message>
+    <message>
+        <source>still in &quot;%1&quot;</source>
+        <extracomment>Where files a run moved still are: a folder below the one organized</extracomment>
+        <translation>aún en «%1»</translation>
+    </message>
+</context>
+<context>
     <name>RunDetailsModel</name>
     <message numerus="yes">
         <source>%n file(s): %1</source>
@@ -512,6 +555,80 @@
     <message>
         <source>Copy &amp;All</source>
         <translation>Copiar &amp;todo</translation>
+    </message>
+</context>
+<context>
+    <name>RunHistoryModel</name>
+    <message numerus="yes">
+        <source>Undo the run of %1 (%n file(s) moved)</source>
+        <extracomment>%1 is when the run started (a time of day, or a date and time)</extracomment>
+        <translation>
+            <numerusform>Deshacer la organización de %1 (%n archivo movido)</numerusform>
+            <numerusform>Deshacer la organización de %1 (%n archivos movidos)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) moved by the run of %1</source>
+        <extracomment>%1 is when the run started (a time of day, or a date and time)</extracomment>
+        <translation>
+            <numerusform>%n archivo movido por la organización de %1</numerusform>
+            <numerusform>%n archivos movidos por la organización de %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n file(s) moved</source>
+        <extracomment>%1 is when the run started (a time of day, or a date and time)</extracomment>
+        <translation>
+            <numerusform>%1: %n archivo movido</numerusform>
+            <numerusform>%1: %n archivos movidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Automatic run</source>
+        <translation>Organización automática</translation>
+    </message>
+    <message>
+        <source>Manual run</source>
+        <translation>Organización manual</translation>
+    </message>
+    <message>
+        <source>undone</source>
+        <translation>deshecha</translation>
+    </message>
+    <message numerus="yes">
+        <source>interrupted, %n file(s) still undoable</source>
+        <translation>
+            <numerusform>interrumpida, %n archivo aún se puede deshacer</numerusform>
+            <numerusform>interrumpida, %n archivos aún se pueden deshacer</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nothing left to undo</source>
+        <translation>no queda nada por deshacer</translation>
+    </message>
+    <message numerus="yes">
+        <source>partly undone, %n file(s) still undoable</source>
+        <translation>
+            <numerusform>deshecha en parte, %n archivo aún se puede deshacer</numerusform>
+            <numerusform>deshecha en parte, %n archivos aún se pueden deshacer</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) still undoable</source>
+        <translation>
+            <numerusform>%n archivo aún se puede deshacer</numerusform>
+            <numerusform>%n archivos aún se pueden deshacer</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <extracomment>A run&apos;s origin (&quot;Manual run&quot;) and what is left of it (&quot;undone&quot;)</extracomment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Run %1, started %2</source>
+        <extracomment>%1 is the run&apos;s id, %2 the date and time it started</extracomment>
+        <translation>Organización %1, iniciada el %2</translation>
     </message>
 </context>
 <context>

@@ -402,6 +402,33 @@
     </message>
 </context>
 <context>
+    <name>HistorySection</name>
+    <message>
+        <source>Undo This &amp;Run</source>
+        <translation>Annuler ce ran&amp;gement</translation>
+    </message>
+    <message>
+        <source>Show &amp;Files…</source>
+        <translation>Afficher les &amp;fichiers…</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Undo This Run</source>
+        <translation>Annuler ce rangement</translation>
+    </message>
+    <message>
+        <source>Show Files</source>
+        <translation>Afficher les fichiers</translation>
+    </message>
+    <message>
+        <source>No runs of this folder are recorded.</source>
+        <translation>Aucun rangement de ce dossier n’est enregistré.</translation>
+    </message>
+</context>
+<context>
     <name>MenuBarView</name>
     <message>
         <source>Details…</source>
@@ -479,6 +506,22 @@
     </message>
 </context>
 <context>
+    <name>RunController</name>
+    <message>
+        <source>put back by an undo</source>
+        <translation>remis en place par une annulation</translation>
+    </message>
+    <message>
+        <source>no longer where the run put them</source>
+        <translation>ne sont plus là où le rangement les a mis</translation>
+    </message>
+    <message>
+        <source>still in &quot;%1&quot;</source>
+        <extracomment>Where files a run moved still are: a folder below the one organized</extracomment>
+        <translation>toujours dans « %1 »</translation>
+    </message>
+</context>
+<context>
     <name>RunDetailsModel</name>
     <message numerus="yes">
         <source>%n file(s): %1</source>
@@ -512,6 +555,80 @@
     <message>
         <source>Copy &amp;All</source>
         <translation>&amp;Tout copier</translation>
+    </message>
+</context>
+<context>
+    <name>RunHistoryModel</name>
+    <message numerus="yes">
+        <source>Undo the run of %1 (%n file(s) moved)</source>
+        <extracomment>%1 is when the run started (a time of day, or a date and time)</extracomment>
+        <translation>
+            <numerusform>Annuler le rangement de %1 (%n fichier déplacé)</numerusform>
+            <numerusform>Annuler le rangement de %1 (%n fichiers déplacés)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) moved by the run of %1</source>
+        <extracomment>%1 is when the run started (a time of day, or a date and time)</extracomment>
+        <translation>
+            <numerusform>%n fichier déplacé par le rangement de %1</numerusform>
+            <numerusform>%n fichiers déplacés par le rangement de %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n file(s) moved</source>
+        <extracomment>%1 is when the run started (a time of day, or a date and time)</extracomment>
+        <translation>
+            <numerusform>%1 : %n fichier déplacé</numerusform>
+            <numerusform>%1 : %n fichiers déplacés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Automatic run</source>
+        <translation>Rangement automatique</translation>
+    </message>
+    <message>
+        <source>Manual run</source>
+        <translation>Rangement manuel</translation>
+    </message>
+    <message>
+        <source>undone</source>
+        <translation>annulé</translation>
+    </message>
+    <message numerus="yes">
+        <source>interrupted, %n file(s) still undoable</source>
+        <translation>
+            <numerusform>interrompu, %n fichier encore annulable</numerusform>
+            <numerusform>interrompu, %n fichiers encore annulables</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nothing left to undo</source>
+        <translation>plus rien à annuler</translation>
+    </message>
+    <message numerus="yes">
+        <source>partly undone, %n file(s) still undoable</source>
+        <translation>
+            <numerusform>partiellement annulé, %n fichier encore annulable</numerusform>
+            <numerusform>partiellement annulé, %n fichiers encore annulables</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) still undoable</source>
+        <translation>
+            <numerusform>%n fichier encore annulable</numerusform>
+            <numerusform>%n fichiers encore annulables</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <extracomment>A run&apos;s origin (&quot;Manual run&quot;) and what is left of it (&quot;undone&quot;)</extracomment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Run %1, started %2</source>
+        <extracomment>%1 is the run&apos;s id, %2 the date and time it started</extracomment>
+        <translation>Rangement %1, commencé le %2</translation>
     </message>
 </context>
 <context>

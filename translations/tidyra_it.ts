@@ -402,6 +402,33 @@
     </message>
 </context>
 <context>
+    <name>HistorySection</name>
+    <message>
+        <source>Undo This &amp;Run</source>
+        <translation>Annulla &amp;questa organizzazione</translation>
+    </message>
+    <message>
+        <source>Show &amp;Files…</source>
+        <translation>Mostra i &amp;file…</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Cronologia</translation>
+    </message>
+    <message>
+        <source>Undo This Run</source>
+        <translation>Annulla questa organizzazione</translation>
+    </message>
+    <message>
+        <source>Show Files</source>
+        <translation>Mostra i file</translation>
+    </message>
+    <message>
+        <source>No runs of this folder are recorded.</source>
+        <translation>Nessuna organizzazione di questa cartella è registrata.</translation>
+    </message>
+</context>
+<context>
     <name>MenuBarView</name>
     <message>
         <source>Details…</source>
@@ -479,6 +506,22 @@
     </message>
 </context>
 <context>
+    <name>RunController</name>
+    <message>
+        <source>put back by an undo</source>
+        <translation>rimessi al loro posto da un annullamento</translation>
+    </message>
+    <message>
+        <source>no longer where the run put them</source>
+        <translation>non sono più dove l&apos;organizzazione li ha messi</translation>
+    </message>
+    <message>
+        <source>still in &quot;%1&quot;</source>
+        <extracomment>Where files a run moved still are: a folder below the one organized</extracomment>
+        <translation>ancora in «%1»</translation>
+    </message>
+</context>
+<context>
     <name>RunDetailsModel</name>
     <message numerus="yes">
         <source>%n file(s): %1</source>
@@ -512,6 +555,80 @@
     <message>
         <source>Copy &amp;All</source>
         <translation>Copia &amp;tutto</translation>
+    </message>
+</context>
+<context>
+    <name>RunHistoryModel</name>
+    <message numerus="yes">
+        <source>Undo the run of %1 (%n file(s) moved)</source>
+        <extracomment>%1 is when the run started (a time of day, or a date and time)</extracomment>
+        <translation>
+            <numerusform>Annulla l&apos;organizzazione di %1 (%n file spostato)</numerusform>
+            <numerusform>Annulla l&apos;organizzazione di %1 (%n file spostati)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) moved by the run of %1</source>
+        <extracomment>%1 is when the run started (a time of day, or a date and time)</extracomment>
+        <translation>
+            <numerusform>%n file spostato dall&apos;organizzazione di %1</numerusform>
+            <numerusform>%n file spostati dall&apos;organizzazione di %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n file(s) moved</source>
+        <extracomment>%1 is when the run started (a time of day, or a date and time)</extracomment>
+        <translation>
+            <numerusform>%1: %n file spostato</numerusform>
+            <numerusform>%1: %n file spostati</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Automatic run</source>
+        <translation>Organizzazione automatica</translation>
+    </message>
+    <message>
+        <source>Manual run</source>
+        <translation>Organizzazione manuale</translation>
+    </message>
+    <message>
+        <source>undone</source>
+        <translation>annullata</translation>
+    </message>
+    <message numerus="yes">
+        <source>interrupted, %n file(s) still undoable</source>
+        <translation>
+            <numerusform>interrotta, %n file ancora annullabile</numerusform>
+            <numerusform>interrotta, %n file ancora annullabili</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nothing left to undo</source>
+        <translation>niente più da annullare</translation>
+    </message>
+    <message numerus="yes">
+        <source>partly undone, %n file(s) still undoable</source>
+        <translation>
+            <numerusform>annullata in parte, %n file ancora annullabile</numerusform>
+            <numerusform>annullata in parte, %n file ancora annullabili</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) still undoable</source>
+        <translation>
+            <numerusform>%n file ancora annullabile</numerusform>
+            <numerusform>%n file ancora annullabili</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <extracomment>A run&apos;s origin (&quot;Manual run&quot;) and what is left of it (&quot;undone&quot;)</extracomment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Run %1, started %2</source>
+        <extracomment>%1 is the run&apos;s id, %2 the date and time it started</extracomment>
+        <translation>Organizzazione %1, iniziata il %2</translation>
     </message>
 </context>
 <context>

@@ -415,6 +415,33 @@
     </message>
 </context>
 <context>
+    <name>HistorySection</name>
+    <message>
+        <source>Undo This &amp;Run</source>
+        <translation>Cofnij &amp;to porządkowanie</translation>
+    </message>
+    <message>
+        <source>Show &amp;Files…</source>
+        <translation>Pokaż p&amp;liki…</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historia</translation>
+    </message>
+    <message>
+        <source>Undo This Run</source>
+        <translation>Cofnij to porządkowanie</translation>
+    </message>
+    <message>
+        <source>Show Files</source>
+        <translation>Pokaż pliki</translation>
+    </message>
+    <message>
+        <source>No runs of this folder are recorded.</source>
+        <translation>Brak zapisanych porządkowań tego folderu.</translation>
+    </message>
+</context>
+<context>
     <name>MenuBarView</name>
     <message>
         <source>Details…</source>
@@ -494,6 +521,22 @@
     </message>
 </context>
 <context>
+    <name>RunController</name>
+    <message>
+        <source>put back by an undo</source>
+        <translation>przywrócone przez cofnięcie</translation>
+    </message>
+    <message>
+        <source>no longer where the run put them</source>
+        <translation>nie ma ich już tam, gdzie umieściło je porządkowanie</translation>
+    </message>
+    <message>
+        <source>still in &quot;%1&quot;</source>
+        <extracomment>Where files a run moved still are: a folder below the one organized</extracomment>
+        <translation>nadal w „%1”</translation>
+    </message>
+</context>
+<context>
     <name>RunDetailsModel</name>
     <message numerus="yes">
         <source>%n file(s): %1</source>
@@ -530,6 +573,86 @@
     <message>
         <source>Copy &amp;All</source>
         <translation>Kopiuj &amp;wszystko</translation>
+    </message>
+</context>
+<context>
+    <name>RunHistoryModel</name>
+    <message numerus="yes">
+        <source>Undo the run of %1 (%n file(s) moved)</source>
+        <extracomment>%1 is when the run started (a time of day, or a date and time)</extracomment>
+        <translation>
+            <numerusform>Cofnij porządkowanie z %1 (przeniesiono %n plik)</numerusform>
+            <numerusform>Cofnij porządkowanie z %1 (przeniesiono %n pliki)</numerusform>
+            <numerusform>Cofnij porządkowanie z %1 (przeniesiono %n plików)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) moved by the run of %1</source>
+        <extracomment>%1 is when the run started (a time of day, or a date and time)</extracomment>
+        <translation>
+            <numerusform>%n plik przeniesiony przez porządkowanie z %1</numerusform>
+            <numerusform>%n pliki przeniesione przez porządkowanie z %1</numerusform>
+            <numerusform>%n plików przeniesionych przez porządkowanie z %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n file(s) moved</source>
+        <extracomment>%1 is when the run started (a time of day, or a date and time)</extracomment>
+        <translation>
+            <numerusform>%1: przeniesiono %n plik</numerusform>
+            <numerusform>%1: przeniesiono %n pliki</numerusform>
+            <numerusform>%1: przeniesiono %n plików</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Automatic run</source>
+        <translation>Porządkowanie automatyczne</translation>
+    </message>
+    <message>
+        <source>Manual run</source>
+        <translation>Porządkowanie ręczne</translation>
+    </message>
+    <message>
+        <source>undone</source>
+        <translation>cofnięte</translation>
+    </message>
+    <message numerus="yes">
+        <source>interrupted, %n file(s) still undoable</source>
+        <translation>
+            <numerusform>przerwane, %n plik można jeszcze cofnąć</numerusform>
+            <numerusform>przerwane, %n pliki można jeszcze cofnąć</numerusform>
+            <numerusform>przerwane, %n plików można jeszcze cofnąć</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nothing left to undo</source>
+        <translation>nie ma już nic do cofnięcia</translation>
+    </message>
+    <message numerus="yes">
+        <source>partly undone, %n file(s) still undoable</source>
+        <translation>
+            <numerusform>częściowo cofnięte, %n plik można jeszcze cofnąć</numerusform>
+            <numerusform>częściowo cofnięte, %n pliki można jeszcze cofnąć</numerusform>
+            <numerusform>częściowo cofnięte, %n plików można jeszcze cofnąć</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) still undoable</source>
+        <translation>
+            <numerusform>%n plik można jeszcze cofnąć</numerusform>
+            <numerusform>%n pliki można jeszcze cofnąć</numerusform>
+            <numerusform>%n plików można jeszcze cofnąć</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <extracomment>A run&apos;s origin (&quot;Manual run&quot;) and what is left of it (&quot;undone&quot;)</extracomment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Run %1, started %2</source>
+        <extracomment>%1 is the run&apos;s id, %2 the date and time it started</extracomment>
+        <translation>Porządkowanie %1, rozpoczęte %2</translation>
     </message>
 </context>
 <context>

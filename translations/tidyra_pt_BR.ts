@@ -402,6 +402,33 @@
     </message>
 </context>
 <context>
+    <name>HistorySection</name>
+    <message>
+        <source>Undo This &amp;Run</source>
+        <translation>Desfazer &amp;esta organização</translation>
+    </message>
+    <message>
+        <source>Show &amp;Files…</source>
+        <translation>&amp;Mostrar arquivos…</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Histórico</translation>
+    </message>
+    <message>
+        <source>Undo This Run</source>
+        <translation>Desfazer esta organização</translation>
+    </message>
+    <message>
+        <source>Show Files</source>
+        <translation>Mostrar arquivos</translation>
+    </message>
+    <message>
+        <source>No runs of this folder are recorded.</source>
+        <translation>Nenhuma organização desta pasta foi registrada.</translation>
+    </message>
+</context>
+<context>
     <name>MenuBarView</name>
     <message>
         <source>Details…</source>
@@ -479,6 +506,22 @@
     </message>
 </context>
 <context>
+    <name>RunController</name>
+    <message>
+        <source>put back by an undo</source>
+        <translation>devolvidos ao lugar ao desfazer</translation>
+    </message>
+    <message>
+        <source>no longer where the run put them</source>
+        <translation>não estão mais onde a organização os colocou</translation>
+    </message>
+    <message>
+        <source>still in &quot;%1&quot;</source>
+        <extracomment>Where files a run moved still are: a folder below the one organized</extracomment>
+        <translation>ainda em “%1”</translation>
+    </message>
+</context>
+<context>
     <name>RunDetailsModel</name>
     <message numerus="yes">
         <source>%n file(s): %1</source>
@@ -512,6 +555,80 @@
     <message>
         <source>Copy &amp;All</source>
         <translation>Copiar &amp;tudo</translation>
+    </message>
+</context>
+<context>
+    <name>RunHistoryModel</name>
+    <message numerus="yes">
+        <source>Undo the run of %1 (%n file(s) moved)</source>
+        <extracomment>%1 is when the run started (a time of day, or a date and time)</extracomment>
+        <translation>
+            <numerusform>Desfazer a organização de %1 (%n arquivo movido)</numerusform>
+            <numerusform>Desfazer a organização de %1 (%n arquivos movidos)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) moved by the run of %1</source>
+        <extracomment>%1 is when the run started (a time of day, or a date and time)</extracomment>
+        <translation>
+            <numerusform>%n arquivo movido pela organização de %1</numerusform>
+            <numerusform>%n arquivos movidos pela organização de %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n file(s) moved</source>
+        <extracomment>%1 is when the run started (a time of day, or a date and time)</extracomment>
+        <translation>
+            <numerusform>%1: %n arquivo movido</numerusform>
+            <numerusform>%1: %n arquivos movidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Automatic run</source>
+        <translation>Organização automática</translation>
+    </message>
+    <message>
+        <source>Manual run</source>
+        <translation>Organização manual</translation>
+    </message>
+    <message>
+        <source>undone</source>
+        <translation>desfeita</translation>
+    </message>
+    <message numerus="yes">
+        <source>interrupted, %n file(s) still undoable</source>
+        <translation>
+            <numerusform>interrompida, %n arquivo ainda pode ser desfeito</numerusform>
+            <numerusform>interrompida, %n arquivos ainda podem ser desfeitos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nothing left to undo</source>
+        <translation>nada mais para desfazer</translation>
+    </message>
+    <message numerus="yes">
+        <source>partly undone, %n file(s) still undoable</source>
+        <translation>
+            <numerusform>desfeita em parte, %n arquivo ainda pode ser desfeito</numerusform>
+            <numerusform>desfeita em parte, %n arquivos ainda podem ser desfeitos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) still undoable</source>
+        <translation>
+            <numerusform>%n arquivo ainda pode ser desfeito</numerusform>
+            <numerusform>%n arquivos ainda podem ser desfeitos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <extracomment>A run&apos;s origin (&quot;Manual run&quot;) and what is left of it (&quot;undone&quot;)</extracomment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Run %1, started %2</source>
+        <extracomment>%1 is the run&apos;s id, %2 the date and time it started</extracomment>
+        <translation>Organização %1, iniciada em %2</translation>
     </message>
 </context>
 <context>

@@ -389,6 +389,33 @@
     </message>
 </context>
 <context>
+    <name>HistorySection</name>
+    <message>
+        <source>Undo This &amp;Run</source>
+        <translation>撤销此次整理(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Show &amp;Files…</source>
+        <translation>显示文件(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>历史记录</translation>
+    </message>
+    <message>
+        <source>Undo This Run</source>
+        <translation>撤销此次整理</translation>
+    </message>
+    <message>
+        <source>Show Files</source>
+        <translation>显示文件</translation>
+    </message>
+    <message>
+        <source>No runs of this folder are recorded.</source>
+        <translation>没有此文件夹的整理记录。</translation>
+    </message>
+</context>
+<context>
     <name>MenuBarView</name>
     <message>
         <source>Details…</source>
@@ -464,6 +491,22 @@
     </message>
 </context>
 <context>
+    <name>RunController</name>
+    <message>
+        <source>put back by an undo</source>
+        <translation>已通过撤销放回原处</translation>
+    </message>
+    <message>
+        <source>no longer where the run put them</source>
+        <translation>已不在整理时放置的位置</translation>
+    </message>
+    <message>
+        <source>still in &quot;%1&quot;</source>
+        <extracomment>Where files a run moved still are: a folder below the one organized</extracomment>
+        <translation>仍在“%1”中</translation>
+    </message>
+</context>
+<context>
     <name>RunDetailsModel</name>
     <message numerus="yes">
         <source>%n file(s): %1</source>
@@ -494,6 +537,74 @@
     <message>
         <source>Copy &amp;All</source>
         <translation>全部复制(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>RunHistoryModel</name>
+    <message numerus="yes">
+        <source>Undo the run of %1 (%n file(s) moved)</source>
+        <extracomment>%1 is when the run started (a time of day, or a date and time)</extracomment>
+        <translation>
+            <numerusform>撤销 %1 的整理（移动了 %n 个文件）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) moved by the run of %1</source>
+        <extracomment>%1 is when the run started (a time of day, or a date and time)</extracomment>
+        <translation>
+            <numerusform>%1 的整理移动了 %n 个文件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n file(s) moved</source>
+        <extracomment>%1 is when the run started (a time of day, or a date and time)</extracomment>
+        <translation>
+            <numerusform>%1：移动了 %n 个文件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Automatic run</source>
+        <translation>自动整理</translation>
+    </message>
+    <message>
+        <source>Manual run</source>
+        <translation>手动整理</translation>
+    </message>
+    <message>
+        <source>undone</source>
+        <translation>已撤销</translation>
+    </message>
+    <message numerus="yes">
+        <source>interrupted, %n file(s) still undoable</source>
+        <translation>
+            <numerusform>已中断，还有 %n 个文件可撤销</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nothing left to undo</source>
+        <translation>没有可撤销的内容了</translation>
+    </message>
+    <message numerus="yes">
+        <source>partly undone, %n file(s) still undoable</source>
+        <translation>
+            <numerusform>已部分撤销，还有 %n 个文件可撤销</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) still undoable</source>
+        <translation>
+            <numerusform>还有 %n 个文件可撤销</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <extracomment>A run&apos;s origin (&quot;Manual run&quot;) and what is left of it (&quot;undone&quot;)</extracomment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Run %1, started %2</source>
+        <extracomment>%1 is the run&apos;s id, %2 the date and time it started</extracomment>
+        <translation>整理 %1，开始于 %2</translation>
     </message>
 </context>
 <context>
