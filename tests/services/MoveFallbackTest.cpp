@@ -242,3 +242,31 @@ TEST_F(EngineTest, AReservationAFileSystemKeptUnderACutDownNameGoes)
     EXPECT_EQ(namesIn(m_dir / "Documents"), (Names { "LL", name }));
     EXPECT_EQ(readFile(m_dir / "Documents" / name), "P");
 }
+
+// An undo killed between reserving a file's old name and moving the file back, and the
+// file then removed by the user: the empty reservation goes with the next run, and is
+// never organized as a file of the user's.
+TEST_F(EngineTest, AKilledUndosReservationGoesThoughTheFileWasRemoved)
+{
+    writeFile(m_dir / "photo.jpg", "P");
+    const auto reservationRoute = [&] {
+        m_fileSystem->reset();
+        m_fileSystem->failCall(Op::renameNoReplace, 0, EINVAL);
+        m_fileSystem->failCall(Op::hardLink, 0, EPERM);
+    };
+    reservationRoute();
+    ASSERT_EQ(organizeRecorded().moved, 1u);
+    m_fileSystem->beforeCall(Op::renameReplacing, 0, [&] {
+        if (fs::exists(m_dir / "photo.jpg"))
+            m_fileSystem->killAt(0);
+    });
+    try {
+        undo();
+    } catch (const std::runtime_error &) { }
+    ASSERT_TRUE(m_fileSystem->killed());
+    ASSERT_EQ(fs::file_size(m_dir / "photo.jpg"), 0u);
+    fs::remove(m_dir / "Images/photo.jpg");
+    reservationRoute();
+    EXPECT_EQ(organizeRecorded().moved, 0u);
+    EXPECT_EQ(namesIn(m_dir.path()), Names { "Images" });
+}

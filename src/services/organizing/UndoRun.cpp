@@ -337,9 +337,9 @@ void UndoRun::settleBack(int root, RunRecord &record, RunJournal &journal) const
         const Whereabouts where
             = locate(walker, root, record, k, FileIdentity { device, intent.inode }, recognition);
         // The killed undo's reservation of the old name goes before a run could take
-        // it for a file of the user's and move it.
-        // Only while the file is still at its new name can the old one hold that.
-        if (where.reservedAtSource && where.atDestination)
+        // it for a file of the user's and move it, also when the user has removed the
+        // file since; never while the old name may hold the file moved back.
+        if (where.reservedAtSource && !where.atSource)
             removeReservation(root, intent.from, where.source);
         const int folder = walker.open({ intent.to.begin(), intent.to.end() - 1 }, false).fd;
         bool isBack = where.atSource && !where.atDestination;
