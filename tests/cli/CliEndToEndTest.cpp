@@ -115,9 +115,7 @@ TEST_F(CliEndToEndTest, SkipsExitWithThreeAndWhatIsNotRestoredIsKeptForLater)
 }
 
 // Mistakes in the command line exit with 2 and say what is wrong in one line, then
-// where the help is; other errors exit
-
-// with 1, say why in one line, and move nothing.
+// where the help is; other errors exit with 1, say why in one line, and move nothing.
 
 TEST_F(CliEndToEndTest, MistakesAndErrorsExitWithTwoAndOne)
 {
