@@ -270,3 +270,29 @@ TEST_F(EngineTest, AKilledUndosReservationGoesThoughTheFileWasRemoved)
     EXPECT_EQ(organizeRecorded().moved, 0u);
     EXPECT_EQ(namesIn(m_dir.path()), Names { "Images" });
 }
+
+// A run killed inside a link-route move on FUSE (the old name set aside, not yet
+// removed), then its category folder moved away by the user: undo drops the name set
+// aside, a second name of the file that went away with the folder.
+TEST_F(EngineTest, AnAsideNameGoesWhenTheFilesFolderWasMovedAway)
+{
+    writeFile(m_dir / "photo.jpg", "P");
+    m_fileSystem->pretendFileSystem(0x65735546);
+    m_fileSystem->failCall(Op::renameNoReplace, 0, EINVAL);
+    m_fileSystem->beforeCall(Op::unlinkFile, 0, [&] {
+        for (const auto &entry : fs::directory_iterator(m_dir.path()))
+            if (entry.path().filename().string().starts_with(".tidyra-moving-"))
+                m_fileSystem->killAt(0);
+    });
+    try {
+        organizeRecorded();
+    } catch (const std::runtime_error &) { }
+    ASSERT_TRUE(m_fileSystem->killed());
+    fs::rename(m_dir / "Images", m_outside / "Images");
+    fs::create_directory_symlink(m_outside / "Images", m_dir / "Images");
+    m_fileSystem->reset();
+    m_fileSystem->pretendFileSystem(0x65735546);
+    undo();
+    EXPECT_EQ(namesIn(m_dir.path()), Names { "Images" });
+    EXPECT_EQ(readFile(m_outside / "Images/photo.jpg"), "P");
+}

@@ -54,6 +54,7 @@ struct UndoRun::Whereabouts
     bool atDestination = false;
     bool atSource = false;
     bool aside = false;
+    bool asideLinked = false; // the name aside is one of two: the file has another
     // An empty file the journal proves the run made at the new name (a kill between
     // reserving and renaming), or an undo made at the old name.
     bool reservedAtDestination = false;
@@ -163,12 +164,15 @@ UndoRun::Whereabouts UndoRun::locate(FolderWalker &walker, int root, const RunRe
     where.found = where.atDestination ? where.destination.identity : where.source.identity;
     if (!where.atDestination && !where.atSource) {
         EntryInfo info;
-        // Only the link route sets names aside, and it is taken only where inodes hold.
-        where.aside = stableInodes
-            && m_fileSystem.statIn(root, FileMover::asideName(expected), info) == 0
-            && info.identity == expected;
-        if (where.aside)
+        // Only the link route sets names aside. It is taken where links keep one
+        // identity, on FUSE too (sshfs, NTFS), where the file is known by size and time.
+        where.aside = m_fileSystem.statIn(root, FileMover::asideName(expected), info) == 0
+            && (stableInodes ? info.identity == expected
+                             : isRecordedFile(info, intent, expected, how));
+        if (where.aside) {
             where.found = info.identity;
+            where.asideLinked = info.linkCount >= 2;
+        }
     }
     return where;
 }
@@ -469,6 +473,12 @@ UndoReport UndoRun::moveBack(
             // Nothing is given up on one look: a second, fresh one must agree.
             FolderWalker fresh(m_fileSystem, root);
             where = locate(fresh, root, record, k, expected, recognition);
+        }
+        if (where.aside && where.asideLinked) {
+            // A kill inside a link-route move, and the new name moved on since (its
+            // folder moved away, say): the old name set aside is only a second name.
+            mover.removeExtraName(root, FileMover::asideName(expected), where.found);
+            where.aside = false;
         }
         const auto removeAside = [&] {
             if (!mayBeAside)
