@@ -156,6 +156,18 @@ TEST_F(RunHistoryTest, AKilledRunCountsTheMovesItMade)
     const RunHistoryEntry entry = m_undo.history(m_service, m_dir.path())[0];
     EXPECT_EQ(entry.moved, 4u);
     EXPECT_EQ(entry.undoable, 1u) << "d.jpg";
+
+    // A run killed before its first move, whose file the user then removed and whose
+    // folder the user moved away: the file went nowhere with the folder.
+    writeFile(m_dir / "f.mp3", "f");
+    m_fileSystem->beforeCall(Op::renameNoReplace, 1, [&] { m_fileSystem->killAt(0); });
+    organizeRecorded();
+    ASSERT_TRUE(m_fileSystem->killed());
+    m_fileSystem->reset();
+    fs::remove(m_dir / "f.mp3");
+    fs::rename(m_dir / "Audio", m_outside / "Audio");
+    fs::create_directory_symlink(m_outside / "Audio", m_dir / "Audio");
+    EXPECT_EQ(m_undo.history(m_service, m_dir.path())[0].moved, 0u);
 }
 
 // An undo killed right after its first move back, before any line of its reached the

@@ -240,6 +240,21 @@ std::size_t UndoRun::countInPlace(int root, const RunRecord &record, std::vector
     return inPlace;
 }
 
+bool UndoRun::seenThroughLink(int root, const JournalLines::Intent &intent,
+    const FileIdentity &expected, Recognition recognition) const
+{
+    // Only a look, through the link the user put where the folder was, into the folder
+    // moved away: nothing there is moved or removed.
+    std::string path = "/proc/self/fd/" + std::to_string(root);
+    for (std::size_t part = 0; part + 1 < intent.to.size(); ++part)
+        path.append("/").append(intent.to[part]);
+    FileDescriptor folder;
+    EntryInfo info;
+    return m_fileSystem.openFolder(path, folder) == 0
+        && m_fileSystem.statIn(folder.get(), intent.to.back(), info) == 0
+        && isRecordedFile(info, intent, expected, recognition);
+}
+
 void UndoRun::settleUnknown(int root, RunRecord &record, RunJournal *journal) const
 {
     using JournalLines::Mark;
@@ -304,8 +319,10 @@ void UndoRun::settleUnknown(int root, RunRecord &record, RunJournal *journal) co
         } else if (!where.atSource
             && (where.folderError == ELOOP || where.folderError == ENOTDIR)) {
             // Gone from its old name, and a link or a file stands where its new folder
-            // was: another program moved that folder away, with what the run put in it.
-            mark = Mark::moved;
+            // was: another program moved that folder away, with what the run put in it
+            // if the run went past it or the file is there; else the user removed it.
+            if (k < reached || seenThroughLink(root, intent, { device, intent.inode }, recognition))
+                mark = Mark::moved;
         } else if (!where.atSource && k < reached
             && (where.sourceError == 0 || where.sourceError == ENOENT)
             && (where.folderError == ENOENT

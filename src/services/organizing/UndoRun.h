@@ -78,6 +78,10 @@ private:
     // Where the file of the record's intent `k` is now.
     Whereabouts locate(FolderWalker &walker, int root, const RunRecord &record, std::size_t k,
         const FileIdentity &expected, Recognition recognition) const;
+    // Whether the file of `intent` is at its new name in its folder as moved away by
+    // another program, a link left in its place.
+    bool seenThroughLink(int root, const JournalLines::Intent &intent, const FileIdentity &expected,
+        Recognition recognition) const;
     // Removes the empty file `seen` at `name` in `folder`, while it is still that file:
     // what a killed run's or undo's reservation route made, as its journal proves.
     void removeReservation(int folder, const std::string &name, const EntryInfo &seen) const;
