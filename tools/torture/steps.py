@@ -183,6 +183,9 @@ def forget_moved_away(model, category, target):
     files are known by name alone: each one there accounts for one tracked file, once."""
     gone = invariants.snapshot(target)
     keys = {e.key for e in gone.values() if e.kind == "file"}
+    # A file a killed move left under two names (its old one, and one in the folder
+    # moved away) is still in the folder under the old one.
+    keys -= {e.key for e in invariants.snapshot(model.folder).values() if e.kind == "file"}
     seen = model.__dict__.setdefault("away_seen", set())
     names = [rel for rel, e in gone.items()
              if e.kind == "file" and not e.key and (target, rel) not in seen]
