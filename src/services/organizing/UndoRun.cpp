@@ -491,9 +491,13 @@ UndoReport UndoRun::moveBack(
             FolderWalker fresh(m_fileSystem, root);
             where = locate(fresh, root, record, k, expected, recognition);
         }
-        if (where.aside && where.asideLinked) {
+        const bool newNameGone = where.folderError == ENOENT || where.folderError == ENOTDIR
+            || where.folderError == ELOOP
+            || (where.folderError == 0 && where.destinationError == ENOENT);
+        if (where.aside && where.asideLinked && newNameGone) {
             // A kill inside a link-route move, and the new name moved on since (its
-            // folder moved away, say): the old name set aside is only a second name.
+            // folder moved away, say): the old name set aside is only a second name. A
+            // look that failed otherwise proves nothing; the file goes back as before.
             mover.removeExtraName(root, FileMover::asideName(expected), where.found);
             where.aside = false;
         }
