@@ -28,7 +28,9 @@ done
 
 mkdir -p "$root/docs/screenshots"
 for variant in "" de dark details; do
-  QT_QPA_PLATFORM=offscreen "$build/tools/screenshots/tidyra-screenshots" "$sample" "$root/docs/screenshots" \
+  # Each picture's own record of runs, never the user's: its history shows its runs only.
+  XDG_STATE_HOME=$(dirname "$sample")/state${variant:+-$variant} QT_QPA_PLATFORM=offscreen \
+    "$build/tools/screenshots/tidyra-screenshots" "$sample" "$root/docs/screenshots" \
     ${variant:+"$variant"}
 done
 rm -rf "$(dirname "$sample")"

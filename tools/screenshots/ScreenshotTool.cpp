@@ -17,12 +17,14 @@
 #include "PlainTreeView.h"
 #include "PreviewView.h"
 #include "RunDetailsView.h"
+#include "RunHistoryModel.h"
 #include "TidyraApp.h"
 #include "Translations.h"
 #include "WaitForRun.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLocale>
 #include <QMainWindow>
@@ -41,6 +43,19 @@ class NoFolderChooser final : public FolderChooser
 public:
     std::optional<QString> chooseFolder() override { return std::nullopt; }
 };
+
+// The history is read again after each run, on the worker: it shows the last run
+// still undoable once that read is in.
+void waitForHistory(const FolderOrganizerViewModel &viewModel)
+{
+    QElapsedTimer waited;
+    waited.start();
+    const RunHistoryModel *history = viewModel.runHistory();
+    while (waited.elapsed() < 5000
+        && !(history->rowCount() > 0
+            && history->index(0, 0).data(RunHistoryModel::CanUndoRole).toBool()))
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+}
 
 bool save(QWidget *widget, const QString &path)
 {
@@ -106,6 +121,7 @@ bool renderDetails(TidyraApp &tidyra, const QString &folder, const QDir &output)
     waitForRun(*viewModel);
     while (!viewModel->runDetails())
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    waitForHistory(*viewModel);
     tidyra.contentView()->actionArea()->organizeButton()->setFocus();
     ok = save(tidyra.mainWindow(), output.filePath(QStringLiteral("main-window-details.png")))
         && ok;
@@ -138,8 +154,11 @@ int main(int argc, char *argv[])
     }
     const QString folder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     const QDir output(QString::fromLocal8Bit(argv[2]));
-    if (variant == u"de")
+    if (variant == u"de") {
+        // As on a German desktop: dates and times German too, not only the texts.
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         Translations::install(QLocale(QLocale::German, QLocale::Germany));
+    }
     if (variant == u"dark")
         QApplication::setPalette(darkPalette());
     AppDelegate::applicationDidFinishLaunching();
@@ -148,7 +167,7 @@ int main(int argc, char *argv[])
         std::make_unique<MemorySettingsStore>(folder),
         std::make_unique<FixedClock>(QStringLiteral("9:41")));
     FolderOrganizerViewModel *viewModel = tidyra.viewModel();
-    tidyra.mainWindow()->resize(520, 480);
+    tidyra.mainWindow()->resize(520, 560);
     tidyra.mainWindow()->show();
     if (variant == u"details")
         return renderDetails(tidyra, folder, output) ? 0 : 1;
@@ -161,6 +180,7 @@ int main(int argc, char *argv[])
         (viewModel->*step)();
         waitForRun(*viewModel);
     }
+    waitForHistory(*viewModel);
     const QString mainWindowFile = variant.isEmpty()
         ? QStringLiteral("main-window.png")
         : QStringLiteral("main-window-%1.png").arg(variant);
