@@ -2,18 +2,25 @@
 # The terminal front end end to end: `tidyra-cli organize` (planning, the run journal
 # with its syncs, and the moves) against the bare system-call baseline's plan and
 # organize, on tmpfs; and the peak memory of `tidyra-cli organize` and `preview`.
+# --instructions counts, with callgrind, the instructions of one organize and one undo
+# instead: the same for the same binary and folder whatever else the machine does, so
+# two builds compare within a fraction of a percent where times differ by several.
 # Usage: bench/cli/run.sh [--files "100000 200000"] [--repetitions N] [--tmpfs DIR]
+#                         [--instructions]
 set -euo pipefail
 
 counts="100000 200000"
 repetitions=5
 tmpfs=/dev/shm
+instructions=false
 while [ $# -gt 0 ]; do
   case "$1" in
     --files) counts=$2; shift 2 ;;
     --repetitions) repetitions=$2; shift 2 ;;
     --tmpfs) tmpfs=$2; shift 2 ;;
-    *) echo "usage: $0 [--files \"N ...\"] [--repetitions N] [--tmpfs DIR]" >&2; exit 2 ;;
+    --instructions) instructions=true; counts=${counts/100000 200000/10000}; shift ;;
+    *) echo "usage: $0 [--files \"N ...\"] [--repetitions N] [--tmpfs DIR] [--instructions]" >&2
+       exit 2 ;;
   esac
 done
 
@@ -25,11 +32,8 @@ export XDG_STATE_HOME="$place/state"
 
 now() { date +%s.%N; }
 
-printf '%-8s %12s %12s %7s %16s %16s\n' files "cli ms" "baseline ms" ratio "organize peak MB" "preview peak MB"
-for count in $counts; do
-  folder="$place/folder-$count"
-  mkdir -p "$folder"
-  python3 - "$folder" "$count" <<'PY'
+make_files() {
+  python3 - "$1" "$2" <<'PY'
 import os, sys
 folder, count = sys.argv[1], int(sys.argv[2])
 extensions = ["jpg", "png", "JPG", "pdf", "txt", "mp3", "zip", "cpp", "xyz", "docx"]
@@ -37,6 +41,32 @@ for i in range(count):
     os.close(os.open(os.path.join(folder, f"file{i:07d}.{extensions[i % len(extensions)]}"),
                      os.O_WRONLY | os.O_CREAT | os.O_EXCL, 0o644))
 PY
+}
+
+if $instructions; then
+  printf '%-8s %16s %16s\n' files "organize instr" "undo instr"
+  for count in $counts; do
+    # One fixed path, so that two builds see the same names.
+    folder="$tmpfs/tidyra-cli-instructions"
+    rm -rf "$folder" && mkdir -p "$folder"
+    make_files "$folder" "$count"
+    counted() {
+      valgrind --tool=callgrind --callgrind-out-file=/dev/null "$cli" "$@" 2>&1 >/dev/null \
+        | sed -n 's/.*Collected : \([0-9]*\).*/\1/p'
+    }
+    organized=$(counted organize "$folder")
+    undone=$(counted undo "$folder")
+    printf '%-8s %16s %16s\n' "$count" "$organized" "$undone"
+    rm -rf "$folder"
+  done
+  exit 0
+fi
+
+printf '%-8s %12s %12s %7s %16s %16s\n' files "cli ms" "baseline ms" ratio "organize peak MB" "preview peak MB"
+for count in $counts; do
+  folder="$place/folder-$count"
+  mkdir -p "$folder"
+  make_files "$folder" "$count"
   cli_times=()
   baseline_times=()
   # Taken in turn, so that both see the same machine.
