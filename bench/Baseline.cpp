@@ -41,9 +41,27 @@ std::string upperExtension(std::string_view name)
     return extension;
 }
 
-long renameNoReplace(int fromFolder, const char *from, int toFolder, const char *to)
+// Whether renameat2(RENAME_NOREPLACE) answered EINVAL, as sshfs and other FUSE mounts do:
+// then a share's floor is one existence check and one plain rename per file, the check
+// left out where the plan has just made it.
+bool noReplaceUnsupported = false;
+
+long renameNoReplace(
+    int fromFolder, const char *from, int toFolder, const char *to, bool checked = false)
 {
-    return ::syscall(SYS_renameat2, fromFolder, from, toFolder, to, RENAME_NOREPLACE);
+    if (!noReplaceUnsupported) {
+        const long result
+            = ::syscall(SYS_renameat2, fromFolder, from, toFolder, to, RENAME_NOREPLACE);
+        if (result == 0 || errno != EINVAL)
+            return result;
+        noReplaceUnsupported = true;
+    }
+    struct stat info;
+    if (!checked && ::fstatat(toFolder, to, &info, AT_SYMLINK_NOFOLLOW) == 0) {
+        errno = EEXIST;
+        return -1;
+    }
+    return ::renameat(fromFolder, from, toFolder, to);
 }
 
 } // namespace
@@ -130,7 +148,8 @@ std::size_t organize(const std::string &folder, const Plan &plan)
     const std::vector<int> folders = openFolders(root, plan, true);
     std::size_t moved = 0;
     for (const Move &move : plan.moves) {
-        if (renameNoReplace(root, move.name.c_str(), folders[move.folder], move.name.c_str()) == 0)
+        if (renameNoReplace(root, move.name.c_str(), folders[move.folder], move.name.c_str(), true)
+            == 0)
             ++moved;
     }
     for (const int fd : folders)

@@ -5,7 +5,8 @@
 
 // The least work that organizing a folder can take in system calls, as a yardstick
 // for the engine: one directory pass, one existence check per destination, one mkdir
-// per folder, one renameat2 per file; undo is the renames in reverse.
+// per folder, one renameat2 per file; undo is the renames in reverse. Where the file
+// system has no renameat2 flags (sshfs), a plain rename after the existence check.
 namespace Baseline {
 
 struct Move
