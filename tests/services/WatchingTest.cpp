@@ -180,6 +180,13 @@ TEST_F(AutoTidyRunTest, FileStillBeingWrittenIsLeftForALaterRun)
     result = run({ "open.txt" });
     EXPECT_EQ(result.report.moved, 1u);
     EXPECT_TRUE(fs::exists(m_dir / "Documents/open.txt"));
+
+    // Where no lease can be taken (another user's file, a file system without them),
+    // only the time tells: a file still open is taken.
+    writeOld(m_dir / "held.txt");
+    writer.reset(::open((m_dir / "held.txt").c_str(), O_WRONLY | O_APPEND | O_CLOEXEC));
+    m_fileSystem->failCall(Op::hasWriter, 0, EINVAL);
+    EXPECT_EQ(run({ "held.txt" }).report.moved, 1u);
 }
 
 TEST_F(AutoTidyRunTest, BusyFolderHandsEveryNameBackAndLosesNothing)
