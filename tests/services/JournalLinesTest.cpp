@@ -1,6 +1,7 @@
 // Whatever bytes a name holds, a journal line gives it back exactly.
 
 #include "services/journal/JournalLines.h"
+#include "services/journal/JournalLineReader.h"
 
 #include <gtest/gtest.h>
 
@@ -63,6 +64,14 @@ TEST(JournalLinesTest, OtherSpellingsAreReadAndDamagedLinesAreNone)
             "{\"make\":{\"base64\":\"!!\"}}", "{\"d\":1,\"\xbf\":1}", "[1]", "" })
         EXPECT_TRUE(std::holds_alternative<std::monostate>(JournalLines::parseLine(damaged)))
             << damaged;
+}
+
+// The reader keeps nothing of its line, which may be gone before it is asked.
+TEST(JournalLinesTest, TheReaderOutlivesItsLine)
+{
+    const auto read = [] { return JournalLineReader(std::string(R"({"inode":7,"modified":12})")); };
+    const JournalLineReader reader = read();
+    EXPECT_EQ(reader.unsignedNumber("modified"), 12u);
 }
 
 } // namespace
