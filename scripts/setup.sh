@@ -8,11 +8,11 @@
 #            mount (exFAT through FUSE, NTFS through ntfs-3g, ext4 on a loop image,
 #            sshfs to a bare SFTP server, no SSH daemon) or watch (strace),
 #            Python for the torture harness, and clang with its runtime for the fuzz
-#            targets (libFuzzer)
+#            targets (libFuzzer), clang-format for the style check of test.sh
 #   gui:     build + what running the app needs (X11 and Wayland plugins, Qt's own
 #            translations)
 #   package: build + what `cpack -G DEB` and lintian need
-#   dev:     test + clang-format and clang-tidy, for the checks in CONTRIBUTING.md
+#   dev:     test + clang-tidy, for the checks in CONTRIBUTING.md
 set -euo pipefail
 
 mode=${1:-build}
@@ -22,11 +22,11 @@ test_packages=(libgtest-dev fonts-dejavu-core appstream desktop-file-utils
                qt6-translations-l10n dbus-daemon bash-completion lintian dpkg-dev file
                exfatprogs exfat-fuse sshfs strace
                clang libclang-rt-14-dev python3 e2fsprogs fuse3 ntfs-3g
-               openssh-sftp-server)
+               openssh-sftp-server clang-format)
 case "$mode" in
   # A font, so that offscreen widget tests and screenshots measure real text.
   test) packages+=("${test_packages[@]}") ;;
-  dev) packages+=("${test_packages[@]}" clang-format clang-tidy) ;;
+  dev) packages+=("${test_packages[@]}" clang-tidy) ;;
   gui) packages+=(qt6-qpa-plugins qt6-wayland libqt6svg6 qt6-translations-l10n
                   fonts-dejavu-core) ;;
   package) packages+=(dpkg-dev file lintian) ;;

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything in build/ and runs all tests, as CI does
+# Installs what is missing, checks that every C++ file is laid out as .clang-format
+# says, builds everything in build/ and runs all tests, as CI does
 # (.ci/run): a compiler warning fails here, also one printed when run.sh compiled the
 # object (see record-warnings.sh). Then the engine's and the terminal front end's tests
 # again under ASan and UBSan (scripts/sanitize.sh), and the journal's fuzz targets for a
@@ -8,6 +9,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh test
+find src tests bench tools \( -name '*.cpp' -o -name '*.h' \) -print0 \
+  | xargs -0 clang-format --dry-run --Werror
 scripts/configure.sh -DTIDYRA_BUILD_TESTS=ON -DTIDYRA_BUILD_BENCH=ON
 cmake --build build -j2
 warnings=$(find build -name '*.warnings' -size +0c)

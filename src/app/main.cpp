@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QTimer>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -61,6 +62,9 @@ int main(int argc, char *argv[])
     // A run keeps handles on many destination folders at once; Qt polls with poll(),
     // not select(), so descriptors above 1024 are safe.
     OpenFileLimit::raiseToHardLimit();
+    // The watch asks whether anyone writes a file by taking a read lease for an instant;
+    // a writer opening the file then breaks it with SIGIO, which would end the program.
+    static_cast<void>(std::signal(SIGIO, SIG_IGN));
     QApplication::setApplicationName(QStringLiteral("Tidyra"));
     QApplication::setApplicationVersion(QStringLiteral(TIDYRA_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Tidyra"));

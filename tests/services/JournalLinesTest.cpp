@@ -1,6 +1,7 @@
 // Whatever bytes a name holds, a journal line gives it back exactly.
 
 #include "services/journal/JournalLines.h"
+#include "services/journal/JournalLineReader.h"
 
 #include <gtest/gtest.h>
 
@@ -49,19 +50,29 @@ TEST(JournalLinesTest, EveryNameComesBackExactly)
 
 TEST(JournalLinesTest, OtherSpellingsAreReadAndDamagedLinesAreNone)
 {
-    const auto intent
-        = JournalLines::parseLine(R"( { "i" : 3, "from":"a\n\u00e9\ud83d\udcc1\\b",)"
-                                  R"("to":{"base64":"SW1hZ2VzL3guanBn"},"inode":9 } )");
+    const auto intent = JournalLines::parseLine(
+        R"( { "i" : 3, "from":"a\n\u00e9\ud83d\udcc1\\b",)"
+        R"("to":{"base64":"SW1hZ2VzL3guanBn"},"inode":9,"size":0,"mtime":-1 } )");
     ASSERT_TRUE(std::holds_alternative<JournalLines::Intent>(intent));
     EXPECT_EQ(std::get<JournalLines::Intent>(intent).from, "a\n\xc3\xa9\xf0\x9f\x93\x81\\b");
-    for (const char *damaged : { "{\"d\":1", "{\"d\":01}", "{\"d\":1.5}", "{\"d\":-1}",
-             "{\"d\":1}x", "{\"i\":1,\"from\":\"\xff\",\"to\":\"Images/a\",\"inode\":1}",
-             "{\"i\":1,\"from\":\"a\",\"to\":\"Images/../a\",\"inode\":1}",
-             "{\"i\":1,\"from\":\"a\",\"to\":\"Images/A/B/a\",\"inode\":1}",
-             "{\"i\":1,\"from\":\"\\ud800\",\"to\":\"Images/a\",\"inode\":1}",
-             "{\"make\":{\"base64\":\"!!\"}}", "{\"d\":1,\"\xbf\":1}", "[1]", "" })
+    for (const char *damaged :
+        { "{\"d\":1", "{\"d\":01}", "{\"d\":1.5}", "{\"d\":-1}", "{\"d\":1}x",
+            "{\"i\":1,\"from\":\"\xff\",\"to\":\"Images/a\",\"inode\":1,\"size\":0,\"mtime\":0}",
+            "{\"i\":1,\"from\":\"a\",\"to\":\"Images/../a\",\"inode\":1,\"size\":0,\"mtime\":0}",
+            "{\"i\":1,\"from\":\"a\",\"to\":\"Images/A/B/a\",\"inode\":1,\"size\":0,\"mtime\":0}",
+            "{\"i\":1,\"from\":\"\\ud800\",\"to\":\"Images/a\",\"inode\":1,\"size\":0,\"mtime\":0}",
+            "{\"i\":1,\"from\":\"a\",\"to\":\"Images/a\",\"inode\":1}",
+            "{\"make\":{\"base64\":\"!!\"}}", "{\"d\":1,\"\xbf\":1}", "[1]", "" })
         EXPECT_TRUE(std::holds_alternative<std::monostate>(JournalLines::parseLine(damaged)))
             << damaged;
+}
+
+// The reader keeps nothing of its line, which may be gone before it is asked.
+TEST(JournalLinesTest, TheReaderOutlivesItsLine)
+{
+    const auto read = [] { return JournalLineReader(std::string(R"({"inode":7,"modified":12})")); };
+    const JournalLineReader reader = read();
+    EXPECT_EQ(reader.unsignedNumber("modified"), 12u);
 }
 
 } // namespace

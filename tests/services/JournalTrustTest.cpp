@@ -23,24 +23,58 @@ fs::path runFile(const fs::path &state, const FileOrganizerService &service, con
 
 } // namespace
 
-// As on a USB stick plugged in again: inode numbers all new. Where they are not to be
-// trusted, a file is known by size and modification time; one changed since stays.
-TEST_F(JournalTrustTest, WithoutStableInodesFilesAreKnownBySizeAndTime)
+// As on a disk plugged in again or mounted anew, or with another folder's header: the
+// run file edited to what the folder shows then. A file is known by what still holds
+// there, inode and device, inode alone beside size and time, or size and time only;
+// one changed since stays, and another folder's run is none of this folder's.
+TEST_F(JournalTrustTest, AfterARemountFilesAreKnownByWhatStillHolds)
 {
-    writeFiles(m_dir.path(), { "a.jpg", "b.pdf", "c.mp3" });
-    ASSERT_EQ(organizeRecorded().moved, 3u);
-    const fs::path file = runFile(m_state.path(), m_service, m_dir.path());
-    std::string text = readFile(file);
-    text = std::regex_replace(text, std::regex(R"("inodes":"stable")"), R"("inodes":"unstable")");
-    text = std::regex_replace(text, std::regex(R"("inode":\d+,"size")"), R"("inode":7,"size")");
-    writeFile(file, text);
-    writeFile(m_dir / "Audio/c.mp3", "c.mp4"); // same size, another time
+    struct Case
+    {
+        const char *what;
+        std::uint64_t fileSystem; // pretended, 0 for the real one
+        std::vector<std::pair<const char *, const char *>> edits; // pattern, replacement
+        std::size_t restored;
+    };
+    const char *const anyInode = R"("inode":\d+,"size")";
+    const Case cases[] = {
+        { "inode numbers not trusted", 0,
+            { { R"("inodes":"stable")", R"("inodes":"unstable")" },
+                { anyInode, R"("inode":7,"size")" } },
+            2 },
+        { "plugged in again", 0, { { R"("device":\d+)", R"("device":1)" } }, 2 },
+        { "mounted anew over FUSE", FUSE_SUPER_MAGIC,
+            { { R"("device":\d+,"inode":\d+)", R"("device":1,"inode":1)" },
+                { anyInode, R"("inode":7,"size")" } },
+            2 },
+        { "another folder's", 0,
+            { { R"("device":\d+)", R"("device":1)" },
+                { R"("folder":"[^"]*")", R"("folder":"/elsewhere")" } },
+            0 },
+    };
+    for (const Case &test : cases) {
+        for (const fs::path &folder : { m_dir.path(), m_state.path() })
+            for (const auto &entry : fs::directory_iterator(folder))
+                fs::remove_all(entry);
+        m_fileSystem->pretendFileSystem(test.fileSystem);
+        writeFiles(m_dir.path(), { "a.jpg", "b.pdf", "c.mp3" });
+        ASSERT_EQ(organizeRecorded().moved, 3u);
+        const fs::path file = runFile(m_state.path(), m_service, m_dir.path());
+        std::string text = readFile(file);
+        for (const auto &[pattern, replacement] : test.edits)
+            text = std::regex_replace(text, std::regex(pattern), replacement);
+        writeFile(file, text);
+        writeFile(m_dir / "Audio/c.mp3", "c.mp4"); // same size, another time
 
-    const UndoReport report = undo();
-    EXPECT_EQ(report.restored, 2u);
-    ASSERT_EQ(report.notRestored.size(), 1u);
-    EXPECT_THAT(report.notRestored[0].second, HasSubstr("has changed since it was moved there"));
-    EXPECT_EQ(namesIn(m_dir.path()), (Names { "Audio", "a.jpg", "b.pdf" }));
+        const UndoReport report = undo();
+        EXPECT_EQ(report.restored, test.restored) << test.what;
+        if (test.restored == 0)
+            continue;
+        ASSERT_EQ(report.notRestored.size(), 1u) << test.what;
+        EXPECT_THAT(
+            report.notRestored[0].second, HasSubstr("has changed since it was moved there"));
+        EXPECT_EQ(namesIn(m_dir.path()), (Names { "Audio", "a.jpg", "b.pdf" })) << test.what;
+    }
 }
 
 // A kill before the header reached the disk leaves an empty or torn run file: a run

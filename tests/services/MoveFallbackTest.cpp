@@ -140,6 +140,16 @@ TEST_F(EngineTest, UndoTakesAwayTheNameALinkRouteMoveLeftAside)
     m_fileSystem->reset();
     EXPECT_EQ(undo().restored, 1u);
     EXPECT_EQ(namesIn(m_dir.path()), Names { "photo.jpg" });
+
+    // Another file under that name is none of the run's: it stays where it is.
+    ASSERT_EQ(organizeRecorded().moved, 1u);
+    ASSERT_EQ(::stat((m_dir / "Images/photo.jpg").c_str(), &moved), 0);
+    const std::string aside = FileMover::asideName({ 0, moved.st_ino });
+    writeFile(m_dir / aside, "other");
+    fs::remove(m_dir / "Images/photo.jpg");
+    EXPECT_EQ(undo().restored, 0u);
+    EXPECT_FALSE(fs::exists(m_dir / "photo.jpg"));
+    EXPECT_EQ(readFile(m_dir / aside), "other");
 }
 
 // Killed at any call of a run or of its undo from its move on (nothing after that call

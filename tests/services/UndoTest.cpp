@@ -3,6 +3,7 @@
 #include "services/journal/JournalStore.h"
 
 #include <map>
+#include <regex>
 #include <sstream>
 
 using UndoTest = EngineTest;
@@ -98,6 +99,13 @@ TEST_F(UndoTest, ATornLastLineIsPassedOverAndIntentsAreSettledByLooking)
     EXPECT_THAT(readFile(file), HasSubstr("\"c.j\n{\"f\":0}\n"));
     EXPECT_EQ(undo().restored, 1u);
     EXPECT_EQ(namesIn(m_dir.path()), (Names { "a.jpg", "b.png" }));
+
+    // Intents come in rising order: one repeating an index is no line of this run's.
+    ASSERT_EQ(organizeRecorded().moved, 2u);
+    const fs::path again
+        = JournalStore(m_state.path()).runsOf(m_service.openFolder(m_dir.path()).identity).at(0);
+    writeFile(again, std::regex_replace(readFile(again), std::regex(R"(\{"i":1,)"), R"({"i":0,)"));
+    EXPECT_EQ(undo().restored, 1u);
 }
 
 // The folder is held for the whole undo, also when named; the last run of all is undone
@@ -178,7 +186,7 @@ TEST_F(UndoTest, DetailsTellWhatTheLastRunOrUndoLeftOut)
     // A plain file named like a category folder keeps files out of it.
     writeFiles(m_dir.path(), { "b.jpg", "a.jpg", "Images" });
     ASSERT_EQ(organizeRecorded().moved, 1u);
-    auto details = m_undo.lastDetails(m_dir.path());
+    auto details = m_undo.lastDetails(m_dir / ""); // the folder, however spelled
     ASSERT_TRUE(details);
     EXPECT_EQ(details->kind, RunDetails::Kind::run);
     ASSERT_EQ(details->entries.size(), 2u);

@@ -88,6 +88,25 @@ TEST(InotifyChangeSourceTest, TellsWhichFilesWereLastClosedAfterWriting)
     EXPECT_EQ(sorted(writtenWhole), (Names { "closed.jpg", "moved.jpg" }));
 }
 
+// A watched folder removed or moved away is watched no longer, and the watch says so.
+TEST(InotifyChangeSourceTest, AFolderRemovedOrMovedAwayEndsTheWatch)
+{
+    const TempDir dir;
+    for (const bool moved : { false, true }) {
+        fs::create_directory(dir / "watched");
+        InotifyChangeSource source(dir / "watched");
+        if (moved)
+            fs::rename(dir / "watched", dir / "elsewhere");
+        else
+            fs::remove(dir / "watched");
+        std::vector<ChangeSource::Change> changes;
+        bool overflowed = false;
+        EXPECT_EQ(
+            errorFrom([&] { source.takeChanges(changes, overflowed); }).code().value(), ENOENT)
+            << moved;
+    }
+}
+
 TEST(SettleTrackerTest, BurstIsGatheredIntoOneRunButATrickleIsNotHeldForever)
 {
     SettleTracker tracker(60s);
@@ -180,6 +199,22 @@ TEST_F(AutoTidyRunTest, FileStillBeingWrittenIsLeftForALaterRun)
     result = run({ "open.txt" });
     EXPECT_EQ(result.report.moved, 1u);
     EXPECT_TRUE(fs::exists(m_dir / "Documents/open.txt"));
+
+    // Where no lease can be taken (another user's file, a file system without them),
+    // only the time tells: a file still open is taken.
+    writeOld(m_dir / "held.txt");
+    writer.reset(::open((m_dir / "held.txt").c_str(), O_WRONLY | O_APPEND | O_CLOEXEC));
+    m_fileSystem->failCall(Op::hasWriter, 0, EINVAL);
+    EXPECT_EQ(run({ "held.txt" }).report.moved, 1u);
+}
+
+// A settled file the watch could not look at is not dropped: the run looks again, and
+// moves it or says why.
+TEST_F(AutoTidyRunTest, AFileTheWatchCouldNotLookAtIsLeftToTheRun)
+{
+    writeOld(m_dir / "a.txt");
+    m_fileSystem->failCall(Op::statIn, 1, EIO);
+    EXPECT_EQ(run({ "a.txt" }).report.moved, 1u);
 }
 
 TEST_F(AutoTidyRunTest, BusyFolderHandsEveryNameBackAndLosesNothing)

@@ -36,9 +36,10 @@ public:
         openToRead,
         openOrCreate,
         tryLock,
-        makePrivateFolder
+        makePrivateFolder,
+        hasWriter
     };
-    static constexpr std::size_t operationCount = 24;
+    static constexpr std::size_t operationCount = 25;
 
     explicit FaultInjectingFileSystem(std::shared_ptr<FileSystem> inner = {});
 
@@ -88,6 +89,7 @@ public:
     TIDYRA_PASS_THROUGH(openToAppend, (int f, const std::string &n, FileDescriptor &h), f, n, h)
     TIDYRA_PASS_THROUGH(openToRead, (int f, const std::string &n, FileDescriptor &h), f, n, h)
     TIDYRA_PASS_THROUGH(openOrCreate, (int f, const std::string &n, FileDescriptor &h), f, n, h)
+    TIDYRA_PASS_THROUGH(hasWriter, (int f, const std::string &n, bool &w), f, n, w)
     TIDYRA_PASS_THROUGH(tryLock, (int f), f)
     TIDYRA_PASS_THROUGH(makePrivateFolder, (int f, const std::string &n), f, n)
     TIDYRA_PASS_THROUGH(writeFile, (int f, std::string_view d), f, d)

@@ -69,6 +69,12 @@ public:
     virtual int statFolder(int folder, EntryInfo &info) = 0;
     // fstatfs of an open folder: the file system's type (f_type).
     virtual int fileSystemType(int folder, std::uint64_t &type) = 0;
+    // Whether any process has the file `name` in `folder` open for writing: a read
+    // lease (F_SETLEASE) is refused then, and is given up at once when granted. Only
+    // the file's owner may take one and not every file system has leases; those fail
+    // (EACCES, EINVAL), as does opening it. A writer opening the file in the instant
+    // the lease is held sends SIGIO, which the programs that watch ignore (their main).
+    virtual int hasWriter(int folder, const std::string &name, bool &written) = 0;
 
     // renameat2 with RENAME_NOREPLACE: never replaces anything.
     virtual int renameNoReplace(

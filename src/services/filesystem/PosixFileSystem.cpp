@@ -195,6 +195,25 @@ int PosixFileSystem::fileSystemType(int folder, std::uint64_t &type)
     return 0;
 }
 
+int PosixFileSystem::hasWriter(int folder, const std::string &name, bool &written)
+{
+    // O_NOATIME, which only the owner may use, as with leases, keeps this look from
+    // changing the file's access time.
+    FileDescriptor file;
+    const int flags = O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC | O_NOATIME;
+    if (const int error = adopt(::openat(folder, name.c_str(), flags), file))
+        return error;
+    // Closing the file gives the lease up again.
+    if (::fcntl(file.get(), F_SETLEASE, F_RDLCK) == 0) {
+        written = false;
+        return 0;
+    }
+    if (errno != EAGAIN)
+        return lastError();
+    written = true;
+    return 0;
+}
+
 int PosixFileSystem::renameNoReplace(
     int fromFolder, const std::string &fromName, int toFolder, const std::string &toName)
 {

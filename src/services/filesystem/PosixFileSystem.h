@@ -13,6 +13,7 @@ public:
     int statIn(int folder, const std::string &name, EntryInfo &info) override;
     int statFolder(int folder, EntryInfo &info) override;
     int fileSystemType(int folder, std::uint64_t &type) override;
+    int hasWriter(int folder, const std::string &name, bool &written) override;
     int renameNoReplace(int fromFolder, const std::string &fromName, int toFolder,
         const std::string &toName) override;
     int hardLink(int fromFolder, const std::string &fromName, int toFolder,

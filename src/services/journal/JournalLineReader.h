@@ -16,7 +16,7 @@
 struct JournalField
 {
     enum class Kind : std::uint8_t { number, text, other };
-    std::string_view key;
+    std::string key; // the writer's few short words: no allocation
     Kind kind = Kind::other;
     bool negative = false;
     std::uint64_t magnitude = 0;
@@ -37,6 +37,8 @@ public:
         : m_rest(line)
     {
         m_valid = readObject();
+        // Nothing read points into the line, which may go before the reader does.
+        m_rest = {};
     }
 
     bool isValid() const { return m_valid; }
@@ -110,7 +112,7 @@ private:
             if (m_count == maxFields)
                 return false;
             JournalField &field = m_fields[m_count++];
-            if (!take('"') || !readKey(field.key) || !take(':') || !readValue(field))
+            if (!take('"') || !readString(field.key) || !take(':') || !readValue(field))
                 return false;
         } while (take(','));
         return take('}') && atEnd();
@@ -119,29 +121,6 @@ private:
     {
         skipSpace();
         return m_rest.empty();
-    }
-
-    // Keys are the writer's few plain words, seen in place; one spelled with escapes
-    // is decoded and kept.
-    bool readKey(std::string_view &key)
-    {
-        bool wide = false;
-        for (std::size_t i = 0; i < m_rest.size() && m_rest[i] != '\\'; ++i) {
-            const auto byte = static_cast<unsigned char>(m_rest[i]);
-            if (byte < 0x20)
-                return false;
-            if (byte == '"') {
-                key = m_rest.substr(0, i);
-                m_rest.remove_prefix(i + 1);
-                return !wide || Text::isValidUtf8(key);
-            }
-            wide = wide || byte >= 0x80;
-        }
-        std::string &kept = m_keys[m_count - 1];
-        if (!readString(kept))
-            return false;
-        key = kept;
-        return true;
     }
 
     bool readValue(JournalField &field)
@@ -301,9 +280,8 @@ private:
         return true;
     }
 
-    std::string_view m_rest;
+    std::string_view m_rest; // what is left of the line while it is read
     std::array<JournalField, maxFields> m_fields;
-    std::array<std::string, maxFields> m_keys;
     std::size_t m_count = 0;
     bool m_valid = false;
 };

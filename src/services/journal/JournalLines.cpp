@@ -123,7 +123,7 @@ bool isCategoryFolder(const std::vector<std::string> &parts)
 
 // An intent after its fields are read: only names that stay inside the folder count.
 std::optional<Intent> checkedIntent(std::uint64_t index, std::string from, const std::string &to,
-    std::uint64_t inode, std::optional<std::uint64_t> size, std::optional<std::int64_t> modified)
+    std::uint64_t inode, std::uint64_t size, std::int64_t modified)
 {
     auto toParts = plainParts(to);
     if (!PathText::isPlainName(from) || from.find('\0') != std::string::npos || !toParts
@@ -132,13 +132,7 @@ std::optional<Intent> checkedIntent(std::uint64_t index, std::string from, const
     const std::vector<std::string> folder(toParts->begin(), toParts->end() - 1);
     if (!isCategoryFolder(folder))
         return std::nullopt;
-    Intent intent { index, std::move(from), std::move(*toParts), inode };
-    if (size && modified) {
-        intent.stamped = true;
-        intent.size = *size;
-        intent.modified = *modified;
-    }
-    return intent;
+    return Intent { index, std::move(from), std::move(*toParts), inode, size, modified };
 }
 
 } // namespace
@@ -158,7 +152,7 @@ void appendHeader(std::string &out, const Header &header)
     appendLiteral(out, ",\"previous\":");
     appendQuoted(out, header.previous);
     out += header.stableInodes ? ",\"inodes\":\"stable\"" : ",\"inodes\":\"unstable\"";
-    // Left out for a run the user started, as in runs of earlier releases.
+    // Left out for a run the user started.
     if (header.automatic)
         appendLiteral(out, ",\"origin\":\"automatic\"");
     appendLiteral(out, "}\n");
@@ -271,15 +265,17 @@ std::optional<Header> parseHeader(std::string_view line)
     const auto device = value.unsignedNumber("device");
     const auto inode = value.unsignedNumber("inode");
     const auto folder = value.bytes("folder");
+    const auto inodes = value.bytes("inodes");
     if (!version || *version != currentVersion || !device || !inode || !folder || folder->empty()
-        || folder->front() != '/' || folder->find('\0') != std::string::npos)
+        || folder->front() != '/' || folder->find('\0') != std::string::npos
+        || (inodes != "stable" && inodes != "unstable"))
         return std::nullopt;
     Header header;
     header.folder = *folder;
     header.folderIdentity = { *device, *inode };
     header.started = value.bytes("started").value_or("");
     header.previous = value.bytes("previous").value_or("");
-    header.stableInodes = value.bytes("inodes") != "unstable";
+    header.stableInodes = inodes == "stable";
     header.automatic = value.bytes("origin") == "automatic";
     // The previous run is named by a file name in the same folder, never a path.
     if (header.previous.find('/') != std::string::npos)
@@ -343,10 +339,12 @@ Parsed parseLine(std::string_view line)
     const auto inode = value.unsignedNumber("inode");
     auto from = value.bytes("from");
     const auto to = value.bytes("to");
-    if (!index || !inode || !from || !to)
+    const auto size = value.unsignedNumber("size");
+    const auto modified = value.signedNumber("mtime");
+    if (!index || !inode || !from || !to || !size || !modified)
         return {};
-    std::optional<Intent> intent = checkedIntent(*index, std::move(*from), *to, *inode,
-        value.unsignedNumber("size"), value.signedNumber("mtime"));
+    std::optional<Intent> intent
+        = checkedIntent(*index, std::move(*from), *to, *inode, *size, *modified);
     if (!intent)
         return {};
     return std::move(*intent);

@@ -50,7 +50,7 @@ struct Header
     std::string previous; // the run file that was the last run before this one, or empty
     // False where inode numbers may change with a remount or differ between the names
     // of one file (FUSE, FAT and SMB file systems): files are then known by size and
-    // modification time. Runs recorded before this was written had it true.
+    // modification time.
     bool stableInodes = true;
     bool automatic = false; // started by the watch, not by the user
 };
@@ -67,7 +67,6 @@ struct Intent
     std::string from; // a name directly in the folder
     std::vector<std::string> to; // CATEGORY[/SUB]/NAME below the folder
     std::uint64_t inode = 0;
-    bool stamped = false; // size and modified were recorded
     std::uint64_t size = 0;
     std::int64_t modified = 0; // nanoseconds
 };

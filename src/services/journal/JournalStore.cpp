@@ -208,11 +208,11 @@ fs::path JournalStore::newRunFile(const FileIdentity &folder, const fs::path &pa
 
 namespace {
 
-// KEY[.PATH].STARTED.jsonl: the parts before the start time, and the start time.
+// KEY.PATH.STARTED.jsonl: its three parts.
 struct RunName
 {
     std::string_view key;
-    std::string_view path; // empty in runs of earlier releases
+    std::string_view path;
     std::string_view started;
 };
 
@@ -224,12 +224,11 @@ std::optional<RunName> splitRunName(std::string_view name)
     const std::size_t last = name.rfind('.');
     if (last == std::string_view::npos)
         return std::nullopt;
-    RunName run { name.substr(0, last), {}, name.substr(last + 1) };
-    if (const std::size_t dot = run.key.find('.'); dot != std::string_view::npos) {
-        run.path = run.key.substr(dot + 1);
-        run.key = run.key.substr(0, dot);
-    }
-    return run;
+    const std::size_t dot = name.find('.');
+    if (dot == last)
+        return std::nullopt;
+    return RunName { name.substr(0, dot), name.substr(dot + 1, last - dot - 1),
+        name.substr(last + 1) };
 }
 
 } // namespace
@@ -326,9 +325,4 @@ bool JournalStore::exists(const fs::path &file) const
     EntryInfo info;
     return m_fileSystem->openFolder(file.parent_path(), folder) == 0
         && m_fileSystem->statIn(folder.get(), file.filename(), info) == 0;
-}
-
-fs::path JournalStore::oldJournal() const
-{
-    return m_folder / "undo-journal.json";
 }

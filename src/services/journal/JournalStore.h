@@ -14,7 +14,6 @@
 //                                     one file a run, named after the organized
 //                                     folder's identity, so a renamed folder keeps it,
 //                                     and its path, so a remounted one is found again
-//                                     (runs of earlier releases: DEVICE-INODE.STARTED)
 //   locks/DEVICE-INODE.lock           held (flock) by the run or undo at work there
 //   last-run                          the name of the run file started last
 //   details/PATH.jsonl                what the folder's last run left in place or its
@@ -79,11 +78,8 @@ public:
     // Removes a run file; one that is gone already is no error.
     void remove(const std::filesystem::path &run) const;
 
-    // Whether anything has the name `file` (a run file, the old journal).
+    // Whether anything has the name `file` (a run file).
     bool exists(const std::filesystem::path &file) const;
-
-    // Where releases before the run journal kept their single undo record.
-    std::filesystem::path oldJournal() const;
 
 private:
     std::filesystem::path runsFolder() const;

@@ -77,13 +77,10 @@ bool UndoRun::isRecordedFile(const EntryInfo &info, const JournalLines::Intent &
 {
     if (info.type != EntryType::regular)
         return false;
-    const bool sameStamp
-        = intent.stamped && info.size == intent.size && info.modified == intent.modified;
-    // A run recorded before sizes and times were kept has its inode only.
-    if (recognition == Recognition::stamp && intent.stamped)
+    const bool sameStamp = info.size == intent.size && info.modified == intent.modified;
+    if (recognition == Recognition::stamp)
         return sameStamp;
-    return info.identity == expected
-        && (recognition != Recognition::inodeAndStamp || !intent.stamped || sameStamp);
+    return info.identity == expected && (recognition != Recognition::inodeAndStamp || sameStamp);
 }
 
 // Whether `info` is the empty file the journal says was made as `held`. Only a line
@@ -577,7 +574,7 @@ UndoReport UndoRun::moveBack(
         } else if (where.folderError == 0 && where.destinationError == 0) {
             // Known by size and time, a file edited since cannot be told from another.
             const bool changed = recognition != Recognition::inode
-                && where.destination.type == EntryType::regular && intent.stamped
+                && where.destination.type == EntryType::regular
                 && (recognition == Recognition::stamp
                     || where.destination.identity.inode == intent.inode);
             report.notRestored.emplace_back(toName,

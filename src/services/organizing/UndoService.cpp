@@ -209,11 +209,6 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
     }
 
     std::string name = journals.lastRun();
-    if (name.empty() && journals.exists(journals.oldJournal()))
-        throw EngineError(EngineCondition::journalUnusable,
-            "the undo journal " + ErrorDescriptions::inQuotes(journals.oldJournal().native())
-                + " was written by an earlier Tidyra release, which this one cannot read; it was "
-                  "left untouched");
     while (!name.empty()) {
         const fs::path file = journals.runFile(name);
         if (!journals.exists(file))

@@ -7,28 +7,11 @@
 #include "services/watching/PutBackNames.h"
 
 #include <cerrno>
-#include <csignal>
 #include <ctime>
 #include <unordered_map>
 #include <unordered_set>
 
-#include <fcntl.h>
-
 namespace {
-
-// A lease is broken by a signal to its holder, SIGIO unless told otherwise, which
-// would end the process. The lease is given up at once, but another program may open
-// the file for writing in between; the signal then has nothing to say.
-void ignoreLeaseBreaks()
-{
-    static const bool ignored = [] {
-        struct sigaction current = {};
-        if (::sigaction(SIGIO, nullptr, &current) == 0 && current.sa_handler == SIG_DFL)
-            static_cast<void>(std::signal(SIGIO, SIG_IGN));
-        return true;
-    }();
-    static_cast<void>(ignored);
-}
 
 std::int64_t wallClockNow()
 {
@@ -98,17 +81,10 @@ bool AutoTidyRun::stillWritten(int root, const std::string &name, std::int64_t m
     if (age < margin && age > -margin)
         return true;
 
-    // A read lease is refused (EAGAIN) while any process has the file open for
-    // writing. Only the file's owner may take one, as with O_NOATIME, which keeps
-    // this look from changing the file's access time: for a file of another user's,
-    // or on a file system without leases, the time above is all there is to go by.
-    FileDescriptor file(::openat(
-        root, name.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC | O_NOATIME));
-    if (!file.isValid())
-        return false;
-    ignoreLeaseBreaks();
-    // Closing the file gives the lease up again.
-    return ::fcntl(file.get(), F_SETLEASE, F_RDLCK) != 0 && errno == EAGAIN;
+    // For a file of another user's, or on a file system without leases, the time
+    // above is all there is to go by.
+    bool written = false;
+    return m_organizer.fileSystem().hasWriter(root, name, written) == 0 && written;
 }
 
 AutoTidyRun::Result AutoTidyRun::run(const std::filesystem::path &folder,

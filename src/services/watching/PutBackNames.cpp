@@ -24,10 +24,9 @@ struct PutBack
     {
         if (info.type != EntryType::regular)
             return false;
-        if (intent.stamped && (info.size != intent.size || info.modified != intent.modified))
+        if (info.size != intent.size || info.modified != intent.modified)
             return false;
-        // A run recorded before sizes and times were kept has its inode only.
-        return inodesHold ? info.identity.inode == intent.inode : intent.stamped;
+        return !inodesHold || info.identity.inode == intent.inode;
     }
 };
 

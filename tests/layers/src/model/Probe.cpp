@@ -1,0 +1,3 @@
+#include "model/Text.h"
+#include "services/organizing/UndoService.h"
+#include <QString>

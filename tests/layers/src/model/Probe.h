@@ -1,0 +1,1 @@
+// Included by its bare name from another layer.

@@ -1,0 +1,3 @@
+#include <string>
+
+#include "services/watching/AutoTidyRun.h"

@@ -1,0 +1,4 @@
+#include "model/FileCategory.h"
+
+#include "Probe.h"
+#include <QWidget>
