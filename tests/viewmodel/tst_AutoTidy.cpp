@@ -79,7 +79,7 @@ void AutoTidyTest::automaticRunsWaitTheirTurnAndSayWhatTheyDid()
 
     writeFile(folder / "c.png");
     Gate gate;
-    h.fileSystem->beforeCall(Op::renameNoReplace, 1, [&] { gate.hold(); });
+    h.fileSystem->beforeCall(Op::renameNoReplace, 1, gate.holder());
     runs.clear();
     h.vm->organizeNow();
     QVERIFY(gate.waitUntilHeld());

@@ -297,7 +297,7 @@ void FolderOrganizerViewModelTest::aRunGoesOnInTheBackgroundUntilCancelled()
     h.choose(folder);
     // A slow disk: the first move of the second batch waits for the test.
     Gate gate;
-    h.fileSystem->beforeCall(Op::renameNoReplace, 4097, [&] { gate.hold(); });
+    h.fileSystem->beforeCall(Op::renameNoReplace, 4097, gate.holder());
 
     QSignalSpy applied(h.vm.get(), &VM::planApplied); // tells the desktop "organized"
     h.vm->organizeNow();
@@ -334,7 +334,7 @@ void FolderOrganizerViewModelTest::aRunGoesOnInTheBackgroundUntilCancelled()
     // What moved before the cancel is recorded like any run; undo counts its files,
     // not the moves announced in the journal (three never happened).
     Gate undoGate;
-    h.fileSystem->beforeCall(Op::renameNoReplace, 1100, [&] { undoGate.hold(); });
+    h.fileSystem->beforeCall(Op::renameNoReplace, 1100, undoGate.holder());
     h.vm->undoLastOperation();
     QVERIFY(undoGate.waitUntilHeld());
     QTRY_COMPARE(h.vm->progressMessage(), QStringLiteral("Undoing… 1023 of 4097"));

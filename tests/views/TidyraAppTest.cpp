@@ -87,8 +87,7 @@ void TidyraAppTest::windowAndMenuFollowTheStateTable()
     // three commands are off, Undo too, the spinner turns and the run can be cancelled;
     // the menu tells of the run and offers no second one.
     Gate gate;
-    fileSystem->beforeCall(
-        FaultInjectingFileSystem::Operation::renameNoReplace, 0, [&] { gate.hold(); });
+    fileSystem->beforeCall(FaultInjectingFileSystem::Operation::renameNoReplace, 0, gate.holder());
     fixture.write("letter.pdf");
     QTest::mouseClick(actions->organizeButton(), Qt::LeftButton);
     QVERIFY(gate.waitUntilHeld());
