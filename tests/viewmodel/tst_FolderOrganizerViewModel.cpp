@@ -226,10 +226,13 @@ void FolderOrganizerViewModelTest::failedAndSkippedRunsKeepTheLastRun()
                 .contains(std::generic_category().message(EACCES).c_str()));
     QVERIFY(h.vm->canUndo());
 
-    // What cannot go back because something new sits at its old name stays recorded.
+    // What cannot go back because something new sits at its old name stays recorded,
+    // and its run stays on offer in the log.
     h.fileSystem->reset();
     writeFile(folder / "b.txt", "newer");
-    h.run(&VM::undoLastOperation);
+    const QString firstRun = h.vm->activityRunId(1);
+    h.vm->undoRun(firstRun);
+    QVERIFY(waitForRun(*h.vm));
     QCOMPARE(h.vm->statusMessage(),
         QStringLiteral("Undo incomplete — 1 file restored, 1 file could not be restored."));
     QVERIFY(h.vm->isStatusWarning() && h.vm->canUndo() && fs::exists(folder / "a.jpg"));
@@ -243,11 +246,20 @@ void FolderOrganizerViewModelTest::failedAndSkippedRunsKeepTheLastRun()
     QCOMPARE(restarted.vm->runDetails()->entries, h.vm->runDetails()->entries);
     // Once the obstacle is gone, a second undo finishes the job.
     fs::remove(folder / "b.txt");
-    h.run(&VM::undoLastOperation);
+    QCOMPARE(h.vm->activityRunId(2), firstRun);
+    h.vm->undoRun(firstRun);
+    QVERIFY(waitForRun(*h.vm));
     QCOMPARE(h.vm->statusMessage(), QStringLiteral("Undo complete — 1 file restored."));
     QVERIFY(!h.vm->isStatusWarning() && !h.vm->canUndo());
     QCOMPARE(readFile(folder / "b.txt"), std::string("b.txt"));
     QTRY_VERIFY(!h.vm->runDetails());
+
+    // A journal that fails once the run is under way stops it: an error.
+    writeFile(folder / "f.zip");
+    h.fileSystem->beforeCall(
+        Op::makeFolder, 1, [&] { h.fileSystem->failCall(Op::syncData, 1, EIO); });
+    h.run(&VM::organizeNow);
+    QVERIFY2(showsError(*h.vm, EIO) && h.vm->isStatusError(), qPrintable(h.vm->statusMessage()));
 }
 
 // The journal is shared: Undo survives a restart, also after quitting mid-run, and the
@@ -341,6 +353,21 @@ void FolderOrganizerViewModelTest::aRunGoesOnInTheBackgroundUntilCancelled()
     undoGate.open();
     QVERIFY(waitForRun(*h.vm));
     QCOMPARE(h.vm->statusMessage(), QStringLiteral("Undo complete — 4097 files restored."));
+    QCOMPARE(filesIn(folder), fileCount);
+
+    // A cancel while Organize Now scans cancels the run: nothing moves, nothing is recorded.
+    h.fileSystem->reset();
+    const QStringList log = h.vm->activityLog();
+    Gate scanning;
+    h.fileSystem->beforeCall(Op::listFolder, 1, scanning.holder());
+    h.vm->organizeNow();
+    QVERIFY(scanning.waitUntilHeld());
+    h.vm->cancelRun();
+    scanning.open();
+    QVERIFY(waitForRun(*h.vm));
+    QCOMPARE(
+        h.vm->statusMessage(), QStringLiteral("Cancelled — 0 files organized before the cancel."));
+    QVERIFY(h.vm->activityLog() == log && !h.vm->canUndo());
     QCOMPARE(filesIn(folder), fileCount);
 }
 
