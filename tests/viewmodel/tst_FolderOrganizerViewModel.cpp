@@ -41,7 +41,8 @@ void FolderOrganizerViewModelTest::restoresTheStoredFolder()
              { QStringLiteral("/home/ana/Downloads/"), QStringLiteral("Downloads") },
              { QStringLiteral("/home/ana/Mes Téléchargements"), "Mes Téléchargements" } }) {
         Harness h(stored);
-        QCOMPARE(h.vm->selectedFolderURL(), name.isEmpty() ? QUrl() : QUrl::fromLocalFile(stored));
+        QCOMPARE(
+            h.vm->selectedFolder().url(), name.isEmpty() ? QUrl() : QUrl::fromLocalFile(stored));
         QCOMPARE(h.vm->statusMessage(),
             name.isEmpty() ? QStringLiteral("Select a folder to get started.") : "Ready — " + name);
         QVERIFY(!h.vm->canUndo() && h.vm->activityLog().isEmpty());
@@ -74,8 +75,8 @@ void FolderOrganizerViewModelTest::stateTableFromChoiceToUndo()
     QCOMPARE(recorder.takeChanges(), QStringLiteral("isShowingPreview"));
 
     h.choose(folder);
-    QCOMPARE(recorder.takeChanges(),
-        QStringLiteral("isChoosingFolder*2 selectedFolderURL statusMessage"));
+    QCOMPARE(
+        recorder.takeChanges(), QStringLiteral("isChoosingFolder*2 selectedFolder statusMessage"));
 
     h.run(&VM::generatePreview);
     QCOMPARE(recorder.takeChanges(),
@@ -109,7 +110,7 @@ void FolderOrganizerViewModelTest::stateTableFromChoiceToUndo()
     h.vm->setIsShowingPreview(true);
     h.choose(other);
     QCOMPARE(recorder.takeChanges(),
-        QStringLiteral("activityLog canUndo isChoosingFolder*2 isShowingPreview selectedFolderURL "
+        QStringLiteral("activityLog canUndo isChoosingFolder*2 isShowingPreview selectedFolder "
                        "statusMessage"));
     QVERIFY(h.vm->activityLog().isEmpty());
     h.vm->setIsShowingPreview(false);
@@ -395,7 +396,7 @@ void FolderOrganizerViewModelTest::folderNamesStayNames()
     Harness h;
     h.choose(makeFolder(dir, { "a.jpg" }, "two\nlines"));
     QCOMPARE(h.vm->statusMessage(), QStringLiteral("Ready — two\\nlines"));
-    QCOMPARE(h.vm->selectedFolderPath(), toQString(dir / "two\\nlines"));
+    QCOMPARE(h.vm->selectedFolder().display(), toQString(dir / "two\\nlines"));
     QCOMPARE(h.settings->stringValue("lastFolderPath"), toQString(dir / "two\nlines"));
     h.run(&VM::organizeNow);
     QCOMPARE(h.vm->activityLog(),
@@ -403,10 +404,10 @@ void FolderOrganizerViewModelTest::folderNamesStayNames()
 
     const fs::path bad = makeFolder(dir, { "b.pdf" }, "bad-\xff-folder");
     const QByteArray bytes = QByteArray::fromStdString(bad.native());
-    h.answers->push_back(FolderPath::fromBytes(bytes));
+    h.answers->push_back(FolderPath(bytes));
     h.vm->chooseFolder();
-    QCOMPARE(h.vm->selectedFolderName(), QStringLiteral("bad-\uFFFD-folder"));
-    QCOMPARE(FolderPath::fromUrl(h.vm->selectedFolderURL()), bytes);
+    QCOMPARE(h.vm->selectedFolder().displayName(), QStringLiteral("bad-\uFFFD-folder"));
+    QCOMPARE(FolderPath::fromUrl(h.vm->selectedFolder().url()).bytes(), bytes);
     h.run(&VM::organizeNow);
     QVERIFY(fs::exists(bad / "Documents" / "b.pdf"));
     auto *settings = new MemorySettingsStore(h.settings->stringValue("lastFolderPath"));
@@ -414,7 +415,7 @@ void FolderOrganizerViewModelTest::folderNamesStayNames()
     VM restarted(std::make_unique<QueuedFolderChooser>(h.answers),
         std::unique_ptr<SettingsStore>(settings), std::make_unique<FixedClock>("10:42"), {});
     QTRY_VERIFY(restarted.canUndo());
-    QCOMPARE(restarted.selectedFolderBytes(), bytes);
+    QCOMPARE(restarted.selectedFolder().bytes(), bytes);
 }
 
 QTEST_GUILESS_MAIN(FolderOrganizerViewModelTest)
