@@ -81,6 +81,9 @@ for i in $(seq 40); do echo x > "$work/Full/a-file-with-a-longer-name-$i.txt"; d
 full=$!
 pids+=("$full")
 within 'grep -q "the run stopped after" "$work/err"' || fail "the journal did not stop the run"
+# A later run that ends well does not make up for it.
+echo z > "$work/Full/z.txt"
+within 'grep -q "^Organized 1 file in Full" "$work/out"' || fail "no run after the stopped one"
 kill -INT "$full"
 wait "$full"
 status=$?

@@ -1,4 +1,5 @@
 #include "FolderPath.h"
+#include "RunHistoryModel.h"
 #include "ViewModelHarness.h"
 #include "services/journal/RunDetails.h"
 
@@ -35,6 +36,7 @@ void FolderOrganizerViewModelTest::restoresTheStoredFolder()
     for (const auto &[stored, name] : std::initializer_list<std::pair<QString, QString>> {
              { QString(), QString() }, { QStringLiteral(""), QString() },
              { QStringLiteral("/home/ana/Downloads/"), QStringLiteral("Downloads") },
+             { QStringLiteral("/"), QStringLiteral("/") },
              { QStringLiteral("/home/ana/Mes Téléchargements"), "Mes Téléchargements" } }) {
         Harness h(stored);
         QCOMPARE(
@@ -101,10 +103,12 @@ void FolderOrganizerViewModelTest::stateTableFromChoiceToUndo()
     const QString organized = QStringLiteral("[10:42] Organized 3 files in Mes Téléchargements");
     QCOMPARE(h.vm->activityLog(), QStringList({ organized, organized }));
 
-    // Another folder starts afresh, with no Undo; the plan and the sheet's flag are not
-    // the chooser's business (no signal), and Undo acts on the chosen folder only.
+    // Another folder starts afresh, with no Undo nor history; the plan and the sheet's
+    // flag are not the chooser's business (no signal), and Undo acts on the chosen folder only.
+    QTRY_COMPARE(h.vm->runHistory()->rowCount(), 2);
     h.vm->setIsShowingPreview(true);
     h.choose(other);
+    QCOMPARE(h.vm->runHistory()->rowCount(), 0);
     QCOMPARE(recorder.takeChanges(),
         QStringLiteral("activityLog canUndo isChoosingFolder*2 isShowingPreview selectedFolder "
                        "statusMessage"));
@@ -241,6 +245,8 @@ void FolderOrganizerViewModelTest::failedAndSkippedRunsKeepTheLastRun()
     Harness restarted(toQString(folder));
     QTRY_VERIFY(restarted.vm->runDetails());
     QCOMPARE(restarted.vm->runDetails()->entries, h.vm->runDetails()->entries);
+    restarted.choose(dir.path()); // they are no other folder's
+    QVERIFY(!restarted.vm->runDetails());
     // Once the obstacle is gone, a second undo finishes the job.
     fs::remove(folder / "b.txt");
     QCOMPARE(h.vm->activityRunId(2), firstRun);
