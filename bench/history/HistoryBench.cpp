@@ -47,7 +47,7 @@ constexpr qint64 settleMs = 300;
 class NoFolderChooser final : public FolderChooser
 {
 public:
-    std::optional<QString> chooseFolder() override { return std::nullopt; }
+    std::optional<FolderPath> chooseFolder() override { return std::nullopt; }
 };
 
 double peakMemoryMiB()

@@ -29,7 +29,7 @@ namespace {
 class NoFolderChooser final : public FolderChooser
 {
 public:
-    std::optional<QString> chooseFolder() override { return std::nullopt; }
+    std::optional<FolderPath> chooseFolder() override { return std::nullopt; }
 };
 
 // A Downloads-like mix: several kinds per category, so the tree has sub-folders.

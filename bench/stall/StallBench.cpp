@@ -35,7 +35,7 @@ namespace {
 class NoFolderChooser final : public FolderChooser
 {
 public:
-    std::optional<QString> chooseFolder() override { return std::nullopt; }
+    std::optional<FolderPath> chooseFolder() override { return std::nullopt; }
 };
 
 long peakMemoryKiB()

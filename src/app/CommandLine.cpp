@@ -33,7 +33,7 @@ bool isFolder(const QByteArray &path)
     return ::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-// The folder as an absolute path, the bytes of its name kept (see FolderPath).
+// The folder as an absolute path, the bytes of its name kept (see FolderPath::text).
 QString absoluteFolder(const QString &argument)
 {
     if (argument.startsWith(QLatin1Char('/')))
@@ -42,7 +42,7 @@ QString absoluteFolder(const QString &argument)
     while (!::getcwd(here.data(), std::size_t(here.size())) && errno == ERANGE)
         here.resize(here.size() * 2);
     here.resize(qsizetype(std::strlen(here.constData())));
-    return QDir::cleanPath(FolderPath::fromBytes(here) + QLatin1Char('/') + argument);
+    return QDir::cleanPath(FolderPath(here).text() + QLatin1Char('/') + argument);
 }
 
 } // namespace
@@ -61,7 +61,7 @@ std::optional<CommandLine> CommandLine::parse(int argc, char **argv, int &exitSt
 
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << FolderPath::fromBytes(QByteArray(argv[i])); // a folder's bytes, kept
+        arguments << FolderPath(QByteArray(argv[i])).text(); // a folder's bytes, kept
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -107,11 +107,11 @@ std::optional<CommandLine> CommandLine::parse(int argc, char **argv, int &exitSt
         return std::nullopt;
     }
     if (!positional.isEmpty()) {
-        const QString folder = absoluteFolder(positional.first());
-        if (!isFolder(FolderPath::toBytes(folder))) {
+        const FolderPath folder = FolderPath::fromText(absoluteFolder(positional.first()));
+        if (!isFolder(folder.bytes())) {
             print(stderr,
                 QStringLiteral("tidyra: not a folder: %1\n")
-                    .arg(FolderPath::display(FolderPath::toBytes(positional.first()))));
+                    .arg(FolderPath::fromText(positional.first()).display()));
             exitStatus = 2;
             return std::nullopt;
         }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "FolderPath.h"
 
 #include <optional>
 
@@ -8,9 +8,8 @@
 // so --help, --version and mistakes are answered on a terminal without a display.
 struct CommandLine
 {
-    // Absolute path of an existing folder, or empty; bytes that are not UTF-8 kept as
-    // FolderPath::fromBytes keeps them.
-    QString folder;
+    // Absolute path of an existing folder, or empty.
+    FolderPath folder;
     bool hidden = false; // start in the tray (as at login)
 
     // The options, or the exit status after help, version or an error has been printed.

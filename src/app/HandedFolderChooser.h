@@ -13,13 +13,13 @@ public:
     explicit HandedFolderChooser(std::unique_ptr<FolderChooser> inner);
 
     // Makes `path` the next answer. Refused while the dialog is up: the user is choosing.
-    bool hand(const QString &path);
+    bool hand(const FolderPath &folder);
     bool isAsking() const { return m_asking; }
 
-    std::optional<QString> chooseFolder() override;
+    std::optional<FolderPath> chooseFolder() override;
 
 private:
     std::unique_ptr<FolderChooser> m_inner;
-    std::optional<QString> m_handed;
+    std::optional<FolderPath> m_handed;
     bool m_asking = false;
 };

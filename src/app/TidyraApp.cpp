@@ -45,9 +45,8 @@ TidyraApp::TidyraApp(QObject *parent)
         std::make_unique<SystemClock>(), {}, nullptr);
     // The view model exists before the window it asks over.
     dialogChooser->setParentWidget(m_window.get());
-    dialogChooser->setCurrentFolder([viewModel = m_viewModel] {
-        return FolderPath::fromBytes(viewModel->selectedFolderBytes());
-    });
+    dialogChooser->setCurrentFolder(
+        [viewModel = m_viewModel] { return viewModel->selectedFolder(); });
 }
 
 TidyraApp::TidyraApp(std::unique_ptr<FolderChooser> chooser,
@@ -100,7 +99,8 @@ void TidyraApp::buildScenes(std::unique_ptr<FolderChooser> chooser,
         [this](int organized, int skipped) {
             if (!std::exchange(m_trayRun, false))
                 return;
-            notify(runNotificationText(organized, skipped, m_viewModel->selectedFolderName()),
+            notify(runNotificationText(
+                       organized, skipped, m_viewModel->selectedFolder().displayName()),
                 skipped > 0, organized > 0);
         });
     // Undo in a notification undoes the run it tells of, and no other: it is taken back
@@ -115,7 +115,7 @@ void TidyraApp::buildScenes(std::unique_ptr<FolderChooser> chooser,
                     isWarning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information,
                     notificationMs);
         });
-    for (const auto change : { &FolderOrganizerViewModel::selectedFolderURLChanged,
+    for (const auto change : { &FolderOrganizerViewModel::selectedFolderChanged,
              &FolderOrganizerViewModel::isOrganizingChanged,
              &FolderOrganizerViewModel::canUndoChanged })
         connect(m_viewModel, change, this, [this] {
@@ -126,7 +126,7 @@ void TidyraApp::buildScenes(std::unique_ptr<FolderChooser> chooser,
         });
     connect(m_viewModel, &FolderOrganizerViewModel::tidiedAutomatically, m_notifier,
         &DesktopNotifier::withdrawUndo);
-    connect(m_viewModel, &FolderOrganizerViewModel::selectedFolderURLChanged, m_notifier,
+    connect(m_viewModel, &FolderOrganizerViewModel::selectedFolderChanged, m_notifier,
         &DesktopNotifier::withdrawUndo);
     // "Open Tidyra" lands on the dialog the user left open, not on the window below it.
     connect(m_menuBarView->openAction(), &QAction::triggered, this, [this] { activate(); });
@@ -238,7 +238,7 @@ void TidyraApp::showTrayMenu()
         m_menuBarView->menu()->popup(QCursor::pos());
 }
 
-bool TidyraApp::activate(const QString &folder)
+bool TidyraApp::activate(const FolderPath &folder)
 {
     WindowActivation::bringForward(m_window.get());
     if (folder.isEmpty())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Autostart.h"
+#include "FolderPath.h"
 
 #include <QObject>
 #include <QTimer>
@@ -48,7 +49,7 @@ public:
     // Brings the window forward and, given a folder, selects it as if the user had chosen
     // it (nothing runs). The folder is passed over while the user is busy with a dialog
     // or a run. False when it was passed over.
-    bool activate(const QString &folder = {});
+    bool activate(const FolderPath &folder = {});
     // Why a folder handed over now would be passed over; empty when it would be taken.
     QString handOverRefusal() const;
 

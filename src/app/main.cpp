@@ -75,7 +75,7 @@ int main(int argc, char *argv[])
 
     // Taken before the window system is opened, which consumes the startup id.
     const SingleInstance::Request request
-        = SingleInstance::requestFromEnvironment(FolderPath::toBytes(options->folder));
+        = SingleInstance::requestFromEnvironment(options->folder.bytes());
 
     const std::unique_ptr<QApplication> application = openWindowSystem(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Tidyra"));
@@ -98,7 +98,7 @@ int main(int argc, char *argv[])
     instance.setHandler([&tidyra](const SingleInstance::Request &handed) {
         QString refusal = handed.folder.isEmpty() ? QString() : tidyra.handOverRefusal();
         WindowActivation::useToken(handed.activationToken, handed.startupId);
-        tidyra.activate(refusal.isEmpty() ? FolderPath::fromBytes(handed.folder) : QString());
+        tidyra.activate(refusal.isEmpty() ? FolderPath(handed.folder) : FolderPath());
         return refusal;
     });
     tidyra.start(options->hidden);

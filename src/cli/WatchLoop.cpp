@@ -80,6 +80,8 @@ ExitStatus WatchLoop::run()
     m_out.flush();
 
     pollfd changes { watched.readyHandle(), POLLIN, 0 };
+    // A run the journal stopped half-way is told by the exit status too, as organize tells it.
+    bool stoppedHalfWay = false;
     while (!m_stop.load()) {
         const std::optional<Clock::time_point> next = watched.tracker().nextDeadline();
         timespec timeout {};
@@ -135,6 +137,7 @@ ExitStatus WatchLoop::run()
         if (!report.stoppedBy.empty())
             m_err << "Error: " << report.stoppedBy << "; the run stopped after "
                   << Text::fileCount(report.moved) << ", which \"tidyra-cli undo\" moves back.\n";
+        stoppedHalfWay = stoppedHalfWay || !report.stoppedBy.empty();
     }
-    return ExitStatus::success;
+    return stoppedHalfWay ? ExitStatus::failure : ExitStatus::success;
 }

@@ -12,8 +12,9 @@ class UndoService;
 // `tidyra-cli watch`: organizes the files of one folder, automatically, once they have
 // settled, until `stop` is set (Ctrl-C, SIGTERM). Sleeps in poll() between changes:
 // with nothing waiting to settle it has no timeout at all. One line a run goes to
-// `out`; a run that fails is reported to `err` and the watch goes on; a folder that
-// can no longer be watched ends it (thrown as EngineError).
+// `out`; a run that fails is reported to `err` and the watch goes on, and one the
+// journal stopped half-way makes the status failure at the end; a folder that can no
+// longer be watched ends it (thrown as EngineError).
 class WatchLoop
 {
 public:

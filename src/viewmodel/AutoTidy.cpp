@@ -58,7 +58,7 @@ bool AutoTidy::setOn(bool on)
     return true;
 }
 
-void AutoTidy::setFolder(const std::filesystem::path &folder)
+void AutoTidy::setFolder(const FolderPath &folder)
 {
     m_folder = folder;
     // What settled in the folder left behind is not this folder's to tidy.
@@ -70,11 +70,11 @@ void AutoTidy::setFolder(const std::filesystem::path &folder)
 
 void AutoTidy::follow()
 {
-    if (!m_isOn || m_folder.empty()) {
+    if (!m_isOn || m_folder.isEmpty()) {
         m_watch->stop();
         return;
     }
-    m_watch->watch(m_folder);
+    m_watch->watch(m_folder.fileSystemPath());
 }
 
 void AutoTidy::takeSettled(
@@ -104,13 +104,13 @@ std::vector<std::string> AutoTidy::takeWaiting(std::vector<std::string> &written
     return names;
 }
 
-void AutoTidy::retry(const std::filesystem::path &folder, const std::vector<std::string> &names)
+void AutoTidy::retry(const FolderPath &folder, const std::vector<std::string> &names)
 {
     if (!names.empty() && m_isOn && folder == m_folder)
         m_watch->retry(names);
 }
 
-void AutoTidy::leaveAlone(const std::filesystem::path &folder, std::vector<std::string> names)
+void AutoTidy::leaveAlone(const FolderPath &folder, std::vector<std::string> names)
 {
     if (m_isOn && folder == m_folder)
         m_putBack.insert(

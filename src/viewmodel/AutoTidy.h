@@ -1,9 +1,10 @@
 #pragma once
 
+#include "FolderPath.h"
+
 #include <QObject>
 #include <QString>
 
-#include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
@@ -32,7 +33,7 @@ public:
     bool setOn(bool on);
     // The selected folder, empty for none: the watch moves there, and what settled in
     // or was put back into the folder before is forgotten.
-    void setFolder(const std::filesystem::path &folder);
+    void setFolder(const FolderPath &folder);
     bool hasWaiting() const { return !m_settled.empty(); }
     // The names waiting, each once, sorted; a name an undo put back is left out, once
     // only: a file put back and then changed by the user is tidied again.
@@ -40,9 +41,9 @@ public:
     std::vector<std::string> takeWaiting(std::vector<std::string> &writtenWhole);
     // After a run in `folder`: names still being written, or the folder busy with
     // tidyra-cli, are watched again.
-    void retry(const std::filesystem::path &folder, const std::vector<std::string> &names);
+    void retry(const FolderPath &folder, const std::vector<std::string> &names);
     // After an undo in `folder`: `names` are back in it, to be left there.
-    void leaveAlone(const std::filesystem::path &folder, std::vector<std::string> names);
+    void leaveAlone(const FolderPath &folder, std::vector<std::string> names);
 
 signals:
     // Names of the selected folder settled and wait for a run.
@@ -59,7 +60,7 @@ private:
     SettingsStore &m_settings;
     bool m_isOn;
     int m_settleSeconds;
-    std::filesystem::path m_folder;
+    FolderPath m_folder;
     std::vector<std::string> m_settled; // of m_folder, for the next automatic run
     std::set<std::string> m_writtenWhole; // of those, the ones last closed after writing
     // Names an undo put back: their next settling is the undo's own doing, not a file

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "FolderPath.h"
 
 #include <optional>
 
@@ -10,7 +10,6 @@ class FolderChooser
 {
 public:
     virtual ~FolderChooser() = default;
-    // The chosen folder's absolute path, or nothing when the user cancels. Bytes of the
-    // path that are not UTF-8 are kept as FolderPath::fromBytes keeps them.
-    virtual std::optional<QString> chooseFolder() = 0;
+    // The chosen folder's absolute path, or nothing when the user cancels.
+    virtual std::optional<FolderPath> chooseFolder() = 0;
 };

@@ -2,7 +2,7 @@
 
 #include "ActivityLog.h"
 #include "ErrorTexts.h"
-#include "FolderPath.h"
+#include "FolderRecords.h"
 #include "LastFolder.h"
 #include "RunController.h"
 #include "RunHistoryModel.h"
@@ -15,16 +15,6 @@
 #include <chrono>
 #include <utility>
 
-namespace {
-
-// A folder's name fit for one line: a newline in it would split a log line in two.
-QString folderName(const QByteArray &path)
-{
-    return FolderPath::display(FolderPath::lastComponent(path));
-}
-
-} // namespace
-
 FolderOrganizerViewModel::FolderOrganizerViewModel(std::unique_ptr<FolderChooser> chooser,
     std::unique_ptr<SettingsStore> settings, std::unique_ptr<Clock> clock,
     std::shared_ptr<FileSystem> fileSystem, QObject *parent, FolderWatch *watch)
@@ -33,10 +23,14 @@ FolderOrganizerViewModel::FolderOrganizerViewModel(std::unique_ptr<FolderChooser
     , m_settings(std::move(settings))
     , m_statusMessage(tr("Select a folder to get started."))
     , m_log(std::make_unique<ActivityLog>(std::move(clock)))
-    , m_history(std::make_unique<RunHistoryModel>())
     , m_autoTidy(std::make_unique<AutoTidy>(*m_settings, watch))
     , m_runs(std::make_unique<RunController>(std::move(fileSystem)))
+    , m_records(std::make_unique<FolderRecords>(*m_runs))
 {
+    connect(m_records.get(), &FolderRecords::canUndoChanged, this,
+        &FolderOrganizerViewModel::canUndoChanged);
+    connect(m_records.get(), &FolderRecords::runDetailsChanged, this,
+        &FolderOrganizerViewModel::runDetailsChanged);
     connect(
         m_runs.get(), &RunController::progressed, this, &FolderOrganizerViewModel::updateProgress);
     connect(m_autoTidy.get(), &AutoTidy::namesWaiting, this,
@@ -51,16 +45,16 @@ FolderOrganizerViewModel::FolderOrganizerViewModel(std::unique_ptr<FolderChooser
         &FolderOrganizerViewModel::tidySettledSoon);
 
     // The folder is taken as stored, even if it is gone by now: the first scan tells.
-    const QByteArray bytes = LastFolder::read(*m_settings);
-    if (bytes.isEmpty())
+    const FolderPath folder = LastFolder::read(*m_settings);
+    if (folder.isEmpty())
         return;
-    m_folderBytes = bytes;
-    m_selectedFolderURL = FolderPath::toUrl(bytes);
-    m_statusMessage = tr("Ready — %1").arg(folderName(bytes));
-    queryCanUndo();
-    loadRunDetails();
-    loadHistory();
-    m_autoTidy->setFolder(FolderPath::toFileSystem(bytes));
+    m_folder = folder;
+    m_records->setFolder(folder);
+    m_statusMessage = tr("Ready — %1").arg(folder.displayName());
+    m_records->readCanUndo();
+    m_records->readRunDetails();
+    m_records->readHistory();
+    m_autoTidy->setFolder(folder);
 }
 
 FolderOrganizerViewModel::~FolderOrganizerViewModel() = default;
@@ -75,14 +69,19 @@ QString FolderOrganizerViewModel::activityRunId(int row) const
     return m_log->runId(row);
 }
 
-QString FolderOrganizerViewModel::selectedFolderName() const
+bool FolderOrganizerViewModel::canUndo() const
 {
-    return m_folderBytes.isEmpty() ? QString() : folderName(m_folderBytes);
+    return m_records->canUndo();
 }
 
-QString FolderOrganizerViewModel::selectedFolderPath() const
+const std::shared_ptr<const RunDetails> &FolderOrganizerViewModel::runDetails() const
 {
-    return FolderPath::display(m_folderBytes);
+    return m_records->runDetails();
+}
+
+RunHistoryModel *FolderOrganizerViewModel::runHistory() const
+{
+    return m_records->history();
 }
 
 void FolderOrganizerViewModel::chooseFolder()
@@ -93,42 +92,37 @@ void FolderOrganizerViewModel::chooseFolder()
     // The dialog runs its own event loop; an automatic run waits for it, or the choice
     // would be lost to that run.
     setIsChoosing(true);
-    const std::optional<QString> chosen = m_chooser->chooseFolder();
+    const std::optional<FolderPath> chosen = m_chooser->chooseFolder();
     setIsChoosing(false);
     if (!chosen || chosen->isEmpty() || m_isOrganizing) {
         tidySettledSoon();
         return;
     }
 
-    const QByteArray bytes = FolderPath::toBytes(*chosen);
     // Undo is offered for the folder's own last run only: not for another's while
     // the journal is asked.
-    if (bytes != m_folderBytes) {
-        setCanUndo(false);
-        m_history->clear();
-    }
-    m_folderBytes = bytes;
-    setSelectedFolderURL(FolderPath::toUrl(bytes));
-    LastFolder::write(*m_settings, bytes);
-    setStatusMessage(tr("Ready — %1").arg(folderName(bytes)));
+    m_records->setFolder(*chosen);
+    assign(m_folder, *chosen, &FolderOrganizerViewModel::selectedFolderChanged);
+    LastFolder::write(*m_settings, m_folder);
+    setStatusMessage(tr("Ready — %1").arg(m_folder.displayName()));
     // The folder's own last run, wherever it was made, is what Undo offers; its
     // history is read whole, as files may have moved by hand since the last look.
-    queryCanUndo();
-    loadHistory();
+    m_records->readCanUndo();
+    m_records->readHistory();
     if (!m_log->isEmpty()) {
         m_log->clear();
         emit activityLogChanged();
     }
-    setRunDetails(nullptr);
-    loadRunDetails();
-    m_autoTidy->setFolder(FolderPath::toFileSystem(bytes));
+    m_records->setRunDetails(nullptr);
+    m_records->readRunDetails();
+    m_autoTidy->setFolder(m_folder);
 }
 
 void FolderOrganizerViewModel::generatePreview()
 {
-    if (m_selectedFolderURL.isEmpty() || m_isOrganizing)
+    if (m_folder.isEmpty() || m_isOrganizing)
         return;
-    m_runs->scan(FolderPath::toFileSystem(m_folderBytes),
+    m_runs->scan(m_folder.fileSystemPath(),
         endingRun<RunController::ScanResult>([this](RunController::ScanResult &result) {
             if (m_runs->isCancelled())
                 return;
@@ -152,9 +146,10 @@ void FolderOrganizerViewModel::applyCurrentPlan()
     if (!m_currentPlan || m_isOrganizing)
         return;
     setIsShowingPreview(false);
-    m_runs->execute(m_currentPlan, FolderPath::toFileSystem(m_folderBytes),
+    m_runs->execute(m_currentPlan, m_folder.fileSystemPath(),
         endingRun<RunController::ExecutionResult>(
-            [this, folder = m_currentPlan->folderURL](RunController::ExecutionResult &result) {
+            [this, folder = FolderPath(m_currentPlan->folderURL)](
+                RunController::ExecutionResult &result) {
                 reportExecution(result.report, result.error, folder);
             }));
     beginRun(RunKind::organizing);
@@ -162,14 +157,14 @@ void FolderOrganizerViewModel::applyCurrentPlan()
 
 void FolderOrganizerViewModel::organizeNow()
 {
-    if (m_selectedFolderURL.isEmpty() || m_isOrganizing || isInDialog())
+    if (m_folder.isEmpty() || m_isOrganizing || isInDialog())
         return;
-    m_runs->organize(FolderPath::toFileSystem(m_folderBytes),
+    m_runs->organize(m_folder.fileSystemPath(),
         endingRun<RunController::OrganizeResult>([this](RunController::OrganizeResult &result) {
             if (!result.scan.plan) {
                 setErrorMessage(tr("Error: %1").arg(result.scan.error));
             } else if (result.execution) {
-                const std::filesystem::path folder = result.scan.plan->folderURL;
+                const FolderPath folder(result.scan.plan->folderURL);
                 m_currentObstacles = std::move(result.scan.obstacles);
                 setCurrentPlan(std::move(result.scan.plan));
                 reportExecution(result.execution->report, result.execution->error, folder);
@@ -184,10 +179,10 @@ void FolderOrganizerViewModel::organizeNow()
 
 void FolderOrganizerViewModel::undoLastOperation()
 {
-    if (m_selectedFolderURL.isEmpty() || m_isOrganizing || isInDialog())
+    if (m_folder.isEmpty() || m_isOrganizing || isInDialog())
         return;
-    const std::filesystem::path folder = FolderPath::toFileSystem(m_folderBytes);
-    m_runs->undo(folder, m_autoTidy->isOn(),
+    const FolderPath folder = m_folder;
+    m_runs->undo(folder.fileSystemPath(), m_autoTidy->isOn(),
         endingRun<RunController::UndoResult>([this, folder](RunController::UndoResult &result) {
             m_autoTidy->leaveAlone(folder, std::move(result.restoredNames));
             reportUndo(result.report, result.error, {});
@@ -197,10 +192,10 @@ void FolderOrganizerViewModel::undoLastOperation()
 
 void FolderOrganizerViewModel::undoRun(const QString &runId)
 {
-    if (m_selectedFolderURL.isEmpty() || m_isOrganizing || isInDialog() || runId.isEmpty())
+    if (m_folder.isEmpty() || m_isOrganizing || isInDialog() || runId.isEmpty())
         return;
-    const std::filesystem::path folder = FolderPath::toFileSystem(m_folderBytes);
-    m_runs->undoRun(folder, runId.toStdString(), m_autoTidy->isOn(),
+    const FolderPath folder = m_folder;
+    m_runs->undoRun(folder.fileSystemPath(), runId.toStdString(), m_autoTidy->isOn(),
         endingRun<RunController::UndoResult>(
             [this, folder, runId](RunController::UndoResult &result) {
                 m_autoTidy->leaveAlone(folder, std::move(result.restoredNames));
@@ -253,7 +248,7 @@ void FolderOrganizerViewModel::tidySettledSoon()
 void FolderOrganizerViewModel::tidySettled()
 {
     m_tidyQueued = false;
-    if (!m_autoTidy->hasWaiting() || !m_autoTidy->isOn() || m_folderBytes.isEmpty())
+    if (!m_autoTidy->hasWaiting() || !m_autoTidy->isOn() || m_folder.isEmpty())
         return;
     // The user is busy; the names wait until the run ends, the preview or the dialog closes.
     if (m_isOrganizing || isInDialog())
@@ -264,10 +259,10 @@ void FolderOrganizerViewModel::tidySettled()
         return;
     // Kept only where they could all be among the skips told already.
     std::vector<std::string> tried;
-    if (m_runDetails && names.size() <= m_runDetails->entries.size())
+    if (runDetails() && names.size() <= runDetails()->entries.size())
         tried = names;
-    const std::filesystem::path folder = FolderPath::toFileSystem(m_folderBytes);
-    m_runs->tidy(folder, std::move(names), std::move(writtenWhole),
+    const FolderPath folder = m_folder;
+    m_runs->tidy(folder.fileSystemPath(), std::move(names), std::move(writtenWhole),
         std::chrono::seconds(m_autoTidy->settleSeconds()),
         endingRun<RunController::TidyResult>(
             [this, folder, tried](RunController::TidyResult &result) {
@@ -279,25 +274,13 @@ void FolderOrganizerViewModel::tidySettled()
                     return; // nothing happened: nothing to tell
                 // A file that can never move (its category folder is a link) is skipped
                 // again at every switch-on: news once, not each time.
-                if (movedNothing && !tried.empty() && toldSkipped(tried)) {
+                if (movedNothing && !tried.empty() && m_records->toldSkipped(tried)) {
                     emit tidiedAutomatically();
                     return;
                 }
                 reportExecution(report, result.error, folder, true);
             }));
     beginRun(RunKind::tidying);
-}
-
-bool FolderOrganizerViewModel::toldSkipped(const std::vector<std::string> &names) const
-{
-    if (!m_runDetails || m_runDetails->kind != RunDetails::Kind::run)
-        return false;
-    const auto &told = m_runDetails->entries; // sorted by name
-    return std::all_of(names.begin(), names.end(), [&told](const std::string &name) {
-        const auto found = std::lower_bound(told.begin(), told.end(), name,
-            [](const auto &entry, const std::string &key) { return entry.first < key; });
-        return found != told.end() && found->first == name;
-    });
 }
 
 void FolderOrganizerViewModel::cancelRun()
@@ -320,10 +303,10 @@ std::function<void(Result &, bool)> FolderOrganizerViewModel::endingRun(
     std::function<void(Result &)> report)
 {
     return [this, report = std::move(report)](Result &result, bool canUndo) {
-        setCanUndo(canUndo);
+        m_records->setCanUndo(canUndo);
         if (m_runKind != RunKind::scanning) {
-            loadRunDetails();
-            loadHistory();
+            m_records->readRunDetails();
+            m_records->readHistory();
         }
         report(result);
         setProgressMessage({});
@@ -355,27 +338,13 @@ void FolderOrganizerViewModel::refreshCanUndo()
 {
     // During a run the engine is the worker's; the end of the run asks again.
     if (!m_isOrganizing) {
-        queryCanUndo();
-        loadHistory(true);
+        m_records->readCanUndo();
+        m_records->readHistory(true);
     }
 }
 
-void FolderOrganizerViewModel::queryCanUndo()
-{
-    if (m_folderBytes.isEmpty()) {
-        setCanUndo(false);
-        return;
-    }
-    const QByteArray bytes = m_folderBytes;
-    m_runs->readCanUndo(FolderPath::toFileSystem(bytes), [this, bytes](bool canUndo) {
-        // Another folder may have been chosen meanwhile.
-        if (bytes == m_folderBytes)
-            setCanUndo(canUndo);
-    });
-}
-
-void FolderOrganizerViewModel::reportExecution(const RunReport &report, const QString &error,
-    const std::filesystem::path &folder, bool automatic)
+void FolderOrganizerViewModel::reportExecution(
+    const RunReport &report, const QString &error, const FolderPath &folder, bool automatic)
 {
     if (!error.isEmpty()) {
         // Nothing moved; the earlier run stays the one to undo.
@@ -384,8 +353,8 @@ void FolderOrganizerViewModel::reportExecution(const RunReport &report, const QS
     }
     const int count = int(report.moved);
     const int skipped = int(report.skipped);
-    const QString line = RunMessages::organizedLogLine(count, skipped, report.cancelled,
-        folderName(FolderPath::fromFileSystem(folder)), automatic);
+    const QString line = RunMessages::organizedLogLine(
+        count, skipped, report.cancelled, folder.displayName(), automatic);
     if (!report.stoppedBy.empty())
         setErrorMessage(tr("Error: %1").arg(ErrorTexts::translate(report.stoppedBy)));
     else
@@ -413,59 +382,18 @@ void FolderOrganizerViewModel::setCurrentPlan(std::shared_ptr<const Organization
     emit currentPlanChanged();
 }
 
-void FolderOrganizerViewModel::setRunDetails(std::shared_ptr<const RunDetails> details)
-{
-    const auto same = [](const RunDetails *a, const RunDetails *b) {
-        if (!a || !b)
-            return a == b;
-        return a->kind == b->kind && a->folder == b->folder && a->entries == b->entries;
-    };
-    if (same(m_runDetails.get(), details.get()))
-        return;
-    m_runDetails = std::move(details);
-    emit runDetailsChanged();
-}
-
-void FolderOrganizerViewModel::loadRunDetails()
-{
-    if (m_folderBytes.isEmpty())
-        return;
-    const QByteArray bytes = m_folderBytes;
-    m_runs->readRunDetails(
-        FolderPath::toFileSystem(bytes), [this, bytes](std::shared_ptr<const RunDetails> details) {
-            // Another folder may have been chosen meanwhile.
-            if (bytes == m_folderBytes)
-                setRunDetails(std::move(details));
-        });
-}
-
-void FolderOrganizerViewModel::loadHistory(bool reuse)
-{
-    if (m_folderBytes.isEmpty())
-        return;
-    const QByteArray bytes = m_folderBytes;
-    m_runs->readHistory(
-        FolderPath::toFileSystem(bytes), reuse, [this, bytes](std::vector<HistoryRun> runs) {
-            // Another folder may have been chosen meanwhile.
-            if (bytes == m_folderBytes)
-                m_history->setRuns(std::move(runs));
-        });
-}
-
 void FolderOrganizerViewModel::readRunFiles(const QString &runId)
 {
-    if (m_folderBytes.isEmpty() || m_isOrganizing || runId.isEmpty())
+    if (m_isOrganizing || runId.isEmpty())
         return;
-    const QByteArray bytes = m_folderBytes;
-    m_runs->readRunFiles(FolderPath::toFileSystem(bytes), runId.toStdString(),
-        [this, bytes, runId](std::shared_ptr<const RunDetails> files) {
-            if (bytes == m_folderBytes)
-                emit runFilesRead(runId, m_history->filesTitle(runId), std::move(files));
+    m_records->readRunFiles(
+        runId, [this, runId](const QString &title, std::shared_ptr<const RunDetails> files) {
+            emit runFilesRead(runId, title, std::move(files));
         });
 }
 
 void FolderOrganizerViewModel::showRunDetails()
 {
-    if (m_runDetails)
+    if (runDetails())
         emit runDetailsRequested();
 }

@@ -3,13 +3,13 @@
 #include "AutoTidy.h"
 #include "Clock.h"
 #include "FolderChooser.h"
+#include "FolderPath.h"
 #include "SettingsStore.h"
 #include "model/OrganizationPlan.h"
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <QUrl>
 
 #include <functional>
 #include <memory>
@@ -28,6 +28,7 @@
 // hands over the files that have settled, and a run like any other organizes them.
 class ActivityLog;
 class FileSystem;
+class FolderRecords;
 class FolderWatch;
 class PlanObstacles;
 class RunController;
@@ -39,7 +40,7 @@ struct UndoReport;
 class FolderOrganizerViewModel : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(QUrl selectedFolderURL READ selectedFolderURL NOTIFY selectedFolderURLChanged)
+    Q_PROPERTY(FolderPath selectedFolder READ selectedFolder NOTIFY selectedFolderChanged)
     Q_PROPERTY(bool isShowingPreview READ isShowingPreview WRITE setIsShowingPreview NOTIFY
             isShowingPreviewChanged)
     Q_PROPERTY(bool isChoosingFolder READ isChoosingFolder NOTIFY isChoosingFolderChanged)
@@ -67,7 +68,8 @@ public:
     // Stops a run after its current move and waits for it (RunController).
     ~FolderOrganizerViewModel() override;
 
-    QUrl selectedFolderURL() const { return m_selectedFolderURL; }
+    // Empty when none is selected.
+    const FolderPath &selectedFolder() const { return m_folder; }
     bool isShowingPreview() const { return m_isShowingPreview; }
     void setIsShowingPreview(bool showing)
     {
@@ -93,7 +95,7 @@ public:
     {
         return m_currentObstacles;
     }
-    bool canUndo() const { return m_canUndo; }
+    bool canUndo() const;
     bool isOrganizing() const { return m_isOrganizing; }
     QStringList activityLog() const;
     // The id of the recorded run that the log's line `row` tells of; empty for lines of
@@ -103,11 +105,11 @@ public:
     // as the run journal keeps it (so also after a restart, and for runs of
     // tidyra-cli); null when they left nothing out. Read on the worker after each run
     // and each choice of a folder.
-    const std::shared_ptr<const RunDetails> &runDetails() const { return m_runDetails; }
+    const std::shared_ptr<const RunDetails> &runDetails() const;
     // The selected folder's recorded runs, newest first, whoever made them: read on the
     // worker at start, on each choice of a folder, after each run and undo and on
     // refreshCanUndo. Each offers "Undo This Run" (undoRun).
-    RunHistoryModel *runHistory() const { return m_history.get(); }
+    RunHistoryModel *runHistory() const;
     // How far the run is ("Organizing… 41200 of 100000"), updated a few times a second;
     // empty when no run is going.
     QString progressMessage() const { return m_progressMessage; }
@@ -118,14 +120,6 @@ public:
     int settleSeconds() const { return m_autoTidy->settleSeconds(); }
     // The run going is an automatic one (isOrganizing is true for it too).
     bool isTidyingAutomatically() const { return m_isOrganizing && m_runKind == RunKind::tidying; }
-
-    // Last path component of the selected folder, fit for one line (control characters
-    // escaped, bytes that are not UTF-8 as U+FFFD); empty when none is selected.
-    QString selectedFolderName() const;
-    // Full path of the selected folder, fit for one line likewise; empty when none.
-    QString selectedFolderPath() const;
-    // The selected folder's path as the file system has it.
-    QByteArray selectedFolderBytes() const { return m_folderBytes; }
 
 public slots:
     void chooseFolder();
@@ -151,7 +145,7 @@ public slots:
     void readRunFiles(const QString &runId);
 
 signals:
-    void selectedFolderURLChanged();
+    void selectedFolderChanged();
     void isShowingPreviewChanged();
     void isChoosingFolderChanged();
     void currentPlanChanged();
@@ -186,18 +180,15 @@ private:
     template <typename Result>
     std::function<void(Result &, bool)> endingRun(std::function<void(Result &)> report);
     void updateProgress();
-    void queryCanUndo();
     // Names that settled wait while the user is busy (a run, the preview, the folder
     // dialog) and go to one automatic run once nothing is in the way.
     void tidySettledSoon();
     void tidySettled();
-    // Whether each of `names` is among the skips of runDetails, the last run's.
-    bool toldSkipped(const std::vector<std::string> &names) const;
     void reportUndo(const UndoReport &report, const QString &error, const QString &runId);
 
     // `error` when nothing moved.
-    void reportExecution(const RunReport &report, const QString &error,
-        const std::filesystem::path &folder, bool automatic = false);
+    void reportExecution(const RunReport &report, const QString &error, const FolderPath &folder,
+        bool automatic = false);
     void appendLog(const QString &message, const QString &runId = {});
 
     // Stores `value` and emits `changed`, only when the value really changes.
@@ -208,10 +199,6 @@ private:
             return;
         field = value;
         emit(this->*changed)();
-    }
-    void setSelectedFolderURL(const QUrl &url)
-    {
-        assign(m_selectedFolderURL, url, &FolderOrganizerViewModel::selectedFolderURLChanged);
     }
     void setCurrentPlan(std::shared_ptr<const OrganizationPlan> plan);
     void setStatusMessage(const QString &message, bool isWarning = false)
@@ -230,20 +217,10 @@ private:
     {
         assign(m_isChoosing, choosing, &FolderOrganizerViewModel::isChoosingFolderChanged);
     }
-    void setCanUndo(bool canUndo)
-    {
-        assign(m_canUndo, canUndo, &FolderOrganizerViewModel::canUndoChanged);
-    }
     void setIsOrganizing(bool organizing)
     {
         assign(m_isOrganizing, organizing, &FolderOrganizerViewModel::isOrganizingChanged);
     }
-    void setRunDetails(std::shared_ptr<const RunDetails> details);
-    // Reads runDetails for the selected folder on the worker.
-    void loadRunDetails();
-    // Reads the selected folder's history on the worker; with `reuse`, only when its
-    // runs changed in the journal (RunController::readHistory).
-    void loadHistory(bool reuse = false);
     void setProgressMessage(const QString &message)
     {
         assign(m_progressMessage, message, &FolderOrganizerViewModel::progressMessageChanged);
@@ -252,8 +229,7 @@ private:
     std::unique_ptr<FolderChooser> m_chooser;
     std::unique_ptr<SettingsStore> m_settings;
 
-    QUrl m_selectedFolderURL;
-    QByteArray m_folderBytes; // the truth behind m_selectedFolderURL
+    FolderPath m_folder;
     bool m_isShowingPreview = false;
     // Never replaced while a run lasts: the worker may be carrying it out.
     std::shared_ptr<const OrganizationPlan> m_currentPlan;
@@ -261,11 +237,8 @@ private:
     bool m_isStatusError = false;
     bool m_isStatusWarning = false;
     std::shared_ptr<const PlanObstacles> m_currentObstacles;
-    bool m_canUndo = false;
     bool m_isOrganizing = false;
     std::unique_ptr<ActivityLog> m_log;
-    std::shared_ptr<const RunDetails> m_runDetails;
-    std::unique_ptr<RunHistoryModel> m_history;
     QString m_progressMessage;
     RunKind m_runKind = RunKind::scanning;
     bool m_isChoosing = false; // the folder dialog is open
@@ -273,4 +246,5 @@ private:
 
     std::unique_ptr<AutoTidy> m_autoTidy;
     std::unique_ptr<RunController> m_runs;
+    std::unique_ptr<FolderRecords> m_records; // uses m_runs
 };

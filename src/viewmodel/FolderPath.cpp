@@ -2,10 +2,14 @@
 
 #include "model/Text.h"
 
-namespace FolderPath {
 namespace {
 
 constexpr char16_t escapedByteBase = 0xDC00;
+
+std::string_view viewOf(const QByteArray &bytes)
+{
+    return std::string_view(bytes.constData(), std::size_t(bytes.size()));
+}
 
 // The length of the valid UTF-8 sequence at `at`, or 0.
 qsizetype validSequence(const QByteArray &bytes, qsizetype at)
@@ -17,27 +21,25 @@ qsizetype validSequence(const QByteArray &bytes, qsizetype at)
     return 0;
 }
 
-} // namespace
-
-QString fromBytes(const QByteArray &bytes)
+QString displayed(const QByteArray &bytes)
 {
-    if (Text::isValidUtf8(std::string_view(bytes.constData(), std::size_t(bytes.size()))))
-        return QString::fromUtf8(bytes);
-    QString text;
-    for (qsizetype at = 0; at < bytes.size();) {
-        const qsizetype length = validSequence(bytes, at);
-        if (length == 0) {
-            text += QChar(char16_t(escapedByteBase + quint8(bytes[at])));
-            ++at;
-        } else {
-            text += QString::fromUtf8(bytes.constData() + at, length);
-            at += length;
-        }
-    }
-    return text;
+    return QString::fromStdString(Text::displayText(viewOf(bytes)));
 }
 
-QByteArray toBytes(const QString &text)
+} // namespace
+
+FolderPath::FolderPath(const std::filesystem::path &path)
+    : m_bytes(QByteArray::fromStdString(path.native()))
+{ }
+
+FolderPath FolderPath::fromUrl(const QUrl &url)
+{
+    if (!url.isLocalFile())
+        return {};
+    return FolderPath(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+}
+
+FolderPath FolderPath::fromText(const QString &text)
 {
     QByteArray bytes;
     for (qsizetype at = 0; at < text.size(); ++at) {
@@ -51,48 +53,51 @@ QByteArray toBytes(const QString &text)
         bytes += text.mid(at, length).toUtf8();
         at += length - 1;
     }
-    return bytes;
+    return FolderPath(bytes);
 }
 
-std::filesystem::path toFileSystem(const QByteArray &bytes)
+std::filesystem::path FolderPath::fileSystemPath() const
 {
-    return std::filesystem::path(bytes.toStdString());
+    return std::filesystem::path(m_bytes.toStdString());
 }
 
-QByteArray fromFileSystem(const std::filesystem::path &path)
+QUrl FolderPath::url() const
 {
-    return QByteArray::fromStdString(path.native());
-}
-
-QUrl toUrl(const QByteArray &bytes)
-{
-    if (bytes.isEmpty())
+    if (m_bytes.isEmpty())
         return {};
-    return QUrl::fromEncoded("file://" + bytes.toPercentEncoding("/"), QUrl::StrictMode);
+    return QUrl::fromEncoded("file://" + m_bytes.toPercentEncoding("/"), QUrl::StrictMode);
 }
 
-QByteArray fromUrl(const QUrl &url)
+QString FolderPath::text() const
 {
-    if (!url.isLocalFile())
-        return {};
-    return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    if (Text::isValidUtf8(viewOf(m_bytes)))
+        return QString::fromUtf8(m_bytes);
+    QString text;
+    for (qsizetype at = 0; at < m_bytes.size();) {
+        const qsizetype length = validSequence(m_bytes, at);
+        if (length == 0) {
+            text += QChar(char16_t(escapedByteBase + quint8(m_bytes[at])));
+            ++at;
+        } else {
+            text += QString::fromUtf8(m_bytes.constData() + at, length);
+            at += length;
+        }
+    }
+    return text;
 }
 
-QString display(const QByteArray &bytes)
+QString FolderPath::display() const
 {
-    return QString::fromStdString(
-        Text::displayText(std::string_view(bytes.constData(), std::size_t(bytes.size()))));
+    return displayed(m_bytes);
 }
 
-QByteArray lastComponent(const QByteArray &bytes)
+QString FolderPath::displayName() const
 {
-    qsizetype end = bytes.size();
-    while (end > 1 && bytes.at(end - 1) == '/')
+    qsizetype end = m_bytes.size();
+    while (end > 1 && m_bytes.at(end - 1) == '/')
         --end;
-    QByteArray trimmed = bytes.left(end);
+    const QByteArray trimmed = m_bytes.left(end);
     if (trimmed == "/")
-        return trimmed;
-    return trimmed.mid(trimmed.lastIndexOf('/') + 1);
+        return displayed(trimmed);
+    return displayed(trimmed.mid(trimmed.lastIndexOf('/') + 1));
 }
-
-} // namespace FolderPath

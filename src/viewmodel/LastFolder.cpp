@@ -1,6 +1,5 @@
 #include "LastFolder.h"
 
-#include "FolderPath.h"
 #include "SettingsStore.h"
 #include "model/Text.h"
 
@@ -14,7 +13,7 @@ constexpr QLatin1String lastFolderBytesKey("lastFolderPathBytes");
 
 } // namespace
 
-QByteArray LastFolder::read(const SettingsStore &settings)
+FolderPath LastFolder::read(const SettingsStore &settings)
 {
     const QString stored = settings.stringValue(lastFolderPathKey);
     if (stored.isEmpty())
@@ -24,12 +23,13 @@ QByteArray LastFolder::read(const SettingsStore &settings)
     // Taken only while it still belongs to the stored text, which another program may
     // have rewritten.
     if (!storedBytes.isEmpty() && QString::fromUtf8(storedBytes) == stored)
-        return storedBytes;
-    return FolderPath::toBytes(stored);
+        return FolderPath(storedBytes);
+    return FolderPath::fromText(stored);
 }
 
-void LastFolder::write(SettingsStore &settings, const QByteArray &path)
+void LastFolder::write(SettingsStore &settings, const FolderPath &folder)
 {
+    const QByteArray &path = folder.bytes();
     settings.setStringValue(lastFolderPathKey, QString::fromUtf8(path));
     const bool isText = Text::isValidUtf8(path.toStdString());
     settings.setStringValue(

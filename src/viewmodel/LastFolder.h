@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QByteArray>
+#include "FolderPath.h"
 
 class SettingsStore;
 
@@ -9,7 +9,7 @@ class SettingsStore;
 class LastFolder
 {
 public:
-    // The stored path's bytes; empty when none is stored.
-    static QByteArray read(const SettingsStore &settings);
-    static void write(SettingsStore &settings, const QByteArray &path);
+    // The stored folder; empty when none is stored.
+    static FolderPath read(const SettingsStore &settings);
+    static void write(SettingsStore &settings, const FolderPath &folder);
 };

@@ -94,8 +94,7 @@ QString RunDetailsModel::allText() const
 
 QString RunDetailsModel::titleOf(const RunDetails &details)
 {
-    const QString folder = FolderPath::display(
-        FolderPath::lastComponent(FolderPath::fromFileSystem(details.folder)));
+    const QString folder = FolderPath(details.folder).displayName();
     const int count = int(details.entries.size());
     if (details.kind == RunDetails::Kind::undo)
         return tr("%n file(s) not restored by the last undo of %1", nullptr, count).arg(folder);

@@ -123,7 +123,7 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     connect(m_viewModel, &VM::runDetailsRequested, this, &ActionArea::showDetails);
     connect(m_viewModel, &VM::runDetailsChanged, this, &ActionArea::refreshStatus);
 
-    connect(m_viewModel, &VM::selectedFolderURLChanged, this, &ActionArea::refreshButtons);
+    connect(m_viewModel, &VM::selectedFolderChanged, this, &ActionArea::refreshButtons);
     connect(m_viewModel, &VM::canUndoChanged, this, &ActionArea::refreshButtons);
     connect(m_viewModel->runHistory(), &QAbstractItemModel::modelReset, this,
         &ActionArea::refreshButtons);
@@ -139,7 +139,7 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
 
 void ActionArea::refreshButtons()
 {
-    const bool hasFolder = !m_viewModel->selectedFolderURL().isEmpty();
+    const bool hasFolder = !m_viewModel->selectedFolder().isEmpty();
     const bool idle = !m_viewModel->isOrganizing();
     m_previewButton->setEnabled(hasFolder && idle);
     m_organizeButton->setEnabled(hasFolder && idle);

@@ -1,7 +1,5 @@
 #include "FileDialogFolderChooser.h"
 
-#include "FolderPath.h"
-
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -16,14 +14,14 @@ void FileDialogFolderChooser::setParentWidget(QWidget *parent)
     m_parent = parent;
 }
 
-void FileDialogFolderChooser::setCurrentFolder(std::function<QString()> currentFolder)
+void FileDialogFolderChooser::setCurrentFolder(std::function<FolderPath()> currentFolder)
 {
     m_currentFolder = std::move(currentFolder);
 }
 
 QString FileDialogFolderChooser::startFolder() const
 {
-    const QStringList candidates { m_currentFolder ? m_currentFolder() : QString(),
+    const QStringList candidates { m_currentFolder ? m_currentFolder().text() : QString(),
         QStandardPaths::writableLocation(QStandardPaths::DownloadLocation) };
     for (const QString &candidate : candidates) {
         if (!candidate.isEmpty() && QFileInfo(candidate).isDir())
@@ -32,7 +30,7 @@ QString FileDialogFolderChooser::startFolder() const
     return QDir::homePath();
 }
 
-std::optional<QString> FileDialogFolderChooser::chooseFolder()
+std::optional<FolderPath> FileDialogFolderChooser::chooseFolder()
 {
     const QString message = tr("Choose a folder to organize");
     QFileDialog dialog(m_parent, message, startFolder());
@@ -47,6 +45,6 @@ std::optional<QString> FileDialogFolderChooser::chooseFolder()
     const QList<QUrl> chosen = dialog.selectedUrls();
     if (chosen.isEmpty() || !chosen.first().isLocalFile())
         return std::nullopt;
-    const QString path = FolderPath::fromBytes(FolderPath::fromUrl(chosen.first()));
-    return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
+    const FolderPath folder = FolderPath::fromUrl(chosen.first());
+    return folder.isEmpty() ? std::nullopt : std::optional<FolderPath>(folder);
 }

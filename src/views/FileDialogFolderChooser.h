@@ -20,13 +20,13 @@ public:
     // The window the dialog is modal over; the main window is made after the view model.
     void setParentWidget(QWidget *parent);
     // Where the folder chosen last is found (empty when none is).
-    void setCurrentFolder(std::function<QString()> currentFolder);
+    void setCurrentFolder(std::function<FolderPath()> currentFolder);
     // The folder the dialog opens at.
     QString startFolder() const;
 
-    std::optional<QString> chooseFolder() override;
+    std::optional<FolderPath> chooseFolder() override;
 
 private:
     QPointer<QWidget> m_parent;
-    std::function<QString()> m_currentFolder;
+    std::function<FolderPath()> m_currentFolder;
 };

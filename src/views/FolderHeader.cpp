@@ -39,7 +39,7 @@ FolderHeader::FolderHeader(FolderOrganizerViewModel *viewModel, QWidget *parent)
 
     connect(m_folderButton, &QPushButton::clicked, m_viewModel,
         &FolderOrganizerViewModel::chooseFolder);
-    connect(m_viewModel, &FolderOrganizerViewModel::selectedFolderURLChanged, this,
+    connect(m_viewModel, &FolderOrganizerViewModel::selectedFolderChanged, this,
         &FolderHeader::refresh);
     // A run stays tied to its folder: another is chosen once it has ended.
     connect(
@@ -49,11 +49,11 @@ FolderHeader::FolderHeader(FolderOrganizerViewModel *viewModel, QWidget *parent)
 
 void FolderHeader::refresh()
 {
-    const bool hasFolder = !m_viewModel->selectedFolderURL().isEmpty();
+    const bool hasFolder = !m_viewModel->selectedFolder().isEmpty();
     if (hasFolder) {
-        m_title->setText(m_viewModel->selectedFolderName());
+        m_title->setText(m_viewModel->selectedFolder().displayName());
         m_title->setForegroundStyle(ForegroundStyle::primary);
-        m_subtitle->setText(m_viewModel->selectedFolderPath());
+        m_subtitle->setText(m_viewModel->selectedFolder().display());
         m_subtitle->setForegroundStyle(ForegroundStyle::secondary);
         m_folderButton->setText(tr("&Change"));
     } else {
@@ -64,6 +64,6 @@ void FolderHeader::refresh()
         m_folderButton->setText(tr("&Select Folder"));
     }
     // A long path shows in full when hovered, since the line itself is cut.
-    m_subtitle->setToolTip(hasFolder ? m_viewModel->selectedFolderPath() : QString());
+    m_subtitle->setToolTip(hasFolder ? m_viewModel->selectedFolder().display() : QString());
     m_folderButton->setEnabled(!m_viewModel->isOrganizing());
 }

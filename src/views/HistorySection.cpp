@@ -63,7 +63,7 @@ HistorySection::HistorySection(FolderOrganizerViewModel *viewModel, QWidget *par
         &HistorySection::refresh);
     connect(m_viewModel, &FolderOrganizerViewModel::isShowingPreviewChanged, this,
         &HistorySection::refresh);
-    connect(m_viewModel, &FolderOrganizerViewModel::selectedFolderURLChanged, this,
+    connect(m_viewModel, &FolderOrganizerViewModel::selectedFolderChanged, this,
         &HistorySection::refresh);
     connect(m_undoRun, &QPushButton::clicked, this, &HistorySection::undoCurrentRun);
     connect(m_files, &QPushButton::clicked, this, [this] {
@@ -127,7 +127,7 @@ void HistorySection::refresh()
     const QModelIndex current = m_list->currentIndex();
     const bool hasRuns = m_list->model()->rowCount() > 0;
     m_details->setText(current.isValid() ? current.data(RunHistoryModel::DetailsRole).toString()
-                                         : (hasRuns || m_viewModel->selectedFolderURL().isEmpty()
+                                         : (hasRuns || m_viewModel->selectedFolder().isEmpty()
                                                  ? QString()
                                                  : tr("No runs of this folder are recorded.")));
     const bool idle = !m_viewModel->isOrganizing() && !m_viewModel->isInDialog();

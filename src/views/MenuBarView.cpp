@@ -50,7 +50,7 @@ MenuBarView::MenuBarView(FolderOrganizerViewModel *viewModel, QObject *parent)
         m_viewModel->showRunDetails();
     });
     using VM = FolderOrganizerViewModel;
-    for (const auto change : { &VM::selectedFolderURLChanged, &VM::isOrganizingChanged,
+    for (const auto change : { &VM::selectedFolderChanged, &VM::isOrganizingChanged,
              &VM::progressMessageChanged, &VM::runDetailsChanged, &VM::tidiesAutomaticallyChanged,
              &VM::isShowingPreviewChanged, &VM::isChoosingFolderChanged })
         connect(m_viewModel, change, this, &MenuBarView::refresh);
@@ -74,9 +74,9 @@ QColor MenuBarView::neutralIconTint()
 
 void MenuBarView::refresh()
 {
-    const bool hasFolder = !m_viewModel->selectedFolderURL().isEmpty();
+    const bool hasFolder = !m_viewModel->selectedFolder().isEmpty();
     if (hasFolder) {
-        QString name = m_viewModel->selectedFolderName();
+        QString name = m_viewModel->selectedFolder().displayName();
         // Shown verbatim: an ampersand in a folder name is not a mnemonic.
         name.replace(QLatin1Char('&'), QStringLiteral("&&"));
         m_folderAction->setText(name);

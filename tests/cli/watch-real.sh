@@ -3,7 +3,8 @@
 # (settle 1 s, every wait bounded generously): files dropped in are organized once
 # they settle; a file kept open and growing, and one held open by a stalled writer,
 # are not, until their writers let go; Ctrl-C ends the watch with status 0 and the
-# runs can be undone; a watched folder that is removed ends its watch with an error.
+# runs can be undone; a watched folder that is removed ends its watch with an error;
+# a run the journal stopped half-way makes the status 1.
 # Usage: watch-real.sh TIDYRA_CLI
 set -u
 cli=$1
@@ -71,4 +72,20 @@ within '! kill -0 "$gone" 2>/dev/null' || fail "the watch of a removed folder we
 wait "$gone"
 status=$?
 [ "$status" -eq 1 ] && grep -q "removed" "$work/err" || fail "removed folder: status $status"
+
+# A journal that cannot grow (a file size limit, its signal ignored) stops a run
+# half-way: the watch goes on, and its status at the end says so, as organize's would.
+mkdir "$work/Full"
+for i in $(seq 40); do echo x > "$work/Full/a-file-with-a-longer-name-$i.txt"; done
+(trap '' XFSZ; ulimit -f 1; exec "$cli" watch --settle 1 "$work/Full" >"$work/out" 2>"$work/err") &
+full=$!
+pids+=("$full")
+within 'grep -q "the run stopped after" "$work/err"' || fail "the journal did not stop the run"
+# A later run that ends well does not make up for it.
+echo z > "$work/Full/z.txt"
+within 'grep -q "^Organized 1 file in Full" "$work/out"' || fail "no run after the stopped one"
+kill -INT "$full"
+wait "$full"
+status=$?
+[ "$status" -eq 1 ] || fail "a run stopped half-way: status $status"
 echo "PASS"

@@ -2,14 +2,12 @@
 
 #include "FolderChooser.h"
 
-#include <QString>
-
 #include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
 
-using FolderAnswers = std::deque<std::optional<QString>>;
+using FolderAnswers = std::deque<std::optional<FolderPath>>;
 
 // Answers the folder dialog from a queue the test fills; an empty queue cancels.
 // `whileAsking`, when set, runs as if the user did something else while the dialog is up.
@@ -21,16 +19,16 @@ public:
         : m_answers(std::move(answers))
         , m_whileAsking(std::move(whileAsking))
     { }
-    std::optional<QString> chooseFolder() override
+    std::optional<FolderPath> chooseFolder() override
     {
         if (m_whileAsking && *m_whileAsking)
             (*m_whileAsking)();
         // Taken apart, as GCC otherwise warns of a maybe-uninitialized copy.
         const bool confirmed = !m_answers->empty() && m_answers->front().has_value();
-        const QString path = confirmed ? *m_answers->front() : QString();
+        const FolderPath folder = confirmed ? *m_answers->front() : FolderPath();
         if (!m_answers->empty())
             m_answers->pop_front();
-        return confirmed ? std::optional<QString>(path) : std::nullopt;
+        return confirmed ? std::optional<FolderPath>(folder) : std::nullopt;
     }
 
 private:

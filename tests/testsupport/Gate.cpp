@@ -1,22 +1,34 @@
 #include "Gate.h"
 
-void Gate::hold()
+Gate::Gate()
+    : m_state(std::make_shared<State>())
+{ }
+
+Gate::~Gate()
 {
-    std::unique_lock lock(m_mutex);
-    m_held = true;
-    m_changed.notify_all();
-    m_changed.wait(lock, [this] { return m_open; });
+    open();
+}
+
+std::function<void()> Gate::holder() const
+{
+    return [state = m_state] {
+        std::unique_lock lock(state->mutex);
+        state->held = true;
+        state->changed.notify_all();
+        // Bounded, should the test forget to open it.
+        state->changed.wait_for(lock, bound, [&state] { return state->open; });
+    };
 }
 
 bool Gate::waitUntilHeld(std::chrono::milliseconds timeout)
 {
-    std::unique_lock lock(m_mutex);
-    return m_changed.wait_for(lock, timeout, [this] { return m_held; });
+    std::unique_lock lock(m_state->mutex);
+    return m_state->changed.wait_for(lock, timeout, [this] { return m_state->held; });
 }
 
 void Gate::open()
 {
-    const std::lock_guard lock(m_mutex);
-    m_open = true;
-    m_changed.notify_all();
+    const std::lock_guard lock(m_state->mutex);
+    m_state->open = true;
+    m_state->changed.notify_all();
 }

@@ -106,7 +106,7 @@ struct Harness
 
     void choose(const fs::path &folder)
     {
-        answers->push_back(toQString(folder));
+        answers->push_back(FolderPath(folder));
         vm->chooseFolder();
     }
 

@@ -34,6 +34,17 @@ void AutoTidyTest::tidySwitchIsRememberedAndMovesWithTheFolder()
     h.choose(inbox);
     h.choose(other);
     QCOMPARE(h.watch.watched, (std::vector<fs::path> { inbox, other }));
+    // Names that settled in one folder, waiting for the preview to close, are not the
+    // next folder's to tidy, though it has files of the same names.
+    writeSettled(inbox / "a.jpg");
+    writeSettled(other / "a.jpg");
+    h.choose(inbox);
+    h.vm->setIsShowingPreview(true);
+    h.watch.advance(std::chrono::seconds(60));
+    h.choose(other);
+    h.vm->setIsShowingPreview(false);
+    QCoreApplication::processEvents();
+    QVERIFY(waitForRun(*h.vm) && fs::exists(other / "a.jpg"));
 
     // A restart over the same settings watches the folder again, with the settle time set.
     auto *settings = new MemorySettingsStore(toQString(other));
@@ -45,6 +56,13 @@ void AutoTidyTest::tidySwitchIsRememberedAndMovesWithTheFolder()
         nullptr, again.watch());
     QCOMPARE(again.watched, std::vector<fs::path> { other });
     QCOMPARE(again.folderWatch()->settle(), std::chrono::seconds(5));
+    // A settle time of no whole seconds from 1 to a day is the default's.
+    for (const char *stored : { "0", "-5", "86401", "5s" }) {
+        MemorySettingsStore odd;
+        odd.setStringValue("autoTidySettleSeconds", stored);
+        FakeFolderWatch watch;
+        QCOMPARE(AutoTidy(odd, watch.watch()).settleSeconds(), 60);
+    }
     restarted.setTidiesAutomatically(false);
     QVERIFY(!again.folderWatch()->isWatching());
     QCOMPARE(settings->stringValue("tidyAutomatically"), QStringLiteral("false"));
@@ -79,7 +97,7 @@ void AutoTidyTest::automaticRunsWaitTheirTurnAndSayWhatTheyDid()
 
     writeFile(folder / "c.png");
     Gate gate;
-    h.fileSystem->beforeCall(Op::renameNoReplace, 1, [&] { gate.hold(); });
+    h.fileSystem->beforeCall(Op::renameNoReplace, 1, gate.holder());
     runs.clear();
     h.vm->organizeNow();
     QVERIFY(gate.waitUntilHeld());

@@ -1,8 +1,7 @@
 #include "FolderPath.h"
-#include "Gate.h"
+#include "RunHistoryModel.h"
 #include "ViewModelHarness.h"
-#include "services/organizing/FileOrganizerService.h"
-#include "services/organizing/UndoService.h"
+#include "services/journal/RunDetails.h"
 
 #include <QTemporaryDir>
 #include <QThread>
@@ -24,8 +23,6 @@ private slots:
     void stateTableFromChoiceToUndo();
     void scanErrorsAndTidyFolderKeepThePlan();
     void failedAndSkippedRunsKeepTheLastRun();
-    void undoSurvivesQuittingAndIsSharedWithTheTerminal();
-    void aRunGoesOnInTheBackgroundUntilCancelled();
     void logKeepsNewestFiftyEntries();
     void folderNamesStayNames();
 
@@ -39,9 +36,11 @@ void FolderOrganizerViewModelTest::restoresTheStoredFolder()
     for (const auto &[stored, name] : std::initializer_list<std::pair<QString, QString>> {
              { QString(), QString() }, { QStringLiteral(""), QString() },
              { QStringLiteral("/home/ana/Downloads/"), QStringLiteral("Downloads") },
+             { QStringLiteral("/"), QStringLiteral("/") },
              { QStringLiteral("/home/ana/Mes Téléchargements"), "Mes Téléchargements" } }) {
         Harness h(stored);
-        QCOMPARE(h.vm->selectedFolderURL(), name.isEmpty() ? QUrl() : QUrl::fromLocalFile(stored));
+        QCOMPARE(
+            h.vm->selectedFolder().url(), name.isEmpty() ? QUrl() : QUrl::fromLocalFile(stored));
         QCOMPARE(h.vm->statusMessage(),
             name.isEmpty() ? QStringLiteral("Select a folder to get started.") : "Ready — " + name);
         QVERIFY(!h.vm->canUndo() && h.vm->activityLog().isEmpty());
@@ -74,8 +73,8 @@ void FolderOrganizerViewModelTest::stateTableFromChoiceToUndo()
     QCOMPARE(recorder.takeChanges(), QStringLiteral("isShowingPreview"));
 
     h.choose(folder);
-    QCOMPARE(recorder.takeChanges(),
-        QStringLiteral("isChoosingFolder*2 selectedFolderURL statusMessage"));
+    QCOMPARE(
+        recorder.takeChanges(), QStringLiteral("isChoosingFolder*2 selectedFolder statusMessage"));
 
     h.run(&VM::generatePreview);
     QCOMPARE(recorder.takeChanges(),
@@ -104,12 +103,14 @@ void FolderOrganizerViewModelTest::stateTableFromChoiceToUndo()
     const QString organized = QStringLiteral("[10:42] Organized 3 files in Mes Téléchargements");
     QCOMPARE(h.vm->activityLog(), QStringList({ organized, organized }));
 
-    // Another folder starts afresh, with no Undo; the plan and the sheet's flag are not
-    // the chooser's business (no signal), and Undo acts on the chosen folder only.
+    // Another folder starts afresh, with no Undo nor history; the plan and the sheet's
+    // flag are not the chooser's business (no signal), and Undo acts on the chosen folder only.
+    QTRY_COMPARE(h.vm->runHistory()->rowCount(), 2);
     h.vm->setIsShowingPreview(true);
     h.choose(other);
+    QCOMPARE(h.vm->runHistory()->rowCount(), 0);
     QCOMPARE(recorder.takeChanges(),
-        QStringLiteral("activityLog canUndo isChoosingFolder*2 isShowingPreview selectedFolderURL "
+        QStringLiteral("activityLog canUndo isChoosingFolder*2 isShowingPreview selectedFolder "
                        "statusMessage"));
     QVERIFY(h.vm->activityLog().isEmpty());
     h.vm->setIsShowingPreview(false);
@@ -226,10 +227,13 @@ void FolderOrganizerViewModelTest::failedAndSkippedRunsKeepTheLastRun()
                 .contains(std::generic_category().message(EACCES).c_str()));
     QVERIFY(h.vm->canUndo());
 
-    // What cannot go back because something new sits at its old name stays recorded.
+    // What cannot go back because something new sits at its old name stays recorded,
+    // and its run stays on offer in the log.
     h.fileSystem->reset();
     writeFile(folder / "b.txt", "newer");
-    h.run(&VM::undoLastOperation);
+    const QString firstRun = h.vm->activityRunId(1);
+    h.vm->undoRun(firstRun);
+    QVERIFY(waitForRun(*h.vm));
     QCOMPARE(h.vm->statusMessage(),
         QStringLiteral("Undo incomplete — 1 file restored, 1 file could not be restored."));
     QVERIFY(h.vm->isStatusWarning() && h.vm->canUndo() && fs::exists(folder / "a.jpg"));
@@ -241,107 +245,24 @@ void FolderOrganizerViewModelTest::failedAndSkippedRunsKeepTheLastRun()
     Harness restarted(toQString(folder));
     QTRY_VERIFY(restarted.vm->runDetails());
     QCOMPARE(restarted.vm->runDetails()->entries, h.vm->runDetails()->entries);
+    restarted.choose(dir.path()); // they are no other folder's
+    QVERIFY(!restarted.vm->runDetails());
     // Once the obstacle is gone, a second undo finishes the job.
     fs::remove(folder / "b.txt");
-    h.run(&VM::undoLastOperation);
+    QCOMPARE(h.vm->activityRunId(2), firstRun);
+    h.vm->undoRun(firstRun);
+    QVERIFY(waitForRun(*h.vm));
     QCOMPARE(h.vm->statusMessage(), QStringLiteral("Undo complete — 1 file restored."));
     QVERIFY(!h.vm->isStatusWarning() && !h.vm->canUndo());
     QCOMPARE(readFile(folder / "b.txt"), std::string("b.txt"));
     QTRY_VERIFY(!h.vm->runDetails());
-}
 
-// The journal is shared: Undo survives a restart, also after quitting mid-run, and the
-// terminal front end and the app take back each other's runs.
-void FolderOrganizerViewModelTest::undoSurvivesQuittingAndIsSharedWithTheTerminal()
-{
-    TempDir dir;
-    constexpr int fileCount = 80;
-    const fs::path folder = makeFolder(dir, {}, "Slow", fileCount);
-    std::atomic<int> moves = 0;
-    {
-        Harness h;
-        h.choose(folder);
-        // A slow disk: each move takes 25 ms, two seconds in all.
-        h.fileSystem->beforeCall(Op::renameNoReplace, 0, [&] {
-            QThread::msleep(25);
-            ++moves;
-        });
-        h.vm->organizeNow();
-        QTRY_VERIFY(moves >= 3);
-    }
-    // Quitting destroyed the view model: the run stopped after its current move.
-    QVERIFY2(moves < fileCount / 2, "the run went on after its view model was gone");
-    QCOMPARE(filesIn(folder), fileCount - moves);
-    Harness restarted(toQString(folder));
-    QTRY_VERIFY(restarted.vm->canUndo());
-    restarted.run(&VM::undoLastOperation);
-    QCOMPARE(restarted.vm->statusMessage(),
-        QStringLiteral("Undo complete — %1 files restored.").arg(int(moves)));
-    QCOMPARE(filesIn(folder), fileCount);
-
-    // A run from the app, undone from the terminal ("tidyra-cli undo"); the other way
-    // round is the history's test.
-    restarted.run(&VM::organizeNow);
-    FileOrganizerService engine;
-    QCOMPARE(UndoService().undoLast(engine, std::nullopt).restored, std::size_t(fileCount));
-    QCOMPARE(filesIn(folder), fileCount);
-}
-
-void FolderOrganizerViewModelTest::aRunGoesOnInTheBackgroundUntilCancelled()
-{
-    TempDir dir;
-    // More than one batch of the journal (4096 moves), so progress is told mid-run.
-    constexpr int fileCount = 4100;
-    const fs::path folder = makeFolder(dir, {}, "Big", fileCount);
-    Harness h;
-    h.choose(folder);
-    // A slow disk: the first move of the second batch waits for the test.
-    Gate gate;
-    h.fileSystem->beforeCall(Op::renameNoReplace, 4097, [&] { gate.hold(); });
-
-    QSignalSpy applied(h.vm.get(), &VM::planApplied); // tells the desktop "organized"
-    h.vm->organizeNow();
-    QVERIFY(h.vm->isOrganizing());
-    QCOMPARE(h.vm->progressMessage(), QStringLiteral("Organizing…"));
-    QVERIFY(gate.waitUntilHeld());
-    QTRY_COMPARE(h.vm->progressMessage(), QStringLiteral("Organizing… 4096 of 4100"));
-    QCOMPARE(h.vm->statusMessage(), QStringLiteral("Ready — Big"));
-    // One run at a time: nothing else starts meanwhile, and the run keeps its folder
-    // (the chooser is not even asked).
-    SignalRecorder recorder(h.vm.get());
-    for (Action action : everyRun)
-        (h.vm.get()->*action)();
-    h.choose(dir / "Other");
-    QCOMPARE(recorder.takeChanges(), QString());
-    QCOMPARE(h.answers->size(), std::size_t(1));
-    h.answers->clear();
-
-    // The move under way ends; no other starts.
-    h.vm->cancelRun();
-    QCOMPARE(h.vm->progressMessage(), QStringLiteral("Stopping…"));
-    gate.open();
-    QVERIFY(waitForRun(*h.vm));
-    QCOMPARE(h.vm->statusMessage(),
-        QStringLiteral("Cancelled — 4097 files organized before the cancel."));
-    QCOMPARE(h.vm->activityLog(),
-        QStringList({ QStringLiteral("[10:42] Organized 4097 files in Big, cancelled") }));
-    QCOMPARE(recorder.takeChanges(),
-        QStringLiteral("activityLog canUndo currentPlan isOrganizing progressMessage*2 "
-                       "statusMessage"));
-    QVERIFY(h.vm->progressMessage().isEmpty() && applied.isEmpty());
-    QCOMPARE(filesIn(folder), 3);
-
-    // What moved before the cancel is recorded like any run; undo counts its files,
-    // not the moves announced in the journal (three never happened).
-    Gate undoGate;
-    h.fileSystem->beforeCall(Op::renameNoReplace, 1100, [&] { undoGate.hold(); });
-    h.vm->undoLastOperation();
-    QVERIFY(undoGate.waitUntilHeld());
-    QTRY_COMPARE(h.vm->progressMessage(), QStringLiteral("Undoing… 1023 of 4097"));
-    undoGate.open();
-    QVERIFY(waitForRun(*h.vm));
-    QCOMPARE(h.vm->statusMessage(), QStringLiteral("Undo complete — 4097 files restored."));
-    QCOMPARE(filesIn(folder), fileCount);
+    // A journal that fails once the run is under way stops it: an error.
+    writeFile(folder / "f.zip");
+    h.fileSystem->beforeCall(
+        Op::makeFolder, 1, [&] { h.fileSystem->failCall(Op::syncData, 1, EIO); });
+    h.run(&VM::organizeNow);
+    QVERIFY2(showsError(*h.vm, EIO) && h.vm->isStatusError(), qPrintable(h.vm->statusMessage()));
 }
 
 void FolderOrganizerViewModelTest::logKeepsNewestFiftyEntries()
@@ -368,7 +289,7 @@ void FolderOrganizerViewModelTest::folderNamesStayNames()
     Harness h;
     h.choose(makeFolder(dir, { "a.jpg" }, "two\nlines"));
     QCOMPARE(h.vm->statusMessage(), QStringLiteral("Ready — two\\nlines"));
-    QCOMPARE(h.vm->selectedFolderPath(), toQString(dir / "two\\nlines"));
+    QCOMPARE(h.vm->selectedFolder().display(), toQString(dir / "two\\nlines"));
     QCOMPARE(h.settings->stringValue("lastFolderPath"), toQString(dir / "two\nlines"));
     h.run(&VM::organizeNow);
     QCOMPARE(h.vm->activityLog(),
@@ -376,10 +297,10 @@ void FolderOrganizerViewModelTest::folderNamesStayNames()
 
     const fs::path bad = makeFolder(dir, { "b.pdf" }, "bad-\xff-folder");
     const QByteArray bytes = QByteArray::fromStdString(bad.native());
-    h.answers->push_back(FolderPath::fromBytes(bytes));
+    h.answers->push_back(FolderPath(bytes));
     h.vm->chooseFolder();
-    QCOMPARE(h.vm->selectedFolderName(), QStringLiteral("bad-\uFFFD-folder"));
-    QCOMPARE(FolderPath::fromUrl(h.vm->selectedFolderURL()), bytes);
+    QCOMPARE(h.vm->selectedFolder().displayName(), QStringLiteral("bad-\uFFFD-folder"));
+    QCOMPARE(FolderPath::fromUrl(h.vm->selectedFolder().url()).bytes(), bytes);
     h.run(&VM::organizeNow);
     QVERIFY(fs::exists(bad / "Documents" / "b.pdf"));
     auto *settings = new MemorySettingsStore(h.settings->stringValue("lastFolderPath"));
@@ -387,7 +308,7 @@ void FolderOrganizerViewModelTest::folderNamesStayNames()
     VM restarted(std::make_unique<QueuedFolderChooser>(h.answers),
         std::unique_ptr<SettingsStore>(settings), std::make_unique<FixedClock>("10:42"), {});
     QTRY_VERIFY(restarted.canUndo());
-    QCOMPARE(restarted.selectedFolderBytes(), bytes);
+    QCOMPARE(restarted.selectedFolder().bytes(), bytes);
 }
 
 QTEST_GUILESS_MAIN(FolderOrganizerViewModelTest)

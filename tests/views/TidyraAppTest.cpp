@@ -66,7 +66,7 @@ void TidyraAppTest::windowAndMenuFollowTheStateTable()
 
     // Ctrl+O asks for a folder.
     QVERIFY(activate(app->mainWindow()));
-    fixture.answers->push_back(fixture.inboxPath());
+    fixture.answers->push_back(FolderPath(fixture.inbox));
     QTest::keyClick(app->mainWindow(), Qt::Key_O, Qt::ControlModifier);
     const QString header = QStringLiteral("Inbox, ") + fixture.inboxPath();
     const QString tidy = QStringLiteral("[ ] Tidy &Automatically");
@@ -87,8 +87,7 @@ void TidyraAppTest::windowAndMenuFollowTheStateTable()
     // three commands are off, Undo too, the spinner turns and the run can be cancelled;
     // the menu tells of the run and offers no second one.
     Gate gate;
-    fileSystem->beforeCall(
-        FaultInjectingFileSystem::Operation::renameNoReplace, 0, [&] { gate.hold(); });
+    fileSystem->beforeCall(FaultInjectingFileSystem::Operation::renameNoReplace, 0, gate.holder());
     fixture.write("letter.pdf");
     QTest::mouseClick(actions->organizeButton(), Qt::LeftButton);
     QVERIFY(gate.waitUntilHeld());
@@ -182,9 +181,9 @@ void TidyraAppTest::previewSheetMenuAndHandedFoldersShareOneViewModel()
     QTemporaryDir other;
     window->activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), window);
-    QVERIFY(!app->activate(other.path()) && !app->handOverRefusal().isEmpty());
+    QVERIFY(!app->activate(FolderPath(other.path().toUtf8())) && !app->handOverRefusal().isEmpty());
     QTRY_COMPARE(QApplication::activeWindow(), sheet.data());
-    QCOMPARE(viewModel->selectedFolderPath(), fixture.inboxPath());
+    QCOMPARE(viewModel->selectedFolder().display(), fixture.inboxPath());
     // Nor does the tray organize behind it, so the plan shown stays the truth.
     viewModel->organizeNow();
     QVERIFY(!viewModel->isOrganizing() && !app->menuBarView()->organizeAction()->isEnabled());
@@ -250,7 +249,7 @@ void TidyraAppTest::previewSheetMenuAndHandedFoldersShareOneViewModel()
     std::filesystem::create_directories(odd);
     writeFile(odd / "d.mp3");
     window->hide();
-    QVERIFY(app->activate(QString::fromStdString(odd.string())));
+    QVERIFY(app->activate(FolderPath(odd)));
     QVERIFY(window->isVisible());
     QCOMPARE(viewModel->statusMessage(), QStringLiteral("Ready — Tom & Jerry <b>"));
     QCOMPARE(app->menuBarView()->folderAction()->iconText(), QStringLiteral("Tom & Jerry <b>"));
@@ -382,7 +381,7 @@ void TidyraAppTest::aFolderNamedInBytesIsTakenAsItIs()
     QVERIFY(options && status == 0);
     const auto app = fixture.makeApp();
     QVERIFY(app->activate(options->folder));
-    QCOMPARE(app->viewModel()->selectedFolderBytes(), argument);
+    QCOMPARE(app->viewModel()->selectedFolder().bytes(), argument);
     QCOMPARE(app->viewModel()->statusMessage(), QStringLiteral("Ready — bad-\uFFFD-folder"));
 }
 

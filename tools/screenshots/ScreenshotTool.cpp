@@ -41,7 +41,7 @@ namespace {
 class NoFolderChooser final : public FolderChooser
 {
 public:
-    std::optional<QString> chooseFolder() override { return std::nullopt; }
+    std::optional<FolderPath> chooseFolder() override { return std::nullopt; }
 };
 
 // The history is read again after each run, on the worker: it shows the last run
