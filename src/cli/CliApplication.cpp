@@ -5,7 +5,7 @@
 #include "StoppableOutput.h"
 #include "WatchLoop.h"
 #include "model/Text.h"
-#include "services/organizing/UndoService.h"
+#include "services/organizing/OrganizingService.h"
 
 #include <atomic>
 #include <cerrno>
@@ -198,20 +198,19 @@ int run(int argc, char **argv)
                 return static_cast<int>(ExitStatus::failure);
             }
         } else {
-            const UndoService journal;
+            const OrganizingService runs;
             if (organize->parsed())
-                status
-                    = CliCommands::organize(folder, journal, &stopRequested, std::cout, std::cerr);
+                status = CliCommands::organize(folder, runs, &stopRequested, std::cout, std::cerr);
             else if (undo->parsed())
                 status = CliCommands::undo(undoFolder.empty()
                         ? std::nullopt
                         : std::optional(std::filesystem::path(undoFolder)),
-                    journal, &stopRequested, std::cout, std::cerr, runId);
+                    runs, &stopRequested, std::cout, std::cerr, runId);
             else if (history->parsed())
-                status = CliCommands::history(folder, asJson, journal, std::cout);
+                status = CliCommands::history(folder, asJson, runs, std::cout);
             else if (watch->parsed())
-                status = WatchLoop(folder, std::chrono::seconds(settleSeconds), journal,
-                    stopRequested, std::cout, std::cerr)
+                status = WatchLoop(folder, std::chrono::seconds(settleSeconds), runs, stopRequested,
+                    std::cout, std::cerr)
                              .run();
         }
     } catch (const std::exception &error) {
