@@ -196,7 +196,9 @@ TEST_F(UndoTest, DetailsTellWhatTheLastRunOrUndoLeftOut)
     writeFile(kept.native() + ".new", "left by a kill");
     writeFiles(m_dir.path(), { "c.pdf" });
     m_fileSystem->failCall(Op::renameNoReplace, 0, EACCES);
-    ASSERT_EQ(organizeRecorded().moved, 0u);
+    const RunReport nothing = organizeRecorded();
+    ASSERT_EQ(nothing.moved, 0u);
+    EXPECT_EQ(nothing.runId, ""); // no run file for an id to name
     details = m_service.lastDetails(m_dir.path());
     ASSERT_TRUE(details);
     EXPECT_EQ(details->entries.size(), 3u);
