@@ -6,8 +6,9 @@
 #include "FileSet.h"
 #include "Machine.h"
 #include "model/PreviewTree.h"
-#include "services/organizing/FileOrganizerService.h"
-#include "services/organizing/UndoService.h"
+#include "services/filesystem/PosixFileSystem.h"
+#include "services/organizing/OrganizingService.h"
+#include "services/organizing/PlanBuilder.h"
 
 #include <algorithm>
 #include <chrono>
@@ -64,23 +65,22 @@ void require(bool condition, const char *what)
 
 Steps runEngine(const fs::path &folder, std::size_t count)
 {
-    const FileOrganizerService service;
+    // The run journal lives beside the folder, on the same file system, and its
+    // writes and syncs are part of what is measured.
+    const fs::path state = folder.parent_path() / (folder.filename().native() + "-state");
+    const OrganizingService service(state);
     Steps steps;
     auto start = Clock::now();
     // The compact plan, as the app and tidyra-cli use it.
     const OrganizationPlan plan = service.buildPlan(folder);
     steps.plan = millisecondsSince(start);
     require(plan.moves.size() == count, "the engine planned a move for every file");
-    // The run journal lives beside the folder, on the same file system, and its
-    // writes and syncs are part of what is measured.
-    const fs::path state = folder.parent_path() / (folder.filename().native() + "-state");
-    const UndoService undo(state);
     start = Clock::now();
-    const RunReport report = undo.organize(service, plan);
+    const RunReport report = service.organize(plan);
     steps.organize = millisecondsSince(start);
     require(report.moved == count, "the engine moved every file");
     start = Clock::now();
-    const UndoReport undone = undo.undoLast(service, folder);
+    const UndoReport undone = service.undoLast(folder);
     steps.undo = millisecondsSince(start);
     require(undone.restored == count, "the engine restored every file");
     fs::remove_all(state);
@@ -175,8 +175,8 @@ void measurePreview(const fs::path &root, std::size_t files, int repetitions)
 {
     const fs::path folder = root / "preview";
     FileSet::create(folder, files);
-    const FileOrganizerService service;
-    const OrganizationPlan plan = service.buildPlan(folder);
+    PosixFileSystem disk;
+    const OrganizationPlan plan = PlanBuilder(disk).buildPlan(folder);
     FileSet::remove(folder);
     std::vector<double> times;
     std::size_t categories = 0;

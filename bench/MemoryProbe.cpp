@@ -4,7 +4,8 @@
 // memory when started with vfork, as posix_spawn does.
 
 #include "model/PreviewTree.h"
-#include "services/organizing/FileOrganizerService.h"
+#include "services/filesystem/PosixFileSystem.h"
+#include "services/organizing/PlanBuilder.h"
 
 #include <cstdio>
 #include <fstream>
@@ -32,8 +33,8 @@ int main(int argc, char **argv)
         return 2;
     }
     const long start = peakKiB();
-    const FileOrganizerService service;
-    const OrganizationPlan plan = service.buildPlan(argv[1]);
+    PosixFileSystem disk;
+    const OrganizationPlan plan = PlanBuilder(disk).buildPlan(argv[1]);
     const long planned = peakKiB();
     const auto tree = buildPreviewTree(plan);
     const long previewed = peakKiB();

@@ -14,8 +14,7 @@
 #include "MemorySettingsStore.h"
 #include "RunDetailsView.h"
 #include "RunHistoryModel.h"
-#include "services/organizing/FileOrganizerService.h"
-#include "services/organizing/UndoService.h"
+#include "services/organizing/OrganizingService.h"
 
 #include <QApplication>
 #include <QDir>
@@ -68,9 +67,8 @@ bool recordRun(const QString &folder, std::size_t fileCount)
         for (std::size_t i = 0; i < fileCount; ++i)
             std::ofstream((folder + QStringLiteral("/file %1.").arg(i)).toStdString()
                 + (i % 2 ? "jpg" : "pdf"));
-        const FileOrganizerService organizer;
-        const RunReport report
-            = UndoService().organize(organizer, organizer.buildPlan(folder.toStdString()));
+        const OrganizingService runs;
+        const RunReport report = runs.organize(runs.buildPlan(folder.toStdString()));
         _exit(report.moved == fileCount ? 0 : 1);
     }
     int status = 0;

@@ -1,15 +1,14 @@
 #include "CliApplication.h"
 
 #include "CliCommands.h"
-#include "HelpFormatter.h"
+#include "CliOptions.h"
 #include "StoppableOutput.h"
 #include "WatchLoop.h"
 #include "model/Text.h"
-#include "services/organizing/UndoService.h"
+#include "services/organizing/OrganizingService.h"
 
 #include <atomic>
 #include <cerrno>
-#include <charconv>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -19,28 +18,11 @@
 #include <string>
 #include <system_error>
 
-#include <CLI/CLI.hpp>
 #include <poll.h>
 #include <unistd.h>
 
 namespace CliApplication {
 namespace {
-
-constexpr const char *pathEncodingHelp
-    = "In JSON, a path that is valid UTF-8 is a string; any other path (file names are bytes) "
-      "is the object {\"base64\": \"<standard base64 of its bytes>\"}, so no name is lost.";
-
-std::string footer()
-{
-    return std::string("Every run is recorded, ahead of its moves, in $XDG_STATE_HOME/tidyra/ (by "
-                       "default ~/.local/state/tidyra/), shared with the Tidyra app: the last run "
-                       "of each folder can be undone, also after a crash, and each of its last 20 "
-                       "runs by its id (see history).\n")
-        + pathEncodingHelp
-        + "\n\nExit status: 0 done (watch: stopped between runs); 1 error or interrupted; 2 usage "
-          "error; 3 done, but some files were skipped (organize), or not restored or an empty "
-          "folder not removed (undo).";
-}
 
 std::atomic<bool> stopRequested { false };
 
@@ -80,143 +62,66 @@ bool readerHasGone()
     return ::poll(&output, 1, 0) == 1 && (output.revents & POLLERR) != 0;
 }
 
-constexpr const char *tryHelp = "Try 'tidyra-cli --help'.\n";
-
-// A usage error is told in one line and a pointer to the help, as other tools do: the
-// whole help would push the mistake off the screen.
-std::string usageFailure(const CLI::App *, const CLI::Error &error)
+// Runs the command of `request`; nullopt when a preview was interrupted, which it has
+// said already.
+std::optional<ExitStatus> dispatch(const CliRequest &request)
 {
-    return "Error: " + Text::displayText(error.what()) + '\n' + tryHelp;
-}
-
-// Whole seconds, as the app's setting takes them; CLI11's own message for a word that is
-// no number names neither the option nor what it wants.
-std::string settleProblem(const std::string &text)
-{
-    long seconds = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
-    if (error == std::errc() && end == text.data() + text.size() && seconds >= 1
-        && seconds <= 86400)
-        return {};
-    return "\"" + Text::displayText(text) + "\" is not a whole number of seconds from 1 to 86400";
+    using Command = CliRequest::Command;
+    if (request.command == Command::preview) {
+        StoppableOutput stoppable(std::cout.rdbuf(), stopRequested);
+        std::ostream out(&stoppable);
+        const ExitStatus status = CliCommands::preview(request.folder, request.asJson, out);
+        if (stopRequested.load()) {
+            std::cout.flush();
+            std::cerr << "Interrupted: the preview stopped; nothing was changed.\n";
+            return std::nullopt;
+        }
+        return status;
+    }
+    const OrganizingService runs;
+    switch (request.command) {
+    case Command::organize:
+        return CliCommands::organize(request.folder, runs, &stopRequested, std::cout, std::cerr);
+    case Command::undo:
+        return CliCommands::undo(request.undoFolder.empty()
+                ? std::nullopt
+                : std::optional(std::filesystem::path(request.undoFolder)),
+            runs, &stopRequested, std::cout, std::cerr, request.runId);
+    case Command::history:
+        return CliCommands::history(request.folder, request.asJson, runs, std::cout);
+    case Command::watch:
+        return WatchLoop(request.folder, std::chrono::seconds(request.settleSeconds), runs,
+            stopRequested, std::cout, std::cerr)
+            .run();
+    case Command::preview:
+    case Command::answered:
+    case Command::usage:
+        break;
+    }
+    return ExitStatus::success;
 }
 
 } // namespace
 
 int run(int argc, char **argv)
 {
-    CLI::App app("Tidyra sorts the files lying directly in a folder into category folders "
-                 "(Images, Documents, ... Others) and can undo the last run.",
-        "tidyra-cli");
-    // -v too, as tidyra takes it: the two programs answer the same version flags.
-    app.set_version_flag("-V,-v,--version", std::string("tidyra-cli ") + TIDYRA_VERSION,
-        "Show the version and exit");
-    app.set_help_flag("-h,--help", "Show this help and exit");
-    app.set_help_all_flag("--help-all", "Show the help of every command and exit");
-    app.footer(footer());
-    app.formatter(std::make_shared<HelpFormatter>());
-    app.require_subcommand(1);
-    app.failure_message(usageFailure);
-
-    std::string folder;
-    bool asJson = false;
-    CLI::App *preview = app.add_subcommand(
-        "preview", "Show the folder tree organizing would make; changes nothing");
-    preview->add_option("FOLDER", folder, "The folder to look at")->required()->type_name("");
-    preview->add_flag("--json", asJson,
-        std::string("Print the plan as JSON: {\"folder\", \"operations\": "
-                    "[{\"source\", \"destination\", \"category\", "
-                    "\"subGroup\"}], \"skipped\": [{\"source\", \"reason\"}]}. ")
-            + pathEncodingHelp);
-    CLI::App *organize
-        = app.add_subcommand("organize", "Sort the folder's files into category folders");
-    organize->add_option("FOLDER", folder, "The folder to organize")->required()->type_name("");
-    CLI::App *undo = app.add_subcommand(
-        "undo", "Move the files of the last run back (of FOLDER, when one is given)");
-    std::string undoFolder;
-    undo->add_option("FOLDER", undoFolder, "The folder whose last run to undo")->type_name("");
-    std::string runId;
-    undo->add_option("--run", runId,
-            "Undo the run with this id instead (see history); files of later runs stay "
-            "where they are")
-        ->type_name("ID")
-        // An empty id would otherwise mean "no --run" and undo the last run instead.
-        ->check(CLI::Validator(
-            [](const std::string &id) {
-                return id.empty() ? std::string("the run id is empty; see history for the ids")
-                                  : std::string();
-            },
-            ""));
-    CLI::App *history = app.add_subcommand("history",
-        "List the recorded runs of FOLDER, newest first: id, start (UTC), manual or automatic, "
-        "files moved, files still undoable");
-    history->add_option("FOLDER", folder, "The folder whose runs to list")
-        ->required()
-        ->type_name("");
-    history->add_flag("--json", asJson,
-        std::string("Print the runs as JSON: {\"folder\", \"runs\": [{\"id\", \"started\", "
-                    "\"automatic\", \"moved\", \"undoable\", \"ended\", \"undone\"}]}. ")
-            + pathEncodingHelp);
-    CLI::App *watch = app.add_subcommand(
-        "watch", "Organize the folder automatically, each file once it has settled; Ctrl-C stops");
-    watch->add_option("FOLDER", folder, "The folder to watch")->required()->type_name("");
-    long settleSeconds = 60;
-    watch
-        ->add_option("--settle", settleSeconds,
-            "Seconds a file must stay unchanged before it is organized, 1 to 86400 (default 60)")
-        ->type_name("SECONDS")
-        ->check(CLI::Validator(settleProblem, ""));
-
-    // A first word that is not an option and names no command is a mistyped command,
-    // which CLI11 would only report as a missing one.
-    const auto isCommand = [&](const std::string &word) {
-        return preview->check_name(word) || organize->check_name(word) || undo->check_name(word)
-            || history->check_name(word) || watch->check_name(word);
-    };
-    if (argc > 1 && argv[1][0] != '-' && !isCommand(argv[1])) {
-        std::cerr << "Error: unknown command \"" << Text::displayText(argv[1]) << "\"\n" << tryHelp;
+    CliOptions options;
+    const CliRequest request = options.parse(argc, argv, std::cout, std::cerr);
+    if (request.command == CliRequest::Command::answered)
+        return 0;
+    if (request.command == CliRequest::Command::usage)
         return static_cast<int>(ExitStatus::usage);
-    }
-
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::ParseError &error) {
-        const int code = app.exit(error, std::cout, std::cerr);
-        return code == 0 ? 0 : static_cast<int>(ExitStatus::usage);
-    }
 
     installSignalHandlers();
     ExitStatus status = ExitStatus::success;
     try {
-        if (preview->parsed()) {
-            StoppableOutput stoppable(std::cout.rdbuf(), stopRequested);
-            std::ostream out(&stoppable);
-            status = CliCommands::preview(folder, asJson, out);
-            if (stopRequested.load()) {
-                std::cout.flush();
-                std::cerr << "Interrupted: the preview stopped; nothing was changed.\n";
-                return static_cast<int>(ExitStatus::failure);
-            }
-        } else {
-            const UndoService journal;
-            if (organize->parsed())
-                status
-                    = CliCommands::organize(folder, journal, &stopRequested, std::cout, std::cerr);
-            else if (undo->parsed())
-                status = CliCommands::undo(undoFolder.empty()
-                        ? std::nullopt
-                        : std::optional(std::filesystem::path(undoFolder)),
-                    journal, &stopRequested, std::cout, std::cerr, runId);
-            else if (history->parsed())
-                status = CliCommands::history(folder, asJson, journal, std::cout);
-            else if (watch->parsed())
-                status = WatchLoop(folder, std::chrono::seconds(settleSeconds), journal,
-                    stopRequested, std::cout, std::cerr)
-                             .run();
-        }
+        const std::optional<ExitStatus> done = dispatch(request);
+        if (!done)
+            return static_cast<int>(ExitStatus::failure);
+        status = *done;
     } catch (const std::exception &error) {
         std::cout.flush();
-        std::cerr << (undo->parsed() ? "Undo failed: " : "Error: ")
+        std::cerr << (request.command == CliRequest::Command::undo ? "Undo failed: " : "Error: ")
                   << Text::displayText(error.what()) << '\n';
         status = ExitStatus::failure;
     }

@@ -5,8 +5,9 @@
 #include "ProgressLine.h"
 #include "model/Text.h"
 #include "services/errors/ErrorDescriptions.h"
-#include "services/organizing/FileOrganizerService.h"
-#include "services/organizing/UndoService.h"
+#include "services/filesystem/PosixFileSystem.h"
+#include "services/organizing/OrganizingService.h"
+#include "services/organizing/PlanBuilder.h"
 
 #include <ostream>
 #include <system_error>
@@ -33,9 +34,10 @@ std::string inQuotes(const std::filesystem::path &path)
 
 ExitStatus preview(const std::filesystem::path &folder, bool asJson, std::ostream &out)
 {
-    const FileOrganizerService service;
-    const OrganizationPlan plan = service.buildPlan(chosenFolder(folder));
-    const PlanObstacles obstacles(service.fileSystem(), plan);
+    // Planning alone: a preview records nothing.
+    PosixFileSystem disk;
+    const OrganizationPlan plan = PlanBuilder(disk).buildPlan(chosenFolder(folder));
+    const PlanObstacles obstacles(disk, plan);
     if (asJson)
         PreviewPrinter::writeJson(out, plan, obstacles);
     else
@@ -43,11 +45,10 @@ ExitStatus preview(const std::filesystem::path &folder, bool asJson, std::ostrea
     return ExitStatus::success;
 }
 
-ExitStatus organize(const std::filesystem::path &folder, const UndoService &undo,
+ExitStatus organize(const std::filesystem::path &folder, const OrganizingService &runs,
     const std::atomic<bool> *stop, std::ostream &out, std::ostream &err)
 {
-    const FileOrganizerService service;
-    const OrganizationPlan plan = service.buildPlan(chosenFolder(folder));
+    const OrganizationPlan plan = runs.buildPlan(chosenFolder(folder));
     if (plan.moves.empty()) {
         out << "Nothing to organize — folder is already tidy.\n";
         return ExitStatus::success;
@@ -57,7 +58,7 @@ ExitStatus organize(const std::filesystem::path &folder, const UndoService &undo
     RunControl control;
     control.cancel = stop;
     control.progress = [&](std::size_t done, std::size_t total) { progress.show(done, total); };
-    const RunReport report = undo.organize(service, plan, control);
+    const RunReport report = runs.organize(plan, control);
     progress.clear();
 
     out << Text::fileCount(report.moved) << " organized.\n";
@@ -75,18 +76,17 @@ ExitStatus organize(const std::filesystem::path &folder, const UndoService &undo
     return report.skipped > 0 ? ExitStatus::skipped : ExitStatus::success;
 }
 
-ExitStatus undo(const std::optional<std::filesystem::path> &folder, const UndoService &undo,
+ExitStatus undo(const std::optional<std::filesystem::path> &folder, const OrganizingService &runs,
     const std::atomic<bool> *stop, std::ostream &out, std::ostream &err, const std::string &runId)
 {
-    const FileOrganizerService service;
     ProgressLine progress("Undoing");
     RunControl control;
     control.cancel = stop;
     control.progress = [&](std::size_t done, std::size_t total) { progress.show(done, total); };
     const std::optional<std::filesystem::path> chosen
         = folder ? std::optional(chosenFolder(*folder)) : std::nullopt;
-    const UndoReport report = runId.empty() ? undo.undoLast(service, chosen, control)
-                                            : undo.undoRun(service, chosen, runId, control);
+    const UndoReport report
+        = runId.empty() ? runs.undoLast(chosen, control) : runs.undoRun(chosen, runId, control);
     progress.clear();
 
     if (report.nothingToUndo) {
@@ -129,16 +129,15 @@ ExitStatus undo(const std::optional<std::filesystem::path> &folder, const UndoSe
     return report.foldersNotRemoved.empty() ? ExitStatus::success : ExitStatus::skipped;
 }
 
-ExitStatus history(
-    const std::filesystem::path &folder, bool asJson, const UndoService &undo, std::ostream &out)
+ExitStatus history(const std::filesystem::path &folder, bool asJson, const OrganizingService &runs,
+    std::ostream &out)
 {
-    const FileOrganizerService service;
     const std::filesystem::path chosen = chosenFolder(folder);
-    const std::vector<RunHistoryEntry> runs = undo.history(service, chosen);
+    const std::vector<RunHistoryEntry> entries = runs.history(chosen);
     if (asJson)
-        HistoryPrinter::writeJson(out, chosen, runs);
+        HistoryPrinter::writeJson(out, chosen, entries);
     else
-        HistoryPrinter::writeText(out, chosen, runs);
+        HistoryPrinter::writeText(out, chosen, entries);
     return ExitStatus::success;
 }
 

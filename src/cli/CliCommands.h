@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-class UndoService;
+class OrganizingService;
 
 // The commands of tidyra-cli. Each writes what the user should read to `out`
 // (the engine's own "[Tidyra] Skipped" lines go to standard output as well) and
@@ -18,14 +18,14 @@ class UndoService;
 namespace CliCommands {
 
 ExitStatus preview(const std::filesystem::path &folder, bool asJson, std::ostream &out);
-ExitStatus organize(const std::filesystem::path &folder, const UndoService &undo,
+ExitStatus organize(const std::filesystem::path &folder, const OrganizingService &runs,
     const std::atomic<bool> *stop, std::ostream &out, std::ostream &err);
 // With `runId`, undoes that run of the history (of `folder`, when given) instead of
 // the last run.
-ExitStatus undo(const std::optional<std::filesystem::path> &folder, const UndoService &undo,
+ExitStatus undo(const std::optional<std::filesystem::path> &folder, const OrganizingService &runs,
     const std::atomic<bool> *stop, std::ostream &out, std::ostream &err,
     const std::string &runId = {});
-ExitStatus history(
-    const std::filesystem::path &folder, bool asJson, const UndoService &undo, std::ostream &out);
+ExitStatus history(const std::filesystem::path &folder, bool asJson, const OrganizingService &runs,
+    std::ostream &out);
 
 } // namespace CliCommands

@@ -3,7 +3,7 @@
 #include "model/Text.h"
 #include "services/errors/EngineError.h"
 #include "services/errors/ErrorDescriptions.h"
-#include "services/organizing/FileOrganizerService.h"
+#include "services/organizing/OrganizingService.h"
 #include "services/watching/AutoTidyRun.h"
 #include "services/watching/InotifyChangeSource.h"
 #include "services/watching/WatchedFolder.h"
@@ -51,10 +51,11 @@ private:
 } // namespace
 
 WatchLoop::WatchLoop(std::filesystem::path folder, std::chrono::milliseconds settle,
-    const UndoService &undo, const std::atomic<bool> &stop, std::ostream &out, std::ostream &err)
+    const OrganizingService &runs, const std::atomic<bool> &stop, std::ostream &out,
+    std::ostream &err)
     : m_folder(std::move(folder))
     , m_settle(settle)
-    , m_undo(undo)
+    , m_runs(runs)
     , m_stop(stop)
     , m_out(out)
     , m_err(err)
@@ -68,8 +69,7 @@ WatchLoop::WatchLoop(std::filesystem::path folder, std::chrono::milliseconds set
 
 ExitStatus WatchLoop::run()
 {
-    const FileOrganizerService service;
-    const AutoTidyRun autoRun(service, m_undo, m_settle);
+    const AutoTidyRun autoRun(m_runs, m_settle);
     StopSignals signals;
     WatchedFolder watched(m_folder, std::make_unique<InotifyChangeSource>(m_folder), m_settle);
     watched.changeAll(Clock::now());

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <iosfwd>
 
-class UndoService;
+class OrganizingService;
 
 // `tidyra-cli watch`: organizes the files of one folder, automatically, once they have
 // settled, until `stop` is set (Ctrl-C, SIGTERM). Sleeps in poll() between changes:
@@ -19,7 +19,7 @@ class WatchLoop
 {
 public:
     WatchLoop(std::filesystem::path folder, std::chrono::milliseconds settle,
-        const UndoService &undo, const std::atomic<bool> &stop, std::ostream &out,
+        const OrganizingService &runs, const std::atomic<bool> &stop, std::ostream &out,
         std::ostream &err);
 
     ExitStatus run();
@@ -27,7 +27,7 @@ public:
 private:
     std::filesystem::path m_folder;
     std::chrono::milliseconds m_settle;
-    const UndoService &m_undo;
+    const OrganizingService &m_runs;
     const std::atomic<bool> &m_stop;
     std::ostream &m_out;
     std::ostream &m_err;

@@ -2,9 +2,8 @@
 
 #include "ErrorTexts.h"
 #include "MemoryRelease.h"
-#include "services/organizing/FileOrganizerService.h"
+#include "services/organizing/OrganizingService.h"
 #include "services/organizing/PlanObstacles.h"
-#include "services/organizing/UndoService.h"
 #include "services/watching/AutoTidyRun.h"
 
 #include <QMetaObject>
@@ -28,8 +27,7 @@ QString describe(const std::exception &error)
 
 RunController::RunController(std::shared_ptr<FileSystem> fileSystem, QObject *parent)
     : QObject(parent)
-    , m_organizer(std::make_unique<FileOrganizerService>(std::move(fileSystem)))
-    , m_undoService(std::make_unique<UndoService>())
+    , m_runs(std::make_unique<OrganizingService>(std::filesystem::path(), std::move(fileSystem)))
 {
     m_progressTimer.setInterval(progressIntervalMs);
     connect(&m_progressTimer, &QTimer::timeout, this, &RunController::progressed);
@@ -104,9 +102,7 @@ void RunController::undo(
 {
     startUndo(
         folder, listRestored,
-        [this, folder](const RunControl &control) {
-            return m_undoService->undoLast(*m_organizer, folder, control);
-        },
+        [this, folder](const RunControl &control) { return m_runs->undoLast(folder, control); },
         std::move(done));
 }
 
@@ -115,9 +111,8 @@ void RunController::undoRun(const std::filesystem::path &folder, const std::stri
 {
     startUndo(
         folder, listRestored,
-        [this, folder, runId](const RunControl &control) {
-            return m_undoService->undoRun(*m_organizer, folder, runId, control);
-        },
+        [this, folder, runId](
+            const RunControl &control) { return m_runs->undoRun(folder, runId, control); },
         std::move(done));
 }
 
@@ -150,7 +145,7 @@ void RunController::tidy(const std::filesystem::path &folder, std::vector<std::s
             TidyResult result;
             try {
                 AutoTidyRun::Result outcome
-                    = AutoTidyRun(*m_organizer, *m_undoService, settle)
+                    = AutoTidyRun(*m_runs, settle)
                           .run(folder, names, runControl(), nullptr, writtenWhole);
                 result.ran = outcome.ran;
                 result.report = std::move(outcome.report);
@@ -188,7 +183,7 @@ void RunController::readRunDetails(const std::filesystem::path &folder,
         [this, folder] {
             std::shared_ptr<const RunDetails> details;
             try {
-                if (auto found = m_undoService->lastDetails(folder))
+                if (auto found = m_runs->lastDetails(folder))
                     details = std::make_shared<const RunDetails>(std::move(*found));
             } catch (const std::exception &) {
                 // An unreadable journal has nothing to tell here; Undo reports it.
@@ -205,10 +200,10 @@ void RunController::readHistory(const std::filesystem::path &folder, bool reuse,
         [this, folder, reuse] {
             std::vector<HistoryRun> runs;
             try {
-                std::string stamp = m_undoService->historyStamp(*m_organizer, folder);
+                std::string stamp = m_runs->historyStamp(folder);
                 if (reuse && folder == m_lastHistory.folder && stamp == m_lastHistory.stamp)
                     return m_lastHistory.runs;
-                for (const RunHistoryEntry &entry : m_undoService->history(*m_organizer, folder))
+                for (const RunHistoryEntry &entry : m_runs->history(folder))
                     runs.push_back({ QString::fromStdString(entry.id),
                         QDateTime::fromString(
                             QString::fromStdString(entry.started), Qt::ISODateWithMs)
@@ -232,7 +227,7 @@ void RunController::readRunFiles(const std::filesystem::path &folder, const std:
         [this, folder, runId]() -> std::shared_ptr<const RunDetails> {
             std::vector<RecordedMove> moves;
             try {
-                moves = m_undoService->runMoves(*m_organizer, folder, runId);
+                moves = m_runs->runMoves(folder, runId);
             } catch (const std::exception &) {
                 return nullptr; // gone with the folder, or forgotten meanwhile
             }
@@ -283,8 +278,8 @@ void RunController::release(std::shared_ptr<const OrganizationPlan> plan)
 RunController::ScanResult RunController::scanOnWorker(const std::filesystem::path &folder) const
 {
     try {
-        auto plan = std::make_shared<const OrganizationPlan>(m_organizer->buildPlan(folder));
-        auto obstacles = std::make_shared<const PlanObstacles>(m_organizer->fileSystem(), *plan);
+        auto plan = std::make_shared<const OrganizationPlan>(m_runs->buildPlan(folder));
+        auto obstacles = std::make_shared<const PlanObstacles>(m_runs->fileSystem(), *plan);
         return { std::move(plan), std::move(obstacles), {} };
     } catch (const std::exception &error) {
         return { nullptr, nullptr, describe(error) };
@@ -295,7 +290,7 @@ RunController::ExecutionResult RunController::executeOnWorker(const Organization
 {
     ExecutionResult result;
     try {
-        result.report = m_undoService->organize(*m_organizer, plan, runControl());
+        result.report = m_runs->organize(plan, runControl());
     } catch (const std::exception &error) {
         result.error = describe(error);
     }
@@ -315,5 +310,5 @@ RunControl RunController::runControl()
 
 bool RunController::canUndoOnWorker(const std::filesystem::path &folder) const
 {
-    return !folder.empty() && m_undoService->canUndo(*m_organizer, folder);
+    return !folder.empty() && m_runs->canUndo(folder);
 }

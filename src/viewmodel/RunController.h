@@ -20,10 +20,9 @@
 #include <string>
 #include <vector>
 
-class FileOrganizerService;
+class OrganizingService;
 class FileSystem;
 class PlanObstacles;
-class UndoService;
 
 // The view model's hands on the engine: one worker thread of its own that scans,
 // organizes, undoes and reads the journal, one job at a time in the order given, so the
@@ -111,7 +110,7 @@ public:
         std::function<void(std::shared_ptr<const RunDetails>)> done);
     // The recorded runs of `folder`, newest first: empty when none or the journal
     // cannot be read (Undo reports why). With `reuse`, the last read of the same folder
-    // is given again while the journal's runs are unchanged (UndoService::historyStamp):
+    // is given again while the journal's runs are unchanged (OrganizingService::historyStamp):
     // reading twenty runs of 100,000 files each takes seconds of the worker's time.
     void readHistory(const std::filesystem::path &folder, bool reuse,
         std::function<void(std::vector<HistoryRun>)> done);
@@ -143,8 +142,7 @@ private:
     RunControl runControl();
     bool canUndoOnWorker(const std::filesystem::path &folder) const;
 
-    std::unique_ptr<FileOrganizerService> m_organizer;
-    std::unique_ptr<UndoService> m_undoService;
+    std::unique_ptr<OrganizingService> m_runs;
     // The worker's last history read, for readHistory's `reuse`.
     struct HistoryRead
     {

@@ -64,7 +64,7 @@ RunHistoryModel::State RunHistoryModel::stateOf(const HistoryRun &run)
 
 QString RunHistoryModel::undoToolTip() const
 {
-    // As UndoService::undoLast walks the runs: past undone ones, but an undone run
+    // As OrganizingService::undoLast walks the runs: past undone ones, but an undone run
     // leaves only a killed one before it to take back.
     bool afterUndone = false;
     for (const HistoryRun &run : m_runs) {

@@ -6,8 +6,7 @@
 #include "FaultInjectingFileSystem.h"
 #include "Invariants.h"
 #include "Scene.h"
-#include "services/organizing/FileOrganizerService.h"
-#include "services/organizing/UndoService.h"
+#include "services/organizing/OrganizingService.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +38,8 @@ std::string runCase(const Case &run, FaultInjectingFileSystem &fileSystem)
     scene.fillWithClashes();
     const TreeSnapshot before = snapshotTree(scene.folder());
     const TreeSnapshot outsideBefore = snapshotTree(scene.outside());
-    FileOrganizerService service(std::shared_ptr<FileSystem>(&fileSystem, [](FileSystem *) {}));
+    OrganizingService service(
+        scene.state(), std::shared_ptr<FileSystem>(&fileSystem, [](FileSystem *) {}));
     std::size_t skipped = 0;
     service.setSkipReporter([&](const std::string &, const std::string &) { ++skipped; });
     const auto arm = [&](bool withFault) {
@@ -49,7 +49,6 @@ std::string runCase(const Case &run, FaultInjectingFileSystem &fileSystem)
         if (withFault && run.nth > 0)
             fileSystem.failCall(run.operation, run.nth, run.error);
     };
-    const UndoService undo(scene.state());
     OrganizationPlan plan;
     std::vector<FileMoveOperation> executed;
     bool organized = false;
@@ -58,7 +57,7 @@ std::string runCase(const Case &run, FaultInjectingFileSystem &fileSystem)
     // Refusing the whole run is allowed; the checks below say whether it left a mess.
     try {
         plan = service.buildPlan(scene.folder());
-        report = undo.organize(service, plan, {}, &executed);
+        report = service.organize(plan, {}, &executed);
         organized = true;
     } catch (const std::runtime_error &) { }
     std::string problems = Invariants::executedIsExact(plan, executed, before)
@@ -72,17 +71,17 @@ std::string runCase(const Case &run, FaultInjectingFileSystem &fileSystem)
             return "the organizing run before the undo failed\n";
         arm(true);
         try {
-            undo.undoLast(service, scene.folder());
+            service.undoLast(scene.folder());
         } catch (const std::runtime_error &) { } // it may stop; what it did must still be sound
         problems += Invariants::eachFileOnce(before, snapshotTree(scene.folder()))
             + Invariants::eachMoveDoneOrUndone(executed, before);
     }
     problems += describeDifference(outsideBefore, snapshotTree(scene.outside()));
     // An undo with nothing in the way finishes the job: every recorded file is back.
-    FileOrganizerService clean;
+    OrganizingService clean(scene.state());
     clean.setSkipReporter([](const std::string &, const std::string &) {});
     try {
-        if (!undo.undoLast(clean, scene.folder()).notRestored.empty())
+        if (!clean.undoLast(scene.folder()).notRestored.empty())
             problems += "a clean undo afterwards left files where they were\n";
     } catch (const std::runtime_error &error) {
         problems += std::string("a clean undo afterwards failed: ") + error.what() + '\n';

@@ -3,8 +3,8 @@
 #include "FaultInjectingFileSystem.h"
 #include "TempDir.h"
 #include "services/errors/EngineError.h"
-#include "services/organizing/FileOrganizerService.h"
-#include "services/organizing/UndoService.h"
+#include "services/organizing/OpenFolder.h"
+#include "services/organizing/OrganizingService.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -32,13 +32,13 @@ protected:
 
     OrganizationPlan plan() const { return m_service.buildPlan(m_dir.path()); }
     // A run recorded in the journal, as the app and the CLI make it.
-    RunReport organizeRecorded() { return m_undo.organize(m_service, plan()); }
-    UndoReport undo() { return m_undo.undoLast(m_service, m_dir.path()); }
+    RunReport organizeRecorded() { return m_service.organize(plan()); }
+    UndoReport undo() { return m_service.undoLast(m_dir.path()); }
     // The moves of a recorded run of `plan` that happened.
     std::vector<FileMoveOperation> execute(const OrganizationPlan &plan)
     {
         std::vector<FileMoveOperation> executed;
-        m_undo.organize(m_service, plan, {}, &executed);
+        m_service.organize(plan, {}, &executed);
         return executed;
     }
     Names skippedNames() const
@@ -53,10 +53,9 @@ protected:
     TempDir m_dir;
     TempDir m_outside;
     TempDir m_state;
-    UndoService m_undo { m_state.path() };
     std::shared_ptr<FaultInjectingFileSystem> m_fileSystem
         = std::make_shared<FaultInjectingFileSystem>();
-    FileOrganizerService m_service { m_fileSystem };
+    OrganizingService m_service { m_state.path(), m_fileSystem };
     std::vector<std::pair<std::string, std::string>> m_skips;
 };
 

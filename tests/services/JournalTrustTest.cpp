@@ -16,9 +16,11 @@ using JournalTrustTest = EngineTest;
 namespace {
 
 // The folder's only run file.
-fs::path runFile(const fs::path &state, const FileOrganizerService &service, const fs::path &folder)
+fs::path runFile(const fs::path &state, const OrganizingService &service, const fs::path &folder)
 {
-    return JournalStore(state).runsOf(service.openFolder(folder).identity).at(0);
+    return JournalStore(state)
+        .runsOf(OpenFolder::open(service.fileSystem(), folder).identity)
+        .at(0);
 }
 
 } // namespace
@@ -88,17 +90,17 @@ TEST_F(JournalTrustTest, ARunFileWithoutAHeaderIsARunThatNeverHappened)
     newer = newer.substr(0, newer.rfind('.', newer.size() - 7)) + ".ffffffffffffffff.jsonl";
     for (const char *torn : { "", "{\"tidyra\":\"ru", "{\"tidyra\":\"run\",\"vers" }) {
         writeFile(newer, torn);
-        EXPECT_TRUE(m_undo.canUndo(m_service, m_dir.path()));
+        EXPECT_TRUE(m_service.canUndo(m_dir.path()));
     }
     EXPECT_EQ(undo().restored, 2u);
     // The torn file is gone; the undone run stays as history, with nothing to undo.
     EXPECT_EQ(namesIn(m_state / "runs"), Names { file.filename() });
-    EXPECT_FALSE(m_undo.canUndo(m_service, m_dir.path()));
+    EXPECT_FALSE(m_service.canUndo(m_dir.path()));
 
     // A last-run note naming anything but a run file of the runs folder is no run.
     writeFile(m_outside / "run.jsonl", "not a run");
     writeFile(m_state / "last-run", (m_outside / "run.jsonl").string() + "\n");
-    EXPECT_TRUE(m_undo.undoLast(m_service, std::nullopt).nothingToUndo);
+    EXPECT_TRUE(m_service.undoLast(std::nullopt).nothingToUndo);
     EXPECT_TRUE(fs::exists(m_outside / "run.jsonl"));
 }
 
@@ -124,7 +126,7 @@ TEST_F(JournalTrustTest, OnlyAPrivateJournalOfTheUsersOwnIsUsed)
     // A lock planted as a link is not followed.
     const JournalStore store(m_state.path());
     store.prepare();
-    store.lock(m_service.openFolder(m_dir.path()).identity, {});
+    store.lock(OpenFolder::open(m_service.fileSystem(), m_dir.path()).identity, {});
     const fs::path lock = fs::directory_iterator(m_state / "locks")->path();
     fs::remove(lock);
     fs::create_symlink(m_outside / "planted", lock);

@@ -124,5 +124,5 @@ TEST_F(PlanExecutionTest, ACategoryFolderMovedAwayMidRunTakesNoMoreFiles)
         EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(m_dir / name))) << name;
     }
     EXPECT_EQ(readFile(m_dir / "Documents/c.pdf"), "c.pdf");
-    EXPECT_EQ(m_undo.history(m_service, m_dir.path()).front().undoable, 1u);
+    EXPECT_EQ(m_service.history(m_dir.path()).front().undoable, 1u);
 }

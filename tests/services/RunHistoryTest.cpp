@@ -12,7 +12,7 @@ protected:
     RunReport organizeOne(const std::string &name, RunOrigin origin = RunOrigin::manual)
     {
         writeFile(m_dir / name, name);
-        return m_undo.organize(m_service, plan(), {}, nullptr, origin);
+        return m_service.organize(plan(), {}, nullptr, origin);
     }
 };
 
@@ -26,7 +26,7 @@ TEST_F(RunHistoryTest, OlderRunsAreUndoneByIdWithoutTouchingLaterOnes)
     const RunReport third = organizeOne("c.pdf");
     ASSERT_FALSE(first.runId.empty());
 
-    std::vector<RunHistoryEntry> history = m_undo.history(m_service, folder);
+    std::vector<RunHistoryEntry> history = m_service.history(folder);
     ASSERT_EQ(history.size(), 3u);
     EXPECT_EQ(history[0].id, third.runId);
     EXPECT_EQ(history[1].id, second.runId);
@@ -36,11 +36,11 @@ TEST_F(RunHistoryTest, OlderRunsAreUndoneByIdWithoutTouchingLaterOnes)
     EXPECT_EQ(history[2].undoable, 1u);
 
     EXPECT_EQ(undo().restored, 1u);
-    EXPECT_FALSE(m_undo.canUndo(m_service, folder));
+    EXPECT_FALSE(m_service.canUndo(folder));
     EXPECT_TRUE(undo().nothingToUndo);
 
     m_fileSystem->reset();
-    const UndoReport older = m_undo.undoRun(m_service, folder, first.runId);
+    const UndoReport older = m_service.undoRun(folder, first.runId);
     EXPECT_EQ(older.restored, 1u);
     // The record says it is undone, on the disk, before the undo answers.
     // (The details file, made last, is not synced: it only explains.)
@@ -50,29 +50,29 @@ TEST_F(RunHistoryTest, OlderRunsAreUndoneByIdWithoutTouchingLaterOnes)
     EXPECT_NE(std::find(details, lastWrite, Op::syncData), lastWrite);
     EXPECT_EQ(namesIn(folder), (Names { "Images", "a.jpg", "c.pdf" }));
     EXPECT_EQ(namesIn(folder / "Images"), Names { "b.jpg" });
-    EXPECT_TRUE(m_undo.undoRun(m_service, std::nullopt, first.runId).nothingToUndo);
+    EXPECT_TRUE(m_service.undoRun(std::nullopt, first.runId).nothingToUndo);
 
-    history = m_undo.history(m_service, folder);
+    history = m_service.history(folder);
     ASSERT_EQ(history.size(), 3u);
     EXPECT_TRUE(history[0].undone);
     EXPECT_EQ(history[1].undoable, 1u);
     EXPECT_EQ(history[2].undoable, 0u);
     // A file moved on since, or another file in its place, is no longer undoable.
     fs::rename(folder / "Images/b.jpg", folder / "b2.jpg");
-    EXPECT_EQ(m_undo.history(m_service, folder)[1].undoable, 0u);
+    EXPECT_EQ(m_service.history(folder)[1].undoable, 0u);
     writeFile(folder / "Images/b.jpg", "b.jpg");
-    EXPECT_EQ(m_undo.history(m_service, folder)[1].undoable, 0u);
+    EXPECT_EQ(m_service.history(folder)[1].undoable, 0u);
     fs::remove(folder / "Images/b.jpg");
     // Once the later run is undone too, the folder the first one had to leave goes.
     fs::rename(folder / "b2.jpg", folder / "Images/b.jpg");
-    EXPECT_EQ(m_undo.undoRun(m_service, folder, second.runId).restored, 1u);
+    EXPECT_EQ(m_service.undoRun(folder, second.runId).restored, 1u);
     EXPECT_EQ(namesIn(folder), (Names { "a.jpg", "b.jpg", "c.pdf" }));
 
     for (const std::string &id : { std::string("0123456789abcdef"), second.runId.substr(0, 8) })
-        EXPECT_EQ(errorFrom([&] { m_undo.undoRun(m_service, folder, id); }).code(),
-            EngineCondition::noSuchRun);
+        EXPECT_EQ(
+            errorFrom([&] { m_service.undoRun(folder, id); }).code(), EngineCondition::noSuchRun);
     // Another folder's run is not this folder's to undo.
-    EXPECT_EQ(errorFrom([&] { m_undo.undoRun(m_service, m_outside.path(), second.runId); }).code(),
+    EXPECT_EQ(errorFrom([&] { m_service.undoRun(m_outside.path(), second.runId); }).code(),
         EngineCondition::noSuchRun);
 }
 
@@ -88,7 +88,7 @@ TEST_F(RunHistoryTest, AFolderKeepsItsLastRunsAndItsKilledOnes)
     for (std::size_t k = 0; k <= RecordedRun::keptRuns; ++k)
         organizeOne(std::to_string(k) + ".pdf");
 
-    const std::vector<RunHistoryEntry> history = m_undo.history(m_service, folder);
+    const std::vector<RunHistoryEntry> history = m_service.history(folder);
     ASSERT_EQ(history.size(), RecordedRun::keptRuns + 1);
     EXPECT_EQ(history.back().id, killed.runId);
     EXPECT_FALSE(history.back().ended);
@@ -126,34 +126,34 @@ TEST_F(RunHistoryTest, AKilledRunCountsTheMovesItMade)
     RunControl control;
     control.cancel = &cancel;
     m_fileSystem->beforeCall(Op::renameNoReplace, 1, [&] { cancel = true; });
-    const RunReport run = m_undo.organize(m_service, plan(), control);
+    const RunReport run = m_service.organize(plan(), control);
     ASSERT_EQ(run.moved, 1u);
     const fs::path file = JournalStore(m_state.path()).runsWithId(run.runId).at(0);
     const std::string text = readFile(file);
     writeFile(file, text.substr(0, text.rfind("{\"d\":")));
     EXPECT_EQ(undo().restored, 1u);
-    const std::vector<RunHistoryEntry> history = m_undo.history(m_service, m_dir.path());
+    const std::vector<RunHistoryEntry> history = m_service.history(m_dir.path());
     ASSERT_EQ(history.size(), 1u);
     EXPECT_EQ(history[0].moved, 1u);
     EXPECT_TRUE(history[0].undone);
 
     // Its category folder moved away since, a link in its place: the file went with it.
     writeFile(m_dir / "e.pdf", "e");
-    const RunReport second = m_undo.organize(m_service, plan(), {});
+    const RunReport second = m_service.organize(plan(), {});
     const fs::path secondFile = JournalStore(m_state.path()).runsWithId(second.runId).at(0);
     writeFile(secondFile, readFile(secondFile).substr(0, readFile(secondFile).find("{\"d\":")));
     fs::rename(m_dir / "Documents", m_outside / "Documents");
     fs::create_directory_symlink(m_outside / "Documents", m_dir / "Documents");
-    EXPECT_EQ(m_undo.history(m_service, m_dir.path())[0].moved, 5u);
+    EXPECT_EQ(m_service.history(m_dir.path())[0].moved, 5u);
     // One the user removed since: the run went on past it, so it had moved it.
     fs::remove(m_dir / "Images/a.jpg");
-    EXPECT_EQ(m_undo.history(m_service, m_dir.path())[0].moved, 5u);
+    EXPECT_EQ(m_service.history(m_dir.path())[0].moved, 5u);
     // One saved over since moved too; one under both names (a kill inside a link-route
     // move) is at its old place still: neither is undoable.
     writeFile(m_dir / "saving", "another");
     fs::rename(m_dir / "saving", m_dir / "Images/b.jpg");
     fs::create_hard_link(m_dir / "Images/c.jpg", m_dir / "c.jpg");
-    const RunHistoryEntry entry = m_undo.history(m_service, m_dir.path())[0];
+    const RunHistoryEntry entry = m_service.history(m_dir.path())[0];
     EXPECT_EQ(entry.moved, 4u);
     EXPECT_EQ(entry.undoable, 1u) << "d.jpg";
 
@@ -167,7 +167,7 @@ TEST_F(RunHistoryTest, AKilledRunCountsTheMovesItMade)
     fs::remove(m_dir / "f.mp3");
     fs::rename(m_dir / "Audio", m_outside / "Audio");
     fs::create_directory_symlink(m_outside / "Audio", m_dir / "Audio");
-    EXPECT_EQ(m_undo.history(m_service, m_dir.path())[0].moved, 0u);
+    EXPECT_EQ(m_service.history(m_dir.path())[0].moved, 0u);
 }
 
 // An undo killed right after its first move back, before any line of its reached the
@@ -177,7 +177,7 @@ TEST_F(RunHistoryTest, AKilledUndoLendsItsRunNoLaterMove)
 {
     for (const std::string name : { "a.jpg", "b.jpg" })
         writeFile(m_dir / name, name);
-    ASSERT_EQ(m_undo.organize(m_service, plan(), {}).moved, 2u);
+    ASSERT_EQ(m_service.organize(plan(), {}).moved, 2u);
     m_fileSystem->beforeCall(Op::renameNoReplace, 1, [&] { m_fileSystem->killAt(2); });
     try {
         undo();
@@ -185,11 +185,11 @@ TEST_F(RunHistoryTest, AKilledUndoLendsItsRunNoLaterMove)
     m_fileSystem->reset();
     const Names putBack = namesIn(m_dir.path());
     ASSERT_EQ(putBack.size(), 2u) << "Images and the one file put back";
-    ASSERT_EQ(m_undo.organize(m_service, plan(), {}).moved, 1u);
-    const std::vector<RunHistoryEntry> history = m_undo.history(m_service, m_dir.path());
+    ASSERT_EQ(m_service.organize(plan(), {}).moved, 1u);
+    const std::vector<RunHistoryEntry> history = m_service.history(m_dir.path());
     ASSERT_EQ(history.size(), 2u);
     EXPECT_EQ(history[1].undoable, 1u) << putBack[1] << " is the later run's now";
-    EXPECT_EQ(m_undo.undoRun(m_service, m_dir.path(), history[1].id).restored, 1u);
+    EXPECT_EQ(m_service.undoRun(m_dir.path(), history[1].id).restored, 1u);
     EXPECT_EQ(namesIn(m_dir.path()).size(), 2u);
     EXPECT_TRUE(fs::exists(m_dir / "Images" / putBack[1]));
 }
@@ -201,14 +201,16 @@ TEST_F(RunHistoryTest, AFolderOfARunKilledBeforeItsFirstMoveGoesWithTheRunThatFi
     writeFile(m_dir / "a.jpg", "a");
     m_fileSystem->beforeCall(Op::renameNoReplace, 1, [&] { m_fileSystem->killAt(0); });
     try {
-        m_undo.organize(m_service, plan(), {});
+        m_service.organize(plan(), {});
     } catch (const std::runtime_error &) { }
     m_fileSystem->reset();
     const fs::path killed
-        = JournalStore(m_state.path()).runsOf(m_service.openFolder(m_dir.path()).identity).at(0);
+        = JournalStore(m_state.path())
+              .runsOf(OpenFolder::open(m_service.fileSystem(), m_dir.path()).identity)
+              .at(0);
     ASSERT_TRUE(fs::is_directory(m_dir / "Images"));
-    ASSERT_EQ(m_undo.organize(m_service, plan(), {}).moved, 1u);
-    m_undo.undoRun(m_service, m_dir.path(), JournalStore::runId(killed));
+    ASSERT_EQ(m_service.organize(plan(), {}).moved, 1u);
+    m_service.undoRun(m_dir.path(), JournalStore::runId(killed));
     EXPECT_TRUE(fs::exists(m_dir / "Images/a.jpg"));
     EXPECT_EQ(undo().restored, 1u);
     EXPECT_EQ(namesIn(m_dir.path()), (Names { "a.jpg" }));
@@ -239,7 +241,7 @@ TEST_F(RunHistoryTest, AnUndoLeavingAFileBehindClearsAnOlderRunsEmptyFolders)
     const RunReport first = organizeRecorded();
     writeFiles(m_dir.path(), { "b.jpg", "b.ttf" });
     organizeRecorded();
-    EXPECT_EQ(m_undo.undoRun(m_service, m_dir.path(), first.runId).restored, 2u);
+    EXPECT_EQ(m_service.undoRun(m_dir.path(), first.runId).restored, 2u);
     writeFile(m_dir / "b.ttf", "another");
     EXPECT_EQ(undo().restored, 1u);
     EXPECT_EQ(namesIn(m_dir.path()), (Names { "Fonts", "a.jpg", "a.ttf", "b.jpg", "b.ttf" }));
@@ -251,14 +253,14 @@ TEST_F(RunHistoryTest, TheHistoryStampChangesWithEveryRunAndUndo)
 {
     const fs::path folder = m_dir.path();
     organizeOne("a.jpg");
-    const std::string first = m_undo.historyStamp(m_service, folder);
-    m_undo.history(m_service, folder);
-    EXPECT_EQ(m_undo.historyStamp(m_service, folder), first);
+    const std::string first = m_service.historyStamp(folder);
+    m_service.history(folder);
+    EXPECT_EQ(m_service.historyStamp(folder), first);
     organizeOne("b.jpg");
-    const std::string second = m_undo.historyStamp(m_service, folder);
+    const std::string second = m_service.historyStamp(folder);
     EXPECT_NE(second, first);
     undo();
-    EXPECT_NE(m_undo.historyStamp(m_service, folder), second);
+    EXPECT_NE(m_service.historyStamp(folder), second);
 }
 
 // A run's files as its details list them, with where each is now: in place, put back by
@@ -271,7 +273,7 @@ TEST_F(RunHistoryTest, ARunsMovesTellWhereEachFileIsNow)
     using Where = RecordedMove::Where;
     const auto whereabouts = [&] {
         std::map<std::string, std::pair<std::string, Where>> found;
-        for (const RecordedMove &move : m_undo.runMoves(m_service, m_dir.path(), run.runId))
+        for (const RecordedMove &move : m_service.runMoves(m_dir.path(), run.runId))
             found[move.from] = { move.to, move.where };
         return found;
     };
@@ -285,6 +287,6 @@ TEST_F(RunHistoryTest, ARunsMovesTellWhereEachFileIsNow)
         (Found { { "a.jpg", { "Images/a.jpg", Where::back } },
             { "b.jpg", { "Images/b.jpg", Where::elsewhere } },
             { "c.pdf", { "Documents/c.pdf", Where::back } } }));
-    EXPECT_EQ(errorFrom([&] { m_undo.runMoves(m_service, m_dir.path(), "nonesuch"); }).code(),
+    EXPECT_EQ(errorFrom([&] { m_service.runMoves(m_dir.path(), "nonesuch"); }).code(),
         EngineCondition::noSuchRun);
 }

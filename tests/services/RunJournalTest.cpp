@@ -25,7 +25,7 @@ TEST_F(RunJournalTest, NothingMovesBeforeTheJournalSaysSoOnDisk)
     fillFolder(m_dir.path());
     const OrganizationPlan planned = plan();
     m_fileSystem->reset();
-    ASSERT_EQ(m_undo.organize(m_service, planned).moved, std::size_t(fileCount));
+    ASSERT_EQ(m_service.organize(planned).moved, std::size_t(fileCount));
 
     // The run file's header and its folder are synced before the next file (the
     // last-run note) is made; no move is made while a journal write is not synced.
@@ -80,7 +80,7 @@ TEST_F(RunJournalTest, AJournalFailingMidRunStopsAfterTheBatchAndTheRunUndoesWho
         }
         m_fileSystem->beforeCall(
             after, nth, [this, failing, nth] { m_fileSystem->failCall(failing, nth, EIO); });
-        const RunReport report = m_undo.organize(m_service, planned);
+        const RunReport report = m_service.organize(planned);
         EXPECT_THAT(report.stoppedBy, HasSubstr("cannot write the undo journal"));
         EXPECT_GT(report.moved, 0u);
         EXPECT_LT(report.moved, std::size_t(fileCount));
@@ -88,8 +88,8 @@ TEST_F(RunJournalTest, AJournalFailingMidRunStopsAfterTheBatchAndTheRunUndoesWho
         // The next run makes the moves it could not, to the same names: they stay that
         // run's, even where the stopped run's empty folder for them went.
         m_fileSystem->reset();
-        const RunReport rest = m_undo.organize(m_service, plan());
-        const UndoReport undone = m_undo.undoRun(m_service, m_dir.path(), report.runId);
+        const RunReport rest = m_service.organize(plan());
+        const UndoReport undone = m_service.undoRun(m_dir.path(), report.runId);
         EXPECT_EQ(undone.restored, report.moved);
         EXPECT_TRUE(undone.notRestored.empty());
         EXPECT_EQ(undo().restored, rest.moved);
@@ -117,7 +117,7 @@ TEST_F(RunJournalTest, MovesAStoppedRunNeverMadeStayTheNextRunsOwn)
         control.cancel = &cancel;
         m_fileSystem->reset();
         m_fileSystem->beforeCall(Op::renameNoReplace, 4, [&] { cancel = true; });
-        const RunReport first = m_undo.organize(m_service, plan(), control);
+        const RunReport first = m_service.organize(plan(), control);
         ASSERT_EQ(first.moved, 4u);
         if (killed) {
             const fs::path file = JournalStore(m_state.path()).runsWithId(first.runId).at(0);
@@ -126,19 +126,19 @@ TEST_F(RunJournalTest, MovesAStoppedRunNeverMadeStayTheNextRunsOwn)
             for (int k = 0; k < 2; ++k)
                 text.erase(text.rfind("{\"d\":"));
             writeFile(file, text);
-            const RunHistoryEntry entry = m_undo.history(m_service, m_dir.path()).at(0);
+            const RunHistoryEntry entry = m_service.history(m_dir.path()).at(0);
             EXPECT_EQ(entry.moved, 4u);
             EXPECT_EQ(entry.undoable, 4u);
         }
         m_fileSystem->reset();
-        EXPECT_EQ(m_undo.organize(m_service, plan()).moved, 6u);
-        const std::vector<RunHistoryEntry> history = m_undo.history(m_service, m_dir.path());
+        EXPECT_EQ(m_service.organize(plan()).moved, 6u);
+        const std::vector<RunHistoryEntry> history = m_service.history(m_dir.path());
         ASSERT_EQ(history.size(), killed ? 4u : 2u);
         EXPECT_EQ(history[1].moved, 4u);
         EXPECT_EQ(history[1].undoable, 4u);
         EXPECT_EQ(history[0].undoable, 6u);
 
-        EXPECT_EQ(m_undo.undoRun(m_service, m_dir.path(), first.runId).restored, 4u);
+        EXPECT_EQ(m_service.undoRun(m_dir.path(), first.runId).restored, 4u);
         EXPECT_EQ(namesIn(m_dir / "Images").size(), 6u);
         const UndoReport later = undo();
         EXPECT_EQ(later.restored, 6u);
@@ -170,7 +170,7 @@ TEST_F(RunJournalTest, AnUndoThatCannotRecordItselfSaysWhatItDid)
 
     m_fileSystem->reset();
     EXPECT_TRUE(undo().nothingToUndo);
-    const std::vector<RunHistoryEntry> history = m_undo.history(m_service, m_dir.path());
+    const std::vector<RunHistoryEntry> history = m_service.history(m_dir.path());
     ASSERT_EQ(history.size(), 1u);
     EXPECT_EQ(history[0].moved, 2u);
     EXPECT_TRUE(history[0].undone);
@@ -184,15 +184,15 @@ TEST_F(RunJournalTest, ACancelStopsTheRunAndTheUndo)
     RunControl control;
     control.cancel = &cancel;
     control.progress = [&](std::size_t, std::size_t) { cancel = true; };
-    const RunReport run = m_undo.organize(m_service, plan(), control);
+    const RunReport run = m_service.organize(plan(), control);
     EXPECT_TRUE(run.cancelled);
     EXPECT_LT(run.moved, std::size_t(fileCount));
     cancel = false;
-    const UndoReport undone = m_undo.undoLast(m_service, m_dir.path(), control);
+    const UndoReport undone = m_service.undoLast(m_dir.path(), control);
     EXPECT_TRUE(undone.cancelled);
     EXPECT_LT(undone.restored, run.moved);
     // What the cancel left is still the last run's, for the next undo.
-    EXPECT_TRUE(m_undo.canUndo(m_service, m_dir.path()));
+    EXPECT_TRUE(m_service.canUndo(m_dir.path()));
     EXPECT_EQ(undo().restored, run.moved - undone.restored);
 }
 

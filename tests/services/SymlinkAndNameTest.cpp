@@ -65,9 +65,9 @@ TEST_F(SymlinkAndNameTest, AnySpellingOfTheFolderOrganizesAndUndoes)
         { real.string() + "/", (m_dir / "caf\xe9 real/../caf\xe9 real/.").string(),
             (m_dir / "chosen").string(), std::string("caf\xe9 real") }) {
         SCOPED_TRACE(spelling);
-        EXPECT_EQ(m_undo.organize(m_service, m_service.buildPlan(spelling)).moved, 1u);
+        EXPECT_EQ(m_service.organize(m_service.buildPlan(spelling)).moved, 1u);
         EXPECT_EQ(readFile(real / "Images/a.jpg"), "A");
-        EXPECT_EQ(m_undo.undoLast(m_service, spelling).restored, 1u);
+        EXPECT_EQ(m_service.undoLast(spelling).restored, 1u);
         EXPECT_EQ(describeDifference(before, snapshotTree(real)), "");
     }
     fs::current_path(previous);

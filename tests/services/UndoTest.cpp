@@ -85,7 +85,9 @@ TEST_F(UndoTest, ATornLastLineIsPassedOverAndIntentsAreSettledByLooking)
     ASSERT_EQ(organizeRecorded().moved, 2u);
     // As after a crash: no "done" marks, and half a line at the end.
     const fs::path file
-        = JournalStore(m_state.path()).runsOf(m_service.openFolder(m_dir.path()).identity).at(0);
+        = JournalStore(m_state.path())
+              .runsOf(OpenFolder::open(m_service.fileSystem(), m_dir.path()).identity)
+              .at(0);
     std::istringstream lines(readFile(file));
     std::string kept;
     for (std::string line; std::getline(lines, line);)
@@ -114,7 +116,7 @@ TEST_F(UndoTest, UndoHoldsTheFolderAndChecksWhichFolderItIs)
 {
     writeFiles(m_dir.path(), { "a.jpg" });
     ASSERT_EQ(organizeRecorded().moved, 1u);
-    const FileIdentity identity = m_service.openFolder(m_dir.path()).identity;
+    const FileIdentity identity = OpenFolder::open(m_service.fileSystem(), m_dir.path()).identity;
     bool held = false;
     m_fileSystem->beforeCall(Op::renameNoReplace, 1, [&] {
         try {
@@ -130,10 +132,10 @@ TEST_F(UndoTest, UndoHoldsTheFolderAndChecksWhichFolderItIs)
     const fs::path moved = m_dir.path().string() + "-renamed";
     fs::rename(m_dir.path(), moved);
     writeFiles(m_dir.path(), { "new.jpg" });
-    EXPECT_EQ(errorFrom([&] { m_undo.undoLast(m_service, std::nullopt); }).code(),
+    EXPECT_EQ(errorFrom([&] { m_service.undoLast(std::nullopt); }).code(),
         EngineCondition::notTheOrganizedFolder);
     EXPECT_EQ(namesIn(m_dir.path()), Names { "new.jpg" });
-    EXPECT_EQ(m_undo.undoLast(m_service, moved).restored, 1u);
+    EXPECT_EQ(m_service.undoLast(moved).restored, 1u);
     fs::remove_all(moved);
 }
 
@@ -143,15 +145,17 @@ TEST_F(UndoTest, AKilledRunIsUndoneAfterTheRunThatFollowedIt)
     writeFiles(m_dir.path(), { "a.jpg" });
     ASSERT_EQ(organizeRecorded().moved, 1u);
     const fs::path file
-        = JournalStore(m_state.path()).runsOf(m_service.openFolder(m_dir.path()).identity).at(0);
+        = JournalStore(m_state.path())
+              .runsOf(OpenFolder::open(m_service.fileSystem(), m_dir.path()).identity)
+              .at(0);
     const std::string text = readFile(file);
     writeFile(file, text.substr(0, text.rfind("{\"e\":")));
     writeFiles(m_dir.path(), { "b.pdf" });
     ASSERT_EQ(organizeRecorded().moved, 1u);
     EXPECT_EQ(undo().restored, 1u);
-    EXPECT_TRUE(m_undo.canUndo(m_service, m_dir.path()));
+    EXPECT_TRUE(m_service.canUndo(m_dir.path()));
     EXPECT_EQ(undo().restored, 1u);
-    EXPECT_FALSE(m_undo.canUndo(m_service, m_dir.path()));
+    EXPECT_FALSE(m_service.canUndo(m_dir.path()));
     EXPECT_EQ(namesIn(m_dir.path()), (Names { "a.jpg", "b.pdf" }));
 }
 
@@ -165,7 +169,7 @@ TEST_F(UndoTest, AnOlderRunLeftHalfUndoneIsNotTheLastRunAnyMore)
     ASSERT_EQ(undo().notRestored.size(), 1u);
     ASSERT_EQ(organizeRecorded().moved, 2u); // the file in the way and b.pdf, put back
     EXPECT_EQ(undo().restored, 2u);
-    EXPECT_FALSE(m_undo.canUndo(m_service, m_dir.path()));
+    EXPECT_FALSE(m_service.canUndo(m_dir.path()));
     EXPECT_TRUE(undo().nothingToUndo);
 }
 
@@ -174,19 +178,20 @@ TEST_F(UndoTest, ASecondRunOnTheSameFolderWaitsThenMovesNothing)
     writeFiles(m_dir.path(), { "a.jpg" });
     const JournalStore store(m_state.path());
     store.prepare();
-    const FileDescriptor held = store.lock(m_service.openFolder(m_dir.path()).identity, {});
-    m_undo.setLockWait(std::chrono::milliseconds(100));
+    const FileDescriptor held
+        = store.lock(OpenFolder::open(m_service.fileSystem(), m_dir.path()).identity, {});
+    m_service.setLockWait(std::chrono::milliseconds(100));
     EXPECT_EQ(errorFrom([&] { organizeRecorded(); }).code(), EngineCondition::folderBusy);
     EXPECT_EQ(namesIn(m_dir.path()), Names { "a.jpg" });
 }
 
 TEST_F(UndoTest, DetailsTellWhatTheLastRunOrUndoLeftOut)
 {
-    EXPECT_FALSE(m_undo.lastDetails(m_dir.path()));
+    EXPECT_FALSE(m_service.lastDetails(m_dir.path()));
     // A plain file named like a category folder keeps files out of it.
     writeFiles(m_dir.path(), { "b.jpg", "a.jpg", "Images" });
     ASSERT_EQ(organizeRecorded().moved, 1u);
-    auto details = m_undo.lastDetails(m_dir / ""); // the folder, however spelled
+    auto details = m_service.lastDetails(m_dir / ""); // the folder, however spelled
     ASSERT_TRUE(details);
     EXPECT_EQ(details->kind, RunDetails::Kind::run);
     ASSERT_EQ(details->entries.size(), 2u);
@@ -199,19 +204,21 @@ TEST_F(UndoTest, DetailsTellWhatTheLastRunOrUndoLeftOut)
     writeFile(kept.native() + ".new", "left by a kill");
     writeFiles(m_dir.path(), { "c.pdf" });
     m_fileSystem->failCall(Op::renameNoReplace, 0, EACCES);
-    ASSERT_EQ(organizeRecorded().moved, 0u);
-    details = m_undo.lastDetails(m_dir.path());
+    const RunReport nothing = organizeRecorded();
+    ASSERT_EQ(nothing.moved, 0u);
+    EXPECT_EQ(nothing.runId, ""); // no run file for an id to name
+    details = m_service.lastDetails(m_dir.path());
     ASSERT_TRUE(details);
     EXPECT_EQ(details->entries.size(), 3u);
     m_fileSystem->reset();
 
     fs::remove(m_dir / "Others/Images");
     EXPECT_EQ(undo().notRestored.size(), 1u);
-    details = m_undo.lastDetails(m_dir.path());
+    details = m_service.lastDetails(m_dir.path());
     ASSERT_TRUE(details);
     EXPECT_EQ(details->kind, RunDetails::Kind::undo);
     EXPECT_EQ(details->entries.at(0).first, "Images");
 
     EXPECT_EQ(organizeRecorded().moved, 3u);
-    EXPECT_FALSE(m_undo.lastDetails(m_dir.path()));
+    EXPECT_FALSE(m_service.lastDetails(m_dir.path()));
 }

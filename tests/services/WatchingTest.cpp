@@ -153,10 +153,10 @@ TEST(WatchedFolderTest, StartCountsFilesThereAndOverflowRescansEverything)
 class AutoTidyRunTest : public EngineTest
 {
 protected:
-    AutoTidyRunTest() { m_undo.setLockWait(0ms); }
+    AutoTidyRunTest() { m_service.setLockWait(0ms); }
     AutoTidyRun::Result run(const Names &settled)
     {
-        return AutoTidyRun(m_service, m_undo, 60s, m_state.path()).run(m_dir.path(), settled);
+        return AutoTidyRun(m_service, 60s, m_state.path()).run(m_dir.path(), settled);
     }
 };
 
@@ -226,7 +226,8 @@ TEST_F(AutoTidyRunTest, BusyFolderHandsEveryNameBackAndLosesNothing)
     AutoTidyRun::Result result;
     {
         // A manual run at work on the folder holds it.
-        const FileDescriptor manual = store.lock(m_service.openFolder(m_dir.path()).identity, 0ms);
+        const FileDescriptor manual
+            = store.lock(OpenFolder::open(m_service.fileSystem(), m_dir.path()).identity, 0ms);
         result = run({ "a.txt", "b.png" });
     }
     EXPECT_FALSE(result.ran);
@@ -250,9 +251,8 @@ TEST_F(AutoTidyRunTest, WhatAnUndoPutBackStaysUntilTheUserChangesIt)
         writeOld(m_dir / name, name);
     ASSERT_EQ(run(names).report.moved, names.size());
     writeOld(m_dir / "blocked.txt", "a new file where one would go back");
-    const FileOrganizerService otherService;
-    const UndoService other(m_state.path());
-    ASSERT_EQ(other.undoLast(otherService, m_dir.path()).restored, 5u);
+    const OrganizingService other(m_state.path());
+    ASSERT_EQ(other.undoLast(m_dir.path()).restored, 5u);
 
     struct stat before
     {

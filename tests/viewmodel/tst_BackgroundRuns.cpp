@@ -1,7 +1,6 @@
 #include "Gate.h"
 #include "ViewModelHarness.h"
-#include "services/organizing/FileOrganizerService.h"
-#include "services/organizing/UndoService.h"
+#include "services/organizing/OrganizingService.h"
 
 #include <QTemporaryDir>
 #include <QThread>
@@ -59,8 +58,7 @@ void BackgroundRunsTest::undoSurvivesQuittingAndIsSharedWithTheTerminal()
     // A run from the app, undone from the terminal ("tidyra-cli undo"); the other way
     // round is the history's test.
     restarted.run(&VM::organizeNow);
-    FileOrganizerService engine;
-    QCOMPARE(UndoService().undoLast(engine, std::nullopt).restored, std::size_t(fileCount));
+    QCOMPARE(OrganizingService().undoLast(std::nullopt).restored, std::size_t(fileCount));
     QCOMPARE(filesIn(folder), fileCount);
 }
 

@@ -8,8 +8,7 @@
 #include "StyledLabel.h"
 #include "ViewTestSupport.h"
 #include "WaitForRun.h"
-#include "services/organizing/FileOrganizerService.h"
-#include "services/organizing/UndoService.h"
+#include "services/organizing/OrganizingService.h"
 
 #include <QListView>
 #include <QLocale>
@@ -64,20 +63,18 @@ void HistorySectionTest::init()
 void HistorySectionTest::recordEarlierRuns()
 {
     auto disk = std::make_shared<FaultInjectingFileSystem>();
-    const FileOrganizerService service(disk);
-    const UndoService undo;
+    const OrganizingService undo({}, disk);
     const fs::path inbox = m_fixture->inbox;
     const auto organize
         = [&](std::initializer_list<const char *> names, RunOrigin origin = RunOrigin::manual) {
               for (const char *name : names)
                   m_fixture->write(name);
-              const RunReport report
-                  = undo.organize(service, service.buildPlan(inbox), {}, nullptr, origin);
+              const RunReport report = undo.organize(undo.buildPlan(inbox), {}, nullptr, origin);
               m_ids.append(QString::fromStdString(report.runId));
           };
     organize({ "a.jpg", "b.png" });
     organize({ "c.pdf" }, RunOrigin::automatic);
-    undo.undoRun(service, inbox, m_ids.back().toStdString());
+    undo.undoRun(inbox, m_ids.back().toStdString());
     fs::remove(inbox / "c.pdf"); // back, and no later run's
     // Stopped after one of its two files went back.
     organize({ "d.mp3", "e.mp3" });
@@ -85,7 +82,7 @@ void HistorySectionTest::recordEarlierRuns()
     RunControl control;
     control.cancel = &stop;
     control.restored = [&](const std::string &) { stop = true; };
-    QCOMPARE(undo.undoRun(service, inbox, m_ids.back().toStdString(), control).restored, 1u);
+    QCOMPARE(undo.undoRun(inbox, m_ids.back().toStdString(), control).restored, 1u);
     for (const char *name : { "d.mp3", "e.mp3" })
         fs::remove(inbox / name); // or the next run would take it
     // Killed before its second move.
@@ -96,7 +93,7 @@ void HistorySectionTest::recordEarlierRuns()
     } catch (const std::exception &) { }
     disk->reset();
     fs::remove(inbox / "g.txt"); // skipped when the kill came
-    const std::vector<RunHistoryEntry> runs = undo.history(service, inbox);
+    const std::vector<RunHistoryEntry> runs = undo.history(inbox);
     QCOMPARE(runs.size(), 4u);
     m_ids.append(QString::fromStdString(runs.front().id));
     organize({ "h.zip", "i.zip", "j.zip" });
@@ -187,8 +184,8 @@ void HistorySectionTest::undoNamesTheRunItTakesBack()
 void HistorySectionTest::aRunOfTheTerminalShowsWhenTheWindowComesBack()
 {
     m_fixture->write("k.jpg");
-    const FileOrganizerService service;
-    const RunReport report = UndoService().organize(service, service.buildPlan(m_fixture->inbox));
+    const OrganizingService service;
+    const RunReport report = service.organize(service.buildPlan(m_fixture->inbox));
     // What the window does when it is shown or activated again.
     m_viewModel->refreshCanUndo();
     QTRY_COMPARE(m_viewModel->runHistory()->rowCount(), 6);

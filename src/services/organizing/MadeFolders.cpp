@@ -1,9 +1,12 @@
 #include "services/organizing/MadeFolders.h"
 
 #include "services/errors/ErrorDescriptions.h"
+#include "services/journal/RunRecord.h"
 #include "services/paths/PathText.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <set>
 
 namespace MadeFolders {
 
@@ -42,6 +45,31 @@ std::size_t removeEmpty(FileSystem &fileSystem, int root,
                 ErrorDescriptions::reason(error));
     }
     return kept;
+}
+
+std::size_t removeEmptyOfRun(FileSystem &fileSystem, int root, const RunRecord &record,
+    bool stableInodes, std::uint64_t device,
+    std::vector<std::pair<std::string, std::string>> *failed)
+{
+    // Folders announced but never confirmed by a run that was killed (the kill may
+    // have come between making and saying so), and all of them where inode numbers do
+    // not hold, are known by name alone: an empty folder of that name is taken to be
+    // the run's.
+    std::vector<FolderWalker::Created> made;
+    std::set<std::vector<std::string>> confirmed;
+    for (const JournalLines::Made &folder : record.made) {
+        made.push_back({ folder.parts,
+            stableInodes ? FileIdentity { device, folder.inode } : FileIdentity {} });
+        confirmed.insert(folder.parts);
+    }
+    for (const std::vector<std::string> &parts : record.toMake) {
+        if (!record.ended && confirmed.insert(parts).second)
+            made.push_back({ parts, FileIdentity {} });
+    }
+    // Parents before the folders inside them, as removeMadeFolders expects.
+    std::stable_sort(made.begin(), made.end(),
+        [](const auto &a, const auto &b) { return a.parts.size() < b.parts.size(); });
+    return removeEmpty(fileSystem, root, made, failed);
 }
 
 } // namespace MadeFolders

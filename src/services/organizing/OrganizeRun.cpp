@@ -6,6 +6,7 @@
 #include "services/filesystem/FolderWalker.h"
 #include "services/journal/RunJournal.h"
 #include "services/organizing/MadeFolders.h"
+#include "services/organizing/MoveDecision.h"
 #include "services/organizing/MoveStep.h"
 #include "services/paths/PathText.h"
 
@@ -14,70 +15,19 @@
 
 using PathText::joinedParts;
 
-RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJournal *journal,
+RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJournal &journal,
     const RunControl &control, std::vector<std::uint32_t> *moved) const
 {
     RunReport report;
-    const auto skip = [&](const std::string &name, const std::string &description) {
-        ++report.skipped;
-        m_skipReporter(name, description);
-        if (journal)
-            journal->skipped(name, description);
-    };
-
-    // Why moves into a target cannot happen, empty when they can.
-    const auto &targets = list.targets;
-    std::vector<std::string> blocked(targets.size());
-    if (journal) {
-        // Folders are announced, on disk, before they are made: a run killed in between
-        // leaves none that undo does not know of.
-        std::set<std::vector<std::string>> toMake;
-        FolderWalker look(m_fileSystem, root);
-        for (const OrganizationPlan::Target &target : targets) {
-            const FolderWalker::Result found = look.open(target.parts, false);
-            for (std::size_t depth = found.failedDepth;
-                 found.error == ENOENT && depth < target.parts.size(); ++depth)
-                toMake.emplace(target.parts.begin(), target.parts.begin() + depth + 1);
-        }
-        for (const std::vector<std::string> &parts : toMake)
-            journal->folderToMake(parts);
-        if (!toMake.empty()) {
-            try {
-                journal->sync();
-            } catch (const std::exception &error) {
-                report.stoppedBy = error.what();
-                return report;
-            }
-        }
-    }
+    if (!announceFolders(list, root, journal, report))
+        return report;
     FolderWalker walker(m_fileSystem, root);
-    for (std::size_t i = 0; i < targets.size(); ++i) {
-        const FolderWalker::Result opened = walker.open(targets[i].parts, true);
-        if (opened.creationFailed) {
-            MadeFolders::removeEmpty(m_fileSystem, root, walker.created());
-            throw EngineError(opened.error,
-                ErrorDescriptions::cannotCreateFolder(
-                    joinedParts(targets[i].parts, opened.failedDepth + 1), list.folderURL,
-                    opened.error));
-        }
-        // Something that is not a folder of ours stands in the way: it is left alone
-        // and the moves into it are reported as skipped.
-        if (opened.error != 0)
-            blocked[i] = ErrorDescriptions::blockedFolder(
-                joinedParts(targets[i].parts, opened.failedDepth + 1), opened.error);
-    }
-    if (journal) {
-        for (const FolderWalker::Created &made : walker.created())
-            journal->folderMade({ made.parts, made.identity.inode });
-    }
+    // Why moves into a target cannot happen, empty when they can.
+    std::vector<std::string> blocked = openTargets(list, root, walker, journal);
+    const auto &targets = list.targets;
 
-    FileMover mover(m_fileSystem, root, journal);
+    FileMover mover(m_fileSystem, root, &journal);
     MoveStep step(walker, mover, root);
-    struct Ready
-    {
-        const OrganizationPlan::Move *move;
-        FileIdentity identity;
-    };
     std::vector<Ready> batch;
     const std::size_t total = list.moves.size();
     std::size_t next = 0;
@@ -97,35 +47,10 @@ RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJourna
                     blocked[i] = ErrorDescriptions::folderMovedAway(gone);
             }
         }
-        for (; next < total && batch.size() < m_batchSize; ++next) {
-            const OrganizationPlan::Move &move = list.moves[next];
-            if (!blocked[move.target].empty()) {
-                skip(move.source, blocked[move.target]);
-                continue;
-            }
-            // Only what is still a regular file is moved: a folder or link put in its
-            // place after planning stays.
-            EntryInfo info;
-            if (const int error = m_fileSystem.statIn(root, move.source, info)) {
-                skip(move.source,
-                    ErrorDescriptions::moveFailed(
-                        move.source, move.source, {}, systemError(error)));
-                continue;
-            }
-            if (info.type != EntryType::regular) {
-                skip(move.source,
-                    ErrorDescriptions::moveFailed(
-                        move.source, move.source, {}, EngineCondition::changedMeanwhile));
-                continue;
-            }
-            if (journal)
-                journal->intend(move.index, move.source, targets[move.target].parts,
-                    move.destinationName(), info);
-            batch.push_back({ &move, info.identity });
-        }
-        if (journal && !batch.empty()) {
+        announceBatch(list, root, journal, blocked, next, batch, report);
+        if (!batch.empty()) {
             try {
-                journal->sync();
+                journal.sync();
             } catch (const std::exception &error) {
                 report.stoppedBy = error.what();
                 break;
@@ -141,14 +66,13 @@ RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJourna
             std::string why;
             if (step.into(targets[move.target].parts, move.source, move.destinationName(),
                     ready.identity, why)) {
-                skip(move.source, why);
+                skip(move.source, why, journal, report);
                 continue;
             }
             ++report.moved;
-            if (journal)
-                journal->mark(mover.usedFallback() ? JournalLines::Mark::movedByFallback
-                                                   : JournalLines::Mark::moved,
-                    move.index);
+            journal.mark(mover.usedFallback() ? JournalLines::Mark::movedByFallback
+                                              : JournalLines::Mark::moved,
+                move.index);
             if (moved)
                 moved->push_back(move.index);
         }
@@ -156,14 +80,109 @@ RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJourna
         if (control.progress)
             control.progress(report.moved + report.skipped, total);
     }
-    if (journal) {
-        try {
-            journal->end(report.moved);
-            journal->sync();
-        } catch (const std::exception &) {
-            // The intents are on disk already; undo settles the rest by looking.
-        }
+    try {
+        journal.end(report.moved);
+        journal.sync();
+    } catch (const std::exception &) {
+        // The intents are on disk already; undo settles the rest by looking.
     }
     MadeFolders::removeEmpty(m_fileSystem, root, walker.created());
     return report;
+}
+
+bool OrganizeRun::announceFolders(
+    const OrganizationPlan &list, int root, RunJournal &journal, RunReport &report) const
+{
+    // Folders are announced, on disk, before they are made: a run killed in between
+    // leaves none that undo does not know of.
+    std::set<std::vector<std::string>> toMake;
+    FolderWalker look(m_fileSystem, root);
+    for (const OrganizationPlan::Target &target : list.targets) {
+        const FolderWalker::Result found = look.open(target.parts, false);
+        for (std::size_t depth = found.failedDepth;
+             found.error == ENOENT && depth < target.parts.size(); ++depth)
+            toMake.emplace(target.parts.begin(), target.parts.begin() + depth + 1);
+    }
+    for (const std::vector<std::string> &parts : toMake)
+        journal.folderToMake(parts);
+    if (!toMake.empty()) {
+        try {
+            journal.sync();
+        } catch (const std::exception &error) {
+            report.stoppedBy = error.what();
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<std::string> OrganizeRun::openTargets(
+    const OrganizationPlan &list, int root, FolderWalker &walker, RunJournal &journal) const
+{
+    const auto &targets = list.targets;
+    std::vector<std::string> blocked(targets.size());
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        const FolderWalker::Result opened = walker.open(targets[i].parts, true);
+        if (opened.creationFailed) {
+            MadeFolders::removeEmpty(m_fileSystem, root, walker.created());
+            throw EngineError(opened.error,
+                ErrorDescriptions::cannotCreateFolder(
+                    joinedParts(targets[i].parts, opened.failedDepth + 1), list.folderURL,
+                    opened.error));
+        }
+        // Something that is not a folder of ours stands in the way: it is left alone
+        // and the moves into it are reported as skipped.
+        if (opened.error != 0)
+            blocked[i] = ErrorDescriptions::blockedFolder(
+                joinedParts(targets[i].parts, opened.failedDepth + 1), opened.error);
+    }
+    for (const FolderWalker::Created &made : walker.created())
+        journal.folderMade({ made.parts, made.identity.inode });
+    return blocked;
+}
+
+void OrganizeRun::announceBatch(const OrganizationPlan &list, int root, RunJournal &journal,
+    const std::vector<std::string> &blocked, std::size_t &next, std::vector<Ready> &batch,
+    RunReport &report) const
+{
+    const std::size_t total = list.moves.size();
+    for (; next < total && batch.size() < m_batchSize; ++next) {
+        const OrganizationPlan::Move &move = list.moves[next];
+        MoveDecision facts { !blocked[move.target].empty() };
+        EntryInfo info;
+        if (!facts.targetBlocked) {
+            facts.lookError = m_fileSystem.statIn(root, move.source, info);
+            facts.regular = info.type == EntryType::regular;
+        }
+        switch (facts.decide()) {
+        case MoveDecision::Action::skipBlocked:
+            skip(move.source, blocked[move.target], journal, report);
+            continue;
+        case MoveDecision::Action::skipUnreadable:
+            skip(move.source,
+                ErrorDescriptions::moveFailed(
+                    move.source, move.source, {}, systemError(facts.lookError)),
+                journal, report);
+            continue;
+        case MoveDecision::Action::skipChanged:
+            skip(move.source,
+                ErrorDescriptions::moveFailed(
+                    move.source, move.source, {}, EngineCondition::changedMeanwhile),
+                journal, report);
+            continue;
+        case MoveDecision::Action::announce:
+            break;
+        }
+        journal.intend(
+            move.index, move.source, list.targets[move.target].parts, move.destinationName(), info);
+        batch.push_back({ &move, info.identity });
+    }
+}
+
+void OrganizeRun::skip(const std::string &name, const std::string &description, RunJournal &journal,
+    RunReport &report) const
+{
+    ++report.skipped;
+    m_skipReporter(name, description);
+    journal.skipped(name, description);
 }

@@ -2,7 +2,7 @@
 
 #include "services/errors/EngineError.h"
 #include "services/journal/RunRecord.h"
-#include "services/organizing/UndoRun.h"
+#include "services/organizing/KilledRunSettling.h"
 #include "services/paths/PathText.h"
 
 #include <ctime>
@@ -24,13 +24,13 @@ std::string utcNow()
 
 } // namespace
 
-RecordedRun::RecordedRun(const JournalStore &journals, const FileOrganizerService &organizer,
-    const fs::path &folder, RunOrigin origin, std::chrono::milliseconds lockWait)
-    : m_journals(journals.through(organizer.fileSystem()))
+RecordedRun::RecordedRun(const JournalStore &journals, const fs::path &folder, RunOrigin origin,
+    std::chrono::milliseconds lockWait)
+    : m_journals(journals)
     , m_folder(folder)
 {
     m_journals.prepare();
-    m_root = organizer.openFolder(folder);
+    m_root = OpenFolder::open(m_journals.fileSystem(), folder);
     m_lock = m_journals.lock(m_root.identity, lockWait);
     settleKilledRuns(m_journals, m_root, folder);
 
@@ -82,11 +82,11 @@ void RecordedRun::finish(const RunReport &report)
     } catch (const EngineError &) { }
 }
 
-void RecordedRun::settleKilledRuns(const JournalStore &journals,
-    const FileOrganizerService::OpenFolder &root, const fs::path &folder)
+void RecordedRun::settleKilledRuns(
+    const JournalStore &journals, const OpenFolder &root, const fs::path &folder)
 {
     FileSystem &fileSystem = journals.fileSystem();
-    const UndoRun undo(fileSystem);
+    const KilledRunSettling settling(fileSystem);
     for (const fs::path &file : journals.runsOf(root.identity, folder)) {
         if (RunRecord::tailOf(fileSystem, file) != RunRecord::Tail::killed)
             continue;
@@ -101,14 +101,14 @@ void RecordedRun::settleKilledRuns(const JournalStore &journals,
             continue;
         RunJournal journal = RunJournal::reopen(fileSystem, file);
         if (record->hasUnknown())
-            undo.settleUnknown(root.handle.get(), *record, &journal);
+            settling.settleUnknown(root.handle.get(), *record, &journal);
         if (record->undoUnderWay())
-            undo.settleBack(root.handle.get(), *record, journal);
+            settling.settleBack(root.handle.get(), *record, journal);
     }
 }
 
-bool RecordedRun::belongsTo(const JournalLines::Header &header,
-    const FileOrganizerService::OpenFolder &root, const fs::path &folder)
+bool RecordedRun::belongsTo(
+    const JournalLines::Header &header, const OpenFolder &root, const fs::path &folder)
 {
     if (header.folderIdentity == root.identity)
         return true;

@@ -3,7 +3,7 @@
 #include "services/journal/JournalStore.h"
 #include "services/journal/RunDetailsWriter.h"
 #include "services/journal/RunJournal.h"
-#include "services/organizing/FileOrganizerService.h"
+#include "services/organizing/OpenFolder.h"
 #include "services/organizing/RunReports.h"
 
 #include <chrono>
@@ -21,8 +21,9 @@ public:
     // Runs kept for each folder's history; older ones are forgotten as new ones come.
     static constexpr std::size_t keptRuns = 20;
 
-    RecordedRun(const JournalStore &journals, const FileOrganizerService &organizer,
-        const std::filesystem::path &folder, RunOrigin origin, std::chrono::milliseconds lockWait);
+    // `journals`: the journal's place, written through the file system of the run.
+    RecordedRun(const JournalStore &journals, const std::filesystem::path &folder, RunOrigin origin,
+        std::chrono::milliseconds lockWait);
 
     int root() const { return m_root.handle.get(); }
     RunJournal &journal() { return *m_journal; }
@@ -36,23 +37,23 @@ public:
     // still be away. Tidying the journal never fails: the files have moved by now.
     void finish(const RunReport &report);
 
-    // Settles, by looking (UndoRun::settleUnknown), the moves of the folder's killed runs
-    // that no mark settles, and (UndoRun::settleBack) the moves a killed undo put back
+    // Settles, by looking (KilledRunSettling::settleUnknown), the moves of the folder's killed runs
+    // that no mark settles, and (KilledRunSettling::settleBack) the moves a killed undo put back
     // without marking them, and writes the marks. Exact only now, with the folder's lock
     // taken and nothing moved yet: later, a file that a later run moved to the same name
     // would look like a move of the killed run. Throws EngineError when the marks cannot
     // be written.
-    static void settleKilledRuns(const JournalStore &journals,
-        const FileOrganizerService::OpenFolder &root, const std::filesystem::path &folder);
+    static void settleKilledRuns(
+        const JournalStore &journals, const OpenFolder &root, const std::filesystem::path &folder);
 
     // Whether a run recorded with `header` is a run of the folder opened as `root`.
-    static bool belongsTo(const JournalLines::Header &header,
-        const FileOrganizerService::OpenFolder &root, const std::filesystem::path &folder);
+    static bool belongsTo(const JournalLines::Header &header, const OpenFolder &root,
+        const std::filesystem::path &folder);
 
 private:
     JournalStore m_journals;
     std::filesystem::path m_folder;
-    FileOrganizerService::OpenFolder m_root;
+    OpenFolder m_root;
     FileDescriptor m_lock;
     std::filesystem::path m_file;
     std::string m_previous; // the last run before this one

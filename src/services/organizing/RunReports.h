@@ -22,6 +22,9 @@ struct RunControl
     bool isCancelled() const { return cancel && cancel->load(std::memory_order_relaxed); }
 };
 
+// Receives each move a run skips: the file's name (bytes) and why it was skipped.
+using SkipReporter = std::function<void(const std::string &name, const std::string &description)>;
+
 // Who started a run: the user, or the watch on a folder that tidies it automatically.
 enum class RunOrigin : std::uint8_t { manual, automatic };
 
@@ -62,7 +65,7 @@ struct UndoReport
 // One recorded run of a folder, as its history lists it.
 struct RunHistoryEntry
 {
-    std::string id; // stable: names the run for UndoService::undoRun and tidyra-cli
+    std::string id; // stable: names the run for OrganizingService::undoRun and tidyra-cli
     std::string started; // ISO 8601, UTC
     RunOrigin origin = RunOrigin::manual;
     std::size_t moved = 0; // files the run moved

@@ -2,8 +2,7 @@
 
 #include "services/errors/EngineError.h"
 #include "services/filesystem/FileDescriptor.h"
-#include "services/organizing/FileOrganizerService.h"
-#include "services/organizing/UndoService.h"
+#include "services/organizing/OrganizingService.h"
 #include "services/watching/PutBackNames.h"
 
 #include <cerrno>
@@ -22,10 +21,9 @@ std::int64_t wallClockNow()
 
 } // namespace
 
-AutoTidyRun::AutoTidyRun(const FileOrganizerService &organizer, const UndoService &undo,
-    std::chrono::milliseconds settle, std::filesystem::path stateFolder)
-    : m_organizer(organizer)
-    , m_undo(undo)
+AutoTidyRun::AutoTidyRun(const OrganizingService &runs, std::chrono::milliseconds settle,
+    std::filesystem::path stateFolder)
+    : m_runs(runs)
     , m_settle(settle)
     , m_stateFolder(std::move(stateFolder))
 {
@@ -38,12 +36,12 @@ AutoTidyRun::AutoTidyRun(const FileOrganizerService &organizer, const UndoServic
     }
 }
 
-bool AutoTidyRun::leavePutBack(const std::filesystem::path &folder,
-    const FileOrganizerService::OpenFolder &root, OrganizationPlan &plan, Result &result) const
+bool AutoTidyRun::leavePutBack(const std::filesystem::path &folder, const OpenFolder &root,
+    OrganizationPlan &plan, Result &result) const
 {
     if (m_stateFolder.empty())
         return true;
-    const JournalStore journals(m_stateFolder, &m_organizer.fileSystem());
+    const JournalStore journals(m_stateFolder, &m_runs.fileSystem());
     if (journals.runsOf(root.identity, folder).empty())
         return true;
     // Held while the journal is read: an undo at work may have put files back that
@@ -95,13 +93,13 @@ AutoTidyRun::Result AutoTidyRun::run(const std::filesystem::path &folder,
     if (settled.empty())
         return result;
     const std::unordered_set<std::string> wanted(settled.begin(), settled.end());
-    OrganizationPlan plan = m_organizer.buildPlan(folder);
+    OrganizationPlan plan = m_runs.buildPlan(folder);
     plan.keepOnly(
         [&](const OrganizationPlan::Move &move) { return wanted.count(move.source) != 0; });
     if (plan.moves.empty())
         return result;
 
-    const FileOrganizerService::OpenFolder root = m_organizer.openFolder(folder);
+    const OpenFolder root = OpenFolder::open(m_runs.fileSystem(), folder);
     if (!leavePutBack(folder, root, plan, result) || plan.moves.empty())
         return result;
     const std::unordered_set<std::string> whole(writtenWhole.begin(), writtenWhole.end());
@@ -110,7 +108,7 @@ AutoTidyRun::Result AutoTidyRun::run(const std::filesystem::path &folder,
         if (whole.count(move.source) != 0)
             return true;
         EntryInfo info;
-        if (const int error = m_organizer.fileSystem().statIn(root.handle.get(), move.source, info))
+        if (const int error = m_runs.fileSystem().statIn(root.handle.get(), move.source, info))
             return error != ENOENT; // gone meanwhile: nothing to do; else the run says why
         if (info.type != EntryType::regular)
             return false;
@@ -124,7 +122,7 @@ AutoTidyRun::Result AutoTidyRun::run(const std::filesystem::path &folder,
         return result;
 
     try {
-        result.report = m_undo.organize(m_organizer, plan, control, executed, RunOrigin::automatic);
+        result.report = m_runs.organize(plan, control, executed, RunOrigin::automatic);
         result.ran = true;
     } catch (const EngineError &error) {
         if (error.code() != EngineCondition::folderBusy)

@@ -2,7 +2,7 @@
 
 #include "model/FileMoveOperation.h"
 #include "model/OrganizationPlan.h"
-#include "services/organizing/FileOrganizerService.h"
+#include "services/organizing/OpenFolder.h"
 #include "services/organizing/RunReports.h"
 
 #include <chrono>
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-class UndoService;
+class OrganizingService;
 
 // One automatic run over the files of a watched folder that have settled: planned as
 // a manual run is (downloads in progress left out), restricted to those files, each
@@ -26,10 +26,10 @@ public:
         std::vector<std::string> retry;
     };
 
-    // `settle`: how long a file must have stayed unchanged. `stateFolder`: where `undo`
-    // records runs; empty means JournalStore::defaultFolder(), as for UndoService.
-    AutoTidyRun(const FileOrganizerService &organizer, const UndoService &undo,
-        std::chrono::milliseconds settle, std::filesystem::path stateFolder = {});
+    // `settle`: how long a file must have stayed unchanged. `stateFolder`: where `runs`
+    // records runs; empty means JournalStore::defaultFolder(), as for OrganizingService.
+    AutoTidyRun(const OrganizingService &runs, std::chrono::milliseconds settle,
+        std::filesystem::path stateFolder = {});
 
     // Organizes those of `settled` (names directly in `folder`) that are still regular
     // files there and no longer written to: not modified within half the settle time
@@ -38,7 +38,7 @@ public:
     // that stalled keeps its file open). A file an undo put back, whoever ran it, stays
     // until it is changed (see PutBackNames). A folder busy with another run, manual or
     // automatic, is no failure: every name comes back in Result::retry. Throws
-    // EngineError as UndoService::organize does otherwise (nothing moved).
+    // EngineError as OrganizingService::organize does otherwise (nothing moved).
     // Files in `writtenWhole` were last closed after writing, or moved in whole, and
     // unchanged since: they are not looked at again, which for a burst of thousands of
     // files would cost as much as the run itself. (A second writer that keeps such a
@@ -50,13 +50,12 @@ public:
 private:
     // Drops from `plan` the files an undo put back. False when the folder is busy with
     // another run or undo: every name of the plan is then in `result.retry`.
-    bool leavePutBack(const std::filesystem::path &folder,
-        const FileOrganizerService::OpenFolder &root, OrganizationPlan &plan, Result &result) const;
+    bool leavePutBack(const std::filesystem::path &folder, const OpenFolder &root,
+        OrganizationPlan &plan, Result &result) const;
     // Whether `name` in the open `root` is written to still, as far as can be told.
     bool stillWritten(int root, const std::string &name, std::int64_t modified) const;
 
-    const FileOrganizerService &m_organizer;
-    const UndoService &m_undo;
+    const OrganizingService &m_runs;
     std::chrono::milliseconds m_settle;
     std::filesystem::path m_stateFolder; // empty when there is no journal place
 };

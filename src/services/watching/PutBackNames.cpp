@@ -32,8 +32,8 @@ struct PutBack
 
 } // namespace
 
-std::unordered_set<std::string> PutBackNames::among(const FileOrganizerService::OpenFolder &root,
-    const fs::path &folder, const std::vector<std::string> &names) const
+std::unordered_set<std::string> PutBackNames::among(
+    const OpenFolder &root, const fs::path &folder, const std::vector<std::string> &names) const
 {
     std::unordered_set<std::string> left;
     FileSystem &fileSystem = m_journals.fileSystem();

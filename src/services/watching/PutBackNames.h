@@ -1,6 +1,6 @@
 #pragma once
 
-#include "services/organizing/FileOrganizerService.h"
+#include "services/organizing/OpenFolder.h"
 
 #include <filesystem>
 #include <string>
@@ -28,7 +28,7 @@ public:
     // file back, or it took the name for a file to tidy. Cheap when nothing was
     // undone: only the last line of each run is read; a run that came to its end and
     // was never undone is read only when it may have tidied a file put back before it.
-    std::unordered_set<std::string> among(const FileOrganizerService::OpenFolder &root,
+    std::unordered_set<std::string> among(const OpenFolder &root,
         const std::filesystem::path &folder, const std::vector<std::string> &names) const;
 
 private:

@@ -1,3 +1,3 @@
 #include "model/Text.h"
-#include "services/organizing/UndoService.h"
+#include "services/organizing/OrganizingService.h"
 #include <QString>
