@@ -105,7 +105,7 @@ TEST_F(UndoTest, ATornLastLineIsPassedOverAndIntentsAreSettledByLooking)
     // Intents come in rising order: one repeating an index is no line of this run's.
     ASSERT_EQ(organizeRecorded().moved, 2u);
     const fs::path again
-        = JournalStore(m_state.path()).runsOf(m_service.openFolder(m_dir.path()).identity).at(0);
+        = JournalStore(m_state.path()).runsOf(OpenFolder::open(m_service.fileSystem(), m_dir.path()).identity).at(0);
     writeFile(again, std::regex_replace(readFile(again), std::regex(R"(\{"i":1,)"), R"({"i":0,)"));
     EXPECT_EQ(undo().restored, 1u);
 }

@@ -82,7 +82,7 @@ bool AutoTidyRun::stillWritten(int root, const std::string &name, std::int64_t m
     // For a file of another user's, or on a file system without leases, the time
     // above is all there is to go by.
     bool written = false;
-    return m_organizer.fileSystem().hasWriter(root, name, written) == 0 && written;
+    return m_runs.fileSystem().hasWriter(root, name, written) == 0 && written;
 }
 
 AutoTidyRun::Result AutoTidyRun::run(const std::filesystem::path &folder,
