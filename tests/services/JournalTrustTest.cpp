@@ -39,7 +39,8 @@ TEST_F(JournalTrustTest, WithoutStableInodesFilesAreKnownBySizeAndTime)
     const UndoReport report = undo();
     EXPECT_EQ(report.restored, 2u);
     ASSERT_EQ(report.notRestored.size(), 1u);
-    EXPECT_THAT(report.notRestored[0].second, HasSubstr("has changed since it was moved there"));
+    EXPECT_THAT(
+        report.notRestored[0].second.english(), HasSubstr("has changed since it was moved there"));
     EXPECT_EQ(namesIn(m_dir.path()), (Names { "Audio", "a.jpg", "b.pdf" }));
 }
 

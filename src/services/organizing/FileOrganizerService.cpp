@@ -26,10 +26,10 @@ using namespace PathText;
 
 namespace {
 
-void printSkipped(const std::string &name, const std::string &description)
+void printSkipped(const std::string &name, const ErrorMessage &description)
 {
-    const std::string line = "[Tidyra] Skipped " + Text::displayText(name) + ": "
-        + Text::displayText(description) + '\n';
+    const std::string line
+        = "[Tidyra] Skipped " + Text::displayText(name) + ": " + description.english() + '\n';
     // Nothing is to be done about a terminal that is gone; the run goes on.
     static_cast<void>(std::fwrite(line.data(), 1, line.size(), stdout));
     static_cast<void>(std::fflush(stdout));

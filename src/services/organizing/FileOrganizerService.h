@@ -25,7 +25,7 @@ class FileOrganizerService
 public:
     // Receives each skipped move: the file's name (bytes) and why it was skipped.
     using SkipReporter
-        = std::function<void(const std::string &name, const std::string &description)>;
+        = std::function<void(const std::string &name, const ErrorMessage &description)>;
 
     // Uses the real file system when none is given.
     explicit FileOrganizerService(std::shared_ptr<FileSystem> fileSystem = {});

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "services/errors/ErrorMessage.h"
 #include "services/filesystem/FileSystem.h"
 #include "services/filesystem/FolderWalker.h"
 
@@ -17,6 +18,6 @@ namespace MadeFolders {
 // `failed` when given.
 std::size_t removeEmpty(FileSystem &fileSystem, int root,
     const std::vector<FolderWalker::Created> &made,
-    std::vector<std::pair<std::string, std::string>> *failed = nullptr);
+    std::vector<std::pair<std::string, ErrorMessage>> *failed = nullptr);
 
 } // namespace MadeFolders

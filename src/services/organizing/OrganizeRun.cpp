@@ -18,7 +18,7 @@ RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJourna
     const RunControl &control, std::vector<std::uint32_t> *moved) const
 {
     RunReport report;
-    const auto skip = [&](const std::string &name, const std::string &description) {
+    const auto skip = [&](const std::string &name, const ErrorMessage &description) {
         ++report.skipped;
         m_skipReporter(name, description);
         if (journal)
@@ -27,7 +27,7 @@ RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJourna
 
     // Why moves into a target cannot happen, empty when they can.
     const auto &targets = list.targets;
-    std::vector<std::string> blocked(targets.size());
+    std::vector<ErrorMessage> blocked(targets.size());
     if (journal) {
         // Folders are announced, on disk, before they are made: a run killed in between
         // leaves none that undo does not know of.
@@ -45,7 +45,7 @@ RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJourna
             try {
                 journal->sync();
             } catch (const std::exception &error) {
-                report.stoppedBy = error.what();
+                report.stoppedBy = ErrorDescriptions::of(error);
                 return report;
             }
         }
@@ -127,7 +127,7 @@ RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJourna
             try {
                 journal->sync();
             } catch (const std::exception &error) {
-                report.stoppedBy = error.what();
+                report.stoppedBy = ErrorDescriptions::of(error);
                 break;
             }
         }
@@ -138,7 +138,7 @@ RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJourna
                 break;
             }
             const OrganizationPlan::Move &move = *ready.move;
-            std::string why;
+            ErrorMessage why;
             if (step.into(targets[move.target].parts, move.source, move.destinationName(),
                     ready.identity, why)) {
                 skip(move.source, why);

@@ -21,7 +21,7 @@ class OrganizeRun
 {
 public:
     using SkipReporter
-        = std::function<void(const std::string &name, const std::string &description)>;
+        = std::function<void(const std::string &name, const ErrorMessage &description)>;
 
     // Moves announced in the journal with one sync; a crash leaves at most this many
     // to settle by looking, and a disk pays one flush for each.

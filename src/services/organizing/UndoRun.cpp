@@ -421,7 +421,7 @@ UndoReport UndoRun::execute(int root, RunRecord &record, const RunControl &contr
     } catch (const EngineError &error) {
         // What moved back is back, and the folders are cleaned up; a later undo finds
         // the files at their old names and settles the record.
-        report.recordNotUpdated = error.what();
+        report.recordNotUpdated = error.message();
     }
     return report;
 }
@@ -522,7 +522,7 @@ UndoReport UndoRun::moveBack(
             // A killed undo's reservation of the old name is in the way of this one.
             if (where.reservedAtSource)
                 removeReservation(root, intent.from, where.source);
-            std::string why;
+            ErrorMessage why;
             std::error_code error
                 = step.back(folderParts, toName, intent.from, where.found, folderName, why);
             EntryInfo source;
@@ -581,17 +581,13 @@ UndoReport UndoRun::moveBack(
                 && (recognition == Recognition::stamp
                     || where.destination.identity.inode == intent.inode);
             report.notRestored.emplace_back(toName,
-                ErrorDescriptions::inQuotes(toName) + " in "
-                    + ErrorDescriptions::inQuotes(folderText)
-                    + (changed ? " has changed since it was moved there, or is another file; "
-                                 "it was left as it is"
-                               : " is another item now; it was left as it is"));
+                ErrorMessage { changed ? ErrorKind::changedSinceMoved : ErrorKind::anotherItemNow,
+                    { toName, folderText } });
             settle(k, State::givenUp);
         } else if (where.folderError == ENOENT || where.folderError == ENOTDIR
             || where.folderError == ELOOP || where.destinationError == ENOENT) {
-            report.notRestored.emplace_back(toName,
-                ErrorDescriptions::inQuotes(toName) + " is no longer in "
-                    + ErrorDescriptions::inQuotes(folderText));
+            report.notRestored.emplace_back(
+                toName, ErrorMessage { ErrorKind::noLongerIn, { toName, folderText } });
             settle(k, State::givenUp);
         } else {
             // Something in the way that may pass (permissions, too many open files):
@@ -619,7 +615,7 @@ std::size_t UndoRun::removeEmptyFolders(int root, const RunRecord &record) const
 }
 
 std::size_t UndoRun::removeFolders(int root, const RunRecord &record, bool stableInodes,
-    std::uint64_t device, std::vector<std::pair<std::string, std::string>> *failed) const
+    std::uint64_t device, std::vector<std::pair<std::string, ErrorMessage>> *failed) const
 {
     // Folders announced but never confirmed by a run that was killed (the kill may
     // have come between making and saying so), and all of them where inode numbers do

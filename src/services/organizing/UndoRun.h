@@ -64,7 +64,7 @@ private:
     enum class Recognition : std::uint8_t;
     std::size_t removeFolders(int root, const RunRecord &record, bool stableInodes,
         std::uint64_t device,
-        std::vector<std::pair<std::string, std::string>> *failed = nullptr) const;
+        std::vector<std::pair<std::string, ErrorMessage>> *failed = nullptr) const;
     UndoReport moveBack(
         int root, RunRecord &record, RunJournal &journal, const RunControl &control) const;
     // How this folder's files are known now; `device` is the folder's device now.

@@ -42,7 +42,7 @@ UndoService::UndoService(fs::path stateFolder)
         try {
             stateFolder = JournalStore::defaultFolder();
         } catch (const EngineError &error) {
-            m_noPlace = error.what();
+            m_noPlace = error.message();
             return;
         }
     }
@@ -211,9 +211,7 @@ UndoReport UndoService::undoLast(const FileOrganizerService &organizer,
     std::string name = journals.lastRun();
     if (name.empty() && journals.exists(journals.oldJournal()))
         throw EngineError(EngineCondition::journalUnusable,
-            "the undo journal " + ErrorDescriptions::inQuotes(journals.oldJournal().native())
-                + " was written by an earlier Tidyra release, which this one cannot read; it was "
-                  "left untouched");
+            ErrorMessage { ErrorKind::journalTooOld, { journals.oldJournal().native() } });
     while (!name.empty()) {
         const fs::path file = journals.runFile(name);
         if (!journals.exists(file))
@@ -259,16 +257,11 @@ FileOrganizerService::OpenFolder UndoService::openRecordedFolder(
     try {
         root = organizer.openFolder(recorded);
     } catch (const EngineError &error) {
-        throw EngineError(error.code(),
-            error.description()
-                + "; if the folder was moved or renamed, undo it by its new path: tidyra-cli "
-                  "undo FOLDER");
+        throw EngineError(error.code(), ErrorDescriptions::movedOrRenamed(error.message()));
     }
     if (!RecordedRun::belongsTo(header, root, recorded))
         throw EngineError(EngineCondition::notTheOrganizedFolder,
-            ErrorDescriptions::inQuotes(recorded.native())
-                + " is no longer the folder that was organized; if that folder was moved or "
-                  "renamed, undo it by its new path: tidyra-cli undo FOLDER");
+            ErrorMessage { ErrorKind::notTheOrganizedFolder, { recorded.native() } });
     return root;
 }
 
@@ -281,9 +274,8 @@ UndoReport UndoService::undoRun(const FileOrganizerService &organizer,
     journals.checkTrusted();
     const auto notRecorded = [&] {
         return EngineError(EngineCondition::noSuchRun,
-            "no run " + ErrorDescriptions::inQuotes(runId) + " is recorded"
-                + (folder ? " for " + ErrorDescriptions::inQuotes(folder->native()) : "")
-                + "; \"tidyra-cli history FOLDER\" lists the runs of a folder");
+            folder ? ErrorMessage { ErrorKind::noSuchRunIn, { runId, folder->native() } }
+                   : ErrorMessage { ErrorKind::noSuchRun, { runId } });
     };
     const std::vector<fs::path> files = journals.runsWithId(runId);
     if (files.empty() || runId.empty())
@@ -394,8 +386,7 @@ std::vector<RecordedMove> UndoService::runMoves(
         return moves;
     }
     throw EngineError(EngineCondition::noSuchRun,
-        "no run " + ErrorDescriptions::inQuotes(runId) + " is recorded for "
-            + ErrorDescriptions::inQuotes(folder.native()));
+        ErrorMessage { ErrorKind::noSuchRunOf, { runId, folder.native() } });
 }
 
 std::string UndoService::historyStamp(

@@ -100,6 +100,6 @@ private:
         const FileOrganizerService::OpenFolder &root, const RunControl &control) const;
 
     std::optional<JournalStore> m_store;
-    std::string m_noPlace; // why there is no journal place, when there is none
+    ErrorMessage m_noPlace; // why there is no journal place, when there is none
     std::chrono::milliseconds m_lockWait { 3000 };
 };
