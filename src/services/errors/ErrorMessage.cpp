@@ -4,7 +4,6 @@
 #include "services/errors/ErrorDescriptions.h"
 #include "services/errors/ErrorKinds.h"
 
-#include <algorithm>
 #include <tuple>
 
 std::string ErrorMessage::english() const
@@ -22,15 +21,12 @@ std::string ErrorMessage::english() const
 
 bool ErrorMessage::operator==(const ErrorMessage &other) const
 {
-    return (*this <=> other) == 0;
+    return std::tie(kind, arguments, error, nested)
+        == std::tie(other.kind, other.arguments, other.error, other.nested);
 }
 
-std::strong_ordering ErrorMessage::operator<=>(const ErrorMessage &other) const
+bool ErrorMessage::operator<(const ErrorMessage &other) const
 {
-    if (const auto order
-        = std::tie(kind, arguments, error) <=> std::tie(other.kind, other.arguments, other.error);
-        order != 0)
-        return order;
-    return std::lexicographical_compare_three_way(
-        nested.begin(), nested.end(), other.nested.begin(), other.nested.end());
+    return std::tie(kind, arguments, error, nested)
+        < std::tie(other.kind, other.arguments, other.error, other.nested);
 }

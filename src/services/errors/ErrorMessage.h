@@ -1,6 +1,5 @@
 #pragma once
 
-#include <compare>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -88,5 +87,5 @@ struct ErrorMessage
 
     // Member by member, the nested message last.
     bool operator==(const ErrorMessage &other) const;
-    std::strong_ordering operator<=>(const ErrorMessage &other) const;
+    bool operator<(const ErrorMessage &other) const;
 };
