@@ -123,6 +123,8 @@ TEST_F(UndoTest, UndoHoldsTheFolderAndChecksWhichFolderItIs)
     ASSERT_EQ(organizeRecorded().moved, 1u);
     const fs::path moved = m_dir.path().string() + "-renamed";
     fs::rename(m_dir.path(), moved);
+    EXPECT_THAT(errorFrom([&] { m_undo.undoLast(m_service, std::nullopt); }).what(),
+        HasSubstr("No such file or directory; if the folder was moved or renamed, undo it by"));
     writeFiles(m_dir.path(), { "new.jpg" });
     EXPECT_EQ(errorFrom([&] { m_undo.undoLast(m_service, std::nullopt); }).code(),
         EngineCondition::notTheOrganizedFolder);

@@ -126,9 +126,12 @@ void FolderWatchTest::realFolderSignalsDroppedFilesOnceSettled()
     QCOMPARE(failed.at(0).at(0).toString(),
         QStringLiteral("<cannot open folder \"%1\": <No such file or directory>>")
             .arg(QString::fromStdString((dir / "missing").native())));
-    QCOMPARE(ErrorTexts::translate(ErrorMessage(ErrorKind::watchedFolderGone, { "/x" })),
-        QStringLiteral("<Cannot watch the folder \"/x\": it was removed, moved or its disk "
-                       "unmounted; watching stopped>"));
+    // A message another wraps is translated in its turn.
+    const ErrorMessage gone(ErrorKind::watchedFolderGone, { "/x" });
+    QCOMPARE(ErrorTexts::translate(ErrorMessage(ErrorKind::movedOrRenamed, {}, 0, { gone })),
+        QStringLiteral("<<Cannot watch the folder \"/x\": it was removed, moved or its disk "
+                       "unmounted; watching stopped>; if the folder was moved or renamed, undo "
+                       "it by its new path: tidyra-cli undo FOLDER>"));
     QCoreApplication::removeTranslator(&marking);
     QVERIFY(!watch.isWatching());
     watch.watch(dir.path());
