@@ -223,7 +223,7 @@ void FolderOrganizerViewModelTest::failedAndSkippedRunsKeepTheLastRun()
     QVERIFY(skipped.kind == RunDetails::Kind::run && skipped.entries.size() == 2);
     QCOMPARE(skipped.entries[0].first, "c\nd.txt");
     QCOMPARE(skipped.entries[1].first, "song.mp3");
-    QVERIFY(QString::fromStdString(skipped.entries[1].second)
+    QVERIFY(QString::fromStdString(skipped.entries[1].second.english())
                 .contains(std::generic_category().message(EACCES).c_str()));
     QVERIFY(h.vm->canUndo());
 

@@ -1,3 +1,4 @@
+#include "ErrorTexts.h"
 #include "FolderWatch.h"
 #include "TempDir.h"
 #include "services/watching/ChangeSource.h"
@@ -6,6 +7,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <algorithm>
 
@@ -36,6 +38,17 @@ public:
 
 private:
     std::shared_ptr<Names> m_pending;
+};
+
+// Marks each text of ErrorTexts asked for, so a test sees that tr() was reached.
+class MarkingTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        return qstrcmp(context, "ErrorTexts") == 0 ? QStringLiteral("<%1>").arg(source) : QString();
+    }
+    bool isEmpty() const override { return false; }
 };
 
 Names settledNames(const QSignalSpy &spy, int emission)
@@ -105,9 +118,21 @@ void FolderWatchTest::realFolderSignalsDroppedFilesOnceSettled()
     FolderWatch watch(300ms);
     QSignalSpy settled(&watch, &FolderWatch::filesSettled);
     QSignalSpy failed(&watch, &FolderWatch::watchFailed);
+    MarkingTranslator marking;
+    QCoreApplication::installTranslator(&marking);
     watch.watch(dir / "missing");
     QCOMPARE(failed.count(), 1);
-    QVERIFY(failed.at(0).at(0).toString().contains(QStringLiteral("missing")));
+    // In the user's language, the reason too, as the failures of the watch itself.
+    QCOMPARE(failed.at(0).at(0).toString(),
+        QStringLiteral("<cannot open folder \"%1\": <No such file or directory>>")
+            .arg(QString::fromStdString((dir / "missing").native())));
+    // A message another wraps is translated in its turn.
+    const ErrorMessage gone(ErrorKind::watchedFolderGone, { "/x" });
+    QCOMPARE(ErrorTexts::translate(ErrorMessage(ErrorKind::movedOrRenamed, {}, 0, { gone })),
+        QStringLiteral("<<Cannot watch the folder \"/x\": it was removed, moved or its disk "
+                       "unmounted; watching stopped>; if the folder was moved or renamed, undo "
+                       "it by its new path: tidyra-cli undo FOLDER>"));
+    QCoreApplication::removeTranslator(&marking);
     QVERIFY(!watch.isWatching());
     watch.watch(dir.path());
     QVERIFY(watch.isWatching());

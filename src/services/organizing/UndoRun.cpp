@@ -103,7 +103,7 @@ UndoReport UndoRun::execute(int root, RunRecord &record, const RunControl &contr
     } catch (const EngineError &error) {
         // What moved back is back, and the folders are cleaned up; a later undo finds
         // the files at their old names and settles the record.
-        report.recordNotUpdated = error.what();
+        report.recordNotUpdated = error.message();
     }
     return report;
 }
@@ -207,7 +207,7 @@ UndoReport UndoRun::moveBack(
             // A killed undo's reservation of the old name is in the way of this one.
             if (where.reservedAtSource)
                 m_look.removeReservation(root, intent.from, where.source);
-            std::string why;
+            ErrorMessage why;
             std::error_code error
                 = step.back(folderParts, toName, intent.from, where.found, folderName, why);
             EntryInfo source;
@@ -272,18 +272,14 @@ UndoReport UndoRun::moveBack(
                 && (recognition == Recognition::stamp
                     || where.destination.identity.inode == intent.inode);
             report.notRestored.emplace_back(toName,
-                ErrorDescriptions::inQuotes(toName) + " in "
-                    + ErrorDescriptions::inQuotes(folderText)
-                    + (changed ? " has changed since it was moved there, or is another file; "
-                                 "it was left as it is"
-                               : " is another item now; it was left as it is"));
+                ErrorMessage { changed ? ErrorKind::changedSinceMoved : ErrorKind::anotherItemNow,
+                    { toName, folderText } });
             settle(k, State::givenUp);
             break;
         }
         case UndoDecision::Action::leaveGone:
-            report.notRestored.emplace_back(toName,
-                ErrorDescriptions::inQuotes(toName) + " is no longer in "
-                    + ErrorDescriptions::inQuotes(folderText));
+            report.notRestored.emplace_back(
+                toName, ErrorMessage { ErrorKind::noLongerIn, { toName, folderText } });
             settle(k, State::givenUp);
             break;
         case UndoDecision::Action::keepPending:
