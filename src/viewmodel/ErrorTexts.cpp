@@ -115,9 +115,6 @@ QString translatedTemplate(ErrorKind kind)
                               "tidyra-cli undo FOLDER");
     case ErrorKind::journalUnreadable:
         return ErrorTexts::tr("cannot read the undo journal \"%1\": %2");
-    case ErrorKind::journalTooOld:
-        return ErrorTexts::tr("the undo journal \"%1\" was written by an earlier Tidyra release, "
-                              "which this one cannot read; it was left untouched");
     case ErrorKind::noJournalPlace:
         return ErrorTexts::tr(
             "cannot find a place for the undo journal: neither XDG_STATE_HOME nor HOME is set");

@@ -87,9 +87,10 @@ void DesktopIntegrationTest::windowSpeaksGermanWithGermanPlurals()
         viewModel->statusMessage(), QStringLiteral("Rückgängig gemacht — 1 Datei zurückgelegt."));
     QCOMPARE(PreviewView::summaryText(3), QStringLiteral("3 Dateien werden verschoben"));
     // The engine's failures are shown in German, names as they were.
-    QCOMPARE(ErrorTexts::translate(ErrorMessage(ErrorKind::journalTooOld, { "/x/j\n.json" })),
-        QStringLiteral("das Journal zum Rückgängigmachen „/x/j\\n.json“ stammt von einer älteren "
-                       "Tidyra-Version, die diese nicht lesen kann; es blieb unangetastet"));
+    QCOMPARE(ErrorTexts::translate(
+                 ErrorMessage(ErrorKind::journalNotOfThisRelease, { "/x/j\n.json" })),
+        QStringLiteral("das Journal zum Rückgängigmachen „/x/j\\n.json“ ist kein Journal dieser "
+                       "Tidyra-Version und blieb unangetastet"));
 
     // Qt's own texts (the file dialog's buttons) come from its German translation,
     // where the system has it; never from its Japanese one, as Tidyra has none.

@@ -52,9 +52,6 @@ constexpr std::array entries {
         "FOLDER" },
     Entry { ErrorKind::journalUnreadable, "journalUnreadable",
         R"(cannot read the undo journal "%1": %2)" },
-    Entry { ErrorKind::journalTooOld, "journalTooOld",
-        R"(the undo journal "%1" was written by an earlier Tidyra release, which this one )"
-        "cannot read; it was left untouched" },
     Entry { ErrorKind::noJournalPlace, "noJournalPlace",
         "cannot find a place for the undo journal: neither XDG_STATE_HOME nor HOME is set" },
     Entry { ErrorKind::journalFolderNotAFolder, "journalFolderNotAFolder",

@@ -30,7 +30,6 @@ enum class ErrorKind : std::uint8_t {
     notTheOrganizedFolder, // %1 folder
     movedOrRenamed, // %1 the nested message
     journalUnreadable, // %1 journal file, %2 reason
-    journalTooOld, // %1 journal file
     noJournalPlace,
     journalFolderNotAFolder, // %1 folder
     journalFolderOfAnotherUser, // %1 folder
