@@ -1,6 +1,5 @@
 #include "Gate.h"
 #include "ViewModelHarness.h"
-#include "services/organizing/OrganizingService.h"
 
 #include <QTemporaryDir>
 #include <QThread>
@@ -19,16 +18,15 @@ private slots:
         m_state = std::make_unique<QTemporaryDir>();
         qputenv("XDG_STATE_HOME", m_state->path().toUtf8());
     }
-    void undoSurvivesQuittingAndIsSharedWithTheTerminal();
+    void undoSurvivesQuitting();
     void aRunGoesOnInTheBackgroundUntilCancelled();
 
 private:
     std::unique_ptr<QTemporaryDir> m_state;
 };
 
-// The journal is shared: Undo survives a restart, also after quitting mid-run, and the
-// terminal front end and the app take back each other's runs.
-void BackgroundRunsTest::undoSurvivesQuittingAndIsSharedWithTheTerminal()
+// Undo survives a restart, also after quitting mid-run.
+void BackgroundRunsTest::undoSurvivesQuitting()
 {
     TempDir dir;
     constexpr int fileCount = 80;
@@ -53,12 +51,6 @@ void BackgroundRunsTest::undoSurvivesQuittingAndIsSharedWithTheTerminal()
     restarted.run(&VM::undoLastOperation);
     QCOMPARE(restarted.vm->statusMessage(),
         QStringLiteral("Undo complete — %1 files restored.").arg(int(moves)));
-    QCOMPARE(filesIn(folder), fileCount);
-
-    // A run from the app, undone from the terminal ("tidyra-cli undo"); the other way
-    // round is the history's test.
-    restarted.run(&VM::organizeNow);
-    QCOMPARE(OrganizingService().undoLast(std::nullopt).restored, std::size_t(fileCount));
     QCOMPARE(filesIn(folder), fileCount);
 }
 
