@@ -81,11 +81,6 @@ void DesktopIntegrationTest::windowSpeaksGermanWithGermanPlurals()
     QCOMPARE(viewModel->progressMessage(), QStringLiteral("Wird geordnet…"));
     QVERIFY(waitForRun(*viewModel));
     QCOMPARE(viewModel->statusMessage(), QStringLiteral("1 Datei geordnet."));
-    viewModel->undoLastOperation();
-    QVERIFY(waitForRun(*viewModel));
-    QCOMPARE(
-        viewModel->statusMessage(), QStringLiteral("Rückgängig gemacht — 1 Datei zurückgelegt."));
-    QCOMPARE(PreviewView::summaryText(3), QStringLiteral("3 Dateien werden verschoben"));
     // The engine's English failure texts are shown in German, names as they were.
     QCOMPARE(ErrorTexts::translate("cannot open folder \"/x/Locked\": Keine Berechtigung"),
         QStringLiteral("Ordner „/x/Locked“ kann nicht geöffnet werden: Keine Berechtigung"));
@@ -174,9 +169,6 @@ void DesktopIntegrationTest::otherDesktopLanguagesFindTheirCatalogue()
     QCOMPARE(PreviewView::summaryText(1), QStringLiteral("Zostanie przeniesiony 1 plik"));
     QCOMPARE(PreviewView::summaryText(22), QStringLiteral("Zostaną przeniesione 22 pliki"));
     QCOMPARE(PreviewView::summaryText(12), QStringLiteral("Zostanie przeniesionych 12 plików"));
-    if (QFile::exists(
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_pl.qm")))
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Anuluj"));
 }
 
 QTEST_MAIN(DesktopIntegrationTest)
