@@ -179,8 +179,8 @@ void OrganizeRun::announceBatch(const OrganizationPlan &list, int root, RunJourn
     }
 }
 
-void OrganizeRun::skip(const std::string &name, const ErrorMessage &description, RunJournal &journal,
-    RunReport &report) const
+void OrganizeRun::skip(const std::string &name, const ErrorMessage &description,
+    RunJournal &journal, RunReport &report) const
 {
     ++report.skipped;
     m_skipReporter(name, description);

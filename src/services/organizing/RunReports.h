@@ -25,8 +25,7 @@ struct RunControl
 };
 
 // Receives each move a run skips: the file's name (bytes) and why it was skipped.
-using SkipReporter
-    = std::function<void(const std::string &name, const ErrorMessage &description)>;
+using SkipReporter = std::function<void(const std::string &name, const ErrorMessage &description)>;
 
 // Who started a run: the user, or the watch on a folder that tidies it automatically.
 enum class RunOrigin : std::uint8_t { manual, automatic };
