@@ -55,6 +55,7 @@ TEST(TextTest, DisplayTextReplacesInvalidSequencesAndEscapesWhatWouldForgeALine)
     EXPECT_EQ(Text::displayText("x\x1b[2J\r\t\x7f\x01.jpg"), "x\\x1B[2J\\r\\t\\x7F\\x01.jpg");
     EXPECT_EQ(Text::displayText("c1\u009b1m\u2028."), "c1\\u009B1m\\u2028.");
     EXPECT_EQ(Text::displayText("\u0080\u009f"), "\\u0080\\u009F");
+    EXPECT_EQ(Text::displayText("a\u2029b"), "a\\u2029b");
     EXPECT_EQ(Text::displayText("caf\xe9\n"), "caf\xef\xbf\xbd\\n");
     // Shown once or twice, a name reads the same; everything else passes unchanged.
     EXPECT_EQ(Text::displayText(Text::displayText("a\nb\\n")), "a\\nb\\n");
