@@ -63,6 +63,7 @@ TEST_P(MoveFallbackTest, MovesBothWaysAndANewVersionSavedMeanwhileIsNeverRemoved
                 // The old version was replaced by the save itself; the new one stays.
                 EXPECT_EQ(contents.count("new"), 1u);
                 EXPECT_LE(contents.count("P"), 1u);
+                EXPECT_EQ(contents.count(""), 0u) << "a reservation left behind";
             }
         }
     }
