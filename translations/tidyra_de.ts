@@ -194,10 +194,6 @@
         <translation>das Journal zum Rückgängigmachen „%1“ kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <source>the undo journal &quot;%1&quot; was written by an earlier Tidyra release, which this one cannot read; it was left untouched</source>
-        <translation>das Journal zum Rückgängigmachen „%1“ stammt von einer älteren Tidyra-Version, die diese nicht lesen kann; es blieb unangetastet</translation>
-    </message>
-    <message>
         <source>cannot find a place for the undo journal: neither XDG_STATE_HOME nor HOME is set</source>
         <translation>kein Ort für das Journal zum Rückgängigmachen: weder XDG_STATE_HOME noch HOME ist gesetzt</translation>
     </message>
@@ -220,6 +216,186 @@
     <message>
         <source>&quot;%1&quot; was moved away or replaced during the run, so nothing more was moved into it</source>
         <translation>„%1“ wurde während des Laufs verschoben oder ersetzt, daher wurde nichts mehr dorthin verschoben</translation>
+    </message>
+    <message>
+        <source>cannot create the undo journal &quot;%1&quot;: %2</source>
+        <translation>das Journal zum Rückgängigmachen „%1“ kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot open the undo journal &quot;%1&quot;: %2</source>
+        <translation>das Journal zum Rückgängigmachen „%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the undo journal &quot;%1&quot;: %2</source>
+        <translation>das Journal zum Rückgängigmachen „%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the undo journal &quot;%1&quot; is not a journal of this Tidyra release and was left untouched</source>
+        <translation>das Journal zum Rückgängigmachen „%1“ ist kein Journal dieser Tidyra-Version und blieb unangetastet</translation>
+    </message>
+    <message>
+        <source>the undo journal &quot;%1&quot; is not a file of your own and was left untouched</source>
+        <translation>das Journal zum Rückgängigmachen „%1“ ist keine eigene Datei und blieb unangetastet</translation>
+    </message>
+    <message>
+        <source>cannot create folder &quot;%1&quot;: %2</source>
+        <translation>Ordner „%1“ kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot open &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot lock &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht gesperrt werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot remove &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht entfernt werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot create a temporary file in &quot;%1&quot;: %2</source>
+        <translation>in „%1“ kann keine temporäre Datei angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot flush &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht auf den Datenträger geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot replace &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht ersetzt werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot flush folder &quot;%1&quot;: %2</source>
+        <translation>Ordner „%1“ kann nicht auf den Datenträger geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; is recorded; &quot;tidyra-cli history FOLDER&quot; lists the runs of a folder</source>
+        <translation>kein Lauf „%1“ ist aufgezeichnet; „tidyra-cli history ORDNER“ listet die Läufe eines Ordners</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; is recorded for &quot;%2&quot;; &quot;tidyra-cli history FOLDER&quot; lists the runs of a folder</source>
+        <translation>für „%2“ ist kein Lauf „%1“ aufgezeichnet; „tidyra-cli history ORDNER“ listet die Läufe eines Ordners</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; is recorded for &quot;%2&quot;</source>
+        <translation>für „%2“ ist kein Lauf „%1“ aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: %2</source>
+        <translation>Der Ordner „%1“ kann nicht beobachtet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: too many folders are watched already (raise the limit with sysctl fs.inotify.max_user_instances)</source>
+        <translation>Der Ordner „%1“ kann nicht beobachtet werden: es werden schon zu viele Ordner beobachtet (erhöhen Sie die Grenze mit sysctl fs.inotify.max_user_instances)</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: the limit of watched folders is reached (raise it with sysctl fs.inotify.max_user_watches=524288, or in /etc/sysctl.d/ to keep it)</source>
+        <translation>Der Ordner „%1“ kann nicht beobachtet werden: die Grenze beobachteter Ordner ist erreicht (erhöhen Sie sie mit sysctl fs.inotify.max_user_watches=524288, oder dauerhaft in /etc/sysctl.d/)</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: it was removed, moved or its disk unmounted; watching stopped</source>
+        <translation>Der Ordner „%1“ kann nicht beobachtet werden: er wurde entfernt oder verschoben, oder sein Datenträger wurde ausgehängt; die Beobachtung ist beendet</translation>
+    </message>
+    <message>
+        <source>Cannot wait for changes: %1</source>
+        <translation>Auf Änderungen kann nicht gewartet werden: %1</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Die Operation ist nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Ordner nicht gefunden</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Auf dem Gerät ist kein Speicherplatz mehr verfügbar</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Das Speicherkontingent ist überschritten</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Das Dateisystem ist nur lesbar</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Eingabe-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Zu viele Ebenen symbolischer Links</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Der Dateiname ist zu lang</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Die Datei existiert bereits</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>Der Ordner ist nicht leer</translation>
+    </message>
+    <message>
+        <source>Invalid cross-device link</source>
+        <translation>Ungültiger Link über Gerätegrenzen hinweg</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Das Gerät oder die Ressource ist belegt</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Ungültiges Argument</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Zu viele offene Dateien</translation>
+    </message>
+    <message>
+        <source>Too many open files in system</source>
+        <translation>Zu viele offene Dateien im System</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory</source>
+        <translation>Nicht genügend Speicher verfügbar</translation>
+    </message>
+    <message>
+        <source>Transport endpoint is not connected</source>
+        <translation>Der Transportendpunkt ist nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Die Verbindung hat das Zeitlimit überschritten</translation>
+    </message>
+    <message>
+        <source>Stale file handle</source>
+        <translation>Veralteter Dateizugriff</translation>
+    </message>
+    <message>
+        <source>Resource temporarily unavailable</source>
+        <translation>Die Ressource ist zurzeit nicht verfügbar</translation>
     </message>
 </context>
 <context>

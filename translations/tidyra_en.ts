@@ -194,10 +194,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the undo journal &quot;%1&quot; was written by an earlier Tidyra release, which this one cannot read; it was left untouched</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>cannot find a place for the undo journal: neither XDG_STATE_HOME nor HOME is set</source>
         <translation type="unfinished"></translation>
     </message>
@@ -219,6 +215,186 @@
     </message>
     <message>
         <source>&quot;%1&quot; was moved away or replaced during the run, so nothing more was moved into it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot create the undo journal &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open the undo journal &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write the undo journal &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the undo journal &quot;%1&quot; is not a journal of this Tidyra release and was left untouched</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the undo journal &quot;%1&quot; is not a file of your own and was left untouched</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot create folder &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot lock &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot remove &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot create a temporary file in &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot flush &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot replace &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot flush folder &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; is recorded; &quot;tidyra-cli history FOLDER&quot; lists the runs of a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; is recorded for &quot;%2&quot;; &quot;tidyra-cli history FOLDER&quot; lists the runs of a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; is recorded for &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: too many folders are watched already (raise the limit with sysctl fs.inotify.max_user_instances)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: the limit of watched folders is reached (raise it with sysctl fs.inotify.max_user_watches=524288, or in /etc/sysctl.d/ to keep it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: it was removed, moved or its disk unmounted; watching stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot wait for changes: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid cross-device link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too many open files in system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transport endpoint is not connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stale file handle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resource temporarily unavailable</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -198,10 +198,6 @@
         <translation>no se puede leer el registro para deshacer «%1»: %2</translation>
     </message>
     <message>
-        <source>the undo journal &quot;%1&quot; was written by an earlier Tidyra release, which this one cannot read; it was left untouched</source>
-        <translation>el registro para deshacer «%1» lo escribió una versión anterior de Tidyra, que esta no puede leer; se dejó intacto</translation>
-    </message>
-    <message>
         <source>cannot find a place for the undo journal: neither XDG_STATE_HOME nor HOME is set</source>
         <translation>no se encuentra un lugar para el registro para deshacer: no están definidas ni XDG_STATE_HOME ni HOME</translation>
     </message>
@@ -220,6 +216,186 @@
     <message>
         <source>&quot;%1&quot; was moved away or replaced during the run, so nothing more was moved into it</source>
         <translation>«%1» se movió a otro sitio o se reemplazó durante la organización, así que no se movió nada más allí</translation>
+    </message>
+    <message>
+        <source>cannot create the undo journal &quot;%1&quot;: %2</source>
+        <translation>no se puede crear el registro para deshacer «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot open the undo journal &quot;%1&quot;: %2</source>
+        <translation>no se puede abrir el registro para deshacer «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the undo journal &quot;%1&quot;: %2</source>
+        <translation>no se puede escribir el registro para deshacer «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the undo journal &quot;%1&quot; is not a journal of this Tidyra release and was left untouched</source>
+        <translation>el registro para deshacer «%1» no es un registro de esta versión de Tidyra y se dejó intacto</translation>
+    </message>
+    <message>
+        <source>the undo journal &quot;%1&quot; is not a file of your own and was left untouched</source>
+        <translation>el registro para deshacer «%1» no es un archivo suyo y se dejó intacto</translation>
+    </message>
+    <message>
+        <source>cannot create folder &quot;%1&quot;: %2</source>
+        <translation>no se puede crear la carpeta «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot open &quot;%1&quot;: %2</source>
+        <translation>no se puede abrir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot lock &quot;%1&quot;: %2</source>
+        <translation>no se puede bloquear «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot remove &quot;%1&quot;: %2</source>
+        <translation>no se puede eliminar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot create a temporary file in &quot;%1&quot;: %2</source>
+        <translation>no se puede crear un archivo temporal en «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>no se puede escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot flush &quot;%1&quot;: %2</source>
+        <translation>no se puede volcar «%1» al disco: %2</translation>
+    </message>
+    <message>
+        <source>cannot replace &quot;%1&quot;: %2</source>
+        <translation>no se puede reemplazar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot flush folder &quot;%1&quot;: %2</source>
+        <translation>no se puede volcar la carpeta «%1» al disco: %2</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; is recorded; &quot;tidyra-cli history FOLDER&quot; lists the runs of a folder</source>
+        <translation>no hay ninguna organización «%1» registrada; «tidyra-cli history CARPETA» lista las organizaciones de una carpeta</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; is recorded for &quot;%2&quot;; &quot;tidyra-cli history FOLDER&quot; lists the runs of a folder</source>
+        <translation>no hay ninguna organización «%1» registrada para «%2»; «tidyra-cli history CARPETA» lista las organizaciones de una carpeta</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; is recorded for &quot;%2&quot;</source>
+        <translation>no hay ninguna organización «%1» registrada para «%2»</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: %2</source>
+        <translation>No se puede vigilar la carpeta «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: too many folders are watched already (raise the limit with sysctl fs.inotify.max_user_instances)</source>
+        <translation>No se puede vigilar la carpeta «%1»: ya se vigilan demasiadas carpetas (aumente el límite con sysctl fs.inotify.max_user_instances)</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: the limit of watched folders is reached (raise it with sysctl fs.inotify.max_user_watches=524288, or in /etc/sysctl.d/ to keep it)</source>
+        <translation>No se puede vigilar la carpeta «%1»: se alcanzó el límite de carpetas vigiladas (auméntelo con sysctl fs.inotify.max_user_watches=524288, o en /etc/sysctl.d/ para conservarlo)</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: it was removed, moved or its disk unmounted; watching stopped</source>
+        <translation>No se puede vigilar la carpeta «%1»: se eliminó o se movió, o se desmontó su disco; la vigilancia se detuvo</translation>
+    </message>
+    <message>
+        <source>Cannot wait for changes: %1</source>
+        <translation>No se puede esperar a los cambios: %1</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Operación no permitida</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No existe el archivo o la carpeta</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>No queda espacio en el dispositivo</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Se ha excedido la cuota de disco</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Sistema de archivos de solo lectura</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Error de entrada/salida</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>No es una carpeta</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Es una carpeta</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Demasiados niveles de enlaces simbólicos</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nombre de archivo demasiado largo</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>El archivo ya existe</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>La carpeta no está vacía</translation>
+    </message>
+    <message>
+        <source>Invalid cross-device link</source>
+        <translation>Enlace entre dispositivos no válido</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Dispositivo o recurso ocupado</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Argumento no válido</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Demasiados archivos abiertos</translation>
+    </message>
+    <message>
+        <source>Too many open files in system</source>
+        <translation>Demasiados archivos abiertos en el sistema</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory</source>
+        <translation>No se puede asignar memoria</translation>
+    </message>
+    <message>
+        <source>Transport endpoint is not connected</source>
+        <translation>El extremo de transporte no está conectado</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Se agotó el tiempo de conexión</translation>
+    </message>
+    <message>
+        <source>Stale file handle</source>
+        <translation>Identificador de archivo obsoleto</translation>
+    </message>
+    <message>
+        <source>Resource temporarily unavailable</source>
+        <translation>Recurso no disponible temporalmente</translation>
     </message>
 </context>
 <context>

@@ -198,10 +198,6 @@
         <translation>impossible de lire le journal d’annulation «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
-        <source>the undo journal &quot;%1&quot; was written by an earlier Tidyra release, which this one cannot read; it was left untouched</source>
-        <translation>le journal d’annulation «&#xa0;%1&#xa0;» a été écrit par une version antérieure de Tidyra, que celle-ci ne sait pas lire&#x202f;; il a été laissé intact</translation>
-    </message>
-    <message>
         <source>cannot find a place for the undo journal: neither XDG_STATE_HOME nor HOME is set</source>
         <translation>impossible de trouver un emplacement pour le journal d’annulation&#xa0;: ni XDG_STATE_HOME ni HOME ne sont définies</translation>
     </message>
@@ -220,6 +216,186 @@
     <message>
         <source>&quot;%1&quot; was moved away or replaced during the run, so nothing more was moved into it</source>
         <translation>«&#xa0;%1&#xa0;» a été déplacé ou remplacé pendant le rangement, donc plus rien n’y a été déplacé</translation>
+    </message>
+    <message>
+        <source>cannot create the undo journal &quot;%1&quot;: %2</source>
+        <translation>impossible de créer le journal d’annulation « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>cannot open the undo journal &quot;%1&quot;: %2</source>
+        <translation>impossible d’ouvrir le journal d’annulation « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>cannot write the undo journal &quot;%1&quot;: %2</source>
+        <translation>impossible d’écrire le journal d’annulation « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>the undo journal &quot;%1&quot; is not a journal of this Tidyra release and was left untouched</source>
+        <translation>le journal d’annulation « %1 » n’est pas un journal de cette version de Tidyra et n’a pas été modifié</translation>
+    </message>
+    <message>
+        <source>the undo journal &quot;%1&quot; is not a file of your own and was left untouched</source>
+        <translation>le journal d’annulation « %1 » n’est pas un fichier à vous et n’a pas été modifié</translation>
+    </message>
+    <message>
+        <source>cannot create folder &quot;%1&quot;: %2</source>
+        <translation>impossible de créer le dossier « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>cannot open &quot;%1&quot;: %2</source>
+        <translation>impossible d’ouvrir « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>cannot lock &quot;%1&quot;: %2</source>
+        <translation>impossible de verrouiller « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>cannot remove &quot;%1&quot;: %2</source>
+        <translation>impossible de supprimer « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>cannot create a temporary file in &quot;%1&quot;: %2</source>
+        <translation>impossible de créer un fichier temporaire dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>impossible d’écrire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>cannot flush &quot;%1&quot;: %2</source>
+        <translation>impossible d’écrire « %1 » sur le disque : %2</translation>
+    </message>
+    <message>
+        <source>cannot replace &quot;%1&quot;: %2</source>
+        <translation>impossible de remplacer « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>cannot flush folder &quot;%1&quot;: %2</source>
+        <translation>impossible d’écrire le dossier « %1 » sur le disque : %2</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; is recorded; &quot;tidyra-cli history FOLDER&quot; lists the runs of a folder</source>
+        <translation>aucun rangement « %1 » n’est enregistré ; « tidyra-cli history DOSSIER » liste les rangements d’un dossier</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; is recorded for &quot;%2&quot;; &quot;tidyra-cli history FOLDER&quot; lists the runs of a folder</source>
+        <translation>aucun rangement « %1 » n’est enregistré pour « %2 » ; « tidyra-cli history DOSSIER » liste les rangements d’un dossier</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; is recorded for &quot;%2&quot;</source>
+        <translation>aucun rangement « %1 » n’est enregistré pour « %2 »</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: %2</source>
+        <translation>Impossible de surveiller le dossier « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: too many folders are watched already (raise the limit with sysctl fs.inotify.max_user_instances)</source>
+        <translation>Impossible de surveiller le dossier « %1 » : trop de dossiers sont déjà surveillés (augmentez la limite avec sysctl fs.inotify.max_user_instances)</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: the limit of watched folders is reached (raise it with sysctl fs.inotify.max_user_watches=524288, or in /etc/sysctl.d/ to keep it)</source>
+        <translation>Impossible de surveiller le dossier « %1 » : la limite des dossiers surveillés est atteinte (augmentez-la avec sysctl fs.inotify.max_user_watches=524288, ou dans /etc/sysctl.d/ pour la garder)</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: it was removed, moved or its disk unmounted; watching stopped</source>
+        <translation>Impossible de surveiller le dossier « %1 » : il a été supprimé ou déplacé, ou son disque démonté ; la surveillance est arrêtée</translation>
+    </message>
+    <message>
+        <source>Cannot wait for changes: %1</source>
+        <translation>Impossible d’attendre les changements : %1</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Opération non permise</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Aucun fichier ou dossier de ce type</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Aucun espace disponible sur le périphérique</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Quota de disque dépassé</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Système de fichiers en lecture seule</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Erreur d’entrée/sortie</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>N’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Est un dossier</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Trop de niveaux de liens symboliques</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nom de fichier trop long</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Le fichier existe</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>Le dossier n’est pas vide</translation>
+    </message>
+    <message>
+        <source>Invalid cross-device link</source>
+        <translation>Lien croisé entre périphériques non valide</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Périphérique ou ressource occupé</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Argument non valide</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Trop de fichiers ouverts</translation>
+    </message>
+    <message>
+        <source>Too many open files in system</source>
+        <translation>Trop de fichiers ouverts dans le système</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory</source>
+        <translation>Impossible d’allouer de la mémoire</translation>
+    </message>
+    <message>
+        <source>Transport endpoint is not connected</source>
+        <translation>Le point de terminaison de transport n’est pas connecté</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Délai de connexion dépassé</translation>
+    </message>
+    <message>
+        <source>Stale file handle</source>
+        <translation>Descripteur de fichier obsolète</translation>
+    </message>
+    <message>
+        <source>Resource temporarily unavailable</source>
+        <translation>Ressource temporairement indisponible</translation>
     </message>
 </context>
 <context>

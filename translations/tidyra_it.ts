@@ -198,10 +198,6 @@
         <translation>impossibile leggere il registro di annullamento «%1»: %2</translation>
     </message>
     <message>
-        <source>the undo journal &quot;%1&quot; was written by an earlier Tidyra release, which this one cannot read; it was left untouched</source>
-        <translation>il registro di annullamento «%1» è stato scritto da una versione precedente di Tidyra, che questa non sa leggere; è stato lasciato intatto</translation>
-    </message>
-    <message>
         <source>cannot find a place for the undo journal: neither XDG_STATE_HOME nor HOME is set</source>
         <translation>impossibile trovare una posizione per il registro di annullamento: né XDG_STATE_HOME né HOME sono impostate</translation>
     </message>
@@ -220,6 +216,186 @@
     <message>
         <source>&quot;%1&quot; was moved away or replaced during the run, so nothing more was moved into it</source>
         <translation>«%1» è stato spostato altrove o sostituito durante l&apos;organizzazione, quindi non vi è stato spostato nient&apos;altro</translation>
+    </message>
+    <message>
+        <source>cannot create the undo journal &quot;%1&quot;: %2</source>
+        <translation>impossibile creare il registro di annullamento «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot open the undo journal &quot;%1&quot;: %2</source>
+        <translation>impossibile aprire il registro di annullamento «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the undo journal &quot;%1&quot;: %2</source>
+        <translation>impossibile scrivere il registro di annullamento «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the undo journal &quot;%1&quot; is not a journal of this Tidyra release and was left untouched</source>
+        <translation>il registro di annullamento «%1» non è un registro di questa versione di Tidyra ed è stato lasciato intatto</translation>
+    </message>
+    <message>
+        <source>the undo journal &quot;%1&quot; is not a file of your own and was left untouched</source>
+        <translation>il registro di annullamento «%1» non è un tuo file ed è stato lasciato intatto</translation>
+    </message>
+    <message>
+        <source>cannot create folder &quot;%1&quot;: %2</source>
+        <translation>impossibile creare la cartella «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot open &quot;%1&quot;: %2</source>
+        <translation>impossibile aprire «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot lock &quot;%1&quot;: %2</source>
+        <translation>impossibile bloccare «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot remove &quot;%1&quot;: %2</source>
+        <translation>impossibile rimuovere «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot create a temporary file in &quot;%1&quot;: %2</source>
+        <translation>impossibile creare un file temporaneo in «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>impossibile scrivere «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot flush &quot;%1&quot;: %2</source>
+        <translation>impossibile scrivere «%1» su disco: %2</translation>
+    </message>
+    <message>
+        <source>cannot replace &quot;%1&quot;: %2</source>
+        <translation>impossibile sostituire «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot flush folder &quot;%1&quot;: %2</source>
+        <translation>impossibile scrivere la cartella «%1» su disco: %2</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; is recorded; &quot;tidyra-cli history FOLDER&quot; lists the runs of a folder</source>
+        <translation>nessuna organizzazione «%1» registrata; «tidyra-cli history CARTELLA» elenca le organizzazioni di una cartella</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; is recorded for &quot;%2&quot;; &quot;tidyra-cli history FOLDER&quot; lists the runs of a folder</source>
+        <translation>nessuna organizzazione «%1» registrata per «%2»; «tidyra-cli history CARTELLA» elenca le organizzazioni di una cartella</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; is recorded for &quot;%2&quot;</source>
+        <translation>nessuna organizzazione «%1» registrata per «%2»</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: %2</source>
+        <translation>Impossibile sorvegliare la cartella «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: too many folders are watched already (raise the limit with sysctl fs.inotify.max_user_instances)</source>
+        <translation>Impossibile sorvegliare la cartella «%1»: troppe cartelle sono già sorvegliate (aumenta il limite con sysctl fs.inotify.max_user_instances)</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: the limit of watched folders is reached (raise it with sysctl fs.inotify.max_user_watches=524288, or in /etc/sysctl.d/ to keep it)</source>
+        <translation>Impossibile sorvegliare la cartella «%1»: è stato raggiunto il limite delle cartelle sorvegliate (aumentalo con sysctl fs.inotify.max_user_watches=524288, o in /etc/sysctl.d/ per mantenerlo)</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: it was removed, moved or its disk unmounted; watching stopped</source>
+        <translation>Impossibile sorvegliare la cartella «%1»: è stata rimossa o spostata, o il suo disco è stato smontato; la sorveglianza è terminata</translation>
+    </message>
+    <message>
+        <source>Cannot wait for changes: %1</source>
+        <translation>Impossibile attendere le modifiche: %1</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permesso negato</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Operazione non permessa</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>File o cartella inesistente</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Spazio esaurito sul dispositivo</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Quota del disco superata</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>File system in sola lettura</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Errore di input/output</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Non è una cartella</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>È una cartella</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Troppi livelli di collegamenti simbolici</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nome di file troppo lungo</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Il file esiste già</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>La cartella non è vuota</translation>
+    </message>
+    <message>
+        <source>Invalid cross-device link</source>
+        <translation>Collegamento tra dispositivi non valido</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Dispositivo o risorsa occupata</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Argomento non valido</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Troppi file aperti</translation>
+    </message>
+    <message>
+        <source>Too many open files in system</source>
+        <translation>Troppi file aperti nel sistema</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory</source>
+        <translation>Impossibile allocare memoria</translation>
+    </message>
+    <message>
+        <source>Transport endpoint is not connected</source>
+        <translation>Il terminale di trasporto non è connesso</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Connessione scaduta</translation>
+    </message>
+    <message>
+        <source>Stale file handle</source>
+        <translation>Handle di file obsoleto</translation>
+    </message>
+    <message>
+        <source>Resource temporarily unavailable</source>
+        <translation>Risorsa temporaneamente non disponibile</translation>
     </message>
 </context>
 <context>

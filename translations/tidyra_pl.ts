@@ -199,10 +199,6 @@
         <translation>nie można odczytać dziennika cofania „%1”: %2</translation>
     </message>
     <message>
-        <source>the undo journal &quot;%1&quot; was written by an earlier Tidyra release, which this one cannot read; it was left untouched</source>
-        <translation>dziennik cofania „%1” zapisała wcześniejsza wersja programu Tidyra, a obecna nie potrafi go odczytać; pozostawiono go bez zmian</translation>
-    </message>
-    <message>
         <source>cannot find a place for the undo journal: neither XDG_STATE_HOME nor HOME is set</source>
         <translation>nie można znaleźć miejsca na dziennik cofania: nie ustawiono ani XDG_STATE_HOME, ani HOME</translation>
     </message>
@@ -221,6 +217,186 @@
     <message>
         <source>&quot;%1&quot; was moved away or replaced during the run, so nothing more was moved into it</source>
         <translation>„%1” został przeniesiony lub zastąpiony w trakcie porządkowania, więc nic więcej do niego nie przeniesiono</translation>
+    </message>
+    <message>
+        <source>cannot create the undo journal &quot;%1&quot;: %2</source>
+        <translation>nie można utworzyć dziennika cofania „%1”: %2</translation>
+    </message>
+    <message>
+        <source>cannot open the undo journal &quot;%1&quot;: %2</source>
+        <translation>nie można otworzyć dziennika cofania „%1”: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the undo journal &quot;%1&quot;: %2</source>
+        <translation>nie można zapisać dziennika cofania „%1”: %2</translation>
+    </message>
+    <message>
+        <source>the undo journal &quot;%1&quot; is not a journal of this Tidyra release and was left untouched</source>
+        <translation>dziennik cofania „%1” nie jest dziennikiem tej wersji programu Tidyra i pozostał nietknięty</translation>
+    </message>
+    <message>
+        <source>the undo journal &quot;%1&quot; is not a file of your own and was left untouched</source>
+        <translation>dziennik cofania „%1” nie jest Twoim plikiem i pozostał nietknięty</translation>
+    </message>
+    <message>
+        <source>cannot create folder &quot;%1&quot;: %2</source>
+        <translation>nie można utworzyć folderu „%1”: %2</translation>
+    </message>
+    <message>
+        <source>cannot open &quot;%1&quot;: %2</source>
+        <translation>nie można otworzyć „%1”: %2</translation>
+    </message>
+    <message>
+        <source>cannot lock &quot;%1&quot;: %2</source>
+        <translation>nie można zablokować „%1”: %2</translation>
+    </message>
+    <message>
+        <source>cannot remove &quot;%1&quot;: %2</source>
+        <translation>nie można usunąć „%1”: %2</translation>
+    </message>
+    <message>
+        <source>cannot create a temporary file in &quot;%1&quot;: %2</source>
+        <translation>nie można utworzyć pliku tymczasowego w „%1”: %2</translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>nie można zapisać „%1”: %2</translation>
+    </message>
+    <message>
+        <source>cannot flush &quot;%1&quot;: %2</source>
+        <translation>nie można zapisać „%1” na dysku: %2</translation>
+    </message>
+    <message>
+        <source>cannot replace &quot;%1&quot;: %2</source>
+        <translation>nie można zastąpić „%1”: %2</translation>
+    </message>
+    <message>
+        <source>cannot flush folder &quot;%1&quot;: %2</source>
+        <translation>nie można zapisać folderu „%1” na dysku: %2</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; is recorded; &quot;tidyra-cli history FOLDER&quot; lists the runs of a folder</source>
+        <translation>nie zarejestrowano porządkowania „%1”; „tidyra-cli history FOLDER” wypisuje porządkowania folderu</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; is recorded for &quot;%2&quot;; &quot;tidyra-cli history FOLDER&quot; lists the runs of a folder</source>
+        <translation>nie zarejestrowano porządkowania „%1” dla „%2”; „tidyra-cli history FOLDER” wypisuje porządkowania folderu</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; is recorded for &quot;%2&quot;</source>
+        <translation>nie zarejestrowano porządkowania „%1” dla „%2”</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: %2</source>
+        <translation>Nie można obserwować folderu „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: too many folders are watched already (raise the limit with sysctl fs.inotify.max_user_instances)</source>
+        <translation>Nie można obserwować folderu „%1”: obserwowanych jest już zbyt wiele folderów (zwiększ limit poleceniem sysctl fs.inotify.max_user_instances)</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: the limit of watched folders is reached (raise it with sysctl fs.inotify.max_user_watches=524288, or in /etc/sysctl.d/ to keep it)</source>
+        <translation>Nie można obserwować folderu „%1”: osiągnięto limit obserwowanych folderów (zwiększ go poleceniem sysctl fs.inotify.max_user_watches=524288 albo na stałe w /etc/sysctl.d/)</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: it was removed, moved or its disk unmounted; watching stopped</source>
+        <translation>Nie można obserwować folderu „%1”: został usunięty lub przeniesiony albo jego dysk odmontowano; obserwowanie zakończone</translation>
+    </message>
+    <message>
+        <source>Cannot wait for changes: %1</source>
+        <translation>Nie można czekać na zmiany: %1</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Brak uprawnień</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Operacja niedozwolona</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Nie ma takiego pliku ani folderu</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Brak miejsca na urządzeniu</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Przekroczono limit dyskowy</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>System plików tylko do odczytu</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Błąd wejścia/wyjścia</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>To nie jest folder</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>To jest folder</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Zbyt wiele poziomów dowiązań symbolicznych</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Zbyt długa nazwa pliku</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Plik już istnieje</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>Folder nie jest pusty</translation>
+    </message>
+    <message>
+        <source>Invalid cross-device link</source>
+        <translation>Nieprawidłowe dowiązanie między urządzeniami</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Urządzenie lub zasób jest zajęty</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Nieprawidłowy argument</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Zbyt wiele otwartych plików</translation>
+    </message>
+    <message>
+        <source>Too many open files in system</source>
+        <translation>Zbyt wiele otwartych plików w systemie</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory</source>
+        <translation>Nie można przydzielić pamięci</translation>
+    </message>
+    <message>
+        <source>Transport endpoint is not connected</source>
+        <translation>Punkt końcowy transportu nie jest połączony</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Przekroczono czas połączenia</translation>
+    </message>
+    <message>
+        <source>Stale file handle</source>
+        <translation>Nieaktualny uchwyt pliku</translation>
+    </message>
+    <message>
+        <source>Resource temporarily unavailable</source>
+        <translation>Zasób chwilowo niedostępny</translation>
     </message>
 </context>
 <context>

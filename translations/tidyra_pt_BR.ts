@@ -198,10 +198,6 @@
         <translation>não é possível ler o registro para desfazer “%1”: %2</translation>
     </message>
     <message>
-        <source>the undo journal &quot;%1&quot; was written by an earlier Tidyra release, which this one cannot read; it was left untouched</source>
-        <translation>o registro para desfazer “%1” foi gravado por uma versão anterior do Tidyra, que esta não consegue ler; ele foi deixado intacto</translation>
-    </message>
-    <message>
         <source>cannot find a place for the undo journal: neither XDG_STATE_HOME nor HOME is set</source>
         <translation>não é possível encontrar um local para o registro para desfazer: nem XDG_STATE_HOME nem HOME estão definidas</translation>
     </message>
@@ -220,6 +216,186 @@
     <message>
         <source>&quot;%1&quot; was moved away or replaced during the run, so nothing more was moved into it</source>
         <translation>“%1” foi movido ou substituído durante a organização, por isso nada mais foi movido para ele</translation>
+    </message>
+    <message>
+        <source>cannot create the undo journal &quot;%1&quot;: %2</source>
+        <translation>não é possível criar o registro para desfazer “%1”: %2</translation>
+    </message>
+    <message>
+        <source>cannot open the undo journal &quot;%1&quot;: %2</source>
+        <translation>não é possível abrir o registro para desfazer “%1”: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the undo journal &quot;%1&quot;: %2</source>
+        <translation>não é possível gravar o registro para desfazer “%1”: %2</translation>
+    </message>
+    <message>
+        <source>the undo journal &quot;%1&quot; is not a journal of this Tidyra release and was left untouched</source>
+        <translation>o registro para desfazer “%1” não é um registro desta versão do Tidyra e foi deixado intacto</translation>
+    </message>
+    <message>
+        <source>the undo journal &quot;%1&quot; is not a file of your own and was left untouched</source>
+        <translation>o registro para desfazer “%1” não é um arquivo seu e foi deixado intacto</translation>
+    </message>
+    <message>
+        <source>cannot create folder &quot;%1&quot;: %2</source>
+        <translation>não é possível criar a pasta “%1”: %2</translation>
+    </message>
+    <message>
+        <source>cannot open &quot;%1&quot;: %2</source>
+        <translation>não é possível abrir “%1”: %2</translation>
+    </message>
+    <message>
+        <source>cannot lock &quot;%1&quot;: %2</source>
+        <translation>não é possível bloquear “%1”: %2</translation>
+    </message>
+    <message>
+        <source>cannot remove &quot;%1&quot;: %2</source>
+        <translation>não é possível remover “%1”: %2</translation>
+    </message>
+    <message>
+        <source>cannot create a temporary file in &quot;%1&quot;: %2</source>
+        <translation>não é possível criar um arquivo temporário em “%1”: %2</translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>não é possível gravar “%1”: %2</translation>
+    </message>
+    <message>
+        <source>cannot flush &quot;%1&quot;: %2</source>
+        <translation>não é possível gravar “%1” no disco: %2</translation>
+    </message>
+    <message>
+        <source>cannot replace &quot;%1&quot;: %2</source>
+        <translation>não é possível substituir “%1”: %2</translation>
+    </message>
+    <message>
+        <source>cannot flush folder &quot;%1&quot;: %2</source>
+        <translation>não é possível gravar a pasta “%1” no disco: %2</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; is recorded; &quot;tidyra-cli history FOLDER&quot; lists the runs of a folder</source>
+        <translation>nenhuma organização “%1” está registrada; “tidyra-cli history PASTA” lista as organizações de uma pasta</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; is recorded for &quot;%2&quot;; &quot;tidyra-cli history FOLDER&quot; lists the runs of a folder</source>
+        <translation>nenhuma organização “%1” está registrada para “%2”; “tidyra-cli history PASTA” lista as organizações de uma pasta</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; is recorded for &quot;%2&quot;</source>
+        <translation>nenhuma organização “%1” está registrada para “%2”</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: %2</source>
+        <translation>Não é possível vigiar a pasta “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: too many folders are watched already (raise the limit with sysctl fs.inotify.max_user_instances)</source>
+        <translation>Não é possível vigiar a pasta “%1”: pastas demais já são vigiadas (aumente o limite com sysctl fs.inotify.max_user_instances)</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: the limit of watched folders is reached (raise it with sysctl fs.inotify.max_user_watches=524288, or in /etc/sysctl.d/ to keep it)</source>
+        <translation>Não é possível vigiar a pasta “%1”: o limite de pastas vigiadas foi atingido (aumente-o com sysctl fs.inotify.max_user_watches=524288, ou em /etc/sysctl.d/ para mantê-lo)</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: it was removed, moved or its disk unmounted; watching stopped</source>
+        <translation>Não é possível vigiar a pasta “%1”: ela foi removida ou movida, ou seu disco foi desmontado; a vigilância parou</translation>
+    </message>
+    <message>
+        <source>Cannot wait for changes: %1</source>
+        <translation>Não é possível esperar por mudanças: %1</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permissão negada</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Operação não permitida</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Arquivo ou pasta inexistente</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Não há espaço disponível no dispositivo</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Cota de disco excedida</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Sistema de arquivos somente leitura</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Erro de entrada/saída</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Não é uma pasta</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>É uma pasta</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Níveis demais de links simbólicos</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nome de arquivo longo demais</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>O arquivo já existe</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>A pasta não está vazia</translation>
+    </message>
+    <message>
+        <source>Invalid cross-device link</source>
+        <translation>Link entre dispositivos inválido</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Dispositivo ou recurso ocupado</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Argumento inválido</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Arquivos abertos demais</translation>
+    </message>
+    <message>
+        <source>Too many open files in system</source>
+        <translation>Arquivos abertos demais no sistema</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory</source>
+        <translation>Não é possível alocar memória</translation>
+    </message>
+    <message>
+        <source>Transport endpoint is not connected</source>
+        <translation>O ponto de extremidade de transporte não está conectado</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Tempo de conexão esgotado</translation>
+    </message>
+    <message>
+        <source>Stale file handle</source>
+        <translation>Identificador de arquivo obsoleto</translation>
+    </message>
+    <message>
+        <source>Resource temporarily unavailable</source>
+        <translation>Recurso temporariamente indisponível</translation>
     </message>
 </context>
 <context>

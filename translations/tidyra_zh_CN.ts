@@ -197,10 +197,6 @@
         <translation>无法读取撤销日志“%1”：%2</translation>
     </message>
     <message>
-        <source>the undo journal &quot;%1&quot; was written by an earlier Tidyra release, which this one cannot read; it was left untouched</source>
-        <translation>撤销日志“%1”由较早版本的 Tidyra 写入，当前版本无法读取；已保持原样</translation>
-    </message>
-    <message>
         <source>cannot find a place for the undo journal: neither XDG_STATE_HOME nor HOME is set</source>
         <translation>找不到存放撤销日志的位置：XDG_STATE_HOME 和 HOME 均未设置</translation>
     </message>
@@ -219,6 +215,186 @@
     <message>
         <source>&quot;%1&quot; was moved away or replaced during the run, so nothing more was moved into it</source>
         <translation>“%1”在整理过程中被移走或替换，因此没有再向其中移入任何内容</translation>
+    </message>
+    <message>
+        <source>cannot create the undo journal &quot;%1&quot;: %2</source>
+        <translation>无法创建撤销日志“%1”：%2</translation>
+    </message>
+    <message>
+        <source>cannot open the undo journal &quot;%1&quot;: %2</source>
+        <translation>无法打开撤销日志“%1”：%2</translation>
+    </message>
+    <message>
+        <source>cannot write the undo journal &quot;%1&quot;: %2</source>
+        <translation>无法写入撤销日志“%1”：%2</translation>
+    </message>
+    <message>
+        <source>the undo journal &quot;%1&quot; is not a journal of this Tidyra release and was left untouched</source>
+        <translation>撤销日志“%1”不是此 Tidyra 版本的日志，已保持原样</translation>
+    </message>
+    <message>
+        <source>the undo journal &quot;%1&quot; is not a file of your own and was left untouched</source>
+        <translation>撤销日志“%1”不是您自己的文件，已保持原样</translation>
+    </message>
+    <message>
+        <source>cannot create folder &quot;%1&quot;: %2</source>
+        <translation>无法创建文件夹“%1”：%2</translation>
+    </message>
+    <message>
+        <source>cannot open &quot;%1&quot;: %2</source>
+        <translation>无法打开“%1”：%2</translation>
+    </message>
+    <message>
+        <source>cannot lock &quot;%1&quot;: %2</source>
+        <translation>无法锁定“%1”：%2</translation>
+    </message>
+    <message>
+        <source>cannot remove &quot;%1&quot;: %2</source>
+        <translation>无法删除“%1”：%2</translation>
+    </message>
+    <message>
+        <source>cannot create a temporary file in &quot;%1&quot;: %2</source>
+        <translation>无法在“%1”中创建临时文件：%2</translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>无法写入“%1”：%2</translation>
+    </message>
+    <message>
+        <source>cannot flush &quot;%1&quot;: %2</source>
+        <translation>无法将“%1”写入磁盘：%2</translation>
+    </message>
+    <message>
+        <source>cannot replace &quot;%1&quot;: %2</source>
+        <translation>无法替换“%1”：%2</translation>
+    </message>
+    <message>
+        <source>cannot flush folder &quot;%1&quot;: %2</source>
+        <translation>无法将文件夹“%1”写入磁盘：%2</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; is recorded; &quot;tidyra-cli history FOLDER&quot; lists the runs of a folder</source>
+        <translation>没有记录整理任务“%1”；“tidyra-cli history &lt;文件夹&gt;”会列出某个文件夹的整理任务</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; is recorded for &quot;%2&quot;; &quot;tidyra-cli history FOLDER&quot; lists the runs of a folder</source>
+        <translation>没有为“%2”记录整理任务“%1”；“tidyra-cli history &lt;文件夹&gt;”会列出某个文件夹的整理任务</translation>
+    </message>
+    <message>
+        <source>no run &quot;%1&quot; is recorded for &quot;%2&quot;</source>
+        <translation>没有为“%2”记录整理任务“%1”</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: %2</source>
+        <translation>无法监视文件夹“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: too many folders are watched already (raise the limit with sysctl fs.inotify.max_user_instances)</source>
+        <translation>无法监视文件夹“%1”：已监视的文件夹过多（请用 sysctl fs.inotify.max_user_instances 提高上限）</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: the limit of watched folders is reached (raise it with sysctl fs.inotify.max_user_watches=524288, or in /etc/sysctl.d/ to keep it)</source>
+        <translation>无法监视文件夹“%1”：已达到监视文件夹的上限（请用 sysctl fs.inotify.max_user_watches=524288 提高上限，或在 /etc/sysctl.d/ 中永久设置）</translation>
+    </message>
+    <message>
+        <source>Cannot watch the folder &quot;%1&quot;: it was removed, moved or its disk unmounted; watching stopped</source>
+        <translation>无法监视文件夹“%1”：它已被删除或移动，或其磁盘已卸载；监视已停止</translation>
+    </message>
+    <message>
+        <source>Cannot wait for changes: %1</source>
+        <translation>无法等待更改：%1</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>权限不够</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>不允许的操作</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>没有那个文件或文件夹</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>设备上没有空间</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>超出磁盘配额</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>只读文件系统</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>输入/输出错误</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>不是文件夹</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>是一个文件夹</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>符号链接的层数过多</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>文件名过长</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>文件已存在</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>文件夹非空</translation>
+    </message>
+    <message>
+        <source>Invalid cross-device link</source>
+        <translation>无效的跨设备链接</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>设备或资源忙</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>无效的参数</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>打开的文件过多</translation>
+    </message>
+    <message>
+        <source>Too many open files in system</source>
+        <translation>系统中打开的文件过多</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory</source>
+        <translation>无法分配内存</translation>
+    </message>
+    <message>
+        <source>Transport endpoint is not connected</source>
+        <translation>传输端点尚未连接</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>连接超时</translation>
+    </message>
+    <message>
+        <source>Stale file handle</source>
+        <translation>过时的文件句柄</translation>
+    </message>
+    <message>
+        <source>Resource temporarily unavailable</source>
+        <translation>资源暂时不可用</translation>
     </message>
 </context>
 <context>

@@ -69,7 +69,7 @@ ExitStatus organize(const std::filesystem::path &folder, const OrganizingService
         return ExitStatus::failure;
     }
     if (!report.stoppedBy.empty()) {
-        err << "Error: " << report.stoppedBy << "; the run stopped after "
+        err << "Error: " << report.stoppedBy.english() << "; the run stopped after "
             << Text::fileCount(report.moved) << ", which \"tidyra-cli undo\" moves back.\n";
         return ExitStatus::failure;
     }
@@ -95,17 +95,18 @@ ExitStatus undo(const std::optional<std::filesystem::path> &folder, const Organi
         return ExitStatus::success;
     }
     for (const auto &[name, description] : report.notRestored)
-        out << "[Tidyra] Not restored " << Text::displayText(name) << ": " << description << '\n';
+        out << "[Tidyra] Not restored " << Text::displayText(name) << ": " << description.english()
+            << '\n';
     for (const auto &[name, description] : report.foldersNotRemoved)
         out << "[Tidyra] Not removed the empty folder " << Text::displayText(name) << ": "
-            << description << "; the next undo of the folder tries again\n";
+            << description.english() << "; the next undo of the folder tries again\n";
     // Put back by an earlier undo that could not record it: they are no files restored now.
     const std::string alreadyBack = report.alreadyBack == 0
         ? std::string()
         : ", " + Text::fileCount(report.alreadyBack) + " back already";
     const auto tellRecord = [&] {
         if (!report.recordNotUpdated.empty())
-            err << "The undo could not be recorded: " << report.recordNotUpdated
+            err << "The undo could not be recorded: " << report.recordNotUpdated.english()
                 << "; the files restored are back all the same, and the next undo settles "
                    "the record.\n";
     };

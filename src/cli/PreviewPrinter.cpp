@@ -38,7 +38,7 @@ void writeText(std::ostream &out, const OrganizationPlan &list, const PlanObstac
     // The tree promises only what would move; the rest is listed after it.
     const std::size_t skippedCount = obstacles.blockedMoves();
     OrganizationPlan kept;
-    std::vector<std::pair<std::string, std::string>> skipped;
+    std::vector<std::pair<std::string, ErrorMessage>> skipped;
     Renamed renamed;
     if (skippedCount > 0) {
         kept.folderURL = list.folderURL;
@@ -73,7 +73,7 @@ void writeText(std::ostream &out, const OrganizationPlan &list, const PlanObstac
         [](const auto &a, const auto &b) { return Text::lessThan(a.first, b.first); });
     out << "Will be skipped:\n";
     for (const auto &[name, reason] : skipped)
-        out << "  " << Text::displayText(name) << ": " << Text::displayText(reason) << '\n';
+        out << "  " << Text::displayText(name) << ": " << reason.english() << '\n';
 }
 
 void writeJson(std::ostream &out, const OrganizationPlan &list, const PlanObstacles &obstacles)
@@ -111,7 +111,7 @@ void writeJson(std::ostream &out, const OrganizationPlan &list, const PlanObstac
             continue;
         const Json skipped {
             { "source", PathCodec::encode(folder + separator + move.source) },
-            { "reason", Text::displayText(obstacles.reason(move.target)) },
+            { "reason", obstacles.reason(move.target).english() },
         };
         out << (first ? "\n    " : ",\n    ") << skipped.dump();
         first = false;

@@ -95,8 +95,7 @@ ExitStatus WatchLoop::run()
         if (ready < 0) {
             if (errno == EINTR)
                 continue;
-            throw EngineError(
-                errno, "Cannot wait for changes: " + ErrorDescriptions::reason(errno));
+            throw EngineError(errno, ErrorMessage { ErrorKind::cannotWaitForChanges, {}, errno });
         }
         if (ready > 0)
             watched.readChanges(Clock::now());
@@ -135,7 +134,7 @@ ExitStatus WatchLoop::run()
             return ExitStatus::failure;
         }
         if (!report.stoppedBy.empty())
-            m_err << "Error: " << report.stoppedBy << "; the run stopped after "
+            m_err << "Error: " << report.stoppedBy.english() << "; the run stopped after "
                   << Text::fileCount(report.moved) << ", which \"tidyra-cli undo\" moves back.\n";
         stoppedHalfWay = stoppedHalfWay || !report.stoppedBy.empty();
     }

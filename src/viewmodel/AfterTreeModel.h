@@ -3,6 +3,7 @@
 #include "PreviewLine.h"
 #include "model/CategoryPreviewNode.h"
 #include "model/OrganizationPlan.h"
+#include "services/errors/ErrorMessage.h"
 
 #include <QAbstractItemModel>
 
@@ -51,7 +52,7 @@ private:
     // Source name to its numbered destination name, for the few files that get one.
     std::unordered_map<std::string, std::string> m_renamed;
     // Name and reason, sorted by name.
-    std::vector<std::pair<std::string, std::string>> m_skipped;
+    std::vector<std::pair<std::string, ErrorMessage>> m_skipped;
     std::vector<PreviewLine> m_lines;
     // Children of every line, and of the root in the last slot, packed: the children of
     // slot s are m_children[m_childStart[s] .. m_childStart[s + 1]).

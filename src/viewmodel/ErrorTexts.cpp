@@ -1,78 +1,134 @@
 #include "ErrorTexts.h"
 
 #include "model/Text.h"
-#include "services/errors/ErrorTemplates.h"
+#include "services/errors/EngineError.h"
+#include "services/errors/ErrorDescriptions.h"
+
+#include <cerrno>
 
 namespace {
 
-using ErrorTemplates::Kind;
-
-QString translatedTemplate(Kind kind)
+QString translatedTemplate(ErrorKind kind)
 {
     switch (kind) {
-    case Kind::cannotOpenFolder:
+    case ErrorKind::none:
+        return {};
+    case ErrorKind::plainText:
+    case ErrorKind::reasonOnly:
+        return QStringLiteral("%1");
+    case ErrorKind::journalCannotCreate:
+        return ErrorTexts::tr("cannot create the undo journal \"%1\": %2");
+    case ErrorKind::journalCannotOpen:
+        return ErrorTexts::tr("cannot open the undo journal \"%1\": %2");
+    case ErrorKind::journalCannotWrite:
+        return ErrorTexts::tr("cannot write the undo journal \"%1\": %2");
+    case ErrorKind::journalNotOfThisRelease:
+        return ErrorTexts::tr("the undo journal \"%1\" is not a journal of this Tidyra release "
+                              "and was left untouched");
+    case ErrorKind::journalNotYours:
+        return ErrorTexts::tr(
+            "the undo journal \"%1\" is not a file of your own and was left untouched");
+    case ErrorKind::cannotCreateFolderAt:
+        return ErrorTexts::tr("cannot create folder \"%1\": %2");
+    case ErrorKind::cannotOpen:
+        return ErrorTexts::tr("cannot open \"%1\": %2");
+    case ErrorKind::cannotLock:
+        return ErrorTexts::tr("cannot lock \"%1\": %2");
+    case ErrorKind::cannotRemove:
+        return ErrorTexts::tr("cannot remove \"%1\": %2");
+    case ErrorKind::cannotCreateTemporary:
+        return ErrorTexts::tr("cannot create a temporary file in \"%1\": %2");
+    case ErrorKind::cannotWrite:
+        return ErrorTexts::tr("cannot write \"%1\": %2");
+    case ErrorKind::cannotFlush:
+        return ErrorTexts::tr("cannot flush \"%1\": %2");
+    case ErrorKind::cannotReplace:
+        return ErrorTexts::tr("cannot replace \"%1\": %2");
+    case ErrorKind::cannotFlushFolder:
+        return ErrorTexts::tr("cannot flush folder \"%1\": %2");
+    case ErrorKind::noSuchRun:
+        return ErrorTexts::tr(
+            "no run \"%1\" is recorded; \"tidyra-cli history FOLDER\" lists the runs of a folder");
+    case ErrorKind::noSuchRunIn:
+        return ErrorTexts::tr("no run \"%1\" is recorded for \"%2\"; \"tidyra-cli history "
+                              "FOLDER\" lists the runs of a folder");
+    case ErrorKind::noSuchRunOf:
+        return ErrorTexts::tr("no run \"%1\" is recorded for \"%2\"");
+    case ErrorKind::cannotWatch:
+        return ErrorTexts::tr("Cannot watch the folder \"%1\": %2");
+    case ErrorKind::tooManyWatches:
+        return ErrorTexts::tr(
+            "Cannot watch the folder \"%1\": too many folders are watched "
+            "already (raise the limit with sysctl fs.inotify.max_user_instances)");
+    case ErrorKind::watchLimitReached:
+        return ErrorTexts::tr("Cannot watch the folder \"%1\": the limit of watched folders is "
+                              "reached (raise it with sysctl fs.inotify.max_user_watches=524288, "
+                              "or in /etc/sysctl.d/ to keep it)");
+    case ErrorKind::watchedFolderGone:
+        return ErrorTexts::tr("Cannot watch the folder \"%1\": it was removed, moved or its disk "
+                              "unmounted; watching stopped");
+    case ErrorKind::cannotWaitForChanges:
+        return ErrorTexts::tr("Cannot wait for changes: %1");
+    case ErrorKind::cannotOpenFolder:
         return ErrorTexts::tr("cannot open folder \"%1\": %2");
-    case Kind::cannotCreateFolder:
+    case ErrorKind::cannotCreateFolder:
         return ErrorTexts::tr("cannot create folder \"%1\" in \"%2\": %3");
-    case Kind::symbolicLink:
+    case ErrorKind::symbolicLink:
         return ErrorTexts::tr("\"%1\" is a symbolic link, which Tidyra does not follow");
-    case Kind::notAFolder:
+    case ErrorKind::notAFolder:
         return ErrorTexts::tr("\"%1\" is not a folder");
-    case Kind::alreadyExists:
+    case ErrorKind::alreadyExists:
         return ErrorTexts::tr("an item named \"%1\" already exists in \"%2\"");
-    case Kind::noLongerThere:
+    case ErrorKind::noLongerThere:
         return ErrorTexts::tr("\"%1\" is no longer there");
-    case Kind::otherDevice:
+    case ErrorKind::otherDevice:
         return ErrorTexts::tr(
             "cannot move \"%1\" to \"%2\": it is on another device, and Tidyra never copies");
-    case Kind::nameTooLong:
+    case ErrorKind::nameTooLong:
         return ErrorTexts::tr(
             "cannot move \"%1\": the name \"%2\" is longer than the file system allows");
-    case Kind::replacedMeanwhile:
+    case ErrorKind::replacedMeanwhile:
         return ErrorTexts::tr(
             "\"%1\" was replaced by another item meanwhile and was left as it is");
-    case Kind::cannotMove:
+    case ErrorKind::cannotMove:
         return ErrorTexts::tr("cannot move \"%1\": %2");
-    case Kind::cannotMoveTo:
+    case ErrorKind::cannotMoveTo:
         return ErrorTexts::tr("cannot move \"%1\" to \"%2\": %3");
-    case Kind::outsideFolder:
+    case ErrorKind::outsideFolder:
         return ErrorTexts::tr("\"%1\" is not inside the organized folder \"%2\"");
-    case Kind::anotherItemNow:
+    case ErrorKind::anotherItemNow:
         return ErrorTexts::tr("\"%1\" in \"%2\" is another item now; it was left as it is");
-    case Kind::changedSinceMoved:
+    case ErrorKind::changedSinceMoved:
         return ErrorTexts::tr("\"%1\" in \"%2\" has changed since it was moved there, or is "
                               "another file; it was left as it is");
-    case Kind::noLongerIn:
+    case ErrorKind::noLongerIn:
         return ErrorTexts::tr("\"%1\" is no longer in \"%2\"");
-    case Kind::folderBusy:
+    case ErrorKind::folderBusy:
         return ErrorTexts::tr(
             "another Tidyra run is at work on this folder; try again when it has finished");
-    case Kind::notTheOrganizedFolder:
+    case ErrorKind::notTheOrganizedFolder:
         return ErrorTexts::tr("\"%1\" is no longer the folder that was organized; if that folder "
                               "was moved or renamed, undo it by its new path: tidyra-cli undo "
                               "FOLDER");
-    case Kind::movedOrRenamed:
+    case ErrorKind::movedOrRenamed:
         return ErrorTexts::tr("%1; if the folder was moved or renamed, undo it by its new path: "
                               "tidyra-cli undo FOLDER");
-    case Kind::journalUnreadable:
+    case ErrorKind::journalUnreadable:
         return ErrorTexts::tr("cannot read the undo journal \"%1\": %2");
-    case Kind::journalTooOld:
-        return ErrorTexts::tr("the undo journal \"%1\" was written by an earlier Tidyra release, "
-                              "which this one cannot read; it was left untouched");
-    case Kind::noJournalPlace:
+    case ErrorKind::noJournalPlace:
         return ErrorTexts::tr(
             "cannot find a place for the undo journal: neither XDG_STATE_HOME nor HOME is set");
-    case Kind::journalFolderNotAFolder:
+    case ErrorKind::journalFolderNotAFolder:
         return ErrorTexts::tr("the undo journal's folder \"%1\" is not a folder; remove it and "
                               "Tidyra makes a new one");
-    case Kind::journalFolderOfAnotherUser:
+    case ErrorKind::journalFolderOfAnotherUser:
         return ErrorTexts::tr("the undo journal's folder \"%1\" belongs to another user, so "
                               "Tidyra does not trust it; make it yours (chown -R \"$(id -un)\" "
                               "\"%1\") or remove it");
-    case Kind::journalFolderWritableByOthers:
+    case ErrorKind::journalFolderWritableByOthers:
         return ErrorTexts::tr("the undo journal's folder \"%1\" can be changed by other users, "
                               "so Tidyra does not trust it; make it private (chmod 700 \"%1\")");
-    case Kind::folderMovedAway:
+    case ErrorKind::folderMovedAway:
         return ErrorTexts::tr("\"%1\" was moved away or replaced during the run, so nothing "
                               "more was moved into it");
     }
@@ -81,28 +137,90 @@ QString translatedTemplate(Kind kind)
 
 } // namespace
 
-QString ErrorTexts::translate(std::string_view description)
+QString ErrorTexts::translate(const ErrorMessage &message)
 {
-    const std::optional<ErrorTemplates::Message> message = ErrorTemplates::parse(description);
-    if (!message)
-        return QString::fromStdString(Text::displayText(description));
+    // In the template's order: the arguments, the nested message, the reason.
+    QStringList values;
+    for (const std::string &argument : message.arguments)
+        values.append(QString::fromStdString(Text::displayText(argument)));
+    for (const ErrorMessage &inner : message.nested)
+        values.append(translate(inner));
+    if (message.error != 0)
+        values.append(reason(message.error));
     // Substituted in one pass, so an argument that holds "%2" stays as it is.
-    const QString pattern = translatedTemplate(message->kind);
+    const QString pattern = translatedTemplate(message.kind);
     QString text;
     for (qsizetype at = 0; at < pattern.size(); ++at) {
         const QChar c = pattern.at(at);
         const qsizetype number = at + 1 < pattern.size() && c == QLatin1Char('%')
             ? pattern.at(at + 1).digitValue()
             : -1;
-        if (number < 1 || std::size_t(number) > message->arguments.size()) {
+        if (number < 1) {
             text += c;
             continue;
         }
-        const std::string &argument = message->arguments[std::size_t(number - 1)];
-        text += ErrorTemplates::isNestedDescription(message->kind, std::size_t(number - 1))
-            ? translate(argument)
-            : QString::fromStdString(Text::displayText(argument));
+        if (number <= values.size())
+            text += values.at(number - 1);
         ++at;
     }
     return text;
+}
+
+QString ErrorTexts::translate(const std::exception &error)
+{
+    return translate(ErrorDescriptions::of(error));
+}
+
+QString ErrorTexts::reason(int error)
+{
+    switch (error) {
+    case EACCES:
+        return tr("Permission denied");
+    case EPERM:
+        return tr("Operation not permitted");
+    case ENOENT:
+        return tr("No such file or directory");
+    case ENOSPC:
+        return tr("No space left on device");
+    case EDQUOT:
+        return tr("Disk quota exceeded");
+    case EROFS:
+        return tr("Read-only file system");
+    case EIO:
+        return tr("Input/output error");
+    case ENOTDIR:
+        return tr("Not a directory");
+    case EISDIR:
+        return tr("Is a directory");
+    case ELOOP:
+        return tr("Too many levels of symbolic links");
+    case ENAMETOOLONG:
+        return tr("File name too long");
+    case EEXIST:
+        return tr("File exists");
+    case ENOTEMPTY:
+        return tr("Directory not empty");
+    case EXDEV:
+        return tr("Invalid cross-device link");
+    case EBUSY:
+        return tr("Device or resource busy");
+    case EINVAL:
+        return tr("Invalid argument");
+    case EMFILE:
+        return tr("Too many open files");
+    case ENFILE:
+        return tr("Too many open files in system");
+    case ENOMEM:
+        return tr("Cannot allocate memory");
+    case ENOTCONN:
+        return tr("Transport endpoint is not connected");
+    case ETIMEDOUT:
+        return tr("Connection timed out");
+    case ESTALE:
+        return tr("Stale file handle");
+    case EAGAIN:
+        return tr("Resource temporarily unavailable");
+    default:
+        return QString::fromStdString(ErrorDescriptions::reason(error));
+    }
 }

@@ -1,18 +1,23 @@
 #pragma once
 
+#include "services/errors/ErrorMessage.h"
+
 #include <QCoreApplication>
 #include <QString>
 
-#include <string_view>
+#include <exception>
 
-// The engine's failure descriptions in the user's language. The engine writes them in
-// English (tidyra-cli speaks English); each is recognised by its template and written
-// again from the translated one with the same arguments. A text of no known template
-// is shown as it is, made fit for one line.
+// The engine's failures in the user's language: the message's kind picks the
+// translated template, its names and paths are shown as they are, made fit for one
+// line, and its errno's reason is translated too (the C library's text otherwise).
 class ErrorTexts
 {
     Q_DECLARE_TR_FUNCTIONS(ErrorTexts)
 
 public:
-    static QString translate(std::string_view description);
+    static QString translate(const ErrorMessage &message);
+    // An EngineError's message, or any other failure's text as it is.
+    static QString translate(const std::exception &error);
+    // "Permission denied" for EACCES, translated.
+    static QString reason(int error);
 };

@@ -38,7 +38,7 @@ FolderOrganizerViewModel::FolderOrganizerViewModel(std::unique_ptr<FolderChooser
     connect(m_autoTidy.get(), &AutoTidy::watchFailed, this, [this](const QString &why) {
         // The switch stays on: the user sees why nothing is tidied, and choosing the
         // folder again or switching off and on tries anew.
-        setErrorMessage(tr("Error: %1").arg(ErrorTexts::translate(why.toStdString())));
+        setErrorMessage(tr("Error: %1").arg(why));
     });
     // Tidying waits for the preview to close, so the plan shown stays the truth.
     connect(this, &FolderOrganizerViewModel::isShowingPreviewChanged, this,

@@ -1,5 +1,6 @@
 #include "FolderWatch.h"
 
+#include "ErrorTexts.h"
 #include "services/watching/InotifyChangeSource.h"
 #include "services/watching/SteadyWatchClock.h"
 #include "services/watching/WatchedFolder.h"
@@ -119,5 +120,5 @@ void FolderWatch::evaluate()
 void FolderWatch::fail(const std::exception &error)
 {
     stop();
-    emit watchFailed(QString::fromStdString(error.what()));
+    emit watchFailed(ErrorTexts::translate(error));
 }

@@ -20,7 +20,7 @@ constexpr int progressIntervalMs = 250;
 // In the user's language, the arguments (names) as the engine wrote them.
 QString describe(const std::exception &error)
 {
-    return ErrorTexts::translate(error.what());
+    return ErrorTexts::translate(error);
 }
 
 } // namespace
@@ -256,7 +256,8 @@ void RunController::readRunFiles(const std::filesystem::path &folder, const std:
                     }
                     where = inLastFolder;
                 }
-                files->entries.emplace_back(std::move(move.from), std::move(where));
+                files->entries.emplace_back(
+                    std::move(move.from), ErrorMessage(ErrorKind::plainText, { std::move(where) }));
             }
             std::sort(files->entries.begin(), files->entries.end());
             return files;

@@ -6,29 +6,28 @@
 #include "services/journal/RunDetails.h"
 
 #include <algorithm>
-#include <string_view>
-#include <unordered_map>
+#include <map>
 
 RunDetailsModel::RunDetailsModel(std::shared_ptr<const RunDetails> details, QObject *parent)
     : QAbstractItemModel(parent)
     , m_details(std::move(details))
 {
     // Grouped by the reason as written, so each reason is translated once.
-    std::unordered_map<std::string_view, std::size_t> groupOf;
-    std::vector<std::string_view> reasons;
+    std::map<ErrorMessage, std::size_t> groupOf;
+    std::vector<const ErrorMessage *> reasons;
     for (std::uint32_t entry = 0; entry < m_details->entries.size(); ++entry) {
-        const std::string_view reason = m_details->entries[entry].second;
+        const ErrorMessage &reason = m_details->entries[entry].second;
         const auto [found, isNew] = groupOf.try_emplace(reason, m_groups.size());
         if (isNew) {
             m_groups.emplace_back();
-            reasons.push_back(reason);
+            reasons.push_back(&reason);
         }
         m_groups[found->second].entries.push_back(entry);
     }
     for (std::size_t group = 0; group < m_groups.size(); ++group) {
         //: How many files, then the reason they share
         m_groups[group].heading = tr("%n file(s): %1", nullptr, int(m_groups[group].entries.size()))
-                                      .arg(ErrorTexts::translate(reasons[group]));
+                                      .arg(ErrorTexts::translate(*reasons[group]));
     }
     std::stable_sort(m_groups.begin(), m_groups.end(), [](const Group &a, const Group &b) {
         if (a.entries.size() != b.entries.size())

@@ -41,7 +41,7 @@ std::string runCase(const Case &run, FaultInjectingFileSystem &fileSystem)
     OrganizingService service(
         scene.state(), std::shared_ptr<FileSystem>(&fileSystem, [](FileSystem *) {}));
     std::size_t skipped = 0;
-    service.setSkipReporter([&](const std::string &, const std::string &) { ++skipped; });
+    service.setSkipReporter([&](const std::string &, const ErrorMessage &) { ++skipped; });
     const auto arm = [&](bool withFault) {
         fileSystem.reset();
         if (run.noRenameNoReplace)
@@ -79,7 +79,7 @@ std::string runCase(const Case &run, FaultInjectingFileSystem &fileSystem)
     problems += describeDifference(outsideBefore, snapshotTree(scene.outside()));
     // An undo with nothing in the way finishes the job: every recorded file is back.
     OrganizingService clean(scene.state());
-    clean.setSkipReporter([](const std::string &, const std::string &) {});
+    clean.setSkipReporter([](const std::string &, const ErrorMessage &) {});
     try {
         if (!clean.undoLast(scene.folder()).notRestored.empty())
             problems += "a clean undo afterwards left files where they were\n";

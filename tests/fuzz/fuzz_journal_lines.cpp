@@ -104,8 +104,11 @@ void writeAndRead(FuzzedDataProvider &input)
     file.modified = input.ConsumeIntegral<std::int64_t>();
 
     std::string out;
-    appendDetail(out, from, sub);
-    check(parseDetail(withoutNewline(out)) == std::pair(from, sub));
+    const ErrorMessage why(ErrorKind::cannotMoveTo, { sub, name },
+        input.ConsumeIntegralInRange<int>(0, 4095),
+        { ErrorMessage(ErrorKind::noLongerThere, { from }) });
+    appendDetail(out, from, why);
+    check(parseDetail(withoutNewline(out)) == std::pair(from, why));
     out.clear();
     appendDetailsHeader(out, RunDetails::Kind::undo, name);
     check(parseDetailsHeader(withoutNewline(out)) == std::pair(RunDetails::Kind::undo, name));

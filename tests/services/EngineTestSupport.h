@@ -26,8 +26,8 @@ class EngineTest : public testing::Test
 protected:
     EngineTest()
     {
-        m_service.setSkipReporter([this](const std::string &name, const std::string &why) {
-            m_skips.emplace_back(name, why);
+        m_service.setSkipReporter([this](const std::string &name, const ErrorMessage &why) {
+            m_skips.emplace_back(name, why.english());
         });
     }
 

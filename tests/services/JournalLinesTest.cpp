@@ -43,8 +43,11 @@ TEST(JournalLinesTest, EveryNameComesBackExactly)
         EXPECT_EQ(std::tuple(intent->index, intent->inode, intent->size, intent->modified),
             std::tuple(std::uint64_t(round), info.identity.inode, info.size, info.modified));
         line.clear();
-        JournalLines::appendDetail(line, from, to);
-        EXPECT_EQ(JournalLines::parseDetail(line.substr(0, line.size() - 1)), std::pair(from, to));
+        // A failure's value, nested one included, comes back from the details whole.
+        const ErrorMessage why(ErrorKind::cannotMoveTo, { to, sub }, round % 2 ? EACCES : 0,
+            { ErrorMessage(ErrorKind::noLongerThere, { from }, ENOENT) });
+        JournalLines::appendDetail(line, from, why);
+        EXPECT_EQ(JournalLines::parseDetail(line.substr(0, line.size() - 1)), std::pair(from, why));
     }
 }
 

@@ -215,7 +215,7 @@ TEST_F(RunHistoryTest, AFolderThatCouldNotBeRemovedGoesWithTheNextUndo)
     EXPECT_EQ(undone.restored, 1u);
     ASSERT_EQ(undone.foldersNotRemoved.size(), 1u);
     EXPECT_EQ(undone.foldersNotRemoved[0].first, "Images");
-    EXPECT_THAT(undone.foldersNotRemoved[0].second, HasSubstr("Input/output error"));
+    EXPECT_THAT(undone.foldersNotRemoved[0].second.english(), HasSubstr("Input/output error"));
     EXPECT_EQ(namesIn(m_dir.path()), (Names { "Images", "a.jpg" }));
     m_fileSystem->reset();
     EXPECT_TRUE(undo().nothingToUndo);

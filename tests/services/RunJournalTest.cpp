@@ -81,7 +81,7 @@ TEST_F(RunJournalTest, AJournalFailingMidRunStopsAfterTheBatchAndTheRunUndoesWho
         m_fileSystem->beforeCall(
             after, nth, [this, failing, nth] { m_fileSystem->failCall(failing, nth, EIO); });
         const RunReport report = m_service.organize(planned);
-        EXPECT_THAT(report.stoppedBy, HasSubstr("cannot write the undo journal"));
+        EXPECT_THAT(report.stoppedBy.english(), HasSubstr("cannot write the undo journal"));
         EXPECT_GT(report.moved, 0u);
         EXPECT_LT(report.moved, std::size_t(fileCount));
 
@@ -165,7 +165,7 @@ TEST_F(RunJournalTest, AnUndoThatCannotRecordItselfSaysWhatItDid)
         Op::syncData, 1, [this] { m_fileSystem->failCall(Op::writeFile, 0, ENOSPC); });
     const UndoReport full = undo();
     EXPECT_EQ(full.restored, 2u);
-    EXPECT_THAT(full.recordNotUpdated, HasSubstr("No space left on device"));
+    EXPECT_THAT(full.recordNotUpdated.english(), HasSubstr("No space left on device"));
     EXPECT_EQ(namesIn(m_dir.path()), (Names { "a.pdf", "b.txt" }));
 
     m_fileSystem->reset();

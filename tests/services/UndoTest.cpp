@@ -21,7 +21,9 @@ TEST_F(UndoTest, CountsOnlyWhatCameBackAndNamesTheRest)
     const UndoReport report = undo();
     EXPECT_EQ(report.restored, 1u);
     ASSERT_EQ(report.notRestored.size(), 3u);
-    std::map<std::string, std::string> why(report.notRestored.begin(), report.notRestored.end());
+    std::map<std::string, std::string> why;
+    for (const auto &[name, message] : report.notRestored)
+        why[name] = message.english();
     EXPECT_THAT(why["b.pdf"], HasSubstr("is no longer in \"Documents/PDF\""));
     EXPECT_THAT(why["c.mp3"], HasSubstr("is another item now"));
     EXPECT_THAT(why["d.txt"], HasSubstr("\"d.txt\" already exists"));
@@ -125,6 +127,8 @@ TEST_F(UndoTest, UndoHoldsTheFolderAndChecksWhichFolderItIs)
     ASSERT_EQ(organizeRecorded().moved, 1u);
     const fs::path moved = m_dir.path().string() + "-renamed";
     fs::rename(m_dir.path(), moved);
+    EXPECT_THAT(errorFrom([&] { m_service.undoLast(std::nullopt); }).what(),
+        HasSubstr("No such file or directory; if the folder was moved or renamed, undo it by"));
     writeFiles(m_dir.path(), { "new.jpg" });
     EXPECT_EQ(errorFrom([&] { m_service.undoLast(std::nullopt); }).code(),
         EngineCondition::notTheOrganizedFolder);
@@ -172,7 +176,7 @@ TEST_F(UndoTest, DetailsTellWhatTheLastRunOrUndoLeftOut)
     EXPECT_EQ(details->kind, RunDetails::Kind::run);
     ASSERT_EQ(details->entries.size(), 2u);
     EXPECT_EQ(details->entries[0].first, "a.jpg");
-    EXPECT_THAT(details->entries[1].second, HasSubstr("\"Images\""));
+    EXPECT_THAT(details->entries[1].second.english(), HasSubstr("\"Images\""));
 
     // A run that moves nothing keeps no run file, but its details stay; a new file a
     // killed run left beside them is no obstacle.

@@ -11,16 +11,12 @@
 
 #include <QMetaProperty>
 #include <QSignalSpy>
-#include <QTemporaryFile>
 #include <QTest>
 
 #include <array>
-#include <cstdio>
 #include <filesystem>
-#include <functional>
 #include <map>
 #include <system_error>
-#include <unistd.h>
 
 // What the view-model tests share: a view model over fake ports, and ways to watch it.
 namespace fs = std::filesystem;
@@ -55,23 +51,6 @@ struct SignalRecorder
     }
     std::map<QString, std::unique_ptr<QSignalSpy>> m_spies;
 };
-
-// What `action` writes to file descriptor 1, where the engine reports skipped files.
-inline QByteArray stdoutOf(const std::function<void()> &action)
-{
-    QTemporaryFile file;
-    if (!file.open())
-        return {};
-    (void)std::fflush(stdout);
-    const int saved = ::dup(STDOUT_FILENO);
-    ::dup2(file.handle(), STDOUT_FILENO);
-    action();
-    (void)std::fflush(stdout);
-    ::dup2(saved, STDOUT_FILENO);
-    ::close(saved);
-    file.seek(0);
-    return file.readAll();
-}
 
 inline QString toQString(const fs::path &path)
 {

@@ -1,10 +1,28 @@
+#include "ErrorTexts.h"
 #include "Gate.h"
 #include "ViewModelHarness.h"
 
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QTranslator>
 
-// "Tidy Automatically" through the view model: the switch, the watch on the selected
-// folder, and the automatic runs it starts.
+namespace {
+
+// Marks each text of ErrorTexts asked for, so a test sees that tr() was reached.
+class MarkingTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        return qstrcmp(context, "ErrorTexts") == 0 ? QStringLiteral("<%1>").arg(source) : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
+
+// "Tidy Automatically": the watch on its own, then through the view model: the switch,
+// the watch on the selected folder, and the automatic runs it starts.
 class AutoTidyTest : public QObject
 {
     Q_OBJECT
@@ -16,12 +34,70 @@ private slots:
         m_state = std::make_unique<QTemporaryDir>();
         qputenv("XDG_STATE_HOME", m_state->path().toUtf8());
     }
+    void settledNamesAreToldOnceAndIdleNeedsNoTimer();
+    void realFolderSignalsDroppedFilesOnceSettled();
     void tidySwitchIsRememberedAndMovesWithTheFolder();
     void automaticRunsWaitTheirTurnAndSayWhatTheyDid();
 
 private:
     std::unique_ptr<QTemporaryDir> m_state;
 };
+
+// Which names settle when is the tracker's; the watch tells them once and, with nothing
+// waiting, runs no timer.
+void AutoTidyTest::settledNamesAreToldOnceAndIdleNeedsNoTimer()
+{
+    using Names = std::vector<std::string>;
+    TempDir dir;
+    writeFile(dir / "a.txt");
+    FakeFolderWatch fake;
+    const std::unique_ptr<FolderWatch> watch(fake.watch());
+    QSignalSpy settled(watch.get(), &FolderWatch::filesSettled);
+    const auto *timer = watch->findChild<QTimer *>();
+    QVERIFY(timer && !timer->isActive());
+    watch->watch(dir.path());
+    QVERIFY(timer->isActive());
+    fake.advance(std::chrono::seconds(60));
+    QCOMPARE(settled.count(), 1);
+    QVERIFY(!timer->isActive());
+    // Handed back by a run: settles again a settle time later.
+    watch->retry({ "a.txt" });
+    QVERIFY(timer->isActive());
+    fake.advance(std::chrono::seconds(60));
+    QCOMPARE(settled.count(), 2);
+    QCOMPARE(settled.at(1).at(0).value<Names>(), Names { "a.txt" });
+    watch->stop();
+    QVERIFY(!watch->isWatching() && !timer->isActive());
+}
+
+// Real inotify and real time: the notifier and the timer wired up as they are in use.
+void AutoTidyTest::realFolderSignalsDroppedFilesOnceSettled()
+{
+    TempDir dir;
+    FolderWatch watch(std::chrono::milliseconds(300));
+    QSignalSpy settled(&watch, &FolderWatch::filesSettled);
+    QSignalSpy failed(&watch, &FolderWatch::watchFailed);
+    MarkingTranslator marking;
+    QCoreApplication::installTranslator(&marking);
+    watch.watch(dir / "missing");
+    QVERIFY(failed.count() == 1 && !watch.isWatching());
+    // In the user's language, the reason too, as the failures of the watch itself.
+    QCOMPARE(failed.at(0).at(0).toString(),
+        QStringLiteral("<cannot open folder \"%1\": <No such file or directory>>")
+            .arg(QString::fromStdString((dir / "missing").native())));
+    // A message another wraps is translated in its turn.
+    const ErrorMessage gone(ErrorKind::watchedFolderGone, { "/x" });
+    QCOMPARE(ErrorTexts::translate(ErrorMessage(ErrorKind::movedOrRenamed, {}, 0, { gone })),
+        QStringLiteral("<<Cannot watch the folder \"/x\": it was removed, moved or its disk "
+                       "unmounted; watching stopped>; if the folder was moved or renamed, undo "
+                       "it by its new path: tidyra-cli undo FOLDER>"));
+    QCoreApplication::removeTranslator(&marking);
+    watch.watch(dir.path());
+    writeFile(dir / "dropped.txt", "content");
+    QVERIFY(settled.wait(10000));
+    QCOMPARE(settled.at(0).at(0).value<std::vector<std::string>>(),
+        std::vector<std::string> { "dropped.txt" });
+}
 
 void AutoTidyTest::tidySwitchIsRememberedAndMovesWithTheFolder()
 {

@@ -32,10 +32,7 @@ class HistorySectionTest : public QObject
 private slots:
     void init();
     void aRestartListsTheRecordedRunsNewestFirst();
-    void undoThisRunTakesBackThatRunAlone();
-    void undoNamesTheRunItTakesBack();
-    void aRunOfTheTerminalShowsWhenTheWindowComesBack();
-    void showFilesListsARunsFilesUnderWhereEachIs();
+    void eachUndoTakesBackOneRun();
 
 private:
     // The runs of an earlier session, oldest first: one still whole, an automatic one
@@ -136,53 +133,8 @@ void HistorySectionTest::aRestartListsTheRecordedRunsNewestFirst()
     HistorySection *section = m_view->historySection();
     QCOMPARE(section->currentRunId(), m_ids.back());
     QVERIFY(section->details()->text().startsWith(QStringLiteral("Run ") + m_ids.back()));
-}
 
-void HistorySectionTest::undoThisRunTakesBackThatRunAlone()
-{
-    HistorySection *section = m_view->historySection();
-    QListView *list = section->list();
-    // An undone run has nothing left to take back.
-    list->setCurrentIndex(list->model()->index(3, 0));
-    QVERIFY(!section->undoRunButton()->isEnabled());
-    list->setCurrentIndex(list->model()->index(4, 0));
-    QVERIFY(section->undoRunButton()->isEnabled());
-    QTest::mouseClick(section->undoRunButton(), Qt::LeftButton);
-    QVERIFY(waitForRun(*m_viewModel));
-
-    const fs::path inbox = m_fixture->inbox;
-    QVERIFY(fs::exists(inbox / "a.jpg") && fs::exists(inbox / "b.png"));
-    QVERIFY(fs::exists(inbox / "Archives/h.zip") && fs::exists(inbox / "Audio"));
-    // Read again: that run is undone now, and stays picked.
-    QTRY_COMPARE(
-        list->model()->index(4, 0).data(RunHistoryModel::StateRole).value<State>(), State::undone);
-    QCOMPARE(section->currentRunId(), m_ids.front());
-    QVERIFY(!section->undoRunButton()->isEnabled());
-}
-
-void HistorySectionTest::undoNamesTheRunItTakesBack()
-{
-    const RunHistoryModel *history = m_viewModel->runHistory();
-    // The newest moved three files, the killed run before it one: counts tell them
-    // apart where the times do not (plural forms are the translations').
-    const auto names = [&](const QString &toolTip, int row, const QString &count) {
-        const QTime started = history->runs()[std::size_t(row)].started.toLocalTime().time();
-        return toolTip.startsWith(
-            QStringLiteral("Undo the run of %1 (%2 file")
-                .arg(QLocale().toString(started, QLocale::ShortFormat), count));
-    };
-    QPushButton *undo = m_view->actionArea()->undoButton();
-    QVERIFY2(names(undo->toolTip(), 0, QStringLiteral("3")), qPrintable(undo->toolTip()));
-    // Once the newest is undone, Undo takes back the run killed before it.
-    QTest::mouseClick(undo, Qt::LeftButton);
-    QVERIFY(waitForRun(*m_viewModel));
-    QTRY_COMPARE(
-        history->index(0, 0).data(RunHistoryModel::StateRole).value<State>(), State::undone);
-    QVERIFY2(names(undo->toolTip(), 1, QStringLiteral("1")), qPrintable(undo->toolTip()));
-}
-
-void HistorySectionTest::aRunOfTheTerminalShowsWhenTheWindowComesBack()
-{
+    // A run of the terminal shows when the window comes back.
     m_fixture->write("k.jpg");
     const OrganizingService service;
     const RunReport report = service.organize(service.buildPlan(m_fixture->inbox));
@@ -190,12 +142,9 @@ void HistorySectionTest::aRunOfTheTerminalShowsWhenTheWindowComesBack()
     m_viewModel->refreshCanUndo();
     QTRY_COMPARE(m_viewModel->runHistory()->rowCount(), 6);
     QCOMPARE(m_view->historySection()->currentRunId(), QString::fromStdString(report.runId));
-}
 
-void HistorySectionTest::showFilesListsARunsFilesUnderWhereEachIs()
-{
-    HistorySection *section = m_view->historySection();
-    section->list()->setCurrentIndex(section->list()->model()->index(2, 0)); // partly undone
+    // Show Files lists a run's files under where each is.
+    section->list()->setCurrentIndex(section->list()->model()->index(3, 0)); // partly undone
     QTest::mouseClick(section->filesButton(), Qt::LeftButton);
     QTRY_VERIFY(section->filesView() && section->filesView()->isVisible());
     const RunDetailsModel *files = section->filesView()->model();
@@ -214,6 +163,47 @@ void HistorySectionTest::showFilesListsARunsFilesUnderWhereEachIs()
             QStringLiteral("put back by an undo"), QStringLiteral("still in \"Audio\"") }));
     QCOMPARE((groups.first() + groups.last()).size(), 2);
     QVERIFY(fs::exists(m_fixture->inbox / "Audio" / groups.last().first().toStdString()));
+}
+
+// "Undo This Run" takes back the picked run alone; Undo the newest one left.
+void HistorySectionTest::eachUndoTakesBackOneRun()
+{
+    const RunHistoryModel *history = m_viewModel->runHistory();
+    HistorySection *section = m_view->historySection();
+    QListView *list = section->list();
+    // An undone run has nothing left to take back.
+    list->setCurrentIndex(list->model()->index(3, 0));
+    QVERIFY(!section->undoRunButton()->isEnabled());
+    list->setCurrentIndex(list->model()->index(4, 0));
+    QVERIFY(section->undoRunButton()->isEnabled());
+    QTest::mouseClick(section->undoRunButton(), Qt::LeftButton);
+    QVERIFY(waitForRun(*m_viewModel));
+
+    const fs::path inbox = m_fixture->inbox;
+    QVERIFY(fs::exists(inbox / "a.jpg") && fs::exists(inbox / "b.png"));
+    QVERIFY(fs::exists(inbox / "Archives/h.zip") && fs::exists(inbox / "Audio"));
+    // Read again: that run is undone now, and stays picked.
+    QTRY_COMPARE(
+        list->model()->index(4, 0).data(RunHistoryModel::StateRole).value<State>(), State::undone);
+    QCOMPARE(section->currentRunId(), m_ids.front());
+    QVERIFY(!section->undoRunButton()->isEnabled());
+
+    // Undo names the run it takes back: the newest moved three files, the killed run before it one:
+    // counts tell them apart where the times do not (plural forms are the translations').
+    const auto names = [&](const QString &toolTip, int row, const QString &count) {
+        const QTime started = history->runs()[std::size_t(row)].started.toLocalTime().time();
+        return toolTip.startsWith(
+            QStringLiteral("Undo the run of %1 (%2 file")
+                .arg(QLocale().toString(started, QLocale::ShortFormat), count));
+    };
+    QPushButton *undo = m_view->actionArea()->undoButton();
+    QVERIFY2(names(undo->toolTip(), 0, QStringLiteral("3")), qPrintable(undo->toolTip()));
+    // Once the newest is undone, Undo takes back the run killed before it.
+    QTest::mouseClick(undo, Qt::LeftButton);
+    QVERIFY(waitForRun(*m_viewModel));
+    QTRY_COMPARE(
+        history->index(0, 0).data(RunHistoryModel::StateRole).value<State>(), State::undone);
+    QVERIFY2(names(undo->toolTip(), 1, QStringLiteral("1")), qPrintable(undo->toolTip()));
 }
 
 QTEST_MAIN(HistorySectionTest)

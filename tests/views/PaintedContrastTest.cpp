@@ -1,15 +1,10 @@
 #include "FolderBadge.h"
 #include "PlainListView.h"
-#include "PreviewView.h"
-#include "StyledLabel.h"
 #include "SymbolButton.h"
 #include "ViewTestSupport.h"
-#include "WaitForRun.h"
 
 #include <QApplication>
 #include <QImage>
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 // What is painted to be seen, measured as painted in a light and a dark palette: focus
@@ -22,7 +17,6 @@ private slots:
     void cleanup() { QApplication::setPalette(QPalette()); }
     void focusAndSymbolsStandOut_data();
     void focusAndSymbolsStandOut();
-    void aPreviewThatMovesNothingOffersNoApply();
 };
 
 void PaintedContrastTest::focusAndSymbolsStandOut_data()
@@ -56,30 +50,6 @@ void PaintedContrastTest::focusAndSymbolsStandOut()
                        .arg(ring)
                        .arg(frame)
                        .arg(symbol)));
-}
-
-// With "Images" a link Tidyra does not follow, a folder of images moves nothing.
-void PaintedContrastTest::aPreviewThatMovesNothingOffersNoApply()
-{
-    ViewModelFixture fixture;
-    const QTemporaryDir outside;
-    std::filesystem::create_directory_symlink(
-        outside.path().toStdString(), fixture.inbox / "Images");
-    fixture.write("a.jpg");
-    fixture.restoredFolder = fixture.inboxPath();
-    const auto viewModel = fixture.makeViewModel();
-    viewModel->generatePreview();
-    QVERIFY(waitForRun(*viewModel));
-    PreviewView preview(viewModel->currentPlan(), viewModel.get());
-    QCOMPARE(
-        preview.summaryLabel()->text(), QStringLiteral("0 files will be moved, 1 will be skipped"));
-    QVERIFY(!preview.applyButton()->isEnabled());
-
-    fixture.write("b.pdf");
-    viewModel->generatePreview();
-    QVERIFY(waitForRun(*viewModel));
-    PreviewView movable(viewModel->currentPlan(), viewModel.get());
-    QVERIFY(movable.applyButton()->isEnabled());
 }
 
 QTEST_MAIN(PaintedContrastTest)

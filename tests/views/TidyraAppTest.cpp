@@ -275,9 +275,10 @@ void TidyraAppTest::largePlanUsesNoWidgetPerRow()
     QVERIFY(preview.beforeList()->uniformItemSizes() && preview.afterList()->uniformRowHeights());
 }
 
-// With "Images" a link, the preview promises no image and names each with the reason;
-// a file whose name is taken shows its numbered name. After the run, 400 skipped files
-// are a list under their reason, one keystroke from the status line and from the menu.
+// With "Images" a link, the preview promises no image, offers no Apply while nothing can
+// move, and names each with the reason; a file whose name is taken shows its numbered
+// name. After the run, 400 skipped files are a list under their reason, one keystroke
+// from the status line and from the menu.
 void TidyraAppTest::skippedFilesArePreviewedAndDetailed()
 {
     ViewModelFixture fixture;
@@ -289,7 +290,6 @@ void TidyraAppTest::skippedFilesArePreviewedAndDetailed()
         fixture.write("p" + std::to_string(1000 + i) + ".jpg");
     std::filesystem::create_directories(fixture.inbox / "Documents");
     writeFile(fixture.inbox / "Documents" / "a.pdf");
-    fixture.write("a.pdf");
     const auto app = fixture.makeApp();
     app->start();
     FolderOrganizerViewModel *viewModel = app->viewModel();
@@ -298,6 +298,14 @@ void TidyraAppTest::skippedFilesArePreviewedAndDetailed()
     viewModel->generatePreview();
     QVERIFY(waitForRun(*viewModel));
     PreviewView *sheet = app->contentView()->previewView();
+    QCOMPARE(sheet->summaryLabel()->text(),
+        QStringLiteral("0 files will be moved, 400 will be skipped"));
+    QVERIFY(!sheet->applyButton()->isEnabled());
+    QTest::keyClick(sheet, Qt::Key_Escape);
+    fixture.write("a.pdf");
+    viewModel->generatePreview();
+    QVERIFY(waitForRun(*viewModel));
+    sheet = app->contentView()->previewView();
     QCOMPARE(
         sheet->summaryLabel()->text(), QStringLiteral("1 file will be moved, 400 will be skipped"));
     const QStringList after = indentedLines(sheet->afterList()->model());

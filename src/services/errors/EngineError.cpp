@@ -36,3 +36,9 @@ std::error_code make_error_code(EngineCondition condition)
 {
     return { static_cast<int>(condition), engineCategory() };
 }
+
+EngineError::EngineError(std::error_code code, const ErrorMessage &message)
+    : std::system_error(code)
+    , m_message(std::make_shared<const ErrorMessage>(message))
+    , m_description(message.english())
+{ }

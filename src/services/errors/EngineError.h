@@ -1,5 +1,8 @@
 #pragma once
 
+#include "services/errors/ErrorMessage.h"
+
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <system_error>
@@ -27,23 +30,24 @@ template <> struct std::is_error_code_enum<EngineCondition> : std::true_type
 };
 
 // Every failure the engine throws: the condition behind it (an errno in the generic
-// category, or one of Tidyra's own) and a description, naming the item and the
-// reason, that is shown to the user as it is: what() gives the description alone.
+// category, or one of Tidyra's own) and the message naming the item and the reason,
+// formatted where it is shown. what() gives the message in English, for logs and
+// tidyra-cli.
 class EngineError : public std::system_error
 {
 public:
-    EngineError(std::error_code code, const std::string &description)
-        : std::system_error(code)
-        , m_description(description)
-    { }
+    EngineError(std::error_code code, const ErrorMessage &message);
     // `error` is an errno value.
-    EngineError(int error, const std::string &description)
-        : EngineError(std::error_code(error, std::generic_category()), description)
+    EngineError(int error, const ErrorMessage &message)
+        : EngineError(std::error_code(error, std::generic_category()), message)
     { }
 
     const char *what() const noexcept override { return m_description.what(); }
     std::string description() const { return m_description.what(); }
+    const ErrorMessage &message() const { return *m_message; }
 
 private:
-    std::runtime_error m_description; // copied without throwing, as an exception must be
+    // Both copied without throwing, as an exception must be.
+    std::shared_ptr<const ErrorMessage> m_message;
+    std::runtime_error m_description;
 };

@@ -2,7 +2,6 @@
 
 #include "model/Text.h"
 #include "services/errors/EngineError.h"
-#include "services/errors/ErrorTemplates.h"
 
 #include <cerrno>
 #include <system_error>
@@ -21,72 +20,83 @@ std::string inQuotes(std::string_view bytes)
 
 namespace {
 
-using ErrorTemplates::Kind;
-
-// An argument shown in quotes by its template.
-std::string shown(std::string_view bytes)
+ErrorMessage about(ErrorKind kind, std::vector<std::string> arguments, int error = 0)
 {
-    return Text::displayText(bytes);
+    return { kind, std::move(arguments), error, {} };
 }
 
 } // namespace
 
-std::string cannotOpenFolder(const std::filesystem::path &folder, int error)
+ErrorMessage of(const std::exception &error)
 {
-    return ErrorTemplates::format(
-        Kind::cannotOpenFolder, { shown(folder.native()), reason(error) });
+    if (const auto *engineError = dynamic_cast<const EngineError *>(&error))
+        return engineError->message();
+    return about(ErrorKind::plainText, { error.what() });
 }
 
-std::string cannotCreateFolder(
+ErrorMessage pathFailure(ErrorKind kind, const std::filesystem::path &path, int error)
+{
+    return about(kind, { path.native() }, error);
+}
+
+ErrorMessage cannotOpenFolder(const std::filesystem::path &folder, int error)
+{
+    return about(ErrorKind::cannotOpenFolder, { folder.native() }, error);
+}
+
+ErrorMessage cannotCreateFolder(
     std::string_view relative, const std::filesystem::path &folder, int error)
 {
-    return ErrorTemplates::format(
-        Kind::cannotCreateFolder, { shown(relative), shown(folder.native()), reason(error) });
+    return about(ErrorKind::cannotCreateFolder, { std::string(relative), folder.native() }, error);
 }
 
-std::string blockedFolder(std::string_view relative, int error)
+ErrorMessage blockedFolder(std::string_view relative, int error)
 {
     if (error == ELOOP)
-        return ErrorTemplates::format(Kind::symbolicLink, { shown(relative) });
+        return about(ErrorKind::symbolicLink, { std::string(relative) });
     if (error == ENOTDIR)
-        return ErrorTemplates::format(Kind::notAFolder, { shown(relative) });
-    return ErrorTemplates::format(Kind::cannotOpenFolder, { shown(relative), reason(error) });
+        return about(ErrorKind::notAFolder, { std::string(relative) });
+    return about(ErrorKind::cannotOpenFolder, { std::string(relative) }, error);
 }
 
-std::string folderMovedAway(std::string_view relative)
+ErrorMessage folderMovedAway(std::string_view relative)
 {
-    return ErrorTemplates::format(Kind::folderMovedAway, { shown(relative) });
+    return about(ErrorKind::folderMovedAway, { std::string(relative) });
 }
 
-std::string moveFailed(
+ErrorMessage moveFailed(
     std::string_view name, std::string_view toName, std::string_view toFolder, std::error_code code)
 {
+    const std::string shownName(name);
     if (code == EngineCondition::changedMeanwhile)
-        return ErrorTemplates::format(Kind::replacedMeanwhile, { shown(name) });
+        return about(ErrorKind::replacedMeanwhile, { shownName });
     // Any other condition of ours is an errno's too: the mover's are only these two.
     const int error = code.value();
     switch (error) {
     case EEXIST:
     case ENOTEMPTY:
-        return ErrorTemplates::format(Kind::alreadyExists, { shown(toName), shown(toFolder) });
+        return about(ErrorKind::alreadyExists, { std::string(toName), std::string(toFolder) });
     case ENOENT:
-        return ErrorTemplates::format(Kind::noLongerThere, { shown(name) });
+        return about(ErrorKind::noLongerThere, { shownName });
     case EXDEV:
-        return ErrorTemplates::format(Kind::otherDevice, { shown(name), shown(toFolder) });
+        return about(ErrorKind::otherDevice, { shownName, std::string(toFolder) });
     case ENAMETOOLONG:
-        return ErrorTemplates::format(Kind::nameTooLong, { shown(name), shown(toName) });
+        return about(ErrorKind::nameTooLong, { shownName, std::string(toName) });
     default:
         if (toFolder.empty())
-            return ErrorTemplates::format(Kind::cannotMove, { shown(name), reason(error) });
-        return ErrorTemplates::format(
-            Kind::cannotMoveTo, { shown(name), shown(toFolder), reason(error) });
+            return about(ErrorKind::cannotMove, { shownName }, error);
+        return about(ErrorKind::cannotMoveTo, { shownName, std::string(toFolder) }, error);
     }
 }
 
-std::string outsideFolder(const std::filesystem::path &path, const std::filesystem::path &folder)
+ErrorMessage outsideFolder(const std::filesystem::path &path, const std::filesystem::path &folder)
 {
-    return ErrorTemplates::format(
-        Kind::outsideFolder, { shown(path.native()), shown(folder.native()) });
+    return about(ErrorKind::outsideFolder, { path.native(), folder.native() });
+}
+
+ErrorMessage movedOrRenamed(const ErrorMessage &message)
+{
+    return { ErrorKind::movedOrRenamed, {}, 0, { message } };
 }
 
 } // namespace ErrorDescriptions

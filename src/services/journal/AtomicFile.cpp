@@ -1,6 +1,7 @@
 #include "services/journal/AtomicFile.h"
 
 #include "services/errors/EngineError.h"
+#include "services/errors/ErrorDescriptions.h"
 #include "services/filesystem/FileDescriptor.h"
 #include "services/filesystem/FileSystem.h"
 
@@ -11,10 +12,9 @@
 namespace AtomicFile {
 namespace {
 
-[[noreturn]] void fail(int code, const std::string &what, const std::filesystem::path &path)
+[[noreturn]] void fail(int code, ErrorKind what, const std::filesystem::path &path)
 {
-    throw EngineError(
-        code, what + " \"" + path.string() + "\": " + std::generic_category().message(code));
+    throw EngineError(code, ErrorDescriptions::pathFailure(what, path, code));
 }
 
 // Makes an empty private file at a name beside `name` that nothing has yet.
@@ -42,23 +42,23 @@ void write(FileSystem &fileSystem, const std::filesystem::path &file, std::strin
     const std::filesystem::path folderPath = file.parent_path().empty() ? "." : file.parent_path();
     FileDescriptor folder;
     if (const int error = fileSystem.openFolder(folderPath, folder))
-        fail(error, "cannot create a temporary file in", folderPath);
+        fail(error, ErrorKind::cannotCreateTemporary, folderPath);
     FileDescriptor handle;
     std::string temporary;
     if (const int error
         = createTemporary(fileSystem, folder.get(), file.filename(), temporary, handle))
-        fail(error, "cannot create a temporary file in", folderPath);
+        fail(error, ErrorKind::cannotCreateTemporary, folderPath);
     const std::filesystem::path temporaryPath = folderPath / temporary;
     try {
         if (const int error = fileSystem.writeFile(handle.get(), content))
-            fail(error, "cannot write", temporaryPath);
+            fail(error, ErrorKind::cannotWrite, temporaryPath);
         if (const int error = fileSystem.syncData(handle.get()))
-            fail(error, "cannot flush", temporaryPath);
+            fail(error, ErrorKind::cannotFlush, temporaryPath);
         if (const int error = fileSystem.closeFile(handle))
-            fail(error, "cannot write", temporaryPath);
+            fail(error, ErrorKind::cannotWrite, temporaryPath);
         if (const int error
             = fileSystem.renameReplacing(folder.get(), temporary, folder.get(), file.filename()))
-            fail(error, "cannot replace", file);
+            fail(error, ErrorKind::cannotReplace, file);
     } catch (...) {
         handle.reset();
         fileSystem.unlinkFile(folder.get(), temporary);
@@ -66,7 +66,7 @@ void write(FileSystem &fileSystem, const std::filesystem::path &file, std::strin
     }
     // Without this a rename can be lost on power failure even though the data is safe.
     if (const int error = fileSystem.syncFolder(folder.get()))
-        fail(error, "cannot flush folder", folderPath);
+        fail(error, ErrorKind::cannotFlushFolder, folderPath);
 }
 
 } // namespace AtomicFile

@@ -2,6 +2,7 @@
 
 #include "model/FileCategory.h"
 #include "model/Text.h"
+#include "services/journal/ErrorFields.h"
 #include "services/journal/JournalLineReader.h"
 #include "services/paths/Base64.h"
 #include "services/paths/PathText.h"
@@ -353,19 +354,18 @@ Parsed parseLine(std::string_view line)
 void appendDetailsHeader(std::string &out, RunDetails::Kind kind, std::string_view folder)
 {
     appendLiteral(out, "{\"tidyra\":\"details\",\"version\":");
-    appendNumber(out, currentVersion);
+    appendNumber(out, detailsVersion);
     out += kind == RunDetails::Kind::run ? ",\"kind\":\"run\"" : ",\"kind\":\"undo\"";
     appendLiteral(out, ",\"folder\":");
     appendBytes(out, folder);
     appendLiteral(out, "}\n");
 }
 
-void appendDetail(std::string &out, std::string_view name, std::string_view why)
+void appendDetail(std::string &out, std::string_view name, const ErrorMessage &why)
 {
     appendLiteral(out, "{\"name\":");
     appendBytes(out, name);
-    appendLiteral(out, ",\"why\":");
-    appendBytes(out, why);
+    ErrorFields::append(out, why);
     appendLiteral(out, "}\n");
 }
 
@@ -377,17 +377,17 @@ std::optional<std::pair<RunDetails::Kind, std::string>> parseDetailsHeader(std::
     const auto version = value.unsignedNumber("version");
     const std::string kind = value.bytes("kind").value_or("");
     auto folder = value.bytes("folder");
-    if (!version || *version != currentVersion || (kind != "run" && kind != "undo") || !folder)
+    if (!version || *version != detailsVersion || (kind != "run" && kind != "undo") || !folder)
         return std::nullopt;
     return std::pair(
         kind == "run" ? RunDetails::Kind::run : RunDetails::Kind::undo, std::move(*folder));
 }
 
-std::optional<std::pair<std::string, std::string>> parseDetail(std::string_view line)
+std::optional<std::pair<std::string, ErrorMessage>> parseDetail(std::string_view line)
 {
     const JournalLineReader value(line);
     auto name = value.isValid() ? value.bytes("name") : std::nullopt;
-    auto why = value.isValid() ? value.bytes("why") : std::nullopt;
+    auto why = value.isValid() ? ErrorFields::read(value) : std::nullopt;
     if (!name || !why)
         return std::nullopt;
     return std::pair(std::move(*name), std::move(*why));

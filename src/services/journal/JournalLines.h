@@ -1,5 +1,6 @@
 #pragma once
 
+#include "services/errors/ErrorMessage.h"
 #include "services/filesystem/FileSystem.h"
 #include "services/journal/RunDetails.h"
 
@@ -41,6 +42,8 @@
 namespace JournalLines {
 
 inline constexpr int currentVersion = 1;
+// Of the details files: 2 keeps each reason as its kind, arguments and errno.
+inline constexpr int detailsVersion = 2;
 
 struct Header
 {
@@ -136,9 +139,10 @@ using Parsed = std::variant<std::monostate, ToMake, Ended, Undone, UndoBegan, Ma
 Parsed parseLine(std::string_view line);
 
 void appendDetailsHeader(std::string &out, RunDetails::Kind kind, std::string_view folder);
-void appendDetail(std::string &out, std::string_view name, std::string_view why);
+// {"name":NAME,"why":KEY,...}: the name and the reason's members (see ErrorFields).
+void appendDetail(std::string &out, std::string_view name, const ErrorMessage &why);
 // The kind and folder (bytes) of a details file; nullopt when not a valid header.
 std::optional<std::pair<RunDetails::Kind, std::string>> parseDetailsHeader(std::string_view line);
-std::optional<std::pair<std::string, std::string>> parseDetail(std::string_view line);
+std::optional<std::pair<std::string, ErrorMessage>> parseDetail(std::string_view line);
 
 } // namespace JournalLines

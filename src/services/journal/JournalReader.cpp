@@ -30,15 +30,13 @@ JournalReader::JournalReader(FileSystem &fileSystem, const std::filesystem::path
     // Undo acts on what it reads: a file another user could have written is not read.
     if (info.type != EntryType::regular || info.owner != ::geteuid())
         throw EngineError(EngineCondition::journalUnusable,
-            "the undo journal " + ErrorDescriptions::inQuotes(file.native())
-                + " is not a file of your own and was left untouched");
+            ErrorMessage { ErrorKind::journalNotYours, { file.native() } });
 }
 
 void JournalReader::fail(int error) const
 {
-    throw EngineError(error,
-        "cannot read the undo journal " + ErrorDescriptions::inQuotes(m_file.native()) + ": "
-            + ErrorDescriptions::reason(error));
+    throw EngineError(
+        error, ErrorDescriptions::pathFailure(ErrorKind::journalUnreadable, m_file, error));
 }
 
 bool JournalReader::fill()

@@ -32,11 +32,9 @@ std::string hexText(std::uint64_t value, std::size_t width = 0)
     return std::string(width > length ? width - length : 0, '0').append(digits, end);
 }
 
-[[noreturn]] void fail(const std::string &what, const fs::path &path, int error)
+[[noreturn]] void fail(ErrorKind what, const fs::path &path, int error)
 {
-    throw EngineError(error,
-        "cannot " + what + " " + ErrorDescriptions::inQuotes(path.native()) + ": "
-            + ErrorDescriptions::reason(error));
+    throw EngineError(error, ErrorDescriptions::pathFailure(what, path, error));
 }
 
 fs::path absoluteFromEnvironment(const char *name)
@@ -66,8 +64,8 @@ fs::path JournalStore::defaultFolder()
     if (stateHome.empty()) {
         const fs::path home = absoluteFromEnvironment("HOME");
         if (home.empty())
-            throw EngineError(EngineCondition::journalUnusable,
-                "cannot find a place for the undo journal: neither XDG_STATE_HOME nor HOME is set");
+            throw EngineError(
+                EngineCondition::journalUnusable, ErrorMessage { ErrorKind::noJournalPlace });
         stateHome = home / ".local" / "state";
     }
     return stateHome / "tidyra";
@@ -96,25 +94,17 @@ void JournalStore::checkTrusted() const
             continue;
         }
         if (error != 0)
-            fail("open folder", folder, error);
-        const std::string name = ErrorDescriptions::inQuotes(folder.native());
+            fail(ErrorKind::cannotOpenFolder, folder, error);
+        const std::string name = folder.native();
         if (info.type != EntryType::directory)
             throw EngineError(EngineCondition::journalUnusable,
-                "the undo journal's folder " + name
-                    + " is not a folder; remove it and Tidyra makes a new one");
-        std::string why = "the undo journal's folder " + name;
-        if (info.owner != user) {
-            why += " belongs to another user, so Tidyra does not trust it; make it yours "
-                   "(chown -R \"$(id -un)\" ";
-            why += name;
-            throw EngineError(EngineCondition::journalUnusable, why += ") or remove it");
-        }
-        if ((info.permissions & (S_IWGRP | S_IWOTH)) != 0) {
-            why += " can be changed by other users, so Tidyra does not trust it; make it "
-                   "private (chmod 700 ";
-            why += name;
-            throw EngineError(EngineCondition::journalUnusable, why += ")");
-        }
+                ErrorMessage { ErrorKind::journalFolderNotAFolder, { name } });
+        if (info.owner != user)
+            throw EngineError(EngineCondition::journalUnusable,
+                ErrorMessage { ErrorKind::journalFolderOfAnotherUser, { name } });
+        if ((info.permissions & (S_IWGRP | S_IWOTH)) != 0)
+            throw EngineError(EngineCondition::journalUnusable,
+                ErrorMessage { ErrorKind::journalFolderWritableByOthers, { name } });
     }
 }
 
@@ -125,7 +115,7 @@ void JournalStore::makeFolders(const fs::path &folder) const
     if (error == 0)
         return;
     if (error != ENOENT || !folder.has_relative_path() || folder.parent_path() == folder)
-        fail("create folder", folder, error);
+        fail(ErrorKind::cannotCreateFolderAt, folder, error);
     // Like mkdir -p, but each folder made is private to the user: journals name the
     // user's files.
     makeFolders(folder.parent_path());
@@ -134,7 +124,7 @@ void JournalStore::makeFolders(const fs::path &folder) const
     if (error == 0)
         error = m_fileSystem->makePrivateFolder(parent.get(), folder.filename());
     if (error != 0 && error != EEXIST)
-        fail("create folder", folder, error);
+        fail(ErrorKind::cannotCreateFolderAt, folder, error);
 }
 
 void JournalStore::prepare() const
@@ -182,15 +172,13 @@ FileDescriptor JournalStore::lock(const FileIdentity &folder, std::chrono::milli
     if (error == 0)
         error = m_fileSystem->openOrCreate(locks.get(), file.filename(), handle);
     if (error != 0)
-        fail("open", file, error);
+        fail(ErrorKind::cannotOpen, file, error);
     const auto deadline = std::chrono::steady_clock::now() + wait;
     while ((error = m_fileSystem->tryLock(handle.get())) != 0) {
         if (error != EWOULDBLOCK)
-            fail("lock", file, error);
+            fail(ErrorKind::cannotLock, file, error);
         if (std::chrono::steady_clock::now() >= deadline)
-            throw EngineError(EngineCondition::folderBusy,
-                "another Tidyra run is at work on this folder; try again when "
-                "it has finished");
+            throw EngineError(EngineCondition::folderBusy, ErrorMessage { ErrorKind::folderBusy });
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     return handle;
@@ -316,7 +304,7 @@ void JournalStore::remove(const fs::path &run) const
     if (error == 0)
         error = m_fileSystem->unlinkFile(folder.get(), run.filename());
     if (error != 0 && error != ENOENT)
-        fail("remove", run, error);
+        fail(ErrorKind::cannotRemove, run, error);
 }
 
 bool JournalStore::exists(const fs::path &file) const

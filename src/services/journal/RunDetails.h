@@ -1,5 +1,7 @@
 #pragma once
 
+#include "services/errors/ErrorMessage.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -12,7 +14,6 @@ struct RunDetails
     enum class Kind : std::uint8_t { run, undo };
     Kind kind = Kind::run;
     std::filesystem::path folder;
-    // name (bytes, as on disk) and reason (the English description tidyra-cli
-    // prints), sorted by name (byte order)
-    std::vector<std::pair<std::string, std::string>> entries;
+    // name (bytes, as on disk) and reason, sorted by name (byte order)
+    std::vector<std::pair<std::string, ErrorMessage>> entries;
 };

@@ -32,7 +32,7 @@ RunDetailsWriter::~RunDetailsWriter()
     }
 }
 
-void RunDetailsWriter::add(std::string_view name, std::string_view why)
+void RunDetailsWriter::add(std::string_view name, const ErrorMessage &why)
 {
     m_empty = false;
     JournalLines::appendDetail(m_buffer, name, why);

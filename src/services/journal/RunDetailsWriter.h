@@ -23,7 +23,7 @@ public:
     RunDetailsWriter &operator=(const RunDetailsWriter &) = delete;
     ~RunDetailsWriter();
 
-    void add(std::string_view name, std::string_view why);
+    void add(std::string_view name, const ErrorMessage &why);
     // Puts the entries in place of the folder's details, or removes those when there
     // were none.
     void finish();

@@ -22,12 +22,9 @@ RunJournal::~RunJournal()
         m_fileSystem->writeFile(m_handle.get(), m_buffer);
 }
 
-void RunJournal::fail(const char *what, int error) const
+void RunJournal::fail(ErrorKind what, int error) const
 {
-    throw EngineError(error,
-        std::string("cannot ") + what + " the undo journal "
-            + ErrorDescriptions::inQuotes(m_file.native()) + ": "
-            + ErrorDescriptions::reason(error));
+    throw EngineError(error, ErrorDescriptions::pathFailure(what, m_file, error));
 }
 
 RunJournal RunJournal::create(
@@ -36,14 +33,14 @@ RunJournal RunJournal::create(
     RunJournal journal(fileSystem, file);
     FileDescriptor folder;
     if (const int error = fileSystem.openFolder(file.parent_path(), folder))
-        journal.fail("create", error);
+        journal.fail(ErrorKind::journalCannotCreate, error);
     if (const int error = fileSystem.createFile(folder.get(), file.filename(), journal.m_handle))
-        journal.fail("create", error);
+        journal.fail(ErrorKind::journalCannotCreate, error);
     JournalLines::appendHeader(journal.m_buffer, header);
     journal.sync();
     // A new name is durable only once its folder is.
     if (const int error = fileSystem.syncFolder(folder.get()))
-        journal.fail("write", error);
+        journal.fail(ErrorKind::journalCannotWrite, error);
     return journal;
 }
 
@@ -58,7 +55,7 @@ RunJournal RunJournal::reopen(FileSystem &fileSystem, const std::filesystem::pat
     if (error == 0)
         error = fileSystem.statFolder(journal.m_handle.get(), info);
     if (error != 0)
-        journal.fail("open", error);
+        journal.fail(ErrorKind::journalCannotOpen, error);
     char last = '\n';
     std::size_t got = 0;
     if (info.size > 0
@@ -127,7 +124,7 @@ int RunJournal::reservation(
         name, file.inode, false, reservation.identity.inode, reservation.modified });
 }
 
-void RunJournal::skipped(std::string_view name, std::string_view why)
+void RunJournal::skipped(std::string_view name, const ErrorMessage &why)
 {
     if (m_details)
         m_details->add(name, why);
@@ -146,5 +143,5 @@ void RunJournal::sync()
     if (m_error == 0)
         m_error = m_fileSystem->syncData(m_handle.get());
     if (m_error != 0)
-        fail("write", m_error);
+        fail(ErrorKind::journalCannotWrite, m_error);
 }

@@ -52,7 +52,7 @@ public:
     int reservation(Stage stage, const std::string &name, const FileIdentity &file,
         const EntryInfo &reservation) override;
     // A move left out, and why; kept in `details` when the run has one.
-    void skipped(std::string_view name, std::string_view why);
+    void skipped(std::string_view name, const ErrorMessage &why);
     void setDetails(RunDetailsWriter *details) { m_details = details; }
 
     // Writes what is buffered, without waiting for the disk; a failure waits for sync().
@@ -64,7 +64,7 @@ public:
 
 private:
     RunJournal(FileSystem &fileSystem, std::filesystem::path file);
-    [[noreturn]] void fail(const char *what, int error) const;
+    [[noreturn]] void fail(ErrorKind what, int error) const;
 
     FileSystem *m_fileSystem;
     std::filesystem::path m_file;

@@ -31,8 +31,7 @@ std::optional<JournalLines::Header> openJournal(
         header = JournalLines::parseHeader(line.text);
     if (!header)
         throw EngineError(EngineCondition::journalUnusable,
-            "the undo journal " + ErrorDescriptions::inQuotes(file.native())
-                + " is not a journal of this Tidyra release and was left untouched");
+            ErrorMessage { ErrorKind::journalNotOfThisRelease, { file.native() } });
     return header;
 }
 

@@ -12,7 +12,7 @@ namespace MadeFolders {
 
 std::size_t removeEmpty(FileSystem &fileSystem, int root,
     const std::vector<FolderWalker::Created> &made,
-    std::vector<std::pair<std::string, std::string>> *failed)
+    std::vector<std::pair<std::string, ErrorMessage>> *failed)
 {
     std::size_t kept = 0;
     // Inner folders first, so that a category folder emptied of its sub-groups goes too.
@@ -42,14 +42,14 @@ std::size_t removeEmpty(FileSystem &fileSystem, int root,
         ++kept;
         if (failed && error != ENOTEMPTY && error != EEXIST)
             failed->emplace_back(PathText::joinedParts(it->parts, it->parts.size()),
-                ErrorDescriptions::reason(error));
+                ErrorMessage { ErrorKind::reasonOnly, {}, error });
     }
     return kept;
 }
 
 std::size_t removeEmptyOfRun(FileSystem &fileSystem, int root, const RunRecord &record,
     bool stableInodes, std::uint64_t device,
-    std::vector<std::pair<std::string, std::string>> *failed)
+    std::vector<std::pair<std::string, ErrorMessage>> *failed)
 {
     // Folders announced but never confirmed by a run that was killed (the kill may
     // have come between making and saying so), and all of them where inode numbers do

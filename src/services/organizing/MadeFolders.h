@@ -1,5 +1,6 @@
 #pragma once
 
+#include "services/errors/ErrorMessage.h"
 #include "services/filesystem/FileSystem.h"
 #include "services/filesystem/FolderWalker.h"
 
@@ -20,13 +21,13 @@ namespace MadeFolders {
 // `failed` when given.
 std::size_t removeEmpty(FileSystem &fileSystem, int root,
     const std::vector<FolderWalker::Created> &made,
-    std::vector<std::pair<std::string, std::string>> *failed = nullptr);
+    std::vector<std::pair<std::string, ErrorMessage>> *failed = nullptr);
 
 // Removes, as removeEmpty does, the folders the recorded run made (and, for a run that
 // was killed, announced). Where inode numbers hold (`stableInodes`), a confirmed folder
 // is known by its inode on `device`; the others by name alone.
 std::size_t removeEmptyOfRun(FileSystem &fileSystem, int root, const RunRecord &record,
     bool stableInodes, std::uint64_t device,
-    std::vector<std::pair<std::string, std::string>> *failed = nullptr);
+    std::vector<std::pair<std::string, ErrorMessage>> *failed = nullptr);
 
 } // namespace MadeFolders

@@ -5,7 +5,7 @@
 #include "services/paths/PathText.h"
 
 int MoveStep::openFolder(
-    const std::vector<std::string> &parts, std::error_code &error, std::string &why)
+    const std::vector<std::string> &parts, std::error_code &error, ErrorMessage &why)
 {
     const FolderWalker::Result opened = m_walker.open(parts, false);
     if (opened.error != 0) {
@@ -17,7 +17,7 @@ int MoveStep::openFolder(
 }
 
 std::error_code MoveStep::into(const std::vector<std::string> &parts, const std::string &name,
-    const std::string &newName, const FileIdentity &file, std::string &why)
+    const std::string &newName, const FileIdentity &file, ErrorMessage &why)
 {
     std::error_code error;
     const int folder = openFolder(parts, error, why);
@@ -32,7 +32,7 @@ std::error_code MoveStep::into(const std::vector<std::string> &parts, const std:
 
 std::error_code MoveStep::back(const std::vector<std::string> &parts, const std::string &name,
     const std::string &oldName, const FileIdentity &file, const std::string &folderName,
-    std::string &why)
+    ErrorMessage &why)
 {
     std::error_code error;
     const int folder = openFolder(parts, error, why);

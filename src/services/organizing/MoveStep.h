@@ -1,5 +1,6 @@
 #pragma once
 
+#include "services/errors/ErrorMessage.h"
 #include "services/filesystem/FileMover.h"
 #include "services/filesystem/FolderWalker.h"
 
@@ -22,15 +23,16 @@ public:
 
     // `name` in the chosen folder into `parts` as `newName`.
     std::error_code into(const std::vector<std::string> &parts, const std::string &name,
-        const std::string &newName, const FileIdentity &file, std::string &why);
+        const std::string &newName, const FileIdentity &file, ErrorMessage &why);
     // `name` in `parts` back into the chosen folder, shown as `folderName`, as `oldName`.
     std::error_code back(const std::vector<std::string> &parts, const std::string &name,
         const std::string &oldName, const FileIdentity &file, const std::string &folderName,
-        std::string &why);
+        ErrorMessage &why);
 
 private:
     // The folder `parts`, or 0 with `why` saying what is in the way.
-    int openFolder(const std::vector<std::string> &parts, std::error_code &error, std::string &why);
+    int openFolder(
+        const std::vector<std::string> &parts, std::error_code &error, ErrorMessage &why);
 
     FolderWalker &m_walker;
     FileMover &m_mover;

@@ -23,7 +23,7 @@ RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJourna
         return report;
     FolderWalker walker(m_fileSystem, root);
     // Why moves into a target cannot happen, empty when they can.
-    std::vector<std::string> blocked = openTargets(list, root, walker, journal);
+    std::vector<ErrorMessage> blocked = openTargets(list, root, walker, journal);
     const auto &targets = list.targets;
 
     FileMover mover(m_fileSystem, root, &journal);
@@ -52,7 +52,7 @@ RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJourna
             try {
                 journal.sync();
             } catch (const std::exception &error) {
-                report.stoppedBy = error.what();
+                report.stoppedBy = ErrorDescriptions::of(error);
                 break;
             }
         }
@@ -63,7 +63,7 @@ RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJourna
                 break;
             }
             const OrganizationPlan::Move &move = *ready.move;
-            std::string why;
+            ErrorMessage why;
             if (step.into(targets[move.target].parts, move.source, move.destinationName(),
                     ready.identity, why)) {
                 skip(move.source, why, journal, report);
@@ -109,18 +109,18 @@ bool OrganizeRun::announceFolders(
         try {
             journal.sync();
         } catch (const std::exception &error) {
-            report.stoppedBy = error.what();
+            report.stoppedBy = ErrorDescriptions::of(error);
             return false;
         }
     }
     return true;
 }
 
-std::vector<std::string> OrganizeRun::openTargets(
+std::vector<ErrorMessage> OrganizeRun::openTargets(
     const OrganizationPlan &list, int root, FolderWalker &walker, RunJournal &journal) const
 {
     const auto &targets = list.targets;
-    std::vector<std::string> blocked(targets.size());
+    std::vector<ErrorMessage> blocked(targets.size());
     for (std::size_t i = 0; i < targets.size(); ++i) {
         const FolderWalker::Result opened = walker.open(targets[i].parts, true);
         if (opened.creationFailed) {
@@ -142,7 +142,7 @@ std::vector<std::string> OrganizeRun::openTargets(
 }
 
 void OrganizeRun::announceBatch(const OrganizationPlan &list, int root, RunJournal &journal,
-    const std::vector<std::string> &blocked, std::size_t &next, std::vector<Ready> &batch,
+    const std::vector<ErrorMessage> &blocked, std::size_t &next, std::vector<Ready> &batch,
     RunReport &report) const
 {
     const std::size_t total = list.moves.size();
@@ -179,8 +179,8 @@ void OrganizeRun::announceBatch(const OrganizationPlan &list, int root, RunJourn
     }
 }
 
-void OrganizeRun::skip(const std::string &name, const std::string &description, RunJournal &journal,
-    RunReport &report) const
+void OrganizeRun::skip(const std::string &name, const ErrorMessage &description,
+    RunJournal &journal, RunReport &report) const
 {
     ++report.skipped;
     m_skipReporter(name, description);

@@ -50,14 +50,14 @@ private:
         const OrganizationPlan &plan, int root, RunJournal &journal, RunReport &report) const;
     // Makes or opens each target folder through `walker`: why moves into each cannot
     // happen, empty when they can. Throws when one cannot be created.
-    std::vector<std::string> openTargets(
+    std::vector<ErrorMessage> openTargets(
         const OrganizationPlan &plan, int root, FolderWalker &walker, RunJournal &journal) const;
     // Checks and announces the moves from `next` on, up to a batch, as MoveDecision
     // tells; the skipped ones are reported.
     void announceBatch(const OrganizationPlan &plan, int root, RunJournal &journal,
-        const std::vector<std::string> &blocked, std::size_t &next, std::vector<Ready> &batch,
+        const std::vector<ErrorMessage> &blocked, std::size_t &next, std::vector<Ready> &batch,
         RunReport &report) const;
-    void skip(const std::string &name, const std::string &description, RunJournal &journal,
+    void skip(const std::string &name, const ErrorMessage &description, RunJournal &journal,
         RunReport &report) const;
 
     FileSystem &m_fileSystem;

@@ -15,10 +15,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void printSkipped(const std::string &name, const std::string &description)
+void printSkipped(const std::string &name, const ErrorMessage &description)
 {
-    const std::string line = "[Tidyra] Skipped " + Text::displayText(name) + ": "
-        + Text::displayText(description) + '\n';
+    const std::string line
+        = "[Tidyra] Skipped " + Text::displayText(name) + ": " + description.english() + '\n';
     // Nothing is to be done about a terminal that is gone; the run goes on.
     static_cast<void>(std::fwrite(line.data(), 1, line.size(), stdout));
     static_cast<void>(std::fflush(stdout));
@@ -35,7 +35,7 @@ OrganizingService::OrganizingService(fs::path stateFolder, std::shared_ptr<FileS
         try {
             stateFolder = JournalStore::defaultFolder();
         } catch (const EngineError &error) {
-            m_noPlace = error.what();
+            m_noPlace = error.message();
             return;
         }
     }

@@ -101,7 +101,7 @@ private:
 
     std::shared_ptr<FileSystem> m_fileSystem;
     std::optional<JournalStore> m_store;
-    std::string m_noPlace; // why there is no journal place, when there is none
+    ErrorMessage m_noPlace; // why there is no journal place, when there is none
     SkipReporter m_skipReporter;
     std::size_t m_batchSize = 0;
     std::chrono::milliseconds m_lockWait { 3000 };

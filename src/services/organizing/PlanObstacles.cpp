@@ -27,8 +27,8 @@ PlanObstacles::PlanObstacles(FileSystem &fileSystem, const OrganizationPlan &pla
         m_blockedMoves += blocks(move) ? 1 : 0;
 }
 
-const std::string &PlanObstacles::reason(std::size_t target) const
+const ErrorMessage &PlanObstacles::reason(std::size_t target) const
 {
-    static const std::string none;
+    static const ErrorMessage none;
     return target < m_reasons.size() ? m_reasons[target] : none;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/OrganizationPlan.h"
+#include "services/errors/ErrorMessage.h"
 #include "services/filesystem/FileSystem.h"
 
 #include <cstddef>
@@ -19,12 +20,12 @@ public:
     PlanObstacles(FileSystem &fileSystem, const OrganizationPlan &plan);
 
     // Why moves into target `target` would be skipped; empty when they would not.
-    const std::string &reason(std::size_t target) const;
+    const ErrorMessage &reason(std::size_t target) const;
     bool blocks(const OrganizationPlan::Move &move) const { return !reason(move.target).empty(); }
     // How many moves of the plan would be skipped.
     std::size_t blockedMoves() const { return m_blockedMoves; }
 
 private:
-    std::vector<std::string> m_reasons; // per target
+    std::vector<ErrorMessage> m_reasons; // per target
     std::size_t m_blockedMoves = 0;
 };

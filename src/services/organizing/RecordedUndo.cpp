@@ -196,16 +196,11 @@ OpenFolder RecordedUndo::openRecordedFolder(const JournalLines::Header &header) 
     try {
         root = OpenFolder::open(m_fileSystem, recorded);
     } catch (const EngineError &error) {
-        throw EngineError(error.code(),
-            error.description()
-                + "; if the folder was moved or renamed, undo it by its new path: tidyra-cli "
-                  "undo FOLDER");
+        throw EngineError(error.code(), ErrorDescriptions::movedOrRenamed(error.message()));
     }
     if (!RecordedRun::belongsTo(header, root, recorded))
         throw EngineError(EngineCondition::notTheOrganizedFolder,
-            ErrorDescriptions::inQuotes(recorded.native())
-                + " is no longer the folder that was organized; if that folder was moved or "
-                  "renamed, undo it by its new path: tidyra-cli undo FOLDER");
+            ErrorMessage { ErrorKind::notTheOrganizedFolder, { recorded.native() } });
     return root;
 }
 
@@ -215,9 +210,8 @@ UndoReport RecordedUndo::undoRun(const std::optional<fs::path> &folder, const st
     m_journals.checkTrusted();
     const auto notRecorded = [&] {
         return EngineError(EngineCondition::noSuchRun,
-            "no run " + ErrorDescriptions::inQuotes(runId) + " is recorded"
-                + (folder ? " for " + ErrorDescriptions::inQuotes(folder->native()) : "")
-                + "; \"tidyra-cli history FOLDER\" lists the runs of a folder");
+            folder ? ErrorMessage { ErrorKind::noSuchRunIn, { runId, folder->native() } }
+                   : ErrorMessage { ErrorKind::noSuchRun, { runId } });
     };
     const std::vector<fs::path> files = m_journals.runsWithId(runId);
     if (files.empty() || runId.empty())

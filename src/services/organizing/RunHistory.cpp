@@ -82,8 +82,7 @@ std::vector<RecordedMove> RunHistory::runMoves(
         return moves;
     }
     throw EngineError(EngineCondition::noSuchRun,
-        "no run " + ErrorDescriptions::inQuotes(runId) + " is recorded for "
-            + ErrorDescriptions::inQuotes(folder.native()));
+        ErrorMessage { ErrorKind::noSuchRunOf, { runId, folder.native() } });
 }
 
 std::string RunHistory::historyStamp(const fs::path &folder) const

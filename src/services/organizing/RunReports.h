@@ -1,5 +1,7 @@
 #pragma once
 
+#include "services/errors/ErrorMessage.h"
+
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -23,7 +25,7 @@ struct RunControl
 };
 
 // Receives each move a run skips: the file's name (bytes) and why it was skipped.
-using SkipReporter = std::function<void(const std::string &name, const std::string &description)>;
+using SkipReporter = std::function<void(const std::string &name, const ErrorMessage &description)>;
 
 // Who started a run: the user, or the watch on a folder that tidies it automatically.
 enum class RunOrigin : std::uint8_t { manual, automatic };
@@ -37,7 +39,7 @@ struct RunReport
     std::size_t skipped = 0; // each reported through the skip reporter
     bool cancelled = false;
     // Why the run stopped before its end (the journal could not be written), or empty.
-    std::string stoppedBy;
+    ErrorMessage stoppedBy;
 };
 
 // What an undo did.
@@ -49,13 +51,13 @@ struct UndoReport
     // undo that could not record it): settled, not restored.
     std::size_t alreadyBack = 0;
     // Files that stay where the run put them, or are gone: name (bytes) and why.
-    std::vector<std::pair<std::string, std::string>> notRestored;
+    std::vector<std::pair<std::string, ErrorMessage>> notRestored;
     // Folders the run made that are empty but could not be removed: path below the
     // folder (bytes) and why. A later undo of the folder tries again.
-    std::vector<std::pair<std::string, std::string>> foldersNotRemoved;
+    std::vector<std::pair<std::string, ErrorMessage>> foldersNotRemoved;
     // Why the journal could not record the undo's outcome, or empty. What was restored
     // is back all the same; the next undo finds it there.
-    std::string recordNotUpdated;
+    ErrorMessage recordNotUpdated;
     bool nothingToUndo = false;
     bool cancelled = false;
     // Folders the run made that stay, as files of later runs are in them.

@@ -40,9 +40,6 @@ public:
     std::size_t removeEmptyFolders(int root, const RunRecord &record) const;
 
 private:
-    UndoReport moveBack(
-        int root, RunRecord &record, RunJournal &journal, const RunControl &control) const;
-
     FileSystem &m_fileSystem;
     RecordedFileLook m_look;
 };

@@ -15,11 +15,6 @@ constexpr std::uint32_t fileChanges
     = IN_CREATE | IN_MODIFY | IN_CLOSE_WRITE | IN_MOVED_TO | IN_ATTRIB;
 constexpr std::uint32_t folderGone = IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT | IN_IGNORED;
 
-std::string cannotWatch(const std::filesystem::path &folder, const std::string &why)
-{
-    return "Cannot watch the folder " + ErrorDescriptions::inQuotes(folder.native()) + ": " + why;
-}
-
 } // namespace
 
 InotifyChangeSource::InotifyChangeSource(const std::filesystem::path &folder)
@@ -29,10 +24,9 @@ InotifyChangeSource::InotifyChangeSource(const std::filesystem::path &folder)
     if (!m_inotify.isValid()) {
         const int error = errno;
         throw EngineError(error,
-            cannotWatch(folder,
-                error == EMFILE ? "too many folders are watched already (raise the limit with "
-                                  "sysctl fs.inotify.max_user_instances)"
-                                : ErrorDescriptions::reason(error)));
+            error == EMFILE
+                ? ErrorMessage { ErrorKind::tooManyWatches, { folder.native() } }
+                : ErrorDescriptions::pathFailure(ErrorKind::cannotWatch, folder, error));
     }
     // IN_EXCL_UNLINK: a file deleted while something still holds it open is news to no one.
     if (::inotify_add_watch(
@@ -40,10 +34,8 @@ InotifyChangeSource::InotifyChangeSource(const std::filesystem::path &folder)
         < 0) {
         const int error = errno;
         if (error == ENOSPC)
-            throw EngineError(error,
-                cannotWatch(folder,
-                    "the limit of watched folders is reached (raise it with sysctl "
-                    "fs.inotify.max_user_watches=524288, or in /etc/sysctl.d/ to keep it)"));
+            throw EngineError(
+                error, ErrorMessage { ErrorKind::watchLimitReached, { folder.native() } });
         throw EngineError(error, ErrorDescriptions::cannotOpenFolder(folder, error));
     }
 }
@@ -60,7 +52,8 @@ void InotifyChangeSource::takeChanges(std::vector<Change> &changes, bool &overfl
             if (errno == EAGAIN)
                 break;
             const int error = errno;
-            throw EngineError(error, cannotWatch(m_folder, ErrorDescriptions::reason(error)));
+            throw EngineError(
+                error, ErrorDescriptions::pathFailure(ErrorKind::cannotWatch, m_folder, error));
         }
         for (ssize_t at = 0; at < got;) {
             inotify_event event;
@@ -79,6 +72,6 @@ void InotifyChangeSource::takeChanges(std::vector<Change> &changes, bool &overfl
         }
     }
     if (gone)
-        throw EngineError(ENOENT,
-            cannotWatch(m_folder, "it was removed, moved or its disk unmounted; watching stopped"));
+        throw EngineError(
+            ENOENT, ErrorMessage { ErrorKind::watchedFolderGone, { m_folder.native() } });
 }
