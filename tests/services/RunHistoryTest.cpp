@@ -118,8 +118,7 @@ TEST_F(RunHistoryTest, JournalFailuresBeforeTheFirstMoveMoveNothing)
 // the moves it announced and never made.
 TEST_F(RunHistoryTest, AKilledRunCountsTheMovesItMade)
 {
-    for (const std::string name : { "a.jpg", "b.jpg", "c.jpg", "d.jpg" })
-        writeFile(m_dir / name, name);
+    writeFiles(m_dir.path(), { "a.jpg", "b.jpg", "c.jpg", "d.jpg" });
     std::atomic<bool> cancel = false;
     RunControl control;
     control.cancel = &cancel;
@@ -171,8 +170,7 @@ TEST_F(RunHistoryTest, AKilledRunCountsTheMovesItMade)
 // file to the same place again, the older run never takes it for its own.
 TEST_F(RunHistoryTest, AKilledUndoLendsItsRunNoLaterMove)
 {
-    for (const std::string name : { "a.jpg", "b.jpg" })
-        writeFile(m_dir / name, name);
+    writeFiles(m_dir.path(), { "a.jpg", "b.jpg" });
     ASSERT_EQ(m_service.organize(plan(), {}).moved, 2u);
     m_fileSystem->beforeCall(Op::renameNoReplace, 1, [&] { m_fileSystem->killAt(2); });
     stoppable([&] { undo(); });
