@@ -8,45 +8,22 @@ namespace {
 TEST_F(CliEndToEndTest, AJournalThatCannotBeTrustedMovesNothing)
 {
     writeFile(m_folder / "a.jpg", "a");
-    fs::create_directory(m_folder / "Sub");
-    writeFile(m_folder / "Sub/inner.jpg", "inner");
     ASSERT_EQ(run({ "organize", m_folder.path().string() }).exitCode, 0);
     const TreeSnapshot organized = snapshotTree(m_folder.path());
-    const TempDir elsewhere;
-    writeFile(elsewhere / "victim.txt", "v");
     const std::string header = readFile(runFile()).substr(0, readFile(runFile()).find('\n') + 1);
-    const auto inode = [](const fs::path &path) {
-        struct stat info = {};
-        ::lstat(path.c_str(), &info);
-        return std::to_string(info.st_ino);
-    };
-    // Forged moves: out of the folder, from a sub-folder, into no category folder.
-    const std::string stamp = ",\"size\":1,\"mtime\":1}\n";
-    const std::string forged = header + R"({"i":0,"from":"../x","to":"Images/a.jpg","inode":1)"
-        + stamp + R"({"i":0,"from":"inner.jpg","to":"Others/../../)"
-        + elsewhere.path().filename().string() + R"(/victim.txt","inode":)"
-        + inode(elsewhere / "victim.txt") + stamp
-        + R"({"i":0,"from":"Sub/inner.jpg","to":"Images/a.jpg","inode":)"
-        + inode(m_folder / "Images/a.jpg") + stamp
-        + R"({"i":0,"from":"b.jpg","to":"Sub/inner.jpg","inode":)"
-        + inode(m_folder / "Sub/inner.jpg") + stamp;
-    // A header of another format: without "inodes", as none is written any more.
+    // No header, or one of another format (without "inodes", as none is written any
+    // more). Forged lines are no lines at all: JournalLinesTest.
     std::string otherFormat = header;
     const std::size_t inodes = otherFormat.find(R"(,"inodes":)");
     otherFormat.erase(inodes, otherFormat.find('"', inodes + 11) + 1 - inodes);
-    for (const std::string &journal : { std::string("not json at all"), otherFormat, forged }) {
+    for (const std::string &journal : { std::string("not json at all"), otherFormat }) {
         writeFile(runFile(), journal);
         const CliResult result = run({ "undo" });
-        EXPECT_EQ(result.exitCode, journal == forged ? 0 : 1);
-        EXPECT_THAT(result.out + result.err,
-            HasSubstr(journal == forged ? "Nothing to undo.\n" : runFile().string()));
-        if (journal != forged) {
-            EXPECT_EQ(readFile(runFile()), journal);
-        }
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_THAT(result.out + result.err, HasSubstr(runFile().string()));
+        EXPECT_EQ(readFile(runFile()), journal);
         EXPECT_EQ(describeDifference(organized, snapshotTree(m_folder.path())), "") << journal;
-        EXPECT_EQ(readFile(elsewhere / "victim.txt"), "v");
     }
-    EXPECT_EQ(run({ "undo", m_folder.path().string() }).out, "Nothing to undo.\n");
 }
 
 TEST_F(CliEndToEndTest, HistoryListsRunsAndUndoTakesOneBackByItsId)
@@ -69,7 +46,6 @@ TEST_F(CliEndToEndTest, HistoryListsRunsAndUndoTakesOneBackByItsId)
     EXPECT_EQ(undone.out, "Undo complete — 1 file" + restoredIn());
     EXPECT_EQ(readFile(m_folder / "a.jpg"), "a.jpg");
     EXPECT_EQ(readFile(m_folder / "Documents/b.pdf"), "b.pdf");
-    EXPECT_THAT(run({ "history", folder }).out, HasSubstr("1 file moved, undone"));
 
     const CliResult unknown = run({ "undo", "--run", "nope", folder });
     EXPECT_EQ(unknown.exitCode, 1);

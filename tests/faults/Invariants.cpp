@@ -4,6 +4,7 @@
 #include "model/Text.h"
 
 #include <map>
+#include <set>
 
 namespace fs = std::filesystem;
 
@@ -32,10 +33,6 @@ bool isEmptyFolderIn(const TreeSnapshot &tree, const std::string &folder)
     return true;
 }
 
-} // namespace
-
-namespace Invariants {
-
 std::multiset<std::string> fileContents(const TreeSnapshot &tree)
 {
     std::multiset<std::string> contents;
@@ -58,6 +55,10 @@ std::string contentsAre(const std::multiset<std::string> &expected, const TreeSn
             problems += "unexpected file: \"" + shown(content) + "\"\n";
     return problems;
 }
+
+} // namespace
+
+namespace Invariants {
 
 std::string eachFileOnce(const TreeSnapshot &before, const TreeSnapshot &after)
 {

@@ -3,7 +3,6 @@
 #include "TempDir.h"
 #include "model/OrganizationPlan.h"
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -12,10 +11,8 @@
 // the scenes keep unique.
 namespace Invariants {
 
-std::multiset<std::string> fileContents(const TreeSnapshot &tree);
-// `after` holds exactly the regular files of `expected`, by content.
-std::string contentsAre(const std::multiset<std::string> &expected, const TreeSnapshot &after);
-// The same, and each file kept its mode and time wherever it is now.
+// `after` holds exactly the regular files of `before`, by content, each with its mode
+// and time wherever it is now.
 std::string eachFileOnce(const TreeSnapshot &before, const TreeSnapshot &after);
 
 // The executed list is the plan's moves (same identities, plan order) that really

@@ -40,20 +40,6 @@ std::vector<CategoryPreviewNode> treeOf(const std::vector<FileMoveOperation> &op
 
 } // namespace
 
-TEST(PreviewTreeTest, CategoriesSortByFolderNameWhateverThePlanOrder)
-{
-    EXPECT_TRUE(treeOf({}).empty());
-    std::vector<FileMoveOperation> operations;
-    for (auto category = allCases.rbegin(); category != allCases.rend(); ++category)
-        operations.push_back(move("file", *category));
-    Names names;
-    for (const CategoryPreviewNode &node : treeOf(operations))
-        names.emplace_back(rawValue(node.category));
-    EXPECT_EQ(names,
-        (Names { "3D Models", "Archives", "Audio", "Code", "Design", "Documents", "Fonts", "Images",
-            "Installers", "Others", "Videos" }));
-}
-
 // The nameless group shows its files directly, beside the sub-groups, even when it
 // comes first in plan order; every node of every build has its own id.
 TEST(PreviewTreeTest, SubGroupsSortByCodePointBesideTheFilesWithoutExtension)

@@ -3,6 +3,7 @@
 #include "FaultInjectingFileSystem.h"
 #include "TempDir.h"
 #include "services/errors/EngineError.h"
+#include "services/journal/JournalStore.h"
 #include "services/organizing/OpenFolder.h"
 #include "services/organizing/OrganizingService.h"
 
@@ -41,6 +42,21 @@ protected:
         m_service.organize(plan, {}, &executed);
         return executed;
     }
+    // The run file of `runId`; without one, the folder's first.
+    fs::path runFile(const std::string &runId = {}) const
+    {
+        const JournalStore store(m_state.path());
+        return (runId.empty()
+                ? store.runsOf(OpenFolder::open(m_service.fileSystem(), m_dir.path()).identity)
+                : store.runsWithId(runId))
+            .at(0);
+    }
+    // The run file of `runId` cut before the last `marker`, as a kill leaves it.
+    void cutRunFile(const std::string &runId, const std::string &marker)
+    {
+        const std::string text = readFile(runFile(runId));
+        writeFile(runFile(runId), text.substr(0, text.rfind(marker)));
+    }
     Names skippedNames() const
     {
         Names names;
@@ -76,6 +92,14 @@ template <typename Action> EngineError errorFrom(Action action)
     }
     ADD_FAILURE() << "no EngineError thrown";
     return EngineError(0, {});
+}
+
+// Runs `action`, which a kill or an injected failure may stop.
+template <typename Action> void stoppable(Action action)
+{
+    try {
+        action();
+    } catch (const std::runtime_error &) { }
 }
 
 // Entry names directly in `folder` (hidden ones included), sorted by bytes.

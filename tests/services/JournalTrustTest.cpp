@@ -13,18 +13,6 @@
 
 using JournalTrustTest = EngineTest;
 
-namespace {
-
-// The folder's only run file.
-fs::path runFile(const fs::path &state, const OrganizingService &service, const fs::path &folder)
-{
-    return JournalStore(state)
-        .runsOf(OpenFolder::open(service.fileSystem(), folder).identity)
-        .at(0);
-}
-
-} // namespace
-
 // As on a disk plugged in again or mounted anew, or with another folder's header: the
 // run file edited to what the folder shows then. A file is known by what still holds
 // there, inode and device, inode alone beside size and time, or size and time only;
@@ -61,7 +49,7 @@ TEST_F(JournalTrustTest, AfterARemountFilesAreKnownByWhatStillHolds)
         m_fileSystem->pretendFileSystem(test.fileSystem);
         writeFiles(m_dir.path(), { "a.jpg", "b.pdf", "c.mp3" });
         ASSERT_EQ(organizeRecorded().moved, 3u);
-        const fs::path file = runFile(m_state.path(), m_service, m_dir.path());
+        const fs::path file = runFile();
         std::string text = readFile(file);
         for (const auto &[pattern, replacement] : test.edits)
             text = std::regex_replace(text, std::regex(pattern), replacement);
@@ -85,7 +73,7 @@ TEST_F(JournalTrustTest, ARunFileWithoutAHeaderIsARunThatNeverHappened)
 {
     writeFiles(m_dir.path(), { "a.jpg", "b.pdf" });
     ASSERT_EQ(organizeRecorded().moved, 2u);
-    const fs::path file = runFile(m_state.path(), m_service, m_dir.path());
+    const fs::path file = runFile();
     std::string newer = file.native();
     newer = newer.substr(0, newer.rfind('.', newer.size() - 7)) + ".ffffffffffffffff.jsonl";
     for (const char *torn : { "", "{\"tidyra\":\"ru", "{\"tidyra\":\"run\",\"vers" }) {
@@ -138,7 +126,7 @@ TEST_F(JournalTrustTest, OnlyAPrivateJournalOfTheUsersOwnIsUsed)
     // A run file that is not the user's own is not read.
     if (::geteuid() != 0)
         GTEST_SKIP() << "handing a file to another user needs root";
-    const fs::path file = runFile(m_state.path(), m_service, m_dir.path());
+    const fs::path file = runFile();
     ASSERT_EQ(::chown(file.c_str(), 65534, 65534), 0);
     EXPECT_THROW(undo(), EngineError);
     EXPECT_EQ(namesIn(m_dir.path()), Names { "Images" });

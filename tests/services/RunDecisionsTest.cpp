@@ -1,31 +1,11 @@
-// The decisions of planning, runs and undos, each as a table of the facts a look gives
+// The decisions of runs and undos, each as a table of the facts a look gives
 // and what must be done then.
 #include "services/organizing/MoveDecision.h"
-#include "services/organizing/PlanDecision.h"
 #include "services/organizing/UndoDecision.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
-
-TEST(RunDecisionsTest, PlanningLeavesHiddenOddAndDownloadingEntries)
-{
-    using enum PlanDecision::Action;
-    const struct
-    {
-        PlanDecision facts;
-        PlanDecision::Action expected;
-    } table[] = {
-        { { false, true, false, false }, plan },
-        { { true, true, false, false }, leave },
-        { { false, false, false, false }, leave },
-        { { false, true, true, false }, leave },
-        { { false, true, false, true }, planUnlessEmpty },
-        { { true, true, false, true }, leave },
-    };
-    for (std::size_t row = 0; row < std::size(table); ++row)
-        EXPECT_EQ(table[row].facts.decide(), table[row].expected) << "row " << row;
-}
 
 TEST(RunDecisionsTest, ARunAnnouncesOnlyARegularFileItCanMove)
 {

@@ -82,9 +82,7 @@ TEST_F(RunHistoryTest, AFolderKeepsItsLastRunsAndItsKilledOnes)
 {
     const fs::path folder = m_dir.path();
     const RunReport killed = organizeOne("k.jpg");
-    const fs::path file = JournalStore(m_state.path()).runsWithId(killed.runId).at(0);
-    const std::string text = readFile(file);
-    writeFile(file, text.substr(0, text.rfind("{\"e\":")));
+    cutRunFile(killed.runId, "{\"e\":");
     for (std::size_t k = 0; k <= RecordedRun::keptRuns; ++k)
         organizeOne(std::to_string(k) + ".pdf");
 
@@ -120,17 +118,14 @@ TEST_F(RunHistoryTest, JournalFailuresBeforeTheFirstMoveMoveNothing)
 // the moves it announced and never made.
 TEST_F(RunHistoryTest, AKilledRunCountsTheMovesItMade)
 {
-    for (const std::string name : { "a.jpg", "b.jpg", "c.jpg", "d.jpg" })
-        writeFile(m_dir / name, name);
+    writeFiles(m_dir.path(), { "a.jpg", "b.jpg", "c.jpg", "d.jpg" });
     std::atomic<bool> cancel = false;
     RunControl control;
     control.cancel = &cancel;
     m_fileSystem->beforeCall(Op::renameNoReplace, 1, [&] { cancel = true; });
     const RunReport run = m_service.organize(plan(), control);
     ASSERT_EQ(run.moved, 1u);
-    const fs::path file = JournalStore(m_state.path()).runsWithId(run.runId).at(0);
-    const std::string text = readFile(file);
-    writeFile(file, text.substr(0, text.rfind("{\"d\":")));
+    cutRunFile(run.runId, "{\"d\":");
     EXPECT_EQ(undo().restored, 1u);
     const std::vector<RunHistoryEntry> history = m_service.history(m_dir.path());
     ASSERT_EQ(history.size(), 1u);
@@ -140,7 +135,7 @@ TEST_F(RunHistoryTest, AKilledRunCountsTheMovesItMade)
     // Its category folder moved away since, a link in its place: the file went with it.
     writeFile(m_dir / "e.pdf", "e");
     const RunReport second = m_service.organize(plan(), {});
-    const fs::path secondFile = JournalStore(m_state.path()).runsWithId(second.runId).at(0);
+    const fs::path secondFile = runFile(second.runId);
     writeFile(secondFile, readFile(secondFile).substr(0, readFile(secondFile).find("{\"d\":")));
     fs::rename(m_dir / "Documents", m_outside / "Documents");
     fs::create_directory_symlink(m_outside / "Documents", m_dir / "Documents");
@@ -175,13 +170,10 @@ TEST_F(RunHistoryTest, AKilledRunCountsTheMovesItMade)
 // file to the same place again, the older run never takes it for its own.
 TEST_F(RunHistoryTest, AKilledUndoLendsItsRunNoLaterMove)
 {
-    for (const std::string name : { "a.jpg", "b.jpg" })
-        writeFile(m_dir / name, name);
+    writeFiles(m_dir.path(), { "a.jpg", "b.jpg" });
     ASSERT_EQ(m_service.organize(plan(), {}).moved, 2u);
     m_fileSystem->beforeCall(Op::renameNoReplace, 1, [&] { m_fileSystem->killAt(2); });
-    try {
-        undo();
-    } catch (const std::runtime_error &) { }
+    stoppable([&] { undo(); });
     m_fileSystem->reset();
     const Names putBack = namesIn(m_dir.path());
     ASSERT_EQ(putBack.size(), 2u) << "Images and the one file put back";
@@ -200,14 +192,9 @@ TEST_F(RunHistoryTest, AFolderOfARunKilledBeforeItsFirstMoveGoesWithTheRunThatFi
 {
     writeFile(m_dir / "a.jpg", "a");
     m_fileSystem->beforeCall(Op::renameNoReplace, 1, [&] { m_fileSystem->killAt(0); });
-    try {
-        m_service.organize(plan(), {});
-    } catch (const std::runtime_error &) { }
+    stoppable([&] { m_service.organize(plan(), {}); });
     m_fileSystem->reset();
-    const fs::path killed
-        = JournalStore(m_state.path())
-              .runsOf(OpenFolder::open(m_service.fileSystem(), m_dir.path()).identity)
-              .at(0);
+    const fs::path killed = runFile();
     ASSERT_TRUE(fs::is_directory(m_dir / "Images"));
     ASSERT_EQ(m_service.organize(plan(), {}).moved, 1u);
     m_service.undoRun(m_dir.path(), JournalStore::runId(killed));

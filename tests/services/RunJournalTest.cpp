@@ -120,7 +120,7 @@ TEST_F(RunJournalTest, MovesAStoppedRunNeverMadeStayTheNextRunsOwn)
         const RunReport first = m_service.organize(plan(), control);
         ASSERT_EQ(first.moved, 4u);
         if (killed) {
-            const fs::path file = JournalStore(m_state.path()).runsWithId(first.runId).at(0);
+            const fs::path file = runFile(first.runId);
             std::string text = readFile(file);
             text.erase(text.rfind("{\"e\":"));
             for (int k = 0; k < 2; ++k)

@@ -40,19 +40,6 @@ TEST_F(SymlinkAndNameTest, EntryInPlaceOfADestinationFolderIsNeverFollowedAndBlo
     }
 }
 
-TEST_F(SymlinkAndNameTest, UndoNeverReachesThroughACategoryFolderReplacedByALink)
-{
-    writeFile(m_dir / "a.jpg", "A");
-    ASSERT_EQ(organizeRecorded().moved, 1u);
-    fs::rename(m_dir / "Images", m_dir / "Moved away");
-    writeFile(m_outside / "a.jpg", "outside");
-    fs::create_directory_symlink(m_outside.path(), m_dir / "Images");
-
-    EXPECT_EQ(undo().notRestored.size(), 1u);
-    EXPECT_FALSE(fs::exists(fs::symlink_status(m_dir / "a.jpg")));
-    EXPECT_EQ(readFile(m_outside / "a.jpg"), "outside");
-}
-
 TEST_F(SymlinkAndNameTest, AnySpellingOfTheFolderOrganizesAndUndoes)
 {
     const fs::path real = m_dir / "caf\xe9 real"; // its own name is not UTF-8 either

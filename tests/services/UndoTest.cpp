@@ -52,9 +52,7 @@ TEST_F(UndoTest, UndoLeavesAnEmptyFileItDidNotMake)
     writeFiles(m_dir.path(), { "notes.txt" });
     const std::string target = targetOf(plan(), "notes.txt");
     m_fileSystem->beforeCall(Op::renameNoReplace, 1, [&] { m_fileSystem->killAt(0); });
-    try {
-        organizeRecorded();
-    } catch (const std::runtime_error &) { }
+    stoppable([&] { organizeRecorded(); });
     m_fileSystem->reset();
     writeFile(m_dir / target, "");
     EXPECT_TRUE(undo().nothingToUndo);
@@ -86,10 +84,7 @@ TEST_F(UndoTest, ATornLastLineIsPassedOverAndIntentsAreSettledByLooking)
     writeFiles(m_dir.path(), { "a.jpg", "b.png" });
     ASSERT_EQ(organizeRecorded().moved, 2u);
     // As after a crash: no "done" marks, and half a line at the end.
-    const fs::path file
-        = JournalStore(m_state.path())
-              .runsOf(OpenFolder::open(m_service.fileSystem(), m_dir.path()).identity)
-              .at(0);
+    const fs::path file = runFile();
     std::istringstream lines(readFile(file));
     std::string kept;
     for (std::string line; std::getline(lines, line);)
@@ -106,8 +101,7 @@ TEST_F(UndoTest, ATornLastLineIsPassedOverAndIntentsAreSettledByLooking)
 
     // Intents come in rising order: one repeating an index is no line of this run's.
     ASSERT_EQ(organizeRecorded().moved, 2u);
-    const fs::path again
-        = JournalStore(m_state.path()).runsOf(OpenFolder::open(m_service.fileSystem(), m_dir.path()).identity).at(0);
+    const fs::path again = runFile();
     writeFile(again, std::regex_replace(readFile(again), std::regex(R"(\{"i":1,)"), R"({"i":0,)"));
     EXPECT_EQ(undo().restored, 1u);
 }
@@ -147,13 +141,7 @@ TEST_F(UndoTest, UndoHoldsTheFolderAndChecksWhichFolderItIs)
 TEST_F(UndoTest, AKilledRunIsUndoneAfterTheRunThatFollowedIt)
 {
     writeFiles(m_dir.path(), { "a.jpg" });
-    ASSERT_EQ(organizeRecorded().moved, 1u);
-    const fs::path file
-        = JournalStore(m_state.path())
-              .runsOf(OpenFolder::open(m_service.fileSystem(), m_dir.path()).identity)
-              .at(0);
-    const std::string text = readFile(file);
-    writeFile(file, text.substr(0, text.rfind("{\"e\":")));
+    cutRunFile(organizeRecorded().runId, "{\"e\":");
     writeFiles(m_dir.path(), { "b.pdf" });
     ASSERT_EQ(organizeRecorded().moved, 1u);
     EXPECT_EQ(undo().restored, 1u);
@@ -175,18 +163,6 @@ TEST_F(UndoTest, AnOlderRunLeftHalfUndoneIsNotTheLastRunAnyMore)
     EXPECT_EQ(undo().restored, 2u);
     EXPECT_FALSE(m_service.canUndo(m_dir.path()));
     EXPECT_TRUE(undo().nothingToUndo);
-}
-
-TEST_F(UndoTest, ASecondRunOnTheSameFolderWaitsThenMovesNothing)
-{
-    writeFiles(m_dir.path(), { "a.jpg" });
-    const JournalStore store(m_state.path());
-    store.prepare();
-    const FileDescriptor held
-        = store.lock(OpenFolder::open(m_service.fileSystem(), m_dir.path()).identity, {});
-    m_service.setLockWait(std::chrono::milliseconds(100));
-    EXPECT_EQ(errorFrom([&] { organizeRecorded(); }).code(), EngineCondition::folderBusy);
-    EXPECT_EQ(namesIn(m_dir.path()), Names { "a.jpg" });
 }
 
 TEST_F(UndoTest, DetailsTellWhatTheLastRunOrUndoLeftOut)

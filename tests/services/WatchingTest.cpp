@@ -254,9 +254,7 @@ TEST_F(AutoTidyRunTest, WhatAnUndoPutBackStaysUntilTheUserChangesIt)
     const OrganizingService other(m_state.path());
     ASSERT_EQ(other.undoLast(m_dir.path()).restored, 5u);
 
-    struct stat before
-    {
-    };
+    struct stat before = {};
     ASSERT_EQ(::stat((m_dir / "longer.txt").c_str(), &before), 0);
     const timespec kept[2] = { { 0, UTIME_OMIT }, before.st_mtim };
     writeFile(m_dir / "longer.txt", "longer.txt and more");
