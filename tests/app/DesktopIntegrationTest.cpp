@@ -105,8 +105,8 @@ void DesktopIntegrationTest::windowSpeaksGermanWithGermanPlurals()
     QVERIFY(waitForRun(*viewModel));
     QCOMPARE(viewModel->statusMessage(), QStringLiteral("1 Datei geordnet."));
     // The engine's failures are shown in German, names as they were.
-    QCOMPARE(ErrorTexts::translate(
-                 ErrorMessage(ErrorKind::journalNotOfThisRelease, { "/x/j\n.json" })),
+    QCOMPARE(
+        ErrorTexts::translate(ErrorMessage(ErrorKind::journalNotOfThisRelease, { "/x/j\n.json" })),
         QStringLiteral("das Journal zum Rückgängigmachen „/x/j\\n.json“ ist kein Journal dieser "
                        "Tidyra-Version und blieb unangetastet"));
 

@@ -61,8 +61,8 @@ TEST_F(JournalTrustTest, AfterARemountFilesAreKnownByWhatStillHolds)
         if (test.restored == 0)
             continue;
         ASSERT_EQ(report.notRestored.size(), 1u) << test.what;
-        EXPECT_THAT(
-            report.notRestored[0].second.english(), HasSubstr("has changed since it was moved there"));
+        EXPECT_THAT(report.notRestored[0].second.english(),
+            HasSubstr("has changed since it was moved there"));
         EXPECT_EQ(namesIn(m_dir.path()), (Names { "Audio", "a.jpg", "b.pdf" })) << test.what;
     }
 }
