@@ -3,6 +3,7 @@
 #include "model/Text.h"
 #include "services/errors/EngineError.h"
 #include "services/errors/ErrorDescriptions.h"
+#include "services/errors/ErrorKinds.h"
 
 #include <cerrno>
 
@@ -139,31 +140,17 @@ QString translatedTemplate(ErrorKind kind)
 
 QString ErrorTexts::translate(const ErrorMessage &message)
 {
-    // In the template's order: the arguments, the nested message, the reason.
-    QStringList values;
+    // In the template's order: the arguments, the nested message, the reason; put in
+    // as the English text's are, in one pass.
+    std::vector<std::string> values;
     for (const std::string &argument : message.arguments)
-        values.append(QString::fromStdString(Text::displayText(argument)));
+        values.push_back(Text::displayText(argument));
     for (const ErrorMessage &inner : message.nested)
-        values.append(translate(inner));
+        values.push_back(translate(inner).toStdString());
     if (message.error != 0)
-        values.append(reason(message.error));
-    // Substituted in one pass, so an argument that holds "%2" stays as it is.
-    const QString pattern = translatedTemplate(message.kind);
-    QString text;
-    for (qsizetype at = 0; at < pattern.size(); ++at) {
-        const QChar c = pattern.at(at);
-        const qsizetype number = at + 1 < pattern.size() && c == QLatin1Char('%')
-            ? pattern.at(at + 1).digitValue()
-            : -1;
-        if (number < 1) {
-            text += c;
-            continue;
-        }
-        if (number <= values.size())
-            text += values.at(number - 1);
-        ++at;
-    }
-    return text;
+        values.push_back(reason(message.error).toStdString());
+    return QString::fromStdString(
+        ErrorKinds::substitute(translatedTemplate(message.kind).toStdString(), values));
 }
 
 QString ErrorTexts::translate(const std::exception &error)
