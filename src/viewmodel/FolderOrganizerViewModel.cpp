@@ -7,6 +7,7 @@
 #include "RunController.h"
 #include "RunHistoryModel.h"
 #include "RunMessages.h"
+#include "RunOutcomes.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
@@ -23,6 +24,7 @@ FolderOrganizerViewModel::FolderOrganizerViewModel(std::unique_ptr<FolderChooser
     , m_settings(std::move(settings))
     , m_statusMessage(tr("Select a folder to get started."))
     , m_log(std::make_unique<ActivityLog>(std::move(clock)))
+    , m_outcomes(std::make_unique<RunOutcomes>(*this))
     , m_autoTidy(std::make_unique<AutoTidy>(*m_settings, watch))
     , m_runs(std::make_unique<RunController>(std::move(fileSystem)))
     , m_records(std::make_unique<FolderRecords>(*m_runs))
@@ -150,7 +152,7 @@ void FolderOrganizerViewModel::applyCurrentPlan()
         endingRun<RunController::ExecutionResult>(
             [this, folder = FolderPath(m_currentPlan->folderURL)](
                 RunController::ExecutionResult &result) {
-                reportExecution(result.report, result.error, folder);
+                m_outcomes->execution(result.report, result.error, folder);
             }));
     beginRun(RunKind::organizing);
 }
@@ -167,7 +169,7 @@ void FolderOrganizerViewModel::organizeNow()
                 const FolderPath folder(result.scan.plan->folderURL);
                 m_currentObstacles = std::move(result.scan.obstacles);
                 setCurrentPlan(std::move(result.scan.plan));
-                reportExecution(result.execution->report, result.execution->error, folder);
+                m_outcomes->execution(result.execution->report, result.execution->error, folder);
             } else if (m_runs->isCancelled()) {
                 setStatusMessage(RunMessages::cancelledStatus(0));
             } else {
@@ -185,7 +187,7 @@ void FolderOrganizerViewModel::undoLastOperation()
     m_runs->undo(folder.fileSystemPath(), m_autoTidy->isOn(),
         endingRun<RunController::UndoResult>([this, folder](RunController::UndoResult &result) {
             m_autoTidy->leaveAlone(folder, std::move(result.restoredNames));
-            reportUndo(result.report, result.error, {});
+            m_outcomes->undo(result.report, result.error, {});
         }));
     beginRun(RunKind::undoing);
 }
@@ -201,33 +203,9 @@ void FolderOrganizerViewModel::undoRun(const QString &runId)
                 m_autoTidy->leaveAlone(folder, std::move(result.restoredNames));
                 if (result.error.isEmpty() && result.report.nothingToUndo)
                     setStatusMessage(RunMessages::nothingToUndo());
-                reportUndo(result.report, result.error, runId);
+                m_outcomes->undo(result.report, result.error, runId);
             }));
     beginRun(RunKind::undoing);
-}
-
-void FolderOrganizerViewModel::reportUndo(
-    const UndoReport &report, const QString &error, const QString &runId)
-{
-    if (!error.isEmpty()) {
-        // The journal keeps what was not moved back, for a later try.
-        setErrorMessage(tr("Undo failed: %1").arg(error));
-        return;
-    }
-    if (report.nothingToUndo)
-        return;
-    QString message = RunMessages::undoStatus(
-        int(report.restored), report.cancelled, int(report.notRestored.size()));
-    const QString aftermath
-        = RunMessages::undoAftermath(int(report.alreadyBack), int(report.foldersNotRemoved.size()));
-    if (!aftermath.isEmpty())
-        message += QLatin1Char(' ') + aftermath;
-    setStatusMessage(message, !report.notRestored.empty() || !report.foldersNotRemoved.empty());
-    if (!runId.isEmpty() && !report.cancelled && report.notRestored.empty())
-        m_log->forgetRun(runId);
-    appendLog(message);
-    if (!report.recordNotUpdated.empty())
-        appendLog(RunMessages::undoNotRecorded(ErrorTexts::translate(report.recordNotUpdated)));
 }
 
 void FolderOrganizerViewModel::setTidiesAutomatically(bool on)
@@ -278,7 +256,7 @@ void FolderOrganizerViewModel::tidySettled()
                     emit tidiedAutomatically();
                     return;
                 }
-                reportExecution(report, result.error, folder, true);
+                m_outcomes->execution(report, result.error, folder, true);
             }));
     beginRun(RunKind::tidying);
 }
@@ -341,30 +319,6 @@ void FolderOrganizerViewModel::refreshCanUndo()
         m_records->readCanUndo();
         m_records->readHistory(true);
     }
-}
-
-void FolderOrganizerViewModel::reportExecution(
-    const RunReport &report, const QString &error, const FolderPath &folder, bool automatic)
-{
-    if (!error.isEmpty()) {
-        // Nothing moved; the earlier run stays the one to undo.
-        setErrorMessage(tr("Error: %1").arg(error));
-        return;
-    }
-    const int count = int(report.moved);
-    const int skipped = int(report.skipped);
-    const QString line = RunMessages::organizedLogLine(
-        count, skipped, report.cancelled, folder.displayName(), automatic);
-    if (!report.stoppedBy.empty())
-        setErrorMessage(tr("Error: %1").arg(ErrorTexts::translate(report.stoppedBy)));
-    else
-        setStatusMessage(
-            RunMessages::runStatus(count, skipped, report.cancelled, automatic, line), skipped > 0);
-    appendLog(line, QString::fromStdString(report.runId));
-    if (automatic)
-        emit tidiedAutomatically();
-    else if (!report.cancelled)
-        emit planApplied(count, skipped);
 }
 
 void FolderOrganizerViewModel::appendLog(const QString &message, const QString &runId)

@@ -33,6 +33,7 @@ class FolderWatch;
 class PlanObstacles;
 class RunController;
 class RunHistoryModel;
+class RunOutcomes;
 struct RunDetails;
 struct RunReport;
 struct UndoReport;
@@ -171,6 +172,9 @@ signals:
     void tidiedAutomatically();
 
 private:
+    // A part that tells outcomes through the status line and the log.
+    friend class RunOutcomes;
+
     enum class RunKind { scanning, organizing, tidying, undoing };
 
     // Marks a run of `kind` as started, once the controller has it.
@@ -184,11 +188,7 @@ private:
     // dialog) and go to one automatic run once nothing is in the way.
     void tidySettledSoon();
     void tidySettled();
-    void reportUndo(const UndoReport &report, const QString &error, const QString &runId);
 
-    // `error` when nothing moved.
-    void reportExecution(const RunReport &report, const QString &error, const FolderPath &folder,
-        bool automatic = false);
     void appendLog(const QString &message, const QString &runId = {});
 
     // Stores `value` and emits `changed`, only when the value really changes.
@@ -239,6 +239,7 @@ private:
     std::shared_ptr<const PlanObstacles> m_currentObstacles;
     bool m_isOrganizing = false;
     std::unique_ptr<ActivityLog> m_log;
+    std::unique_ptr<RunOutcomes> m_outcomes;
     QString m_progressMessage;
     RunKind m_runKind = RunKind::scanning;
     bool m_isChoosing = false; // the folder dialog is open
