@@ -14,23 +14,24 @@ function(layer folder)
 endfunction()
 
 set(engine services/paths services/errors services/filesystem services/journal
-    services/organizing services/watching model)
+    services/rules services/organizing services/watching model)
 # Each part of the engine uses only those listed before it; no part of it has Qt.
 layer(model)
 layer(services/paths model)
 layer(services/errors services/paths model)
 layer(services/filesystem services/errors services/paths model)
 layer(services/journal services/filesystem services/errors services/paths model)
-layer(services/organizing services/journal services/filesystem services/errors services/paths
-    model)
-layer(services/watching services/organizing services/journal services/filesystem
-    services/errors services/paths model)
+layer(services/rules services/journal services/filesystem services/errors services/paths model)
+layer(services/organizing services/rules services/journal services/filesystem services/errors
+    services/paths model)
+layer(services/watching services/organizing services/rules services/journal
+    services/filesystem services/errors services/paths model)
 layer(cli ${engine})
 layer(i18n Qt)
 layer(viewmodel ${engine} i18n Qt)
 # The views draw what the view model holds: reaching the engine from a widget would
 # bypass its worker thread.
-layer(views viewmodel model/FileCategory.h model/OrganizationPlan.h Qt)
+layer(views viewmodel model/FileCategory.h model/CategoryLabel.h model/OrganizationPlan.h Qt)
 layer(app views viewmodel i18n ${engine} Qt)
 
 # Our headers by name, for those included by their bare name within a layer.

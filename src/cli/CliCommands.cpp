@@ -36,7 +36,8 @@ ExitStatus preview(const std::filesystem::path &folder, bool asJson, std::ostrea
 {
     // Planning alone: a preview records nothing.
     PosixFileSystem disk;
-    const OrganizationPlan plan = PlanBuilder(disk).buildPlan(chosenFolder(folder));
+    const OrganizationPlan plan
+        = PlanBuilder(disk).buildPlan(chosenFolder(folder), *SortingRules::builtIn());
     const PlanObstacles obstacles(disk, plan);
     if (asJson)
         PreviewPrinter::writeJson(out, plan, obstacles);

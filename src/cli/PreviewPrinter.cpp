@@ -60,7 +60,7 @@ void writeText(std::ostream &out, const OrganizationPlan &list, const PlanObstac
         out << ", " << skippedCount << " will be skipped";
     out << '\n';
     for (const CategoryPreviewNode &node : buildPreviewTree(skippedCount > 0 ? kept : list)) {
-        out << rawValue(node.category) << "/\n";
+        out << Text::displayText(node.category.folder) << "/\n";
         writeNames(out, node.directFiles, "  ", renamed);
         for (const SubGroupPreviewNode &group : node.subGroups) {
             out << "  " << Text::displayText(group.name) << "/\n";
@@ -98,7 +98,7 @@ void writeJson(std::ostream &out, const OrganizationPlan &list, const PlanObstac
             { "source", PathCodec::encode(folder + separator + move.source) },
             { "destination",
                 PathCodec::encode(folders[move.target] + "/" + move.destinationName()) },
-            { "category", std::string(rawValue(target.category)) },
+            { "category", target.category.name },
             { "subGroup", target.subGroup ? PathCodec::encode(*target.subGroup) : Json(nullptr) },
         };
         out << (first ? "\n    " : ",\n    ") << operation.dump();

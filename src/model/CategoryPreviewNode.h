@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/FileCategory.h"
+#include "model/CategoryLabel.h"
 #include "model/SubGroupPreviewNode.h"
 #include "model/Uuid.h"
 
@@ -12,7 +12,7 @@
 struct CategoryPreviewNode
 {
     Uuid id;
-    FileCategory category = FileCategory::others;
+    CategoryLabel category = FileCategory::others;
     std::vector<SubGroupPreviewNode> subGroups;
     std::vector<std::string> directFiles;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/FileCategory.h"
+#include "model/CategoryLabel.h"
 #include "model/Uuid.h"
 
 #include <filesystem>
@@ -13,7 +13,7 @@ struct FileMoveOperation
     Uuid id;
     std::filesystem::path sourceURL;
     std::filesystem::path destinationURL;
-    FileCategory category = FileCategory::others;
+    CategoryLabel category = FileCategory::others;
     // The sub-folder inside the category folder; absent when the file goes straight
     // into the category folder. Present but empty for a file without extension in a
     // category that holds several extensions: it lands in the category folder too.

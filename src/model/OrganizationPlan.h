@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/CategoryLabel.h"
 #include "model/FileCategory.h"
 #include "model/FileMoveOperation.h"
 #include "model/Uuid.h"
@@ -22,11 +23,11 @@ struct OrganizationPlan
     // A destination folder below the organized one.
     struct Target
     {
-        FileCategory category = FileCategory::others;
+        CategoryLabel category = FileCategory::others;
         // As FileMoveOperation::subGroup: absent when the category has no sub-groups,
         // empty for a file without extension in one that has.
         std::optional<std::string> subGroup;
-        std::vector<std::string> parts; // CATEGORY, or CATEGORY/SUB
+        std::vector<std::string> parts; // FOLDER, or FOLDER/SUB
     };
 
     struct Move
@@ -88,6 +89,8 @@ struct OrganizationPlan
     std::filesystem::path folderURL;
     std::vector<Target> targets;
     std::vector<Move> moves;
+    // The files the sorting rules left where they are: not in `moves`.
+    std::size_t leftAlone = 0;
     // The ids of the moves are made from it, so that reading one twice gives one id.
     Uuid idBase = Uuid::random();
 

@@ -3,8 +3,8 @@
 #include "model/Text.h"
 
 #include <algorithm>
-#include <array>
 #include <optional>
+#include <unordered_map>
 
 std::vector<CategoryPreviewNode> buildPreviewTree(const OrganizationPlan &plan)
 {
@@ -13,12 +13,17 @@ std::vector<CategoryPreviewNode> buildPreviewTree(const OrganizationPlan &plan)
     std::vector<std::vector<std::string>> names(plan.targets.size());
     for (const OrganizationPlan::Move &move : plan.moves)
         names[move.target].push_back(move.source);
-    std::array<std::optional<CategoryPreviewNode>, allCases.size()> nodes;
+    // One node per category, found by its name: the rules name no two alike.
+    std::vector<std::optional<CategoryPreviewNode>> nodes;
+    std::unordered_map<std::string_view, std::size_t> nodeOf;
     for (std::size_t target = 0; target < plan.targets.size(); ++target) {
         const OrganizationPlan::Target &place = plan.targets[target];
         if (names[target].empty())
             continue;
-        std::optional<CategoryPreviewNode> &node = nodes[static_cast<std::size_t>(place.category)];
+        const auto [known, isNew] = nodeOf.try_emplace(place.category.name, nodes.size());
+        if (isNew)
+            nodes.emplace_back();
+        std::optional<CategoryPreviewNode> &node = nodes[known->second];
         if (!node) {
             node.emplace();
             node->id = Uuid::random();
@@ -47,7 +52,7 @@ std::vector<CategoryPreviewNode> buildPreviewTree(const OrganizationPlan &plan)
     }
     std::sort(
         tree.begin(), tree.end(), [](const CategoryPreviewNode &a, const CategoryPreviewNode &b) {
-            return rawValue(a.category) < rawValue(b.category);
+            return a.category.folder < b.category.folder;
         });
     return tree;
 }

@@ -143,7 +143,7 @@ QVariant AfterTreeModel::data(const QModelIndex &index, int role) const
         if (line.kind == PreviewLine::Kind::skippedHeading
             || line.kind == PreviewLine::Kind::skippedFile)
             return {};
-        return int(m_tree[line.node].category);
+        return int(m_tree[line.node].category.symbol);
     case PreviewRoles::kind:
         return int(line.kind);
     case PreviewRoles::indent:
@@ -170,7 +170,7 @@ QString AfterTreeModel::text(const PreviewLine &line) const
     const CategoryPreviewNode &node = m_tree[line.node];
     switch (line.kind) {
     case PreviewLine::Kind::category:
-        return QString::fromUtf8(rawValue(node.category)) + QLatin1Char('/');
+        return QString::fromStdString(node.category.folder) + QLatin1Char('/');
     case PreviewLine::Kind::subGroup:
         return QString::fromStdString(Text::displayText(node.subGroups[line.subGroup].name))
             + QLatin1Char('/');

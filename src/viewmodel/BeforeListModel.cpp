@@ -23,7 +23,7 @@ QVariant BeforeListModel::data(const QModelIndex &index, int role) const
     case Qt::AccessibleTextRole:
         return QString::fromStdString(Text::displayText(move.source));
     case PreviewRoles::category:
-        return int(m_plan->targets[move.target].category);
+        return int(m_plan->targets[move.target].category.symbol);
     default:
         return {};
     }

@@ -70,6 +70,53 @@ QString translatedTemplate(ErrorKind kind)
                               "unmounted; watching stopped");
     case ErrorKind::cannotWaitForChanges:
         return ErrorTexts::tr("Cannot wait for changes: %1");
+    case ErrorKind::rulesAt:
+        return QStringLiteral("%1:%2:%3: %4");
+    case ErrorKind::rulesIn:
+        return QStringLiteral("%1: %2");
+    case ErrorKind::rulesUnreadable:
+        return ErrorTexts::tr("cannot read the rules file \"%1\": %2");
+    case ErrorKind::rulesSyntax:
+        return ErrorTexts::tr("this is not valid TOML: %1");
+    case ErrorKind::rulesUnknownKey:
+        return ErrorTexts::tr("unknown key \"%1\"");
+    case ErrorKind::rulesNotText:
+        return ErrorTexts::tr("\"%1\" must be a text in quotes");
+    case ErrorKind::rulesNotTextList:
+        return ErrorTexts::tr("\"%1\" must be a list of texts in quotes");
+    case ErrorKind::rulesNotTrueOrFalse:
+        return ErrorTexts::tr("\"%1\" must be true or false");
+    case ErrorKind::rulesNotTable:
+        return ErrorTexts::tr("\"%1\" must be a table");
+    case ErrorKind::rulesCategoryTwice:
+        return ErrorTexts::tr("the category \"%1\" is named twice");
+    case ErrorKind::rulesBadExtension:
+        return ErrorTexts::tr("\"%1\" is not an extension: write it without dots, like \"pdf\"");
+    case ErrorKind::rulesExtensionTwice:
+        return ErrorTexts::tr("the extension \"%1\" is added to both \"%2\" and \"%3\"");
+    case ErrorKind::rulesFolderEmpty:
+        return ErrorTexts::tr("the folder name of \"%1\" is empty");
+    case ErrorKind::rulesFolderDots:
+        return ErrorTexts::tr("the folder name of \"%1\" cannot be \"%2\"");
+    case ErrorKind::rulesFolderSlash:
+        return ErrorTexts::tr("the folder name \"%2\" of \"%1\" holds \"/\" or a NUL byte");
+    case ErrorKind::rulesFolderHidden:
+        return ErrorTexts::tr(
+            "the folder name \"%2\" of \"%1\" starts with a dot, which would hide the folder");
+    case ErrorKind::rulesFolderTooLong:
+        return ErrorTexts::tr("the folder name of \"%1\" is longer than 255 bytes");
+    case ErrorKind::rulesFolderTwice:
+        return ErrorTexts::tr("\"%1\" and \"%2\" both use the folder \"%3\"");
+    case ErrorKind::rulesBadPattern:
+        return ErrorTexts::tr("\"%1\" is not a name pattern: it is empty, holds \"/\", leaves a "
+                              "\"[\" open or ends in \"\\\"");
+    case ErrorKind::rulesBadDuration:
+        return ErrorTexts::tr("\"%1\" is not a duration like \"30m\", \"12h\" or \"2d\"");
+    case ErrorKind::rulesUnknownSymbol:
+        return ErrorTexts::tr("\"%1\" is not a built-in category whose symbol can be borrowed");
+    case ErrorKind::rulesUnknownColor:
+        return ErrorTexts::tr("\"%1\" is not a colour: use purple, blue, orange, pink, green, "
+                              "brown, red, indigo, teal, cyan or gray");
     case ErrorKind::cannotOpenFolder:
         return ErrorTexts::tr("cannot open folder \"%1\": %2");
     case ErrorKind::cannotCreateFolder:

@@ -24,7 +24,7 @@ TEST_F(PlanBuildingTest, PlansOnlyVisibleRegularFilesAtTheTopAndTouchesNothing)
     EXPECT_EQ(targetOf(result, "song.mp3"), "Audio/song.mp3");
     for (const FileMoveOperation &operation : result.operations()) {
         EXPECT_EQ(operation.sourceURL, m_dir / operation.sourceURL.filename());
-        EXPECT_EQ(operation.destinationURL.parent_path().filename(), rawValue(operation.category));
+        EXPECT_EQ(operation.destinationURL.parent_path().filename(), operation.category.folder);
     }
     EXPECT_EQ(describeDifference(before, snapshotTree(m_dir.path())), "");
 }

@@ -19,6 +19,8 @@ public:
             return "no longer the folder that was organized";
         case EngineCondition::noSuchRun:
             return "no such run is recorded";
+        case EngineCondition::rulesInvalid:
+            return "the sorting rules cannot be used";
         }
         return "unknown condition";
     }

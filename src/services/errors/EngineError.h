@@ -14,6 +14,7 @@ enum class EngineCondition {
     journalUnusable, // the undo journal cannot be kept or trusted, for no errno of its own
     notTheOrganizedFolder, // the recorded path now names another folder
     noSuchRun, // no recorded run has the id asked for
+    rulesInvalid, // the sorting rules cannot be read or make no sense
 };
 
 // The category of EngineCondition values, named "tidyra".

@@ -105,6 +105,46 @@ constexpr std::array entries {
         "watching stopped" },
     Entry {
         ErrorKind::cannotWaitForChanges, "cannotWaitForChanges", "Cannot wait for changes: %1" },
+    Entry { ErrorKind::rulesAt, "rulesAt", "%1:%2:%3: %4" },
+    Entry { ErrorKind::rulesIn, "rulesIn", "%1: %2" },
+    Entry {
+        ErrorKind::rulesUnreadable, "rulesUnreadable", R"(cannot read the rules file "%1": %2)" },
+    Entry { ErrorKind::rulesSyntax, "rulesSyntax", "this is not valid TOML: %1" },
+    Entry { ErrorKind::rulesUnknownKey, "rulesUnknownKey", R"(unknown key "%1")" },
+    Entry { ErrorKind::rulesNotText, "rulesNotText", R"("%1" must be a text in quotes)" },
+    Entry { ErrorKind::rulesNotTextList, "rulesNotTextList",
+        R"("%1" must be a list of texts in quotes)" },
+    Entry {
+        ErrorKind::rulesNotTrueOrFalse, "rulesNotTrueOrFalse", R"("%1" must be true or false)" },
+    Entry { ErrorKind::rulesNotTable, "rulesNotTable", R"("%1" must be a table)" },
+    Entry { ErrorKind::rulesCategoryTwice, "rulesCategoryTwice",
+        R"(the category "%1" is named twice)" },
+    Entry { ErrorKind::rulesBadExtension, "rulesBadExtension",
+        R"("%1" is not an extension: write it without dots, like "pdf")" },
+    Entry { ErrorKind::rulesExtensionTwice, "rulesExtensionTwice",
+        R"(the extension "%1" is added to both "%2" and "%3")" },
+    Entry {
+        ErrorKind::rulesFolderEmpty, "rulesFolderEmpty", R"(the folder name of "%1" is empty)" },
+    Entry { ErrorKind::rulesFolderDots, "rulesFolderDots",
+        R"(the folder name of "%1" cannot be "%2")" },
+    Entry { ErrorKind::rulesFolderSlash, "rulesFolderSlash",
+        R"(the folder name "%2" of "%1" holds "/" or a NUL byte)" },
+    Entry { ErrorKind::rulesFolderHidden, "rulesFolderHidden",
+        R"(the folder name "%2" of "%1" starts with a dot, which would hide the folder)" },
+    Entry { ErrorKind::rulesFolderTooLong, "rulesFolderTooLong",
+        R"(the folder name of "%1" is longer than 255 bytes)" },
+    Entry { ErrorKind::rulesFolderTwice, "rulesFolderTwice",
+        R"("%1" and "%2" both use the folder "%3")" },
+    Entry { ErrorKind::rulesBadPattern, "rulesBadPattern",
+        R"("%1" is not a name pattern: it is empty, holds "/", leaves a "[" open or ends )"
+        R"(in "")" },
+    Entry { ErrorKind::rulesBadDuration, "rulesBadDuration",
+        R"("%1" is not a duration like "30m", "12h" or "2d")" },
+    Entry { ErrorKind::rulesUnknownSymbol, "rulesUnknownSymbol",
+        R"("%1" is not a built-in category whose symbol can be borrowed)" },
+    Entry { ErrorKind::rulesUnknownColor, "rulesUnknownColor",
+        R"("%1" is not a colour: use purple, blue, orange, pink, green, brown, red, )"
+        "indigo, teal, cyan or gray" },
 };
 
 // The table is indexed by kind: an entry out of its place would give another text.
@@ -116,7 +156,7 @@ constexpr bool inOrder()
     }
     return true;
 }
-static_assert(inOrder() && entries.size() == std::size_t(ErrorKind::cannotWaitForChanges) + 1);
+static_assert(inOrder() && entries.size() == std::size_t(ErrorKind::rulesUnknownColor) + 1);
 
 } // namespace
 

@@ -57,6 +57,28 @@ enum class ErrorKind : std::uint8_t {
     watchLimitReached, // %1 folder
     watchedFolderGone, // %1 folder
     cannotWaitForChanges, // %1 reason
+    rulesAt, // %1 rules file, %2 line, %3 column, %4 the nested message
+    rulesIn, // %1 rules file, %2 the nested message
+    rulesUnreadable, // %1 rules file, %2 reason
+    rulesSyntax, // %1 the TOML reader's own description
+    rulesUnknownKey, // %1 key
+    rulesNotText, // %1 key
+    rulesNotTextList, // %1 key
+    rulesNotTrueOrFalse, // %1 key
+    rulesNotTable, // %1 key
+    rulesCategoryTwice, // %1 category
+    rulesBadExtension, // %1 extension
+    rulesExtensionTwice, // %1 extension, %2 category, %3 other category
+    rulesFolderEmpty, // %1 category
+    rulesFolderDots, // %1 category, %2 folder
+    rulesFolderSlash, // %1 category, %2 folder
+    rulesFolderHidden, // %1 category, %2 folder
+    rulesFolderTooLong, // %1 category
+    rulesFolderTwice, // %1 category, %2 other category, %3 folder
+    rulesBadPattern, // %1 pattern
+    rulesBadDuration, // %1 duration
+    rulesUnknownSymbol, // %1 symbol
+    rulesUnknownColor, // %1 colour
 };
 
 // One failure as a value: what happened, the names and paths it is about (bytes, as on

@@ -54,9 +54,10 @@ void OrganizingService::setSkipReporter(SkipReporter reporter)
     m_skipReporter = reporter ? std::move(reporter) : SkipReporter(printSkipped);
 }
 
-OrganizationPlan OrganizingService::buildPlan(const fs::path &folderURL) const
+OrganizationPlan OrganizingService::buildPlan(
+    const fs::path &folderURL, const SortingRules &rules) const
 {
-    return PlanBuilder(*m_fileSystem).buildPlan(folderURL);
+    return PlanBuilder(*m_fileSystem).buildPlan(folderURL, rules);
 }
 
 RunReport OrganizingService::organize(const OrganizationPlan &plan, const RunControl &control,

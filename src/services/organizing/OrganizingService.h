@@ -2,6 +2,7 @@
 
 #include "model/FileMoveOperation.h"
 #include "model/OrganizationPlan.h"
+#include "model/SortingRules.h"
 #include "services/filesystem/FileSystem.h"
 #include "services/journal/JournalStore.h"
 #include "services/journal/RunDetails.h"
@@ -31,8 +32,14 @@ public:
         std::filesystem::path stateFolder = {}, std::shared_ptr<FileSystem> fileSystem = {});
 
     // One move per regular, non-hidden file directly in `folderURL`, downloads still in
-    // progress left out. Touches nothing.
-    OrganizationPlan buildPlan(const std::filesystem::path &folderURL) const;
+    // progress and what `rules` leave alone left out. Touches nothing.
+    OrganizationPlan buildPlan(
+        const std::filesystem::path &folderURL, const SortingRules &rules) const;
+    // The same under the built-in rules, for callers that do not read a rules file yet.
+    OrganizationPlan buildPlan(const std::filesystem::path &folderURL) const
+    {
+        return buildPlan(folderURL, *SortingRules::builtIn());
+    }
 
     // Carries `plan` out with its run recorded: creates the destination folders, moves
     // each file (never replacing anything) and removes again the folders it made that

@@ -10,84 +10,108 @@
 #include "services/paths/PathText.h"
 
 #include <algorithm>
-#include <array>
+#include <chrono>
 #include <unordered_map>
 #include <unordered_set>
 
 namespace fs = std::filesystem;
 using namespace PathText;
 
-OrganizationPlan PlanBuilder::buildPlan(const fs::path &folderURL) const
+namespace {
+
+std::int64_t modifiedSeconds(const EntryInfo &info)
+{
+    // Whole seconds, rounded down also before 1970.
+    constexpr std::int64_t perSecond = 1'000'000'000;
+    return info.modified / perSecond - (info.modified % perSecond < 0 ? 1 : 0);
+}
+
+} // namespace
+
+OrganizationPlan PlanBuilder::buildPlan(const fs::path &folderURL, const SortingRules &rules) const
 {
     // Everything below goes through this handle, so the folder's depth does not matter.
     FileDescriptor root;
     if (const int error = m_fileSystem.openFolder(folderURL, root))
         throw EngineError(error, ErrorDescriptions::cannotOpenFolder(folderURL, error));
-    Groups groups = plannedFiles(root.get(), folderURL);
-
     OrganizationPlan list;
+    Groups groups = plannedFiles(root.get(), folderURL, rules, list.leftAlone);
+
     list.folderURL = folderURL;
     std::size_t total = 0;
     for (const auto &files : groups)
         total += files.size();
     list.moves.reserve(total);
     FolderWalker walker(m_fileSystem, root.get());
-    for (FileCategory category : allCases) {
-        auto &files = groups[static_cast<std::size_t>(category)];
-        if (!files.empty())
-            planCategory(category, files, walker, list);
+    for (std::size_t category = 0; category < groups.size(); ++category) {
+        if (!groups[category].empty())
+            planCategory(rules.categories()[category], groups[category], walker, list);
     }
     return list;
 }
 
-PlanBuilder::Groups PlanBuilder::plannedFiles(int root, const fs::path &folderURL) const
+PlanBuilder::Groups PlanBuilder::plannedFiles(
+    int root, const fs::path &folderURL, const SortingRules &rules, std::size_t &leftAlone) const
 {
     std::vector<DirectoryEntry> entries;
     if (const int error = m_fileSystem.listFolder(root, entries))
         throw EngineError(error, ErrorDescriptions::cannotOpenFolder(folderURL, error));
 
     const DownloadsInProgress downloads(entries);
-    Groups groups;
+    Groups groups(rules.categories().size());
+    const std::int64_t now = std::chrono::duration_cast<std::chrono::seconds>(
+        std::chrono::system_clock::now().time_since_epoch())
+                                 .count();
     for (DirectoryEntry &entry : entries) {
         const bool hidden = entry.name.empty() || entry.name.front() == '.';
         const bool regular = entry.type == EntryType::regular;
         const PlanDecision facts { hidden, regular,
             !hidden && regular && downloads.isInProgress(entry.name),
             !hidden && regular && downloads.hasPartialFile(entry.name) };
+        EntryInfo info;
+        int looked = -1; // statIn's answer, once asked
         switch (facts.decide()) {
         case PlanDecision::Action::leave:
             continue;
-        case PlanDecision::Action::planUnlessEmpty: {
+        case PlanDecision::Action::planUnlessEmpty:
             // One whose size cannot be read stays too.
-            EntryInfo info;
-            if (m_fileSystem.statIn(root, entry.name, info) != 0 || info.size == 0)
+            looked = m_fileSystem.statIn(root, entry.name, info);
+            if (looked != 0 || info.size == 0)
                 continue;
             break;
-        }
         case PlanDecision::Action::plan:
             break;
         }
+        if (rules.leavesAnyAlone()) {
+            // Only an age rule needs the time: the listing does not give it.
+            if (rules.needsModificationTime() && looked < 0)
+                looked = m_fileSystem.statIn(root, entry.name, info);
+            // A file whose age cannot be read might be one the rules keep.
+            const std::int64_t modified = looked == 0 ? modifiedSeconds(info) : now;
+            if (rules.leavesAlone(entry.name, modified, now)) {
+                ++leftAlone;
+                continue;
+            }
+        }
         const std::string_view extension = FileName::extension(entry.name);
-        const FileCategory category = categoryForExtension(extension);
+        const std::size_t category = rules.categoryFor(extension);
         std::string upper = Text::toUpperCase(extension);
-        groups[static_cast<std::size_t>(category)].push_back(
-            { std::move(entry.name), std::move(upper) });
+        groups[category].push_back({ std::move(entry.name), std::move(upper) });
     }
     // The listing goes with this frame: a plan of 100,000 moves should not carry it too.
     return groups;
 }
 
-void PlanBuilder::planCategory(FileCategory category, std::vector<PlannedFile> &files,
-    FolderWalker &walker, OrganizationPlan &list) const
+void PlanBuilder::planCategory(const SortingRules::Category &category,
+    std::vector<PlannedFile> &files, FolderWalker &walker, OrganizationPlan &list) const
 {
-    const std::string categoryName(rawValue(category));
     std::unordered_set<std::string_view> distinct;
     for (const PlannedFile &file : files) {
         distinct.insert(file.upperExtension);
         if (distinct.size() > 1)
             break;
     }
-    const bool hasSubGroups = distinct.size() > 1;
+    const bool hasSubGroups = category.subfolders && distinct.size() > 1;
 
     // Each destination folder by sub-group, with whether names in it must be
     // checked, found out once per folder: nothing inside a missing folder can be
@@ -113,11 +137,11 @@ void PlanBuilder::planCategory(FileCategory category, std::vector<PlannedFile> &
         DestinationFolder &destination = known->second;
         if (inserted) {
             OrganizationPlan::Target target;
-            target.category = category;
+            target.category = category.label;
             if (hasSubGroups)
                 target.subGroup = group;
             // An empty sub-group adds no folder level.
-            target.parts.push_back(categoryName);
+            target.parts.push_back(category.label.folder);
             if (!group.empty())
                 target.parts.push_back(group);
             destination.target = static_cast<std::uint32_t>(list.targets.size());
