@@ -4,6 +4,7 @@
 #include "ErrorTexts.h"
 #include "FolderRecords.h"
 #include "LastFolder.h"
+#include "RulesEditor.h"
 #include "RunController.h"
 #include "RunHistoryModel.h"
 #include "RunMessages.h"
@@ -28,6 +29,7 @@ FolderOrganizerViewModel::FolderOrganizerViewModel(std::unique_ptr<FolderChooser
     , m_autoTidy(std::make_unique<AutoTidy>(*m_settings, watch))
     , m_runs(std::make_unique<RunController>(std::move(fileSystem)))
     , m_records(std::make_unique<FolderRecords>(*m_runs))
+    , m_rulesEditor(std::make_unique<RulesEditor>(*m_runs))
 {
     connect(m_records.get(), &FolderRecords::canUndoChanged, this,
         &FolderOrganizerViewModel::canUndoChanged);
@@ -41,6 +43,17 @@ FolderOrganizerViewModel::FolderOrganizerViewModel(std::unique_ptr<FolderChooser
         // The switch stays on: the user sees why nothing is tidied, and choosing the
         // folder again or switching off and on tries anew.
         setErrorMessage(tr("Error: %1").arg(why));
+    });
+    // The preview shows what the rules in force do.
+    connect(m_rulesEditor.get(), &RulesEditor::saved, this, [this] {
+        if (m_isShowingPreview)
+            generatePreview();
+    });
+    connect(m_rulesEditor.get(), &RulesEditor::setAsideDone, this, [this](const QString &path) {
+        appendLog(
+            tr("Your rules file is set aside as %1; the built-in rules are in force.").arg(path));
+        if (!isInDialog() || m_isShowingPreview)
+            generatePreview();
     });
     // Tidying waits for the preview to close, so the plan shown stays the truth.
     connect(this, &FolderOrganizerViewModel::isShowingPreviewChanged, this,
@@ -128,17 +141,21 @@ void FolderOrganizerViewModel::generatePreview()
         endingRun<RunController::ScanResult>([this](RunController::ScanResult &result) {
             if (m_runs->isCancelled())
                 return;
+            noteRules(result.rulesInvalid, result.error);
+            // A preview made again for new rules closes when it has nothing to show.
+            const bool hasMoves = result.plan && !result.plan->moves.empty();
+            if (!hasMoves)
+                setIsShowingPreview(false);
             if (!result.plan) {
                 setErrorMessage(tr("Error: %1").arg(result.error));
                 return;
             }
-            const bool hasMoves = !result.plan->moves.empty();
             m_currentObstacles = std::move(result.obstacles);
             setCurrentPlan(std::move(result.plan));
             if (hasMoves)
                 setIsShowingPreview(true);
             else
-                setStatusMessage(tr("Nothing to organize — folder is already tidy."));
+                m_outcomes->nothingToOrganize(*m_currentPlan);
         }));
     beginRun(RunKind::scanning);
 }
@@ -163,6 +180,7 @@ void FolderOrganizerViewModel::organizeNow()
         return;
     m_runs->organize(m_folder.fileSystemPath(),
         endingRun<RunController::OrganizeResult>([this](RunController::OrganizeResult &result) {
+            noteRules(result.scan.rulesInvalid, result.scan.error);
             if (!result.scan.plan) {
                 setErrorMessage(tr("Error: %1").arg(result.scan.error));
             } else if (result.execution) {
@@ -173,7 +191,7 @@ void FolderOrganizerViewModel::organizeNow()
             } else if (m_runs->isCancelled()) {
                 setStatusMessage(RunMessages::cancelledStatus(0));
             } else {
-                setStatusMessage(tr("Nothing to organize — folder is already tidy."));
+                m_outcomes->nothingToOrganize(*result.scan.plan);
             }
         }));
     beginRun(RunKind::organizing);
@@ -245,6 +263,7 @@ void FolderOrganizerViewModel::tidySettled()
         endingRun<RunController::TidyResult>(
             [this, folder, tried](RunController::TidyResult &result) {
                 m_autoTidy->retry(folder, result.retry);
+                noteRules(result.rulesInvalid, result.error);
                 const RunReport &report = result.report;
                 const bool movedNothing = result.error.isEmpty() && report.stoppedBy.empty()
                     && !report.cancelled && report.moved == 0;
@@ -319,6 +338,12 @@ void FolderOrganizerViewModel::refreshCanUndo()
         m_records->readCanUndo();
         m_records->readHistory(true);
     }
+}
+
+void FolderOrganizerViewModel::noteRules(bool rulesInvalid, const QString &error)
+{
+    // Runs read the rules first: a plan, or a failure of another kind, says they are right.
+    m_rulesEditor->setFileError(rulesInvalid ? error : QString());
 }
 
 void FolderOrganizerViewModel::appendLog(const QString &message, const QString &runId)

@@ -31,9 +31,10 @@ class FileSystem;
 class FolderRecords;
 class FolderWatch;
 class PlanObstacles;
+class RulesEditor;
+class RunOutcomes;
 class RunController;
 class RunHistoryModel;
-class RunOutcomes;
 struct RunDetails;
 struct RunReport;
 struct UndoReport;
@@ -119,6 +120,10 @@ public:
     bool tidiesAutomatically() const { return m_autoTidy->isOn(); }
     // How long a file must stay unchanged before an automatic run takes it.
     int settleSeconds() const { return m_autoTidy->settleSeconds(); }
+    // The user's sorting rules, which every scan and run reads first (a file changed
+    // meanwhile is read again); a file that turns out wrong stops every run, automatic
+    // ones too, with the error shown, until it is right again or set aside.
+    RulesEditor *rulesEditor() const { return m_rulesEditor.get(); }
     // The run going is an automatic one (isOrganizing is true for it too).
     bool isTidyingAutomatically() const { return m_isOrganizing && m_runKind == RunKind::tidying; }
 
@@ -141,6 +146,8 @@ public slots:
     void refreshCanUndo();
     // Asks the views to show runDetails (the tray menu's "Details…" does).
     void showRunDetails();
+    // Asks the views to show the Rules window.
+    void showRules() { emit rulesRequested(); }
     // Reads the files of the run `runId` of the selected folder's history on the
     // worker, then sends runFilesRead; nothing while a run lasts.
     void readRunFiles(const QString &runId);
@@ -159,6 +166,7 @@ signals:
     void runDetailsChanged();
     // showRunDetails was called and there are details to show.
     void runDetailsRequested();
+    void rulesRequested();
     // The files of the run `runId` (RunController::readRunFiles), and the title that
     // names the run; null files when the run could not be read.
     void runFilesRead(
@@ -190,6 +198,8 @@ private:
     void tidySettled();
 
     void appendLog(const QString &message, const QString &runId = {});
+    // Tells the rules editor whether a run found the rules file right.
+    void noteRules(bool rulesInvalid, const QString &error);
 
     // Stores `value` and emits `changed`, only when the value really changes.
     template <typename T>
@@ -248,4 +258,5 @@ private:
     std::unique_ptr<AutoTidy> m_autoTidy;
     std::unique_ptr<RunController> m_runs;
     std::unique_ptr<FolderRecords> m_records; // uses m_runs
+    std::unique_ptr<RulesEditor> m_rulesEditor; // uses m_runs
 };

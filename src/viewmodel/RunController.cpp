@@ -4,6 +4,7 @@
 #include "MemoryRelease.h"
 #include "services/organizing/OrganizingService.h"
 #include "services/organizing/PlanObstacles.h"
+#include "services/rules/RulesFile.h"
 #include "services/watching/AutoTidyRun.h"
 
 #include <QMetaObject>
@@ -28,6 +29,8 @@ QString describe(const std::exception &error)
 RunController::RunController(std::shared_ptr<FileSystem> fileSystem, QObject *parent)
     : QObject(parent)
     , m_runs(std::make_unique<OrganizingService>(std::filesystem::path(), std::move(fileSystem)))
+    , m_rulesPath(RulesFile::defaultPath())
+    , m_rules(std::make_unique<RulesFile>(m_runs->fileSystem(), m_rulesPath))
 {
     m_progressTimer.setInterval(progressIntervalMs);
     connect(&m_progressTimer, &QTimer::timeout, this, &RunController::progressed);
@@ -143,6 +146,13 @@ void RunController::tidy(const std::filesystem::path &folder, std::vector<std::s
     start<TidyResult>(
         [this, folder, names = std::move(names), writtenWhole = std::move(writtenWhole), settle] {
             TidyResult result;
+            const std::shared_ptr<const SortingRules> rules = rulesOnWorker(result.error);
+            if (!rules) {
+                // Nothing moves while the rules are wrong; the names wait for them.
+                result.rulesInvalid = true;
+                result.retry = names;
+                return result;
+            }
             try {
                 AutoTidyRun::Result outcome
                     = AutoTidyRun(*m_runs, settle)
@@ -156,19 +166,6 @@ void RunController::tidy(const std::filesystem::path &folder, std::vector<std::s
             return result;
         },
         folder, std::move(done));
-}
-
-template <typename Value>
-void RunController::ask(std::function<Value()> work, std::function<void(Value)> done)
-{
-    QMetaObject::invokeMethod(
-        m_worker,
-        [this, work = std::move(work), done = std::move(done)] {
-            QMetaObject::invokeMethod(
-                this, [value = work(), done]() mutable { done(std::move(value)); },
-                Qt::QueuedConnection);
-        },
-        Qt::QueuedConnection);
 }
 
 void RunController::readCanUndo(const std::filesystem::path &folder, std::function<void(bool)> done)
@@ -276,10 +273,24 @@ void RunController::release(std::shared_ptr<const OrganizationPlan> plan)
         Qt::QueuedConnection);
 }
 
-RunController::ScanResult RunController::scanOnWorker(const std::filesystem::path &folder) const
+std::shared_ptr<const SortingRules> RunController::rulesOnWorker(QString &error) const
 {
     try {
-        auto plan = std::make_shared<const OrganizationPlan>(m_runs->buildPlan(folder));
+        return m_rules->current();
+    } catch (const std::exception &failure) {
+        error = describe(failure);
+        return nullptr;
+    }
+}
+
+RunController::ScanResult RunController::scanOnWorker(const std::filesystem::path &folder) const
+{
+    QString rulesError;
+    const std::shared_ptr<const SortingRules> rules = rulesOnWorker(rulesError);
+    if (!rules)
+        return { nullptr, nullptr, rulesError, true };
+    try {
+        auto plan = std::make_shared<const OrganizationPlan>(m_runs->buildPlan(folder, *rules));
         auto obstacles = std::make_shared<const PlanObstacles>(m_runs->fileSystem(), *plan);
         return { std::move(plan), std::move(obstacles), {} };
     } catch (const std::exception &error) {

@@ -5,6 +5,7 @@
 #include "services/journal/RunDetails.h"
 #include "services/organizing/RunReports.h"
 
+#include <QMetaObject>
 #include <QObject>
 #include <QString>
 #include <QThread>
@@ -23,6 +24,8 @@
 class OrganizingService;
 class FileSystem;
 class PlanObstacles;
+class RulesFile;
+class SortingRules;
 
 // The view model's hands on the engine: one worker thread of its own that scans,
 // organizes, undoes and reads the journal, one job at a time in the order given, so the
@@ -40,6 +43,7 @@ public:
         std::shared_ptr<const OrganizationPlan> plan;
         std::shared_ptr<const PlanObstacles> obstacles;
         QString error;
+        bool rulesInvalid = false; // `error` is the rules file's
     };
     struct ExecutionResult
     {
@@ -66,12 +70,15 @@ public:
         // Names to look at again later: still being written, or the folder was busy.
         std::vector<std::string> retry;
         QString error; // nothing moved
+        bool rulesInvalid = false; // `error` is the rules file's; every name is to retry
     };
+
     // A run's answer: its result, and whether the folder given to it has a run to undo
     // once it is over.
     template <typename Result> using Done = std::function<void(Result &result, bool canUndo)>;
 
-    // An empty `fileSystem` means the real one.
+    // An empty `fileSystem` means the real one. Every scan and run first reads the
+    // user's sorting rules (RulesFile::defaultPath()), again only when the file changed.
     explicit RunController(std::shared_ptr<FileSystem> fileSystem, QObject *parent = nullptr);
     // Stops a run after its current move and waits for it, so the journal holds the
     // record of every move made.
@@ -119,6 +126,15 @@ public:
     // run cannot be read.
     void readRunFiles(const std::filesystem::path &folder, const std::string &runId,
         std::function<void(std::shared_ptr<const RunDetails>)> done);
+    // The user's rules file, which every scan and run reads.
+    const std::filesystem::path &rulesPath() const { return m_rulesPath; }
+    // Runs `work` on the worker with the rules file, which is the worker's, and hands
+    // its value to `done` on the UI thread.
+    template <typename Value>
+    void withRulesFile(std::function<Value(RulesFile &)> work, std::function<void(Value)> done)
+    {
+        ask<Value>([this, work = std::move(work)] { return work(*m_rules); }, std::move(done));
+    }
     // Frees a plan on the worker, as freeing a large one takes a while, and hands the
     // memory back to the system.
     void release(std::shared_ptr<const OrganizationPlan> plan);
@@ -132,17 +148,30 @@ private:
     void start(
         std::function<Result()> work, const std::filesystem::path &folder, Done<Result> done);
     // Runs `work` on the worker and hands its value to `done` on the UI thread.
-    template <typename Value>
-    void ask(std::function<Value()> work, std::function<void(Value)> done);
+    template <typename Value> void ask(std::function<Value()> work, std::function<void(Value)> done)
+    {
+        QMetaObject::invokeMethod(
+            m_worker,
+            [this, work = std::move(work), done = std::move(done)] {
+                QMetaObject::invokeMethod(
+                    this, [value = work(), done]() mutable { done(std::move(value)); },
+                    Qt::QueuedConnection);
+            },
+            Qt::QueuedConnection);
+    }
     void startUndo(const std::filesystem::path &folder, bool listRestored,
         std::function<UndoReport(const RunControl &)> undo, Done<UndoResult> done);
     // Worker thread only.
     ScanResult scanOnWorker(const std::filesystem::path &folder) const;
+    // The rules in force; null, with `error` set, when the file is wrong.
+    std::shared_ptr<const SortingRules> rulesOnWorker(QString &error) const;
     ExecutionResult executeOnWorker(const OrganizationPlan &plan);
     RunControl runControl();
     bool canUndoOnWorker(const std::filesystem::path &folder) const;
 
     std::unique_ptr<OrganizingService> m_runs;
+    std::filesystem::path m_rulesPath;
+    std::unique_ptr<RulesFile> m_rules; // the worker's
     // The worker's last history read, for readHistory's `reuse`.
     struct HistoryRead
     {

@@ -4,6 +4,7 @@
 #include "ErrorTexts.h"
 #include "FolderOrganizerViewModel.h"
 #include "RunMessages.h"
+#include "model/OrganizationPlan.h"
 #include "services/organizing/RunReports.h"
 
 void RunOutcomes::execution(
@@ -53,4 +54,14 @@ void RunOutcomes::undo(const UndoReport &report, const QString &error, const QSt
     if (!report.recordNotUpdated.empty())
         m_viewModel.appendLog(
             RunMessages::undoNotRecorded(ErrorTexts::translate(report.recordNotUpdated)));
+}
+
+void RunOutcomes::nothingToOrganize(const OrganizationPlan &plan)
+{
+    if (plan.leftAlone == 0)
+        m_viewModel.setStatusMessage(tr("Nothing to organize — folder is already tidy."));
+    else
+        m_viewModel.setStatusMessage(
+            tr("Nothing to organize — %n file(s) left alone by your rules.", nullptr,
+                int(plan.leftAlone)));
 }

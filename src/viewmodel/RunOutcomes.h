@@ -6,6 +6,7 @@
 #include <QString>
 
 class FolderOrganizerViewModel;
+struct OrganizationPlan;
 struct RunReport;
 struct UndoReport;
 
@@ -25,6 +26,8 @@ public:
     void execution(const RunReport &report, const QString &error, const FolderPath &folder,
         bool automatic = false);
     void undo(const UndoReport &report, const QString &error, const QString &runId);
+    // A plan without moves: the folder is tidy, or the rules left its files alone.
+    void nothingToOrganize(const OrganizationPlan &plan);
 
 private:
     FolderOrganizerViewModel &m_viewModel;
