@@ -147,8 +147,10 @@ void TidyraApp::addWindowShortcuts()
     choose->setShortcut(QKeySequence::Open);
     connect(choose, &QAction::triggered, m_viewModel, &FolderOrganizerViewModel::chooseFolder);
     m_window->addAction(choose);
-    // The tray menu's own "Quit", so Ctrl+Q in the window does what the menu does.
+    // The tray menu's own "Quit" and "Rules…", so Ctrl+Q and Ctrl+, in the window do
+    // what the menu does.
     m_window->addAction(m_menuBarView->quitAction());
+    m_window->addAction(m_menuBarView->rulesAction());
 }
 
 void TidyraApp::start(bool hidden)

@@ -4,6 +4,7 @@
 #include "ErrorStyle.h"
 #include "FolderOrganizerViewModel.h"
 #include "ProminentButton.h"
+#include "RulesRepairActions.h"
 #include "RunDetailsModel.h"
 #include "RunDetailsView.h"
 #include "RunHistoryModel.h"
@@ -45,6 +46,8 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     , m_undoButton(
           makeCommandButton(tr("&Undo"), QStringLiteral("arrow.uturn.backward"), false, this))
     , m_tidyBox(new QCheckBox(tr("Tidy &Automatically"), this))
+    , m_rulesButton(new QToolButton(this))
+    , m_rulesRepair(new RulesRepairActions(viewModel->rulesEditor(), this))
     , m_spinner(new BusySpinner(this))
     , m_infoSymbol(new SymbolView(
           QStringLiteral("info.circle"), TextStyle::caption, ForegroundStyle::tertiary, this))
@@ -83,6 +86,11 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
         symbol->setMinimumHeight(lineHeight);
     // Alt+C is "Change"; Escape, while the button shows, stops the run.
     m_cancelButton->setShortcut(QKeySequence(Qt::Key_Escape));
+    m_rulesButton->setObjectName(QStringLiteral("rulesButton"));
+    m_rulesButton->setText(tr("Ru&les…"));
+    m_rulesButton->setAccessibleName(tr("Rules"));
+    m_rulesButton->setToolTip(tr("Which files go to which folder, and which stay"));
+    m_rulesButton->setFocusPolicy(Qt::StrongFocus);
     m_detailsButton->setObjectName(QStringLiteral("detailsButton"));
     m_detailsButton->setText(tr("&Details…"));
     m_detailsButton->setFont(textStyleFont(TextStyle::caption));
@@ -109,8 +117,13 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     column->setContentsMargins(20, 14, 20, 14);
     column->setSpacing(12);
     column->addLayout(commands);
-    column->addWidget(m_tidyBox, 0, Qt::AlignLeft);
+    auto *switches = new QHBoxLayout;
+    switches->addWidget(m_tidyBox, 0, Qt::AlignLeft);
+    switches->addStretch(1);
+    switches->addWidget(m_rulesButton);
+    column->addLayout(switches);
     column->addLayout(statusLine);
+    column->addWidget(m_rulesRepair);
 
     using VM = FolderOrganizerViewModel;
     connect(m_previewButton, &QPushButton::clicked, m_viewModel, &VM::generatePreview);
@@ -118,6 +131,7 @@ ActionArea::ActionArea(FolderOrganizerViewModel *viewModel, QWidget *parent)
     connect(m_undoButton, &QPushButton::clicked, m_viewModel, &VM::undoLastOperation);
     connect(m_cancelButton, &QToolButton::clicked, m_viewModel, &VM::cancelRun);
     connect(m_tidyBox, &QCheckBox::toggled, m_viewModel, &VM::setTidiesAutomatically);
+    connect(m_rulesButton, &QToolButton::clicked, m_viewModel, &VM::showRules);
     connect(m_viewModel, &VM::tidiesAutomaticallyChanged, this, &ActionArea::refreshButtons);
     connect(m_detailsButton, &QToolButton::clicked, this, &ActionArea::showDetails);
     connect(m_viewModel, &VM::runDetailsRequested, this, &ActionArea::showDetails);

@@ -8,14 +8,16 @@ class FolderOrganizerViewModel;
 class QCheckBox;
 class QPushButton;
 class QToolButton;
+class RulesRepairActions;
 class RunDetailsView;
 class StyledLabel;
 class SymbolView;
 
 // The main window's commands (preview, organize, and undo, whose tooltip names the run it
-// takes back), the "Tidy Automatically" switch and the status line under them; while a
-// run lasts, the line tells its progress and offers to cancel it; after a run or undo
-// that left files out, it warns and offers their details.
+// takes back), the "Tidy Automatically" switch with "Rules…" beside it, and the status
+// line under them; while a run lasts, the line tells its progress and offers to cancel
+// it; after a run or undo that left files out, it warns and offers their details; while
+// the rules file cannot be used, it offers to open it or to go back to the defaults.
 class ActionArea : public QWidget
 {
     Q_OBJECT
@@ -27,6 +29,8 @@ public:
     QPushButton *organizeButton() const { return m_organizeButton; }
     QPushButton *undoButton() const { return m_undoButton; }
     QCheckBox *tidyAutomaticallyBox() const { return m_tidyBox; }
+    QToolButton *rulesButton() const { return m_rulesButton; }
+    RulesRepairActions *rulesRepair() const { return m_rulesRepair; }
     BusySpinner *spinner() const { return m_spinner; }
     SymbolView *infoSymbol() const { return m_infoSymbol; }
     SymbolView *errorSymbol() const { return m_errorSymbol; }
@@ -51,6 +55,8 @@ private:
     QPushButton *m_organizeButton;
     QPushButton *m_undoButton;
     QCheckBox *m_tidyBox;
+    QToolButton *m_rulesButton;
+    RulesRepairActions *m_rulesRepair;
     BusySpinner *m_spinner;
     SymbolView *m_infoSymbol;
     SymbolView *m_errorSymbol;

@@ -7,6 +7,7 @@
 #include "FolderOrganizerViewModel.h"
 #include "HistorySection.h"
 #include "PreviewView.h"
+#include "RulesWindow.h"
 
 #include <QVBoxLayout>
 
@@ -38,6 +39,7 @@ ContentView::ContentView(FolderOrganizerViewModel *viewModel, QWidget *parent)
         &ContentView::syncPreview);
     connect(m_viewModel, &FolderOrganizerViewModel::currentPlanChanged, this,
         &ContentView::syncPreview);
+    connect(m_viewModel, &FolderOrganizerViewModel::rulesRequested, this, &ContentView::showRules);
     // After the header and the commands, which turn their controls on again first.
     connect(m_viewModel, &FolderOrganizerViewModel::isOrganizingChanged, this,
         &ContentView::returnFocus);
@@ -58,10 +60,20 @@ void ContentView::syncPreview()
             m_preview->done(QDialog::Accepted);
         return;
     }
-    // Already up: it keeps showing the plan it was opened with.
-    if (m_preview || !m_viewModel->currentPlan())
+    // Already up: it keeps showing the plan it was opened with, unless the rules
+    // changed and the plan was made again.
+    if (!m_viewModel->currentPlan()
+        || (m_preview && m_previewPlan == m_viewModel->currentPlan().get()))
         return;
+    if (m_preview) {
+        // Gone without a word: the view model keeps showing the preview, the new one.
+        PreviewView *old = std::exchange(m_preview, nullptr);
+        old->disconnect(this);
+        old->done(QDialog::Accepted);
+        old->deleteLater();
+    }
 
+    m_previewPlan = m_viewModel->currentPlan().get();
     m_preview = new PreviewView(m_viewModel->currentPlan(), m_viewModel, window());
     connect(m_preview, &QDialog::finished, this, [this, preview = m_preview.data()] {
         // However the dialog went away, the view model learns that it is down.
@@ -71,6 +83,22 @@ void ContentView::syncPreview()
         m_viewModel->setIsShowingPreview(false);
     });
     m_preview->open();
+}
+
+RulesWindow *ContentView::rulesWindow() const
+{
+    return m_rules;
+}
+
+void ContentView::showRules()
+{
+    if (!m_rules) {
+        m_rules = new RulesWindow(m_viewModel->rulesEditor(), window());
+        m_rules->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_rules->show();
+    m_rules->raise();
+    m_rules->activateWindow();
 }
 
 bool ContentView::focusNextPrevChild(bool next)

@@ -28,6 +28,8 @@ MenuBarView::MenuBarView(FolderOrganizerViewModel *viewModel, QObject *parent)
     m_tidyAction->setCheckable(true);
     m_menu->addSeparator();
     m_openAction = m_menu->addAction(tr("Open Tidyra"));
+    m_rulesAction = m_menu->addAction(tr("Rules…"));
+    m_rulesAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
     m_startAtLoginAction = m_menu->addAction(tr("Start at login"));
     m_startAtLoginAction->setCheckable(true);
     m_quitAction = m_menu->addAction(tr("Quit"));
@@ -44,6 +46,7 @@ MenuBarView::MenuBarView(FolderOrganizerViewModel *viewModel, QObject *parent)
     connect(m_tidyAction, &QAction::toggled, m_viewModel,
         &FolderOrganizerViewModel::setTidiesAutomatically);
     connect(m_openAction, &QAction::triggered, this, &MenuBarView::showMainWindow);
+    connect(m_rulesAction, &QAction::triggered, m_viewModel, &FolderOrganizerViewModel::showRules);
     connect(m_folderAction, &QAction::triggered, this, &MenuBarView::showMainWindow);
     connect(m_detailsAction, &QAction::triggered, this, [this] {
         showMainWindow();

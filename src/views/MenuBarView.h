@@ -10,10 +10,10 @@ class QAction;
 class QMenu;
 
 // The tray icon's menu: the selected folder, "Organize Now", "Tidy Automatically", "Open
-// Tidyra", "Start at login" and "Quit". It follows the view model's selected folder at once; while
-// a run lasts, a line under the folder tells its progress and "Organize Now" is off, as it is
-// while the preview or the folder dialog is open. What "Start at login" and "Quit" do is up to
-// the application, which listens to the actions.
+// Tidyra", "Rules…", "Start at login" and "Quit". It follows the view model's selected folder at
+// once; while a run lasts, a line under the folder tells its progress and "Organize Now" is off, as
+// it is while the preview or the folder dialog is open. What "Start at login" and "Quit" do is up
+// to the application, which listens to the actions.
 class MenuBarView : public QObject
 {
     Q_OBJECT
@@ -32,6 +32,8 @@ public:
     // Checkable: the view model's switch, for the selected folder.
     QAction *tidyAutomaticallyAction() const { return m_tidyAction; }
     QAction *openAction() const { return m_openAction; }
+    // Opens the Rules window; Ctrl+, where the application adds it to the window.
+    QAction *rulesAction() const { return m_rulesAction; }
     // Checkable; its check mark is set by the application.
     QAction *startAtLoginAction() const { return m_startAtLoginAction; }
     QAction *quitAction() const { return m_quitAction; }
@@ -61,6 +63,7 @@ private:
     QAction *m_organizeAction;
     QAction *m_tidyAction;
     QAction *m_openAction;
+    QAction *m_rulesAction;
     QAction *m_startAtLoginAction;
     QAction *m_quitAction;
     QColor m_iconTint;

@@ -96,13 +96,18 @@ bool PreviewView::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-QString PreviewView::summaryText(std::size_t fileCount, std::size_t skippedCount)
+QString PreviewView::summaryText(
+    std::size_t fileCount, std::size_t skippedCount, std::size_t leftAlone)
 {
     QString moved = tr("%n file(s) will be moved", nullptr, int(fileCount));
-    if (skippedCount == 0)
+    if (skippedCount != 0) {
+        //: How many files will be moved, then how many will be skipped
+        moved = tr("%1, %2").arg(moved, tr("%n will be skipped", nullptr, int(skippedCount)));
+    }
+    if (leftAlone == 0)
         return moved;
-    //: How many files will be moved, then how many will be skipped
-    return tr("%1, %2").arg(moved, tr("%n will be skipped", nullptr, int(skippedCount)));
+    //: How many files will be moved (and skipped), then how many the user's rules leave
+    return tr("%1; %2").arg(moved, tr("%n left alone by your rules", nullptr, int(leftAlone)));
 }
 
 QWidget *PreviewView::makeHeader()
@@ -111,7 +116,8 @@ QWidget *PreviewView::makeHeader()
     m_title = new StyledLabel(
         tr("Organization Preview"), TextStyle::headline, true, ForegroundStyle::primary, header);
     m_title->setObjectName(QStringLiteral("previewTitle"));
-    m_summary = new StyledLabel(summaryText(m_plan->moves.size() - m_skippedCount, m_skippedCount),
+    m_summary = new StyledLabel(
+        summaryText(m_plan->moves.size() - m_skippedCount, m_skippedCount, m_plan->leftAlone),
         TextStyle::caption, false, ForegroundStyle::secondary, header);
     m_summary->setObjectName(QStringLiteral("previewSummary"));
 

@@ -30,8 +30,9 @@ public:
         QWidget *parent = nullptr);
 
     // "1 file will be moved", "12 files will be moved", and ", 1 will be skipped" when some would
-    // be.
-    static QString summaryText(std::size_t fileCount, std::size_t skippedCount = 0);
+    // be; "; 3 left alone by your rules" when the user's rules left files out.
+    static QString summaryText(
+        std::size_t fileCount, std::size_t skippedCount = 0, std::size_t leftAlone = 0);
 
     FolderOrganizerViewModel *viewModel() const { return m_viewModel; }
     StyledLabel *titleLabel() const { return m_title; }
