@@ -60,7 +60,7 @@ void TidyraAppTest::windowAndMenuFollowTheStateTable()
                        "&Preview (off), &Organize Now (off), &Undo (off), [ ] Tidy &Automatically "
                        "(off) | info: Select a folder "
                        "to get started. | No activity yet"));
-    const QString menuRest = QStringLiteral("---, Open Tidyra, Start at login, Quit");
+    const QString menuRest = QStringLiteral("---, Open Tidyra, Rules…, Start at login, Quit");
     QCOMPARE(menuShown(*app),
         "No folder selected, ---, Organize Now (off), Tidy Automatically (off), " + menuRest);
 
