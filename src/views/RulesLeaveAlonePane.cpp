@@ -54,7 +54,7 @@ RulesLeaveAlonePane::RulesLeaveAlonePane(RulesEditor *editor, QWidget *parent)
     age->addStretch(1);
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(m_names, 1);
+    column->addWidget(m_names);
     column->addWidget(hint);
     column->addLayout(age);
 

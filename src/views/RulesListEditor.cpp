@@ -36,6 +36,8 @@ RulesListEditor::RulesListEditor(const Texts &texts, QAbstractItemModel *model,
     m_list->setModel(model);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setMinimumHeight(m_list->fontMetrics().lineSpacing() * visibleRows);
+    // Its height is what the window has left, from the rows above on.
+    m_list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     m_list->installEventFilter(this);
     m_field->setAccessibleName(texts.field);
     m_field->setPlaceholderText(texts.placeholder);

@@ -29,9 +29,11 @@ RulesWindow::RulesWindow(RulesEditor *editor, QWidget *parent)
     setObjectName(QStringLiteral("rulesWindow"));
     auto *body = new QVBoxLayout;
     body->setContentsMargins(16, 12, 16, 12);
-    body->addWidget(m_categories, 3);
+    body->setSpacing(12);
+    // The categories take what room there is; the names to leave alone are few.
+    body->addWidget(m_categories, 1);
     body->addWidget(new Divider(Qt::Horizontal, this));
-    body->addWidget(m_leaveAlone, 2);
+    body->addWidget(m_leaveAlone);
 
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
