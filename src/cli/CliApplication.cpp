@@ -5,7 +5,9 @@
 #include "StoppableOutput.h"
 #include "WatchLoop.h"
 #include "model/Text.h"
+#include "services/filesystem/PosixFileSystem.h"
 #include "services/organizing/OrganizingService.h"
+#include "services/rules/RulesFile.h"
 
 #include <atomic>
 #include <cerrno>
@@ -67,10 +69,17 @@ bool readerHasGone()
 std::optional<ExitStatus> dispatch(const CliRequest &request)
 {
     using Command = CliRequest::Command;
+    PosixFileSystem disk;
+    const bool namedFile = !request.rulesFile.empty();
+    RulesFile rulesFile(
+        disk, namedFile ? std::filesystem::path(request.rulesFile) : RulesFile::defaultPath());
+    // A file named on the command line must be there: a typo would otherwise go unseen.
+    rulesFile.setMustExist(namedFile);
     if (request.command == Command::preview) {
+        const std::shared_ptr<const SortingRules> rules = rulesFile.current();
         StoppableOutput stoppable(std::cout.rdbuf(), stopRequested);
         std::ostream out(&stoppable);
-        const ExitStatus status = CliCommands::preview(request.folder, request.asJson, out);
+        const ExitStatus status = CliCommands::preview(request.folder, request.asJson, *rules, out);
         if (stopRequested.load()) {
             std::cout.flush();
             std::cerr << "Interrupted: the preview stopped; nothing was changed.\n";
@@ -81,7 +90,8 @@ std::optional<ExitStatus> dispatch(const CliRequest &request)
     const OrganizingService runs;
     switch (request.command) {
     case Command::organize:
-        return CliCommands::organize(request.folder, runs, &stopRequested, std::cout, std::cerr);
+        return CliCommands::organize(
+            request.folder, *rulesFile.current(), runs, &stopRequested, std::cout, std::cerr);
     case Command::undo:
         return CliCommands::undo(request.undoFolder.empty()
                 ? std::nullopt
@@ -91,8 +101,10 @@ std::optional<ExitStatus> dispatch(const CliRequest &request)
         return CliCommands::history(request.folder, request.asJson, runs, std::cout);
     case Command::watch:
         return WatchLoop(request.folder, std::chrono::seconds(request.settleSeconds), runs,
-            stopRequested, std::cout, std::cerr)
+            rulesFile, stopRequested, std::cout, std::cerr)
             .run();
+    case Command::rules:
+        return CliCommands::rules(rulesFile, request.asJson, std::cout);
     case Command::preview:
     case Command::answered:
     case Command::usage:

@@ -3,11 +3,13 @@
 #include "HistoryPrinter.h"
 #include "PreviewPrinter.h"
 #include "ProgressLine.h"
+#include "RulesPrinter.h"
 #include "model/Text.h"
 #include "services/errors/ErrorDescriptions.h"
 #include "services/filesystem/PosixFileSystem.h"
 #include "services/organizing/OrganizingService.h"
 #include "services/organizing/PlanBuilder.h"
+#include "services/rules/RulesFile.h"
 
 #include <ostream>
 #include <system_error>
@@ -32,12 +34,12 @@ std::string inQuotes(const std::filesystem::path &path)
 
 } // namespace
 
-ExitStatus preview(const std::filesystem::path &folder, bool asJson, std::ostream &out)
+ExitStatus preview(
+    const std::filesystem::path &folder, bool asJson, const SortingRules &rules, std::ostream &out)
 {
     // Planning alone: a preview records nothing.
     PosixFileSystem disk;
-    const OrganizationPlan plan
-        = PlanBuilder(disk).buildPlan(chosenFolder(folder), *SortingRules::builtIn());
+    const OrganizationPlan plan = PlanBuilder(disk).buildPlan(chosenFolder(folder), rules);
     const PlanObstacles obstacles(disk, plan);
     if (asJson)
         PreviewPrinter::writeJson(out, plan, obstacles);
@@ -46,10 +48,11 @@ ExitStatus preview(const std::filesystem::path &folder, bool asJson, std::ostrea
     return ExitStatus::success;
 }
 
-ExitStatus organize(const std::filesystem::path &folder, const OrganizingService &runs,
-    const std::atomic<bool> *stop, std::ostream &out, std::ostream &err)
+ExitStatus organize(const std::filesystem::path &folder, const SortingRules &rules,
+    const OrganizingService &runs, const std::atomic<bool> *stop, std::ostream &out,
+    std::ostream &err)
 {
-    const OrganizationPlan plan = runs.buildPlan(chosenFolder(folder));
+    const OrganizationPlan plan = runs.buildPlan(chosenFolder(folder), rules);
     if (plan.moves.empty()) {
         out << "Nothing to organize — folder is already tidy.\n";
         return ExitStatus::success;
@@ -140,6 +143,16 @@ ExitStatus history(const std::filesystem::path &folder, bool asJson, const Organ
         HistoryPrinter::writeJson(out, chosen, entries);
     else
         HistoryPrinter::writeText(out, chosen, entries);
+    return ExitStatus::success;
+}
+
+ExitStatus rules(RulesFile &file, bool asJson, std::ostream &out)
+{
+    const std::shared_ptr<const SortingRules> rules = file.current();
+    if (asJson)
+        RulesPrinter::writeJson(out, *rules);
+    else
+        RulesPrinter::writeText(out, *rules, file.path());
     return ExitStatus::success;
 }
 

@@ -73,9 +73,12 @@ CliOptions::CliOptions()
         ->required()
         ->type_name("");
     preview->add_flag("--json", m_request.asJson,
-        std::string("Print the plan as JSON: {\"folder\", \"operations\": "
-                    "[{\"source\", \"destination\", \"category\", "
-                    "\"subGroup\"}], \"skipped\": [{\"source\", \"reason\"}]}. ")
+        std::string(
+            "Print the plan as JSON: {\"folder\", \"operations\": "
+            "[{\"source\", \"destination\", \"category\", "
+            "\"subGroup\"}], \"skipped\": [{\"source\", \"reason\"}], \"leftAlone\"}; category "
+            "is the category's name, leftAlone how many files the rules keep where "
+            "they are. ")
             + pathEncodingHelp);
     CLI::App *organize
         = m_app->add_subcommand("organize", "Sort the folder's files into category folders");
@@ -116,9 +119,24 @@ CliOptions::CliOptions()
         ->type_name("SECONDS")
         ->check(CLI::Validator(settleProblem, ""));
 
-    m_commands = { { preview, CliRequest::Command::preview },
-        { organize, CliRequest::Command::organize }, { undo, CliRequest::Command::undo },
-        { history, CliRequest::Command::history }, { watch, CliRequest::Command::watch } };
+    CLI::App *rules = m_app->add_subcommand("rules",
+        "Show the sorting rules in force: each category with its folder, extensions and "
+        "sub-folders, what is left alone, and the file they come from");
+    rules->add_flag("--json", m_request.asJson,
+        "Print the rules as JSON: {\"file\", \"categories\": [{\"name\", \"folder\", "
+        "\"extensions\", \"subfolders\"}], \"leaveAlone\": {\"names\", "
+        "\"newerThanSeconds\"}}; file is null when the rules are built in");
+    for (CLI::App *command : { preview, organize, watch, rules })
+        command
+            ->add_option("--rules", m_request.rulesFile,
+                "Read the sorting rules from FILE instead of "
+                "$XDG_CONFIG_HOME/tidyra/rules.toml (by default ~/.config/tidyra/rules.toml)")
+            ->type_name("FILE");
+
+    m_commands
+        = { { preview, CliRequest::Command::preview }, { organize, CliRequest::Command::organize },
+              { undo, CliRequest::Command::undo }, { history, CliRequest::Command::history },
+              { watch, CliRequest::Command::watch }, { rules, CliRequest::Command::rules } };
 }
 
 CliOptions::~CliOptions() = default;

@@ -20,6 +20,7 @@ struct CliRequest
         undo,
         history,
         watch,
+        rules,
         answered, // the help or the version was asked for, and printed
         usage, // the command line was not understood; the error was printed
     };
@@ -29,6 +30,7 @@ struct CliRequest
     std::string undoFolder; // empty: the last run of all
     std::string runId; // empty: the last run
     long settleSeconds = 60;
+    std::string rulesFile; // empty: the default one
 };
 
 // tidyra-cli's command line, defined in one place: its commands, their options and

@@ -58,6 +58,8 @@ void writeText(std::ostream &out, const OrganizationPlan &list, const PlanObstac
     out << Text::fileCount(list.moves.size() - skippedCount) << " will be moved";
     if (skippedCount > 0)
         out << ", " << skippedCount << " will be skipped";
+    if (list.leftAlone > 0)
+        out << "; " << list.leftAlone << " left alone by your rules";
     out << '\n';
     for (const CategoryPreviewNode &node : buildPreviewTree(skippedCount > 0 ? kept : list)) {
         out << Text::displayText(node.category.folder) << "/\n";
@@ -116,7 +118,7 @@ void writeJson(std::ostream &out, const OrganizationPlan &list, const PlanObstac
         out << (first ? "\n    " : ",\n    ") << skipped.dump();
         first = false;
     }
-    out << (first ? "]\n}\n" : "\n  ]\n}\n");
+    out << (first ? "],\n" : "\n  ],\n") << "  \"leftAlone\": " << list.leftAlone << "\n}\n";
 }
 
 } // namespace PreviewPrinter

@@ -51,11 +51,12 @@ private:
 } // namespace
 
 WatchLoop::WatchLoop(std::filesystem::path folder, std::chrono::milliseconds settle,
-    const OrganizingService &runs, const std::atomic<bool> &stop, std::ostream &out,
-    std::ostream &err)
+    const OrganizingService &runs, RulesFile &rules, const std::atomic<bool> &stop,
+    std::ostream &out, std::ostream &err)
     : m_folder(std::move(folder))
     , m_settle(settle)
     , m_runs(runs)
+    , m_rules(rules)
     , m_stop(stop)
     , m_out(out)
     , m_err(err)
@@ -69,7 +70,10 @@ WatchLoop::WatchLoop(std::filesystem::path folder, std::chrono::milliseconds set
 
 ExitStatus WatchLoop::run()
 {
-    const AutoTidyRun autoRun(m_runs, m_settle);
+    AutoTidyRun autoRun(m_runs, m_settle);
+    autoRun.setRules(&m_rules);
+    // The rules file's fault last told, so that it is told once, not at every retry.
+    ErrorMessage toldProblem;
     StopSignals signals;
     WatchedFolder watched(m_folder, std::make_unique<InotifyChangeSource>(m_folder), m_settle);
     watched.changeAll(Clock::now());
@@ -119,6 +123,14 @@ ExitStatus WatchLoop::run()
         }
         signals.close();
         watched.retry(result.retry, Clock::now());
+        if (result.rulesProblem != toldProblem) {
+            if (result.rulesProblem.empty())
+                m_out << "The rules file can be used again: automatic runs go on.\n";
+            else
+                m_err << "Error: " << Text::displayText(result.rulesProblem.english())
+                      << "; nothing is organized until the rules file is fixed.\n";
+            toldProblem = result.rulesProblem;
+        }
         if (!result.ran)
             continue;
         const RunReport &report = result.report;

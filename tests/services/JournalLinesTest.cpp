@@ -64,7 +64,7 @@ TEST(JournalLinesTest, OtherSpellingsAreReadAndDamagedLinesAreNone)
             "{\"i\":1,\"from\":\"a\",\"to\":\"Images/../a\",\"inode\":1,\"size\":0,\"mtime\":0}",
             "{\"i\":1,\"from\":\"a\",\"to\":\"Images/A/B/a\",\"inode\":1,\"size\":0,\"mtime\":0}",
             "{\"i\":1,\"from\":\"../a\",\"to\":\"Images/a\",\"inode\":1,\"size\":0,\"mtime\":0}",
-            "{\"i\":1,\"from\":\"a\",\"to\":\"Sub/a\",\"inode\":1,\"size\":0,\"mtime\":0}",
+            "{\"i\":1,\"from\":\"a\",\"to\":\".Sub/a\",\"inode\":1,\"size\":0,\"mtime\":0}",
             "{\"i\":1,\"from\":\"\\ud800\",\"to\":\"Images/a\",\"inode\":1,\"size\":0,\"mtime\":0}",
             "{\"i\":1,\"from\":\"a\",\"to\":\"Images/a\",\"inode\":1}",
             "{\"make\":{\"base64\":\"!!\"}}", "{\"make\":{\"base64\":\"SW1hZ2VzL0FCQx==\"}}",

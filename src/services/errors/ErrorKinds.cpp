@@ -137,7 +137,7 @@ constexpr std::array entries {
         R"("%1" and "%2" both use the folder "%3")" },
     Entry { ErrorKind::rulesBadPattern, "rulesBadPattern",
         R"("%1" is not a name pattern: it is empty, holds "/", leaves a "[" open or ends )"
-        R"(in "")" },
+        R"(in "\")" },
     Entry { ErrorKind::rulesBadDuration, "rulesBadDuration",
         R"("%1" is not a duration like "30m", "12h" or "2d")" },
     Entry { ErrorKind::rulesUnknownSymbol, "rulesUnknownSymbol",

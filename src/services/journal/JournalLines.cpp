@@ -1,6 +1,5 @@
 #include "services/journal/JournalLines.h"
 
-#include "model/FileCategory.h"
 #include "model/Text.h"
 #include "services/journal/ErrorFields.h"
 #include "services/journal/JournalLineReader.h"
@@ -116,10 +115,12 @@ std::optional<std::vector<std::string>> plainParts(const std::string &text)
     }
 }
 
-// Inside a category folder Tidyra makes, at most one sub-group deep.
+// Inside a category folder Tidyra makes, at most one sub-group deep. The rules may
+// name the folder anything but a hidden name, so a hidden first part, such as a
+// program's own state folder, is never one of a run's.
 bool isCategoryFolder(const std::vector<std::string> &parts)
 {
-    return !parts.empty() && parts.size() <= 2 && categoryFromRawValue(parts.front()).has_value();
+    return !parts.empty() && parts.size() <= 2 && parts.front().front() != '.';
 }
 
 // An intent after its fields are read: only names that stay inside the folder count.

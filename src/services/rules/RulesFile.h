@@ -5,6 +5,7 @@
 #include "services/filesystem/FileSystem.h"
 
 #include <cstdint>
+#include <exception>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -21,6 +22,9 @@ public:
     explicit RulesFile(FileSystem &fileSystem, std::filesystem::path path);
 
     const std::filesystem::path &path() const { return m_path; }
+    // Whether a missing file is a failure rather than the built-in rules: for a file
+    // the user named.
+    void setMustExist(bool mustExist) { m_mustExist = mustExist; }
     // The rules in force: built in when the file is missing or empty; read again only
     // when the file changed since the last call. Throws EngineError (file, line,
     // column, what is wrong) when it is unreadable or invalid, each time it is asked
@@ -48,14 +52,20 @@ private:
         bool operator==(const Stamp &) const = default;
     };
 
+    // The folder that holds the file.
+    std::filesystem::path folderPath() const;
     // The file's stamp; throws when it cannot be looked at for another reason than
     // its absence.
     Stamp look();
     // The file's text; nothing when it is missing.
     std::optional<std::string> readText();
+    // Makes `folder` and the folders above it that are missing.
+    void makeFolder(const std::filesystem::path &folder);
 
     FileSystem &m_fileSystem;
     std::filesystem::path m_path;
     std::optional<Stamp> m_stamp; // of the last successful read
     std::shared_ptr<const SortingRules> m_rules;
+    std::exception_ptr m_failure; // why the file as stamped cannot be used
+    bool m_mustExist = false;
 };

@@ -3,6 +3,7 @@
 #include "services/errors/EngineError.h"
 #include "services/filesystem/FileDescriptor.h"
 #include "services/organizing/OrganizingService.h"
+#include "services/rules/RulesFile.h"
 #include "services/watching/PutBackNames.h"
 
 #include <cerrno>
@@ -92,8 +93,20 @@ AutoTidyRun::Result AutoTidyRun::run(const std::filesystem::path &folder,
     Result result;
     if (settled.empty())
         return result;
+    std::shared_ptr<const SortingRules> rules = SortingRules::builtIn();
+    if (m_rules) {
+        try {
+            rules = m_rules->current();
+        } catch (const EngineError &error) {
+            if (error.code() != EngineCondition::rulesInvalid)
+                throw;
+            result.rulesProblem = error.message();
+            result.retry = settled;
+            return result;
+        }
+    }
     const std::unordered_set<std::string> wanted(settled.begin(), settled.end());
-    OrganizationPlan plan = m_runs.buildPlan(folder);
+    OrganizationPlan plan = m_runs.buildPlan(folder, *rules);
     plan.keepOnly(
         [&](const OrganizationPlan::Move &move) { return wanted.count(move.source) != 0; });
     if (plan.moves.empty())

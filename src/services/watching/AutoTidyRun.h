@@ -2,6 +2,7 @@
 
 #include "model/FileMoveOperation.h"
 #include "model/OrganizationPlan.h"
+#include "services/errors/ErrorMessage.h"
 #include "services/organizing/OpenFolder.h"
 #include "services/organizing/RunReports.h"
 
@@ -11,6 +12,7 @@
 #include <vector>
 
 class OrganizingService;
+class RulesFile;
 
 // One automatic run over the files of a watched folder that have settled: planned as
 // a manual run is (downloads in progress left out), restricted to those files, each
@@ -22,8 +24,11 @@ public:
     {
         bool ran = false; // a run was made; false when nothing was left to move
         RunReport report;
-        // Names to track again: still being written, or the folder busy with another run.
+        // Names to track again: still being written, the folder busy with another run,
+        // or the rules file unusable.
         std::vector<std::string> retry;
+        // Why nothing ran: the rules file cannot be used until it is fixed.
+        ErrorMessage rulesProblem;
     };
 
     // `settle`: how long a file must have stayed unchanged. `stateFolder`: where `runs`
@@ -43,9 +48,16 @@ public:
     // unchanged since: they are not looked at again, which for a burst of thousands of
     // files would cost as much as the run itself. (A second writer that keeps such a
     // file open without writing for the whole settle time goes unseen.)
+    // With a rules file (setRules), it is read again before each run when it changed;
+    // while it cannot be used nothing moves, every name comes back in Result::retry and
+    // Result::rulesProblem says why.
     Result run(const std::filesystem::path &folder, const std::vector<std::string> &settled,
         const RunControl &control = {}, std::vector<FileMoveOperation> *executed = nullptr,
         const std::vector<std::string> &writtenWhole = {}) const;
+
+    // The rules file each run follows; none (the default) means the built-in rules. It
+    // must outlive this object.
+    void setRules(RulesFile *rules) { m_rules = rules; }
 
 private:
     // Drops from `plan` the files an undo put back. False when the folder is busy with
@@ -58,4 +70,5 @@ private:
     const OrganizingService &m_runs;
     std::chrono::milliseconds m_settle;
     std::filesystem::path m_stateFolder; // empty when there is no journal place
+    RulesFile *m_rules = nullptr;
 };
