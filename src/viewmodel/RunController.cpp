@@ -146,20 +146,18 @@ void RunController::tidy(const std::filesystem::path &folder, std::vector<std::s
     start<TidyResult>(
         [this, folder, names = std::move(names), writtenWhole = std::move(writtenWhole), settle] {
             TidyResult result;
-            const std::shared_ptr<const SortingRules> rules = rulesOnWorker(result.error);
-            if (!rules) {
-                // Nothing moves while the rules are wrong; the names wait for them.
-                result.rulesInvalid = true;
-                result.retry = names;
-                return result;
-            }
             try {
+                AutoTidyRun run(*m_runs, settle);
+                run.setRules(m_rules.get());
                 AutoTidyRun::Result outcome
-                    = AutoTidyRun(*m_runs, settle)
-                          .run(folder, names, runControl(), nullptr, writtenWhole);
+                    = run.run(folder, names, runControl(), nullptr, writtenWhole);
                 result.ran = outcome.ran;
                 result.report = std::move(outcome.report);
                 result.retry = std::move(outcome.retry);
+                // Nothing moved while the rules are wrong; the names wait for them.
+                result.rulesInvalid = !outcome.rulesProblem.empty();
+                if (result.rulesInvalid)
+                    result.error = ErrorTexts::translate(outcome.rulesProblem);
             } catch (const std::exception &error) {
                 result.error = describe(error);
             }
