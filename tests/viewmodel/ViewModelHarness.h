@@ -71,6 +71,8 @@ struct Harness
     explicit Harness(const QString &storedFolder = QString())
         : settings(new MemorySettingsStore(storedFolder))
     {
+        // The rules file beside the journal the test chose, never the user's own.
+        qputenv("XDG_CONFIG_HOME", qgetenv("XDG_STATE_HOME") + "/config");
         vm = std::make_unique<VM>(std::make_unique<QueuedFolderChooser>(answers),
             std::unique_ptr<SettingsStore>(settings), std::unique_ptr<Clock>(clock), fileSystem,
             nullptr, watch.watch());

@@ -30,8 +30,8 @@ private slots:
 void TrayMenuTest::startAtLoginWritesTheAutostartEntry()
 {
     QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     ViewModelFixture fixture;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     const auto app = fixture.makeApp();
     QAction *startAtLogin = app->menuBarView()->startAtLoginAction();
 

@@ -31,6 +31,8 @@ ViewModelFixture::ViewModelFixture(std::shared_ptr<FileSystem> wrappedFileSystem
     std::filesystem::create_directories(inbox);
     // Runs are recorded beside the inbox, never in the user's own journal.
     qputenv("XDG_STATE_HOME", QByteArray::fromStdString((temp / "state").string()));
+    // And by its own rules file, the built-in rules unless the test writes one.
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((temp / "config").string()));
 }
 
 std::unique_ptr<FolderOrganizerViewModel> ViewModelFixture::makeViewModel()
