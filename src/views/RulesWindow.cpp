@@ -125,7 +125,8 @@ void RulesWindow::refresh()
 {
     // A wrong edit tells why where the answer would be.
     const QString problem = m_editor->problem();
-    m_answer->setText(problem.isEmpty() ? m_editor->sampleAnswer() : problem);
+    const QString answer = m_editor->isLoaded() ? m_editor->sampleAnswer() : QString();
+    m_answer->setText(problem.isEmpty() ? answer : problem);
     m_answer->setColor(problem.isEmpty() ? QColor() : errorColor(palette()));
     m_answer->setAccessibleDescription(problem.isEmpty() ? QString() : tr("Error"));
     m_save->setEnabled(m_editor->canSave());
@@ -140,6 +141,8 @@ void RulesWindow::refreshFileError()
     // Edits are made on what the file says: not while it cannot be read.
     m_categories->setEnabled(m_editor->isLoaded());
     m_leaveAlone->setEnabled(m_editor->isLoaded());
+    // Nor is anything answered from rules that are not the file's.
+    m_sample->setEnabled(m_editor->isLoaded());
     refresh();
 }
 
