@@ -30,7 +30,7 @@ if(TIDYRA_DPKG_SHLIBDEPS)
 else()
     list(APPEND tidyra_deb_depends "libc6 (>= 2.34)" "libstdc++6 (>= 11)" "libgcc-s1"
         "libicu72" "libqt6core6 (>= 6.4)" "libqt6gui6 (>= 6.4)" "libqt6widgets6 (>= 6.4)"
-        "libqt6network6 (>= 6.4)" "libqt6dbus6 (>= 6.4)")
+        "libqt6network6 (>= 6.4)" "libqt6dbus6 (>= 6.4)" "libtomlplusplus3")
 endif()
 list(JOIN tidyra_deb_depends ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 # Wayland's platform plugin: X11 sessions and XWayland do without it. Qt's own

@@ -17,7 +17,8 @@ set -euo pipefail
 
 mode=${1:-build}
 packages=(cmake ninja-build g++ pkg-config libicu-dev nlohmann-json3-dev libcli11-dev
-          qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev libxcb1-dev help2man)
+          libtomlplusplus-dev qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev
+          libxcb1-dev help2man)
 test_packages=(libgtest-dev fonts-dejavu-core appstream desktop-file-utils
                qt6-translations-l10n dbus-daemon bash-completion lintian dpkg-dev file
                exfatprogs exfat-fuse sshfs strace

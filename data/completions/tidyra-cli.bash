@@ -7,27 +7,36 @@ _tidyra_cli()
     local command="" i
     for ((i = 1; i < cword; i++)); do
         case ${words[i]} in
-            preview|organize|undo|history|watch) command=${words[i]}; break ;;
+            preview|organize|undo|history|watch|rules) command=${words[i]}; break ;;
         esac
     done
 
     case $command in
         "")
-            COMPREPLY=($(compgen -W "preview organize undo history watch --help --help-all --version -V -v -h" \
+            COMPREPLY=($(compgen -W "preview organize undo history watch rules --help --help-all --version -V -v -h" \
                 -- "$cur")) ;;
         *)
             if [[ $command == watch && $prev == --settle ]]; then
                 return # a number of seconds
+            fi
+            if [[ $prev == --rules ]]; then
+                _filedir toml # a rules file
+                return
             fi
             if [[ $command == undo && $prev == --run ]]; then
                 return # run ids come from "tidyra-cli history FOLDER"
             fi
             if [[ $cur == -* ]]; then
                 local options="--help"
-                [[ $command == preview || $command == history ]] && options+=" --json"
+                [[ $command == preview || $command == history || $command == rules ]] &&
+                    options+=" --json"
+                [[ $command == preview || $command == organize || $command == watch ||
+                    $command == rules ]] && options+=" --rules"
                 [[ $command == undo ]] && options+=" --run"
                 [[ $command == watch ]] && options+=" --settle"
                 COMPREPLY=($(compgen -W "$options" -- "$cur"))
+            elif [[ $command == rules ]]; then
+                return # takes no folder
             else
                 # Folders only, with blanks and other odd characters kept whole.
                 _filedir -d

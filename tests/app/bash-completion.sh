@@ -15,7 +15,7 @@ source "$completions/tidyra-cli.bash"
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
 mkdir "$folder/My Folder" "$folder/Mine" "$folder/Other"
-touch "$folder/My file.txt"
+touch "$folder/My file.txt" "$folder/My rules.toml"
 cd "$folder" || exit 1
 
 status=0
@@ -39,6 +39,8 @@ expect '--run' tidyra-cli undo --r
 expect '--settle' tidyra-cli watch --s
 expect '' tidyra-cli watch --settle ''
 expect 'My Folder' tidyra-cli watch --settle 5 'My '
+expect $'--help\n--json\n--rules' tidyra-cli rules --
+expect $'My Folder\nMy rules.toml' tidyra-cli preview --rules My
 if command -v zsh >/dev/null; then zsh -n "$completions/_tidyra-cli" || status=1; fi
 if command -v fish >/dev/null; then fish -n "$completions/tidyra-cli.fish" || status=1; fi
 exit $status

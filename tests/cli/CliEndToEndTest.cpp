@@ -245,3 +245,33 @@ TEST_F(CliEndToEndTest, AFolderDeeperThanPathMaxIsOrganizedAndUndone)
 }
 
 } // namespace
+
+// The rules file in its default place, or the one named; a broken one moves nothing.
+TEST_F(CliEndToEndTest, RulesDecideThePreviewTheRunAndTheirOwnListing)
+{
+    for (const char *name : { "a.epub", "b.torrent", "c.jpg" })
+        writeFile(m_folder / name, name);
+    const std::string folder = m_folder.path().string();
+    const std::string rules = "[category.Ebooks]\nadd = [\"epub\"]\n[category.Images]\n"
+                              "folder = \"Bilder\"\n[leave-alone]\nnames = [\"*.torrent\"]\n";
+    writeFile(m_state / "config/tidyra/rules.toml", rules);
+    const std::vector<std::string> config { "XDG_STATE_HOME=" + m_state.path().string(),
+        "XDG_CONFIG_HOME=" + (m_state / "config").string() };
+    EXPECT_EQ(runWith(config, { "preview", folder }).out,
+        "2 files will be moved; 1 left alone by your rules\nBilder/\n  c.jpg\nEbooks/\n  a.epub\n");
+    const Json plan = Json::parse(runWith(config, { "preview", "--json", folder }).out);
+    EXPECT_EQ(plan["leftAlone"], 1);
+    EXPECT_EQ(plan["operations"][0]["category"], "Images");
+    const Json listed = Json::parse(runWith(config, { "rules", "--json" }).out);
+    EXPECT_EQ(listed["file"], (m_state / "config/tidyra/rules.toml").string());
+    EXPECT_EQ(listed["categories"][10]["extensions"], Json::array({ "epub" }));
+
+    writeFile(m_state / "other.toml", "[category.Images]\nfolder = \"\"\n");
+    const CliResult broken
+        = run({ "organize", "--rules", (m_state / "other.toml").string(), folder });
+    EXPECT_EQ(broken.exitCode, 1);
+    EXPECT_EQ(broken.err,
+        "Error: " + (m_state / "other.toml").string()
+            + ":2:10: the folder name of \"Images\" is empty\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_folder.path()), {}), 3);
+}

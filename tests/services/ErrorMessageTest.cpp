@@ -31,6 +31,6 @@ TEST(ErrorMessageTest, KindsFormatToTheirEnglishTexts)
     for (const auto &[message, english] : cases)
         EXPECT_EQ(EngineError(0, message).what(), english);
     // Each kind comes back from the key the details keep it by.
-    for (int kind = 1; kind <= int(ErrorKind::cannotWaitForChanges); ++kind)
+    for (int kind = 1; kind <= int(ErrorKind::rulesUnknownColor); ++kind)
         EXPECT_EQ(ErrorKinds::fromKey(ErrorKinds::key(ErrorKind(kind))), ErrorKind(kind));
 }

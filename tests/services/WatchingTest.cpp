@@ -1,5 +1,6 @@
 #include "EngineTestSupport.h"
 #include "services/journal/JournalStore.h"
+#include "services/rules/RulesFile.h"
 #include "services/watching/AutoTidyRun.h"
 #include "services/watching/ChangeSource.h"
 #include "services/watching/InotifyChangeSource.h"
@@ -283,4 +284,29 @@ TEST_F(AutoTidyRunTest, WhatAnUndoPutBackStaysUntilTheUserChangesIt)
     for (const char *tidied :
         { "longer.txt", "touched.png", "swapped.pdf", "by-hand.jpg", "blocked.txt" })
         EXPECT_FALSE(fs::exists(m_dir / tidied)) << tidied;
+}
+
+// The rules file is read again before each run; while it is broken nothing moves and
+// every name waits, and once fixed the next run follows it.
+TEST_F(AutoTidyRunTest, FollowsTheRulesFileAsItChanges)
+{
+    RulesFile rules(*m_fileSystem, m_state / "rules.toml");
+    AutoTidyRun autoRun(m_service, 60s, m_state.path());
+    autoRun.setRules(&rules);
+    writeOld(m_dir / "a.epub");
+    writeOld(m_dir / "b.epub");
+    writeFile(m_state / "rules.toml", "[category.Books]\nadd = [\"epub\"]\n");
+    EXPECT_EQ(autoRun.run(m_dir.path(), { "a.epub" }).report.moved, 1u);
+    EXPECT_TRUE(fs::exists(m_dir / "Books/a.epub"));
+
+    writeFile(m_state / "rules.toml", "[category.Books]\nadd = [\"epub\"]\nfolder = \".b\"\n");
+    AutoTidyRun::Result broken = autoRun.run(m_dir.path(), { "b.epub" });
+    EXPECT_FALSE(broken.ran);
+    EXPECT_EQ(broken.rulesProblem.nested.at(0).kind, ErrorKind::rulesFolderHidden);
+    EXPECT_EQ(broken.retry, Names { "b.epub" });
+    EXPECT_TRUE(fs::exists(m_dir / "b.epub"));
+
+    writeFile(m_state / "rules.toml", "[category.Novels]\nadd = [\"epub\"]\n");
+    EXPECT_TRUE(autoRun.run(m_dir.path(), { "b.epub" }).rulesProblem.empty());
+    EXPECT_TRUE(fs::exists(m_dir / "Novels/b.epub"));
 }

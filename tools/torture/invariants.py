@@ -69,9 +69,28 @@ def _snapshot(root):
     return entries
 
 
+# The folders runs sort into: the built-in ones, and those of the scenario's rules file.
+sorted_folders = set(CATEGORY_NAMES)
+
+
 def is_sorted_place(rel):
     parts = rel.split(b"/")
-    return 2 <= len(parts) <= 3 and parts[0] in CATEGORY_NAMES
+    return 2 <= len(parts) <= 3 and parts[0] in sorted_folders
+
+
+def follows_rules(out, before, rules):
+    """Each file a step sorted went to the folder the rules name for it, and none the
+    rules leave alone moved."""
+    problems = []
+    for fid, path in out.items():
+        name = before[fid]
+        if rules.leaves_alone(name):
+            problems.append(f"LEFT ALONE by the rules, yet moved: {show(name)} to {show(path)}")
+        expected = rules.folder_for(name)
+        if expected is not None and path.split(b"/")[0] != expected:
+            problems.append(f"MISSORTED: {show(name)} at {show(path)}, the rules say "
+                            f"{show(expected)}")
+    return problems
 
 
 def is_engine_name(rel):

@@ -9,6 +9,7 @@ import shutil
 import time
 
 import invariants as inv
+import rules
 import steps
 import trees
 
@@ -27,11 +28,18 @@ class Scenario:
         home = os.path.join(work, f"home-{mount.name}-{seed}")
         shutil.rmtree(home, ignore_errors=True)
         self.cli = steps.Cli(cli_binary, home)
+        # A generator of its own, so that a seed makes the same tree with or without rules.
+        self.rules = rules.random_rules(random.Random(f"rules-{seed}"),
+                                        self.cli.env["XDG_CONFIG_HOME"])
+        inv.sorted_folders = set(trees.CATEGORY_NAMES) | (
+            self.rules.sorted_folders() if self.rules else set())
         os.makedirs(self.folder)
         os.makedirs(self.away)
         self.model = trees.Model(self.rng, self.folder, caps)
         trees.build(self.model, self.outside)
         self.log, self.lenient = [], False
+        if self.rules:
+            self.log.append("rules file: " + self.rules.text.strip().replace("\n", " | "))
         self.runs, self.known_ids = {}, set()
         self.where, problems = inv.locate(inv.snapshot(self.folder), self.model, False)
         self.outside_snap = self.snap_outside()
@@ -65,6 +73,8 @@ class Scenario:
         problems += inv.specials_intact(snap, self.model)
         problems += inv.unchanged(self.outside_snap, self.snap_outside(), "outside the folder")
         out, back = inv.moves(before, where)
+        if self.rules:
+            problems += inv.follows_rules(out, before, self.rules)
         problems += self.check_counts(name, result, out, back)
         problems += self.check_history(name, hist_before, out, back, where, moved_meanwhile)
         self.where = where
