@@ -91,4 +91,6 @@ private:
     bool m_usedFallback = false;
     enum class Links : std::uint8_t { unknown, trusted, untrusted };
     Links m_links = Links::unknown;
+    enum class NoReplace : std::uint8_t { unknown, rejected };
+    NoReplace m_noReplace = NoReplace::unknown;
 };
