@@ -222,7 +222,10 @@ void MoveBackPass::keepPending(const File &file, const Whereabouts &where)
 
 void MoveBackPass::removeAside(const File &file, const Whereabouts &where)
 {
-    if (!file.mayBeAside)
+    // Where links do not keep one identity, no move took the link route and no look
+    // could prove a name aside to be a second name of the file: the looks are saved.
+    if (!file.mayBeAside
+        || (m_recognition == Recognition::stamp && !m_mover.linksKeepIdentity(m_root)))
         return;
     // The run's move set the old name aside in the chosen folder, an undo's the new name
     // in the category folder.
