@@ -69,6 +69,22 @@ TEST_P(MoveFallbackTest, MovesBothWaysAndANewVersionSavedMeanwhileIsNeverRemoved
     }
 }
 
+// On a share the moves of a batch go at once, from several threads: each file arrives
+// once, where it was planned, and comes back.
+TEST_P(MoveFallbackTest, FilesMovedAtOnceOnAShareAllArriveAndComeBack)
+{
+    start(false);
+    for (const std::string name : { "a.txt", "A.TXT", "b.pdf", "c.mp3", "d.zip", "e.png" })
+        for (int i = 0; i < 10; ++i)
+            writeFile(m_dir / (std::to_string(i) + name), name);
+    const TreeSnapshot before = snapshotTree(m_dir.path());
+    m_fileSystem->pretendFileSystem(0x65735546);
+    EXPECT_EQ(organizeRecorded().moved, 61u);
+    EXPECT_EQ(readFile(m_dir / "Documents/TXT/0A.TXT"), "A.TXT");
+    EXPECT_EQ(undo().restored, 61u);
+    EXPECT_EQ(describeDifference(before, snapshotTree(m_dir.path())), "");
+}
+
 // Saved over twice in the window: the file that went aside comes back under a free
 // numbered name, never hidden and never over the newest one.
 TEST_P(MoveFallbackTest, ASecondSaveMeanwhileLeavesBothVersionsInSight)

@@ -43,6 +43,8 @@ std::error_code FileMover::move(int fromFolder, const std::string &fromName, int
     if (m_noReplace != NoReplace::rejected) {
         const int renameError
             = m_fileSystem.renameNoReplace(fromFolder, fromName, toFolder, toName);
+        if (renameError == 0)
+            m_noReplace = NoReplace::accepted;
         if (!rejectsNoReplace(renameError))
             return systemError(renameError);
     }

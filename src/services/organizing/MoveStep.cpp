@@ -23,7 +23,14 @@ std::error_code MoveStep::into(const std::vector<std::string> &parts, const std:
     const int folder = openFolder(parts, error, why);
     if (error)
         return error;
-    error = m_mover.move(m_root, name, folder, newName, file);
+    return intoOpen(m_mover, m_root, folder, parts, name, newName, file, why);
+}
+
+std::error_code MoveStep::intoOpen(FileMover &mover, int root, int folder,
+    const std::vector<std::string> &parts, const std::string &name, const std::string &newName,
+    const FileIdentity &file, ErrorMessage &why)
+{
+    const std::error_code error = mover.move(root, name, folder, newName, file);
     if (error)
         why = ErrorDescriptions::moveFailed(
             name, newName, PathText::joinedParts(parts, parts.size()), error);

@@ -4,6 +4,8 @@
 #include "services/errors/ErrorDescriptions.h"
 #include "services/filesystem/FileMover.h"
 #include "services/filesystem/FolderWalker.h"
+#include "services/filesystem/RoundTrips.h"
+#include "services/filesystem/SerialWitness.h"
 #include "services/journal/RunJournal.h"
 #include "services/organizing/MadeFolders.h"
 #include "services/organizing/MoveDecision.h"
@@ -28,6 +30,9 @@ RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJourna
 
     FileMover mover(m_fileSystem, root, &journal);
     MoveStep step(walker, mover, root);
+    std::uint64_t type = 0;
+    const bool overlap
+        = m_fileSystem.fileSystemType(root, type) == 0 && RoundTrips::worthOverlapping(type);
     std::vector<Ready> batch;
     const std::size_t total = list.moves.size();
     std::size_t next = 0;
@@ -57,11 +62,19 @@ RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJourna
             }
         }
 
-        for (const Ready &ready : batch) {
+        std::size_t done = 0;
+        for (; done < batch.size(); ++done) {
+            // Once a move showed the route, the rest of the batch goes at once where that
+            // saves round trips.
+            if (overlap && mover.routeKnown() && batch.size() - done > 1
+                && moveTogether(list, root, walker, mover, journal, control,
+                    { batch.begin() + std::ptrdiff_t(done), batch.end() }, report, moved))
+                break;
             if (control.isCancelled()) {
                 report.cancelled = true;
                 break;
             }
+            const Ready &ready = batch[done];
             const OrganizationPlan::Move &move = *ready.move;
             ErrorMessage why;
             if (step.into(targets[move.target].parts, move.source, move.destinationName(),
@@ -88,6 +101,80 @@ RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJourna
     }
     MadeFolders::removeEmpty(m_fileSystem, root, walker.created());
     return report;
+}
+
+bool OrganizeRun::moveTogether(const OrganizationPlan &list, int root, FolderWalker &walker,
+    const FileMover &mover, RunJournal &journal, const RunControl &control,
+    std::span<const Ready> ready, RunReport &report, std::vector<std::uint32_t> *moved) const
+{
+    // The walker is this thread's: each folder is opened here, and its handle is used
+    // by the threads only while none was given up since.
+    const std::size_t givenUp = walker.givenUp();
+    std::vector<FolderWalker::Result> folders;
+    folders.reserve(ready.size());
+    for (const Ready &each : ready)
+        folders.push_back(walker.open(list.targets[each.move->target].parts, false));
+    if (walker.givenUp() != givenUp)
+        return false;
+
+    struct Outcome
+    {
+        bool tried = false;
+        bool fallback = false;
+        std::error_code error;
+        ErrorMessage why;
+    };
+    std::vector<Outcome> outcomes(ready.size());
+    SerialWitness witness(journal);
+    std::vector<FileMover> movers;
+    movers.reserve(RoundTrips::lanes);
+    for (std::size_t lane = 0; lane < RoundTrips::lanes; ++lane)
+        movers.emplace_back(mover, &witness);
+    // Two moves to one name are never under way at once: they share a lane. The intents
+    // are on disk already; each outcome goes into the journal below, once its move is done.
+    RoundTrips::spread(
+        ready.size(),
+        [&](std::size_t i) {
+            return RoundTrips::laneOf(ready[i].move->target, ready[i].move->destinationName());
+        },
+        [&](std::size_t lane, std::size_t i) {
+            if (control.isCancelled())
+                return;
+            const OrganizationPlan::Move &move = *ready[i].move;
+            const FolderWalker::Result &folder = folders[i];
+            Outcome &outcome = outcomes[i];
+            outcome.tried = true;
+            if (folder.error != 0) {
+                const auto &parts = list.targets[move.target].parts;
+                outcome.error = systemError(folder.error);
+                outcome.why = ErrorDescriptions::blockedFolder(
+                    joinedParts(parts, folder.failedDepth + 1), folder.error);
+                return;
+            }
+            outcome.error
+                = MoveStep::intoOpen(movers[lane], root, folder.fd, list.targets[move.target].parts,
+                    move.source, move.destinationName(), ready[i].identity, outcome.why);
+            outcome.fallback = movers[lane].usedFallback();
+        });
+    for (std::size_t i = 0; i < ready.size(); ++i) {
+        const OrganizationPlan::Move &move = *ready[i].move;
+        const Outcome &outcome = outcomes[i];
+        if (!outcome.tried) {
+            report.cancelled = true;
+            continue;
+        }
+        if (outcome.error) {
+            skip(move.source, outcome.why, journal, report);
+            continue;
+        }
+        ++report.moved;
+        journal.mark(
+            outcome.fallback ? JournalLines::Mark::movedByFallback : JournalLines::Mark::moved,
+            move.index);
+        if (moved)
+            moved->push_back(move.index);
+    }
+    return true;
 }
 
 bool OrganizeRun::announceFolders(

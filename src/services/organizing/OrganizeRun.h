@@ -7,9 +7,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
+class FileMover;
 class RunJournal;
 
 // One organizing run inside the plan's folder, opened (`root`): creates the
@@ -57,6 +59,12 @@ private:
     void announceBatch(const OrganizationPlan &plan, int root, RunJournal &journal,
         const std::vector<ErrorMessage> &blocked, std::size_t &next, std::vector<Ready> &batch,
         RunReport &report) const;
+    // Moves `ready`, announced and synced, on several threads at once, each outcome
+    // reported and marked once all are done; false, having moved nothing, when the
+    // folders' handles cannot all be held meanwhile.
+    bool moveTogether(const OrganizationPlan &plan, int root, FolderWalker &walker,
+        const FileMover &mover, RunJournal &journal, const RunControl &control,
+        std::span<const Ready> ready, RunReport &report, std::vector<std::uint32_t> *moved) const;
     void skip(const std::string &name, const ErrorMessage &description, RunJournal &journal,
         RunReport &report) const;
 
