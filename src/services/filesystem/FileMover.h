@@ -62,6 +62,7 @@ public:
     // Whether a move went through, so the route moves take is known, and movers made
     // from this one ask the file system nothing more about it.
     bool routeKnown() const { return m_noReplace != NoReplace::unknown; }
+    Witness *witness() const { return m_witness; }
 
     // Moves `fromName`, which must be the file `expected`, to `toName`.
     // EngineCondition::changedMeanwhile when it is no longer that file (another program
