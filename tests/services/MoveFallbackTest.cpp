@@ -3,7 +3,9 @@
 
 #include <sys/stat.h>
 
+#include <atomic>
 #include <set>
+#include <thread>
 
 namespace {
 
@@ -70,19 +72,36 @@ TEST_P(MoveFallbackTest, MovesBothWaysAndANewVersionSavedMeanwhileIsNeverRemoved
 }
 
 // On a share the moves of a batch go at once, from several threads: each file arrives
-// once, where it was planned, and comes back.
+// once, where it was planned, and comes back; a cancel stops every thread.
 TEST_P(MoveFallbackTest, FilesMovedAtOnceOnAShareAllArriveAndComeBack)
 {
-    start(false);
-    for (const std::string name : { "a.txt", "A.TXT", "b.pdf", "c.mp3", "d.zip", "e.png" })
-        for (int i = 0; i < 10; ++i)
-            writeFile(m_dir / (std::to_string(i) + name), name);
-    const TreeSnapshot before = snapshotTree(m_dir.path());
-    m_fileSystem->pretendFileSystem(0x65735546);
-    EXPECT_EQ(organizeRecorded().moved, 61u);
-    EXPECT_EQ(readFile(m_dir / "Documents/TXT/0A.TXT"), "A.TXT");
-    EXPECT_EQ(undo().restored, 61u);
-    EXPECT_EQ(describeDifference(before, snapshotTree(m_dir.path())), "");
+    for (const bool cancelled : { false, true }) {
+        start(false);
+        for (const std::string name : { "a.txt", "A.TXT", "b.pdf", "c.mp3", "d.zip", "e.png" })
+            for (int i = 0; i < 10; ++i)
+                writeFile(m_dir / (std::to_string(i) + name), name);
+        const TreeSnapshot before = snapshotTree(m_dir.path());
+        m_fileSystem->pretendFileSystem(0x65735546);
+        std::set<std::thread::id> threads;
+        std::atomic<bool> cancel = false;
+        m_fileSystem->beforeCall(
+            Op::renameReplacing, 0, [&] { threads.insert(std::this_thread::get_id()); });
+        if (cancelled)
+            m_fileSystem->beforeCall(Op::renameReplacing, 10, [&] { cancel = true; });
+        RunControl control;
+        control.cancel = &cancel;
+        const RunReport run = m_service.organize(plan(), control);
+        EXPECT_EQ(run.cancelled, cancelled);
+        EXPECT_EQ(run.moved < 61u, cancelled);
+        EXPECT_GT(threads.size(), 2u * !cancelled);
+        if (!cancelled) {
+            EXPECT_EQ(readFile(m_dir / "Documents/TXT/0A.TXT"), "A.TXT");
+        }
+        threads.clear();
+        EXPECT_EQ(undo().restored, run.moved);
+        EXPECT_GT(threads.size(), 2u * !cancelled);
+        EXPECT_EQ(describeDifference(before, snapshotTree(m_dir.path())), "");
+    }
 }
 
 // Saved over twice in the window: the file that went aside comes back under a free
