@@ -12,6 +12,7 @@
 #include "services/organizing/MoveStep.h"
 #include "services/paths/PathText.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <set>
 
@@ -52,7 +53,7 @@ RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJourna
                     blocked[i] = ErrorDescriptions::folderMovedAway(gone);
             }
         }
-        announceBatch(list, root, journal, blocked, next, batch, report);
+        announceBatch(list, root, journal, blocked, overlap, next, batch, report);
         if (!batch.empty()) {
             try {
                 journal.sync();
@@ -229,16 +230,39 @@ std::vector<ErrorMessage> OrganizeRun::openTargets(
 }
 
 void OrganizeRun::announceBatch(const OrganizationPlan &list, int root, RunJournal &journal,
-    const std::vector<ErrorMessage> &blocked, std::size_t &next, std::vector<Ready> &batch,
-    RunReport &report) const
+    const std::vector<ErrorMessage> &blocked, bool overlap, std::size_t &next,
+    std::vector<Ready> &batch, RunReport &report) const
 {
     const std::size_t total = list.moves.size();
+    // Where calls are round trips, the looks of the whole batch are taken at once first.
+    struct Look
+    {
+        int error = 0;
+        EntryInfo info;
+    };
+    std::vector<Look> looks;
+    const std::size_t first = next;
+    if (overlap) {
+        looks.resize(std::min(m_batchSize, total - next));
+        RoundTrips::spread(
+            looks.size(), [](std::size_t i) { return i; },
+            [&](std::size_t, std::size_t i) {
+                const OrganizationPlan::Move &move = list.moves[first + i];
+                if (blocked[move.target].empty())
+                    looks[i].error = m_fileSystem.statIn(root, move.source, looks[i].info);
+            });
+    }
     for (; next < total && batch.size() < m_batchSize; ++next) {
         const OrganizationPlan::Move &move = list.moves[next];
         MoveDecision facts { !blocked[move.target].empty() };
         EntryInfo info;
         if (!facts.targetBlocked) {
-            facts.lookError = m_fileSystem.statIn(root, move.source, info);
+            // Skipped moves leave room in the batch: those past the looks are taken now.
+            const bool looked = next - first < looks.size();
+            facts.lookError
+                = looked ? looks[next - first].error : m_fileSystem.statIn(root, move.source, info);
+            if (looked)
+                info = looks[next - first].info;
             facts.regular = info.type == EntryType::regular;
         }
         switch (facts.decide()) {

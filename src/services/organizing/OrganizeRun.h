@@ -55,10 +55,10 @@ private:
     std::vector<ErrorMessage> openTargets(
         const OrganizationPlan &plan, int root, FolderWalker &walker, RunJournal &journal) const;
     // Checks and announces the moves from `next` on, up to a batch, as MoveDecision
-    // tells; the skipped ones are reported.
+    // tells; the skipped ones are reported. With `overlap`, the looks go at once.
     void announceBatch(const OrganizationPlan &plan, int root, RunJournal &journal,
-        const std::vector<ErrorMessage> &blocked, std::size_t &next, std::vector<Ready> &batch,
-        RunReport &report) const;
+        const std::vector<ErrorMessage> &blocked, bool overlap, std::size_t &next,
+        std::vector<Ready> &batch, RunReport &report) const;
     // Moves `ready`, announced and synced, on several threads at once, each outcome
     // reported and marked once all are done; false, having moved nothing, when the
     // folders' handles cannot all be held meanwhile.
