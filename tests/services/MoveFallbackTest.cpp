@@ -156,6 +156,8 @@ TEST_P(MoveFallbackTest, AnotherProgramsFileKeepsItsOnlyNameAndItsContent)
 TEST_F(EngineTest, UndoTakesAwayTheNameALinkRouteMoveLeftAside)
 {
     writeFile(m_dir / "photo.jpg", "P");
+    // Known by size and time, as on NTFS through FUSE, whose links keep one identity.
+    m_fileSystem->pretendFileSystem(0x65735546);
     m_fileSystem->failCall(Op::renameNoReplace, 0, EINVAL);
     ASSERT_EQ(organizeRecorded().moved, 1u);
     struct stat moved = {};
@@ -255,6 +257,21 @@ TEST_F(EngineTest, MovesThatCannotBeDoneSafelyFailAndTheFileStays)
     EXPECT_THAT(m_skips.at(0).second, HasSubstr("already exists in \"Images\""));
     EXPECT_EQ(readFile(m_dir / "photo.jpg"), "P");
     EXPECT_EQ(readFile(m_dir / "Images/photo.jpg"), "other");
+
+    // An empty file takes the new name just before the move, and the run is killed as
+    // it would reserve the name: undo leaves that file, which the journal never claimed.
+    fs::remove(m_dir / "Images/photo.jpg");
+    m_fileSystem->reset();
+    m_fileSystem->failCall(Op::renameNoReplace, 0, EINVAL);
+    m_fileSystem->failCall(Op::hardLink, 0, EPERM);
+    m_fileSystem->beforeCall(
+        Op::renameNoReplace, 1, [&] { writeFile(m_dir / "Images/photo.jpg", ""); });
+    // The first exclusive file is the probe's.
+    m_fileSystem->beforeCall(Op::createExclusive, 2, [&] { m_fileSystem->killAt(0); });
+    stoppable([&] { organizeRecorded(); });
+    m_fileSystem->reset();
+    undo();
+    EXPECT_TRUE(fs::exists(m_dir / "Images/photo.jpg"));
 }
 
 // ntfs-3g replaces a long name by linking the old file to a cut-down name first, and
