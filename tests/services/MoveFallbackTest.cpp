@@ -71,10 +71,12 @@ TEST_P(MoveFallbackTest, MovesBothWaysAndANewVersionSavedMeanwhileIsNeverRemoved
     }
 }
 
-// On a share the moves of a batch go at once, from several threads: each file arrives
-// once, where it was planned, and comes back; a cancel stops every thread.
+// On a share the moves of a batch, and of its undo, go at once, from several threads:
+// each file arrives once, where it was planned, and comes back, a name the link route
+// could not remove included; a cancel stops every thread, and the next undo finishes.
 TEST_P(MoveFallbackTest, FilesMovedAtOnceOnAShareAllArriveAndComeBack)
 {
+    const bool link = GetParam() == Route::link;
     for (const bool cancelled : { false, true }) {
         start(false);
         for (const std::string name : { "a.txt", "A.TXT", "b.pdf", "c.mp3", "d.zip", "e.png" })
@@ -84,12 +86,18 @@ TEST_P(MoveFallbackTest, FilesMovedAtOnceOnAShareAllArriveAndComeBack)
         m_fileSystem->pretendFileSystem(0x65735546);
         std::set<std::thread::id> threads;
         std::atomic<bool> cancel = false;
-        m_fileSystem->beforeCall(
-            Op::renameReplacing, 0, [&] { threads.insert(std::this_thread::get_id()); });
-        if (cancelled)
-            m_fileSystem->beforeCall(Op::renameReplacing, 10, [&] { cancel = true; });
         RunControl control;
         control.cancel = &cancel;
+        const auto watch = [&](int cancelAt) {
+            threads.clear();
+            m_fileSystem->beforeCall(
+                Op::renameReplacing, 0, [&] { threads.insert(std::this_thread::get_id()); });
+            if (cancelled)
+                m_fileSystem->beforeCall(Op::renameReplacing, cancelAt, [&] { cancel = true; });
+        };
+        watch(10);
+        if (link && !cancelled)
+            m_fileSystem->failCall(Op::unlinkFile, 0, EIO);
         const RunReport run = m_service.organize(plan(), control);
         EXPECT_EQ(run.cancelled, cancelled);
         EXPECT_EQ(run.moved < 61u, cancelled);
@@ -97,9 +105,16 @@ TEST_P(MoveFallbackTest, FilesMovedAtOnceOnAShareAllArriveAndComeBack)
         if (!cancelled) {
             EXPECT_EQ(readFile(m_dir / "Documents/TXT/0A.TXT"), "A.TXT");
         }
-        threads.clear();
-        EXPECT_EQ(undo().restored, run.moved);
+        m_fileSystem->reset();
+        m_fileSystem->failCall(Op::renameNoReplace, 0, EINVAL);
+        if (!link)
+            m_fileSystem->failCall(Op::hardLink, 0, EPERM);
+        cancel = false;
+        watch(2);
+        const UndoReport back = m_service.undoLast(m_dir.path(), control);
+        EXPECT_EQ(back.restored < run.moved, cancelled);
         EXPECT_GT(threads.size(), 2u * !cancelled);
+        EXPECT_EQ(back.restored + (cancelled ? undo().restored : 0), run.moved);
         EXPECT_EQ(describeDifference(before, snapshotTree(m_dir.path())), "");
     }
 }
