@@ -82,7 +82,10 @@ private:
     void handleTogether(const std::vector<std::size_t> &ks);
     // Holds off the other threads while the pass's shared state changes; nothing to hold
     // while one thread works.
-    std::unique_lock<std::recursive_mutex> share();
+    std::unique_lock<std::recursive_mutex> share()
+    {
+        return m_together ? std::unique_lock(m_guard) : std::unique_lock<std::recursive_mutex>();
+    }
     Whereabouts lookFor(const File &file, Tools &tools);
     void moveBack(const File &file, const Whereabouts &where, Tools &tools);
     void settleAsBack(const File &file, const Whereabouts &where, Tools &tools);

@@ -23,7 +23,11 @@ std::error_code MoveStep::into(const std::vector<std::string> &parts, const std:
     const int folder = openFolder(parts, error, why);
     if (error)
         return error;
-    return intoOpen(m_mover, m_root, folder, parts, name, newName, file, why);
+    error = m_mover.move(m_root, name, folder, newName, file);
+    if (error)
+        why = ErrorDescriptions::moveFailed(
+            name, newName, PathText::joinedParts(parts, parts.size()), error);
+    return error;
 }
 
 std::error_code MoveStep::intoOpen(FileMover &mover, int root, int folder,

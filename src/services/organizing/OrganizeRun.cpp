@@ -63,19 +63,17 @@ RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJourna
             }
         }
 
-        std::size_t done = 0;
-        for (; done < batch.size(); ++done) {
-            // Once a move showed the route, the rest of the batch goes at once where that
-            // saves round trips.
-            if (overlap && mover.routeKnown() && batch.size() - done > 1
-                && moveTogether(list, root, walker, mover, journal, control,
-                    { batch.begin() + std::ptrdiff_t(done), batch.end() }, report, moved))
-                break;
+        for (const Ready &ready : batch) {
             if (control.isCancelled()) {
                 report.cancelled = true;
                 break;
             }
-            const Ready &ready = batch[done];
+            // Once a move showed the route, the rest of the batch goes at once where that
+            // saves round trips.
+            if (overlap && mover.routeKnown()
+                && moveTogether(list, root, walker, mover, journal, control,
+                    { &ready, batch.data() + batch.size() }, report, moved))
+                break;
             const OrganizationPlan::Move &move = *ready.move;
             ErrorMessage why;
             if (step.into(targets[move.target].parts, move.source, move.destinationName(),
@@ -108,6 +106,8 @@ bool OrganizeRun::moveTogether(const OrganizationPlan &list, int root, FolderWal
     const FileMover &mover, RunJournal &journal, const RunControl &control,
     std::span<const Ready> ready, RunReport &report, std::vector<std::uint32_t> *moved) const
 {
+    if (ready.size() < 2)
+        return false;
     // The walker is this thread's: each folder is opened here, and its handle is used
     // by the threads only while none was given up since.
     const std::size_t givenUp = walker.givenUp();
@@ -234,35 +234,20 @@ void OrganizeRun::announceBatch(const OrganizationPlan &list, int root, RunJourn
     std::vector<Ready> &batch, RunReport &report) const
 {
     const std::size_t total = list.moves.size();
-    // Where calls are round trips, the looks of the whole batch are taken at once first.
-    struct Look
-    {
-        int error = 0;
-        EntryInfo info;
-    };
-    std::vector<Look> looks;
     const std::size_t first = next;
-    if (overlap) {
-        looks.resize(std::min(m_batchSize, total - next));
-        RoundTrips::spread(
-            looks.size(), [](std::size_t i) { return i; },
-            [&](std::size_t, std::size_t i) {
-                const OrganizationPlan::Move &move = list.moves[first + i];
-                if (blocked[move.target].empty())
-                    looks[i].error = m_fileSystem.statIn(root, move.source, looks[i].info);
-            });
-    }
+    const std::vector<Look> looks
+        = overlap ? lookAhead(list, root, blocked, first) : std::vector<Look>();
     for (; next < total && batch.size() < m_batchSize; ++next) {
         const OrganizationPlan::Move &move = list.moves[next];
         MoveDecision facts { !blocked[move.target].empty() };
         EntryInfo info;
         if (!facts.targetBlocked) {
             // Skipped moves leave room in the batch: those past the looks are taken now.
-            const bool looked = next - first < looks.size();
-            facts.lookError
-                = looked ? looks[next - first].error : m_fileSystem.statIn(root, move.source, info);
-            if (looked)
+            if (next - first < looks.size()) [[unlikely]] {
+                facts.lookError = looks[next - first].error;
                 info = looks[next - first].info;
+            } else
+                facts.lookError = m_fileSystem.statIn(root, move.source, info);
             facts.regular = info.type == EntryType::regular;
         }
         switch (facts.decide()) {
@@ -288,6 +273,20 @@ void OrganizeRun::announceBatch(const OrganizationPlan &list, int root, RunJourn
             move.index, move.source, list.targets[move.target].parts, move.destinationName(), info);
         batch.push_back({ &move, info.identity });
     }
+}
+
+std::vector<OrganizeRun::Look> OrganizeRun::lookAhead(const OrganizationPlan &list, int root,
+    const std::vector<ErrorMessage> &blocked, std::size_t first) const
+{
+    std::vector<Look> looks(std::min(m_batchSize, list.moves.size() - first));
+    RoundTrips::spread(
+        looks.size(), [](std::size_t i) { return i; },
+        [&](std::size_t, std::size_t i) {
+            const OrganizationPlan::Move &move = list.moves[first + i];
+            if (blocked[move.target].empty())
+                looks[i].error = m_fileSystem.statIn(root, move.source, looks[i].info);
+        });
+    return looks;
 }
 
 void OrganizeRun::skip(const std::string &name, const ErrorMessage &description,

@@ -54,6 +54,17 @@ private:
     // happen, empty when they can. Throws when one cannot be created.
     std::vector<ErrorMessage> openTargets(
         const OrganizationPlan &plan, int root, FolderWalker &walker, RunJournal &journal) const;
+    // What a look at a planned file found.
+    struct Look
+    {
+        int error = 0;
+        EntryInfo info;
+    };
+
+    // Looks at the planned files of a batch from `first` on, at once: where calls are
+    // round trips.
+    std::vector<Look> lookAhead(const OrganizationPlan &plan, int root,
+        const std::vector<ErrorMessage> &blocked, std::size_t first) const;
     // Checks and announces the moves from `next` on, up to a batch, as MoveDecision
     // tells; the skipped ones are reported. With `overlap`, the looks go at once.
     void announceBatch(const OrganizationPlan &plan, int root, RunJournal &journal,
