@@ -3,7 +3,9 @@
 
 #include <sys/stat.h>
 
+#include <atomic>
 #include <set>
+#include <thread>
 
 namespace {
 
@@ -69,6 +71,54 @@ TEST_P(MoveFallbackTest, MovesBothWaysAndANewVersionSavedMeanwhileIsNeverRemoved
     }
 }
 
+// On a share the moves of a batch, and of its undo, go at once, from several threads:
+// each file arrives once, where it was planned, and comes back, a name the link route
+// could not remove included; a cancel stops every thread, and the next undo finishes.
+TEST_P(MoveFallbackTest, FilesMovedAtOnceOnAShareAllArriveAndComeBack)
+{
+    const bool link = GetParam() == Route::link;
+    for (const bool cancelled : { false, true }) {
+        start(false);
+        for (const std::string name : { "a.txt", "A.TXT", "b.pdf", "c.mp3", "d.zip", "e.png" })
+            for (int i = 0; i < 10; ++i)
+                writeFile(m_dir / (std::to_string(i) + name), name);
+        const TreeSnapshot before = snapshotTree(m_dir.path());
+        m_fileSystem->pretendFileSystem(0x65735546);
+        std::set<std::thread::id> threads;
+        std::atomic<bool> cancel = false;
+        RunControl control;
+        control.cancel = &cancel;
+        const auto watch = [&](int cancelAt) {
+            threads.clear();
+            m_fileSystem->beforeCall(
+                Op::renameReplacing, 0, [&] { threads.insert(std::this_thread::get_id()); });
+            if (cancelled)
+                m_fileSystem->beforeCall(Op::renameReplacing, cancelAt, [&] { cancel = true; });
+        };
+        watch(10);
+        if (link && !cancelled)
+            m_fileSystem->failCall(Op::unlinkFile, 0, EIO);
+        const RunReport run = m_service.organize(plan(), control);
+        EXPECT_EQ(run.cancelled, cancelled);
+        EXPECT_EQ(run.moved < 61u, cancelled);
+        EXPECT_GT(threads.size(), 2u * !cancelled);
+        if (!cancelled) {
+            EXPECT_EQ(readFile(m_dir / "Documents/TXT/0A.TXT"), "A.TXT");
+        }
+        m_fileSystem->reset();
+        m_fileSystem->failCall(Op::renameNoReplace, 0, EINVAL);
+        if (!link)
+            m_fileSystem->failCall(Op::hardLink, 0, EPERM);
+        cancel = false;
+        watch(2);
+        const UndoReport back = m_service.undoLast(m_dir.path(), control);
+        EXPECT_EQ(back.restored < run.moved, cancelled);
+        EXPECT_GT(threads.size(), 2u * !cancelled);
+        EXPECT_EQ(back.restored + (cancelled ? undo().restored : 0), run.moved);
+        EXPECT_EQ(describeDifference(before, snapshotTree(m_dir.path())), "");
+    }
+}
+
 // Saved over twice in the window: the file that went aside comes back under a free
 // numbered name, never hidden and never over the newest one.
 TEST_P(MoveFallbackTest, ASecondSaveMeanwhileLeavesBothVersionsInSight)
@@ -121,6 +171,8 @@ TEST_P(MoveFallbackTest, AnotherProgramsFileKeepsItsOnlyNameAndItsContent)
 TEST_F(EngineTest, UndoTakesAwayTheNameALinkRouteMoveLeftAside)
 {
     writeFile(m_dir / "photo.jpg", "P");
+    // Known by size and time, as on NTFS through FUSE, whose links keep one identity.
+    m_fileSystem->pretendFileSystem(0x65735546);
     m_fileSystem->failCall(Op::renameNoReplace, 0, EINVAL);
     ASSERT_EQ(organizeRecorded().moved, 1u);
     struct stat moved = {};
@@ -220,6 +272,21 @@ TEST_F(EngineTest, MovesThatCannotBeDoneSafelyFailAndTheFileStays)
     EXPECT_THAT(m_skips.at(0).second, HasSubstr("already exists in \"Images\""));
     EXPECT_EQ(readFile(m_dir / "photo.jpg"), "P");
     EXPECT_EQ(readFile(m_dir / "Images/photo.jpg"), "other");
+
+    // An empty file takes the new name just before the move, and the run is killed as
+    // it would reserve the name: undo leaves that file, which the journal never claimed.
+    fs::remove(m_dir / "Images/photo.jpg");
+    m_fileSystem->reset();
+    m_fileSystem->failCall(Op::renameNoReplace, 0, EINVAL);
+    m_fileSystem->failCall(Op::hardLink, 0, EPERM);
+    m_fileSystem->beforeCall(
+        Op::renameNoReplace, 1, [&] { writeFile(m_dir / "Images/photo.jpg", ""); });
+    // The first exclusive file is the probe's.
+    m_fileSystem->beforeCall(Op::createExclusive, 2, [&] { m_fileSystem->killAt(0); });
+    stoppable([&] { organizeRecorded(); });
+    m_fileSystem->reset();
+    undo();
+    EXPECT_TRUE(fs::exists(m_dir / "Images/photo.jpg"));
 }
 
 // ntfs-3g replaces a long name by linking the old file to a cut-down name first, and

@@ -44,6 +44,8 @@ int FaultInjectingFileSystem::totalCalls() const
 
 int FaultInjectingFileSystem::intercept(Operation operation)
 {
+    // A run on a share moves files from several threads; a hook may call in again.
+    const std::lock_guard lock(m_guard);
     const int call = ++m_calls[static_cast<std::size_t>(operation)];
     m_log.push_back(operation);
     int error = 0;

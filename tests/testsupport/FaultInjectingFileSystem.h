@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 // Wraps a real file system and, for tests, fails chosen calls with a chosen errno
@@ -126,4 +127,5 @@ private:
     std::vector<Operation> m_log;
     int m_killAt = 0;
     std::uint64_t m_type = 0;
+    std::recursive_mutex m_guard;
 };

@@ -40,13 +40,24 @@ std::error_code FileMover::move(int fromFolder, const std::string &fromName, int
     const std::string &toName, const FileIdentity &expected)
 {
     m_usedFallback = false;
-    const int renameError = m_fileSystem.renameNoReplace(fromFolder, fromName, toFolder, toName);
-    if (!rejectsNoReplace(renameError))
-        return systemError(renameError);
+    if (m_noReplace != NoReplace::rejected) {
+        const int renameError
+            = m_fileSystem.renameNoReplace(fromFolder, fromName, toFolder, toName);
+        if (renameError == 0)
+            m_noReplace = NoReplace::accepted;
+        if (!rejectsNoReplace(renameError))
+            return systemError(renameError);
+    }
     m_usedFallback = true;
-    if (!linksKeepIdentity(m_probeFolder))
-        return moveByReservation(fromFolder, fromName, toFolder, toName, expected);
-    return moveByLink(fromFolder, fromName, toFolder, toName, expected);
+    const std::error_code error = linksKeepIdentity(m_probeFolder)
+        ? moveByLink(fromFolder, fromName, toFolder, toName, expected)
+        : moveByReservation(fromFolder, fromName, toFolder, toName, expected);
+    // A rename only works within one file system, so the flag was refused for all the
+    // run's moves, not for this name (vfat says EINVAL to a name it cannot hold, too):
+    // once a fallback move went through, no more round trips ask again.
+    if (!error)
+        m_noReplace = NoReplace::rejected;
+    return error;
 }
 
 namespace {
@@ -156,9 +167,10 @@ std::error_code FileMover::moveByReservation(int fromFolder, const std::string &
         return m_witness ? m_witness->reservation(stage, toName, expected, seen) : 0;
     };
     // The name must be free before the journal says it is ours, so that an empty file
-    // already standing there is never taken for the reservation.
+    // already standing there is never taken for the reservation. One look will do: a
+    // name wrongly seen free is still never taken, as the reservation is exclusive.
     EntryInfo before;
-    if (const int error = look(toFolder, toName, before); error != ENOENT)
+    if (const int error = m_fileSystem.statIn(toFolder, toName, before); error != ENOENT)
         return systemError(error == 0 ? EEXIST : error);
     if (const int error = tell(Stage::reserving, {}))
         return systemError(error);
@@ -166,6 +178,8 @@ std::error_code FileMover::moveByReservation(int fromFolder, const std::string &
         tell(Stage::released, {});
         return systemError(error);
     }
+    // Seen by name, not through the descriptor made: what a look after a remount is
+    // compared with, where files are known by size and time.
     EntryInfo reservation;
     const bool reserved = look(toFolder, toName, reservation) == 0
         && reservation.type == EntryType::regular && reservation.size == 0;

@@ -49,6 +49,20 @@ public:
         , m_probeFolder(probeFolder)
         , m_witness(witness)
     { }
+    // Another mover for the same run, told what `known` found out about the file system,
+    // so that it never asks again: one for each thread that moves files at once.
+    FileMover(const FileMover &known, Witness *witness)
+        : m_fileSystem(known.m_fileSystem)
+        , m_probeFolder(known.m_probeFolder)
+        , m_witness(witness)
+        , m_links(known.m_links)
+        , m_noReplace(known.m_noReplace)
+    { }
+
+    // Whether a move went through, so the route moves take is known, and movers made
+    // from this one ask the file system nothing more about it.
+    bool routeKnown() const { return m_noReplace != NoReplace::unknown; }
+    Witness *witness() const { return m_witness; }
 
     // Moves `fromName`, which must be the file `expected`, to `toName`.
     // EngineCondition::changedMeanwhile when it is no longer that file (another program
@@ -91,4 +105,6 @@ private:
     bool m_usedFallback = false;
     enum class Links : std::uint8_t { unknown, trusted, untrusted };
     Links m_links = Links::unknown;
+    enum class NoReplace : std::uint8_t { unknown, accepted, rejected };
+    NoReplace m_noReplace = NoReplace::unknown;
 };

@@ -32,6 +32,7 @@ int FolderWalker::openStep(
     if ((error != EMFILE && error != ENFILE) || m_handles.empty())
         return error;
     // Keeps only the folders above this one: `parent` is among them.
+    ++m_givenUp;
     m_last.reset();
     std::erase_if(m_handles, [&key](const auto &entry) {
         const std::string &held = entry.first;
@@ -47,8 +48,10 @@ FolderWalker::Result FolderWalker::open(const std::vector<std::string> &parts, b
     if (!create && m_last && m_last->parts == parts)
         return m_last->result;
     m_last.reset();
-    if (m_handles.size() + parts.size() > m_capacity)
+    if (m_handles.size() + parts.size() > m_capacity) {
+        ++m_givenUp;
         m_handles.clear();
+    }
 
     Result result;
     int parent = m_root;
@@ -140,6 +143,7 @@ std::vector<std::string> FolderWalker::dropMoved()
             moved.push_back(key);
     }
     if (!dropped.empty()) {
+        ++m_givenUp;
         m_last.reset();
         for (const std::string &key : dropped)
             m_handles.erase(key);

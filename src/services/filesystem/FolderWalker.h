@@ -41,6 +41,9 @@ public:
     // the folders inside them, are given up, so that nothing more goes through them;
     // each is returned once, as its parts joined by '/', the outermost only.
     std::vector<std::string> dropMoved();
+    // How often handles were given up: while it stays the same, every handle open()
+    // gave is still open, for other threads to use too.
+    std::size_t givenUp() const { return m_givenUp; }
     // Every folder made by open(), parents before the folders inside them.
     const std::vector<Created> &created() const { return m_created; }
 
@@ -61,4 +64,5 @@ private:
     };
     std::optional<Last> m_last; // the folder opened last, while its handle is held
     std::vector<Created> m_created;
+    std::size_t m_givenUp = 0;
 };

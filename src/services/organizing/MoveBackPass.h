@@ -8,6 +8,8 @@
 #include "services/organizing/RunReports.h"
 
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -32,14 +34,32 @@ private:
     class Reservations final : public FileMover::Witness
     {
     public:
-        explicit Reservations(RunJournal &journal)
-            : m_journal(journal)
+        explicit Reservations(MoveBackPass &pass)
+            : m_pass(pass)
         { }
         int reservation(Stage stage, const std::string &name, const FileIdentity &file,
             const EntryInfo &made) override;
 
     private:
-        RunJournal &m_journal;
+        MoveBackPass &m_pass;
+    };
+
+    // What moves files back on one thread: its own folder handles and mover.
+    struct Tools
+    {
+        Tools(FileSystem &fileSystem, int root, FileMover::Witness *witness)
+            : walker(fileSystem, root)
+            , mover(fileSystem, root, witness)
+            , step(walker, mover, root)
+        { }
+        Tools(FileSystem &fileSystem, int root, const FileMover &known)
+            : walker(fileSystem, root)
+            , mover(known, known.witness())
+            , step(walker, mover, root)
+        { }
+        FolderWalker walker;
+        FileMover mover;
+        MoveStep step;
     };
 
     // One recorded move, as the steps below need it.
@@ -56,13 +76,23 @@ private:
         bool mayBeAside;
     };
 
-    Whereabouts lookFor(const File &file);
-    void moveBack(const File &file, const Whereabouts &where);
-    void settleAsBack(const File &file, const Whereabouts &where);
-    void moveBackFromAside(const File &file);
+    // Takes file `k` back, or says why not; on any thread of the pass.
+    void handle(std::size_t k, Tools &tools);
+    // Takes the files `ks` back on several threads at once.
+    void handleTogether(const std::vector<std::size_t> &ks);
+    // Holds off the other threads while the pass's shared state changes; nothing to hold
+    // while one thread works.
+    std::unique_lock<std::recursive_mutex> share()
+    {
+        return m_together ? std::unique_lock(m_guard) : std::unique_lock<std::recursive_mutex>();
+    }
+    Whereabouts lookFor(const File &file, Tools &tools);
+    void moveBack(const File &file, const Whereabouts &where, Tools &tools);
+    void settleAsBack(const File &file, const Whereabouts &where, Tools &tools);
+    void moveBackFromAside(const File &file, Tools &tools);
     void leaveOtherItem(const File &file, const Whereabouts &where);
     void keepPending(const File &file, const Whereabouts &where);
-    void removeAside(const File &file, const Whereabouts &where);
+    void removeAside(const File &file, const Whereabouts &where, Tools &tools);
     void restored(const std::string &name);
     void settle(std::size_t k, RunRecord::State state);
     void tellProgress();
@@ -76,10 +106,11 @@ private:
     std::uint64_t m_device = 0;
     Recognition m_recognition;
     std::string m_folderName; // the chosen folder's own name, for the texts
-    FolderWalker m_walker;
     Reservations m_reservations;
-    FileMover m_mover;
-    MoveStep m_step;
+    Tools m_main;
+    std::vector<std::unique_ptr<Tools>> m_lanes;
+    bool m_together = false; // whether several threads work now
+    std::recursive_mutex m_guard;
     UndoReport m_report;
     std::size_t m_files = 0; // the run's files, for progress
 };

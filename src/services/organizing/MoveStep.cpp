@@ -30,6 +30,17 @@ std::error_code MoveStep::into(const std::vector<std::string> &parts, const std:
     return error;
 }
 
+std::error_code MoveStep::intoOpen(FileMover &mover, int root, int folder,
+    const std::vector<std::string> &parts, const std::string &name, const std::string &newName,
+    const FileIdentity &file, ErrorMessage &why)
+{
+    const std::error_code error = mover.move(root, name, folder, newName, file);
+    if (error)
+        why = ErrorDescriptions::moveFailed(
+            name, newName, PathText::joinedParts(parts, parts.size()), error);
+    return error;
+}
+
 std::error_code MoveStep::back(const std::vector<std::string> &parts, const std::string &name,
     const std::string &oldName, const FileIdentity &file, const std::string &folderName,
     ErrorMessage &why)

@@ -24,6 +24,11 @@ public:
     // `name` in the chosen folder into `parts` as `newName`.
     std::error_code into(const std::vector<std::string> &parts, const std::string &name,
         const std::string &newName, const FileIdentity &file, ErrorMessage &why);
+    // The same, into the folder `parts` opened already (`folder`), by `mover`: what a
+    // thread of a run that moves files at once does.
+    static std::error_code intoOpen(FileMover &mover, int root, int folder,
+        const std::vector<std::string> &parts, const std::string &name, const std::string &newName,
+        const FileIdentity &file, ErrorMessage &why);
     // `name` in `parts` back into the chosen folder, shown as `folderName`, as `oldName`.
     std::error_code back(const std::vector<std::string> &parts, const std::string &name,
         const std::string &oldName, const FileIdentity &file, const std::string &folderName,

@@ -4,12 +4,15 @@
 #include "services/errors/ErrorDescriptions.h"
 #include "services/filesystem/FileMover.h"
 #include "services/filesystem/FolderWalker.h"
+#include "services/filesystem/RoundTrips.h"
+#include "services/filesystem/SerialWitness.h"
 #include "services/journal/RunJournal.h"
 #include "services/organizing/MadeFolders.h"
 #include "services/organizing/MoveDecision.h"
 #include "services/organizing/MoveStep.h"
 #include "services/paths/PathText.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <set>
 
@@ -28,6 +31,9 @@ RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJourna
 
     FileMover mover(m_fileSystem, root, &journal);
     MoveStep step(walker, mover, root);
+    std::uint64_t type = 0;
+    const bool overlap
+        = m_fileSystem.fileSystemType(root, type) == 0 && RoundTrips::worthOverlapping(type);
     std::vector<Ready> batch;
     const std::size_t total = list.moves.size();
     std::size_t next = 0;
@@ -47,7 +53,7 @@ RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJourna
                     blocked[i] = ErrorDescriptions::folderMovedAway(gone);
             }
         }
-        announceBatch(list, root, journal, blocked, next, batch, report);
+        announceBatch(list, root, journal, blocked, overlap, next, batch, report);
         if (!batch.empty()) {
             try {
                 journal.sync();
@@ -62,6 +68,12 @@ RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJourna
                 report.cancelled = true;
                 break;
             }
+            // Once a move showed the route, the rest of the batch goes at once where that
+            // saves round trips.
+            if (overlap && mover.routeKnown()
+                && moveTogether(list, root, walker, mover, journal, control,
+                    { &ready, batch.data() + batch.size() }, report, moved))
+                break;
             const OrganizationPlan::Move &move = *ready.move;
             ErrorMessage why;
             if (step.into(targets[move.target].parts, move.source, move.destinationName(),
@@ -88,6 +100,82 @@ RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJourna
     }
     MadeFolders::removeEmpty(m_fileSystem, root, walker.created());
     return report;
+}
+
+bool OrganizeRun::moveTogether(const OrganizationPlan &list, int root, FolderWalker &walker,
+    const FileMover &mover, RunJournal &journal, const RunControl &control,
+    std::span<const Ready> ready, RunReport &report, std::vector<std::uint32_t> *moved) const
+{
+    if (ready.size() < 2)
+        return false;
+    // The walker is this thread's: each folder is opened here, and its handle is used
+    // by the threads only while none was given up since.
+    const std::size_t givenUp = walker.givenUp();
+    std::vector<FolderWalker::Result> folders;
+    folders.reserve(ready.size());
+    for (const Ready &each : ready)
+        folders.push_back(walker.open(list.targets[each.move->target].parts, false));
+    if (walker.givenUp() != givenUp)
+        return false;
+
+    struct Outcome
+    {
+        bool tried = false;
+        bool fallback = false;
+        std::error_code error;
+        ErrorMessage why;
+    };
+    std::vector<Outcome> outcomes(ready.size());
+    SerialWitness witness(journal);
+    std::vector<FileMover> movers;
+    movers.reserve(RoundTrips::lanes);
+    for (std::size_t lane = 0; lane < RoundTrips::lanes; ++lane)
+        movers.emplace_back(mover, &witness);
+    // Two moves to one name are never under way at once: they share a lane. The intents
+    // are on disk already; each outcome goes into the journal below, once its move is done.
+    RoundTrips::spread(
+        ready.size(),
+        [&](std::size_t i) {
+            return RoundTrips::laneOf(ready[i].move->target, ready[i].move->destinationName());
+        },
+        [&](std::size_t lane, std::size_t i) {
+            if (control.isCancelled())
+                return;
+            const OrganizationPlan::Move &move = *ready[i].move;
+            const FolderWalker::Result &folder = folders[i];
+            Outcome &outcome = outcomes[i];
+            outcome.tried = true;
+            if (folder.error != 0) {
+                const auto &parts = list.targets[move.target].parts;
+                outcome.error = systemError(folder.error);
+                outcome.why = ErrorDescriptions::blockedFolder(
+                    joinedParts(parts, folder.failedDepth + 1), folder.error);
+                return;
+            }
+            outcome.error
+                = MoveStep::intoOpen(movers[lane], root, folder.fd, list.targets[move.target].parts,
+                    move.source, move.destinationName(), ready[i].identity, outcome.why);
+            outcome.fallback = movers[lane].usedFallback();
+        });
+    for (std::size_t i = 0; i < ready.size(); ++i) {
+        const OrganizationPlan::Move &move = *ready[i].move;
+        const Outcome &outcome = outcomes[i];
+        if (!outcome.tried) {
+            report.cancelled = true;
+            continue;
+        }
+        if (outcome.error) {
+            skip(move.source, outcome.why, journal, report);
+            continue;
+        }
+        ++report.moved;
+        journal.mark(
+            outcome.fallback ? JournalLines::Mark::movedByFallback : JournalLines::Mark::moved,
+            move.index);
+        if (moved)
+            moved->push_back(move.index);
+    }
+    return true;
 }
 
 bool OrganizeRun::announceFolders(
@@ -142,16 +230,24 @@ std::vector<ErrorMessage> OrganizeRun::openTargets(
 }
 
 void OrganizeRun::announceBatch(const OrganizationPlan &list, int root, RunJournal &journal,
-    const std::vector<ErrorMessage> &blocked, std::size_t &next, std::vector<Ready> &batch,
-    RunReport &report) const
+    const std::vector<ErrorMessage> &blocked, bool overlap, std::size_t &next,
+    std::vector<Ready> &batch, RunReport &report) const
 {
     const std::size_t total = list.moves.size();
+    const std::size_t first = next;
+    const std::vector<Look> looks
+        = overlap ? lookAhead(list, root, blocked, first) : std::vector<Look>();
     for (; next < total && batch.size() < m_batchSize; ++next) {
         const OrganizationPlan::Move &move = list.moves[next];
         MoveDecision facts { !blocked[move.target].empty() };
         EntryInfo info;
         if (!facts.targetBlocked) {
-            facts.lookError = m_fileSystem.statIn(root, move.source, info);
+            // Skipped moves leave room in the batch: those past the looks are taken now.
+            if (next - first < looks.size()) [[unlikely]] {
+                facts.lookError = looks[next - first].error;
+                info = looks[next - first].info;
+            } else
+                facts.lookError = m_fileSystem.statIn(root, move.source, info);
             facts.regular = info.type == EntryType::regular;
         }
         switch (facts.decide()) {
@@ -177,6 +273,20 @@ void OrganizeRun::announceBatch(const OrganizationPlan &list, int root, RunJourn
             move.index, move.source, list.targets[move.target].parts, move.destinationName(), info);
         batch.push_back({ &move, info.identity });
     }
+}
+
+std::vector<OrganizeRun::Look> OrganizeRun::lookAhead(const OrganizationPlan &list, int root,
+    const std::vector<ErrorMessage> &blocked, std::size_t first) const
+{
+    std::vector<Look> looks(std::min(m_batchSize, list.moves.size() - first));
+    RoundTrips::spread(
+        looks.size(), [](std::size_t i) { return i; },
+        [&](std::size_t, std::size_t i) {
+            const OrganizationPlan::Move &move = list.moves[first + i];
+            if (blocked[move.target].empty())
+                looks[i].error = m_fileSystem.statIn(root, move.source, looks[i].info);
+        });
+    return looks;
 }
 
 void OrganizeRun::skip(const std::string &name, const ErrorMessage &description,

@@ -7,9 +7,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
+class FileMover;
 class RunJournal;
 
 // One organizing run inside the plan's folder, opened (`root`): creates the
@@ -52,11 +54,28 @@ private:
     // happen, empty when they can. Throws when one cannot be created.
     std::vector<ErrorMessage> openTargets(
         const OrganizationPlan &plan, int root, FolderWalker &walker, RunJournal &journal) const;
+    // What a look at a planned file found.
+    struct Look
+    {
+        int error = 0;
+        EntryInfo info;
+    };
+
+    // Looks at the planned files of a batch from `first` on, at once: where calls are
+    // round trips.
+    std::vector<Look> lookAhead(const OrganizationPlan &plan, int root,
+        const std::vector<ErrorMessage> &blocked, std::size_t first) const;
     // Checks and announces the moves from `next` on, up to a batch, as MoveDecision
-    // tells; the skipped ones are reported.
+    // tells; the skipped ones are reported. With `overlap`, the looks go at once.
     void announceBatch(const OrganizationPlan &plan, int root, RunJournal &journal,
-        const std::vector<ErrorMessage> &blocked, std::size_t &next, std::vector<Ready> &batch,
-        RunReport &report) const;
+        const std::vector<ErrorMessage> &blocked, bool overlap, std::size_t &next,
+        std::vector<Ready> &batch, RunReport &report) const;
+    // Moves `ready`, announced and synced, on several threads at once, each outcome
+    // reported and marked once all are done; false, having moved nothing, when the
+    // folders' handles cannot all be held meanwhile.
+    bool moveTogether(const OrganizationPlan &plan, int root, FolderWalker &walker,
+        const FileMover &mover, RunJournal &journal, const RunControl &control,
+        std::span<const Ready> ready, RunReport &report, std::vector<std::uint32_t> *moved) const;
     void skip(const std::string &name, const ErrorMessage &description, RunJournal &journal,
         RunReport &report) const;
 
