@@ -274,4 +274,7 @@ TEST_F(CliEndToEndTest, RulesDecideThePreviewTheRunAndTheirOwnListing)
         "Error: " + (m_state / "other.toml").string()
             + ":2:10: the folder name of \"Images\" is empty\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(m_folder.path()), {}), 3);
+    EXPECT_EQ(run({ "preview", "--rules", (m_state / "none.toml").string(), folder }).err,
+        "Error: cannot read the rules file \"" + (m_state / "none.toml").string()
+            + "\": No such file or directory\n");
 }

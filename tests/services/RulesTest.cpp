@@ -55,7 +55,8 @@ TEST_F(RulesTest, EachRuleDecidesWhereAFileGoesOrThatItStays)
             staying += destination.empty() ? 1 : 0;
         }
         if (fs::exists(m_dir / "old.txt"))
-            fs::last_write_time(m_dir / "old.txt", fs::last_write_time(m_dir / "old.txt") - std::chrono::hours(49));
+            fs::last_write_time(
+                m_dir / "old.txt", fs::last_write_time(m_dir / "old.txt") - std::chrono::hours(49));
         const OrganizationPlan plan = planBy(example.rules);
         EXPECT_EQ(plan.leftAlone, staying) << example.rules;
         EXPECT_EQ(plan.moves.size() + staying, example.files.size()) << example.rules;
