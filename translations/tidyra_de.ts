@@ -46,6 +46,18 @@
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
+    <message>
+        <source>Ru&amp;les…</source>
+        <translation>Re&amp;geln…</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regeln</translation>
+    </message>
+    <message>
+        <source>Which files go to which folder, and which stay</source>
+        <translation>Welche Dateien in welchen Ordner kommen und welche bleiben</translation>
+    </message>
 </context>
 <context>
     <name>ActivitySection</name>
@@ -397,6 +409,86 @@
         <source>Resource temporarily unavailable</source>
         <translation>Die Ressource ist zurzeit nicht verfügbar</translation>
     </message>
+    <message>
+        <source>cannot read the rules file &quot;%1&quot;: %2</source>
+        <translation>die Regeldatei „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>this is not valid TOML: %1</source>
+        <translation>das ist kein gültiges TOML: %1</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;</source>
+        <translation>unbekannter Schlüssel „%1“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a text in quotes</source>
+        <translation>„%1“ muss ein Text in Anführungszeichen sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a list of texts in quotes</source>
+        <translation>„%1“ muss eine Liste von Texten in Anführungszeichen sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be true or false</source>
+        <translation>„%1“ muss true oder false sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a table</source>
+        <translation>„%1“ muss eine Tabelle sein</translation>
+    </message>
+    <message>
+        <source>the category &quot;%1&quot; is named twice</source>
+        <translation>die Kategorie „%1“ ist zweimal genannt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an extension: write it without dots, like &quot;pdf&quot;</source>
+        <translation>„%1“ ist keine Dateiendung: ohne Punkte schreiben, etwa „pdf“</translation>
+    </message>
+    <message>
+        <source>the extension &quot;%1&quot; is added to both &quot;%2&quot; and &quot;%3&quot;</source>
+        <translation>die Dateiendung „%1“ ist sowohl „%2“ als auch „%3“ zugeordnet</translation>
+    </message>
+    <message>
+        <source>the folder name of &quot;%1&quot; is empty</source>
+        <translation>der Ordnername von „%1“ ist leer</translation>
+    </message>
+    <message>
+        <source>the folder name of &quot;%1&quot; cannot be &quot;%2&quot;</source>
+        <translation>der Ordnername von „%1“ darf nicht „%2“ sein</translation>
+    </message>
+    <message>
+        <source>the folder name &quot;%2&quot; of &quot;%1&quot; holds &quot;/&quot; or a NUL byte</source>
+        <translation>der Ordnername „%2“ von „%1“ enthält „/“ oder ein NUL-Byte</translation>
+    </message>
+    <message>
+        <source>the folder name &quot;%2&quot; of &quot;%1&quot; starts with a dot, which would hide the folder</source>
+        <translation>der Ordnername „%2“ von „%1“ beginnt mit einem Punkt, wodurch der Ordner verborgen wäre</translation>
+    </message>
+    <message>
+        <source>the folder name of &quot;%1&quot; is longer than 255 bytes</source>
+        <translation>der Ordnername von „%1“ ist länger als 255 Byte</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; and &quot;%2&quot; both use the folder &quot;%3&quot;</source>
+        <translation>„%1“ und „%2“ verwenden beide den Ordner „%3“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a name pattern: it is empty, holds &quot;/&quot;, leaves a &quot;[&quot; open or ends in &quot;\&quot;</source>
+        <translation>„%1“ ist kein Namensmuster: Es ist leer, enthält „/“, lässt eine „[“ offen oder endet auf „\“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duration like &quot;30m&quot;, &quot;12h&quot; or &quot;2d&quot;</source>
+        <translation>„%1“ ist keine Dauer wie „30m“, „12h“ oder „2d“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a built-in category whose symbol can be borrowed</source>
+        <translation>„%1“ ist keine eingebaute Kategorie, deren Symbol übernommen werden kann</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour: use purple, blue, orange, pink, green, brown, red, indigo, teal, cyan or gray</source>
+        <translation>„%1“ ist keine Farbe: purple, blue, orange, pink, green, brown, red, indigo, teal, cyan oder gray verwenden</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogFolderChooser</name>
@@ -576,6 +668,17 @@
         <source>Nothing to undo — that run was undone already.</source>
         <translation>Nichts rückgängig zu machen — dieser Lauf wurde bereits rückgängig gemacht.</translation>
     </message>
+    <message>
+        <source>Your rules file is set aside as %1; the built-in rules are in force.</source>
+        <translation>Ihre Regeldatei wurde als %1 beiseitegelegt; es gelten die eingebauten Regeln.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing to organize — %n file(s) left alone by your rules.</source>
+        <translation>
+            <numerusform>Nichts zu ordnen — %n Datei von Ihren Regeln in Ruhe gelassen.</numerusform>
+            <numerusform>Nichts zu ordnen — %n Dateien von Ihren Regeln in Ruhe gelassen.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>HistorySection</name>
@@ -634,6 +737,10 @@
         <source>Tidy Automatically</source>
         <translation>Automatisch ordnen</translation>
     </message>
+    <message>
+        <source>Rules…</source>
+        <translation>Regeln…</translation>
+    </message>
 </context>
 <context>
     <name>PreviewView</name>
@@ -679,6 +786,239 @@
             <numerusform>%n wird ausgelassen</numerusform>
             <numerusform>%n werden ausgelassen</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>How many files will be moved (and skipped), then how many the user&apos;s rules leave</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left alone by your rules</source>
+        <translation>
+            <numerusform>%n von Ihren Regeln in Ruhe gelassen</numerusform>
+            <numerusform>%n von Ihren Regeln in Ruhe gelassen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RulesCategoryModel</name>
+    <message>
+        <source>%1, in the folder %2</source>
+        <translation>%1, im Ordner %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n extension(s)</source>
+        <translation>
+            <numerusform>%1, %n Endung</numerusform>
+            <numerusform>%1, %n Endungen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RulesCategoryPane</name>
+    <message>
+        <source>&amp;Categories</source>
+        <translation>&amp;Kategorien</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>New category name</source>
+        <translation>Name der neuen Kategorie</translation>
+    </message>
+    <message>
+        <source>New category, e.g. Ebooks</source>
+        <translation>Neue Kategorie, z. B. E-Books</translation>
+    </message>
+    <message>
+        <source>Add Cate&amp;gory</source>
+        <translation>Kate&amp;gorie hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Category</source>
+        <translation>Kategorie entfe&amp;rnen</translation>
+    </message>
+    <message>
+        <source>Folder name</source>
+        <translation>Ordnername</translation>
+    </message>
+    <message>
+        <source>&amp;Folder name:</source>
+        <translation>&amp;Ordnername:</translation>
+    </message>
+    <message>
+        <source>Sort into sub-folders &amp;by extension</source>
+        <translation>Nach Endung in &amp;Unterordner sortieren</translation>
+    </message>
+    <message>
+        <source>Where files of more than one kind go, each kind gets a folder of its own, such as JPG and PNG</source>
+        <translation>Wo Dateien mehrerer Arten hinkommen, bekommt jede Art einen eigenen Ordner, etwa JPG und PNG</translation>
+    </message>
+    <message>
+        <source>E&amp;xtensions</source>
+        <translation>E&amp;ndungen</translation>
+    </message>
+    <message>
+        <source>New extension</source>
+        <translation>Neue Endung</translation>
+    </message>
+    <message>
+        <source>e.g. avif</source>
+        <translation>z. B. avif</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve</source>
+        <translation>Ent&amp;fernen</translation>
+    </message>
+    <message>
+        <source>Every extension no other category has goes here too.</source>
+        <translation>Auch jede Endung, die keine andere Kategorie hat, kommt hierher.</translation>
+    </message>
+</context>
+<context>
+    <name>RulesEditor</name>
+    <message>
+        <source>Stays: hidden files are never moved.</source>
+        <translation>Bleibt liegen: Versteckte Dateien werden nie verschoben.</translation>
+    </message>
+    <message>
+        <source>Stays: your rules leave it alone.</source>
+        <translation>Bleibt liegen: Ihre Regeln lassen sie in Ruhe.</translation>
+    </message>
+    <message>
+        <source>Into “%1”.</source>
+        <translation>In „%1“.</translation>
+    </message>
+    <message>
+        <source>Into “%1”; into “%1/%2” when files of other kinds go there too.</source>
+        <translation>In „%1“; in „%1/%2“, wenn auch Dateien anderer Art dorthin kommen.</translation>
+    </message>
+</context>
+<context>
+    <name>RulesLeaveAlonePane</name>
+    <message>
+        <source>&amp;Names to leave alone</source>
+        <translation>Namen, die &amp;bleiben</translation>
+    </message>
+    <message>
+        <source>New name pattern</source>
+        <translation>Neues Namensmuster</translation>
+    </message>
+    <message>
+        <source>e.g. *.torrent</source>
+        <translation>z. B. *.torrent</translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>Hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>R&amp;emove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Leave files changed in the &amp;last</source>
+        <translation>Dateien in Ruhe lassen, geändert in den &amp;letzten</translation>
+    </message>
+    <message>
+        <source>Patterns as in a shell: * stands for any text, ? for one character; letter case does not matter.</source>
+        <translation>Muster wie in einer Shell: * steht für beliebigen Text, ? für ein Zeichen; Groß- und Kleinschreibung zählt nicht.</translation>
+    </message>
+    <message>
+        <source>Leave files changed lately</source>
+        <translation>Kürzlich geänderte Dateien in Ruhe lassen</translation>
+    </message>
+    <message>
+        <source>How many</source>
+        <translation>Wie viele</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>Tagen</translation>
+    </message>
+</context>
+<context>
+    <name>RulesRepairActions</name>
+    <message>
+        <source>Open Rules F&amp;ile…</source>
+        <translation>Regeldatei &amp;öffnen…</translation>
+    </message>
+    <message>
+        <source>Use Defaul&amp;t Rules</source>
+        <translation>S&amp;tandardregeln verwenden</translation>
+    </message>
+    <message>
+        <source>Open Rules File</source>
+        <translation>Regeldatei öffnen</translation>
+    </message>
+    <message>
+        <source>Use Default Rules</source>
+        <translation>Standardregeln verwenden</translation>
+    </message>
+    <message>
+        <source>Renames your rules file, to mend later, and sorts by the built-in rules</source>
+        <translation>Benennt Ihre Regeldatei um, damit Sie sie später reparieren können, und sortiert nach den eingebauten Regeln</translation>
+    </message>
+</context>
+<context>
+    <name>RulesWindow</name>
+    <message>
+        <source>Sorting Rules</source>
+        <translation>Sortierregeln</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>Gespeichert in %1</translation>
+    </message>
+    <message>
+        <source>Where would this file go?</source>
+        <translation>Wohin käme diese Datei?</translation>
+    </message>
+    <message>
+        <source>report.md</source>
+        <translation>bericht.md</translation>
+    </message>
+    <message>
+        <source>&amp;Where would this file go?</source>
+        <translation>&amp;Wohin käme diese Datei?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Save the changes to your sorting rules?</source>
+        <translation>Änderungen an Ihren Sortierregeln speichern?</translation>
     </message>
 </context>
 <context>

@@ -46,6 +46,18 @@
         <source>Warning</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Ru&amp;les…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which files go to which folder, and which stay</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ActivitySection</name>
@@ -397,6 +409,86 @@
         <source>Resource temporarily unavailable</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>cannot read the rules file &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this is not valid TOML: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a text in quotes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a list of texts in quotes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be true or false</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the category &quot;%1&quot; is named twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an extension: write it without dots, like &quot;pdf&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the extension &quot;%1&quot; is added to both &quot;%2&quot; and &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder name of &quot;%1&quot; is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder name of &quot;%1&quot; cannot be &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder name &quot;%2&quot; of &quot;%1&quot; holds &quot;/&quot; or a NUL byte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder name &quot;%2&quot; of &quot;%1&quot; starts with a dot, which would hide the folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder name of &quot;%1&quot; is longer than 255 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; and &quot;%2&quot; both use the folder &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a name pattern: it is empty, holds &quot;/&quot;, leaves a &quot;[&quot; open or ends in &quot;\&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duration like &quot;30m&quot;, &quot;12h&quot; or &quot;2d&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a built-in category whose symbol can be borrowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour: use purple, blue, orange, pink, green, brown, red, indigo, teal, cyan or gray</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FileDialogFolderChooser</name>
@@ -576,6 +668,17 @@
         <source>Nothing to undo — that run was undone already.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Your rules file is set aside as %1; the built-in rules are in force.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing to organize — %n file(s) left alone by your rules.</source>
+        <translation>
+            <numerusform>Nothing to organize — %n file left alone by your rules.</numerusform>
+            <numerusform>Nothing to organize — %n files left alone by your rules.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>HistorySection</name>
@@ -634,6 +737,10 @@
         <source>Tidy Automatically</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Rules…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PreviewView</name>
@@ -679,6 +786,239 @@
             <numerusform>%n will be skipped</numerusform>
             <numerusform>%n will be skipped</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>How many files will be moved (and skipped), then how many the user&apos;s rules leave</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left alone by your rules</source>
+        <translation>
+            <numerusform>%n left alone by your rules</numerusform>
+            <numerusform>%n left alone by your rules</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RulesCategoryModel</name>
+    <message>
+        <source>%1, in the folder %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n extension(s)</source>
+        <translation>
+            <numerusform>%1, %n extension</numerusform>
+            <numerusform>%1, %n extensions</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RulesCategoryPane</name>
+    <message>
+        <source>&amp;Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New category name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New category, e.g. Ebooks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Cate&amp;gory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Folder name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort into sub-folders &amp;by extension</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where files of more than one kind go, each kind gets a folder of its own, such as JPG and PNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xtensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New extension</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e.g. avif</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every extension no other category has goes here too.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RulesEditor</name>
+    <message>
+        <source>Stays: hidden files are never moved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stays: your rules leave it alone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Into “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Into “%1”; into “%1/%2” when files of other kinds go there too.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RulesLeaveAlonePane</name>
+    <message>
+        <source>&amp;Names to leave alone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New name pattern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e.g. *.torrent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R&amp;emove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave files changed in the &amp;last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Patterns as in a shell: * stands for any text, ? for one character; letter case does not matter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave files changed lately</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RulesRepairActions</name>
+    <message>
+        <source>Open Rules F&amp;ile…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use Defaul&amp;t Rules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Rules File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use Default Rules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Renames your rules file, to mend later, and sorts by the built-in rules</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RulesWindow</name>
+    <message>
+        <source>Sorting Rules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where would this file go?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>report.md</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Where would this file go?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the changes to your sorting rules?</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

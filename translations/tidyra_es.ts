@@ -46,6 +46,18 @@
         <source>The files left out, and why</source>
         <translation>Los archivos que se dejaron fuera y por qué</translation>
     </message>
+    <message>
+        <source>Ru&amp;les…</source>
+        <translation>&amp;Reglas…</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Reglas</translation>
+    </message>
+    <message>
+        <source>Which files go to which folder, and which stay</source>
+        <translation>Qué archivos van a qué carpeta y cuáles se quedan</translation>
+    </message>
 </context>
 <context>
     <name>ActivitySection</name>
@@ -397,6 +409,86 @@
         <source>Resource temporarily unavailable</source>
         <translation>Recurso no disponible temporalmente</translation>
     </message>
+    <message>
+        <source>cannot read the rules file &quot;%1&quot;: %2</source>
+        <translation>no se puede leer el archivo de reglas «%1»: %2</translation>
+    </message>
+    <message>
+        <source>this is not valid TOML: %1</source>
+        <translation>esto no es TOML válido: %1</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;</source>
+        <translation>clave desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a text in quotes</source>
+        <translation>«%1» debe ser un texto entre comillas</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a list of texts in quotes</source>
+        <translation>«%1» debe ser una lista de textos entre comillas</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be true or false</source>
+        <translation>«%1» debe ser true o false</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a table</source>
+        <translation>«%1» debe ser una tabla</translation>
+    </message>
+    <message>
+        <source>the category &quot;%1&quot; is named twice</source>
+        <translation>la categoría «%1» aparece dos veces</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an extension: write it without dots, like &quot;pdf&quot;</source>
+        <translation>«%1» no es una extensión: escríbala sin puntos, como «pdf»</translation>
+    </message>
+    <message>
+        <source>the extension &quot;%1&quot; is added to both &quot;%2&quot; and &quot;%3&quot;</source>
+        <translation>la extensión «%1» se añade a la vez a «%2» y a «%3»</translation>
+    </message>
+    <message>
+        <source>the folder name of &quot;%1&quot; is empty</source>
+        <translation>el nombre de carpeta de «%1» está vacío</translation>
+    </message>
+    <message>
+        <source>the folder name of &quot;%1&quot; cannot be &quot;%2&quot;</source>
+        <translation>el nombre de carpeta de «%1» no puede ser «%2»</translation>
+    </message>
+    <message>
+        <source>the folder name &quot;%2&quot; of &quot;%1&quot; holds &quot;/&quot; or a NUL byte</source>
+        <translation>el nombre de carpeta «%2» de «%1» contiene «/» o un byte NUL</translation>
+    </message>
+    <message>
+        <source>the folder name &quot;%2&quot; of &quot;%1&quot; starts with a dot, which would hide the folder</source>
+        <translation>el nombre de carpeta «%2» de «%1» empieza por un punto, lo que ocultaría la carpeta</translation>
+    </message>
+    <message>
+        <source>the folder name of &quot;%1&quot; is longer than 255 bytes</source>
+        <translation>el nombre de carpeta de «%1» tiene más de 255 bytes</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; and &quot;%2&quot; both use the folder &quot;%3&quot;</source>
+        <translation>«%1» y «%2» usan ambas la carpeta «%3»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a name pattern: it is empty, holds &quot;/&quot;, leaves a &quot;[&quot; open or ends in &quot;\&quot;</source>
+        <translation>«%1» no es un patrón de nombre: está vacío, contiene «/», deja un «[» abierto o termina en «\»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duration like &quot;30m&quot;, &quot;12h&quot; or &quot;2d&quot;</source>
+        <translation>«%1» no es una duración como «30m», «12h» o «2d»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a built-in category whose symbol can be borrowed</source>
+        <translation>«%1» no es una categoría integrada cuyo símbolo se pueda tomar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour: use purple, blue, orange, pink, green, brown, red, indigo, teal, cyan or gray</source>
+        <translation>«%1» no es un color: use purple, blue, orange, pink, green, brown, red, indigo, teal, cyan o gray</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogFolderChooser</name>
@@ -576,6 +668,17 @@
         <source>Stopping…</source>
         <translation>Deteniendo…</translation>
     </message>
+    <message>
+        <source>Your rules file is set aside as %1; the built-in rules are in force.</source>
+        <translation>Su archivo de reglas se ha apartado como %1; rigen las reglas integradas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing to organize — %n file(s) left alone by your rules.</source>
+        <translation>
+            <numerusform>Nada que organizar: sus reglas dejan en paz %n archivo.</numerusform>
+            <numerusform>Nada que organizar: sus reglas dejan en paz %n archivos.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>HistorySection</name>
@@ -634,6 +737,10 @@
         <source>No folder selected</source>
         <translation>Ninguna carpeta seleccionada</translation>
     </message>
+    <message>
+        <source>Rules…</source>
+        <translation>Reglas…</translation>
+    </message>
 </context>
 <context>
     <name>PreviewView</name>
@@ -679,6 +786,239 @@
     <message>
         <source>Apply</source>
         <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>How many files will be moved (and skipped), then how many the user&apos;s rules leave</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left alone by your rules</source>
+        <translation>
+            <numerusform>%n que sus reglas dejan en paz</numerusform>
+            <numerusform>%n que sus reglas dejan en paz</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RulesCategoryModel</name>
+    <message>
+        <source>%1, in the folder %2</source>
+        <translation>%1, en la carpeta %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n extension(s)</source>
+        <translation>
+            <numerusform>%1, %n extensión</numerusform>
+            <numerusform>%1, %n extensiones</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RulesCategoryPane</name>
+    <message>
+        <source>&amp;Categories</source>
+        <translation>&amp;Categorías</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>New category name</source>
+        <translation>Nombre de la nueva categoría</translation>
+    </message>
+    <message>
+        <source>New category, e.g. Ebooks</source>
+        <translation>Nueva categoría, p. ej. Libros electrónicos</translation>
+    </message>
+    <message>
+        <source>Add Cate&amp;gory</source>
+        <translation>Añadir cat&amp;egoría</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Category</source>
+        <translation>&amp;Quitar categoría</translation>
+    </message>
+    <message>
+        <source>Folder name</source>
+        <translation>Nombre de la carpeta</translation>
+    </message>
+    <message>
+        <source>&amp;Folder name:</source>
+        <translation>Nombre de la ca&amp;rpeta:</translation>
+    </message>
+    <message>
+        <source>Sort into sub-folders &amp;by extension</source>
+        <translation>Ordenar en &amp;subcarpetas por extensión</translation>
+    </message>
+    <message>
+        <source>Where files of more than one kind go, each kind gets a folder of its own, such as JPG and PNG</source>
+        <translation>Donde van archivos de más de un tipo, cada tipo tiene su propia carpeta, como JPG y PNG</translation>
+    </message>
+    <message>
+        <source>E&amp;xtensions</source>
+        <translation>E&amp;xtensiones</translation>
+    </message>
+    <message>
+        <source>New extension</source>
+        <translation>Nueva extensión</translation>
+    </message>
+    <message>
+        <source>e.g. avif</source>
+        <translation>p. ej. avif</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve</source>
+        <translation>Q&amp;uitar</translation>
+    </message>
+    <message>
+        <source>Every extension no other category has goes here too.</source>
+        <translation>Toda extensión que no tenga otra categoría también va aquí.</translation>
+    </message>
+</context>
+<context>
+    <name>RulesEditor</name>
+    <message>
+        <source>Stays: hidden files are never moved.</source>
+        <translation>Se queda: los archivos ocultos nunca se mueven.</translation>
+    </message>
+    <message>
+        <source>Stays: your rules leave it alone.</source>
+        <translation>Se queda: sus reglas la dejan en paz.</translation>
+    </message>
+    <message>
+        <source>Into “%1”.</source>
+        <translation>A «%1».</translation>
+    </message>
+    <message>
+        <source>Into “%1”; into “%1/%2” when files of other kinds go there too.</source>
+        <translation>A «%1»; a «%1/%2» cuando también van allí archivos de otros tipos.</translation>
+    </message>
+</context>
+<context>
+    <name>RulesLeaveAlonePane</name>
+    <message>
+        <source>&amp;Names to leave alone</source>
+        <translation>&amp;Nombres que dejar en paz</translation>
+    </message>
+    <message>
+        <source>New name pattern</source>
+        <translation>Nuevo patrón de nombre</translation>
+    </message>
+    <message>
+        <source>e.g. *.torrent</source>
+        <translation>p. ej. *.torrent</translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>Añad&amp;ir</translation>
+    </message>
+    <message>
+        <source>R&amp;emove</source>
+        <translation>Qui&amp;tar</translation>
+    </message>
+    <message>
+        <source>Leave files changed in the &amp;last</source>
+        <translation>Dejar en paz los archivos cambiados en los ú&amp;ltimos</translation>
+    </message>
+    <message>
+        <source>Patterns as in a shell: * stands for any text, ? for one character; letter case does not matter.</source>
+        <translation>Patrones como en un shell: * representa cualquier texto, ? un carácter; no importan mayúsculas ni minúsculas.</translation>
+    </message>
+    <message>
+        <source>Leave files changed lately</source>
+        <translation>Dejar en paz los archivos cambiados hace poco</translation>
+    </message>
+    <message>
+        <source>How many</source>
+        <translation>Cuántos</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>horas</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>días</translation>
+    </message>
+</context>
+<context>
+    <name>RulesRepairActions</name>
+    <message>
+        <source>Open Rules F&amp;ile…</source>
+        <translation>A&amp;brir el archivo de reglas…</translation>
+    </message>
+    <message>
+        <source>Use Defaul&amp;t Rules</source>
+        <translation>Usar las reglas &amp;predeterminadas</translation>
+    </message>
+    <message>
+        <source>Open Rules File</source>
+        <translation>Abrir el archivo de reglas</translation>
+    </message>
+    <message>
+        <source>Use Default Rules</source>
+        <translation>Usar las reglas predeterminadas</translation>
+    </message>
+    <message>
+        <source>Renames your rules file, to mend later, and sorts by the built-in rules</source>
+        <translation>Cambia el nombre de su archivo de reglas, para arreglarlo más tarde, y ordena según las reglas integradas</translation>
+    </message>
+</context>
+<context>
+    <name>RulesWindow</name>
+    <message>
+        <source>Sorting Rules</source>
+        <translation>Reglas de orden</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>Guardadas en %1</translation>
+    </message>
+    <message>
+        <source>Where would this file go?</source>
+        <translation>¿Dónde iría este archivo?</translation>
+    </message>
+    <message>
+        <source>report.md</source>
+        <translation>informe.md</translation>
+    </message>
+    <message>
+        <source>&amp;Where would this file go?</source>
+        <translation>¿&amp;Dónde iría este archivo?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Save the changes to your sorting rules?</source>
+        <translation>¿Guardar los cambios en sus reglas de orden?</translation>
     </message>
 </context>
 <context>

@@ -46,6 +46,18 @@
         <source>The files left out, and why</source>
         <translation>Les fichiers laissés de côté, et pourquoi</translation>
     </message>
+    <message>
+        <source>Ru&amp;les…</source>
+        <translation>Règ&amp;les…</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Règles</translation>
+    </message>
+    <message>
+        <source>Which files go to which folder, and which stay</source>
+        <translation>Quels fichiers vont dans quel dossier, et lesquels restent</translation>
+    </message>
 </context>
 <context>
     <name>ActivitySection</name>
@@ -219,91 +231,91 @@
     </message>
     <message>
         <source>cannot create the undo journal &quot;%1&quot;: %2</source>
-        <translation>impossible de créer le journal d’annulation « %1 » : %2</translation>
+        <translation>impossible de créer le journal d’annulation «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot open the undo journal &quot;%1&quot;: %2</source>
-        <translation>impossible d’ouvrir le journal d’annulation « %1 » : %2</translation>
+        <translation>impossible d’ouvrir le journal d’annulation «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot write the undo journal &quot;%1&quot;: %2</source>
-        <translation>impossible d’écrire le journal d’annulation « %1 » : %2</translation>
+        <translation>impossible d’écrire le journal d’annulation «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>the undo journal &quot;%1&quot; is not a journal of this Tidyra release and was left untouched</source>
-        <translation>le journal d’annulation « %1 » n’est pas un journal de cette version de Tidyra et n’a pas été modifié</translation>
+        <translation>le journal d’annulation «&#xa0;%1&#xa0;» n’est pas un journal de cette version de Tidyra et n’a pas été modifié</translation>
     </message>
     <message>
         <source>the undo journal &quot;%1&quot; is not a file of your own and was left untouched</source>
-        <translation>le journal d’annulation « %1 » n’est pas un fichier à vous et n’a pas été modifié</translation>
+        <translation>le journal d’annulation «&#xa0;%1&#xa0;» n’est pas un fichier à vous et n’a pas été modifié</translation>
     </message>
     <message>
         <source>cannot create folder &quot;%1&quot;: %2</source>
-        <translation>impossible de créer le dossier « %1 » : %2</translation>
+        <translation>impossible de créer le dossier «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot open &quot;%1&quot;: %2</source>
-        <translation>impossible d’ouvrir « %1 » : %2</translation>
+        <translation>impossible d’ouvrir «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot lock &quot;%1&quot;: %2</source>
-        <translation>impossible de verrouiller « %1 » : %2</translation>
+        <translation>impossible de verrouiller «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot remove &quot;%1&quot;: %2</source>
-        <translation>impossible de supprimer « %1 » : %2</translation>
+        <translation>impossible de supprimer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot create a temporary file in &quot;%1&quot;: %2</source>
-        <translation>impossible de créer un fichier temporaire dans « %1 » : %2</translation>
+        <translation>impossible de créer un fichier temporaire dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot write &quot;%1&quot;: %2</source>
-        <translation>impossible d’écrire « %1 » : %2</translation>
+        <translation>impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot flush &quot;%1&quot;: %2</source>
-        <translation>impossible d’écrire « %1 » sur le disque : %2</translation>
+        <translation>impossible d’écrire «&#xa0;%1&#xa0;» sur le disque&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot replace &quot;%1&quot;: %2</source>
-        <translation>impossible de remplacer « %1 » : %2</translation>
+        <translation>impossible de remplacer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot flush folder &quot;%1&quot;: %2</source>
-        <translation>impossible d’écrire le dossier « %1 » sur le disque : %2</translation>
+        <translation>impossible d’écrire le dossier «&#xa0;%1&#xa0;» sur le disque&#xa0;: %2</translation>
     </message>
     <message>
         <source>no run &quot;%1&quot; is recorded; &quot;tidyra-cli history FOLDER&quot; lists the runs of a folder</source>
-        <translation>aucun rangement « %1 » n’est enregistré ; « tidyra-cli history DOSSIER » liste les rangements d’un dossier</translation>
+        <translation>aucun rangement «&#xa0;%1&#xa0;» n’est enregistré&#x202f;; «&#xa0;tidyra-cli history DOSSIER&#xa0;» liste les rangements d’un dossier</translation>
     </message>
     <message>
         <source>no run &quot;%1&quot; is recorded for &quot;%2&quot;; &quot;tidyra-cli history FOLDER&quot; lists the runs of a folder</source>
-        <translation>aucun rangement « %1 » n’est enregistré pour « %2 » ; « tidyra-cli history DOSSIER » liste les rangements d’un dossier</translation>
+        <translation>aucun rangement «&#xa0;%1&#xa0;» n’est enregistré pour «&#xa0;%2&#xa0;»&#x202f;; «&#xa0;tidyra-cli history DOSSIER&#xa0;» liste les rangements d’un dossier</translation>
     </message>
     <message>
         <source>no run &quot;%1&quot; is recorded for &quot;%2&quot;</source>
-        <translation>aucun rangement « %1 » n’est enregistré pour « %2 »</translation>
+        <translation>aucun rangement «&#xa0;%1&#xa0;» n’est enregistré pour «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>Cannot watch the folder &quot;%1&quot;: %2</source>
-        <translation>Impossible de surveiller le dossier « %1 » : %2</translation>
+        <translation>Impossible de surveiller le dossier «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot watch the folder &quot;%1&quot;: too many folders are watched already (raise the limit with sysctl fs.inotify.max_user_instances)</source>
-        <translation>Impossible de surveiller le dossier « %1 » : trop de dossiers sont déjà surveillés (augmentez la limite avec sysctl fs.inotify.max_user_instances)</translation>
+        <translation>Impossible de surveiller le dossier «&#xa0;%1&#xa0;»&#xa0;: trop de dossiers sont déjà surveillés (augmentez la limite avec sysctl fs.inotify.max_user_instances)</translation>
     </message>
     <message>
         <source>Cannot watch the folder &quot;%1&quot;: the limit of watched folders is reached (raise it with sysctl fs.inotify.max_user_watches=524288, or in /etc/sysctl.d/ to keep it)</source>
-        <translation>Impossible de surveiller le dossier « %1 » : la limite des dossiers surveillés est atteinte (augmentez-la avec sysctl fs.inotify.max_user_watches=524288, ou dans /etc/sysctl.d/ pour la garder)</translation>
+        <translation>Impossible de surveiller le dossier «&#xa0;%1&#xa0;»&#xa0;: la limite des dossiers surveillés est atteinte (augmentez-la avec sysctl fs.inotify.max_user_watches=524288, ou dans /etc/sysctl.d/ pour la garder)</translation>
     </message>
     <message>
         <source>Cannot watch the folder &quot;%1&quot;: it was removed, moved or its disk unmounted; watching stopped</source>
-        <translation>Impossible de surveiller le dossier « %1 » : il a été supprimé ou déplacé, ou son disque démonté ; la surveillance est arrêtée</translation>
+        <translation>Impossible de surveiller le dossier «&#xa0;%1&#xa0;»&#xa0;: il a été supprimé ou déplacé, ou son disque démonté&#x202f;; la surveillance est arrêtée</translation>
     </message>
     <message>
         <source>Cannot wait for changes: %1</source>
-        <translation>Impossible d’attendre les changements : %1</translation>
+        <translation>Impossible d’attendre les changements&#xa0;: %1</translation>
     </message>
     <message>
         <source>Permission denied</source>
@@ -396,6 +408,86 @@
     <message>
         <source>Resource temporarily unavailable</source>
         <translation>Ressource temporairement indisponible</translation>
+    </message>
+    <message>
+        <source>cannot read the rules file &quot;%1&quot;: %2</source>
+        <translation>impossible de lire le fichier de règles « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>this is not valid TOML: %1</source>
+        <translation>ce n’est pas du TOML valide : %1</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;</source>
+        <translation>clé inconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a text in quotes</source>
+        <translation>« %1 » doit être un texte entre guillemets</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a list of texts in quotes</source>
+        <translation>« %1 » doit être une liste de textes entre guillemets</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be true or false</source>
+        <translation>« %1 » doit être true ou false</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a table</source>
+        <translation>« %1 » doit être une table</translation>
+    </message>
+    <message>
+        <source>the category &quot;%1&quot; is named twice</source>
+        <translation>la catégorie « %1 » est nommée deux fois</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an extension: write it without dots, like &quot;pdf&quot;</source>
+        <translation>« %1 » n’est pas une extension : écrivez-la sans point, comme « pdf »</translation>
+    </message>
+    <message>
+        <source>the extension &quot;%1&quot; is added to both &quot;%2&quot; and &quot;%3&quot;</source>
+        <translation>l’extension « %1 » est ajoutée à la fois à « %2 » et à « %3 »</translation>
+    </message>
+    <message>
+        <source>the folder name of &quot;%1&quot; is empty</source>
+        <translation>le nom de dossier de « %1 » est vide</translation>
+    </message>
+    <message>
+        <source>the folder name of &quot;%1&quot; cannot be &quot;%2&quot;</source>
+        <translation>le nom de dossier de « %1 » ne peut pas être « %2 »</translation>
+    </message>
+    <message>
+        <source>the folder name &quot;%2&quot; of &quot;%1&quot; holds &quot;/&quot; or a NUL byte</source>
+        <translation>le nom de dossier « %2 » de « %1 » contient « / » ou un octet NUL</translation>
+    </message>
+    <message>
+        <source>the folder name &quot;%2&quot; of &quot;%1&quot; starts with a dot, which would hide the folder</source>
+        <translation>le nom de dossier « %2 » de « %1 » commence par un point, ce qui cacherait le dossier</translation>
+    </message>
+    <message>
+        <source>the folder name of &quot;%1&quot; is longer than 255 bytes</source>
+        <translation>le nom de dossier de « %1 » dépasse 255 octets</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; and &quot;%2&quot; both use the folder &quot;%3&quot;</source>
+        <translation>« %1 » et « %2 » utilisent tous deux le dossier « %3 »</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a name pattern: it is empty, holds &quot;/&quot;, leaves a &quot;[&quot; open or ends in &quot;\&quot;</source>
+        <translation>« %1 » n’est pas un motif de nom : il est vide, contient « / », laisse un « [ » ouvert ou finit par « \ »</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duration like &quot;30m&quot;, &quot;12h&quot; or &quot;2d&quot;</source>
+        <translation>« %1 » n’est pas une durée comme « 30m », « 12h » ou « 2d »</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a built-in category whose symbol can be borrowed</source>
+        <translation>« %1 » n’est pas une catégorie intégrée dont le symbole peut être repris</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour: use purple, blue, orange, pink, green, brown, red, indigo, teal, cyan or gray</source>
+        <translation>« %1 » n’est pas une couleur : utilisez purple, blue, orange, pink, green, brown, red, indigo, teal, cyan ou gray</translation>
     </message>
 </context>
 <context>
@@ -576,6 +668,17 @@
         <source>Stopping…</source>
         <translation>Arrêt en cours…</translation>
     </message>
+    <message>
+        <source>Your rules file is set aside as %1; the built-in rules are in force.</source>
+        <translation>Votre fichier de règles est mis de côté sous le nom %1 ; les règles intégrées s’appliquent.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing to organize — %n file(s) left alone by your rules.</source>
+        <translation>
+            <numerusform>Rien à ranger — %n fichier laissé de côté par vos règles.</numerusform>
+            <numerusform>Rien à ranger — %n fichiers laissés de côté par vos règles.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>HistorySection</name>
@@ -634,6 +737,10 @@
         <source>No folder selected</source>
         <translation>Aucun dossier sélectionné</translation>
     </message>
+    <message>
+        <source>Rules…</source>
+        <translation>Règles…</translation>
+    </message>
 </context>
 <context>
     <name>PreviewView</name>
@@ -679,6 +786,239 @@
     <message>
         <source>Apply</source>
         <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>How many files will be moved (and skipped), then how many the user&apos;s rules leave</extracomment>
+        <translation>%1 ; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left alone by your rules</source>
+        <translation>
+            <numerusform>%n laissé de côté par vos règles</numerusform>
+            <numerusform>%n laissés de côté par vos règles</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RulesCategoryModel</name>
+    <message>
+        <source>%1, in the folder %2</source>
+        <translation>%1, dans le dossier %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n extension(s)</source>
+        <translation>
+            <numerusform>%1, %n extension</numerusform>
+            <numerusform>%1, %n extensions</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RulesCategoryPane</name>
+    <message>
+        <source>&amp;Categories</source>
+        <translation>&amp;Catégories</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>New category name</source>
+        <translation>Nom de la nouvelle catégorie</translation>
+    </message>
+    <message>
+        <source>New category, e.g. Ebooks</source>
+        <translation>Nouvelle catégorie, p. ex. Livres numériques</translation>
+    </message>
+    <message>
+        <source>Add Cate&amp;gory</source>
+        <translation>A&amp;jouter une catégorie</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Category</source>
+        <translation>&amp;Supprimer la catégorie</translation>
+    </message>
+    <message>
+        <source>Folder name</source>
+        <translation>Nom du dossier</translation>
+    </message>
+    <message>
+        <source>&amp;Folder name:</source>
+        <translation>Nom du &amp;dossier :</translation>
+    </message>
+    <message>
+        <source>Sort into sub-folders &amp;by extension</source>
+        <translation>Trier dans des sous-dossiers &amp;par extension</translation>
+    </message>
+    <message>
+        <source>Where files of more than one kind go, each kind gets a folder of its own, such as JPG and PNG</source>
+        <translation>Là où vont des fichiers de plusieurs types, chaque type a son propre dossier, comme JPG et PNG</translation>
+    </message>
+    <message>
+        <source>E&amp;xtensions</source>
+        <translation>E&amp;xtensions</translation>
+    </message>
+    <message>
+        <source>New extension</source>
+        <translation>Nouvelle extension</translation>
+    </message>
+    <message>
+        <source>e.g. avif</source>
+        <translation>p. ex. avif</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve</source>
+        <translation>Ret&amp;irer</translation>
+    </message>
+    <message>
+        <source>Every extension no other category has goes here too.</source>
+        <translation>Toute extension qu’aucune autre catégorie n’a vient aussi ici.</translation>
+    </message>
+</context>
+<context>
+    <name>RulesEditor</name>
+    <message>
+        <source>Stays: hidden files are never moved.</source>
+        <translation>Reste en place : les fichiers cachés ne sont jamais déplacés.</translation>
+    </message>
+    <message>
+        <source>Stays: your rules leave it alone.</source>
+        <translation>Reste en place : vos règles n’y touchent pas.</translation>
+    </message>
+    <message>
+        <source>Into “%1”.</source>
+        <translation>Dans « %1 ».</translation>
+    </message>
+    <message>
+        <source>Into “%1”; into “%1/%2” when files of other kinds go there too.</source>
+        <translation>Dans « %1 » ; dans « %1/%2 » quand des fichiers d’autres types y vont aussi.</translation>
+    </message>
+</context>
+<context>
+    <name>RulesLeaveAlonePane</name>
+    <message>
+        <source>&amp;Names to leave alone</source>
+        <translation>&amp;Noms à laisser de côté</translation>
+    </message>
+    <message>
+        <source>New name pattern</source>
+        <translation>Nouveau motif de nom</translation>
+    </message>
+    <message>
+        <source>e.g. *.torrent</source>
+        <translation>p. ex. *.torrent</translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>Ajo&amp;uter</translation>
+    </message>
+    <message>
+        <source>R&amp;emove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>Leave files changed in the &amp;last</source>
+        <translation>Laisser les fichiers modifiés depuis &amp;moins de</translation>
+    </message>
+    <message>
+        <source>Patterns as in a shell: * stands for any text, ? for one character; letter case does not matter.</source>
+        <translation>Motifs comme dans un shell : * remplace n’importe quel texte, ? un seul caractère ; la casse ne compte pas.</translation>
+    </message>
+    <message>
+        <source>Leave files changed lately</source>
+        <translation>Laisser les fichiers modifiés récemment</translation>
+    </message>
+    <message>
+        <source>How many</source>
+        <translation>Combien</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>heures</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>jours</translation>
+    </message>
+</context>
+<context>
+    <name>RulesRepairActions</name>
+    <message>
+        <source>Open Rules F&amp;ile…</source>
+        <translation>Ou&amp;vrir le fichier de règles…</translation>
+    </message>
+    <message>
+        <source>Use Defaul&amp;t Rules</source>
+        <translation>Utiliser les règles par défau&amp;t</translation>
+    </message>
+    <message>
+        <source>Open Rules File</source>
+        <translation>Ouvrir le fichier de règles</translation>
+    </message>
+    <message>
+        <source>Use Default Rules</source>
+        <translation>Utiliser les règles par défaut</translation>
+    </message>
+    <message>
+        <source>Renames your rules file, to mend later, and sorts by the built-in rules</source>
+        <translation>Renomme votre fichier de règles, à corriger plus tard, et range selon les règles intégrées</translation>
+    </message>
+</context>
+<context>
+    <name>RulesWindow</name>
+    <message>
+        <source>Sorting Rules</source>
+        <translation>Règles de rangement</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>Enregistrées dans %1</translation>
+    </message>
+    <message>
+        <source>Where would this file go?</source>
+        <translation>Où irait ce fichier ?</translation>
+    </message>
+    <message>
+        <source>report.md</source>
+        <translation>rapport.md</translation>
+    </message>
+    <message>
+        <source>&amp;Where would this file go?</source>
+        <translation>&amp;Où irait ce fichier ?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Save the changes to your sorting rules?</source>
+        <translation>Enregistrer les modifications de vos règles de rangement ?</translation>
     </message>
 </context>
 <context>

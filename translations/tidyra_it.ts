@@ -46,6 +46,18 @@
         <source>The files left out, and why</source>
         <translation>I file tralasciati e il perché</translation>
     </message>
+    <message>
+        <source>Ru&amp;les…</source>
+        <translation>&amp;Regole…</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regole</translation>
+    </message>
+    <message>
+        <source>Which files go to which folder, and which stay</source>
+        <translation>Quali file vanno in quale cartella e quali restano</translation>
+    </message>
 </context>
 <context>
     <name>ActivitySection</name>
@@ -397,6 +409,86 @@
         <source>Resource temporarily unavailable</source>
         <translation>Risorsa temporaneamente non disponibile</translation>
     </message>
+    <message>
+        <source>cannot read the rules file &quot;%1&quot;: %2</source>
+        <translation>impossibile leggere il file delle regole «%1»: %2</translation>
+    </message>
+    <message>
+        <source>this is not valid TOML: %1</source>
+        <translation>questo non è TOML valido: %1</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;</source>
+        <translation>chiave sconosciuta «%1»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a text in quotes</source>
+        <translation>«%1» deve essere un testo tra virgolette</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a list of texts in quotes</source>
+        <translation>«%1» deve essere un elenco di testi tra virgolette</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be true or false</source>
+        <translation>«%1» deve essere true o false</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a table</source>
+        <translation>«%1» deve essere una tabella</translation>
+    </message>
+    <message>
+        <source>the category &quot;%1&quot; is named twice</source>
+        <translation>la categoria «%1» compare due volte</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an extension: write it without dots, like &quot;pdf&quot;</source>
+        <translation>«%1» non è un’estensione: scrivila senza punti, come «pdf»</translation>
+    </message>
+    <message>
+        <source>the extension &quot;%1&quot; is added to both &quot;%2&quot; and &quot;%3&quot;</source>
+        <translation>l’estensione «%1» è aggiunta sia a «%2» sia a «%3»</translation>
+    </message>
+    <message>
+        <source>the folder name of &quot;%1&quot; is empty</source>
+        <translation>il nome della cartella di «%1» è vuoto</translation>
+    </message>
+    <message>
+        <source>the folder name of &quot;%1&quot; cannot be &quot;%2&quot;</source>
+        <translation>il nome della cartella di «%1» non può essere «%2»</translation>
+    </message>
+    <message>
+        <source>the folder name &quot;%2&quot; of &quot;%1&quot; holds &quot;/&quot; or a NUL byte</source>
+        <translation>il nome della cartella «%2» di «%1» contiene «/» o un byte NUL</translation>
+    </message>
+    <message>
+        <source>the folder name &quot;%2&quot; of &quot;%1&quot; starts with a dot, which would hide the folder</source>
+        <translation>il nome della cartella «%2» di «%1» inizia con un punto, che nasconderebbe la cartella</translation>
+    </message>
+    <message>
+        <source>the folder name of &quot;%1&quot; is longer than 255 bytes</source>
+        <translation>il nome della cartella di «%1» supera i 255 byte</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; and &quot;%2&quot; both use the folder &quot;%3&quot;</source>
+        <translation>«%1» e «%2» usano entrambe la cartella «%3»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a name pattern: it is empty, holds &quot;/&quot;, leaves a &quot;[&quot; open or ends in &quot;\&quot;</source>
+        <translation>«%1» non è uno schema di nome: è vuoto, contiene «/», lascia aperta una «[» o finisce con «\»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duration like &quot;30m&quot;, &quot;12h&quot; or &quot;2d&quot;</source>
+        <translation>«%1» non è una durata come «30m», «12h» o «2d»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a built-in category whose symbol can be borrowed</source>
+        <translation>«%1» non è una categoria predefinita di cui prendere il simbolo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour: use purple, blue, orange, pink, green, brown, red, indigo, teal, cyan or gray</source>
+        <translation>«%1» non è un colore: usa purple, blue, orange, pink, green, brown, red, indigo, teal, cyan o gray</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogFolderChooser</name>
@@ -576,6 +668,17 @@
         <source>Stopping…</source>
         <translation>Interruzione in corso…</translation>
     </message>
+    <message>
+        <source>Your rules file is set aside as %1; the built-in rules are in force.</source>
+        <translation>Il tuo file delle regole è stato messo da parte come %1; valgono le regole predefinite.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing to organize — %n file(s) left alone by your rules.</source>
+        <translation>
+            <numerusform>Niente da organizzare — %n file lasciato stare dalle tue regole.</numerusform>
+            <numerusform>Niente da organizzare — %n file lasciati stare dalle tue regole.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>HistorySection</name>
@@ -634,6 +737,10 @@
         <source>No folder selected</source>
         <translation>Nessuna cartella selezionata</translation>
     </message>
+    <message>
+        <source>Rules…</source>
+        <translation>Regole…</translation>
+    </message>
 </context>
 <context>
     <name>PreviewView</name>
@@ -679,6 +786,239 @@
     <message>
         <source>Apply</source>
         <translation>Applica</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>How many files will be moved (and skipped), then how many the user&apos;s rules leave</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left alone by your rules</source>
+        <translation>
+            <numerusform>%n lasciato stare dalle tue regole</numerusform>
+            <numerusform>%n lasciati stare dalle tue regole</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RulesCategoryModel</name>
+    <message>
+        <source>%1, in the folder %2</source>
+        <translation>%1, nella cartella %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n extension(s)</source>
+        <translation>
+            <numerusform>%1, %n estensione</numerusform>
+            <numerusform>%1, %n estensioni</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RulesCategoryPane</name>
+    <message>
+        <source>&amp;Categories</source>
+        <translation>&amp;Categorie</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorie</translation>
+    </message>
+    <message>
+        <source>New category name</source>
+        <translation>Nome della nuova categoria</translation>
+    </message>
+    <message>
+        <source>New category, e.g. Ebooks</source>
+        <translation>Nuova categoria, ad es. Ebook</translation>
+    </message>
+    <message>
+        <source>Add Cate&amp;gory</source>
+        <translation>Aggiungi cate&amp;goria</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Category</source>
+        <translation>&amp;Rimuovi categoria</translation>
+    </message>
+    <message>
+        <source>Folder name</source>
+        <translation>Nome della cartella</translation>
+    </message>
+    <message>
+        <source>&amp;Folder name:</source>
+        <translation>Nome della car&amp;tella:</translation>
+    </message>
+    <message>
+        <source>Sort into sub-folders &amp;by extension</source>
+        <translation>Ordina in sottocartelle &amp;per estensione</translation>
+    </message>
+    <message>
+        <source>Where files of more than one kind go, each kind gets a folder of its own, such as JPG and PNG</source>
+        <translation>Dove finiscono file di più tipi, ogni tipo ha una cartella sua, come JPG e PNG</translation>
+    </message>
+    <message>
+        <source>E&amp;xtensions</source>
+        <translation>&amp;Estensioni</translation>
+    </message>
+    <message>
+        <source>New extension</source>
+        <translation>Nuova estensione</translation>
+    </message>
+    <message>
+        <source>e.g. avif</source>
+        <translation>ad es. avif</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Aggiungi</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve</source>
+        <translation>Rimuo&amp;vi</translation>
+    </message>
+    <message>
+        <source>Every extension no other category has goes here too.</source>
+        <translation>Anche ogni estensione che nessun’altra categoria ha finisce qui.</translation>
+    </message>
+</context>
+<context>
+    <name>RulesEditor</name>
+    <message>
+        <source>Stays: hidden files are never moved.</source>
+        <translation>Resta dov’è: i file nascosti non vengono mai spostati.</translation>
+    </message>
+    <message>
+        <source>Stays: your rules leave it alone.</source>
+        <translation>Resta dov’è: le tue regole lo lasciano stare.</translation>
+    </message>
+    <message>
+        <source>Into “%1”.</source>
+        <translation>In «%1».</translation>
+    </message>
+    <message>
+        <source>Into “%1”; into “%1/%2” when files of other kinds go there too.</source>
+        <translation>In «%1»; in «%1/%2» quando vi finiscono anche file di altri tipi.</translation>
+    </message>
+</context>
+<context>
+    <name>RulesLeaveAlonePane</name>
+    <message>
+        <source>&amp;Names to leave alone</source>
+        <translation>&amp;Nomi da lasciare stare</translation>
+    </message>
+    <message>
+        <source>New name pattern</source>
+        <translation>Nuovo schema di nome</translation>
+    </message>
+    <message>
+        <source>e.g. *.torrent</source>
+        <translation>ad es. *.torrent</translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>Agg&amp;iungi</translation>
+    </message>
+    <message>
+        <source>R&amp;emove</source>
+        <translation>Ri&amp;muovi</translation>
+    </message>
+    <message>
+        <source>Leave files changed in the &amp;last</source>
+        <translation>Lascia stare i &amp;file modificati negli ultimi</translation>
+    </message>
+    <message>
+        <source>Patterns as in a shell: * stands for any text, ? for one character; letter case does not matter.</source>
+        <translation>Schemi come in una shell: * sta per qualsiasi testo, ? per un carattere; maiuscole e minuscole non contano.</translation>
+    </message>
+    <message>
+        <source>Leave files changed lately</source>
+        <translation>Lascia stare i file modificati di recente</translation>
+    </message>
+    <message>
+        <source>How many</source>
+        <translation>Quanti</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minuti</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>ore</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>giorni</translation>
+    </message>
+</context>
+<context>
+    <name>RulesRepairActions</name>
+    <message>
+        <source>Open Rules F&amp;ile…</source>
+        <translation>Apri il fi&amp;le delle regole…</translation>
+    </message>
+    <message>
+        <source>Use Defaul&amp;t Rules</source>
+        <translation>&amp;Usa le regole predefinite</translation>
+    </message>
+    <message>
+        <source>Open Rules File</source>
+        <translation>Apri il file delle regole</translation>
+    </message>
+    <message>
+        <source>Use Default Rules</source>
+        <translation>Usa le regole predefinite</translation>
+    </message>
+    <message>
+        <source>Renames your rules file, to mend later, and sorts by the built-in rules</source>
+        <translation>Rinomina il tuo file delle regole, da sistemare più tardi, e ordina secondo le regole predefinite</translation>
+    </message>
+</context>
+<context>
+    <name>RulesWindow</name>
+    <message>
+        <source>Sorting Rules</source>
+        <translation>Regole di ordinamento</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>Salvate in %1</translation>
+    </message>
+    <message>
+        <source>Where would this file go?</source>
+        <translation>Dove andrebbe questo file?</translation>
+    </message>
+    <message>
+        <source>report.md</source>
+        <translation>relazione.md</translation>
+    </message>
+    <message>
+        <source>&amp;Where would this file go?</source>
+        <translation>&amp;Dove andrebbe questo file?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Save the changes to your sorting rules?</source>
+        <translation>Salvare le modifiche alle regole di ordinamento?</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,18 @@
         <source>The files left out, and why</source>
         <translation>Pominięte pliki i powody</translation>
     </message>
+    <message>
+        <source>Ru&amp;les…</source>
+        <translation>&amp;Reguły…</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Reguły</translation>
+    </message>
+    <message>
+        <source>Which files go to which folder, and which stay</source>
+        <translation>Które pliki trafiają do którego folderu, a które zostają</translation>
+    </message>
 </context>
 <context>
     <name>ActivitySection</name>
@@ -398,6 +410,86 @@
         <source>Resource temporarily unavailable</source>
         <translation>Zasób chwilowo niedostępny</translation>
     </message>
+    <message>
+        <source>cannot read the rules file &quot;%1&quot;: %2</source>
+        <translation>nie można odczytać pliku reguł „%1”: %2</translation>
+    </message>
+    <message>
+        <source>this is not valid TOML: %1</source>
+        <translation>to nie jest poprawny TOML: %1</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;</source>
+        <translation>nieznany klucz „%1”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a text in quotes</source>
+        <translation>„%1” musi być tekstem w cudzysłowie</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a list of texts in quotes</source>
+        <translation>„%1” musi być listą tekstów w cudzysłowie</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be true or false</source>
+        <translation>„%1” musi mieć wartość true albo false</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a table</source>
+        <translation>„%1” musi być tabelą</translation>
+    </message>
+    <message>
+        <source>the category &quot;%1&quot; is named twice</source>
+        <translation>kategoria „%1” występuje dwa razy</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an extension: write it without dots, like &quot;pdf&quot;</source>
+        <translation>„%1” nie jest rozszerzeniem: wpisz je bez kropek, np. „pdf”</translation>
+    </message>
+    <message>
+        <source>the extension &quot;%1&quot; is added to both &quot;%2&quot; and &quot;%3&quot;</source>
+        <translation>rozszerzenie „%1” dodano zarówno do „%2”, jak i do „%3”</translation>
+    </message>
+    <message>
+        <source>the folder name of &quot;%1&quot; is empty</source>
+        <translation>nazwa folderu kategorii „%1” jest pusta</translation>
+    </message>
+    <message>
+        <source>the folder name of &quot;%1&quot; cannot be &quot;%2&quot;</source>
+        <translation>nazwą folderu kategorii „%1” nie może być „%2”</translation>
+    </message>
+    <message>
+        <source>the folder name &quot;%2&quot; of &quot;%1&quot; holds &quot;/&quot; or a NUL byte</source>
+        <translation>nazwa folderu „%2” kategorii „%1” zawiera „/” lub bajt NUL</translation>
+    </message>
+    <message>
+        <source>the folder name &quot;%2&quot; of &quot;%1&quot; starts with a dot, which would hide the folder</source>
+        <translation>nazwa folderu „%2” kategorii „%1” zaczyna się od kropki, co ukryłoby folder</translation>
+    </message>
+    <message>
+        <source>the folder name of &quot;%1&quot; is longer than 255 bytes</source>
+        <translation>nazwa folderu kategorii „%1” ma więcej niż 255 bajtów</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; and &quot;%2&quot; both use the folder &quot;%3&quot;</source>
+        <translation>„%1” i „%2” używają tego samego folderu „%3”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a name pattern: it is empty, holds &quot;/&quot;, leaves a &quot;[&quot; open or ends in &quot;\&quot;</source>
+        <translation>„%1” nie jest wzorcem nazwy: jest pusty, zawiera „/”, zostawia otwarty „[” albo kończy się na „\”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duration like &quot;30m&quot;, &quot;12h&quot; or &quot;2d&quot;</source>
+        <translation>„%1” nie jest czasem trwania, np. „30m”, „12h” lub „2d”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a built-in category whose symbol can be borrowed</source>
+        <translation>„%1” nie jest wbudowaną kategorią, której symbol można przejąć</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour: use purple, blue, orange, pink, green, brown, red, indigo, teal, cyan or gray</source>
+        <translation>„%1” nie jest kolorem: użyj purple, blue, orange, pink, green, brown, red, indigo, teal, cyan lub gray</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogFolderChooser</name>
@@ -589,6 +681,18 @@
         <source>Stopping…</source>
         <translation>Zatrzymywanie…</translation>
     </message>
+    <message>
+        <source>Your rules file is set aside as %1; the built-in rules are in force.</source>
+        <translation>Plik reguł odłożono jako %1; obowiązują reguły wbudowane.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing to organize — %n file(s) left alone by your rules.</source>
+        <translation>
+            <numerusform>Nic do uporządkowania — Twoje reguły pomijają %n plik.</numerusform>
+            <numerusform>Nic do uporządkowania — Twoje reguły pomijają %n pliki.</numerusform>
+            <numerusform>Nic do uporządkowania — Twoje reguły pomijają %n plików.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>HistorySection</name>
@@ -647,6 +751,10 @@
         <source>No folder selected</source>
         <translation>Nie wybrano folderu</translation>
     </message>
+    <message>
+        <source>Rules…</source>
+        <translation>Reguły…</translation>
+    </message>
 </context>
 <context>
     <name>PreviewView</name>
@@ -694,6 +802,241 @@
     <message>
         <source>Apply</source>
         <translation>Zastosuj</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>How many files will be moved (and skipped), then how many the user&apos;s rules leave</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left alone by your rules</source>
+        <translation>
+            <numerusform>%n pominięty przez Twoje reguły</numerusform>
+            <numerusform>%n pominięte przez Twoje reguły</numerusform>
+            <numerusform>%n pominiętych przez Twoje reguły</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RulesCategoryModel</name>
+    <message>
+        <source>%1, in the folder %2</source>
+        <translation>%1, w folderze %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n extension(s)</source>
+        <translation>
+            <numerusform>%1, %n rozszerzenie</numerusform>
+            <numerusform>%1, %n rozszerzenia</numerusform>
+            <numerusform>%1, %n rozszerzeń</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RulesCategoryPane</name>
+    <message>
+        <source>&amp;Categories</source>
+        <translation>&amp;Kategorie</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>New category name</source>
+        <translation>Nazwa nowej kategorii</translation>
+    </message>
+    <message>
+        <source>New category, e.g. Ebooks</source>
+        <translation>Nowa kategoria, np. E-booki</translation>
+    </message>
+    <message>
+        <source>Add Cate&amp;gory</source>
+        <translation>Dodaj kate&amp;gorię</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Category</source>
+        <translation>&amp;Usuń kategorię</translation>
+    </message>
+    <message>
+        <source>Folder name</source>
+        <translation>Nazwa folderu</translation>
+    </message>
+    <message>
+        <source>&amp;Folder name:</source>
+        <translation>Nazwa &amp;folderu:</translation>
+    </message>
+    <message>
+        <source>Sort into sub-folders &amp;by extension</source>
+        <translation>Sortuj do podfolderów według &amp;rozszerzeń</translation>
+    </message>
+    <message>
+        <source>Where files of more than one kind go, each kind gets a folder of its own, such as JPG and PNG</source>
+        <translation>Gdzie trafiają pliki kilku rodzajów, każdy rodzaj dostaje własny folder, np. JPG i PNG</translation>
+    </message>
+    <message>
+        <source>E&amp;xtensions</source>
+        <translation>Rozszerz&amp;enia</translation>
+    </message>
+    <message>
+        <source>New extension</source>
+        <translation>Nowe rozszerzenie</translation>
+    </message>
+    <message>
+        <source>e.g. avif</source>
+        <translation>np. avif</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Dod&amp;aj</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve</source>
+        <translation>U&amp;suń</translation>
+    </message>
+    <message>
+        <source>Every extension no other category has goes here too.</source>
+        <translation>Trafia tu też każde rozszerzenie, którego nie ma żadna inna kategoria.</translation>
+    </message>
+</context>
+<context>
+    <name>RulesEditor</name>
+    <message>
+        <source>Stays: hidden files are never moved.</source>
+        <translation>Zostaje: ukryte pliki nigdy nie są przenoszone.</translation>
+    </message>
+    <message>
+        <source>Stays: your rules leave it alone.</source>
+        <translation>Zostaje: Twoje reguły go pomijają.</translation>
+    </message>
+    <message>
+        <source>Into “%1”.</source>
+        <translation>Do „%1”.</translation>
+    </message>
+    <message>
+        <source>Into “%1”; into “%1/%2” when files of other kinds go there too.</source>
+        <translation>Do „%1”; do „%1/%2”, gdy trafiają tam też pliki innych rodzajów.</translation>
+    </message>
+</context>
+<context>
+    <name>RulesLeaveAlonePane</name>
+    <message>
+        <source>&amp;Names to leave alone</source>
+        <translation>&amp;Nazwy do pominięcia</translation>
+    </message>
+    <message>
+        <source>New name pattern</source>
+        <translation>Nowy wzorzec nazwy</translation>
+    </message>
+    <message>
+        <source>e.g. *.torrent</source>
+        <translation>np. *.torrent</translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>Doda&amp;j</translation>
+    </message>
+    <message>
+        <source>R&amp;emove</source>
+        <translation>Usu&amp;ń</translation>
+    </message>
+    <message>
+        <source>Leave files changed in the &amp;last</source>
+        <translation>Pomijaj pliki zmienione w &amp;ciągu ostatnich</translation>
+    </message>
+    <message>
+        <source>Patterns as in a shell: * stands for any text, ? for one character; letter case does not matter.</source>
+        <translation>Wzorce jak w powłoce: * oznacza dowolny tekst, ? jeden znak; wielkość liter nie ma znaczenia.</translation>
+    </message>
+    <message>
+        <source>Leave files changed lately</source>
+        <translation>Pomijaj ostatnio zmienione pliki</translation>
+    </message>
+    <message>
+        <source>How many</source>
+        <translation>Ile</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Jednostka</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minut</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>godzin</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>dni</translation>
+    </message>
+</context>
+<context>
+    <name>RulesRepairActions</name>
+    <message>
+        <source>Open Rules F&amp;ile…</source>
+        <translation>&amp;Otwórz plik reguł…</translation>
+    </message>
+    <message>
+        <source>Use Defaul&amp;t Rules</source>
+        <translation>Użyj reguł domy&amp;ślnych</translation>
+    </message>
+    <message>
+        <source>Open Rules File</source>
+        <translation>Otwórz plik reguł</translation>
+    </message>
+    <message>
+        <source>Use Default Rules</source>
+        <translation>Użyj reguł domyślnych</translation>
+    </message>
+    <message>
+        <source>Renames your rules file, to mend later, and sorts by the built-in rules</source>
+        <translation>Zmienia nazwę pliku reguł, by można go później naprawić, i porządkuje według reguł wbudowanych</translation>
+    </message>
+</context>
+<context>
+    <name>RulesWindow</name>
+    <message>
+        <source>Sorting Rules</source>
+        <translation>Reguły porządkowania</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>Zapisane w %1</translation>
+    </message>
+    <message>
+        <source>Where would this file go?</source>
+        <translation>Dokąd trafiłby ten plik?</translation>
+    </message>
+    <message>
+        <source>report.md</source>
+        <translation>raport.md</translation>
+    </message>
+    <message>
+        <source>&amp;Where would this file go?</source>
+        <translation>&amp;Dokąd trafiłby ten plik?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Zapisz</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Save the changes to your sorting rules?</source>
+        <translation>Zapisać zmiany w regułach porządkowania?</translation>
     </message>
 </context>
 <context>

@@ -46,6 +46,18 @@
         <source>The files left out, and why</source>
         <translation>Os arquivos deixados de fora e por quê</translation>
     </message>
+    <message>
+        <source>Ru&amp;les…</source>
+        <translation>&amp;Regras…</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regras</translation>
+    </message>
+    <message>
+        <source>Which files go to which folder, and which stay</source>
+        <translation>Quais arquivos vão para qual pasta e quais ficam</translation>
+    </message>
 </context>
 <context>
     <name>ActivitySection</name>
@@ -397,6 +409,86 @@
         <source>Resource temporarily unavailable</source>
         <translation>Recurso temporariamente indisponível</translation>
     </message>
+    <message>
+        <source>cannot read the rules file &quot;%1&quot;: %2</source>
+        <translation>não é possível ler o arquivo de regras “%1”: %2</translation>
+    </message>
+    <message>
+        <source>this is not valid TOML: %1</source>
+        <translation>isto não é TOML válido: %1</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;</source>
+        <translation>chave desconhecida “%1”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a text in quotes</source>
+        <translation>“%1” deve ser um texto entre aspas</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a list of texts in quotes</source>
+        <translation>“%1” deve ser uma lista de textos entre aspas</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be true or false</source>
+        <translation>“%1” deve ser true ou false</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a table</source>
+        <translation>“%1” deve ser uma tabela</translation>
+    </message>
+    <message>
+        <source>the category &quot;%1&quot; is named twice</source>
+        <translation>a categoria “%1” aparece duas vezes</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an extension: write it without dots, like &quot;pdf&quot;</source>
+        <translation>“%1” não é uma extensão: escreva-a sem pontos, como “pdf”</translation>
+    </message>
+    <message>
+        <source>the extension &quot;%1&quot; is added to both &quot;%2&quot; and &quot;%3&quot;</source>
+        <translation>a extensão “%1” foi adicionada tanto a “%2” quanto a “%3”</translation>
+    </message>
+    <message>
+        <source>the folder name of &quot;%1&quot; is empty</source>
+        <translation>o nome da pasta de “%1” está vazio</translation>
+    </message>
+    <message>
+        <source>the folder name of &quot;%1&quot; cannot be &quot;%2&quot;</source>
+        <translation>o nome da pasta de “%1” não pode ser “%2”</translation>
+    </message>
+    <message>
+        <source>the folder name &quot;%2&quot; of &quot;%1&quot; holds &quot;/&quot; or a NUL byte</source>
+        <translation>o nome da pasta “%2” de “%1” contém “/” ou um byte NUL</translation>
+    </message>
+    <message>
+        <source>the folder name &quot;%2&quot; of &quot;%1&quot; starts with a dot, which would hide the folder</source>
+        <translation>o nome da pasta “%2” de “%1” começa com um ponto, o que ocultaria a pasta</translation>
+    </message>
+    <message>
+        <source>the folder name of &quot;%1&quot; is longer than 255 bytes</source>
+        <translation>o nome da pasta de “%1” tem mais de 255 bytes</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; and &quot;%2&quot; both use the folder &quot;%3&quot;</source>
+        <translation>“%1” e “%2” usam a mesma pasta “%3”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a name pattern: it is empty, holds &quot;/&quot;, leaves a &quot;[&quot; open or ends in &quot;\&quot;</source>
+        <translation>“%1” não é um padrão de nome: está vazio, contém “/”, deixa um “[” aberto ou termina em “\”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duration like &quot;30m&quot;, &quot;12h&quot; or &quot;2d&quot;</source>
+        <translation>“%1” não é uma duração como “30m”, “12h” ou “2d”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a built-in category whose symbol can be borrowed</source>
+        <translation>“%1” não é uma categoria embutida cujo símbolo possa ser usado</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour: use purple, blue, orange, pink, green, brown, red, indigo, teal, cyan or gray</source>
+        <translation>“%1” não é uma cor: use purple, blue, orange, pink, green, brown, red, indigo, teal, cyan ou gray</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogFolderChooser</name>
@@ -576,6 +668,17 @@
         <source>Stopping…</source>
         <translation>Parando…</translation>
     </message>
+    <message>
+        <source>Your rules file is set aside as %1; the built-in rules are in force.</source>
+        <translation>Seu arquivo de regras foi deixado de lado como %1; valem as regras padrão.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing to organize — %n file(s) left alone by your rules.</source>
+        <translation>
+            <numerusform>Nada para organizar — %n arquivo deixado como está pelas suas regras.</numerusform>
+            <numerusform>Nada para organizar — %n arquivos deixados como estão pelas suas regras.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>HistorySection</name>
@@ -634,6 +737,10 @@
         <source>No folder selected</source>
         <translation>Nenhuma pasta selecionada</translation>
     </message>
+    <message>
+        <source>Rules…</source>
+        <translation>Regras…</translation>
+    </message>
 </context>
 <context>
     <name>PreviewView</name>
@@ -679,6 +786,239 @@
     <message>
         <source>Apply</source>
         <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>How many files will be moved (and skipped), then how many the user&apos;s rules leave</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left alone by your rules</source>
+        <translation>
+            <numerusform>%n deixado como está pelas suas regras</numerusform>
+            <numerusform>%n deixados como estão pelas suas regras</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RulesCategoryModel</name>
+    <message>
+        <source>%1, in the folder %2</source>
+        <translation>%1, na pasta %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n extension(s)</source>
+        <translation>
+            <numerusform>%1, %n extensão</numerusform>
+            <numerusform>%1, %n extensões</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RulesCategoryPane</name>
+    <message>
+        <source>&amp;Categories</source>
+        <translation>&amp;Categorias</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorias</translation>
+    </message>
+    <message>
+        <source>New category name</source>
+        <translation>Nome da nova categoria</translation>
+    </message>
+    <message>
+        <source>New category, e.g. Ebooks</source>
+        <translation>Nova categoria, p. ex. E-books</translation>
+    </message>
+    <message>
+        <source>Add Cate&amp;gory</source>
+        <translation>Adicionar cate&amp;goria</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Category</source>
+        <translation>&amp;Remover categoria</translation>
+    </message>
+    <message>
+        <source>Folder name</source>
+        <translation>Nome da pasta</translation>
+    </message>
+    <message>
+        <source>&amp;Folder name:</source>
+        <translation>Nome da pas&amp;ta:</translation>
+    </message>
+    <message>
+        <source>Sort into sub-folders &amp;by extension</source>
+        <translation>Organizar em su&amp;bpastas por extensão</translation>
+    </message>
+    <message>
+        <source>Where files of more than one kind go, each kind gets a folder of its own, such as JPG and PNG</source>
+        <translation>Onde vão arquivos de mais de um tipo, cada tipo ganha uma pasta própria, como JPG e PNG</translation>
+    </message>
+    <message>
+        <source>E&amp;xtensions</source>
+        <translation>E&amp;xtensões</translation>
+    </message>
+    <message>
+        <source>New extension</source>
+        <translation>Nova extensão</translation>
+    </message>
+    <message>
+        <source>e.g. avif</source>
+        <translation>p. ex. avif</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Adicionar</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve</source>
+        <translation>Remo&amp;ver</translation>
+    </message>
+    <message>
+        <source>Every extension no other category has goes here too.</source>
+        <translation>Toda extensão que nenhuma outra categoria tem também vem para cá.</translation>
+    </message>
+</context>
+<context>
+    <name>RulesEditor</name>
+    <message>
+        <source>Stays: hidden files are never moved.</source>
+        <translation>Fica onde está: arquivos ocultos nunca são movidos.</translation>
+    </message>
+    <message>
+        <source>Stays: your rules leave it alone.</source>
+        <translation>Fica onde está: suas regras o deixam como está.</translation>
+    </message>
+    <message>
+        <source>Into “%1”.</source>
+        <translation>Para “%1”.</translation>
+    </message>
+    <message>
+        <source>Into “%1”; into “%1/%2” when files of other kinds go there too.</source>
+        <translation>Para “%1”; para “%1/%2” quando arquivos de outros tipos também vão para lá.</translation>
+    </message>
+</context>
+<context>
+    <name>RulesLeaveAlonePane</name>
+    <message>
+        <source>&amp;Names to leave alone</source>
+        <translation>&amp;Nomes a deixar como estão</translation>
+    </message>
+    <message>
+        <source>New name pattern</source>
+        <translation>Novo padrão de nome</translation>
+    </message>
+    <message>
+        <source>e.g. *.torrent</source>
+        <translation>p. ex. *.torrent</translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>A&amp;dicionar</translation>
+    </message>
+    <message>
+        <source>R&amp;emove</source>
+        <translation>R&amp;emover</translation>
+    </message>
+    <message>
+        <source>Leave files changed in the &amp;last</source>
+        <translation>Deixar arquivos alterados nos ú&amp;ltimos</translation>
+    </message>
+    <message>
+        <source>Patterns as in a shell: * stands for any text, ? for one character; letter case does not matter.</source>
+        <translation>Padrões como em um shell: * representa qualquer texto, ? um caractere; maiúsculas e minúsculas não importam.</translation>
+    </message>
+    <message>
+        <source>Leave files changed lately</source>
+        <translation>Deixar arquivos alterados recentemente</translation>
+    </message>
+    <message>
+        <source>How many</source>
+        <translation>Quantos</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidade</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>horas</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>dias</translation>
+    </message>
+</context>
+<context>
+    <name>RulesRepairActions</name>
+    <message>
+        <source>Open Rules F&amp;ile…</source>
+        <translation>Abr&amp;ir arquivo de regras…</translation>
+    </message>
+    <message>
+        <source>Use Defaul&amp;t Rules</source>
+        <translation>Usar as regras de &amp;fábrica</translation>
+    </message>
+    <message>
+        <source>Open Rules File</source>
+        <translation>Abrir arquivo de regras</translation>
+    </message>
+    <message>
+        <source>Use Default Rules</source>
+        <translation>Usar as regras de fábrica</translation>
+    </message>
+    <message>
+        <source>Renames your rules file, to mend later, and sorts by the built-in rules</source>
+        <translation>Renomeia seu arquivo de regras, para corrigir depois, e organiza pelas regras padrão</translation>
+    </message>
+</context>
+<context>
+    <name>RulesWindow</name>
+    <message>
+        <source>Sorting Rules</source>
+        <translation>Regras de organização</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>Guardadas em %1</translation>
+    </message>
+    <message>
+        <source>Where would this file go?</source>
+        <translation>Para onde iria este arquivo?</translation>
+    </message>
+    <message>
+        <source>report.md</source>
+        <translation>relatorio.md</translation>
+    </message>
+    <message>
+        <source>&amp;Where would this file go?</source>
+        <translation>&amp;Para onde iria este arquivo?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Save the changes to your sorting rules?</source>
+        <translation>Salvar as alterações nas suas regras de organização?</translation>
     </message>
 </context>
 <context>

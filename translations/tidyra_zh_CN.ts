@@ -45,6 +45,18 @@
         <source>The files left out, and why</source>
         <translation>被跳过的文件及原因</translation>
     </message>
+    <message>
+        <source>Ru&amp;les…</source>
+        <translation>规则(&amp;L)…</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>规则</translation>
+    </message>
+    <message>
+        <source>Which files go to which folder, and which stay</source>
+        <translation>哪些文件放入哪个文件夹，哪些保留原处</translation>
+    </message>
 </context>
 <context>
     <name>ActivitySection</name>
@@ -396,6 +408,86 @@
         <source>Resource temporarily unavailable</source>
         <translation>资源暂时不可用</translation>
     </message>
+    <message>
+        <source>cannot read the rules file &quot;%1&quot;: %2</source>
+        <translation>无法读取规则文件“%1”：%2</translation>
+    </message>
+    <message>
+        <source>this is not valid TOML: %1</source>
+        <translation>这不是有效的 TOML：%1</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;</source>
+        <translation>未知的键“%1”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a text in quotes</source>
+        <translation>“%1”必须是带引号的文本</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a list of texts in quotes</source>
+        <translation>“%1”必须是带引号的文本列表</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be true or false</source>
+        <translation>“%1”必须是 true 或 false</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a table</source>
+        <translation>“%1”必须是一个表</translation>
+    </message>
+    <message>
+        <source>the category &quot;%1&quot; is named twice</source>
+        <translation>类别“%1”出现了两次</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an extension: write it without dots, like &quot;pdf&quot;</source>
+        <translation>“%1”不是扩展名：请写成不带点的形式，例如“pdf”</translation>
+    </message>
+    <message>
+        <source>the extension &quot;%1&quot; is added to both &quot;%2&quot; and &quot;%3&quot;</source>
+        <translation>扩展名“%1”同时被添加到“%2”和“%3”</translation>
+    </message>
+    <message>
+        <source>the folder name of &quot;%1&quot; is empty</source>
+        <translation>“%1”的文件夹名称为空</translation>
+    </message>
+    <message>
+        <source>the folder name of &quot;%1&quot; cannot be &quot;%2&quot;</source>
+        <translation>“%1”的文件夹名称不能是“%2”</translation>
+    </message>
+    <message>
+        <source>the folder name &quot;%2&quot; of &quot;%1&quot; holds &quot;/&quot; or a NUL byte</source>
+        <translation>“%1”的文件夹名称“%2”包含“/”或 NUL 字节</translation>
+    </message>
+    <message>
+        <source>the folder name &quot;%2&quot; of &quot;%1&quot; starts with a dot, which would hide the folder</source>
+        <translation>“%1”的文件夹名称“%2”以点开头，这会隐藏该文件夹</translation>
+    </message>
+    <message>
+        <source>the folder name of &quot;%1&quot; is longer than 255 bytes</source>
+        <translation>“%1”的文件夹名称超过 255 字节</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; and &quot;%2&quot; both use the folder &quot;%3&quot;</source>
+        <translation>“%1”和“%2”都使用文件夹“%3”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a name pattern: it is empty, holds &quot;/&quot;, leaves a &quot;[&quot; open or ends in &quot;\&quot;</source>
+        <translation>“%1”不是名称模式：它为空、包含“/”、有未闭合的“[”或以“\”结尾</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duration like &quot;30m&quot;, &quot;12h&quot; or &quot;2d&quot;</source>
+        <translation>“%1”不是时长，例如“30m”、“12h”或“2d”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a built-in category whose symbol can be borrowed</source>
+        <translation>“%1”不是可借用其符号的内置类别</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour: use purple, blue, orange, pink, green, brown, red, indigo, teal, cyan or gray</source>
+        <translation>“%1”不是颜色：请使用 purple、blue、orange、pink、green、brown、red、indigo、teal、cyan 或 gray</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogFolderChooser</name>
@@ -563,6 +655,16 @@
         <source>Stopping…</source>
         <translation>正在停止…</translation>
     </message>
+    <message>
+        <source>Your rules file is set aside as %1; the built-in rules are in force.</source>
+        <translation>您的规则文件已另存为 %1；现在使用内置规则。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing to organize — %n file(s) left alone by your rules.</source>
+        <translation>
+            <numerusform>没有要整理的文件 — 您的规则保留了 %n 个文件。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>HistorySection</name>
@@ -621,6 +723,10 @@
         <source>No folder selected</source>
         <translation>未选择文件夹</translation>
     </message>
+    <message>
+        <source>Rules…</source>
+        <translation>规则…</translation>
+    </message>
 </context>
 <context>
     <name>PreviewView</name>
@@ -664,6 +770,237 @@
     <message>
         <source>Apply</source>
         <translation>应用</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>How many files will be moved (and skipped), then how many the user&apos;s rules leave</extracomment>
+        <translation>%1；%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left alone by your rules</source>
+        <translation>
+            <numerusform>%n 个被您的规则保留</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RulesCategoryModel</name>
+    <message>
+        <source>%1, in the folder %2</source>
+        <translation>%1，位于文件夹 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n extension(s)</source>
+        <translation>
+            <numerusform>%1，%n 个扩展名</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RulesCategoryPane</name>
+    <message>
+        <source>&amp;Categories</source>
+        <translation>类别(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>类别</translation>
+    </message>
+    <message>
+        <source>New category name</source>
+        <translation>新类别名称</translation>
+    </message>
+    <message>
+        <source>New category, e.g. Ebooks</source>
+        <translation>新类别，例如 电子书</translation>
+    </message>
+    <message>
+        <source>Add Cate&amp;gory</source>
+        <translation>添加类别(&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Category</source>
+        <translation>删除类别(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Folder name</source>
+        <translation>文件夹名称</translation>
+    </message>
+    <message>
+        <source>&amp;Folder name:</source>
+        <translation>文件夹名称(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>Sort into sub-folders &amp;by extension</source>
+        <translation>按扩展名分入子文件夹(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Where files of more than one kind go, each kind gets a folder of its own, such as JPG and PNG</source>
+        <translation>当多种类型的文件放在一起时，每种类型各有一个文件夹，例如 JPG 和 PNG</translation>
+    </message>
+    <message>
+        <source>E&amp;xtensions</source>
+        <translation>扩展名(&amp;X)</translation>
+    </message>
+    <message>
+        <source>New extension</source>
+        <translation>新扩展名</translation>
+    </message>
+    <message>
+        <source>e.g. avif</source>
+        <translation>例如 avif</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>添加(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve</source>
+        <translation>删除(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Every extension no other category has goes here too.</source>
+        <translation>其他类别都没有的扩展名也放在这里。</translation>
+    </message>
+</context>
+<context>
+    <name>RulesEditor</name>
+    <message>
+        <source>Stays: hidden files are never moved.</source>
+        <translation>保留原处：隐藏文件从不移动。</translation>
+    </message>
+    <message>
+        <source>Stays: your rules leave it alone.</source>
+        <translation>保留原处：您的规则不动它。</translation>
+    </message>
+    <message>
+        <source>Into “%1”.</source>
+        <translation>放入“%1”。</translation>
+    </message>
+    <message>
+        <source>Into “%1”; into “%1/%2” when files of other kinds go there too.</source>
+        <translation>放入“%1”；当其他类型的文件也放入时，放入“%1/%2”。</translation>
+    </message>
+</context>
+<context>
+    <name>RulesLeaveAlonePane</name>
+    <message>
+        <source>&amp;Names to leave alone</source>
+        <translation>保留的名称(&amp;N)</translation>
+    </message>
+    <message>
+        <source>New name pattern</source>
+        <translation>新名称模式</translation>
+    </message>
+    <message>
+        <source>e.g. *.torrent</source>
+        <translation>例如 *.torrent</translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>添加(&amp;D)</translation>
+    </message>
+    <message>
+        <source>R&amp;emove</source>
+        <translation>删除(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Leave files changed in the &amp;last</source>
+        <translation>保留最近更改的文件(&amp;L)，时长</translation>
+    </message>
+    <message>
+        <source>Patterns as in a shell: * stands for any text, ? for one character; letter case does not matter.</source>
+        <translation>与 shell 中的模式相同：* 代表任意文本，? 代表一个字符；不区分大小写。</translation>
+    </message>
+    <message>
+        <source>Leave files changed lately</source>
+        <translation>保留最近更改的文件</translation>
+    </message>
+    <message>
+        <source>How many</source>
+        <translation>数量</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>小时</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>天</translation>
+    </message>
+</context>
+<context>
+    <name>RulesRepairActions</name>
+    <message>
+        <source>Open Rules F&amp;ile…</source>
+        <translation>打开规则文件(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>Use Defaul&amp;t Rules</source>
+        <translation>使用默认规则(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Open Rules File</source>
+        <translation>打开规则文件</translation>
+    </message>
+    <message>
+        <source>Use Default Rules</source>
+        <translation>使用默认规则</translation>
+    </message>
+    <message>
+        <source>Renames your rules file, to mend later, and sorts by the built-in rules</source>
+        <translation>重命名您的规则文件以便稍后修复，并按内置规则整理</translation>
+    </message>
+</context>
+<context>
+    <name>RulesWindow</name>
+    <message>
+        <source>Sorting Rules</source>
+        <translation>整理规则</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>保存在 %1</translation>
+    </message>
+    <message>
+        <source>Where would this file go?</source>
+        <translation>这个文件会放到哪里？</translation>
+    </message>
+    <message>
+        <source>report.md</source>
+        <translation>报告.md</translation>
+    </message>
+    <message>
+        <source>&amp;Where would this file go?</source>
+        <translation>这个文件会放到哪里？(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Save the changes to your sorting rules?</source>
+        <translation>保存对整理规则的更改吗？</translation>
     </message>
 </context>
 <context>
