@@ -140,10 +140,12 @@ QVariant AfterTreeModel::data(const QModelIndex &index, int role) const
     case Qt::AccessibleTextRole:
         return text(line);
     case PreviewRoles::category:
+    case PreviewRoles::tint:
         if (line.kind == PreviewLine::Kind::skippedHeading
             || line.kind == PreviewLine::Kind::skippedFile)
             return {};
-        return int(m_tree[line.node].category.symbol);
+        return role == PreviewRoles::tint ? int(m_tree[line.node].category.color)
+                                          : int(m_tree[line.node].category.symbol);
     case PreviewRoles::kind:
         return int(line.kind);
     case PreviewRoles::indent:

@@ -24,6 +24,8 @@ QVariant BeforeListModel::data(const QModelIndex &index, int role) const
         return QString::fromStdString(Text::displayText(move.source));
     case PreviewRoles::category:
         return int(m_plan->targets[move.target].category.symbol);
+    case PreviewRoles::tint:
+        return int(m_plan->targets[move.target].category.color);
     default:
         return {};
     }

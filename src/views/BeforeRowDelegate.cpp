@@ -34,9 +34,8 @@ void BeforeRowDelegate::paint(
     const QRect line = lineRect(option);
     drawCurrentRowMark(painter, option);
     painter->save();
-    drawCategoryLine(painter, line, FileCategory(index.data(PreviewRoles::category).toInt()),
-        m_iconSize, m_font, foregroundColor(option.palette, ForegroundStyle::primary),
-        index.data(Qt::DisplayRole).toString());
+    drawCategoryLine(painter, line, index, m_iconSize, m_font,
+        foregroundColor(option.palette, ForegroundStyle::primary));
     painter->restore();
 }
 

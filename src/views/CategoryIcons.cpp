@@ -3,10 +3,9 @@
 #include "NamedColors.h"
 #include "Symbols.h"
 
-QPixmap categoryIconPixmap(FileCategory category, int size, qreal devicePixelRatio)
+QPixmap categoryIconPixmap(FileCategory symbol, NamedColor tint, int size, qreal devicePixelRatio)
 {
-    const std::string_view name = iconName(category);
-    return Symbols::icon(
-        QString::fromLatin1(name.data(), qsizetype(name.size())), categoryColor(category))
+    const std::string_view name = iconName(symbol);
+    return Symbols::icon(QString::fromLatin1(name.data(), qsizetype(name.size())), namedColor(tint))
         .pixmap(QSize(size, size), devicePixelRatio);
 }

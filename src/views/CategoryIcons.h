@@ -4,6 +4,8 @@
 
 #include <QPixmap>
 
-// A category's symbol in its colour, at a given pixel size, drawn once and reused by
-// every row that shows it.
-QPixmap categoryIconPixmap(FileCategory category, int size, qreal devicePixelRatio = 1.0);
+// A category's symbol in its colour (a rules file may give it another category's
+// symbol and any named colour), at a given pixel size, drawn once and reused by every
+// row that shows it.
+QPixmap categoryIconPixmap(
+    FileCategory symbol, NamedColor tint, int size, qreal devicePixelRatio = 1.0);

@@ -75,10 +75,8 @@ void PreviewLineDelegate::paint(
     drawCurrentRowMark(painter, option);
     painter->save();
     if (kind == PreviewLine::Kind::category) {
-        drawCategoryLine(painter, line, FileCategory(index.data(PreviewRoles::category).toInt()),
-            m_categoryIconSize, m_categoryFont,
-            foregroundColor(option.palette, ForegroundStyle::primary),
-            index.data(Qt::DisplayRole).toString());
+        drawCategoryLine(painter, line, index, m_categoryIconSize, m_categoryFont,
+            foregroundColor(option.palette, ForegroundStyle::primary));
     } else if (kind == PreviewLine::Kind::skippedHeading) {
         const QRect iconRect(line.left() + (categoryIconColumn - m_categoryIconSize) / 2,
             line.top() + (line.height() - m_categoryIconSize) / 2, m_categoryIconSize,

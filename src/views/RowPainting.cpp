@@ -2,6 +2,7 @@
 
 #include "CategoryIcons.h"
 #include "Contrast.h"
+#include "PreviewRoles.h"
 
 #include <QAbstractItemView>
 #include <QFontMetrics>
@@ -19,11 +20,14 @@ void drawElidedLine(QPainter *painter, const QRect &rect, const QFont &font, con
         QFontMetrics(font).elidedText(text, Qt::ElideRight, rect.width()));
 }
 
-void drawCategoryLine(QPainter *painter, const QRect &line, FileCategory category, int iconSize,
-    const QFont &font, const QColor &color, const QString &text)
+void drawCategoryLine(QPainter *painter, const QRect &line, const QModelIndex &index, int iconSize,
+    const QFont &font, const QColor &color)
 {
     const QPixmap icon
-        = categoryIconPixmap(category, iconSize, painter->device()->devicePixelRatioF());
+        = categoryIconPixmap(FileCategory(index.data(PreviewRoles::category).toInt()),
+            NamedColor(index.data(PreviewRoles::tint).toInt()), iconSize,
+            painter->device()->devicePixelRatioF());
+    const QString text = index.data(Qt::DisplayRole).toString();
     painter->drawPixmap(QRect(line.left() + (categoryIconColumn - iconSize) / 2,
                             line.top() + (line.height() - iconSize) / 2, iconSize, iconSize),
         icon);

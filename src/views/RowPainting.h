@@ -1,11 +1,10 @@
 #pragma once
 
-#include "model/FileCategory.h"
-
 class QAbstractItemView;
 class QColor;
 class QFont;
 class QHelpEvent;
+class QModelIndex;
 class QPainter;
 class QRect;
 class QString;
@@ -20,10 +19,11 @@ constexpr int categoryIconSpacing = 6;
 void drawElidedLine(QPainter *painter, const QRect &rect, const QFont &font, const QColor &color,
     const QString &text);
 
-// A category row: the category's coloured symbol of `iconSize` pixels in the icon column
-// at the left of `line`, then `text` as drawElidedLine draws it.
-void drawCategoryLine(QPainter *painter, const QRect &line, FileCategory category, int iconSize,
-    const QFont &font, const QColor &color, const QString &text);
+// A category row of a preview list: the symbol of `index`'s category, in its tint, of
+// `iconSize` pixels in the icon column at the left of `line`, then its text as
+// drawElidedLine draws it.
+void drawCategoryLine(QPainter *painter, const QRect &line, const QModelIndex &index, int iconSize,
+    const QFont &font, const QColor &color);
 
 // Where a focused list's current row is: a tinted band in the accent colour behind the
 // row, drawn before its content.

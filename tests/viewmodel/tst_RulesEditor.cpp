@@ -1,3 +1,6 @@
+#include "AfterTreeModel.h"
+#include "BeforeListModel.h"
+#include "PreviewRoles.h"
 #include "RulesCategoryModel.h"
 #include "RulesEditor.h"
 #include "ViewModelHarness.h"
@@ -22,6 +25,7 @@ private slots:
     }
     void editsAreSavedAsTheRulesRunsUse();
     void aWrongRulesFileStopsEveryRunUntilSetAside();
+    void anOwnCategoryShowsInItsColour();
 
 private:
     std::unique_ptr<QTemporaryDir> m_state;
@@ -187,6 +191,21 @@ void RulesEditorTest::aWrongRulesFileStopsEveryRunUntilSetAside()
     QVERIFY(editor.fileError().isEmpty());
     QVERIFY(h.vm->activityLog().front().contains("rules.toml.invalid"));
     QVERIFY(h.vm->isShowingPreview() && h.vm->currentPlan()->moves.size() == 1);
+}
+
+void RulesEditorTest::anOwnCategoryShowsInItsColour()
+{
+    auto plan = std::make_shared<OrganizationPlan>();
+    plan->targets.push_back(
+        { CategoryLabel("Torrents", "Torrents", FileCategory::archives, NamedColor::teal),
+            std::nullopt, { "Torrents" } });
+    plan->moves.push_back({ "a.torrent", {}, 0, 0 });
+    const BeforeListModel before(plan);
+    const AfterTreeModel after(*plan);
+    for (const QModelIndex &row : { before.index(0), after.index(0, 0) }) {
+        QCOMPARE(row.data(PreviewRoles::category).toInt(), int(FileCategory::archives));
+        QCOMPARE(row.data(PreviewRoles::tint).toInt(), int(NamedColor::teal));
+    }
 }
 
 QTEST_GUILESS_MAIN(RulesEditorTest)
