@@ -126,6 +126,14 @@ TEST_F(RulesTest, TheFileIsReadAgainOnlyWhenItChangedAndWrittenBackAsItWasRead)
     const auto books = rules.current();
     EXPECT_EQ(books->categories()[books->categoryFor("EPUB")].label.folder, "Books");
     EXPECT_EQ(rules.current(), books);
+    // Kept as a link, as dotfile managers keep it: read through it, and again when the
+    // file it leads to changes.
+    const fs::path kept = m_state / "dotfiles.toml";
+    fs::rename(rulesPath(), kept);
+    fs::create_symlink(kept, rulesPath());
+    writeFile(kept, "[category.Books]\nadd = [\"epub\"]\nfolder = \"Reading\"\n");
+    EXPECT_EQ(rules.current()->categories()[books->categoryFor("epub")].label.folder, "Reading");
+    fs::remove(rulesPath());
     writeFile(rulesPath(), "[category.Books]\nadd = [\"epub\"]\nfolder = \"\"\n");
     for (int time = 0; time < 2; ++time)
         EXPECT_EQ(errorFrom([&] { rules.current(); }).code(), EngineCondition::rulesInvalid);

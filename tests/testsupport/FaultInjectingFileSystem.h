@@ -38,9 +38,10 @@ public:
         openOrCreate,
         tryLock,
         makePrivateFolder,
-        hasWriter
+        hasWriter,
+        openToReadFollowing
     };
-    static constexpr std::size_t operationCount = 25;
+    static constexpr std::size_t operationCount = 26;
 
     explicit FaultInjectingFileSystem(std::shared_ptr<FileSystem> inner = {});
 
@@ -91,6 +92,8 @@ public:
     TIDYRA_PASS_THROUGH(openToRead, (int f, const std::string &n, FileDescriptor &h), f, n, h)
     TIDYRA_PASS_THROUGH(openOrCreate, (int f, const std::string &n, FileDescriptor &h), f, n, h)
     TIDYRA_PASS_THROUGH(hasWriter, (int f, const std::string &n, bool &w), f, n, w)
+    TIDYRA_PASS_THROUGH(
+        openToReadFollowing, (const std::filesystem::path &p, FileDescriptor &h), p, h)
     TIDYRA_PASS_THROUGH(tryLock, (int f), f)
     TIDYRA_PASS_THROUGH(makePrivateFolder, (int f, const std::string &n), f, n)
     TIDYRA_PASS_THROUGH(writeFile, (int f, std::string_view d), f, d)

@@ -65,7 +65,7 @@ public:
     // fstatat without following links (lstat semantics: 0 when any entry, a dangling
     // link included, has that name): type, identity and size of `name` in `folder`.
     virtual int statIn(int folder, const std::string &name, EntryInfo &info) = 0;
-    // fstat of an open folder (or of an open file of the journal's).
+    // fstat of an open folder, or of an open file (the journal's, the rules file).
     virtual int statFolder(int folder, EntryInfo &info) = 0;
     // fstatfs of an open folder: the file system's type (f_type).
     virtual int fileSystemType(int folder, std::uint64_t &type) = 0;
@@ -103,6 +103,9 @@ public:
     virtual int openToAppend(int folder, const std::string &name, FileDescriptor &handle) = 0;
     // Opens the existing file `name` to read, never through a link (nor blocking on a fifo).
     virtual int openToRead(int folder, const std::string &name, FileDescriptor &handle) = 0;
+    // Opens the file at `path` to read, through links (nor blocking on a fifo): a user's
+    // own settings file, which dotfile managers keep as a link into their repository.
+    virtual int openToReadFollowing(const std::filesystem::path &path, FileDescriptor &handle) = 0;
     // Opens the file `name`, made private to the user when it is not there, never through
     // a link: the lock files, which outlive their holders.
     virtual int openOrCreate(int folder, const std::string &name, FileDescriptor &handle) = 0;

@@ -277,6 +277,11 @@ int PosixFileSystem::openToRead(int folder, const std::string &name, FileDescrip
         handle);
 }
 
+int PosixFileSystem::openToReadFollowing(const std::filesystem::path &path, FileDescriptor &handle)
+{
+    return adopt(::open(path.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC), handle);
+}
+
 int PosixFileSystem::openOrCreate(int folder, const std::string &name, FileDescriptor &handle)
 {
     return adopt(

@@ -26,6 +26,7 @@ public:
     int createFile(int folder, const std::string &name, FileDescriptor &handle) override;
     int openToAppend(int folder, const std::string &name, FileDescriptor &handle) override;
     int openToRead(int folder, const std::string &name, FileDescriptor &handle) override;
+    int openToReadFollowing(const std::filesystem::path &path, FileDescriptor &handle) override;
     int openOrCreate(int folder, const std::string &name, FileDescriptor &handle) override;
     int tryLock(int file) override;
     int makePrivateFolder(int parent, const std::string &name) override;

@@ -46,34 +46,31 @@ fs::path RulesFile::folderPath() const
     return m_path.has_parent_path() ? m_path.parent_path() : fs::path(".");
 }
 
-RulesFile::Stamp RulesFile::look()
+RulesFile::Stamp RulesFile::look(FileDescriptor &file)
 {
-    FileDescriptor folder;
-    if (const int error = m_fileSystem.openFolder(folderPath(), folder)) {
+    // Through a link, as users keep their settings: the stamp is then the target's, so
+    // an edit of the target is seen too. A link to nothing counts as no file.
+    if (const int error = m_fileSystem.openToReadFollowing(m_path, file)) {
         if (error == ENOENT)
             return {};
         unreadable(m_path, error);
     }
     EntryInfo info;
-    if (const int error = m_fileSystem.statIn(folder.get(), m_path.filename(), info)) {
-        if (error == ENOENT)
-            return {};
+    if (const int error = m_fileSystem.statFolder(file.get(), info))
         unreadable(m_path, error);
-    }
     return { true, info.identity.device, info.identity.inode, info.size, info.modified };
 }
 
 std::optional<std::string> RulesFile::readText()
 {
-    FileDescriptor folder;
     FileDescriptor file;
-    int error = m_fileSystem.openFolder(folderPath(), folder);
-    if (!error)
-        error = m_fileSystem.openToRead(folder.get(), m_path.filename(), file);
-    if (error == ENOENT)
+    if (!look(file).exists)
         return std::nullopt;
-    if (error)
-        unreadable(m_path, error);
+    return readText(file);
+}
+
+std::string RulesFile::readText(FileDescriptor &file)
+{
     std::string text;
     for (;;) {
         const std::size_t at = text.size();
@@ -93,7 +90,8 @@ std::shared_ptr<const SortingRules> RulesFile::current()
 {
     if (m_path.empty() && !m_mustExist)
         return SortingRules::builtIn(); // no HOME: no place for a rules file
-    const Stamp stamp = look();
+    FileDescriptor file;
+    const Stamp stamp = look(file);
     if (!stamp.exists && m_mustExist)
         unreadable(m_path, ENOENT);
     if (m_stamp && *m_stamp == stamp) {
@@ -102,7 +100,8 @@ std::shared_ptr<const SortingRules> RulesFile::current()
         return m_rules;
     }
     try {
-        const std::optional<std::string> text = stamp.exists ? readText() : std::nullopt;
+        const std::optional<std::string> text
+            = stamp.exists ? std::optional(readText(file)) : std::nullopt;
         RulesPlaces places;
         const RulesDocument document
             = text ? RulesText::parse(*text, m_path.native(), &places) : RulesDocument();

@@ -54,11 +54,13 @@ private:
 
     // The folder that holds the file.
     std::filesystem::path folderPath() const;
-    // The file's stamp; throws when it cannot be looked at for another reason than
-    // its absence.
-    Stamp look();
+    // The file's stamp, opened to read into `file`; throws when it cannot be looked at
+    // for another reason than its absence.
+    Stamp look(FileDescriptor &file);
     // The file's text; nothing when it is missing.
     std::optional<std::string> readText();
+    // The text of the open `file`.
+    std::string readText(FileDescriptor &file);
     // Makes `folder` and the folders above it that are missing.
     void makeFolder(const std::filesystem::path &folder);
 
