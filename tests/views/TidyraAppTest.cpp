@@ -351,16 +351,15 @@ void TidyraAppTest::errorsReadAndPaintedContrastHolds()
     const auto app = fixture.makeApp();
     app->start();
     ActionArea *actions = app->contentView()->actionArea();
-    // Every open fails: the journal's look on the worker may come before the scan's,
-    // and the rules file is read before the folder.
+    // Every open of a folder fails: the journal's look on the worker may come before the
+    // scan's. The rules file, opened by its path, is not there.
     fileSystem->failCall(FaultInjectingFileSystem::Operation::openFolder, 0, EACCES);
     app->viewModel()->generatePreview();
     QVERIFY(waitForRun(*app->viewModel()));
     QVERIFY(actions->errorSymbol()->isVisibleTo(app->mainWindow()));
     QVERIFY(actions->statusLabel()->wordWrap() && actions->statusLabel()->color().isValid());
     QCOMPARE(actions->statusLabel()->text(),
-        "Error: cannot read the rules file \""
-            + QString::fromStdString((fixture.temp / "config/tidyra/rules.toml").string())
+        "Error: cannot open folder \"" + fixture.inboxPath()
             + "\": " + QString::fromStdString(std::generic_category().message(EACCES)));
 
     for (const QPalette &palette : { QApplication::palette(), darkPalette() }) {
