@@ -1,6 +1,7 @@
 #include "Divider.h"
 
 #include <QPainter>
+#include <QVBoxLayout>
 
 Divider::Divider(Qt::Orientation orientation, QWidget *parent)
     : QWidget(parent)
@@ -10,6 +11,18 @@ Divider::Divider(Qt::Orientation orientation, QWidget *parent)
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     else
         setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+}
+
+void Divider::stack(QWidget *sheet, QWidget *header, QLayout *body, QWidget *footer)
+{
+    auto *column = new QVBoxLayout(sheet);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(header);
+    column->addWidget(new Divider(Qt::Horizontal, sheet));
+    column->addLayout(body, 1);
+    column->addWidget(new Divider(Qt::Horizontal, sheet));
+    column->addWidget(footer);
 }
 
 QSize Divider::sizeHint() const

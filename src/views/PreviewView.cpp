@@ -57,14 +57,7 @@ PreviewView::PreviewView(std::shared_ptr<const OrganizationPlan> plan,
     body->addWidget(new Divider(Qt::Vertical, this));
     body->addWidget(makeColumn(tr("After"), m_afterList), 1);
 
-    auto *column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-    column->addWidget(makeHeader());
-    column->addWidget(new Divider(Qt::Horizontal, this));
-    column->addLayout(body, 1);
-    column->addWidget(new Divider(Qt::Horizontal, this));
-    column->addWidget(makeFooter());
+    Divider::stack(this, makeHeader(), body, makeFooter());
 
     // Escape is the dialog's own; these are the commands' keyboard shortcuts.
     auto *cancelShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Escape), this);

@@ -35,14 +35,7 @@ RulesWindow::RulesWindow(RulesEditor *editor, QWidget *parent)
     body->addWidget(new Divider(Qt::Horizontal, this));
     body->addWidget(m_leaveAlone);
 
-    auto *column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-    column->addWidget(makeHeader());
-    column->addWidget(new Divider(Qt::Horizontal, this));
-    column->addLayout(body, 1);
-    column->addWidget(new Divider(Qt::Horizontal, this));
-    column->addWidget(makeFooter());
+    Divider::stack(this, makeHeader(), body, makeFooter());
 
     connect(m_editor, &RulesEditor::changed, this, &RulesWindow::refresh);
     connect(m_editor, &RulesEditor::fileErrorChanged, this, &RulesWindow::refreshFileError);
