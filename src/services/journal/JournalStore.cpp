@@ -2,6 +2,7 @@
 
 #include "services/errors/EngineError.h"
 #include "services/errors/ErrorDescriptions.h"
+#include "services/filesystem/FolderMaking.h"
 #include "services/filesystem/PosixFileSystem.h"
 #include "services/journal/AtomicFile.h"
 #include "services/journal/JournalReader.h"
@@ -110,21 +111,10 @@ void JournalStore::checkTrusted() const
 
 void JournalStore::makeFolders(const fs::path &folder) const
 {
-    FileDescriptor handle;
-    int error = m_fileSystem->openFolder(folder, handle);
-    if (error == 0)
-        return;
-    if (error != ENOENT || !folder.has_relative_path() || folder.parent_path() == folder)
-        fail(ErrorKind::cannotCreateFolderAt, folder, error);
-    // Like mkdir -p, but each folder made is private to the user: journals name the
-    // user's files.
-    makeFolders(folder.parent_path());
-    FileDescriptor parent;
-    error = m_fileSystem->openFolder(folder.parent_path(), parent);
-    if (error == 0)
-        error = m_fileSystem->makePrivateFolder(parent.get(), folder.filename());
-    if (error != 0 && error != EEXIST)
-        fail(ErrorKind::cannotCreateFolderAt, folder, error);
+    // Each folder made is private to the user: journals name the user's files.
+    fs::path failed;
+    if (const int error = FolderMaking::makeFolders(*m_fileSystem, folder, true, failed))
+        fail(ErrorKind::cannotCreateFolderAt, failed, error);
 }
 
 void JournalStore::prepare() const

@@ -2,6 +2,7 @@
 
 #include "services/errors/EngineError.h"
 #include "services/filesystem/FileDescriptor.h"
+#include "services/filesystem/FolderMaking.h"
 #include "services/journal/AtomicFile.h"
 #include "services/rules/RulesCheck.h"
 #include "services/rules/RulesText.h"
@@ -139,20 +140,10 @@ void RulesFile::save(const RulesDocument &document)
 
 void RulesFile::makeFolder(const fs::path &folder)
 {
-    FileDescriptor handle;
-    int error = m_fileSystem.openFolder(folder, handle);
-    if (error == ENOENT && folder.has_relative_path()) {
-        makeFolder(folder.parent_path());
-        FileDescriptor parent;
-        error = m_fileSystem.openFolder(folder.parent_path(), parent);
-        if (!error)
-            error = m_fileSystem.makeFolder(parent.get(), folder.filename());
-        if (error == EEXIST)
-            error = 0;
-    }
-    if (error)
+    fs::path failed;
+    if (const int error = FolderMaking::makeFolders(m_fileSystem, folder, false, failed))
         throw EngineError(
-            error, ErrorMessage(ErrorKind::cannotCreateFolderAt, { folder.native() }, error));
+            error, ErrorMessage(ErrorKind::cannotCreateFolderAt, { failed.native() }, error));
 }
 
 fs::path RulesFile::setAside()
