@@ -194,11 +194,11 @@ TEST_F(EngineTest, UndoTakesAwayTheNameALinkRouteMoveLeftAside)
     EXPECT_EQ(readFile(m_dir / aside), "other");
 }
 
-// Killed at any call of a run or of its undo from its move on (nothing after that call
+// Killed at any call of a run or of its undo from its first move on (nothing after that call
 // happens, nothing buffered is written), then undone until there is nothing left to undo: the
 // folder is as it was, with no reservation, aside name or probe left. Where files are known by size
 // and time (FUSE: exFAT, sshfs, NTFS), an empty file and the empty reservation made for it are told
-// apart only by the journal.
+// apart only by the journal. The second file's name is reserved without a look first.
 TEST_P(MoveFallbackTest, AKillAtAnyCallEndsInTheOriginalTreeAfterUndo)
 {
     for (const bool back : { false, true }) {
@@ -212,7 +212,9 @@ TEST_P(MoveFallbackTest, AKillAtAnyCallEndsInTheOriginalTreeAfterUndo)
                 fs::remove_all(m_state.path());
                 const std::string content = fuse ? "" : "P";
                 writeFile(m_dir / "photo.jpg", content);
+                writeFile(m_dir / "scan.jpg", content);
                 const auto tick = fs::last_write_time(m_dir / "photo.jpg");
+                fs::last_write_time(m_dir / "scan.jpg", tick);
                 const TreeSnapshot before = snapshotTree(m_dir.path());
                 const auto restart = [&] {
                     m_fileSystem->reset();
@@ -230,7 +232,7 @@ TEST_P(MoveFallbackTest, AKillAtAnyCallEndsInTheOriginalTreeAfterUndo)
                 };
                 restart();
                 if (back) {
-                    ASSERT_EQ(organizeRecorded().moved, 1u);
+                    ASSERT_EQ(organizeRecorded().moved, 2u);
                 }
                 m_fileSystem->beforeCall(
                     Op::renameNoReplace, 1, [&, nth] { m_fileSystem->killAt(nth); });
@@ -239,9 +241,13 @@ TEST_P(MoveFallbackTest, AKillAtAnyCallEndsInTheOriginalTreeAfterUndo)
                 restart();
                 // Half the time a run comes first: what the kill left is settled before
                 // it moves anything, never taken for the user's file or this run's move.
+                // An undo cut short then stays in the history, to be undone by its id.
                 if (nth % 2 == 1)
                     organizeRecorded();
                 for (int undos = 0; undos < 3 && !undo().nothingToUndo; ++undos) { }
+                for (const RunHistoryEntry &run : m_service.history(m_dir.path()))
+                    if (run.undoable > 0)
+                        m_service.undoRun(m_dir.path(), run.id);
                 EXPECT_EQ(describeDifference(before, snapshotTree(m_dir.path())), "");
             }
         }
@@ -287,6 +293,26 @@ TEST_F(EngineTest, MovesThatCannotBeDoneSafelyFailAndTheFileStays)
     m_fileSystem->reset();
     undo();
     EXPECT_TRUE(fs::exists(m_dir / "Images/photo.jpg"));
+
+    // Once a reservation kept its lack of permissions, names are reserved without a look
+    // first, and an empty file that took the name is found only by the failed create: a
+    // kill just after that leaves the user's file, which has permissions, where it is.
+    fs::remove_all(m_dir / "Images");
+    writeFile(m_dir / "a.jpg", "A");
+    m_fileSystem->reset();
+    m_fileSystem->failCall(Op::renameNoReplace, 0, EINVAL);
+    m_fileSystem->failCall(Op::hardLink, 0, EPERM);
+    std::string second;
+    m_fileSystem->beforeCall(Op::createExclusive, 3, [&] {
+        second = fs::exists(m_dir / "a.jpg") ? "a.jpg" : "photo.jpg";
+        writeFile(m_dir / "Images" / second, "");
+        m_fileSystem->killAt(1);
+    });
+    stoppable([&] { organizeRecorded(); });
+    m_fileSystem->reset();
+    EXPECT_EQ(undo().restored, 1u);
+    EXPECT_EQ(namesIn(m_dir / "Images"), Names { second });
+    EXPECT_EQ(namesIn(m_dir.path()), (Names { "Images", "a.jpg", "photo.jpg" }));
 }
 
 // ntfs-3g replaces a long name by linking the old file to a cut-down name first, and

@@ -166,13 +166,18 @@ std::error_code FileMover::moveByReservation(int fromFolder, const std::string &
     const auto tell = [&](Stage stage, const EntryInfo &seen) {
         return m_witness ? m_witness->reservation(stage, toName, expected, seen) : 0;
     };
-    // The name must be free before the journal says it is ours, so that an empty file
-    // already standing there is never taken for the reservation. One look will do: a
-    // name wrongly seen free is still never taken, as the reservation is exclusive.
-    EntryInfo before;
-    if (const int error = m_fileSystem.statIn(toFolder, toName, before); error != ENOENT)
-        return systemError(error == 0 ? EEXIST : error);
-    if (const int error = tell(Stage::reserving, {}))
+    // An empty file already standing at the name must never be taken for the
+    // reservation. Where reservations keep their lack of permissions, the journal says
+    // only such a file can be one, and the exclusive create is the only look at the name:
+    // on a share that saves a round trip a file. Elsewhere the name must be seen free
+    // before the journal says it is ours; one look will do, as the create is exclusive.
+    const bool lookFirst = m_permissions != Permissions::kept;
+    if (lookFirst) {
+        EntryInfo before;
+        if (const int error = m_fileSystem.statIn(toFolder, toName, before); error != ENOENT)
+            return systemError(error == 0 ? EEXIST : error);
+    }
+    if (const int error = tell(lookFirst ? Stage::reserving : Stage::reservingUnlooked, {}))
         return systemError(error);
     if (const int error = m_fileSystem.createExclusive(toFolder, toName)) {
         tell(Stage::released, {});
@@ -183,6 +188,8 @@ std::error_code FileMover::moveByReservation(int fromFolder, const std::string &
     EntryInfo reservation;
     const bool reserved = look(toFolder, toName, reservation) == 0
         && reservation.type == EntryType::regular && reservation.size == 0;
+    if (reserved && m_permissions == Permissions::unknown)
+        m_permissions = reservation.permissions == 0 ? Permissions::kept : Permissions::lost;
     const auto removeReservation = [&] {
         EntryInfo now;
         if (reserved && look(toFolder, toName, now) == 0 && now.identity == reservation.identity

@@ -18,11 +18,11 @@
 // private name, then checked, and only then removed; a file that another program
 // saved over the old name meanwhile is put back there. Where hard links are not
 // possible or not to be trusted (exFAT through FUSE, sshfs), the new name is reserved as an empty
-// file made exclusively, and the file is renamed over that reservation only while it is still the
-// empty file made. That leaves one window: a program that writes into the reservation between the
-// check and the rename loses what it wrote there. A reservation is told to the
-// `Witness` before it is made and again once it is seen, so that after a kill undo can
-// prove which empty file is one and remove it, and never one that a user made.
+// file made exclusively with no permissions, and the file is renamed over that reservation only
+// while it is still the empty file made. That leaves one window: a program that writes into the
+// reservation between the check and the rename loses what it wrote there. A reservation is told to
+// the `Witness` before it is made and again once it is seen, so that after a kill undo can prove
+// which empty file is one and remove it, and never one that a user made.
 class FileMover
 {
 public:
@@ -31,7 +31,9 @@ public:
     class Witness
     {
     public:
-        enum class Stage : std::uint8_t { reserving, reserved, released };
+        // `reservingUnlooked`: the name was not looked at first, so only an empty file
+        // with no permissions, as reservations are made, can be the reservation.
+        enum class Stage : std::uint8_t { reserving, reservingUnlooked, reserved, released };
         // `name`, in the folder the file moves into, is reserved for the file `file`;
         // `reservation` is what stands there (only at `reserved`).
         virtual int reservation(Stage stage, const std::string &name, const FileIdentity &file,
@@ -57,6 +59,7 @@ public:
         , m_witness(witness)
         , m_links(known.m_links)
         , m_noReplace(known.m_noReplace)
+        , m_permissions(known.m_permissions)
     { }
 
     // Whether a move went through, so the route moves take is known, and movers made
@@ -107,4 +110,8 @@ private:
     Links m_links = Links::unknown;
     enum class NoReplace : std::uint8_t { unknown, accepted, rejected };
     NoReplace m_noReplace = NoReplace::unknown;
+    // Whether reservations keep the no permissions they are made with, which tells them
+    // from a user's empty file without a look at the name first.
+    enum class Permissions : std::uint8_t { unknown, kept, lost };
+    Permissions m_permissions = Permissions::unknown;
 };

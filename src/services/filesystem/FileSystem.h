@@ -88,7 +88,8 @@ public:
     virtual int renameReplacing(
         int fromFolder, const std::string &fromName, int toFolder, const std::string &toName)
         = 0;
-    // Creates the empty file `name` exclusively (O_CREAT | O_EXCL); EEXIST when taken.
+    // Creates the empty file `name` exclusively (O_CREAT | O_EXCL) with no permissions at
+    // all, which a user's own file hardly ever has; EEXIST when taken.
     virtual int createExclusive(int folder, const std::string &name) = 0;
     virtual int unlinkFile(int folder, const std::string &name) = 0;
     // rmdir: fails unless the folder is empty, so nothing inside is ever deleted.

@@ -239,8 +239,8 @@ int PosixFileSystem::renameReplacing(
 
 int PosixFileSystem::createExclusive(int folder, const std::string &name)
 {
-    const int fd = ::openat(
-        folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    const int fd
+        = ::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0);
     if (fd < 0)
         return lastError();
     ::close(fd);

@@ -249,6 +249,9 @@ void appendReservation(std::string &out, const Reservation &reservation)
         appendLiteral(out, ",\"back\":1");
     if (reservation.stage == Reservation::Stage::released) {
         appendLiteral(out, ",\"gone\":1");
+    } else if (reservation.stage == Reservation::Stage::reserving) {
+        if (reservation.unlooked)
+            appendLiteral(out, ",\"unlooked\":1");
     } else if (reservation.stage == Reservation::Stage::reserved) {
         appendLiteral(out, ",\"inode\":");
         appendNumber(out, reservation.inode);
@@ -311,6 +314,7 @@ Parsed parseLine(std::string_view line)
             return {};
         Reservation reservation { Reservation::Stage::reserving, std::move(*name), *file,
             value.unsignedNumber("back") == 1u };
+        reservation.unlooked = value.unsignedNumber("unlooked") == 1u;
         const auto inode = value.unsignedNumber("inode");
         const auto modified = value.signedNumber("mtime");
         if (value.unsignedNumber("gone") == 1u) {

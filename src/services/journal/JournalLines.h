@@ -87,6 +87,9 @@ struct Reservation
     bool back = false; // made by an undo, at the old name
     std::uint64_t inode = 0; // when reserved: the empty file made
     std::int64_t modified = 0;
+    // When reserving: the name was not seen free first, so only an empty file without
+    // permissions, as reservations are made, can be it.
+    bool unlooked = false;
 };
 
 struct Marked

@@ -105,11 +105,18 @@ void RunJournal::mark(JournalLines::Mark mark, std::uint64_t index)
         flush();
 }
 
-int RunJournal::noteReservation(const JournalLines::Reservation &reservation)
+int RunJournal::noteReservation(Stage stage, const std::string &name, const FileIdentity &file,
+    const EntryInfo &made, bool back)
 {
+    using Line = JournalLines::Reservation;
+    const Line line { stage == Stage::reserved ? Line::Stage::reserved
+            : stage == Stage::released         ? Line::Stage::released
+                                               : Line::Stage::reserving,
+        name, file.inode, back, made.identity.inode, made.modified,
+        stage == Stage::reservingUnlooked };
     // Written with the marks before it: a failed write lost those, so the journal
     // stops here like any other, and no end line can follow.
-    JournalLines::appendReservation(m_buffer, reservation);
+    JournalLines::appendReservation(m_buffer, line);
     flush();
     return m_error;
 }
@@ -117,11 +124,7 @@ int RunJournal::noteReservation(const JournalLines::Reservation &reservation)
 int RunJournal::reservation(
     Stage stage, const std::string &name, const FileIdentity &file, const EntryInfo &reservation)
 {
-    using Line = JournalLines::Reservation;
-    return noteReservation({ stage == Stage::reserving ? Line::Stage::reserving
-            : stage == Stage::reserved                 ? Line::Stage::reserved
-                                                       : Line::Stage::released,
-        name, file.inode, false, reservation.identity.inode, reservation.modified });
+    return noteReservation(stage, name, file, reservation, false);
 }
 
 void RunJournal::skipped(std::string_view name, const ErrorMessage &why)

@@ -47,7 +47,9 @@ public:
     // the disk: a kill keeps what was written, and only a power cut could lose it
     // together with the reservation's own name. 0, or the errno of the failed write,
     // this one's or an earlier one's: after a failed write nothing more is written.
-    int noteReservation(const JournalLines::Reservation &reservation);
+    // `back`: an undo's, of an old name.
+    int noteReservation(Stage stage, const std::string &name, const FileIdentity &file,
+        const EntryInfo &made, bool back);
     // The run's own reservations, at the new names of its moves.
     int reservation(Stage stage, const std::string &name, const FileIdentity &file,
         const EntryInfo &reservation) override;

@@ -17,12 +17,8 @@ using State = RunRecord::State;
 int MoveBackPass::Reservations::reservation(
     Stage stage, const std::string &name, const FileIdentity &file, const EntryInfo &made)
 {
-    using Line = JournalLines::Reservation;
     const auto lock = m_pass.share();
-    return m_pass.m_journal.noteReservation({ stage == Stage::reserving ? Line::Stage::reserving
-            : stage == Stage::reserved                                  ? Line::Stage::reserved
-                                                                        : Line::Stage::released,
-        name, file.inode, true, made.identity.inode, made.modified });
+    return m_pass.m_journal.noteReservation(stage, name, file, made, true);
 }
 
 MoveBackPass::MoveBackPass(FileSystem &fileSystem, const RecordedFileLook &look, int root,

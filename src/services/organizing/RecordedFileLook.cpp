@@ -31,9 +31,10 @@ bool RecordedFileLook::isReservation(
     if (!held || held->stage == Stage::released || info.type != EntryType::regular
         || info.size != 0)
         return false;
-    // Killed between making it and saying which it is: the name was free just before.
+    // Killed between making it and saying which it is: the name was free just before,
+    // or the reservation is known by having no permissions.
     if (held->stage == Stage::reserving)
-        return true;
+        return !held->unlooked || info.permissions == 0;
     const bool sameInode = info.identity.inode == held->inode;
     const bool sameTime = info.modified == held->modified;
     switch (recognition) {
