@@ -122,6 +122,9 @@ TEST_F(JournalTrustTest, OnlyAPrivateJournalOfTheUsersOwnIsUsed)
     EXPECT_FALSE(fs::exists(m_outside / "planted"));
     fs::remove(lock);
     ASSERT_EQ(organizeRecorded().moved, 1u);
+    // What the journal makes inside its folder is private from the start.
+    for (const char *made : { "runs", "locks" })
+        EXPECT_EQ(fs::status(m_state / made).permissions(), fs::perms::owner_all) << made;
 
     // A run file that is not the user's own is not read.
     if (::geteuid() != 0)
