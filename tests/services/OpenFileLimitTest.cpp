@@ -27,8 +27,10 @@ TEST(OpenFileLimitTest, TheSoftLimitIsRaisedToTheHardOne)
 // really runs out, lets go of the folders it no longer needs and goes on.
 TEST_F(EngineTest, RunningOutOfHandlesMidRunSkipsNothing)
 {
+    // Twenty folders, each taking a file now and another later, after the walker had to
+    // let go of its handle.
     for (int i = 0; i < 40; ++i)
-        writeFile(m_dir / ("f" + std::to_string(i) + ".x" + std::to_string(i)), "x");
+        writeFile(m_dir / ("f" + std::to_string(i) + ".x" + std::to_string(i % 20)), "x");
     const auto withFewHandlesLeft = [&] {
         const rlimit limit { 64, 64 };
         if (::setrlimit(RLIMIT_NOFILE, &limit) != 0)

@@ -4,37 +4,21 @@
 #include "services/errors/ErrorDescriptions.h"
 #include "services/paths/PathText.h"
 
-int MoveStep::openFolder(
-    const std::vector<std::string> &parts, std::error_code &error, ErrorMessage &why)
+std::error_code MoveStep::blocked(
+    const FolderWalker::Result &folder, const std::vector<std::string> &parts, ErrorMessage &why)
 {
-    const FolderWalker::Result opened = m_walker.open(parts, false);
-    if (opened.error != 0) {
-        why = ErrorDescriptions::blockedFolder(
-            PathText::joinedParts(parts, opened.failedDepth + 1), opened.error);
-        error = systemError(opened.error);
-    }
-    return opened.fd;
+    why = ErrorDescriptions::blockedFolder(
+        PathText::joinedParts(parts, folder.failedDepth + 1), folder.error);
+    return systemError(folder.error);
 }
 
-std::error_code MoveStep::into(const std::vector<std::string> &parts, const std::string &name,
-    const std::string &newName, const FileIdentity &file, ErrorMessage &why)
-{
-    std::error_code error;
-    const int folder = openFolder(parts, error, why);
-    if (error)
-        return error;
-    error = m_mover.move(m_root, name, folder, newName, file);
-    if (error)
-        why = ErrorDescriptions::moveFailed(
-            name, newName, PathText::joinedParts(parts, parts.size()), error);
-    return error;
-}
-
-std::error_code MoveStep::intoOpen(FileMover &mover, int root, int folder,
+std::error_code MoveStep::into(FileMover &mover, int root, const FolderWalker::Result &folder,
     const std::vector<std::string> &parts, const std::string &name, const std::string &newName,
     const FileIdentity &file, ErrorMessage &why)
 {
-    const std::error_code error = mover.move(root, name, folder, newName, file);
+    if (folder.error != 0)
+        return blocked(folder, parts, why);
+    const std::error_code error = mover.move(root, name, folder.fd, newName, file);
     if (error)
         why = ErrorDescriptions::moveFailed(
             name, newName, PathText::joinedParts(parts, parts.size()), error);
@@ -45,11 +29,10 @@ std::error_code MoveStep::back(const std::vector<std::string> &parts, const std:
     const std::string &oldName, const FileIdentity &file, const std::string &folderName,
     ErrorMessage &why)
 {
-    std::error_code error;
-    const int folder = openFolder(parts, error, why);
-    if (error)
-        return error;
-    error = m_mover.move(folder, name, m_root, oldName, file);
+    const FolderWalker::Result folder = m_walker.open(parts, false);
+    if (folder.error != 0)
+        return blocked(folder, parts, why);
+    const std::error_code error = m_mover.move(folder.fd, name, m_root, oldName, file);
     if (error)
         why = ErrorDescriptions::moveFailed(name, oldName, folderName, error);
     return error;

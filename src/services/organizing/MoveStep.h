@@ -21,12 +21,10 @@ public:
         , m_root(root)
     { }
 
-    // `name` in the chosen folder into `parts` as `newName`.
-    std::error_code into(const std::vector<std::string> &parts, const std::string &name,
-        const std::string &newName, const FileIdentity &file, ErrorMessage &why);
-    // The same, into the folder `parts` opened already (`folder`), by `mover`: what a
-    // thread of a run that moves files at once does.
-    static std::error_code intoOpen(FileMover &mover, int root, int folder,
+    // `name` in the chosen folder `root` into the folder `parts`, as a walker opened it
+    // (or could not), as `newName`, by `mover`: a run's threads that move files at once
+    // each have their own.
+    static std::error_code into(FileMover &mover, int root, const FolderWalker::Result &folder,
         const std::vector<std::string> &parts, const std::string &name, const std::string &newName,
         const FileIdentity &file, ErrorMessage &why);
     // `name` in `parts` back into the chosen folder, shown as `folderName`, as `oldName`.
@@ -35,9 +33,9 @@ public:
         ErrorMessage &why);
 
 private:
-    // The folder `parts`, or 0 with `why` saying what is in the way.
-    int openFolder(
-        const std::vector<std::string> &parts, std::error_code &error, ErrorMessage &why);
+    // What is in the way when `folder`, the folder `parts`, could not be opened.
+    static std::error_code blocked(const FolderWalker::Result &folder,
+        const std::vector<std::string> &parts, ErrorMessage &why);
 
     FolderWalker &m_walker;
     FileMover &m_mover;

@@ -18,6 +18,47 @@
 
 using PathText::joinedParts;
 
+namespace {
+
+// The handle of each target folder, asked of the walker once for as long as it gives up
+// none: a run takes files in name order, so one move after another goes to another
+// folder, and finding a folder by its path each time would cost more than the rest of
+// the step on a local disk.
+class TargetFolders
+{
+public:
+    TargetFolders(FolderWalker &walker, std::size_t count)
+        : m_walker(walker)
+        , m_folders(count, -1)
+        , m_givenUp(walker.givenUp())
+    { }
+
+    FolderWalker::Result open(std::size_t target, const std::vector<std::string> &parts)
+    {
+        if (m_walker.givenUp() != m_givenUp) {
+            std::fill(m_folders.begin(), m_folders.end(), -1);
+            m_givenUp = m_walker.givenUp();
+        }
+        if (m_folders[target] >= 0) {
+            FolderWalker::Result held;
+            held.fd = m_folders[target];
+            return held;
+        }
+        const FolderWalker::Result opened = m_walker.open(parts, false);
+        // Opening may have given up handles: the next call finds out and asks again.
+        if (opened.error == 0)
+            m_folders[target] = opened.fd;
+        return opened;
+    }
+
+private:
+    FolderWalker &m_walker;
+    std::vector<int> m_folders;
+    std::size_t m_givenUp;
+};
+
+} // namespace
+
 RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJournal &journal,
     const RunControl &control, std::vector<std::uint32_t> *moved) const
 {
@@ -30,12 +71,13 @@ RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJourna
     const auto &targets = list.targets;
 
     FileMover mover(m_fileSystem, root, &journal);
-    MoveStep step(walker, mover, root);
+    TargetFolders folders(walker, targets.size());
     std::uint64_t type = 0;
     const bool overlap
         = m_fileSystem.fileSystemType(root, type) == 0 && RoundTrips::worthOverlapping(type);
-    std::vector<Ready> batch;
     const std::size_t total = list.moves.size();
+    std::vector<Ready> batch;
+    batch.reserve(std::min(m_batchSize, total));
     std::size_t next = 0;
     while (next < total && !report.cancelled && report.stoppedBy.empty()) {
         // Each batch is checked and announced first: a file is moved only once the
@@ -75,9 +117,10 @@ RunReport OrganizeRun::execute(const OrganizationPlan &list, int root, RunJourna
                     { &ready, batch.data() + batch.size() }, report, moved))
                 break;
             const OrganizationPlan::Move &move = *ready.move;
+            const auto &parts = targets[move.target].parts;
             ErrorMessage why;
-            if (step.into(targets[move.target].parts, move.source, move.destinationName(),
-                    ready.identity, why)) {
+            if (MoveStep::into(mover, root, folders.open(move.target, parts), parts, move.source,
+                    move.destinationName(), ready.identity, why)) {
                 skip(move.source, why, journal, report);
                 continue;
             }
@@ -145,15 +188,8 @@ bool OrganizeRun::moveTogether(const OrganizationPlan &list, int root, FolderWal
             const FolderWalker::Result &folder = folders[i];
             Outcome &outcome = outcomes[i];
             outcome.tried = true;
-            if (folder.error != 0) {
-                const auto &parts = list.targets[move.target].parts;
-                outcome.error = systemError(folder.error);
-                outcome.why = ErrorDescriptions::blockedFolder(
-                    joinedParts(parts, folder.failedDepth + 1), folder.error);
-                return;
-            }
             outcome.error
-                = MoveStep::intoOpen(movers[lane], root, folder.fd, list.targets[move.target].parts,
+                = MoveStep::into(movers[lane], root, folder, list.targets[move.target].parts,
                     move.source, move.destinationName(), ready[i].identity, outcome.why);
             outcome.fallback = movers[lane].usedFallback();
         });
@@ -237,13 +273,14 @@ void OrganizeRun::announceBatch(const OrganizationPlan &list, int root, RunJourn
     const std::size_t first = next;
     const std::vector<Look> looks
         = overlap ? lookAhead(list, root, blocked, first) : std::vector<Look>();
+    const std::size_t looked = first + looks.size();
     for (; next < total && batch.size() < m_batchSize; ++next) {
         const OrganizationPlan::Move &move = list.moves[next];
         MoveDecision facts { !blocked[move.target].empty() };
         EntryInfo info;
         if (!facts.targetBlocked) {
             // Skipped moves leave room in the batch: those past the looks are taken now.
-            if (next - first < looks.size()) [[unlikely]] {
+            if (next < looked) [[unlikely]] {
                 facts.lookError = looks[next - first].error;
                 info = looks[next - first].info;
             } else
