@@ -32,6 +32,7 @@ TEST(JournalLinesTest, EveryNameComesBackExactly)
         const std::string sub = randomName(random);
         EntryInfo info { EntryType::regular, { 0, random() }, random(), 1,
             round % 2 ? -std::int64_t(random()) : std::int64_t(random()) << 20 };
+        info.born = round % 3 ? std::int64_t(random()) << 20 : 0;
         std::string line;
         JournalLines::appendIntent(line, std::uint64_t(round), from, { "Images", sub }, to, info);
         ASSERT_EQ(line.find('\n'), line.size() - 1) << "one line a record";
@@ -40,8 +41,10 @@ TEST(JournalLinesTest, EveryNameComesBackExactly)
         ASSERT_NE(intent, nullptr) << line;
         EXPECT_EQ(intent->from, from);
         EXPECT_EQ(intent->to, (std::vector<std::string> { "Images", sub, to }));
-        EXPECT_EQ(std::tuple(intent->index, intent->inode, intent->size, intent->modified),
-            std::tuple(std::uint64_t(round), info.identity.inode, info.size, info.modified));
+        EXPECT_EQ(
+            std::tuple(intent->index, intent->inode, intent->size, intent->modified, intent->born),
+            std::tuple(
+                std::uint64_t(round), info.identity.inode, info.size, info.modified, info.born));
         line.clear();
         // A failure's value, nested one included, comes back from the details whole.
         const ErrorMessage why(ErrorKind::cannotMoveTo, { to, sub }, round % 2 ? EACCES : 0,

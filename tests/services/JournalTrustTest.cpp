@@ -4,6 +4,7 @@
 #include "services/filesystem/PosixFileSystem.h"
 #include "services/journal/JournalReader.h"
 #include "services/journal/JournalStore.h"
+#include "services/organizing/RecordedFileLook.h"
 
 #include <regex>
 
@@ -165,4 +166,28 @@ TEST(InodeTrustTest, OnlyFileSystemsThatKeepInodeNumbersAreTrusted)
     for (const std::uint64_t trusted : std::initializer_list<std::uint64_t> {
              EXT4_SUPER_MAGIC, BTRFS_SUPER_MAGIC, XFS_SUPER_MAGIC, TMPFS_MAGIC })
         EXPECT_TRUE(InodeTrust::stableAcrossMounts(trusted)) << std::hex << trusted;
+}
+
+// ext4 hands a freed inode number out again: a file saved over the moved one twice can
+// have its number, but it was born later, and only where that is known does it decide.
+TEST(RecordedFileLookTest, AFileBornAfterTheMoveIsAnotherThoughItHasItsInodeNumber)
+{
+    using Recognition = RecordedFileLook::Recognition;
+    JournalLines::Intent intent;
+    intent.inode = 13;
+    intent.size = 2;
+    intent.modified = 5;
+    intent.born = 100;
+    const FileIdentity moved { 1, 13 };
+    EntryInfo seen { EntryType::regular, moved, 2, 1, 5 };
+    seen.born = 100;
+    EXPECT_TRUE(RecordedFileLook::isRecordedFile(seen, intent, moved, Recognition::inode));
+    seen.size = 3; // edited where it was put: still the file moved
+    EXPECT_TRUE(RecordedFileLook::isRecordedFile(seen, intent, moved, Recognition::inode));
+    seen.born = 200;
+    EXPECT_FALSE(RecordedFileLook::isRecordedFile(seen, intent, moved, Recognition::inode));
+    seen.size = 2;
+    EXPECT_FALSE(RecordedFileLook::isRecordedFile(seen, intent, moved, Recognition::inodeAndStamp));
+    intent.born = 0; // written before birth times were kept
+    EXPECT_TRUE(RecordedFileLook::isRecordedFile(seen, intent, moved, Recognition::inode));
 }

@@ -34,6 +34,9 @@ struct EntryInfo
     std::int64_t modified = 0; // modification time, nanoseconds since 1970
     std::uint32_t owner = 0; // user id
     std::uint32_t permissions = 0; // mode bits without the type (07777)
+    // Birth time, nanoseconds since 1970; 0 where the file system keeps none. It tells a
+    // file from a later one that got its inode number again (ext4 hands out freed ones).
+    std::int64_t born = 0;
 };
 
 struct DirectoryEntry

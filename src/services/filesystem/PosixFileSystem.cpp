@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <sys/statfs.h>
 #include <sys/syscall.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <linux/fs.h> // RENAME_NOREPLACE
@@ -164,12 +165,25 @@ int PosixFileSystem::makeFolder(int parent, const std::string &name)
 
 int PosixFileSystem::statIn(int folder, const std::string &name, EntryInfo &info)
 {
-    struct stat status
+    // statx, for the birth time where the file system keeps one; as cheap as fstatat.
+    struct statx status
     {
     };
-    if (::fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0)
+    if (::statx(folder, name.c_str(), AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT,
+            STATX_BASIC_STATS | STATX_BTIME, &status)
+        != 0)
         return lastError();
-    fillInfo(status, info);
+    const auto nanoseconds = [](const statx_timestamp &time) {
+        return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+    };
+    info.type = typeOfMode(status.stx_mode);
+    info.identity = { makedev(status.stx_dev_major, status.stx_dev_minor), status.stx_ino };
+    info.size = status.stx_size;
+    info.linkCount = status.stx_nlink;
+    info.modified = nanoseconds(status.stx_mtime);
+    info.owner = status.stx_uid;
+    info.permissions = status.stx_mode & 07777;
+    info.born = (status.stx_mask & STATX_BTIME) != 0 ? nanoseconds(status.stx_btime) : 0;
     return 0;
 }
 

@@ -72,6 +72,7 @@ struct Intent
     std::uint64_t inode = 0;
     std::uint64_t size = 0;
     std::int64_t modified = 0; // nanoseconds
+    std::int64_t born = 0; // birth time, nanoseconds; 0 where not known
 };
 
 enum class Mark : std::uint8_t { moved, movedByFallback, back, givenUp, neverMoved };

@@ -19,6 +19,9 @@ bool RecordedFileLook::isRecordedFile(const EntryInfo &info, const JournalLines:
     const bool sameStamp = info.size == intent.size && info.modified == intent.modified;
     if (recognition == Recognition::stamp)
         return sameStamp;
+    // Another file that got the inode number again is born later.
+    if (info.born != 0 && intent.born != 0 && info.born != intent.born)
+        return false;
     return info.identity == expected && (recognition != Recognition::inodeAndStamp || sameStamp);
 }
 
