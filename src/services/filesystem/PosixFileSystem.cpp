@@ -166,9 +166,7 @@ int PosixFileSystem::makeFolder(int parent, const std::string &name)
 int PosixFileSystem::statIn(int folder, const std::string &name, EntryInfo &info)
 {
     // statx, for the birth time where the file system keeps one; as cheap as fstatat.
-    struct statx status
-    {
-    };
+    struct statx status; // filled by the kernel: what is read is in every answer
     if (::statx(folder, name.c_str(), AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT,
             STATX_BASIC_STATS | STATX_BTIME, &status)
         != 0)

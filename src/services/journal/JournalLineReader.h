@@ -78,6 +78,18 @@ public:
             return std::nullopt;
         return field->text;
     }
+    // The same, moved out of the reader: a name read once need not be copied.
+    std::optional<std::string> takeBytes(std::string_view key)
+    {
+        for (std::size_t i = 0; i < m_count; ++i) {
+            if (m_fields[i].key == key) {
+                if (m_fields[i].kind != JournalField::Kind::text)
+                    return std::nullopt;
+                return std::move(m_fields[i].text);
+            }
+        }
+        return std::nullopt;
+    }
 
 private:
     void skipSpace()

@@ -294,15 +294,15 @@ std::optional<Header> parseHeader(std::string_view line)
 
 Parsed parseLine(std::string_view line)
 {
-    const JournalLineReader value(line);
+    JournalLineReader value(line);
     if (!value.isValid())
         return {};
     // Intents first: half the lines, and the longest, which the other kinds' keys would
     // each be looked for in.
     if (const auto index = value.unsignedNumber("i")) {
         const auto inode = value.unsignedNumber("inode");
-        auto from = value.bytes("from");
-        const auto to = value.bytes("to");
+        auto from = value.takeBytes("from");
+        const auto to = value.takeBytes("to");
         const auto size = value.unsignedNumber("size");
         const auto modified = value.signedNumber("mtime");
         if (!inode || !from || !to || !size || !modified)

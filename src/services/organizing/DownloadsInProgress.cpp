@@ -15,6 +15,18 @@ Kind kindOf(std::string_view name)
     const std::string_view extension = FileName::extension(name);
     if (extension.size() < 3 || extension.size() > 10 || extension.size() + 1 >= name.size())
         return Kind::none;
+    // Asked twice for every file of a folder: most extensions begin unlike any marker.
+    switch (extension.front() | 0x20) {
+    case '!' | 0x20:
+    case 'a':
+    case 'c':
+    case 'd':
+    case 'o':
+    case 'p':
+        break;
+    default:
+        return Kind::none;
+    }
     std::array<char, 10> lower {};
     std::transform(extension.begin(), extension.end(), lower.begin(),
         [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
