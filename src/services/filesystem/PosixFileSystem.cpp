@@ -26,22 +26,29 @@ EntryType typeOfMode(mode_t mode)
     return EntryType::other;
 }
 
-void fillInfo(const struct stat &status, EntryInfo &info)
-{
-    info.type = typeOfMode(status.st_mode);
-    info.identity
-        = { static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino) };
-    info.size = static_cast<std::uint64_t>(status.st_size);
-    info.linkCount = static_cast<std::uint64_t>(status.st_nlink);
-    info.modified
-        = static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec;
-    info.owner = static_cast<std::uint32_t>(status.st_uid);
-    info.permissions = static_cast<std::uint32_t>(status.st_mode & 07777);
-}
-
 int lastError()
 {
     return errno != 0 ? errno : EIO;
+}
+
+// statx, for the birth time where the file system keeps one; as cheap as fstatat.
+int statxInto(int folder, const char *name, int flags, EntryInfo &info)
+{
+    struct statx status; // filled by the kernel: what is read is in every answer
+    if (::statx(folder, name, flags, STATX_BASIC_STATS | STATX_BTIME, &status) != 0)
+        return lastError();
+    const auto nanoseconds = [](const statx_timestamp &time) {
+        return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+    };
+    info.type = typeOfMode(status.stx_mode);
+    info.identity = { makedev(status.stx_dev_major, status.stx_dev_minor), status.stx_ino };
+    info.size = status.stx_size;
+    info.linkCount = status.stx_nlink;
+    info.modified = nanoseconds(status.stx_mtime);
+    info.owner = status.stx_uid;
+    info.permissions = status.stx_mode & 07777;
+    info.born = (status.stx_mask & STATX_BTIME) != 0 ? nanoseconds(status.stx_btime) : 0;
+    return 0;
 }
 
 // Hands a descriptor just opened to `handle`, or says why there is none.
@@ -165,35 +172,12 @@ int PosixFileSystem::makeFolder(int parent, const std::string &name)
 
 int PosixFileSystem::statIn(int folder, const std::string &name, EntryInfo &info)
 {
-    // statx, for the birth time where the file system keeps one; as cheap as fstatat.
-    struct statx status; // filled by the kernel: what is read is in every answer
-    if (::statx(folder, name.c_str(), AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT,
-            STATX_BASIC_STATS | STATX_BTIME, &status)
-        != 0)
-        return lastError();
-    const auto nanoseconds = [](const statx_timestamp &time) {
-        return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
-    };
-    info.type = typeOfMode(status.stx_mode);
-    info.identity = { makedev(status.stx_dev_major, status.stx_dev_minor), status.stx_ino };
-    info.size = status.stx_size;
-    info.linkCount = status.stx_nlink;
-    info.modified = nanoseconds(status.stx_mtime);
-    info.owner = status.stx_uid;
-    info.permissions = status.stx_mode & 07777;
-    info.born = (status.stx_mask & STATX_BTIME) != 0 ? nanoseconds(status.stx_btime) : 0;
-    return 0;
+    return statxInto(folder, name.c_str(), AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, info);
 }
 
 int PosixFileSystem::statFolder(int folder, EntryInfo &info)
 {
-    struct stat status
-    {
-    };
-    if (::fstat(folder, &status) != 0)
-        return lastError();
-    fillInfo(status, info);
-    return 0;
+    return statxInto(folder, "", AT_EMPTY_PATH, info);
 }
 
 int PosixFileSystem::fileSystemType(int folder, std::uint64_t &type)
