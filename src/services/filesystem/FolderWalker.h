@@ -18,7 +18,7 @@ class FolderWalker
 public:
     struct Result
     {
-        int fd = -1; // valid while the walker lives and until the next open()
+        int fd = -1; // valid while the walker lives and givenUp() stays the same
         int error = 0; // errno of the step that failed
         bool creationFailed = false; // the failing step was creating a missing folder
         std::size_t failedDepth = 0; // index of the component that failed
